@@ -1,0 +1,15 @@
+# wispwood_layer(<target> <folder>...)
+# Builds a static library from every source under the given folders. Sources
+# are globbed so that adding a file never needs an edit here; CONFIGURE_DEPENDS
+# makes a new file trigger a re-glob on the next build.
+function(wispwood_layer target)
+  set(sources)
+  foreach(folder IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS
+      ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.c)
+    list(APPEND sources ${found})
+  endforeach()
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()

@@ -1,0 +1,7 @@
+#include "game/app/version.h"
+
+namespace wispwood {
+
+Text VersionText() { return "Wispwood 0.1.0"; }
+
+} // namespace wispwood

@@ -1,0 +1,22 @@
+#include "tests/support/paths.h"
+#include <cstdlib>
+#include <filesystem>
+
+namespace wispwood::test {
+
+Text SourcePath(const Text& relative) { return Text(WISPWOOD_SOURCE_DIR) + "/" + relative; }
+Text FixturePath(const Text& relative) { return SourcePath("tests/fixtures/" + relative); }
+Text GamePath(const Text& relative) { return Text(WISPWOOD_GAME_DIR) + "/" + relative; }
+
+TempDir::TempDir() {
+    const char* base = std::getenv("TMPDIR");
+    Text pattern = Text(base && *base ? base : "/tmp") + "/wispwood-test-XXXXXX";
+    if (char* made = ::mkdtemp(pattern.data())) path_ = made;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+}
+
+} // namespace wispwood::test
