@@ -56,11 +56,17 @@ int64_t TextToLong(const Text& text) {
     return static_cast<int64_t>(value);
 }
 
-float TextToFloat(const Text& text) { return static_cast<float>(std::atof(text.c_str())); }
+float TextToFloat(const Text& text) {
+    return static_cast<float>(std::atof(text.c_str()));
+}
 
-double TextToDouble(const Text& text) { return std::atof(text.c_str()); }
+double TextToDouble(const Text& text) {
+    return std::atof(text.c_str());
+}
 
-Text IntToText(int64_t value) { return std::to_string(value); }
+Text IntToText(int64_t value) {
+    return std::to_string(value);
+}
 
 Text FloatToText(float value) {
     char buffer[64];
