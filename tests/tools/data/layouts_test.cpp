@@ -153,9 +153,10 @@ TEST(Layouts, FairyTilesAreHeldByPlainPiecesBesideThem) {
     for (const auto& g : Layouts())
         for (int y = 0; y < g.height; ++y)
             for (int x = 0; x < g.width; ++x)
-                if (g.At(x, y) == "h")
+                if (g.At(x, y) == "h") {
                     EXPECT_TRUE(IsPlain(g.At(x - 1, y)) || IsPlain(g.At(x + 1, y)))
                         << g.name << " at " << x << "," << y;
+                }
 }
 
 TEST(Layouts, LessonBoardsHoldWhatTheLessonsPointAt) {

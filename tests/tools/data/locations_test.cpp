@@ -67,7 +67,9 @@ TEST(Locations, ParametersStayWithinWhatTheBoardHandles) {
             EXPECT_LE(f, 20);
         }
         // The bonus grid is five tiles wide and centred on a five-wide board.
-        if (p.DoBonus()) EXPECT_EQ(p.boardWidth[1], 5);
+        if (p.DoBonus()) {
+            EXPECT_EQ(p.boardWidth[1], 5);
+        }
     }
 }
 
@@ -80,7 +82,9 @@ TEST(Locations, GapPatternsSuitTheirBoardWidths) {
             EXPECT_EQ(p.vineModifier[0], 0);
             continue;
         }
-        if (p.modifier[0] != 0) EXPECT_TRUE(GapPatternFits(p.modifier[0], p.Width()));
+        if (p.modifier[0] != 0) {
+            EXPECT_TRUE(GapPatternFits(p.modifier[0], p.Width()));
+        }
     }
 }
 
@@ -245,7 +249,9 @@ TEST(Locations, TheCurveRisesAndSpecialsStayOnceIntroduced) {
     for (int n = 1; n < 100; ++n) {
         EXPECT_GE(l[n].quota[0], l[n - 1].quota[0]) << "quota drops at " << n;
         // Location 4's combo lesson borrows a fifth colour early.
-        if (n > 5) EXPECT_GE(l[n].colors[0], l[n - 1].colors[0]) << "colours drop at " << n;
+        if (n > 5) {
+            EXPECT_GE(l[n].colors[0], l[n - 1].colors[0]) << "colours drop at " << n;
+        }
         EXPECT_EQ(l[n].time[0] == 0, n < 3) << "only the first locations are untimed: " << n;
     }
     // Region by region the boards get wider and the clock tighter.

@@ -96,14 +96,20 @@ TEST(Scenery, EveryLocationAndTheEndScreenHaveAFullScene) {
                  {"pos", "alpha", "rotation", "scale", "brightness", "xflip", "yflip", "additive"})
                 EXPECT_TRUE(c.fields.count(field))
                     << "scene " << header << " " << c.path << " lacks " << field;
-            if (c.fields.count("scale")) EXPECT_GT(TextToFloat(c.fields.at("scale")), 0.0f);
-            if (c.fields.count("alpha")) EXPECT_GT(TextToFloat(c.fields.at("alpha")), 0.0f);
+            if (c.fields.count("scale")) {
+                EXPECT_GT(TextToFloat(c.fields.at("scale")), 0.0f);
+            }
+            if (c.fields.count("alpha")) {
+                EXPECT_GT(TextToFloat(c.fields.at("alpha")), 0.0f);
+            }
             if (c.fields.count("brightness")) {
                 float b = TextToFloat(c.fields.at("brightness"));
                 EXPECT_GT(b, 0.5f);
                 EXPECT_LE(b, 1.34f); // 1.33 already draws at full white
             }
-            if (c.fields.count("pos")) EXPECT_NE(c.fields.at("pos").find(','), Text::npos);
+            if (c.fields.count("pos")) {
+                EXPECT_NE(c.fields.at("pos").find(','), Text::npos);
+            }
         }
     }
 }
