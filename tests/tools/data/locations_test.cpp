@@ -208,7 +208,12 @@ TEST(Locations, TheLessonsGetTheBoardsTheirOpeningLayoutsNeed) {
     // Opening layouts fix these widths: a narrower board would cut pieces off.
     const std::pair<int, int> widths[] = {{0, 8},  {1, 8},   {2, 10},  {4, 10},  {6, 9},  {11, 10},
                                           {13, 9}, {15, 10}, {16, 11}, {22, 12}, {26, 12}};
-    for (auto [n, w] : widths) EXPECT_EQ(l[n].Width(), w) << "location " << n;
+    for (auto [n, w] : widths) {
+        EXPECT_EQ(l[n].Width(), w) << "location " << n;
+        // A gap pattern cuts the opening rows too and could take away a
+        // piece the lesson points at.
+        EXPECT_EQ(l[n].modifier[0], 0) << "location " << n;
+    }
     EXPECT_EQ(l[0].time[0], 0);
     EXPECT_GT(l[1].gem[0], 0);
     EXPECT_GT(l[3].time[0], 0);    // the clock lesson points at the clock
