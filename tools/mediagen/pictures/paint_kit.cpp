@@ -787,7 +787,7 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
         double w = rng.Range(30, 70);
         double len = H * 0.95;
         cairo_pattern_t* shaft = cairo_pattern_create_linear(x, 0, x + len * 0.45, len);
-        AddStop(shaft, 0, kMoon, 0.2);
+        AddStop(shaft, 0, kMoon, 0.09);
         AddStop(shaft, 1, kMoon, 0);
         cairo_move_to(cr, x, 0);
         cairo_line_to(cr, x + w, 0);

@@ -126,7 +126,8 @@ Raster CutOut(const std::string& name) {
         Mushroom(cr, 90, h, 50, Rgb(240, 140, 70), false);
         Mushroom(cr, 118, h, 30, Rgb(220, 70, 80), false);
     } else if (name == "glowcap") {
-        Mushroom(cr, w / 2.0, h, 52, Rgb(90, 200, 230), true);
+        Glow(cr, w / 2.0, h * 0.55, w / 2.0, Rgb(90, 200, 230), 0.5);
+        Mushroom(cr, w / 2.0, h, 44, Rgb(90, 200, 230), false);
     } else if (name == "lantern") {
         cairo_move_to(cr, 32, 0);
         cairo_line_to(cr, 32, 40);
