@@ -59,9 +59,9 @@ MasterSettings MasterSettingsFor(const AudioItem& item) {
     switch (item.kind) {
     case AudioKind::Effect:
         s.loudnessDb = kEffectLoudness + item.trimDb;
-        s.fadeIn = 0.001;
+        s.fadeIn = 0.0015;
         s.fadeOut = 0.01;
-        s.quality = 0.4f;
+        s.quality = 0.5f;
         break;
     case AudioKind::Jingle:
         s.loudnessDb = kJingleLoudness + item.trimDb;

@@ -81,7 +81,7 @@ const std::vector<AudioItem>& AudioCatalog() {
         {"media/sound/guihit.ogg", Fx, "soft rounded UI pluck", -3, GuiHit},
         {"media/sound/guiover.ogg", Fx, "very soft tick", -9, GuiOver},
         {"media/music/menu.ogg", Music,
-         "menu theme: gentle enchanted-forest waltz in F, flute over harp and pads, celesta middle", 4,
+         "menu theme: gentle enchanted-forest waltz in F, flute over harp and pads, celesta middle", 6,
          MenuMusic},
         {"media/music/game0.ogg", Music,
          "in-game 1: playful G major, celesta lead, walking bass, light drums", 0, GameMusic0},
