@@ -45,10 +45,12 @@ class Arranger {
   private:
     void Note(Instrument instrument, double beat, double beats, int midi, double velocity, float pan,
               float gain) {
-        score_.notes.push_back({instrument, beat, beats, midi, std::clamp(velocity, 0.05, 1.0), pan, gain});
+        // Humanised timing must not pull the first note before the start.
+        score_.notes.push_back(
+            {instrument, std::max(0.0, beat), beats, midi, std::clamp(velocity, 0.05, 1.0), pan, gain});
     }
     void Hit(Drum drum, double beat, double velocity, float pan, float gain) {
-        score_.hits.push_back({drum, beat, std::clamp(velocity, 0.05, 1.0), pan, gain});
+        score_.hits.push_back({drum, std::max(0.0, beat), std::clamp(velocity, 0.05, 1.0), pan, gain});
     }
     double Humanise() { return rng_.Range(-0.012, 0.012); }
 
@@ -125,13 +127,13 @@ class Arranger {
         const Chord& chord = s.chords[bar];
         auto ladder = Ladder(chord, 36, 3); // root, third, fifth
         if (last) {
-            Note(Instrument::Bass, at, bpb + 1.0, ladder[0], 0.7, 0.0f, 0.55f);
+            Note(Instrument::Bass, at, bpb + 1.0, ladder[0], 0.7, 0.0f, 0.4f);
             return;
         }
         if (!style_.walkingBass) {
-            Note(Instrument::Bass, at, bpb == 3 ? 2.5 : 1.8, ladder[0], 0.72, 0.0f, 0.55f);
+            Note(Instrument::Bass, at, bpb == 3 ? 2.5 : 1.8, ladder[0], 0.72, 0.0f, 0.4f);
             if (bpb == 4)
-                Note(Instrument::Bass, at + 2, 1.8, ladder[rng_.Chance(0.6) ? 2 : 0], 0.62, 0.0f, 0.55f);
+                Note(Instrument::Bass, at + 2, 1.8, ladder[rng_.Chance(0.6) ? 2 : 0], 0.62, 0.0f, 0.4f);
             return;
         }
         // Walking: root, chord tones, and a step into the next root.
@@ -139,7 +141,7 @@ class Arranger {
         for (int beat = 0; beat < bpb; ++beat) {
             int m = beat == 0 ? ladder[0] : ladder[size_t(rng_.Int(1, 2))];
             if (beat == bpb - 1) m = nextRoot + (rng_.Chance(0.5) ? 2 : -1);
-            Note(Instrument::Bass, at + beat, 0.9, m, beat == 0 ? 0.72 : 0.6, 0.0f, 0.55f);
+            Note(Instrument::Bass, at + beat, 0.9, m, beat == 0 ? 0.72 : 0.6, 0.0f, 0.4f);
         }
     }
 

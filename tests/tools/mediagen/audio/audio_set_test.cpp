@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 namespace wispwood::mediagen {
-void PrintTo(const AudioItem& item, std::ostream* out) { *out << item.path; }
+void PrintTo(const AudioItem& item, std::ostream* out) {
+    *out << item.path;
+}
 
 namespace {
 

@@ -57,8 +57,8 @@ TEST(AudioCharacter, LandingOnTheFloorIsDullerThanLandingOnAPiece) {
 TEST(AudioCharacter, SoundsPlayedFasterKeepTheirWeightBelowTheTop) {
     // The game raises these by up to 1.7 times; what is under 6 kHz stays
     // under about 10 kHz then, instead of turning into a hiss.
-    for (const char* path : {"media/sound/tileexplode.ogg", "media/sound/gold-row.ogg", "media/sound/vinegold.ogg",
-                             "media/sound/timetick.ogg"}) {
+    for (const char* path : {"media/sound/tileexplode.ogg", "media/sound/gold-row.ogg",
+                             "media/sound/vinegold.ogg", "media/sound/timetick.ogg"}) {
         Heard h = Listen(path);
         EXPECT_GT(BandShare(h.spectrum, h.pcm.rate, 0, 6000), 0.75) << path;
     }
@@ -94,9 +94,11 @@ TEST(AudioCharacter, TheGameOverJingleIsInAMinorAndTheFanfaresInMajor) {
         return DominantHz(low, h.pcm.rate);
     };
     double gameOver = lastBass("media/jingles/gameover.ogg", 1.6);
-    EXPECT_NEAR(std::fmod(12 * std::log2(gameOver / 55.0) + 120.5, 12.0), 0.5, 0.5) << gameOver << " Hz is not an A";
+    EXPECT_NEAR(std::fmod(12 * std::log2(gameOver / 55.0) + 120.5, 12.0), 0.5, 0.5)
+        << gameOver << " Hz is not an A";
     double fanfare = lastBass("media/jingles/levelcomplete.ogg", 0.6);
-    EXPECT_NEAR(std::fmod(12 * std::log2(fanfare / 65.41) + 120.5, 12.0), 0.5, 0.5) << fanfare << " Hz is not a C";
+    EXPECT_NEAR(std::fmod(12 * std::log2(fanfare / 65.41) + 120.5, 12.0), 0.5, 0.5)
+        << fanfare << " Hz is not a C";
 }
 
 } // namespace
