@@ -1,13 +1,11 @@
 #include "tools/mediagen/audio/audio_set.h"
 #include "tools/mediagen/audio/dsp.h"
 #include "tools/mediagen/audio/ogg_vorbis.h"
+#include "tools/mediagen/core/family.h"
+#include "tools/mediagen/core/raster.h"
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <mutex>
 #include <sstream>
 #include <thread>
 
@@ -19,26 +17,6 @@ namespace {
 // in-game music sits well under them over its whole length, and the menu
 // theme is mastered louder (the game plays it at a third of the volume).
 constexpr float kEffectLoudness = -14.0f, kJingleLoudness = -15.0f, kMusicLoudness = -21.0f;
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool WriteIfChanged(const std::filesystem::path& path, const std::string& bytes) {
-    std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    if (std::filesystem::exists(path, ec) && ReadAll(path) == bytes) return true;
-    std::filesystem::path temp = path;
-    temp += ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-        if (!out) return false;
-    }
-    std::filesystem::rename(temp, path, ec);
-    return !ec;
-}
 
 const char* KindName(AudioKind kind) {
     switch (kind) {
@@ -96,8 +74,8 @@ AudioMeasure MeasureAudio(const Pcm& heard, AudioKind kind) {
     return m;
 }
 
-bool GenerateAudioSet(const std::string& gameDir, const std::string& previewDir, int threads,
-                      std::string& error) {
+bool GenerateAudioSet(const std::filesystem::path& mediaDir, const std::filesystem::path& previewDir,
+                      int threads, std::string& error) {
     const auto& items = AudioCatalog();
     struct Done {
         std::string bytes;
@@ -116,7 +94,7 @@ bool GenerateAudioSet(const std::string& gameDir, const std::string& previewDir,
             const AudioItem& item = items[order[k]];
             Done& d = done[order[k]];
             d.bytes = GenerateAudioFile(item);
-            if (auto heard = DecodeOggVorbis(d.bytes)) d.measure = MeasureAudio(*heard, item.kind);
+            if (auto heard = DecodeWithGameDecoder(d.bytes)) d.measure = MeasureAudio(*heard, item.kind);
         }
     };
     std::vector<std::thread> pool;
@@ -132,8 +110,8 @@ bool GenerateAudioSet(const std::string& gameDir, const std::string& previewDir,
     char line[512];
     for (size_t i = 0; i < items.size(); ++i) {
         const AudioItem& item = items[i];
-        if (done[i].bytes.empty() ||
-            !WriteIfChanged(std::filesystem::path(gameDir) / item.path, done[i].bytes)) {
+        const std::string relative = std::string(item.path).substr(std::string("media/").size());
+        if (done[i].bytes.empty() || !WriteFileIfChanged(mediaDir / relative, done[i].bytes)) {
             error = std::string("cannot write ") + item.path;
             return false;
         }
@@ -146,11 +124,26 @@ bool GenerateAudioSet(const std::string& gameDir, const std::string& previewDir,
         sheet << line;
     }
     sheet << "\nTotal " << total << " bytes\n";
-    if (!WriteIfChanged(std::filesystem::path(previewDir) / "audio.txt", sheet.str())) {
-        error = "cannot write " + previewDir + "/audio.txt";
+    if (!WriteFileIfChanged(previewDir / "audio.txt", sheet.str())) {
+        error = "cannot write " + (previewDir / "audio.txt").string();
         return false;
     }
     return true;
 }
+
+namespace {
+
+int RunAudio(const FamilyContext& context) {
+    std::string error;
+    if (!GenerateAudioSet(context.media_dir, context.preview_dir, context.jobs, error)) {
+        std::fprintf(stderr, "mediagen: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+WISPWOOD_MEDIA_FAMILY("audio", RunAudio);
 
 } // namespace wispwood::mediagen

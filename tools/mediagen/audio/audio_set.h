@@ -4,6 +4,7 @@
 // sheet listing each file's length and levels.
 #include "tools/mediagen/audio/catalog.h"
 #include "tools/mediagen/audio/mastering.h"
+#include <filesystem>
 #include <string>
 
 namespace wispwood::mediagen {

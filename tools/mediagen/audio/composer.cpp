@@ -133,14 +133,14 @@ class Arranger {
         if (!style_.walkingBass) {
             Note(Instrument::Bass, at, bpb == 3 ? 2.5 : 1.8, ladder[0], 0.72, 0.0f, 0.4f);
             if (bpb == 4)
-                Note(Instrument::Bass, at + 2, 1.8, ladder[rng_.Chance(0.6) ? 2 : 0], 0.62, 0.0f, 0.4f);
+                Note(Instrument::Bass, at + 2, 1.8, ladder[Chance(rng_, 0.6) ? 2 : 0], 0.62, 0.0f, 0.4f);
             return;
         }
         // Walking: root, chord tones, and a step into the next root.
         int nextRoot = bar + 1 < s.chords.size() ? Ladder(s.chords[bar + 1], 36, 1)[0] : ladder[0];
         for (int beat = 0; beat < bpb; ++beat) {
             int m = beat == 0 ? ladder[0] : ladder[size_t(rng_.Int(1, 2))];
-            if (beat == bpb - 1) m = nextRoot + (rng_.Chance(0.5) ? 2 : -1);
+            if (beat == bpb - 1) m = nextRoot + (Chance(rng_, 0.5) ? 2 : -1);
             Note(Instrument::Bass, at + beat, 0.9, m, beat == 0 ? 0.72 : 0.6, 0.0f, 0.4f);
         }
     }
@@ -183,7 +183,7 @@ class Arranger {
         const double* beats = style_.beatsPerBar == 4 ? offbeats4 : offbeats3;
         int n = style_.beatsPerBar == 4 ? 2 : 1;
         for (int i = 0; i < n; ++i)
-            if (rng_.Chance(0.7))
+            if (Chance(rng_, 0.7))
                 Note(Instrument::Glockenspiel, at + beats[i], 0.5, ladder[size_t(rng_.Int(0, 2))], 0.4, 0.45f,
                      0.16f);
     }
@@ -250,7 +250,7 @@ Score ComposePiece(const PieceStyle& style) {
     const MelodyRange leadRange = RangeFor(style.lead, key);
     auto ante = MakeProgression(rng, key, 4, Cadence::Half, 0);
     auto cons = ante;
-    cons[2] = {4, rng.Chance(0.5)};
+    cons[2] = {4, Chance(rng, 0.5)};
     cons[3] = {0, false};
     auto anteTune = MakeMelody(rng, key, ante, bpb, Cadence::Half, leadRange, nullptr, 0);
     auto consTune = MakeMelody(rng, key, cons, bpb, Cadence::Full, leadRange, &anteTune, 2);
@@ -264,7 +264,7 @@ Score ComposePiece(const PieceStyle& style) {
     }
 
     // B: away from the tonic, on the second voice, back to the dominant.
-    const int away = key.minor ? (rng.Chance(0.5) ? 5 : 2) : (rng.Chance(0.5) ? 3 : 5);
+    const int away = key.minor ? (Chance(rng, 0.5) ? 5 : 2) : (Chance(rng, 0.5) ? 3 : 5);
     auto b1 = MakeProgression(rng, key, 4, Cadence::Half, away);
     auto b2 = b1;
     auto b2tail = MakeProgression(rng, key, 3, Cadence::Half, b1[1].degree);
@@ -289,7 +289,7 @@ Score ComposePiece(const PieceStyle& style) {
 
     // Coda: predominant, dominant, tonic.
     Section coda;
-    coda.chords = {{rng.Chance(0.5) ? 3 : 1, false}, {4, true}, {0, false}};
+    coda.chords = {{Chance(rng, 0.5) ? 3 : 1, false}, {4, true}, {0, false}};
     coda.melody = MakeMelody(rng, key, coda.chords, bpb, Cadence::Full, leadRange, nullptr, 0);
     coda.lead = style.lead;
     coda.energy = 1;

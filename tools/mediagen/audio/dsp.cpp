@@ -5,23 +5,6 @@
 
 namespace wispwood::mediagen {
 
-uint64_t Rng::Next() {
-    state_ ^= state_ >> 12;
-    state_ ^= state_ << 25;
-    state_ ^= state_ >> 27;
-    return state_ * 0x2545F4914F6CDD1Dull;
-}
-
-double Rng::Unit() {
-    return double(Next() >> 11) * (1.0 / 9007199254740992.0);
-}
-double Rng::Range(double lo, double hi) {
-    return lo + (hi - lo) * Unit();
-}
-int Rng::Int(int lo, int hi) {
-    return lo + int(Next() % uint64_t(hi - lo + 1));
-}
-
 uint64_t HashName(const char* name) {
     uint64_t h = 1469598103934665603ull; // FNV-1a
     for (const char* p = name; *p; ++p) h = (h ^ uint8_t(*p)) * 1099511628211ull;
@@ -220,7 +203,7 @@ std::vector<float> PluckString(int rate, double freq, double seconds, double bri
     OnePoleLowPass shape(rate, 300.0 + brightness * brightness * 9000.0);
     double mean = 0;
     for (size_t i = 0; i < length; ++i) {
-        line[i] = shape.Process(rng.Bipolar());
+        line[i] = shape.Process(Bipolar(rng));
         mean += line[i];
     }
     mean /= double(length);

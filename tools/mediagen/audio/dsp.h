@@ -2,28 +2,23 @@
 // Building blocks of the synthesiser: a seeded noise source, filters,
 // oscillators, envelopes and a stereo reverb. Everything is deterministic:
 // the same parameters give the same samples on every run.
+#include "tools/mediagen/core/rng.h"
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace wispwood::mediagen {
 
-// xorshift64* generator; every sound and piece owns one, seeded by name, so
+// Noise in -1..1 and coin flips from the generator's shared Rng.
+inline float Bipolar(Rng& rng) {
+    return float(rng.Unit() * 2.0 - 1.0);
+}
+inline bool Chance(Rng& rng, double p) {
+    return rng.Unit() < p;
+}
+
+// A stable seed from a name, so that every sound owns its own sequence and
 // sounds do not depend on the order they are made in.
-class Rng {
-  public:
-    explicit Rng(uint64_t seed) : state_(seed ? seed : 0x9E3779B97F4A7C15ull) {}
-    uint64_t Next();
-    double Unit();                      // [0, 1)
-    double Range(double lo, double hi); // [lo, hi)
-    int Int(int lo, int hi);            // lo..hi inclusive
-    float Bipolar() { return float(Unit() * 2.0 - 1.0); }
-    bool Chance(double p) { return Unit() < p; }
-
-  private:
-    uint64_t state_;
-};
-
 uint64_t HashName(const char* name);
 
 // Robert Bristow-Johnson's biquad sections, transposed direct form II.

@@ -6,25 +6,25 @@
 namespace wispwood::mediagen {
 
 Pcm GuiHit() {
-    Canvas c = EffectCanvas("guihit");
+    SoundCanvas c = EffectCanvas("guihit");
     // A soft pluck: rounder than the board's click.
     c.Chirp(0, 0.1, 1250, 1150, 0.6f, [](double x) { return Strike(x, 0.02, 0.25); });
     c.Chirp(0, 0.06, 2500, 2300, 0.15f, [](double x) { return Strike(x, 0.03, 0.15); });
     Biquad bp = Biquad::BandPass(c.rate, 3000.0, 1.0);
-    c.Add(0, 0.01, [&](double t) { return float(bp.Process(c.rng.Bipolar()) * 0.5 * std::exp(-t / 0.002)); });
+    c.Add(0, 0.01, [&](double t) { return float(bp.Process(Bipolar(c.rng)) * 0.5 * std::exp(-t / 0.002)); });
     return c.Finish(0.12);
 }
 
 Pcm GuiOver() {
-    Canvas c = EffectCanvas("guiover");
+    SoundCanvas c = EffectCanvas("guiover");
     Biquad hp = Biquad::HighPass(c.rate, 3500.0, 0.7);
-    c.Add(0, 0.015, [&](double t) { return float(hp.Process(c.rng.Bipolar()) * std::exp(-t / 0.0018)); });
+    c.Add(0, 0.015, [&](double t) { return float(hp.Process(Bipolar(c.rng)) * std::exp(-t / 0.0018)); });
     c.Chirp(0, 0.04, 2600, 2500, 0.2f, [](double x) { return Strike(x, 0.03, 0.15); });
     return c.Finish(0.05);
 }
 
 Pcm LargeCombo() {
-    Canvas c = EffectCanvas("largecombo");
+    SoundCanvas c = EffectCanvas("largecombo");
     // A swelling brass chord with a shimmer and a bright run on top.
     const int chord[] = {60, 64, 67, 72};
     for (int note : chord) c.Note(Instrument::Horn, 0.0, note, 1.0, 0.8, 0.5f);
@@ -38,7 +38,7 @@ Pcm LargeCombo() {
 }
 
 Pcm Staff() {
-    Canvas c = EffectCanvas("staff");
+    SoundCanvas c = EffectCanvas("staff");
     // A wand drawn through the air, leaving sparkles behind.
     c.Noise(0, 0.3, 700, 5000, 1.4, 0.9f, [](double x) { return Swell(x, 0.6); });
     c.Chirp(0.05, 0.25, 900, 2600, 0.12f, [](double x) { return Swell(x, 0.7); });
@@ -47,7 +47,7 @@ Pcm Staff() {
 }
 
 Pcm SilverReveal() {
-    Canvas c = EffectCanvas("silverreveal");
+    SoundCanvas c = EffectCanvas("silverreveal");
     // Cool, shimmering: two bells a fifth apart, beating slightly.
     c.Note(Instrument::Bell, 0.0, 88, 0.2, 0.75);
     c.Note(Instrument::Bell, 0.0, 88.08, 0.2, 0.5, 0.5f);
@@ -57,7 +57,7 @@ Pcm SilverReveal() {
 }
 
 Pcm GoldReveal() {
-    Canvas c = EffectCanvas("goldreveal");
+    SoundCanvas c = EffectCanvas("goldreveal");
     // Warmer and fuller than silver: a major arpeggio of bells over a harp.
     const int arpeggio[] = {72, 76, 79, 84, 88};
     for (int i = 0; i < 5; ++i) {
@@ -69,30 +69,30 @@ Pcm GoldReveal() {
 }
 
 Pcm TimeTick() {
-    Canvas c = EffectCanvas("timetick");
+    SoundCanvas c = EffectCanvas("timetick");
     c.Chirp(0, 0.045, 1900, 1850, 0.8f, [](double x) { return Strike(x, 0.04, 0.25); });
     Biquad hp = Biquad::HighPass(c.rate, 3000.0, 0.7);
     c.Add(0, 0.008,
-          [&](double t) { return float(hp.Process(c.rng.Bipolar()) * 0.3 * std::exp(-t / 0.0015)); });
+          [&](double t) { return float(hp.Process(Bipolar(c.rng)) * 0.3 * std::exp(-t / 0.0015)); });
     return c.Finish(0.05);
 }
 
 Pcm TimeDone() {
-    Canvas c = EffectCanvas("timedone");
+    SoundCanvas c = EffectCanvas("timedone");
     c.Note(Instrument::Bell, 0.0, 81, 0.3, 0.85); // A5
     c.Note(Instrument::Glockenspiel, 0.0, 93, 0.1, 0.3, 0.4f);
     return c.Finish(0.65);
 }
 
 Pcm TextWhoosh() {
-    Canvas c = EffectCanvas("textwhoosh");
+    SoundCanvas c = EffectCanvas("textwhoosh");
     c.Noise(0, 0.28, 600, 3200, 1.1, 1.0f, [](double x) { return Swell(x, 0.45); });
     c.Noise(0, 0.28, 1500, 5000, 2.0, 0.3f, [](double x) { return Swell(x, 0.5); });
     return c.Finish(0.3);
 }
 
 Pcm ConfettiShoot() {
-    Canvas c = EffectCanvas("confettishoot");
+    SoundCanvas c = EffectCanvas("confettishoot");
     // A party popper: a hollow thump, a paper crack, and fluttering paper.
     c.Chirp(
         0, 0.12, 160, 70, 0.9f, [](double x) { return Strike(x, 0.03, 0.3); }, 0.5);
@@ -100,14 +100,14 @@ Pcm ConfettiShoot() {
     OnePoleLowPass flutter(c.rate, 30.0);
     Biquad hp = Biquad::HighPass(c.rate, 3000.0, 0.7);
     c.Add(0.02, 0.36, [&](double t) {
-        double am = std::fabs(flutter.Process(c.rng.Bipolar() * 8.0f));
-        return float(hp.Process(c.rng.Bipolar()) * am * Strike(t / 0.36, 0.05, 0.35) * 0.4);
+        double am = std::fabs(flutter.Process(Bipolar(c.rng) * 8.0f));
+        return float(hp.Process(Bipolar(c.rng)) * am * Strike(t / 0.36, 0.05, 0.35) * 0.4);
     });
     return c.Finish(0.4);
 }
 
 Pcm ConfettiBoom() {
-    Canvas c = EffectCanvas("confettiboom");
+    SoundCanvas c = EffectCanvas("confettiboom");
     // A small firework: a soft pop and a spray of crackles.
     c.DarkNoise(0, 0.08, 1200, 0.8f, [](double x) { return Strike(x, 0.04, 0.3); });
     c.Crackle(0.03, 0.42, 40, 2000, 8000, 0.4f, 0.002);
@@ -116,7 +116,7 @@ Pcm ConfettiBoom() {
 }
 
 Pcm BonusFlip() {
-    Canvas c = EffectCanvas("bonusflip");
+    SoundCanvas c = EffectCanvas("bonusflip");
     // Several tiles turning over in a ripple.
     for (int i = 0; i < 5; ++i) {
         double at = i * 0.055 + c.rng.Range(0, 0.02);
@@ -128,7 +128,7 @@ Pcm BonusFlip() {
 }
 
 Pcm BonusReveal() {
-    Canvas c = EffectCanvas("bonusreveal");
+    SoundCanvas c = EffectCanvas("bonusreveal");
     const int notes[] = {79, 84, 88, 91, 96, 100};
     for (int i = 0; i < 6; ++i) c.Note(Instrument::Celesta, i * 0.04, notes[i], 0.1, 0.45 + 0.05 * i, 0.8f);
     // The shimmer: two close sines beating under the run.
@@ -142,7 +142,7 @@ Pcm BonusReveal() {
 }
 
 Pcm BonusCorrect() {
-    Canvas c = EffectCanvas("bonuscorrect");
+    SoundCanvas c = EffectCanvas("bonuscorrect");
     c.Note(Instrument::Glockenspiel, 0.0, 84, 0.1, 0.75);  // C6
     c.Note(Instrument::Glockenspiel, 0.09, 91, 0.1, 0.85); // G6
     c.Note(Instrument::Harp, 0.09, 79, 0.2, 0.6, 0.6f);
@@ -150,7 +150,7 @@ Pcm BonusCorrect() {
 }
 
 Pcm Mistake() {
-    Canvas c = EffectCanvas("mistake");
+    SoundCanvas c = EffectCanvas("mistake");
     // "Oops": a dull knock and two low, muffled notes sagging down.
     c.Chirp(
         0, 0.12, 180, 90, 0.8f, [](double x) { return Strike(x, 0.03, 0.3); }, 0.6);
@@ -160,7 +160,7 @@ Pcm Mistake() {
 }
 
 Pcm ScoreMagicStart() {
-    Canvas c = EffectCanvas("scoremagicstart");
+    SoundCanvas c = EffectCanvas("scoremagicstart");
     // Magic gathering and lifting off: a rising whoosh and whistle.
     c.Noise(0, 0.55, 500, 6000, 1.2, 0.8f, [](double x) { return Swell(x, 0.75); });
     Phasor whistle(0.0), vib(0.0);
@@ -174,7 +174,7 @@ Pcm ScoreMagicStart() {
 }
 
 Pcm ScoreMagicDone() {
-    Canvas c = EffectCanvas("scoremagicdone");
+    SoundCanvas c = EffectCanvas("scoremagicdone");
     // Arrival: a bright strike and a shower of coins.
     c.Note(Instrument::Glockenspiel, 0.0, 96, 0.05, 0.85);
     c.Noise(0, 0.06, 3000, 2000, 0.8, 0.5f, [](double x) { return Strike(x, 0.05, 0.3); });

@@ -9,17 +9,17 @@
 namespace wispwood::mediagen {
 
 Pcm TileClick() {
-    Canvas c = EffectCanvas("tileclick");
+    SoundCanvas c = EffectCanvas("tileclick");
     // A hard, tiny tick: a bright noise spark over a short woody ping.
     Biquad hp = Biquad::HighPass(c.rate, 2500.0, 0.7);
-    c.Add(0, 0.02, [&](double t) { return float(hp.Process(c.rng.Bipolar()) * std::exp(-t / 0.0025)); });
+    c.Add(0, 0.02, [&](double t) { return float(hp.Process(Bipolar(c.rng)) * std::exp(-t / 0.0025)); });
     c.Chirp(0, 0.05, 3400, 3000, 0.5f, [](double x) { return Strike(x, 0.02, 0.12); });
     c.Chirp(0, 0.04, 1500, 1350, 0.25f, [](double x) { return Strike(x, 0.03, 0.15); });
     return c.Finish(0.08);
 }
 
 Pcm TileMatch() {
-    Canvas c = EffectCanvas("tilematch");
+    SoundCanvas c = EffectCanvas("tilematch");
     c.Note(Instrument::Celesta, 0.0, 88, 0.1, 0.8);  // E6
     c.Note(Instrument::Celesta, 0.06, 95, 0.1, 0.7); // B6
     c.Note(Instrument::Glockenspiel, 0.06, 100, 0.05, 0.3, 0.4f);
@@ -27,7 +27,7 @@ Pcm TileMatch() {
 }
 
 Pcm TileExplode() {
-    Canvas c = EffectCanvas("tileexplode");
+    SoundCanvas c = EffectCanvas("tileexplode");
     // A burst of small shards over a short dry knock.
     c.DarkNoise(0, 0.06, 900, 0.7f, [](double x) { return Strike(x, 0.05, 0.3); });
     c.Crackle(0.0, 0.22, 45, 1200, 6500, 0.45f, 0.005);
@@ -36,7 +36,7 @@ Pcm TileExplode() {
 }
 
 Pcm PieceHitPiece() {
-    Canvas c = EffectCanvas("piecehitpiece");
+    SoundCanvas c = EffectCanvas("piecehitpiece");
     // Two stone-like blocks knocking: inharmonic partials dying fast.
     c.Chirp(0, 0.08, 820, 800, 0.6f, [](double x) { return Strike(x, 0.01, 0.25); });
     c.Chirp(0, 0.06, 2150, 2100, 0.35f, [](double x) { return Strike(x, 0.01, 0.18); });
@@ -46,7 +46,7 @@ Pcm PieceHitPiece() {
 }
 
 Pcm PieceHitGround() {
-    Canvas c = EffectCanvas("piecehitground");
+    SoundCanvas c = EffectCanvas("piecehitground");
     c.Chirp(
         0, 0.2, 130, 75, 0.8f, [](double x) { return Strike(x, 0.01, 0.25); }, 0.5);
     c.DarkNoise(0, 0.08, 500, 0.8f, [](double x) { return Strike(x, 0.02, 0.3); });
@@ -55,14 +55,14 @@ Pcm PieceHitGround() {
 }
 
 Pcm GoldRow() {
-    Canvas c = EffectCanvas("gold-row");
+    SoundCanvas c = EffectCanvas("gold-row");
     c.Note(Instrument::Glockenspiel, 0, 86, 0.1, 0.8); // D6
     c.Note(Instrument::Celesta, 0, 98, 0.1, 0.4, 0.6f);
     return c.Finish(0.55);
 }
 
 Pcm PointsAppear() {
-    Canvas c = EffectCanvas("pointsappear");
+    SoundCanvas c = EffectCanvas("pointsappear");
     const int notes[] = {91, 95, 98, 103, 100};
     for (int i = 0; i < 5; ++i) c.Note(Instrument::Celesta, i * 0.045, notes[i], 0.05, 0.55 - 0.05 * i);
     c.Noise(0, 0.3, 7000, 9000, 2.0, 0.06f, [](double x) { return Swell(x, 0.2); });
@@ -70,21 +70,21 @@ Pcm PointsAppear() {
 }
 
 Pcm TileFlip() {
-    Canvas c = EffectCanvas("tileflip");
+    SoundCanvas c = EffectCanvas("tileflip");
     c.Noise(0, 0.14, 1800, 3600, 0.9, 0.8f, [](double x) { return Swell(x, 0.35); });
     c.Chirp(0.12, 0.04, 1900, 1700, 0.25f, [](double x) { return Strike(x, 0.05, 0.2); });
     return c.Finish(0.2);
 }
 
 Pcm RowCreate() {
-    Canvas c = EffectCanvas("rowcreate");
+    SoundCanvas c = EffectCanvas("rowcreate");
     c.Noise(0, 0.28, 5000, 8000, 3.0, 0.25f, [](double x) { return Swell(x, 0.3); });
     c.Sparkle(0.02, 0.14, 3, 96, 103, 0.35f);
     return c.Finish(0.32);
 }
 
 Pcm Cheif() {
-    Canvas c = EffectCanvas("cheif");
+    SoundCanvas c = EffectCanvas("cheif");
     // A beam shooting up the column: a buzzing rising zap with an electric
     // crackle and a bright sparkle where it leaves the board.
     SawOsc saw;
@@ -104,7 +104,7 @@ Pcm Cheif() {
 }
 
 Pcm PowerupSound() {
-    Canvas c = EffectCanvas("powerupsound");
+    SoundCanvas c = EffectCanvas("powerupsound");
     c.DarkNoise(0, 0.15, 700, 0.8f, [](double x) { return Strike(x, 0.05, 0.3); });
     c.Noise(0, 0.35, 4500, 900, 1.0, 0.6f, [](double x) { return Strike(x, 0.03, 0.35); });
     const int notes[] = {84, 88, 91, 96, 100};
@@ -114,7 +114,7 @@ Pcm PowerupSound() {
 }
 
 Pcm Earthquake() {
-    Canvas c = EffectCanvas("earthquake");
+    SoundCanvas c = EffectCanvas("earthquake");
     // A deep, shuddering rumble under stones rattling against each other;
     // it swells in fast and dies away over three seconds.
     const double len = 3.0;
@@ -126,8 +126,8 @@ Pcm Earthquake() {
     OnePoleLowPass shudder(c.rate, 9.0);
     c.Add(0, len, [&](double t) {
         double x = t / len;
-        double shake = 0.6 + 0.8 * std::fabs(shudder.Process(c.rng.Bipolar() * 6.0f));
-        double rumble = lp2.Process(lp1.Process(c.rng.Bipolar())) * 3.0;
+        double shake = 0.6 + 0.8 * std::fabs(shudder.Process(Bipolar(c.rng) * 6.0f));
+        double rumble = lp2.Process(lp1.Process(Bipolar(c.rng))) * 3.0;
         double body = SineCycle(sub.Step(42 + 6 * SineCycle(wobble.Step(0.7, c.rate)), c.rate)) * 0.5;
         return float((rumble + body) * shake * envelope(x));
     });
@@ -144,21 +144,21 @@ Pcm Earthquake() {
 }
 
 Pcm VineActivate() {
-    Canvas c = EffectCanvas("vineactivate");
+    SoundCanvas c = EffectCanvas("vineactivate");
     // Ignition: a soft whoomph, then crackling leaves and a dry rustle.
     c.Noise(0, 0.35, 300, 1800, 0.8, 0.9f, [](double x) { return Swell(x, 0.3); });
     c.Crackle(0.03, 0.55, 60, 1500, 7000, 0.35f, 0.003);
     OnePoleLowPass flutter(c.rate, 25.0);
     Biquad bp = Biquad::BandPass(c.rate, 3500, 1.0);
     c.Add(0.05, 0.5, [&](double t) {
-        double am = std::fabs(flutter.Process(c.rng.Bipolar() * 8.0f));
-        return float(bp.Process(c.rng.Bipolar()) * am * Swell(t / 0.5, 0.3) * 0.5);
+        double am = std::fabs(flutter.Process(Bipolar(c.rng) * 8.0f));
+        return float(bp.Process(Bipolar(c.rng)) * am * Swell(t / 0.5, 0.3) * 0.5);
     });
     return c.Finish(0.62);
 }
 
 Pcm VineGold() {
-    Canvas c = EffectCanvas("vinegold");
+    SoundCanvas c = EffectCanvas("vinegold");
     // The two-step coin "ching".
     c.Note(Instrument::Glockenspiel, 0.0, 83, 0.05, 0.8); // B5
     c.Note(Instrument::Glockenspiel, 0.07, 88, 0.1, 0.9); // E6
@@ -167,7 +167,7 @@ Pcm VineGold() {
 }
 
 Pcm VineBlow() {
-    Canvas c = EffectCanvas("vineblow");
+    SoundCanvas c = EffectCanvas("vineblow");
     c.Chirp(0, 0.07, 320, 110, 0.8f, [](double x) { return Strike(x, 0.05, 0.3); });
     c.Noise(0, 0.2, 1200, 600, 0.7, 0.7f, [](double x) { return Strike(x, 0.03, 0.25); });
     c.Crackle(0.04, 0.3, 14, 2500, 6000, 0.2f, 0.003);
@@ -175,7 +175,7 @@ Pcm VineBlow() {
 }
 
 Pcm FairyReleased() {
-    Canvas c = EffectCanvas("fairyreleased");
+    SoundCanvas c = EffectCanvas("fairyreleased");
     // A glittering flutter that climbs away: a run up the pentatonic scale
     // over a fluttering whistle.
     const int scale[] = {0, 2, 4, 7, 9};
@@ -194,7 +194,7 @@ Pcm FairyReleased() {
 }
 
 Pcm FlowerPop() {
-    Canvas c = EffectCanvas("flowerpop");
+    SoundCanvas c = EffectCanvas("flowerpop");
     c.Chirp(
         0, 0.05, 700, 180, 0.9f, [](double x) { return Strike(x, 0.05, 0.35); }, 0.6);
     c.Noise(0, 0.03, 1500, 1000, 1.0, 0.3f, [](double x) { return Strike(x, 0.05, 0.3); });
@@ -206,7 +206,7 @@ Pcm FlowerPop() {
 }
 
 Pcm GemReleased() {
-    Canvas c = EffectCanvas("gemreleased");
+    SoundCanvas c = EffectCanvas("gemreleased");
     // Crystal clink: two glassy strikes with inharmonic ring.
     c.Note(Instrument::Glockenspiel, 0, 96, 0.02, 0.8);
     c.Note(Instrument::Glockenspiel, 0.045, 103, 0.02, 0.6, 0.7f);
@@ -215,7 +215,7 @@ Pcm GemReleased() {
 }
 
 Pcm GemFlip() {
-    Canvas c = EffectCanvas("gemflip");
+    SoundCanvas c = EffectCanvas("gemflip");
     c.Note(Instrument::Glockenspiel, 0, 100, 0.02, 0.75); // E7
     c.Chirp(0, 0.25, 6200, 6150, 0.1f, [](double x) { return Strike(x, 0.01, 0.3); });
     c.Noise(0, 0.12, 8000, 9500, 3.0, 0.08f, [](double x) { return Swell(x, 0.2); });

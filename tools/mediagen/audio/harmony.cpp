@@ -95,12 +95,12 @@ std::vector<Chord> MakeProgression(Rng& rng, const Key& key, int bars, Cadence c
     const int cadenceStart = cadence == Cadence::Full ? last - 1 : last;
     for (int i = 1; i < cadenceStart; ++i) {
         int next = Pick(rng, MovesFrom(key, chords[i - 1].degree), chords[i - 1].degree);
-        if (i == cadenceStart - 1 && !LeadsToDominant(key, next)) next = rng.Chance(0.5) ? 3 : 1;
+        if (i == cadenceStart - 1 && !LeadsToDominant(key, next)) next = Chance(rng, 0.5) ? 3 : 1;
         if (next == 4 && i < cadenceStart - 1) next = key.minor ? 5 : 3; // keep the dominant for the cadence
         chords[i].degree = next;
     }
     if (cadence == Cadence::Full) {
-        chords[last - 1] = {4, rng.Chance(0.5)};
+        chords[last - 1] = {4, Chance(rng, 0.5)};
         chords[last] = {0, false};
     } else {
         chords[last] = {4, false};

@@ -8,7 +8,7 @@ namespace wispwood::mediagen {
 namespace {
 
 struct Phrase {
-    Canvas canvas;
+    SoundCanvas canvas;
     double secondsPerBeat;
 
     Phrase(const char* name, double bpm) : canvas(EffectCanvas(name)), secondsPerBeat(60.0 / bpm) {}

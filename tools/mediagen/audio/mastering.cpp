@@ -65,7 +65,7 @@ std::string MasterAndEncode(Pcm& pcm, const MasterSettings& settings, uint32_t s
     const float limit = DbToGain(settings.ceilingDb);
     for (int attempt = 0;; ++attempt) {
         std::string bytes = EncodeOggVorbis(pcm, settings.quality, serial);
-        auto decoded = DecodeOggVorbis(bytes);
+        auto decoded = DecodeWithGameDecoder(bytes);
         float heard = decoded ? Peak(*decoded) : 0.0f;
         if (heard <= limit * 0.995f || attempt == 4) return bytes;
         Scale(pcm, limit * 0.97f / heard);

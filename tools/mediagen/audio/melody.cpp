@@ -63,7 +63,7 @@ std::vector<MelodyNote> MakeMelody(Rng& rng, const Key& key, const std::vector<C
         bool last = bar == bars - 1;
         const auto& cells = Cells(beatsPerBar, last);
         rhythm[bar] = cells[size_t(rng.Int(0, int(cells.size()) - 1))];
-        if (!last && bar >= 2 && rng.Chance(0.65)) rhythm[bar] = rhythm[bar - 2];
+        if (!last && bar >= 2 && Chance(rng, 0.65)) rhythm[bar] = rhythm[bar - 2];
     }
 
     // The arch: low-middle at the start, a peak two thirds in, settling.

@@ -1,9 +1,10 @@
 #include "tools/mediagen/audio/ogg_vorbis.h"
+#include "engine/audio/sample_loaders.h"
+#include "engine/io/memory_stream.h"
 #include <algorithm>
 #include <cstring>
 #include <vorbis/codec.h>
 #include <vorbis/vorbisenc.h>
-#include <vorbis/vorbisfile.h>
 
 namespace wispwood::mediagen {
 
@@ -12,35 +13,6 @@ namespace {
 void AppendPage(std::string& out, const ogg_page& page) {
     out.append(reinterpret_cast<const char*>(page.header), size_t(page.header_len));
     out.append(reinterpret_cast<const char*>(page.body), size_t(page.body_len));
-}
-
-struct MemoryReader {
-    const std::string* bytes;
-    size_t pos = 0;
-};
-
-size_t ReadMemory(void* dst, size_t size, size_t count, void* source) {
-    auto* reader = static_cast<MemoryReader*>(source);
-    size_t want = size * count, left = reader->bytes->size() - reader->pos;
-    size_t n = std::min(want, left);
-    std::memcpy(dst, reader->bytes->data() + reader->pos, n);
-    reader->pos += n;
-    return size ? n / size : 0;
-}
-
-int SeekMemory(void* source, ogg_int64_t offset, int whence) {
-    auto* reader = static_cast<MemoryReader*>(source);
-    ogg_int64_t base = whence == SEEK_SET   ? 0
-                       : whence == SEEK_CUR ? ogg_int64_t(reader->pos)
-                                            : ogg_int64_t(reader->bytes->size());
-    ogg_int64_t target = base + offset;
-    if (target < 0 || target > ogg_int64_t(reader->bytes->size())) return -1;
-    reader->pos = size_t(target);
-    return 0;
-}
-
-long TellMemory(void* source) {
-    return long(static_cast<MemoryReader*>(source)->pos);
 }
 
 } // namespace
@@ -110,29 +82,20 @@ std::string EncodeOggVorbis(const Pcm& pcm, float quality, uint32_t serial) {
     return out;
 }
 
-std::optional<Pcm> DecodeOggVorbis(const std::string& bytes) {
-    MemoryReader reader{&bytes};
-    ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};
-    OggVorbis_File file;
-    if (ov_open_callbacks(&reader, &file, nullptr, 0, callbacks) != 0) return std::nullopt;
-    vorbis_info* info = ov_info(&file, -1);
+std::optional<Pcm> DecodeWithGameDecoder(const std::string& bytes) {
+    TMemoryStream stream(bytes);
+    Ref<TAudioSample> sample = LoadOggSample(stream);
+    if (!sample) return std::nullopt;
+    return PcmFromSample(*sample);
+}
+
+Pcm PcmFromSample(const TAudioSample& sample) {
     Pcm pcm;
-    pcm.rate = int(info->rate);
-    pcm.channels = info->channels;
-    int section = 0;
-    for (;;) {
-        float** channels = nullptr;
-        long n = ov_read_float(&file, &channels, 4096, &section);
-        if (n < 0) {
-            ov_clear(&file);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        for (long i = 0; i < n; ++i)
-            for (int c = 0; c < pcm.channels; ++c)
-                pcm.data.push_back(std::clamp(channels[c][i], -1.0f, 1.0f));
-    }
-    ov_clear(&file);
+    pcm.rate = sample.hertz;
+    pcm.channels = sample.Channels();
+    pcm.data.reserve(size_t(sample.length) * size_t(pcm.channels));
+    for (int frame = 0; frame < sample.length; ++frame)
+        for (int c = 0; c < pcm.channels; ++c) pcm.data.push_back(sample.Sample16(frame, c) / 32768.0f);
     return pcm;
 }
 

@@ -6,8 +6,8 @@
 
 namespace wispwood::mediagen {
 
-inline Canvas EffectCanvas(const char* name) {
-    return Canvas(kEffectRate, HashName(name));
+inline SoundCanvas EffectCanvas(const char* name) {
+    return SoundCanvas(kEffectRate, HashName(name));
 }
 
 // Board and powerups.

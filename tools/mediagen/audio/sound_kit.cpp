@@ -24,46 +24,46 @@ double Strike(double x, double attack, double decay) {
     return std::exp(-(x - attack) / decay) * std::min(1.0, (1 - x) * 20.0);
 }
 
-void Canvas::Add(double start, double seconds, const std::function<float(double)>& fn) {
+void SoundCanvas::Add(double start, double seconds, const std::function<float(double)>& fn) {
     const size_t from = At(start), n = At(seconds);
     if (samples.size() < from + n) samples.resize(from + n, 0.0f);
     for (size_t i = 0; i < n; ++i) samples[from + i] += fn(double(i) / rate);
 }
 
-void Canvas::AddVoice(double start, const Mono& voice, float gain) {
+void SoundCanvas::AddVoice(double start, const Mono& voice, float gain) {
     MixInto(samples, voice, At(start), gain);
 }
 
-void Canvas::Note(Instrument instrument, double start, double midi, double length, double velocity,
-                  float gain) {
+void SoundCanvas::Note(Instrument instrument, double start, double midi, double length, double velocity,
+                       float gain) {
     AddVoice(start, RenderNote(instrument, rate, MidiToHz(midi), length, velocity, rng), gain);
 }
 
-void Canvas::Hit(Drum drum, double start, double velocity, float gain) {
+void SoundCanvas::Hit(Drum drum, double start, double velocity, float gain) {
     AddVoice(start, RenderDrum(drum, rate, velocity, rng), gain);
 }
 
-void Canvas::Noise(double start, double seconds, double f0, double f1, double q, float gain,
-                   const std::function<double(double)>& envelope) {
+void SoundCanvas::Noise(double start, double seconds, double f0, double f1, double q, float gain,
+                        const std::function<double(double)>& envelope) {
     Biquad bp = Biquad::BandPass(rate, f0, q);
     size_t step = 0;
     Add(start, seconds, [&](double t) {
         double x = t / seconds;
         if (step++ % 16 == 0) bp.SetBandPass(rate, Glide(f0, f1, x), q);
-        return float(bp.Process(rng.Bipolar()) * envelope(x) * gain);
+        return float(bp.Process(Bipolar(rng)) * envelope(x) * gain);
     });
 }
 
-void Canvas::DarkNoise(double start, double seconds, double cutoff, float gain,
-                       const std::function<double(double)>& envelope) {
+void SoundCanvas::DarkNoise(double start, double seconds, double cutoff, float gain,
+                            const std::function<double(double)>& envelope) {
     Biquad lp1 = Biquad::LowPass(rate, cutoff, 0.7), lp2 = Biquad::LowPass(rate, cutoff, 0.7);
     Add(start, seconds, [&](double t) {
-        return float(lp2.Process(lp1.Process(rng.Bipolar())) * envelope(t / seconds) * gain);
+        return float(lp2.Process(lp1.Process(Bipolar(rng))) * envelope(t / seconds) * gain);
     });
 }
 
-void Canvas::Chirp(double start, double seconds, double f0, double f1, float gain,
-                   const std::function<double(double)>& envelope, double curve) {
+void SoundCanvas::Chirp(double start, double seconds, double f0, double f1, float gain,
+                        const std::function<double(double)>& envelope, double curve) {
     Phasor phase(0.0);
     Add(start, seconds, [&](double t) {
         double x = t / seconds;
@@ -71,8 +71,8 @@ void Canvas::Chirp(double start, double seconds, double f0, double f1, float gai
     });
 }
 
-void Canvas::Crackle(double start, double seconds, int count, double lo, double hi, float gain,
-                     double grainSeconds) {
+void SoundCanvas::Crackle(double start, double seconds, int count, double lo, double hi, float gain,
+                          double grainSeconds) {
     for (int i = 0; i < count; ++i) {
         // Squaring the position crowds the grains towards the start.
         double x = rng.Unit();
@@ -83,13 +83,13 @@ void Canvas::Crackle(double start, double seconds, int count, double lo, double 
         double len = grainSeconds * (0.6 + 0.8 * rng.Unit());
         Add(at, len * 4, [&](double t) {
             double env = t < 0.0004 ? t / 0.0004 : std::exp(-(t - 0.0004) / len);
-            return float(bp.Process(rng.Bipolar()) * env * level * 3.0);
+            return float(bp.Process(Bipolar(rng)) * env * level * 3.0);
         });
     }
 }
 
-void Canvas::Sparkle(double start, double seconds, int count, int lowMidi, int highMidi, float gain,
-                     Instrument instrument) {
+void SoundCanvas::Sparkle(double start, double seconds, int count, int lowMidi, int highMidi, float gain,
+                          Instrument instrument) {
     static const int pentatonic[] = {0, 2, 4, 7, 9};
     for (int i = 0; i < count; ++i) {
         int midi = lowMidi;
@@ -104,7 +104,7 @@ void Canvas::Sparkle(double start, double seconds, int count, int lowMidi, int h
     }
 }
 
-void Canvas::Reverberate(float wet, double room, double tail) {
+void SoundCanvas::Reverberate(float wet, double room, double tail) {
     samples.resize(samples.size() + At(tail), 0.0f);
     Reverb hall(rate, room, 0.5);
     for (float& s : samples) {
@@ -114,7 +114,7 @@ void Canvas::Reverberate(float wet, double room, double tail) {
     }
 }
 
-Pcm Canvas::Finish(double maxSeconds) {
+Pcm SoundCanvas::Finish(double maxSeconds) {
     Pcm pcm;
     pcm.rate = rate;
     pcm.channels = 1;

@@ -15,12 +15,12 @@ namespace wispwood::mediagen {
 double Lerp(double from, double to, double x, double curve = 1.0);
 double Glide(double from, double to, double x, double curve = 1.0);
 
-struct Canvas {
+struct SoundCanvas {
     int rate;
     Mono samples;
     Rng rng;
 
-    Canvas(int rate, uint64_t seed) : rate(rate), rng(seed) {}
+    SoundCanvas(int rate, uint64_t seed) : rate(rate), rng(seed) {}
     size_t At(double seconds) const { return SecondsToFrames(seconds, rate); }
 
     // Adds `seconds` of generated samples starting at `start`; `fn` gets the

@@ -56,7 +56,7 @@ Mono Struck(int rate, double freq, double length, double velocity, const Partial
         Biquad hp = Biquad::HighPass(rate, std::min(freq * 3.0, rate * 0.4), 0.7);
         size_t n = std::min(frames, SecondsToFrames(0.006, rate));
         for (size_t i = 0; i < n; ++i)
-            out[i] += float(hammer * velocity * hp.Process(rng.Bipolar()) * (1.0 - double(i) / n));
+            out[i] += float(hammer * velocity * hp.Process(Bipolar(rng)) * (1.0 - double(i) / n));
     }
     // A 1.5 ms onset keeps the first sample at zero; a damped release after
     // the held length keeps long notes from ringing forever.
@@ -105,8 +105,8 @@ Mono Flute(int rate, double freq, double length, double velocity, Rng& rng) {
         double tone = SineCycle(p) + 0.18 * SineCycle(2 * p + 0.1) + 0.06 * SineCycle(3 * p + 0.3);
         double env = NoteEnvelope(t, attack, length, release);
         double swell = 0.92 + 0.08 * std::min(1.0, t / std::max(0.2, length));
-        double air = breath.Process(rng.Bipolar()) * 0.07;
-        double puff = t < 0.05 ? chiff.Process(rng.Bipolar()) * 0.25 * (1.0 - t / 0.05) : 0.0;
+        double air = breath.Process(Bipolar(rng)) * 0.07;
+        double puff = t < 0.05 ? chiff.Process(Bipolar(rng)) * 0.25 * (1.0 - t / 0.05) : 0.0;
         out[i] = float((tone * swell + air + puff) * env * velocity * 0.8);
     }
     return out;
@@ -222,7 +222,7 @@ Mono RenderDrum(Drum drum, int rate, double velocity, Rng& rng) {
         Biquad hp = Biquad::HighPass(rate, std::min(6000.0, rate * 0.3), 0.7);
         fill(0.09, [&](double t) {
             double env = t < 0.012 ? t / 0.012 : Decay(t - 0.012, 0.025);
-            return hp.Process(rng.Bipolar()) * env * 0.5;
+            return hp.Process(Bipolar(rng)) * env * 0.5;
         });
         break;
     }
@@ -230,7 +230,7 @@ Mono RenderDrum(Drum drum, int rate, double velocity, Rng& rng) {
         Biquad bp = Biquad::BandPass(rate, 2200.0, 2.5);
         Phasor p(0.0);
         fill(0.12, [&](double t) {
-            double noise = bp.Process(rng.Bipolar()) * 2.0 * Decay(t, 0.018);
+            double noise = bp.Process(Bipolar(rng)) * 2.0 * Decay(t, 0.018);
             double tone = SineCycle(p.Step(1650.0, rate)) * 0.25 * Decay(t, 0.012);
             return (noise + tone) * std::min(1.0, t / 0.0008);
         });
@@ -242,7 +242,7 @@ Mono RenderDrum(Drum drum, int rate, double velocity, Rng& rng) {
         fill(0.5, [&](double t) {
             double f = 88.0 + 30.0 * Decay(t, 0.02);
             double body = SineCycle(p.Step(f, rate)) * Decay(t, 0.2);
-            double skin = lp.Process(rng.Bipolar()) * 0.5 * Decay(t, 0.03);
+            double skin = lp.Process(Bipolar(rng)) * 0.5 * Decay(t, 0.03);
             return (body + skin) * std::min(1.0, t / 0.002) * 0.8;
         });
         break;
@@ -256,7 +256,7 @@ Mono RenderDrum(Drum drum, int rate, double velocity, Rng& rng) {
             for (int k = 0; k < 3; ++k)
                 if (jingles[k] < rate * 0.45) metal += SineCycle(ph[k].Step(jingles[k], rate)) * 0.15;
             double env = std::min(1.0, t / 0.003) * Decay(t, 0.06);
-            return (hp.Process(rng.Bipolar()) * 0.6 + metal) * env;
+            return (hp.Process(Bipolar(rng)) * 0.6 + metal) * env;
         });
         break;
     }

@@ -1,4 +1,5 @@
 #include "tests/tools/mediagen/audio/audio_probe.h"
+#include "engine/audio/sample_loaders.h"
 #include "tests/support/paths.h"
 #include "tools/mediagen/audio/ogg_vorbis.h"
 #include <cmath>
@@ -15,7 +16,10 @@ std::string ReadBytes(const std::string& path) {
 }
 
 std::optional<Pcm> HeardFile(const AudioItem& item) {
-    return DecodeOggVorbis(ReadBytes(wispwood::test::GamePath(item.path)));
+    // Loaded by path exactly as the game loads its sounds.
+    Ref<TAudioSample> sample = LoadAudioSample(wispwood::test::GamePath(item.path));
+    if (!sample) return std::nullopt;
+    return PcmFromSample(*sample);
 }
 
 const AudioItem& ItemNamed(const std::string& path) {

@@ -8,7 +8,7 @@
 namespace wispwood::mediagen::test {
 
 std::string ReadBytes(const std::string& path);
-// The built file of a catalogue entry, decoded.
+// The built file of a catalogue entry, decoded by the game's loader.
 std::optional<Pcm> HeardFile(const AudioItem& item);
 const AudioItem& ItemNamed(const std::string& path);
 

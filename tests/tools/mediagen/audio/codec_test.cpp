@@ -21,7 +21,7 @@ Pcm Tone(int rate, int channels, double hz, double seconds, float level) {
 TEST(OggVorbisWriter, RoundTripsRateChannelsLengthAndPitch) {
     for (int channels : {1, 2}) {
         Pcm tone = Tone(channels == 1 ? 22050 : 44100, channels, 440, 1.3, 0.5f);
-        auto back = DecodeOggVorbis(EncodeOggVorbis(tone, 0.4f, 1234));
+        auto back = DecodeWithGameDecoder(EncodeOggVorbis(tone, 0.4f, 1234));
         ASSERT_TRUE(back);
         EXPECT_EQ(back->rate, tone.rate);
         EXPECT_EQ(back->channels, channels);
@@ -42,7 +42,7 @@ TEST(OggVorbisWriter, EqualSamplesGiveEqualBytesUnderTheGivenSerial) {
     uint32_t serial = uint32_t(uint8_t(a[14])) | uint32_t(uint8_t(a[15])) << 8 |
                       uint32_t(uint8_t(a[16])) << 16 | uint32_t(uint8_t(a[17])) << 24;
     EXPECT_EQ(serial, 0x1234567u);
-    EXPECT_FALSE(DecodeOggVorbis("RIFF not an ogg file"));
+    EXPECT_FALSE(DecodeWithGameDecoder("RIFF not an ogg file"));
 }
 
 TEST(Mastering, TheLimiterHoldsPeaksAndLeavesQuietPassagesAlone) {
@@ -58,7 +58,7 @@ TEST(Mastering, ReachesTheLoudnessTargetUnderTheCeilingAfterDecoding) {
     Pcm pcm = Tone(22050, 1, 880, 0.6, 0.05f);
     MasterSettings settings;
     settings.loudnessDb = -12.0f;
-    auto heard = DecodeOggVorbis(MasterAndEncode(pcm, settings, 99));
+    auto heard = DecodeWithGameDecoder(MasterAndEncode(pcm, settings, 99));
     ASSERT_TRUE(heard);
     EXPECT_LE(GainToDb(Peak(*heard)), settings.ceilingDb);
     EXPECT_NEAR(GainToDb(MeasureLoudness(*heard, true)), -12.0f, 1.0f);
@@ -66,7 +66,7 @@ TEST(Mastering, ReachesTheLoudnessTargetUnderTheCeilingAfterDecoding) {
     // budget goes, never by clipping.
     Pcm loud = Tone(22050, 1, 880, 0.6, 0.05f);
     settings.loudnessDb = 0.0f;
-    auto held = DecodeOggVorbis(MasterAndEncode(loud, settings, 99));
+    auto held = DecodeWithGameDecoder(MasterAndEncode(loud, settings, 99));
     ASSERT_TRUE(held);
     EXPECT_LE(GainToDb(Peak(*held)), settings.ceilingDb);
 }
