@@ -4,16 +4,9 @@
 #include "tools/mediagen/audio/ogg_vorbis.h"
 #include <cmath>
 #include <complex>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace wispwood::mediagen::test {
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::optional<Pcm> HeardFile(const AudioItem& item) {
     // Loaded by path exactly as the game loads its sounds.

@@ -1,13 +1,13 @@
 #pragma once
 // Listening aids for the audio tests: the generated files as the game hears
 // them, and a few spectral measures.
+#include "tests/tools/mediagen/decode.h" // ReadBytes
 #include "tools/mediagen/audio/catalog.h"
 #include <optional>
 #include <string>
 
 namespace wispwood::mediagen::test {
 
-std::string ReadBytes(const std::string& path);
 // The built file of a catalogue entry, decoded by the game's loader.
 std::optional<Pcm> HeardFile(const AudioItem& item);
 const AudioItem& ItemNamed(const std::string& path);
