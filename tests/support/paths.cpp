@@ -4,9 +4,15 @@
 
 namespace wispwood::test {
 
-Text SourcePath(const Text& relative) { return Text(WISPWOOD_SOURCE_DIR) + "/" + relative; }
-Text FixturePath(const Text& relative) { return SourcePath("tests/fixtures/" + relative); }
-Text GamePath(const Text& relative) { return Text(WISPWOOD_GAME_DIR) + "/" + relative; }
+Text SourcePath(const Text& relative) {
+    return Text(WISPWOOD_SOURCE_DIR) + "/" + relative;
+}
+Text FixturePath(const Text& relative) {
+    return SourcePath("tests/fixtures/" + relative);
+}
+Text GamePath(const Text& relative) {
+    return Text(WISPWOOD_GAME_DIR) + "/" + relative;
+}
 
 TempDir::TempDir() {
     const char* base = std::getenv("TMPDIR");

@@ -10,7 +10,7 @@ Text FixturePath(const Text& relative); // under tests/fixtures
 Text GamePath(const Text& relative);    // under build/game
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     const Text& Path() const { return path_; }
     Text File(const Text& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     Text path_;
 };
 
