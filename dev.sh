@@ -10,8 +10,8 @@ cd "$(dirname "$0")"
 PACKAGES=(
     g++ cmake ninja-build pkg-config
     libsdl2-dev zlib1g-dev libpng-dev libjpeg-dev libogg-dev libvorbis-dev
-    libfreetype-dev libcairo2-dev
-    fonts-dejavu-core
+    libfreetype-dev libcairo2-dev libharfbuzz-dev
+    fonts-dejavu-core fonts-quicksand fonts-comfortaa fonts-leckerli-one
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool
 )

@@ -7,9 +7,13 @@ namespace {
 RuntimeErrorPresenter gPresenter = nullptr;
 }
 
-void RaiseRuntimeError(const Text& message) { throw RuntimeError(message); }
+void RaiseRuntimeError(const Text& message) {
+    throw RuntimeError(message);
+}
 
-void SetRuntimeErrorPresenter(RuntimeErrorPresenter presenter) { gPresenter = presenter; }
+void SetRuntimeErrorPresenter(RuntimeErrorPresenter presenter) {
+    gPresenter = presenter;
+}
 
 void PresentRuntimeError(const Text& message) {
     std::fprintf(stderr, "%s\n", message.c_str());

@@ -8,18 +8,18 @@
 namespace wispwood {
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(const Text& message) : std::runtime_error(message) {}
 };
 
 // Raised by the exact stream reads and writes when the bytes are not there.
 class StreamReadError : public RuntimeError {
-public:
+  public:
     StreamReadError() : RuntimeError("Error reading from stream") {}
 };
 
 class StreamWriteError : public RuntimeError {
-public:
+  public:
     StreamWriteError() : RuntimeError("Error writing to stream") {}
 };
 

@@ -19,22 +19,22 @@ class TList {
         bool removed = false;
     };
 
-public:
+  public:
     // A handle to one element, for removal without a search.
     class Link {
-    public:
+      public:
         Link() = default;
         bool IsValid() const { return node_ && !node_->removed; }
         const V& Value() const { return node_->value; }
 
-    private:
+      private:
         friend class TList;
         explicit Link(std::shared_ptr<Node> node) : node_(std::move(node)) {}
         std::shared_ptr<Node> node_;
     };
 
     class Iterator {
-    public:
+      public:
         using value_type = V;
         using difference_type = std::ptrdiff_t;
 
@@ -48,7 +48,7 @@ public:
         bool operator==(const Iterator& other) const { return atEnd_ == other.atEnd_; }
         bool operator!=(const Iterator& other) const { return !(*this == other); }
 
-    private:
+      private:
         friend class TList;
         explicit Iterator(const std::shared_ptr<Node>& first) { Fetch(first); }
         void Fetch(std::shared_ptr<Node> node) {
@@ -69,7 +69,9 @@ public:
     };
 
     TList() = default;
-    TList(const TList& other) { for (const V& v : other) AddLast(v); }
+    TList(const TList& other) {
+        for (const V& v : other) AddLast(v);
+    }
     TList& operator=(const TList& other) {
         if (this != &other) {
             Clear();
@@ -179,14 +181,16 @@ public:
     Iterator begin() const { return Iterator(head_); }
     Iterator end() const { return Iterator(); }
 
-private:
+  private:
     // The unlinked node keeps its next link so an enumerator parked on it
     // can still move on.
     void Unlink(Node* n) {
         std::shared_ptr<Node> keep = n->prev ? n->prev->next : head_;
         n->removed = true;
-        if (n->next) n->next->prev = n->prev;
-        else tail_ = n->prev;
+        if (n->next)
+            n->next->prev = n->prev;
+        else
+            tail_ = n->prev;
         if (n->prev) {
             n->prev->next = n->next;
         } else {

@@ -58,7 +58,9 @@ void TCStream::Discard() {
     if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
 }
 
-int64_t TCStream::Pos() { return file_ ? static_cast<int64_t>(::ftello(file_)) : -1; }
+int64_t TCStream::Pos() {
+    return file_ ? static_cast<int64_t>(::ftello(file_)) : -1;
+}
 
 int64_t TCStream::Size() {
     if (!file_) return 0;
@@ -164,7 +166,8 @@ bool LoadText(const Text& path, Text& bytes) {
 int SaveText(const Text& path, const Text& bytes) {
     Ref<TCStream> stream = TCStream::OpenWrite(path);
     if (!stream) return 0;
-    if (stream->Write(bytes.data(), static_cast<int64_t>(bytes.size())) != static_cast<int64_t>(bytes.size())) {
+    if (stream->Write(bytes.data(), static_cast<int64_t>(bytes.size())) !=
+        static_cast<int64_t>(bytes.size())) {
         stream->Close();
         return 0;
     }

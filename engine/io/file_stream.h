@@ -9,7 +9,7 @@
 namespace wispwood {
 
 class TCStream : public TStream {
-public:
+  public:
     static Ref<TCStream> OpenRead(const Text& path);
     static Ref<TCStream> OpenWrite(const Text& path);
     ~TCStream() override;
@@ -24,7 +24,7 @@ public:
 
     TCStream(FILE* file, Text tempPath, Text finalPath);
 
-private:
+  private:
     void Discard();
 
     FILE* file_ = nullptr;

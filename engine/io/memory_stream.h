@@ -6,7 +6,7 @@
 namespace wispwood {
 
 class TMemoryStream : public TStream {
-public:
+  public:
     TMemoryStream() = default;
     explicit TMemoryStream(Text bytes) : bytes_(std::move(bytes)) {}
 
@@ -18,7 +18,7 @@ public:
 
     const Text& Bytes() const { return bytes_; }
 
-private:
+  private:
     Text bytes_;
     int64_t pos_ = 0;
 };

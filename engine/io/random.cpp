@@ -22,7 +22,9 @@ void SeedRandom(int32_t seed) {
     gSeed = s;
 }
 
-int32_t RandomSeed() { return gSeed; }
+int32_t RandomSeed() {
+    return gSeed;
+}
 
 double RandomUnit() {
     int32_t s1 = Step();
@@ -42,6 +44,8 @@ int RandomInt(int lo, int hi) {
     return static_cast<int>(hi + static_cast<int64_t>(u * static_cast<double>(1 - d)));
 }
 
-void ResetRandom() { gSeed = kRandomStartSeed; }
+void ResetRandom() {
+    gSeed = kRandomStartSeed;
+}
 
 } // namespace wispwood

@@ -6,14 +6,30 @@
 
 namespace wispwood {
 
-int TStream::Eof() { return Pos() >= Size() ? 1 : 0; }
-int64_t TStream::Pos() { return -1; }
-int64_t TStream::Size() { return 0; }
-int64_t TStream::Seek(int64_t) { return -1; }
-int TStream::Flush() { return 1; }
-int TStream::Close() { return 1; }
-int64_t TStream::Read(void*, int64_t) { return 0; }
-int64_t TStream::Write(const void*, int64_t) { return 0; }
+int TStream::Eof() {
+    return Pos() >= Size() ? 1 : 0;
+}
+int64_t TStream::Pos() {
+    return -1;
+}
+int64_t TStream::Size() {
+    return 0;
+}
+int64_t TStream::Seek(int64_t) {
+    return -1;
+}
+int TStream::Flush() {
+    return 1;
+}
+int TStream::Close() {
+    return 1;
+}
+int64_t TStream::Read(void*, int64_t) {
+    return 0;
+}
+int64_t TStream::Write(const void*, int64_t) {
+    return 0;
+}
 
 void TStream::ReadBytes(void* buffer, int64_t count) {
     auto* bytes = static_cast<unsigned char*>(buffer);
@@ -46,7 +62,8 @@ void TStream::SkipBytes(int64_t count) {
 
 void TStream::ReadOrdered(void* value, int size) {
     ReadBytes(value, size);
-    if (SwapsByteOrder()) std::reverse(static_cast<unsigned char*>(value), static_cast<unsigned char*>(value) + size);
+    if (SwapsByteOrder())
+        std::reverse(static_cast<unsigned char*>(value), static_cast<unsigned char*>(value) + size);
 }
 
 void TStream::WriteOrdered(const void* value, int size) {
@@ -88,7 +105,9 @@ int32_t TStream::ReadInt() {
     return v;
 }
 
-void TStream::WriteInt(int32_t value) { WriteOrdered(&value, 4); }
+void TStream::WriteInt(int32_t value) {
+    WriteOrdered(&value, 4);
+}
 
 int64_t TStream::ReadLong() {
     int64_t v;
@@ -96,7 +115,9 @@ int64_t TStream::ReadLong() {
     return v;
 }
 
-void TStream::WriteLong(int64_t value) { WriteOrdered(&value, 8); }
+void TStream::WriteLong(int64_t value) {
+    WriteOrdered(&value, 8);
+}
 
 float TStream::ReadFloat() {
     float v;
@@ -104,7 +125,9 @@ float TStream::ReadFloat() {
     return v;
 }
 
-void TStream::WriteFloat(float value) { WriteOrdered(&value, 4); }
+void TStream::WriteFloat(float value) {
+    WriteOrdered(&value, 4);
+}
 
 double TStream::ReadDouble() {
     double v;
@@ -112,7 +135,9 @@ double TStream::ReadDouble() {
     return v;
 }
 
-void TStream::WriteDouble(double value) { WriteOrdered(&value, 8); }
+void TStream::WriteDouble(double value) {
+    WriteOrdered(&value, 8);
+}
 
 Text TStream::ReadLine() {
     Text line;
@@ -140,9 +165,15 @@ void TStream::WriteString(const Text& text) {
     if (!text.empty()) WriteBytes(text.data(), static_cast<int64_t>(text.size()));
 }
 
-int Eof(const Ref<TStream>& stream) { return stream->Eof(); }
-int64_t StreamPos(const Ref<TStream>& stream) { return stream->Pos(); }
-int64_t SeekStream(const Ref<TStream>& stream, int64_t pos) { return stream->Seek(pos); }
+int Eof(const Ref<TStream>& stream) {
+    return stream->Eof();
+}
+int64_t StreamPos(const Ref<TStream>& stream) {
+    return stream->Pos();
+}
+int64_t SeekStream(const Ref<TStream>& stream, int64_t pos) {
+    return stream->Seek(pos);
+}
 void CloseStream(const Ref<TStream>& stream) {
     if (stream) stream->Close();
 }

@@ -9,7 +9,7 @@
 namespace wispwood {
 
 class TStream {
-public:
+  public:
     virtual ~TStream() = default;
 
     virtual int Eof();
@@ -48,11 +48,11 @@ public:
     Text ReadString(int count);
     void WriteString(const Text& text);
 
-protected:
+  protected:
     // Wrappers that store numbers big-endian override this.
     virtual bool SwapsByteOrder() const { return false; }
 
-private:
+  private:
     void ReadOrdered(void* value, int size);
     void WriteOrdered(const void* value, int size);
 };
@@ -65,7 +65,7 @@ void CloseStream(const Ref<TStream>& stream);
 // Forwards every call to an inner stream; the base of the byte-order
 // wrappers.
 class TStreamWrapper : public TStream {
-public:
+  public:
     explicit TStreamWrapper(Ref<TStream> inner) : inner_(std::move(inner)) {}
     int Eof() override { return inner_->Eof(); }
     int64_t Pos() override { return inner_->Pos(); }
@@ -76,20 +76,20 @@ public:
     int64_t Read(void* buffer, int64_t count) override { return inner_->Read(buffer, count); }
     int64_t Write(const void* buffer, int64_t count) override { return inner_->Write(buffer, count); }
 
-protected:
+  protected:
     Ref<TStream> inner_;
 };
 
 class TLittleEndianStream : public TStreamWrapper {
-public:
+  public:
     using TStreamWrapper::TStreamWrapper;
 };
 
 class TBigEndianStream : public TStreamWrapper {
-public:
+  public:
     using TStreamWrapper::TStreamWrapper;
 
-protected:
+  protected:
     bool SwapsByteOrder() const override { return true; }
 };
 

@@ -1,4 +1,5 @@
 #include "engine/io/text_convert.h"
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -56,15 +57,27 @@ int64_t TextToLong(const Text& text) {
     return static_cast<int64_t>(value);
 }
 
-float TextToFloat(const Text& text) { return static_cast<float>(std::atof(text.c_str())); }
+float TextToFloat(const Text& text) {
+    return static_cast<float>(std::atof(text.c_str()));
+}
 
-double TextToDouble(const Text& text) { return std::atof(text.c_str()); }
+double TextToDouble(const Text& text) {
+    return std::atof(text.c_str());
+}
 
-Text IntToText(int64_t value) { return std::to_string(value); }
+Text IntToText(int64_t value) {
+    return std::to_string(value);
+}
 
+// The float's shortest decimal form (0.8f is "0.8", not 0.800000011920...)
+// is what gets the nine significant digits, so 0.8 is written 0.800000000
+// and still reads back as the same float.
 Text FloatToText(float value) {
+    char shortest[64];
+    auto result = std::to_chars(shortest, shortest + sizeof shortest - 1, value);
+    *result.ptr = '\0';
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%#.9g", static_cast<double>(value));
+    std::snprintf(buffer, sizeof buffer, "%#.9g", std::strtod(shortest, nullptr));
     return buffer;
 }
 

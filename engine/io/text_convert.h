@@ -15,7 +15,8 @@ float TextToFloat(const Text& text);
 double TextToDouble(const Text& text);
 
 Text IntToText(int64_t value);
-// printf "%#.9g": 0.5 gives "0.500000000".
+// printf "%#.9g" of the float's shortest decimal form: 0.5 gives
+// "0.500000000", 0.8 gives "0.800000000".
 Text FloatToText(float value);
 // printf "%#.17g", enough digits to read back the same double.
 Text DoubleToText(double value);

@@ -9,7 +9,7 @@ namespace wispwood {
 
 template <class V>
 class TStackBase {
-public:
+  public:
     virtual ~TStackBase() = default;
 
     TList<V> Stack;
@@ -35,13 +35,13 @@ public:
 
 template <class V>
 class TStack : public TStackBase<V> {
-public:
+  public:
     void Push(const V& value) override { this->Stack.AddFirst(value); }
 };
 
 template <class V>
 class TQueue : public TStackBase<V> {
-public:
+  public:
     void Push(const V& value) override { this->Stack.AddLast(value); }
 };
 

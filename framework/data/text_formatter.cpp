@@ -3,9 +3,15 @@
 
 namespace wispwood {
 
-Text TextFormattingTrim::Apply(const Text& text) { return TrimText(text); }
-Text TextFormattingToLower::Apply(const Text& text) { return LowerText(text); }
-Text TextFormattingToUpper::Apply(const Text& text) { return UpperText(text); }
+Text TextFormattingTrim::Apply(const Text& text) {
+    return TrimText(text);
+}
+Text TextFormattingToLower::Apply(const Text& text) {
+    return LowerText(text);
+}
+Text TextFormattingToUpper::Apply(const Text& text) {
+    return UpperText(text);
+}
 
 Text TextFormatter::Apply(const Text& text) const {
     Text out = text;

@@ -7,30 +7,30 @@
 namespace wispwood {
 
 class TextFormattingStep {
-public:
+  public:
     virtual ~TextFormattingStep() = default;
     virtual Text Apply(const Text& text) = 0;
 };
 
 // Drops characters with codes up to 32 at both ends.
 class TextFormattingTrim : public TextFormattingStep {
-public:
+  public:
     Text Apply(const Text& text) override;
 };
 
 // ASCII capitals to small letters; every other code unchanged.
 class TextFormattingToLower : public TextFormattingStep {
-public:
+  public:
     Text Apply(const Text& text) override;
 };
 
 class TextFormattingToUpper : public TextFormattingStep {
-public:
+  public:
     Text Apply(const Text& text) override;
 };
 
 class TextFormatter {
-public:
+  public:
     std::vector<Ref<TextFormattingStep>> Steps;
 
     void AddStep(const Ref<TextFormattingStep>& step) { Steps.push_back(step); }

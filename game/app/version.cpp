@@ -2,6 +2,8 @@
 
 namespace wispwood {
 
-Text VersionText() { return "Wispwood 0.1.0"; }
+Text VersionText() {
+    return "Wispwood 0.1.0";
+}
 
 } // namespace wispwood

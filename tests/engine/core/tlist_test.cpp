@@ -30,7 +30,7 @@ TEST(TList, RemovingDuringEnumerationVisitsEveryOtherElementOnce) {
     std::vector<int> seen;
     for (int v : list) {
         seen.push_back(v);
-        list.Remove(v); // the current element
+        list.Remove(v);             // the current element
         if (v == 1) list.Remove(2); // the next one, already fetched
         if (v == 3) list.Remove(5); // further ahead
     }
@@ -46,7 +46,7 @@ TEST(TList, ElementsAddedDuringEnumerationAreVisitedUnlessAtTheLast) {
     std::vector<int> seen;
     for (int v : list) {
         seen.push_back(v);
-        if (v == 1) list.AddLast(10); // behind a current that is not last: visited
+        if (v == 1) list.AddLast(10);  // behind a current that is not last: visited
         if (v == 10) list.AddLast(20); // the current was last: not visited
     }
     EXPECT_EQ(seen, (std::vector<int>{1, 2, 10}));

@@ -6,7 +6,7 @@ namespace wispwood {
 namespace {
 
 class Random : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetRandom(); }
     void TearDown() override { ResetRandom(); }
 };

@@ -34,7 +34,11 @@ TEST(TextToInt, OverflowWrapsToThirtyTwoBits) {
 TEST(NumberToText, FormatsAsTheFilesExpect) {
     EXPECT_EQ(FloatToText(0.5f), "0.500000000");
     EXPECT_EQ(FloatToText(1.0f), "1.00000000");
-    EXPECT_EQ(FloatToText(0.33f), "0.330000013");
+    EXPECT_EQ(FloatToText(0.8f), "0.800000000");
+    EXPECT_EQ(FloatToText(0.33f), "0.330000000");
+    EXPECT_EQ(FloatToText(-2.5e-7f), "-2.50000000e-07");
+    for (float f : {1.0f / 3, 0.1f, 123456.789f, 3.4e38f, 1e-45f})
+        EXPECT_EQ(TextToFloat(FloatToText(f)), f) << FloatToText(f);
     EXPECT_EQ(IntToText(-45), "-45");
     EXPECT_FLOAT_EQ(TextToFloat(FloatToText(0.7f)), 0.7f);
     EXPECT_FLOAT_EQ(TextToFloat(" 2.5xyz"), 2.5f);

@@ -1,0 +1,115 @@
+#include "engine/input/event.h"
+#include "engine/input/clock.h"
+#include "engine/input/system_events.h"
+#include <array>
+#include <vector>
+
+namespace wispwood {
+namespace {
+
+struct HookEntry {
+    int handle;
+    EventHook hook;
+};
+
+struct EventState {
+    std::vector<HookEntry> hooks;
+    int nextHandle = 1;
+    std::array<TEvent, EventQueueSize> ring;
+    int head = 0; // oldest waiting event
+    int count = 0;
+    TEvent current;
+};
+
+EventState& State() {
+    static EventState state;
+    return state;
+}
+
+bool TakeQueued() {
+    EventState& s = State();
+    if (s.count == 0) return false;
+    s.current = std::move(s.ring[s.head]);
+    s.ring[s.head] = TEvent();
+    s.head = (s.head + 1) % EventQueueSize;
+    --s.count;
+    return true;
+}
+
+} // namespace
+
+int AddEventHook(EventHook hook) {
+    EventState& s = State();
+    s.hooks.push_back({s.nextHandle, std::move(hook)});
+    return s.nextHandle++;
+}
+
+void RemoveEventHook(int handle) {
+    auto& hooks = State().hooks;
+    std::erase_if(hooks, [handle](const HookEntry& e) { return e.handle == handle; });
+}
+
+void EmitEvent(const TEvent& event) {
+    EventState& s = State();
+    // A hook may add or remove hooks; run over a snapshot.
+    std::vector<HookEntry> hooks = s.hooks;
+    for (const HookEntry& entry : hooks) entry.hook(event);
+    if (s.count == EventQueueSize) {
+        s.head = (s.head + 1) % EventQueueSize;
+        --s.count;
+    }
+    s.ring[(s.head + s.count) % EventQueueSize] = event;
+    ++s.count;
+}
+
+int PollEvent() {
+    if (!TakeQueued()) {
+        PumpSystemEvents();
+        if (!TakeQueued()) {
+            State().current = TEvent();
+            return 0;
+        }
+    }
+    return State().current.id;
+}
+
+int WaitEvent() {
+    for (;;) {
+        if (int id = PollEvent()) return id;
+        Delay(1);
+    }
+}
+
+const TEvent& CurrentEvent() {
+    return State().current;
+}
+int EventID() {
+    return State().current.id;
+}
+int EventData() {
+    return State().current.data;
+}
+int EventX() {
+    return State().current.x;
+}
+int EventY() {
+    return State().current.y;
+}
+int EventMods() {
+    return State().current.mods;
+}
+
+void FlushEvents() {
+    EventState& s = State();
+    s.ring.fill(TEvent());
+    s.head = 0;
+    s.count = 0;
+}
+
+void ResetEvents() {
+    FlushEvents();
+    State().hooks.clear();
+    State().current = TEvent();
+}
+
+} // namespace wispwood

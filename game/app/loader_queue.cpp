@@ -1,0 +1,30 @@
+#include "game/app/loader_queue.h"
+#include "game/app/settings.h"
+
+namespace wispwood {
+
+Loader LoaderTable[kLoaderTableSize];
+int LoaderCount = 0;
+
+void RegisterLoader(Loader loader) {
+    // Only 256 fit; a further one is dropped rather than written past the table.
+    if (LoaderCount >= kLoaderTableSize) return;
+    // An empty function marks a free entry, so an empty step is a no-op
+    // that still occupies its place in the queue.
+    LoaderTable[LoaderCount++] = loader ? std::move(loader) : Loader([] {});
+}
+
+int RunLoadStep(int index) {
+    if (index < 0 || index >= kLoaderTableSize) return 1;
+    int remembered = GetLoadSteps();
+    if (LoaderTable[index]) LoaderTable[index]();
+    SetLoadSteps(remembered);
+    return index + 1 >= kLoaderTableSize || !LoaderTable[index + 1] ? 1 : 0;
+}
+
+void ResetLoaderQueue() {
+    for (Loader& loader : LoaderTable) loader = nullptr;
+    LoaderCount = 0;
+}
+
+} // namespace wispwood

@@ -1,0 +1,20 @@
+#pragma once
+// The queue of resource loaders that the loading screen runs one per frame.
+#include <functional>
+
+namespace wispwood {
+
+using Loader = std::function<void()>;
+
+constexpr int kLoaderTableSize = 256;
+extern Loader LoaderTable[kLoaderTableSize];
+extern int LoaderCount;
+
+void RegisterLoader(Loader loader);
+// Runs entry index; 1 when it was the last registered one. The "loadsteps"
+// setting is kept as it was around the call.
+int RunLoadStep(int index);
+
+void ResetLoaderQueue();
+
+} // namespace wispwood

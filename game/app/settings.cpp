@@ -1,0 +1,103 @@
+#include "game/app/settings.h"
+#include "engine/io/text_convert.h"
+#include "game/app/user_data.h"
+
+namespace wispwood {
+
+Ref<GameFile> Settings;
+
+namespace {
+
+// Defaults in the order they are asserted.
+const std::pair<const char*, const char*> kDefaults[] = {
+    {"resx", "800"},        {"resy", "600"},        {"depth", "32"},
+    {"windowed", "0"},      {"hints", "1"},         {"loadsteps", "1"},
+    {"soundvolume", "1.0"}, {"musicvolume", "0.8"}, {"voicevolume", "0.8"},
+};
+
+GameFile& File() {
+    if (!Settings) CreateSettings();
+    return *Settings;
+}
+
+int GetInt(const char* key) {
+    return TextToInt(File().GetData(key));
+}
+float GetFloat(const char* key) {
+    return TextToFloat(File().GetData(key));
+}
+void SetInt(const char* key, int value) {
+    File().AddData(key, IntToText(value));
+}
+void SetFloat(const char* key, float value) {
+    File().AddData(key, FloatToText(value));
+}
+
+} // namespace
+
+void CreateSettings() {
+    Settings = GameFile::Create(UserDataPath() + "config.txt");
+}
+
+void ReadSettings() {
+    GameFile& file = File();
+    file.Read();
+    for (const auto& [key, value] : kDefaults) file.AssertData(key, value);
+}
+
+int SaveSettings() {
+    return File().Write();
+}
+
+int GetResX() {
+    return GetInt("resx");
+}
+int GetResY() {
+    return GetInt("resy");
+}
+int GetDepth() {
+    return GetInt("depth");
+}
+int GetWindowed() {
+    return GetInt("windowed");
+}
+int GetHints() {
+    return GetInt("hints");
+}
+int GetLoadSteps() {
+    return GetInt("loadsteps");
+}
+float GetSoundVolume() {
+    return GetFloat("soundvolume");
+}
+float GetMusicVolume() {
+    return GetFloat("musicvolume");
+}
+float GetVoiceVolume() {
+    return GetFloat("voicevolume");
+}
+
+void SetWindowed(int value) {
+    SetInt("windowed", value);
+}
+void SetHints(int value) {
+    SetInt("hints", value);
+}
+void SetLoadSteps(int value) {
+    SetInt("loadsteps", value);
+}
+void SetSoundVolume(float value) {
+    SetFloat("soundvolume", value);
+}
+void SetMusicVolume(float value) {
+    SetFloat("musicvolume", value);
+}
+void SetVoiceVolume(float value) {
+    SetFloat("voicevolume", value);
+}
+
+void ResetSettings() {
+    Settings.reset();
+}
+
+} // namespace wispwood

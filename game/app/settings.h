@@ -1,0 +1,37 @@
+#pragma once
+// The settings file "config.txt" in the per-user data folder. Every key
+// lives in the root section; missing keys take their defaults.
+#include "framework/data/game_file.h"
+
+namespace wispwood {
+
+extern Ref<GameFile> Settings;
+
+// A settings object for the current user's folder (not read yet).
+void CreateSettings();
+// Reads the file and supplies every missing key with its default.
+void ReadSettings();
+// Writes the file; 0 when it could not be written.
+int SaveSettings();
+
+int GetResX();
+int GetResY();
+int GetDepth();
+int GetWindowed();
+int GetHints();
+int GetLoadSteps();
+float GetSoundVolume();
+float GetMusicVolume();
+float GetVoiceVolume();
+
+void SetWindowed(int value);
+void SetHints(int value);
+void SetLoadSteps(int value);
+void SetSoundVolume(float value);
+void SetMusicVolume(float value);
+void SetVoiceVolume(float value);
+
+// No settings object (start-up state).
+void ResetSettings();
+
+} // namespace wispwood

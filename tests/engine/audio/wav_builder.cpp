@@ -1,0 +1,49 @@
+#include "tests/engine/audio/wav_builder.h"
+
+namespace wispwood::test {
+namespace {
+
+void Put16(Text& out, int v) {
+    out += char(v & 255);
+    out += char((v >> 8) & 255);
+}
+
+void Put32(Text& out, uint32_t v) {
+    Put16(out, int(v & 0xffff));
+    Put16(out, int(v >> 16));
+}
+
+} // namespace
+
+Text RiffChunk(const char* id, const Text& body) {
+    Text out(id, 4);
+    Put32(out, uint32_t(body.size()));
+    out += body;
+    if (body.size() & 1) out += '\0';
+    return out;
+}
+
+Text MakeWav(const WavSpec& spec, const Text& data) {
+    Text fmt;
+    Put16(fmt, spec.tag);
+    Put16(fmt, spec.channels);
+    Put32(fmt, uint32_t(spec.hertz));
+    int block = spec.channels * spec.bits / 8;
+    Put32(fmt, uint32_t(spec.hertz * block));
+    Put16(fmt, block);
+    Put16(fmt, spec.bits);
+    fmt += spec.extraFormatBytes;
+    Text body = "WAVE" + spec.chunksBeforeFormat + RiffChunk("fmt ", fmt) + spec.chunksBeforeData +
+                RiffChunk("data", data);
+    Text out = "RIFF";
+    Put32(out, uint32_t(body.size()));
+    return out + body;
+}
+
+Text Pcm16(const std::vector<int16_t>& values) {
+    Text out;
+    for (int16_t v : values) Put16(out, v);
+    return out;
+}
+
+} // namespace wispwood::test

@@ -1,0 +1,58 @@
+#pragma once
+// A cairo drawing surface with the handful of raster operations cairo lacks
+// (blur, noise grain, colour adjustments) and its conversion to a Raster.
+#include <cairo.h>
+
+#include <cstdint>
+
+#include "tools/mediagen/core/raster.h"
+#include "tools/mediagen/core/style.h"
+
+namespace wispwood::mediagen {
+
+class Canvas {
+  public:
+    Canvas(int width, int height);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    cairo_t* Cr() const { return cr_; }
+    cairo_surface_t* Surface() const { return surface_; }
+
+    // Premultiplied ARGB access after cairo_surface_flush.
+    uint32_t* Pixels();
+    int Stride() const { return cairo_image_surface_get_stride(surface_) / 4; }
+    void MarkDirty() { cairo_surface_mark_dirty(surface_); }
+
+    void Clear();
+    // Separable box blur, three passes (close to a gaussian of that radius).
+    void Blur(double radius);
+    // Adds a fixed-seed brightness grain, scaled by alpha so edges stay clean.
+    void Grain(uint32_t seed, double amount);
+    // Draws another canvas at (x, y) with the operator and alpha given.
+    void Paint(const Canvas& other, double x, double y, double alpha = 1.0,
+               cairo_operator_t op = CAIRO_OPERATOR_OVER);
+    Raster ToRaster();
+
+  private:
+    int width_, height_;
+    cairo_surface_t* surface_;
+    cairo_t* cr_;
+};
+
+// Cairo helpers shared by the painters.
+void SetColour(cairo_t* cr, Colour c, double alpha = 1.0);
+void AddStop(cairo_pattern_t* pattern, double offset, Colour c, double alpha = 1.0);
+void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
+// A soft round glow: colour at the centre fading to nothing at radius.
+void Glow(cairo_t* cr, double x, double y, double radius, Colour c, double alpha = 1.0, double core = 0.0);
+// Four-pointed sparkle (the star shape of the game's twinkles).
+void SparklePath(cairo_t* cr, double x, double y, double radius, double waist);
+// A five-pointed star.
+void StarPath(cairo_t* cr, double x, double y, double outer, double inner, int points = 5,
+              double rotation = -90.0);
+
+} // namespace wispwood::mediagen
