@@ -2,10 +2,10 @@
 #include "engine/draw/dev_font.h"
 #include "engine/draw/message_box.h"
 #include "engine/draw/sdl_driver.h"
+#include "engine/input/clock.h"
+#include "engine/input/polled_input.h"
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <thread>
 #include <vector>
 
 namespace wispwood {
@@ -32,15 +32,6 @@ TDrawDriver* Driver() {
     return gContext->driver && gContext->driver->IsOpen() ? gContext->driver.get() : nullptr;
 }
 
-int64_t Now() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-void Sleep(int64_t ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 // Quarter turns are exact, so that a picture turned by 90 degrees lands on
 // whole pixels as it does unturned.
 void UpdateMatrix(TDrawContext& c) {
@@ -64,11 +55,11 @@ void UpdateMatrix(TDrawContext& c) {
 // Full screen at a known rate: trust the display's vertical sync only when
 // three flips in a row each take one frame time to the millisecond.
 bool VerticalSyncMatches(TDrawDriver& driver, int hz) {
-    int64_t expected = 1000 / hz, start = Now(), last = start;
+    int expected = 1000 / hz, start = Milliseconds(), last = start;
     int good = 0;
-    while (Now() - start < 1000) {
+    while (ElapsedMilliseconds(start, Milliseconds()) < 1000) {
         driver.Present(true);
-        int64_t now = Now(), took = now - last;
+        int now = Milliseconds(), took = ElapsedMilliseconds(last, now);
         last = now;
         good = std::abs(took - expected) <= 1 ? good + 1 : 0;
         if (good == 3) return true;
@@ -84,7 +75,7 @@ void SetUpFrameTiming(TDrawContext& c) {
     c.frameTime = 1000 / c.hz;
     c.frameRemainder = 1000 - c.frameTime * c.hz;
     c.remainderAccumulated = 0;
-    c.nextFrame = Now();
+    c.nextFrame = Milliseconds();
 }
 
 Ref<TImage> DevFont() {
@@ -127,6 +118,7 @@ Ref<TDrawContext> OpenGraphics(int width, int height, int depth, int hz, int fla
     for (int i = 0; i < context->image_font->FrameCount(); ++i) context->image_font->Frame(i);
     SetUpFrameTiming(*context);
     InstallRuntimeErrorBox();
+    EnablePolledInput();
     for (GraphicsHook hook : gOpenedHooks) hook();
     return context;
 }
@@ -176,9 +168,11 @@ void Flip(int sync) {
         c.remainderAccumulated -= c.hz;
         c.nextFrame += 1;
     }
-    int64_t now = Now();
-    if (c.nextFrame > now)
-        Sleep(c.nextFrame - now);
+    // Clock readings wrap; the wait is measured as a difference.
+    int now = Milliseconds();
+    int wait = static_cast<int>(static_cast<uint32_t>(c.nextFrame) - static_cast<uint32_t>(now));
+    if (wait > 0)
+        Delay(wait);
     else
         c.nextFrame = now;
     driver->Present(false);

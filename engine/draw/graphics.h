@@ -47,12 +47,12 @@ class TDrawContext {
     int hz = 0;
     Ref<TDrawDriver> driver;
 
-    // Software frame pacing (see Flip).
+    // Software frame pacing (see Flip); times are clock readings.
     bool softSync = false;
-    int64_t frameTime = 0;
-    int64_t frameRemainder = 0;
-    int64_t remainderAccumulated = 0;
-    int64_t nextFrame = 0;
+    int frameTime = 0;
+    int frameRemainder = 0;
+    int remainderAccumulated = 0;
+    int nextFrame = 0;
 
     // Sends every state value to the driver.
     void Apply();
@@ -113,8 +113,8 @@ Ref<TPixmap> GrabPixmap(int x, int y, int width, int height);
 // frame, applying the mask colour when the image is masked.
 void CopyScreenToImage(const Ref<TImage>& image, int x, int y, int frame = 0);
 
-// Hooks the input layer uses: run after a display opened, and at every Flip
-// before the picture is shown.
+// Hooks run after a display opened (polled input is enabled first), and at
+// every Flip before the picture is shown.
 using GraphicsHook = void (*)();
 void AddGraphicsOpenedHook(GraphicsHook hook);
 void AddFlipHook(GraphicsHook hook);

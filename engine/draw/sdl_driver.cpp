@@ -85,6 +85,7 @@ class SdlDriver : public TDrawDriver {
     Ref<TPixmap> GrabPixmap(int x, int y, int width, int height) override;
     void Present(bool vsync) override;
 
+    void PictureToWindow(float x, float y, int* windowX, int* windowY);
     void DrawFrame(SdlFrame& frame, float x0, float y0, float x1, float y1, float tx, float ty);
     SDL_Texture* MakeTexture(const TPixmap& pixmap, int flags, bool thresholdAlpha);
     void Fill(SDL_Texture* texture, const TPixmap& pixmap, bool thresholdAlpha);
@@ -104,6 +105,7 @@ class SdlDriver : public TDrawDriver {
     std::shared_ptr<RendererLife> life_;
     int generation_ = 0;
     int canvasWidth_ = 0, canvasHeight_ = 0;
+    bool holdsVideo_ = false;
     bool fullScreen_ = false;
     bool scaledOutput_ = false;
     bool vsync_ = false;
@@ -133,7 +135,12 @@ void SdlFrame::Upload(const TPixmap& pixmap) {
 bool SdlDriver::Open(int width, int height, int depth, int hz) {
     (void)hz;
     if (width <= 0 || height <= 0) return false;
-    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    // The display holds its own reference on the video subsystem, so that
+    // other code initialising and quitting it cannot pull the window away.
+    if (!holdsVideo_) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+        holdsVideo_ = true;
+    }
     SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
     fullScreen_ = depth != 0;
     Uint32 screenFlag = fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
@@ -205,6 +212,18 @@ void SdlDriver::ConfigureOutput() {
     }
 }
 
+void SdlDriver::PictureToWindow(float x, float y, int* windowX, int* windowY) {
+    if (scaledOutput_ && canvasWidth_ > 0 && canvasHeight_ > 0) {
+        int w, h;
+        SDL_GetWindowSize(window_, &w, &h);
+        float scale = std::min(float(w) / canvasWidth_, float(h) / canvasHeight_);
+        x = x * scale + std::floor((w - canvasWidth_ * scale) / 2);
+        y = y * scale + std::floor((h - canvasHeight_ * scale) / 2);
+    }
+    *windowX = static_cast<int>(std::lround(x));
+    *windowY = static_cast<int>(std::lround(y));
+}
+
 void SdlDriver::Close() {
     if (gOpenDriver == this) gOpenDriver = nullptr;
     if (life_) life_->renderer = nullptr;
@@ -214,6 +233,8 @@ void SdlDriver::Close() {
     if (window_) SDL_DestroyWindow(window_);
     canvas_ = nullptr, renderer_ = nullptr, window_ = nullptr;
     canvasWidth_ = canvasHeight_ = 0;
+    if (holdsVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    holdsVideo_ = false;
 }
 
 void SdlDriver::Fill(SDL_Texture* texture, const TPixmap& pixmap, bool thresholdAlpha) {
@@ -434,6 +455,15 @@ SDL_Window* GraphicsWindow() {
 }
 SDL_Renderer* GraphicsRenderer() {
     return gOpenDriver ? gOpenDriver->renderer_ : nullptr;
+}
+
+void GraphicsToWindow(float x, float y, int* windowX, int* windowY) {
+    if (gOpenDriver && gOpenDriver->window_) {
+        gOpenDriver->PictureToWindow(x, y, windowX, windowY);
+    } else {
+        *windowX = static_cast<int>(x);
+        *windowY = static_cast<int>(y);
+    }
 }
 
 const char* GraphicsRendererName() {

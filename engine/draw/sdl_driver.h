@@ -16,6 +16,11 @@ Ref<TDrawDriver> CreateSdlDrawDriver();
 // The open window and renderer, or null.
 SDL_Window* GraphicsWindow();
 SDL_Renderer* GraphicsRenderer();
+// Where a point of the picture (800 x 600 coordinates) appears in the
+// window's own coordinates, for moving the system pointer. SDL's
+// SDL_RenderLogicalToWindow cannot be used: the renderer draws into the
+// off-screen canvas, and SDL would answer for the canvas.
+void GraphicsToWindow(float x, float y, int* windowX, int* windowY);
 // The renderer's name ("software", "opengl", ...), or "" without a display.
 const char* GraphicsRendererName();
 
