@@ -3,6 +3,8 @@
 #include "engine/io/path.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
+#include "framework/images/game_image.h"
+#include <cstdio>
 
 namespace wispwood {
 
@@ -107,6 +109,24 @@ Ref<Font> ReadFontTables(const Text& folder, Text* problem) {
         !ReadKerning(*font, folder, problem) || !ReadSpacing(*font, folder, problem) ||
         !ReadOffsets(*font, folder, problem))
         return nullptr;
+    return font;
+}
+
+Ref<Font> LoadFont(const Text& folder) {
+    Text problem;
+    Ref<Font> font = ReadFontTables(folder, &problem);
+    if (font) {
+        const int cell = font->ImageWidth;
+        const int glyphs = static_cast<int>(font->Chars.size());
+        font->Image =
+            LoadGameFramedImage(FontFilePath(folder, "font.png"), cell, cell, 0, glyphs, FILTEREDIMAGE);
+        if (!font->Image) problem = "no glyph sheet of " + IntToText(glyphs) + " cells";
+    }
+    if (!font || !font->Image) {
+        std::fprintf(stderr, "Could not load font %s: %s\n", folder.c_str(), problem.c_str());
+        return nullptr;
+    }
+    if (!CurrentFont) CurrentFont = font;
     return font;
 }
 

@@ -1,6 +1,9 @@
 #include "framework/particles/shiny_effect.h"
+#include "engine/draw/graphics.h"
 #include "engine/io/random.h"
 #include "framework/anim/numeric.h"
+#include "framework/draw_state/draw_state.h"
+#include "framework/images/game_image.h"
 #include "framework/scene/tickers.h"
 
 namespace wispwood {
@@ -56,6 +59,17 @@ void ShinyEffect::LengthenLife() {
 
 void ShinyEffect::ShortenLife(int n) {
     TotalLife -= static_cast<float>(n);
+}
+
+void ShinyEffect::Render() {
+    const float a = FadeAlpha();
+    for (const auto& sprite : Effects) {
+        SetAlpha(a);
+        TDrawState::PushRotation(sprite->Rotation);
+        SetScale(sprite->Scale, sprite->Scale);
+        TDrawState::PushBlend(LIGHTBLEND);
+        DrawGameImage(Image, OwnerBaseX + x, OwnerBaseY + y, 0);
+    }
 }
 
 float ShinyEffect::FadeAlpha() const {

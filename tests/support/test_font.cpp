@@ -1,4 +1,6 @@
 #include "tests/support/test_font.h"
+#include "engine/draw/pixmap.h"
+#include "engine/draw/pixmap_loader.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 
@@ -10,6 +12,8 @@ const int kAdvances[4][5] = {{10, 12, 11, 9, 9}, {14, 13, 15, 12, 12}, {6, 7, 7,
 const int kOffsets[4] = {2, 0, -1, 5};
 
 } // namespace
+
+const uint32_t kSheetColours[4] = {0xffff0000u, 0xff00ff00u, 0xff0000ffu, 0xffffffffu};
 
 Ref<Font> MakeTestFont() {
     auto font = New<Font>();
@@ -40,7 +44,13 @@ void WriteTestFontFolder(const Text& folder, bool withSheet) {
     Text offsets;
     for (int k = 0; k < 4; ++k) offsets += static_cast<char>(kOffsets[k] + 128);
     SaveText(folder + "/offsets.dat", offsets);
-    (void)withSheet;
+    if (!withSheet) return;
+    auto sheet = TPixmap::Create(80, 20, PF_RGBA8888);
+    sheet->ClearPixels(0);
+    for (int k = 0; k < 4; ++k)
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) sheet->WritePixel(20 * k + x, y, static_cast<int>(kSheetColours[k]));
+    SavePixmapPNG(sheet, folder + "/font.png");
 }
 
 } // namespace wispwood::test

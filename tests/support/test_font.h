@@ -1,6 +1,7 @@
 #pragma once
 // A small font with hand-picked tables, in memory and as a font folder.
 #include "framework/fonts/font.h"
+#include <cstdint>
 
 namespace wispwood::test {
 
@@ -12,6 +13,9 @@ namespace wispwood::test {
 //   !      6   7   7   5   5
 //   '      4   6   6   4   4
 Ref<Font> MakeTestFont();
+
+// The glyph sheet's cells are solid: A red, B green, ! blue, ' white.
+extern const uint32_t kSheetColours[4];
 
 // The test font's six files in the folder (the glyph sheet only when
 // withSheet is set; writing it needs the drawing service's PNG writer).
