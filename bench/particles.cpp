@@ -56,6 +56,12 @@ void Fill(ParticleGroup& group, const Ref<TImage>& image) {
     }
 }
 
+bool OpenDisplay(benchmark::State& state) {
+    if (CurrentGraphics() || OpenGraphics(800, 600, 0, 0, 0)) return true;
+    state.SkipWithError("no display");
+    return false;
+}
+
 void ParticleUpdate(benchmark::State& state) {
     ParticleGroup group;
     Fill(group, nullptr);
@@ -66,10 +72,7 @@ BENCHMARK(ParticleUpdate)->Unit(benchmark::kMicrosecond);
 
 // Clear, draw the group, present.
 void ParticleFrame(benchmark::State& state) {
-    if (!CurrentGraphics() && !OpenGraphics(800, 600, 0, 0, 0)) {
-        state.SkipWithError("no display");
-        return;
-    }
+    if (!OpenDisplay(state)) return;
     ParticleGroup group;
     Fill(group, Spark());
     for (auto _ : state) {
@@ -84,10 +87,7 @@ BENCHMARK(ParticleFrame)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The draw calls alone, without clearing and presenting.
 void ParticleRenderOnly(benchmark::State& state) {
-    if (!CurrentGraphics() && !OpenGraphics(800, 600, 0, 0, 0)) {
-        state.SkipWithError("no display");
-        return;
-    }
+    if (!OpenDisplay(state)) return;
     ParticleGroup group;
     Fill(group, Spark());
     for (auto _ : state) {

@@ -4,6 +4,8 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "engine/io/path.h"
+#include "engine/io/random.h"
+#include "engine/io/text_convert.h"
 #include <vector>
 
 namespace wispwood::test {
@@ -65,6 +67,28 @@ int SilentAudioTest::Pull(int frames) {
 
 double SilentAudioTest::Level(int16_t value, float volume) {
     return value * static_cast<double>(AttenuationGain(VolumeToAttenuation(volume)));
+}
+
+void SoundManagerTest::SetUp() {
+    SilentAudioTest::SetUp();
+    ResetSoundManager();
+    ResetRandom();
+}
+
+void SoundManagerTest::TearDown() {
+    ResetSoundManager();
+    SilentAudioTest::TearDown();
+}
+
+Ref<Sound> SoundManagerTest::LoadConstant(const std::vector<int16_t>& values, int frames, int music) {
+    TextArray names;
+    for (int16_t value : values) {
+        Text name =
+            dir.File(Text("c").append(IntToText(value)).append("_").append(IntToText(frames)) + ".wav");
+        WriteConstantWav(name, value, frames);
+        names.push_back(name);
+    }
+    return SoundWrapper::Load(names, 0, music);
 }
 
 } // namespace wispwood::test

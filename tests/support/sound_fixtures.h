@@ -3,8 +3,11 @@
 // and the silent back end on a manual clock, whose mixer the test pulls.
 #include "engine/audio/mixer.h"
 #include "engine/input/clock.h"
+#include "framework/sound/sound.h"
+#include "tests/support/paths.h"
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace wispwood::test {
 
@@ -29,6 +32,17 @@ class SilentAudioTest : public ::testing::Test {
     int Pull(int frames = kFramesPerUpdate);
     // What a constant recording of the value sounds like at that volume.
     static double Level(int16_t value, float volume);
+};
+
+// The same with the sound manager and the random generator at their
+// start-up state, and recordings made to order.
+class SoundManagerTest : public SilentAudioTest {
+  protected:
+    TempDir dir;
+    void SetUp() override;
+    void TearDown() override;
+    // A sound of constant recordings, one per value, each lasting frames.
+    Ref<Sound> LoadConstant(const std::vector<int16_t>& values, int frames, int music = 0);
 };
 
 } // namespace wispwood::test

@@ -27,6 +27,18 @@ Ref<Particle> Living(float life) {
     return p;
 }
 
+// Particles tagged a, b, c... with the given lives, their hooks logged.
+std::vector<Ref<Particle>> Recorded(ParticleGroup& group, std::vector<Text>& log,
+                                    const std::vector<float>& lives) {
+    std::vector<Ref<Particle>> particles;
+    for (size_t i = 0; i < lives.size(); ++i) {
+        auto p = group.AddParticle(Living(lives[i]));
+        p->ExtraLogic = New<Recorder>(log, Text(1, static_cast<char>('a' + i)));
+        particles.push_back(p);
+    }
+    return particles;
+}
+
 TEST(Particle, ATenUpdateParticleIsRemovedInTheEleventhPass) {
     ParticleGroup group;
     auto p = group.AddParticle(Living(10));
@@ -48,12 +60,7 @@ TEST(Particle, ATenUpdateParticleIsRemovedInTheEleventhPass) {
 TEST(Particle, HooksRunInListOrderAndEachDeathOnce) {
     std::vector<Text> log;
     ParticleGroup group;
-    auto a = group.AddParticle(Living(1));
-    auto b = group.AddParticle(Living(5));
-    auto c = group.AddParticle(Living(1));
-    a->ExtraLogic = New<Recorder>(log, "a");
-    b->ExtraLogic = New<Recorder>(log, "b");
-    c->ExtraLogic = New<Recorder>(log, "c");
+    Recorded(group, log, {1, 5, 1});
     group.Update();
     EXPECT_EQ(log, (std::vector<Text>{"logic a", "logic b", "logic c"}));
     log.clear();
@@ -67,17 +74,12 @@ TEST(Particle, HooksRunInListOrderAndEachDeathOnce) {
 TEST(Particle, DeathsFollowTheListAndDoNotRepeatWhenARuleDeletesFirst) {
     std::vector<Text> log;
     ParticleGroup group;
-    auto a = group.AddParticle(Living(0));
-    auto b = group.AddParticle(Living(5));
-    auto c = group.AddParticle(Living(0));
-    a->ExtraLogic = New<Recorder>(log, "a");
-    b->ExtraLogic = New<Recorder>(log, "b");
-    c->ExtraLogic = New<Recorder>(log, "c");
-    c->DeleteParticle(); // a game rule ends it before its life runs out
+    auto particles = Recorded(group, log, {0, 5, 0});
+    particles[2]->DeleteParticle(); // a game rule ends it before its life runs out
     group.Update();
     EXPECT_EQ(log, (std::vector<Text>{"death c", "logic a", "death a", "logic b", "logic c"}));
     ASSERT_EQ(group.AllParticles.Count(), 1);
-    EXPECT_EQ(group.AllParticles.First(), b);
+    EXPECT_EQ(group.AllParticles.First(), particles[1]);
 }
 
 TEST(Particle, ADyingParticleMaySpawnAnotherIntoItsGroup) {

@@ -1,5 +1,4 @@
 #include "engine/io/random.h"
-#include "engine/io/text_convert.h"
 #include "framework/sound/sound_housekeeping.h"
 #include "tests/support/paths.h"
 #include "tests/support/sound_fixtures.h"
@@ -9,24 +8,9 @@
 namespace wispwood {
 namespace {
 
-class MusicSceneTest : public test::SilentAudioTest {
+class MusicSceneTest : public test::SoundManagerTest {
   protected:
-    test::TempDir dir;
-    void SetUp() override {
-        SilentAudioTest::SetUp();
-        ResetSoundManager();
-        ResetRandom();
-    }
-    void TearDown() override {
-        ResetSoundManager();
-        SilentAudioTest::TearDown();
-    }
-    Ref<Sound> Track(int16_t value, int frames = 44100 * 3) {
-        Text name =
-            dir.File(Text("t").append(IntToText(value)).append("_").append(IntToText(frames)) + ".wav");
-        test::WriteConstantWav(name, value, frames);
-        return SoundWrapper::Load({name}, 0, 1);
-    }
+    Ref<Sound> Track(int16_t value, int frames = 44100 * 3) { return LoadConstant({value}, frames, 1); }
     // One update of the scene loop's sound steps, then the mix of 10 ms.
     int Step(const Ref<MusicScene>& wanted) {
         RunSoundHousekeeping(wanted);
@@ -72,7 +56,7 @@ TEST_F(MusicSceneTest, CrossFadeBetweenMenuAndGameMusicOnTheMixer) {
 
 TEST_F(MusicSceneTest, SetVolumeScalesTheSceneAndTheInactiveWindowSilencesMusicOnly) {
     auto track = Track(8000);
-    auto effect = SoundWrapper::Load({dir.File("t8000_132300.wav")});
+    auto effect = SoundWrapper::Load({dir.File("c8000_132300.wav")});
     auto scene = CreateMusicScene();
     scene->Music = {{track}};
     for (int i = 0; i < 60; ++i) Step(scene);

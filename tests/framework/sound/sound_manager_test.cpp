@@ -1,6 +1,5 @@
 #include "engine/audio/audio.h"
 #include "engine/io/random.h"
-#include "engine/io/text_convert.h"
 #include "framework/sound/sound_housekeeping.h"
 #include "tests/support/paths.h"
 #include "tests/support/sound_fixtures.h"
@@ -9,28 +8,10 @@
 namespace wispwood {
 namespace {
 
-class SoundManager : public test::SilentAudioTest {
+class SoundManager : public test::SoundManagerTest {
   protected:
-    test::TempDir dir;
-    void SetUp() override {
-        SilentAudioTest::SetUp();
-        ResetSoundManager();
-        ResetRandom();
-    }
-    void TearDown() override {
-        ResetSoundManager();
-        SilentAudioTest::TearDown();
-    }
-    // A sound of constant recordings, one per value.
-    Ref<Sound> Load(std::vector<int16_t> values, int frames = 44100, int music = 0) {
-        TextArray names;
-        for (int16_t value : values) {
-            Text name =
-                dir.File(Text("r").append(IntToText(value)).append("_").append(IntToText(frames)) + ".wav");
-            test::WriteConstantWav(name, value, frames);
-            names.push_back(name);
-        }
-        return SoundWrapper::Load(names, 0, music);
+    Ref<Sound> Load(const std::vector<int16_t>& values, int frames = 44100) {
+        return LoadConstant(values, frames);
     }
     static int Records(const Ref<Sound>& sound) {
         int n = 0;

@@ -21,17 +21,15 @@ class WorkingFolder {
     std::filesystem::path old_;
 };
 
-class SoundTables : public test::SilentAudioTest {
+class SoundTables : public test::SoundManagerTest {
   protected:
     void SetUp() override {
-        SilentAudioTest::SetUp();
-        ResetSoundManager();
+        SoundManagerTest::SetUp();
         ResetSoundTables();
     }
     void TearDown() override {
         ResetSoundTables();
-        ResetSoundManager();
-        SilentAudioTest::TearDown();
+        SoundManagerTest::TearDown();
     }
     static void LoadEverything() {
         CreateMenuMusic();
