@@ -219,6 +219,11 @@ Ref<TChannel> TMixer::AllocChannel() {
 
 std::unique_lock<std::mutex> TMixer::Acquire() {
     std::unique_lock<std::mutex> lock(mutex_);
+    if (!followClock_ && deviceAlive_ && !deviceAlive_()) {
+        followClock_ = true;
+        lastClock_ = Milliseconds();
+        clockRemainder_ = 0;
+    }
     if (followClock_) CatchUpWithClock();
     return lock;
 }
@@ -300,6 +305,11 @@ void TMixer::FollowClock(bool follow) {
     followClock_ = follow;
     lastClock_ = Milliseconds();
     clockRemainder_ = 0;
+}
+
+void TMixer::SetDeviceCheck(std::function<bool()> deviceAlive) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    deviceAlive_ = std::move(deviceAlive);
 }
 
 void TMixer::Close() {
