@@ -143,10 +143,19 @@ bool SdlDriver::Open(int width, int height, int depth, int hz) {
     }
     SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
     fullScreen_ = depth != 0;
-    Uint32 screenFlag = fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    // Full screen covers the desktop in its own mode. The window is also
+    // made borderless at the desktop's size and place first, so that it
+    // covers the screen even where no window manager carries out the
+    // full-screen request (a bare X server, as in automated runs).
+    SDL_Rect desktop{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height};
+    if (fullScreen_) {
+        int display = window_ ? std::max(SDL_GetWindowDisplayIndex(window_), 0) : 0;
+        if (SDL_GetDisplayBounds(display, &desktop) != 0) desktop = {0, 0, width, height};
+    }
     if (!window_) {
-        window_ = SDL_CreateWindow(AppTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                                   height, SDL_WINDOW_ALLOW_HIGHDPI | screenFlag);
+        Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI |
+                       (fullScreen_ ? SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        window_ = SDL_CreateWindow(AppTitle().c_str(), desktop.x, desktop.y, desktop.w, desktop.h, flags);
         if (!window_) return false;
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_TARGETTEXTURE);
         if (!renderer_) {
@@ -160,9 +169,16 @@ bool SdlDriver::Open(int width, int height, int depth, int hz) {
         life_ = std::make_shared<RendererLife>();
         life_->renderer = renderer_;
         generation_ = ++gGeneration;
+    } else if (fullScreen_) {
+        SDL_SetWindowBordered(window_, SDL_FALSE);
+        SDL_SetWindowSize(window_, desktop.w, desktop.h);
+        SDL_SetWindowPosition(window_, desktop.x, desktop.y);
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {
-        SDL_SetWindowFullscreen(window_, screenFlag);
-        if (!fullScreen_) SDL_SetWindowSize(window_, width, height);
+        SDL_SetWindowFullscreen(window_, 0);
+        SDL_SetWindowBordered(window_, SDL_TRUE);
+        SDL_SetWindowSize(window_, width, height);
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     gOpenDriver = this;
 
