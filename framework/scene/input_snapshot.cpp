@@ -2,6 +2,7 @@
 #include "engine/input/polled_input.h"
 #include "engine/input/system_events.h"
 #include <algorithm>
+#include <iterator>
 
 namespace wispwood {
 
@@ -32,12 +33,24 @@ int GameMouseClicks(int button) {
     return SnapshotValid ? SnapshotMouseHits[button] : MouseClicks(button);
 }
 
-int GameKeyDown(int key) { return KeyDown(key); }
-int GameMouseDown(int button) { return MouseDown(button); }
-int GameNextTypedChar() { return SnapshotValid ? SnapshotChar : NextTypedChar(); }
-int GameMouseX() { return MouseOverridden ? OverrideMouseX : SnapshotMouseX; }
-int GameMouseY() { return MouseOverridden ? OverrideMouseY : SnapshotMouseY; }
-int GameMouseZ() { return MouseZ(); }
+int GameKeyDown(int key) {
+    return KeyDown(key);
+}
+int GameMouseDown(int button) {
+    return MouseDown(button);
+}
+int GameNextTypedChar() {
+    return SnapshotValid ? SnapshotChar : NextTypedChar();
+}
+int GameMouseX() {
+    return MouseOverridden ? OverrideMouseX : SnapshotMouseX;
+}
+int GameMouseY() {
+    return MouseOverridden ? OverrideMouseY : SnapshotMouseY;
+}
+int GameMouseZ() {
+    return MouseZ();
+}
 
 void OverrideMouse(int x, int y) {
     MouseOverridden = 1;
@@ -49,7 +62,9 @@ void ForceMouseClicks(int button) {
     if (button >= 0 && button < kSnapshotButtons) SnapshotMouseHits[button] = 1;
 }
 
-int GameWindowInactive() { return MouseOverridden ? 0 : WindowInactive(); }
+int GameWindowInactive() {
+    return MouseOverridden ? 0 : WindowInactive();
+}
 
 void ResetInputSnapshot() {
     SnapshotValid = 0;

@@ -12,6 +12,7 @@
 #include "framework/scene/tickers.h"
 #include "game/app/logo_screens.h"
 #include "game/app/startup.h"
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace wispwood::test {
@@ -74,7 +75,9 @@ void Emit(int id, int data, int x = 0, int y = 0) {
 
 } // namespace
 
-void GameHarness::MoveMouseTo(int x, int y) { Emit(EventMouseMove, 0, x, y); }
+void GameHarness::MoveMouseTo(int x, int y) {
+    Emit(EventMouseMove, 0, x, y);
+}
 
 void GameHarness::Click(int x, int y, int button) {
     MoveMouseTo(x, y);
@@ -87,9 +90,13 @@ void GameHarness::PressKey(int key) {
     Emit(EventKeyUp, key);
 }
 
-void GameHarness::TypeChar(int code) { Emit(EventKeyChar, code); }
+void GameHarness::TypeChar(int code) {
+    Emit(EventKeyChar, code);
+}
 
-Ref<TPixmap> GameHarness::Grab() { return GrabPixmap(0, 0, GraphicsWidth(), GraphicsHeight()); }
+Ref<TPixmap> GameHarness::Grab() {
+    return GrabPixmap(0, 0, GraphicsWidth(), GraphicsHeight());
+}
 
 Text GameHarness::SaveFrame(const Text& name) {
     Text folder = Text(WISPWOOD_BINARY_DIR) + "/test-output";

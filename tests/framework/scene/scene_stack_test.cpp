@@ -9,7 +9,7 @@ namespace {
 using test::ProbeScene;
 
 class ResettingScene : public ProbeScene {
-public:
+  public:
     static int made;
     Ref<GameLoop> NewOfSameClass() const override {
         ++made;
@@ -19,7 +19,7 @@ public:
 int ResettingScene::made = 0;
 
 class SceneStackTest : public test::SceneLoopTest {
-protected:
+  protected:
     // Runs frames of one update until the transition has finished.
     void FinishTransition() {
         for (int i = 0; i < 400 && CurrentTransition; ++i) Frame(10);
@@ -140,9 +140,14 @@ TEST_F(SceneStackTest, SlideObscuresEverythingWhileClosingAndTheCornersWhileOpen
     slide->Ticks = 40;
     EXPECT_EQ(TransitionObscures(400, 300), 1);
     EXPECT_EQ(TransitionInProgress(1), 1);
+    // Obscured means under a corner piece as drawn: just after the turn
+    // the pieces still cover the centre; later only the corners.
     slide->Ticks = 81;
+    EXPECT_EQ(TransitionObscures(400, 300), 1);
+    slide->Ticks = 150;
     EXPECT_EQ(TransitionObscures(400, 300), 0);
     EXPECT_EQ(TransitionObscures(10, 10), 1);
+    EXPECT_EQ(TransitionObscures(790, 590), 1);
     slide->Ticks = 80;
     EXPECT_EQ(TransitionInProgress(1), 0); // the closing half is over
     EXPECT_EQ(TransitionInProgress(0), 1);
