@@ -1,4 +1,5 @@
 #include "game/app/startup.h"
+#include "engine/audio/audio.h"
 #include "engine/core/end_program.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/message_box.h"
@@ -10,13 +11,17 @@
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
+#include "framework/sound/sound_housekeeping.h"
 #include "game/app/display.h"
+#include "game/app/game_fonts.h"
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
 #include "game/app/memory_check.h"
 #include "game/app/settings.h"
+#include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
+#include "game/app/text_table.h"
 #include "game/app/user_data.h"
 
 namespace wispwood {
@@ -26,10 +31,22 @@ bool gStarted = false;
 } // namespace
 
 void RegisterGameLoaders() {
+    // Steps of screens that are not built yet are empty: they still advance
+    // the progress bar until their screen fills them.
     RegisterLoader(LoadTransitionImages); // 1
-    // 2-29 belong to screens that are not built yet: each is an empty step
-    // that still advances the progress bar until its screen fills it.
-    for (int step = 2; step <= 29; ++step) RegisterLoader(nullptr);
+    RegisterLoader(nullptr);              // 2
+    RegisterLoader(nullptr);              // 3
+    RegisterLoader(LoadFonts);            // 4
+    for (int step = 5; step <= 12; ++step) RegisterLoader(nullptr);
+    RegisterLoader(LoadEffectsA);          // 13
+    RegisterLoader(LoadEffectsB);          // 14
+    RegisterLoader(LoadEffectsAndJingles); // 15
+    RegisterLoader(LoadGameTrack0);        // 16
+    RegisterLoader(LoadGameTrack1);        // 17
+    RegisterLoader(LoadGameTrack2);        // 18
+    RegisterLoader(LoadGameTrack3);        // 19
+    RegisterLoader(CreateGameMusicScene);  // 20
+    for (int step = 21; step <= 29; ++step) RegisterLoader(nullptr);
 }
 
 int StartUp(const TextArray& words) {
@@ -45,6 +62,8 @@ int StartUp(const TextArray& words) {
     SetDefaultImageFlags(2);
     // 5.
     CreateSettings();
+    // 8. Any working output will do; without one the game runs silent.
+    SetAudioDriver("DirectSound");
     // 9. Low-memory machines get a 16-bit full screen and less detail.
     if (!HasEnoughMemory(384)) {
         ForceLowDepth = 1;
@@ -58,14 +77,25 @@ int StartUp(const TextArray& words) {
     // 11.
     SeedRandom(Milliseconds());
     SetAppTitle("Wispwood");
+    // 12.
+    LoadTextTable();
+    LoadDistributionTable();
     // 13. Saved games in progress live here.
     if (PathKind("media\\saves\\") == 0) CreateDir("media\\saves\\", 0);
     // 14. Missing keys take their defaults; present ones keep their values.
     ReadSettings();
+    // 15.
+    ApplyEffectsVolume(GetSoundVolume());
+    ApplyMusicVolume(GetMusicVolume());
+    ApplyVoiceVolume(GetVoiceVolume());
     // 16.
     ResetTunables();
     // 17.
     RegisterGameLoaders();
+    // 18.
+    SoundWrapper::Init();
+    InstallSoundHousekeeping();
+    CreateMenuMusic();
     // 19.
     if (!OpenDisplay()) return 0;
     // 20. The first screens' pictures must exist before the queue runs.
@@ -73,6 +103,8 @@ int StartUp(const TextArray& words) {
     Logo2Screen::Load();
     ChannelScreen::Load();
     Loading::Load();
+    // 21.
+    LoadFonts();
     return 1;
 }
 
@@ -101,6 +133,12 @@ void ResetStartUp() {
     ResetStartFlags();
     ResetTunables();
     ResetFrameLoop();
+    ResetSoundTables();
+    ResetSoundManager();
+    ResetAudio();
+    ResetGameFonts();
+    ResetFonts();
+    ResetTextTable();
 }
 
 } // namespace wispwood
