@@ -79,6 +79,14 @@ void ResetBoard();
 // (or no cell size is set); x and y are set either way when a size is set.
 bool MouseToCell(float mx, float my, int& x, int& y);
 
+// The cell's reference, or a null one outside the grid; for the floods,
+// which visit every cell many times per update.
+inline const Ref<Piece>& CellAt(int x, int y) {
+    static const Ref<Piece> none;
+    if (x < 0 || y < 0 || x >= BoardWidth || y >= BoardHeight || !Board.Inside(x, y)) return none;
+    return Board(x, y);
+}
+
 // Board queries. Grid order is column-major: x from 0, within a column y
 // from 0.
 Ref<Piece> PieceAt(int x, int y);

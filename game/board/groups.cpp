@@ -11,7 +11,7 @@ const int kDy[4] = {0, -1, 1, 0};
 
 void GrowGroup(Piece& member, PieceGroup& group) {
     for (int k = 0; k < 4; ++k) {
-        Ref<Piece> n = PieceAt(member.x + kDx[k], member.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(member.x + kDx[k], member.y + kDy[k]);
         if (!n || n->Checked || !n->Normal() || n->Color != member.Color || n->Locked) continue;
         n->Checked = 1;
         group.push_back(n);
@@ -21,7 +21,7 @@ void GrowGroup(Piece& member, PieceGroup& group) {
 
 void MarkConnected(Piece& piece) {
     for (int k = 0; k < 4; ++k) {
-        Ref<Piece> n = PieceAt(piece.x + kDx[k], piece.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(piece.x + kDx[k], piece.y + kDy[k]);
         if (!n || n->Checked) continue;
         n->Checked = 1;
         MarkConnected(*n);
@@ -34,7 +34,7 @@ bool SameColourNormal(Piece& a, const Ref<Piece>& b) {
 
 void FloodDeadRegion(Piece& piece, int id, PieceGroup& members) {
     for (int k = 0; k < 4; ++k) {
-        Ref<Piece> n = PieceAt(piece.x + kDx[k], piece.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(piece.x + kDx[k], piece.y + kDy[k]);
         if (!n || n->HasCombo || n->DeadRegionGroup) continue;
         n->DeadRegionGroup = id;
         members.push_back(n);
@@ -49,10 +49,14 @@ void ClearChecked() {
 }
 
 void SameColourGroupInto(const Ref<Piece>& piece, PieceGroup& group) {
+    if (piece->Normal()) ClearChecked();
+    GrowSameColourGroup(piece, group);
+}
+
+void GrowSameColourGroup(const Ref<Piece>& piece, PieceGroup& group) {
     group.clear();
     group.push_back(piece);
     if (!piece->Normal()) return;
-    ClearChecked();
     piece->Checked = 1;
     GrowGroup(*piece, group);
 }
@@ -83,7 +87,7 @@ void ComputeDeadRegions() {
         int combo = 0;
         if (p->Normal())
             for (int k = 0; k < 4 && !combo; ++k)
-                if (SameColourNormal(*p, PieceAt(p->x + kDx[k], p->y + kDy[k]))) combo = 1;
+                if (SameColourNormal(*p, CellAt(p->x + kDx[k], p->y + kDy[k]))) combo = 1;
         p->HasCombo = combo;
         p->DeadRegionGroup = 0;
     });

@@ -11,6 +11,9 @@ namespace wispwood {
 PieceGroup SameColourGroup(const Ref<Piece>& piece);
 // The same into a list the caller owns (cleared first).
 void SameColourGroupInto(const Ref<Piece>& piece, PieceGroup& group);
+// The same without clearing Checked first: for a caller that knows no
+// piece is marked (it cleared the marks or the last group's members).
+void GrowSameColourGroup(const Ref<Piece>& piece, PieceGroup& group);
 
 // Marks Checked every piece held up by the top row or by a piece that holds
 // itself up, through 4-neighbours of any kind. Unmarked pieces fall.

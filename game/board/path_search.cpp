@@ -96,7 +96,7 @@ class SearchGrid {
 
 bool RowOccupied(int y) {
     for (int x = 0; x < BoardWidth; ++x)
-        if (PieceAt(x, y)) return true;
+        if (CellAt(x, y)) return true;
     return false;
 }
 
@@ -168,7 +168,7 @@ Ref<PathPossibility> SearchPath(int hintMode) {
     int r = 255, g = 255, b = 255, rainbow = 0;
     for (int x = 0; x < grid.Width(); ++x)
         for (int y = 0; y < grid.Height(); ++y) {
-            Ref<Piece> piece = PieceAt(x, y);
+            const Ref<Piece>& piece = CellAt(x, y);
             if (!piece) continue;
             MatchPath& cell = grid(x, y);
             cell.IsPiece = 1;
@@ -201,6 +201,7 @@ Ref<PathPossibility> SearchPath(int hintMode) {
     static const int cdx[5] = {-1, 0, 0, 0, 1};
     static const int cdy[5] = {0, -1, 0, 1, 0};
     std::vector<PathPossibility> candidates;
+    candidates.reserve(64);
     for (int x = 0; x < grid.Width(); ++x)
         for (int y = 0; y < grid.Height(); ++y) {
             if (!grid(x, y).IsDest) continue;

@@ -13,23 +13,42 @@ namespace {
 const int kDx[4] = {-1, 1, 0, 0};
 const int kDy[4] = {0, 0, -1, 1};
 
-void Reach(int cx, int cy, int fromX, int fromY) {
+// Each group's flood starts from a grid without Checked marks. Once the
+// grid has been cleared, the only marks are the previous group's members,
+// so clearing those is enough.
+struct GroupMarks {
+    bool cleared = false;
+    PieceGroup* last = nullptr;
+    void Prepare(const Ref<Piece>& piece) {
+        if (!piece->Normal()) return;
+        if (!cleared) {
+            ClearChecked();
+            cleared = true;
+        } else if (last) {
+            for (const auto& member : *last) member->Checked = 0;
+        }
+    }
+};
+
+void Reach(int cx, int cy, int fromX, int fromY, GroupMarks& marks) {
     ReachedGrid(cx, cy) = 1;
-    Ref<Piece> piece = PieceAt(cx, cy);
+    const Ref<Piece>& piece = CellAt(cx, cy);
     if (!piece || piece->PieceExplosionParticle) {
         for (int k = 0; k < 4; ++k) {
             int nx = cx + kDx[k], ny = cy + kDy[k];
             if (nx < 0 || ny < 0 || nx >= BoardWidth || ny >= BoardRows || ReachedGrid(nx, ny)) continue;
-            Reach(nx, ny, cx, cy);
+            Reach(nx, ny, cx, cy, marks);
         }
         return;
     }
     if (piece->Locked) return;
     piece->BottomOutside = 1;
     if (piece->Bottom) return;
+    marks.Prepare(piece);
     BottomGroups.emplace_back();
     PieceGroup& group = BottomGroups.back();
-    SameColourGroupInto(piece, group);
+    GrowSameColourGroup(piece, group);
+    if (piece->Normal()) marks.last = &group;
     int id = GetNewPieceId();
     for (const auto& member : group) {
         member->Bottom = 1;
@@ -51,7 +70,10 @@ void FindReachablePieces() {
     });
     ReachedGrid = IntGrid(BoardWidth + 1, BoardRows + 1);
     if (BoardWidth <= 0) return;
-    Reach(0, BoardRows - 1, 0, BoardRows - 1);
+    // Group lists stay where they are while the flood adds more.
+    BottomGroups.reserve(size_t(BoardWidth) * BoardRows);
+    GroupMarks marks;
+    Reach(0, BoardRows - 1, 0, BoardRows - 1, marks);
 }
 
 void ScheduleReveal() {
@@ -64,7 +86,7 @@ void ScheduleReveal() {
     for (int y = BoardHeight - 1; y >= 0; --y) {
         bool any = false;
         for (int x = 0; x < BoardWidth; ++x) {
-            Ref<Piece> p = PieceAt(x, y);
+            const Ref<Piece>& p = CellAt(x, y);
             if (!p || !p->Bottom || p->BottomDelay != -1) continue;
             p->BottomDelay = d;
             if (!any) p->PlayFlip = 1;
