@@ -16,6 +16,7 @@ struct WindowState {
     bool Active() const { return focused && !minimised; }
     int lastX = 0;
     int lastY = 0;
+    Uint64 lastGather = 0; // SDL_GetTicks64 of the last platform gather
 };
 
 WindowState& Window() {
@@ -155,8 +156,18 @@ SDL_Window* GameWindow() {
 void PumpSystemEvents() {
     if (TakeCloseSignal()) Emit(EventAppTerminate, 0);
     if (SDL_WasInit(SDL_INIT_EVENTS)) {
+        // Every polled query pumps, and an update makes a few hundred of
+        // them; asking the window system each time would cost milliseconds
+        // an update. It is asked at most once a millisecond (real time, not
+        // the replaceable clock); what is already in SDL's queue is always
+        // taken.
+        Uint64 now = SDL_GetTicks64();
+        if (now != Window().lastGather) {
+            Window().lastGather = now;
+            SDL_PumpEvents();
+        }
         SDL_Event e;
-        while (SDL_PollEvent(&e)) Translate(e);
+        while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Translate(e);
     }
     PumpTimers();
 }

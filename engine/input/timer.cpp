@@ -72,6 +72,7 @@ Ref<TTimer> CreateTimer(double hz, Ref<TEvent> event) {
 
 void PumpTimers() {
     auto& timers = Timers();
+    if (timers.empty()) return;
     std::erase_if(timers, [](const std::weak_ptr<TTimer>& t) { return t.expired(); });
     // Emitting runs hooks, which may create timers: work on a copy.
     auto live = timers;

@@ -44,7 +44,9 @@ TEST(Trail, SpotsKeepTheScreenAreasOfTheMapClear) {
         EXPECT_FALSE(p.x >= 590 && p.y >= 380); // the guide
         EXPECT_TRUE(p.x >= 20 && p.x <= 780);
         // the location reader remaps x of locations 11..27 into 448..647
-        if (i >= 11 && i <= 27) EXPECT_TRUE(p.x >= 448 && p.x <= 647);
+        if (i >= 11 && i <= 27) {
+            EXPECT_TRUE(p.x >= 448 && p.x <= 647);
+        }
     }
 }
 

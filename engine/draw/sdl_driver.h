@@ -1,0 +1,27 @@
+#pragma once
+// The SDL_Renderer back end of the drawing service. The game draws into an
+// off-screen canvas the size of the logical screen; Present puts the canvas
+// in the window (top left, unscaled) or on the full screen (scaled to fit,
+// centred, letterboxed, with SDL mapping mouse positions back). Other engine
+// modules reach the window through GraphicsWindow().
+#include "engine/draw/draw_driver.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+
+namespace wispwood {
+
+Ref<TDrawDriver> CreateSdlDrawDriver();
+
+// The open window and renderer, or null.
+SDL_Window* GraphicsWindow();
+SDL_Renderer* GraphicsRenderer();
+// Where a point of the picture (800 x 600 coordinates) appears in the
+// window's own coordinates, for moving the system pointer. SDL's
+// SDL_RenderLogicalToWindow cannot be used: the renderer draws into the
+// off-screen canvas, and SDL would answer for the canvas.
+void GraphicsToWindow(float x, float y, int* windowX, int* windowY);
+// The renderer's name ("software", "opengl", ...), or "" without a display.
+const char* GraphicsRendererName();
+
+} // namespace wispwood

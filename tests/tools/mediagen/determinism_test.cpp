@@ -1,0 +1,35 @@
+// Generating twice gives the same bytes: the generator is run again into a
+// scratch folder and every file is compared with the built tree.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/support/paths.h"
+#include "tests/tools/mediagen/decode.h"
+
+namespace wispwood::mediagen {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(MediaGenerator, RegeneratesTheSameBytes) {
+    wispwood::test::TempDir temp;
+    std::string command = std::string(WISPWOOD_MEDIAGEN) + " --family pictures --family fonts --media " +
+                          temp.Path() + "/media --preview " + temp.Path() + "/preview --data " +
+                          wispwood::test::SourcePath("data") + " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(temp.Path() + "/media")) {
+        if (!entry.is_regular_file()) continue;
+        std::string relative = fs::relative(entry.path(), temp.Path()).string();
+        std::string fresh = test::ReadBytes(entry.path().string());
+        std::string built = test::ReadBytes(wispwood::test::GamePath(relative));
+        EXPECT_TRUE(fresh == built) << relative << " differs between runs";
+        ++compared;
+    }
+    EXPECT_GT(compared, 250);
+}
+
+} // namespace
+} // namespace wispwood::mediagen

@@ -1,0 +1,98 @@
+#include "tools/mediagen/audio/catalog.h"
+#include "tools/mediagen/audio/recipes.h"
+
+namespace wispwood::mediagen {
+
+namespace {
+constexpr AudioKind Fx = AudioKind::Effect, Jingle = AudioKind::Jingle, Music = AudioKind::Music;
+}
+
+const std::vector<AudioItem>& AudioCatalog() {
+    // Quieter-by-design sounds carry a negative trim: ticks heard many times
+    // in a row, and the hover tick that should barely be noticed.
+    static const std::vector<AudioItem> items = {
+        {"media/sound/largecombo.ogg", Fx, "swelling brass chord with shimmer and a glockenspiel run", 0,
+         LargeCombo},
+        {"media/sound/cheif.ogg", Fx, "rising buzzing zap of a lightning beam, crackle, sparkle at the top",
+         0, Cheif},
+        {"media/sound/vinegold.ogg", Fx, "bright two-step coin ching (glockenspiel B5-E6)", 0, VineGold},
+        {"media/sound/powerupsound.ogg", Fx,
+         "magic burst: soft thud, falling swoosh, rising celesta arpeggio", 0, PowerupSound},
+        {"media/sound/staff.ogg", Fx, "wand swish through the air with a sparkle tail", 0, Staff},
+        {"media/sound/silverreveal.ogg", Fx, "cool shimmering bell chime with high sparkles", 0,
+         SilverReveal},
+        {"media/sound/goldreveal.ogg", Fx, "warm golden arpeggio of bells over harp", 0, GoldReveal},
+        {"media/sound/fairyreleased.ogg", Fx,
+         "glittering celesta flutter climbing away over a fluttering whistle", 0, FairyReleased},
+        {"media/sound/vineactivate.ogg", Fx, "ignition: soft whoomph, crackling leaves, dry rustle", 0,
+         VineActivate},
+        {"media/sound/flowerpop.ogg", Fx, "soft mouth pop and a blooming three-note celesta chime", 0,
+         FlowerPop},
+        {"media/sound/gemreleased.ogg", Fx, "crystal clink, two glassy strikes", 0, GemReleased},
+        {"media/sound/gemflip.ogg", Fx, "single high glassy ping", 0, GemFlip},
+        {"media/sound/vineblow.ogg", Fx, "small pop and puff with a few crackles", 0, VineBlow},
+        {"media/sound/timetick.ogg", Fx, "very short bright tick, repeated during the tally", -4, TimeTick},
+        {"media/sound/timedone.ogg", Fx, "bell ding (A5)", 0, TimeDone},
+        {"media/sound/textwhoosh.ogg", Fx, "quick airy whoosh", -2, TextWhoosh},
+        {"media/sound/confettishoot.ogg", Fx, "party popper: hollow thump, paper crack, fluttering paper", 0,
+         ConfettiShoot},
+        {"media/sound/confettiboom.ogg", Fx, "small firework pop with a spray of crackles", 0, ConfettiBoom},
+        {"media/sound/piecehitpiece.ogg", Fx, "soft stone-on-stone clack", -3, PieceHitPiece},
+        {"media/sound/piecehitground.ogg", Fx, "duller low thud on the floor", -3, PieceHitGround},
+        {"media/sound/gold-row.ogg", Fx, "glockenspiel chime with a high celesta octave", 0, GoldRow},
+        {"media/sound/tileclick.ogg", Fx, "crisp bright click for selecting a group", -2, TileClick},
+        {"media/sound/tilematch.ogg", Fx, "pleasant rising celesta chime (E6-B6)", 0, TileMatch},
+        {"media/sound/tileexplode.ogg", Fx, "short crumble: a dry knock and a spray of shards", 0,
+         TileExplode},
+        {"media/sound/pointsappear.ogg", Fx, "twinkly five-note celesta sparkle", 0, PointsAppear},
+        {"media/sound/tileflip.ogg", Fx, "soft card-flip swish", -3, TileFlip},
+        {"media/sound/bonusflip.ogg", Fx, "several tiles flipping in a ripple", 0, BonusFlip},
+        {"media/sound/bonusreveal.ogg", Fx, "magical reveal: celesta run over a beating shimmer", 0,
+         BonusReveal},
+        {"media/sound/bonuscorrect.ogg", Fx, "bright positive ding-ding (C6-G6) with harp", 0, BonusCorrect},
+        {"media/sound/mistake.ogg", Fx, "oops: dull knock and two low muffled notes sagging down", 0,
+         Mistake},
+        {"media/sound/rowcreate.ogg", Fx, "soft airy shimmer with three faint bells", -5, RowCreate},
+        {"media/sound/scoremagicstart.ogg", Fx, "rising magic whoosh and whistle", 0, ScoreMagicStart},
+        {"media/sound/scoremagicdone.ogg", Fx, "sparkling strike and a shower of coins", 0, ScoreMagicDone},
+        {"media/jingles/levelcomplete.ogg", Jingle,
+         "victory fanfare: brass triplet pickup into a C major chord", 0, LevelComplete},
+        {"media/jingles/outoftime.ogg", Jingle, "clock ticks, then a falling minor flute line left hanging",
+         0, OutOfTime},
+        {"media/jingles/gameover.ogg", Jingle, "slow sad cadence in A minor, the flute sighing down", 0,
+         GameOver},
+        {"media/jingles/bonusgameperfect.ogg", Jingle, "happy celesta run up two octaves and a bright chord",
+         0, BonusGamePerfect},
+        {"media/jingles/bonusgamenotperfect.ogg", Jingle, "modest friendly celesta phrase over harp", 0,
+         BonusGameNotPerfect},
+        {"media/jingles/startgame.ogg", Jingle, "upbeat brass let's-go sting with drums", 0, StartGame},
+        {"media/jingles/magicalreveal.ogg", Jingle, "harp glissando over a swelling pad, sparkles", 0,
+         MagicalReveal},
+        {"media/jingles/exitplayinggame.ogg", Jingle, "short falling celesta phrase", 0, ExitPlayingGame},
+        {"media/jingles/exitgametotally.ogg", Jingle, "goodbye: two falling flute notes and a soft chord", 0,
+         ExitGameTotally},
+        {"media/jingles/gethighscore.ogg", Jingle, "celebratory brass fanfare, I-IV-V-I, bells and drums", 0,
+         GetHighScore},
+        {"media/jingles/questcompleted.ogg", Jingle, "grand fanfare with full cadence, harp sweep and bells",
+         0, QuestCompleted},
+        {"media/jingles/medalawarded.ogg", Jingle, "medal clink and a small brass flourish", 0, MedalAwarded},
+        {"media/sound/earthquake.ogg", Fx, "deep shuddering rumble with stones rattling, fading over 3 s", 0,
+         Earthquake},
+        {"media/sound/guihit.ogg", Fx, "soft rounded UI pluck", -3, GuiHit},
+        {"media/sound/guiover.ogg", Fx, "very soft tick", -9, GuiOver},
+        {"media/music/menu.ogg", Music,
+         "menu theme: gentle enchanted-forest waltz in F, flute over harp and pads, celesta middle", 6,
+         MenuMusic},
+        {"media/music/game0.ogg", Music,
+         "in-game 1: playful G major, celesta lead, walking bass, light drums", 0, GameMusic0},
+        {"media/music/game1.ogg", Music, "in-game 2: A minor, flute lead, harp middle, soft shaker", 0,
+         GameMusic1},
+        {"media/music/game2.ogg", Music, "in-game 3: lilting D major in three, celesta and flute", 0,
+         GameMusic2},
+        {"media/music/game3.ogg", Music, "in-game 4: E minor, flute and celesta, walking bass, lively drums",
+         0, GameMusic3},
+    };
+    return items;
+}
+
+} // namespace wispwood::mediagen

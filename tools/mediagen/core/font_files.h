@@ -1,0 +1,20 @@
+#pragma once
+// The free fonts the generator draws letters with (Debian font packages;
+// DejaVu stands in when one is missing), opened once for the whole process.
+#include <cairo.h>
+
+#include <string>
+
+namespace wispwood::mediagen {
+
+enum class FontRole {
+    Heading, // ornate display capitals (big font, logos)
+    Text,    // clean rounded sans (main font, buttons)
+    Book,    // the tutorial's book face
+};
+
+std::string FontFileFor(FontRole role);
+// A cairo face for the role; owned by the process, never released.
+cairo_font_face_t* CairoFaceFor(FontRole role);
+
+} // namespace wispwood::mediagen

@@ -1,0 +1,862 @@
+#include "tools/mediagen/pictures/paint_kit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+
+#include "tools/mediagen/core/font_files.h"
+#include "tools/mediagen/core/rng.h"
+
+namespace wispwood::mediagen {
+
+using namespace palette;
+
+namespace {
+double Rad(double degrees) {
+    return degrees * M_PI / 180.0;
+}
+} // namespace
+
+// --- interface plates ---------------------------------------------------------
+
+void Plate(cairo_t* cr, double x, double y, double w, double h, double radius, PlateKind kind,
+           bool highlighted) {
+    cairo_save(cr);
+    // a soft shadow falls down-right, away from the light
+    if (kind != PlateKind::Glass) {
+        RoundedRect(cr, x + 2 * light::kShadowDx, y + 2 * light::kShadowDy, w, h, radius);
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+        cairo_fill(cr);
+    }
+    if (kind == PlateKind::Wood || kind == PlateKind::Parchment || kind == PlateKind::Stone) {
+        Colour top = kind == PlateKind::Stone ? Lighten(kStone, 0.2) : kWoodLight;
+        Colour mid = kind == PlateKind::Stone ? kStone : kWood;
+        Colour low = kind == PlateKind::Stone ? Darken(kStone, 0.45) : kWoodDark;
+        if (highlighted) top = Lighten(top, 0.25), mid = Lighten(mid, 0.18);
+        cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x + w * 0.25, y + h);
+        AddStop(g, 0, top);
+        AddStop(g, 0.45, mid);
+        AddStop(g, 1, low);
+        RoundedRect(cr, x, y, w, h, radius);
+        cairo_set_source(cr, g);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(g);
+        // grain along the plank
+        cairo_save(cr);
+        cairo_clip_preserve(cr);
+        Rng rng(uint64_t(w * 131 + h * 7 + int(kind)));
+        int lines = int(h / 5) + 2;
+        for (int i = 0; i < lines; ++i) {
+            double ly = y + rng.Range(0, h);
+            cairo_move_to(cr, x, ly);
+            for (double lx = x; lx <= x + w; lx += 12)
+                cairo_line_to(cr, lx, ly + std::sin(lx * 0.05 + i) * 1.5);
+            SetColour(cr, kind == PlateKind::Stone ? kMoss : kWoodDark, rng.Range(0.08, 0.22));
+            cairo_set_line_width(cr, rng.Range(0.6, 1.6));
+            cairo_stroke(cr);
+        }
+        cairo_restore(cr);
+        SetColour(cr, Darken(low, 0.5));
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        // gold trim, lit from the upper left
+        double inset = std::min(5.0, std::min(w, h) / 8);
+        cairo_pattern_t* trim = cairo_pattern_create_linear(x, y, x + w, y + h);
+        AddStop(trim, 0, highlighted ? kGoldLight : kGold);
+        AddStop(trim, 0.5, kGoldDark);
+        AddStop(trim, 1, Darken(kGoldDark, 0.3));
+        RoundedRect(cr, x + inset, y + inset, w - 2 * inset, h - 2 * inset, std::max(1.0, radius - inset));
+        cairo_set_source(cr, trim);
+        cairo_set_line_width(cr, kind == PlateKind::Stone ? 1.0 : 1.6);
+        cairo_stroke(cr);
+        cairo_pattern_destroy(trim);
+        if (kind == PlateKind::Parchment) {
+            double m = std::min(w, h) * 0.06 + 8;
+            cairo_pattern_t* p = cairo_pattern_create_radial(x + w * 0.4, y + h * 0.35, 0, x + w / 2,
+                                                             y + h / 2, std::max(w, h) * 0.7);
+            AddStop(p, 0, Lighten(kParchment, 0.2));
+            AddStop(p, 0.6, kParchment);
+            AddStop(p, 1, kParchmentDark);
+            RoundedRect(cr, x + m, y + m, w - 2 * m, h - 2 * m, std::max(2.0, radius - m / 2));
+            cairo_set_source(cr, p);
+            cairo_fill_preserve(cr);
+            cairo_pattern_destroy(p);
+            SetColour(cr, kInk, 0.45);
+            cairo_set_line_width(cr, 1.2);
+            cairo_stroke(cr);
+        }
+    } else { // glass
+        cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x, y + h);
+        Colour a = highlighted ? Rgb(38, 84, 96) : Rgb(18, 40, 52);
+        AddStop(g, 0, Lighten(a, 0.12), 0.92);
+        AddStop(g, 1, Darken(a, 0.3), 0.92);
+        RoundedRect(cr, x, y, w, h, radius);
+        cairo_set_source(cr, g);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(g);
+        SetColour(cr, highlighted ? kGold : Lighten(kTeal, 0.35), highlighted ? 1.0 : 0.8);
+        cairo_set_line_width(cr, highlighted ? 2.4 : 1.6);
+        cairo_stroke(cr);
+        // glint along the top edge
+        RoundedRect(cr, x + 4, y + 3, w - 8, std::max(2.0, h * 0.3), radius * 0.6);
+        cairo_set_source_rgba(cr, 1, 1, 1, highlighted ? 0.16 : 0.09);
+        cairo_fill(cr);
+    }
+    // top-left highlight on the rim
+    cairo_new_path(cr);
+    cairo_move_to(cr, x + radius, y + 1.5);
+    cairo_line_to(cr, x + w * 0.6, y + 1.5);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.25);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+// --- pieces ---------------------------------------------------------------------
+
+Symbol SymbolForColour(int colour) {
+    static const Symbol symbols[8] = {Symbol::Sun,    Symbol::Flame, Symbol::Heart,   Symbol::Moon,
+                                      Symbol::Clover, Symbol::Drop,  Symbol::Crystal, Symbol::Leaf};
+    return symbols[std::clamp(colour, 0, 7)];
+}
+
+void SymbolPath(cairo_t* cr, Symbol symbol, double cx, double cy, double size) {
+    double r = size / 2;
+    cairo_new_sub_path(cr);
+    switch (symbol) {
+    case Symbol::Sun:
+        cairo_arc(cr, cx, cy, r * 0.5, 0, 2 * M_PI);
+        for (int i = 0; i < 8; ++i) {
+            double a = i * M_PI / 4;
+            cairo_new_sub_path(cr);
+            cairo_move_to(cr, cx + std::cos(a - 0.22) * r * 0.58, cy + std::sin(a - 0.22) * r * 0.58);
+            cairo_line_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r);
+            cairo_line_to(cr, cx + std::cos(a + 0.22) * r * 0.58, cy + std::sin(a + 0.22) * r * 0.58);
+            cairo_close_path(cr);
+        }
+        break;
+    case Symbol::Heart:
+        cairo_move_to(cr, cx, cy + r * 0.9);
+        cairo_curve_to(cr, cx - r * 1.25, cy + r * 0.05, cx - r * 0.85, cy - r * 1.05, cx, cy - r * 0.42);
+        cairo_curve_to(cr, cx + r * 0.85, cy - r * 1.05, cx + r * 1.25, cy + r * 0.05, cx, cy + r * 0.9);
+        cairo_close_path(cr);
+        break;
+    case Symbol::Drop:
+        cairo_move_to(cr, cx, cy - r);
+        cairo_curve_to(cr, cx + r * 0.25, cy - r * 0.45, cx + r * 0.72, cy - r * 0.05, cx + r * 0.72,
+                       cy + r * 0.3);
+        cairo_arc(cr, cx, cy + r * 0.3, r * 0.72, 0, M_PI);
+        cairo_curve_to(cr, cx - r * 0.72, cy - r * 0.05, cx - r * 0.25, cy - r * 0.45, cx, cy - r);
+        cairo_close_path(cr);
+        break;
+    case Symbol::Moon:
+        cairo_arc_negative(cr, cx, cy, r * 0.92, Rad(-62), Rad(62));
+        cairo_curve_to(cr, cx - r * 0.1, cy + r * 0.62, cx - r * 0.1, cy - r * 0.62,
+                       cx + r * 0.92 * std::cos(Rad(-62)), cy + r * 0.92 * std::sin(Rad(-62)));
+        cairo_close_path(cr);
+        break;
+    case Symbol::Flame:
+        cairo_move_to(cr, cx + r * 0.1, cy - r);
+        cairo_curve_to(cr, cx + r * 0.3, cy - r * 0.45, cx + r * 0.85, cy - r * 0.2, cx + r * 0.7,
+                       cy + r * 0.35);
+        cairo_curve_to(cr, cx + r * 0.6, cy + r * 0.85, cx - r * 0.6, cy + r * 0.95, cx - r * 0.72,
+                       cy + r * 0.35);
+        cairo_curve_to(cr, cx - r * 0.8, cy - r * 0.1, cx - r * 0.45, cy - r * 0.3, cx - r * 0.35,
+                       cy - r * 0.62);
+        cairo_curve_to(cr, cx - r * 0.15, cy - r * 0.35, cx - r * 0.05, cy - r * 0.45, cx + r * 0.1, cy - r);
+        cairo_close_path(cr);
+        break;
+    case Symbol::Crystal:
+        cairo_move_to(cr, cx, cy - r);
+        cairo_line_to(cr, cx + r * 0.62, cy - r * 0.38);
+        cairo_line_to(cr, cx + r * 0.62, cy + r * 0.38);
+        cairo_line_to(cr, cx, cy + r);
+        cairo_line_to(cr, cx - r * 0.62, cy + r * 0.38);
+        cairo_line_to(cr, cx - r * 0.62, cy - r * 0.38);
+        cairo_close_path(cr);
+        break;
+    case Symbol::Clover:
+        for (int i = 0; i < 5; ++i) {
+            double a = -M_PI / 2 + i * 2 * M_PI / 5;
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, cx + std::cos(a) * r * 0.5, cy + std::sin(a) * r * 0.5, r * 0.42, 0, 2 * M_PI);
+        }
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, cx, cy, r * 0.4, 0, 2 * M_PI);
+        break;
+    case Symbol::Leaf:
+        cairo_move_to(cr, cx - r * 0.8, cy + r * 0.8);
+        cairo_curve_to(cr, cx - r * 0.95, cy - r * 0.2, cx - r * 0.1, cy - r * 0.95, cx + r * 0.85,
+                       cy - r * 0.85);
+        cairo_curve_to(cr, cx + r * 0.95, cy + r * 0.1, cx + r * 0.2, cy + r * 0.95, cx - r * 0.8,
+                       cy + r * 0.8);
+        cairo_close_path(cr);
+        break;
+    case Symbol::None:
+        break;
+    }
+}
+
+namespace {
+// The inner lines of some symbols (leaf vein, crystal facets, flower eye).
+void SymbolDetail(cairo_t* cr, Symbol symbol, double cx, double cy, double size, Colour ink) {
+    double r = size / 2;
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    if (symbol == Symbol::Leaf) {
+        cairo_move_to(cr, cx - r * 0.8, cy + r * 0.8);
+        cairo_line_to(cr, cx + r * 0.5, cy - r * 0.5);
+        SetColour(cr, ink, 0.6);
+        cairo_set_line_width(cr, std::max(1.0, size * 0.06));
+        cairo_stroke(cr);
+    } else if (symbol == Symbol::Crystal) {
+        cairo_move_to(cr, cx - r * 0.62, cy - r * 0.38);
+        cairo_line_to(cr, cx, cy - r * 0.05);
+        cairo_line_to(cr, cx + r * 0.62, cy - r * 0.38);
+        cairo_move_to(cr, cx, cy - r * 0.05);
+        cairo_line_to(cr, cx, cy + r);
+        SetColour(cr, ink, 0.45);
+        cairo_set_line_width(cr, std::max(1.0, size * 0.05));
+        cairo_stroke(cr);
+    } else if (symbol == Symbol::Clover) {
+        cairo_arc(cr, cx, cy, r * 0.22, 0, 2 * M_PI);
+        SetColour(cr, ink, 0.5);
+        cairo_fill(cr);
+    } else if (symbol == Symbol::Sun) {
+        cairo_arc(cr, cx, cy, r * 0.5, 0, 2 * M_PI);
+        SetColour(cr, ink, 0.35);
+        cairo_set_line_width(cr, std::max(1.0, size * 0.05));
+        cairo_stroke(cr);
+    }
+}
+} // namespace
+
+void SymbolOnTile(cairo_t* cr, Symbol symbol, double cx, double cy, double size, Colour ink) {
+    if (symbol == Symbol::None) return;
+    cairo_save(cr);
+    // a dark outline under a light fill keeps the shape readable on every
+    // colour and when the whole piece is drawn darkened
+    SymbolPath(cr, symbol, cx + 0.8, cy + 1.0, size);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
+    cairo_fill(cr);
+    SymbolPath(cr, symbol, cx, cy, size);
+    cairo_set_source_rgba(cr, 0.05, 0.02, 0.08, 0.75);
+    cairo_set_line_width(cr, std::max(1.6, size * 0.12));
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr);
+    SymbolPath(cr, symbol, cx, cy, size);
+    cairo_pattern_t* g =
+        cairo_pattern_create_linear(cx - size / 2, cy - size / 2, cx + size / 2, cy + size / 2);
+    AddStop(g, 0, Lighten(ink, 0.6));
+    AddStop(g, 1, ink);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    SymbolDetail(cr, symbol, cx, cy, size, Darken(ink, 0.5));
+    cairo_restore(cr);
+}
+
+void JewelTile(cairo_t* cr, double x, double y, double size, Colour base, Colour lightc, Colour dark) {
+    double r = size * 0.2;
+    cairo_save(cr);
+    cairo_pattern_t* g = cairo_pattern_create_radial(x + size * 0.3, y + size * 0.25, size * 0.05,
+                                                     x + size * 0.5, y + size * 0.55, size * 0.75);
+    AddStop(g, 0, lightc);
+    AddStop(g, 0.45, base);
+    AddStop(g, 1, dark);
+    RoundedRect(cr, x, y, size, size, r);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    SetColour(cr, Darken(dark, 0.5), 0.9);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    // bevel: light on the upper-left rim, shade on the lower-right
+    cairo_pattern_t* bevel = cairo_pattern_create_linear(x, y, x + size, y + size);
+    AddStop(bevel, 0, Lighten(lightc, 0.5), 0.9);
+    AddStop(bevel, 0.5, base, 0.0);
+    AddStop(bevel, 1, Darken(dark, 0.3), 0.8);
+    RoundedRect(cr, x + 2.5, y + 2.5, size - 5, size - 5, r * 0.8);
+    cairo_set_source(cr, bevel);
+    cairo_set_line_width(cr, 2.2);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(bevel);
+    // gloss
+    cairo_save(cr);
+    cairo_translate(cr, x + size * 0.42, y + size * 0.24);
+    cairo_scale(cr, size * 0.32, size * 0.13);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    cairo_pattern_t* gloss = cairo_pattern_create_linear(0, y + size * 0.1, 0, y + size * 0.4);
+    cairo_pattern_add_color_stop_rgba(gloss, 0, 1, 1, 1, 0.55);
+    cairo_pattern_add_color_stop_rgba(gloss, 1, 1, 1, 1, 0.0);
+    cairo_set_source(cr, gloss);
+    cairo_fill(cr);
+    cairo_pattern_destroy(gloss);
+    cairo_restore(cr);
+}
+
+void TurnedTile(cairo_t* cr, double x, double y, double size, double turn, Colour base, Colour lightc,
+                Colour dark, Symbol symbol, bool back) {
+    double sx = std::max(0.1, std::cos(turn * M_PI / 2));
+    double shade = turn * 0.45;
+    if (back) base = Darken(base, 0.15), lightc = Darken(lightc, 0.2);
+    cairo_save(cr);
+    cairo_translate(cr, x + size / 2, y);
+    cairo_scale(cr, sx, 1);
+    cairo_translate(cr, -size / 2, 0);
+    JewelTile(cr, 0, 0, size, Darken(base, shade), Darken(lightc, shade), Darken(dark, shade));
+    if (back) {
+        // the back carries the same symbol in a recessed frame
+        RoundedRect(cr, size * 0.16, size * 0.16, size * 0.68, size * 0.68, size * 0.14);
+        SetColour(cr, Darken(dark, 0.35), 0.5);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    }
+    SymbolOnTile(cr, symbol, size / 2, size / 2 + 0.5, size * 0.56,
+                 back ? Lighten(base, 0.55) : Lighten(lightc, 0.35));
+    cairo_restore(cr);
+}
+
+// --- characters -----------------------------------------------------------------------
+
+void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look, const FairyPose& pose) {
+    double u = size / 100.0;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy + pose.bob * u);
+    cairo_scale(cr, pose.facing * u, u);
+    cairo_rotate(cr, Rad(pose.lean));
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    // aura
+    if (look.body) Glow(cr, 0, -5, 48, kMagic, 0.22);
+    // wings: two pairs behind the back, opening and closing with the phase
+    double open = 0.35 + 0.65 * (0.5 + 0.5 * std::cos(pose.wing * 2 * M_PI));
+    for (int pair = 0; pair < 2; ++pair) {
+        if (!(look.wings & (1 << pair))) continue;
+        for (int lower = 0; lower < 2; ++lower) {
+            cairo_save(cr);
+            cairo_translate(cr, -4, -12);
+            double base_angle = lower ? 200 : 235;
+            cairo_rotate(cr, Rad(base_angle + (pair ? 12 : -6)));
+            cairo_scale(cr, (lower ? 18 : 30) * (pair ? open * 0.85 : open), lower ? 9 : 13);
+            cairo_arc(cr, 1, 0, 1, 0, 2 * M_PI);
+            cairo_restore(cr);
+            cairo_pattern_t* g = cairo_pattern_create_radial(-4, -12, 2, -4, -12, lower ? 26 : 40);
+            AddStop(g, 0, kWhite, 0.85);
+            AddStop(g, 0.6, look.wing, pair ? 0.55 : 0.7);
+            AddStop(g, 1, kMagic, 0.45);
+            cairo_set_source(cr, g);
+            cairo_fill_preserve(cr);
+            cairo_pattern_destroy(g);
+            SetColour(cr, Lighten(look.wing, 0.4), 0.8);
+            cairo_set_line_width(cr, 1.0);
+            cairo_stroke(cr);
+        }
+    }
+    if (!look.body) {
+        cairo_restore(cr);
+        return;
+    }
+    // legs
+    double leg_dx = pose.flying ? -9 : 0, leg_dy = pose.flying ? -4 : 0;
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_move_to(cr, side * 4, 22);
+        cairo_line_to(cr, side * 4 + leg_dx + (side > 0 ? 2 : 0), 40 + leg_dy);
+        SetColour(cr, Darken(kSkin, 0.12));
+        cairo_set_line_width(cr, 4.2);
+        cairo_stroke(cr);
+        cairo_arc(cr, side * 4 + leg_dx + (side > 0 ? 3 : 1), 41 + leg_dy, 3, 0, 2 * M_PI);
+        SetColour(cr, Darken(look.dress, 0.4));
+        cairo_fill(cr);
+    }
+    // back arm
+    cairo_move_to(cr, -5, -10);
+    cairo_line_to(cr, -9, 8);
+    SetColour(cr, Darken(kSkin, 0.15));
+    cairo_set_line_width(cr, 4.5);
+    cairo_stroke(cr);
+    // dress
+    cairo_move_to(cr, -6, -16);
+    cairo_line_to(cr, 6, -16);
+    cairo_curve_to(cr, 9, -4, 14, 10, 17, 24);
+    for (int i = 0; i < 5; ++i) {
+        double x0 = 17 - i * 6.8;
+        cairo_curve_to(cr, x0 - 1.5, 28, x0 - 5.3, 28, x0 - 6.8, 24);
+    }
+    cairo_curve_to(cr, -14, 10, -9, -4, -6, -16);
+    cairo_close_path(cr);
+    cairo_pattern_t* dress = cairo_pattern_create_linear(-16, -16, 14, 26);
+    AddStop(dress, 0, Lighten(look.dress, 0.35));
+    AddStop(dress, 1, Darken(look.dress, 0.35));
+    cairo_set_source(cr, dress);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(dress);
+    SetColour(cr, Darken(look.dress, 0.6));
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    // belt of light
+    cairo_move_to(cr, -8, -2);
+    cairo_line_to(cr, 8, -2);
+    SetColour(cr, kGoldLight, 0.9);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    // head and hair
+    cairo_arc(cr, -2, -30, 15, 0, 2 * M_PI);
+    SetColour(cr, look.hair);
+    cairo_fill(cr);
+    cairo_arc(cr, -13, -24, 7, 0, 2 * M_PI); // bun behind
+    SetColour(cr, Darken(look.hair, 0.1));
+    cairo_fill(cr);
+    cairo_arc(cr, 1, -28, 12, 0, 2 * M_PI);
+    cairo_pattern_t* skin = cairo_pattern_create_radial(-3, -32, 2, 1, -28, 13);
+    AddStop(skin, 0, Lighten(kSkin, 0.3));
+    AddStop(skin, 1, kSkin);
+    cairo_set_source(cr, skin);
+    cairo_fill(cr);
+    cairo_pattern_destroy(skin);
+    // fringe
+    cairo_move_to(cr, -11, -30);
+    cairo_curve_to(cr, -10, -44, 10, -46, 13, -32);
+    cairo_curve_to(cr, 6, -38, 0, -36, -4, -33);
+    cairo_curve_to(cr, -6, -31, -9, -30, -11, -30);
+    cairo_close_path(cr);
+    SetColour(cr, look.hair);
+    cairo_fill(cr);
+    // face
+    if (pose.blink > 0.5) {
+        cairo_move_to(cr, 1, -27);
+        cairo_line_to(cr, 5, -27);
+        cairo_move_to(cr, 8, -27);
+        cairo_line_to(cr, 11, -27);
+        SetColour(cr, kInk);
+        cairo_set_line_width(cr, 1.3);
+        cairo_stroke(cr);
+    } else {
+        for (double ex : {3.0, 9.5}) {
+            cairo_arc(cr, ex, -27.5, 2.2, 0, 2 * M_PI);
+            SetColour(cr, kInk);
+            cairo_fill(cr);
+            cairo_arc(cr, ex + 0.7, -28.3, 0.8, 0, 2 * M_PI);
+            SetColour(cr, kWhite);
+            cairo_fill(cr);
+        }
+    }
+    cairo_arc(cr, 12, -23, 2.2, 0, 2 * M_PI);
+    SetColour(cr, Rgb(240, 130, 130), 0.6);
+    cairo_fill(cr);
+    cairo_arc(cr, 7, -22.5, 2.5, Rad(20), Rad(160));
+    SetColour(cr, Rgb(160, 60, 60));
+    cairo_set_line_width(cr, 1.1);
+    cairo_stroke(cr);
+    if (look.hat) {
+        cairo_move_to(cr, -16, -36);
+        cairo_curve_to(cr, -8, -42, 8, -42, 15, -37);
+        cairo_line_to(cr, -6, -70);
+        cairo_close_path(cr);
+        cairo_pattern_t* hat = cairo_pattern_create_linear(-16, -70, 15, -36);
+        AddStop(hat, 0, Lighten(look.dress, 0.2));
+        AddStop(hat, 1, Darken(look.dress, 0.45));
+        cairo_set_source(cr, hat);
+        cairo_fill(cr);
+        cairo_pattern_destroy(hat);
+        StarPath(cr, -6, -70, 4.5, 2, 5);
+        SetColour(cr, kGoldLight);
+        cairo_fill(cr);
+    }
+    // front arm with its hand (and the staff)
+    cairo_save(cr);
+    cairo_translate(cr, 4, -11);
+    cairo_rotate(cr, Rad(-pose.arm));
+    cairo_move_to(cr, 0, 0);
+    cairo_line_to(cr, 0, 19);
+    SetColour(cr, kSkin);
+    cairo_set_line_width(cr, 4.6);
+    cairo_stroke(cr);
+    cairo_arc(cr, 0, 20, 3, 0, 2 * M_PI);
+    cairo_fill(cr);
+    if (look.staff) {
+        cairo_move_to(cr, 0, 4);
+        cairo_line_to(cr, 0, 44);
+        SetColour(cr, kBarkLight);
+        cairo_set_line_width(cr, 2.6);
+        cairo_stroke(cr);
+        Glow(cr, 0, 46, 14, kLanternHot, 0.8);
+        StarPath(cr, 0, 46, 6.5, 2.8, 5, 90);
+        SetColour(cr, kGoldLight);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    cairo_restore(cr);
+}
+
+// --- landscape ---------------------------------------------------------------------
+
+void TreeSilhouette(cairo_t* cr, double x, double base_y, double height, bool pine, Colour colour,
+                    uint32_t seed) {
+    Rng rng(seed);
+    SetColour(cr, colour);
+    if (pine) {
+        double w = height * rng.Range(0.26, 0.34);
+        int tiers = 7;
+        cairo_rectangle(cr, x - w * 0.05, base_y - height * 0.15, w * 0.1, height * 0.16);
+        cairo_fill(cr);
+        for (int i = 0; i < tiers; ++i) {
+            double t = i / double(tiers);
+            double ty = base_y - height * (0.1 + 0.9 * t);
+            double tw = w * (1 - t * 0.85) * rng.Range(0.9, 1.1);
+            cairo_move_to(cr, x - tw / 2, ty);
+            cairo_line_to(cr, x - tw * 0.22, ty - height * 0.06);
+            cairo_line_to(cr, x - tw * 0.3, ty - height * 0.07);
+            cairo_line_to(cr, x, ty - height * 0.2);
+            cairo_line_to(cr, x + tw * 0.3, ty - height * 0.07);
+            cairo_line_to(cr, x + tw * 0.22, ty - height * 0.06);
+            cairo_line_to(cr, x + tw / 2, ty);
+            cairo_close_path(cr);
+        }
+        cairo_fill(cr);
+    } else {
+        double w = height * rng.Range(0.5, 0.7);
+        // trunk flaring into roots
+        cairo_move_to(cr, x - w * 0.16, base_y);
+        cairo_curve_to(cr, x - w * 0.06, base_y - height * 0.1, x - w * 0.07, base_y - height * 0.35,
+                       x - w * 0.05, base_y - height * 0.55);
+        cairo_line_to(cr, x + w * 0.05, base_y - height * 0.55);
+        cairo_curve_to(cr, x + w * 0.07, base_y - height * 0.35, x + w * 0.06, base_y - height * 0.1,
+                       x + w * 0.16, base_y);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        for (int i = 0; i < 14; ++i) {
+            double a = rng.Range(0, 2 * M_PI);
+            double rr = rng.Range(0.12, 0.22) * height;
+            double px = x + std::cos(a) * w * rng.Range(0.1, 0.42);
+            double py = base_y - height * 0.68 + std::sin(a) * height * rng.Range(0.05, 0.22);
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, px, py, rr, 0, 2 * M_PI);
+        }
+        cairo_fill(cr);
+    }
+}
+
+void Mushroom(cairo_t* cr, double x, double base_y, double size, Colour cap, bool glow) {
+    if (glow) Glow(cr, x, base_y - size * 0.6, size * 1.4, cap, 0.45);
+    cairo_move_to(cr, x - size * 0.12, base_y);
+    cairo_curve_to(cr, x - size * 0.1, base_y - size * 0.3, x - size * 0.14, base_y - size * 0.5,
+                   x - size * 0.1, base_y - size * 0.6);
+    cairo_line_to(cr, x + size * 0.1, base_y - size * 0.6);
+    cairo_curve_to(cr, x + size * 0.14, base_y - size * 0.5, x + size * 0.1, base_y - size * 0.3,
+                   x + size * 0.12, base_y);
+    cairo_close_path(cr);
+    SetColour(cr, Rgb(232, 222, 200));
+    cairo_fill(cr);
+    cairo_move_to(cr, x - size * 0.5, base_y - size * 0.56);
+    cairo_curve_to(cr, x - size * 0.45, base_y - size * 1.05, x + size * 0.45, base_y - size * 1.05,
+                   x + size * 0.5, base_y - size * 0.56);
+    cairo_curve_to(cr, x + size * 0.2, base_y - size * 0.62, x - size * 0.2, base_y - size * 0.62,
+                   x - size * 0.5, base_y - size * 0.56);
+    cairo_close_path(cr);
+    cairo_pattern_t* g =
+        cairo_pattern_create_linear(x - size * 0.4, base_y - size, x + size * 0.4, base_y - size * 0.5);
+    AddStop(g, 0, Lighten(cap, 0.35));
+    AddStop(g, 1, Darken(cap, 0.35));
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    Rng rng(uint64_t(x * 13 + size));
+    for (int i = 0; i < 4; ++i) {
+        cairo_arc(cr, x + rng.Range(-0.3, 0.3) * size, base_y - size * rng.Range(0.68, 0.85), size * 0.05, 0,
+                  2 * M_PI);
+        SetColour(cr, Lighten(cap, 0.75), 0.9);
+        cairo_fill(cr);
+    }
+}
+
+void Lantern(cairo_t* cr, double x, double y, double size) {
+    Glow(cr, x, y + size * 0.55, size * 1.8, kLantern, 0.55);
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x, y + size * 0.2);
+    SetColour(cr, Rgb(40, 30, 24));
+    cairo_set_line_width(cr, std::max(1.0, size * 0.05));
+    cairo_stroke(cr);
+    cairo_move_to(cr, x - size * 0.28, y + size * 0.25);
+    cairo_line_to(cr, x + size * 0.28, y + size * 0.25);
+    cairo_line_to(cr, x + size * 0.2, y + size * 0.2);
+    cairo_line_to(cr, x - size * 0.2, y + size * 0.2);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_move_to(cr, x - size * 0.22, y + size * 0.26);
+    cairo_curve_to(cr, x - size * 0.34, y + size * 0.5, x - size * 0.3, y + size * 0.72, x - size * 0.18,
+                   y + size * 0.84);
+    cairo_line_to(cr, x + size * 0.18, y + size * 0.84);
+    cairo_curve_to(cr, x + size * 0.3, y + size * 0.72, x + size * 0.34, y + size * 0.5, x + size * 0.22,
+                   y + size * 0.26);
+    cairo_close_path(cr);
+    cairo_pattern_t* g = cairo_pattern_create_radial(x, y + size * 0.55, 0, x, y + size * 0.55, size * 0.35);
+    AddStop(g, 0, kLanternHot);
+    AddStop(g, 1, kLantern);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    SetColour(cr, Rgb(60, 40, 24));
+    cairo_set_line_width(cr, std::max(1.0, size * 0.04));
+    cairo_stroke(cr);
+    cairo_rectangle(cr, x - size * 0.2, y + size * 0.84, size * 0.4, size * 0.07);
+    SetColour(cr, Rgb(40, 30, 24));
+    cairo_fill(cr);
+}
+
+void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, uint32_t seed, double size) {
+    Rng rng(seed);
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+    for (int i = 0; i < count; ++i) {
+        double fx = x + rng.Range(0, w), fy = y + rng.Range(0, h);
+        double s = rng.Range(0.5, 1.3) * size;
+        Glow(cr, fx, fy, 9 * s, kFirefly, 0.35);
+        cairo_arc(cr, fx, fy, 1.3 * s, 0, 2 * M_PI);
+        SetColour(cr, Lighten(kFirefly, 0.6), 0.95);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+}
+
+void Landscape(Canvas& canvas, const SceneSpec& spec) {
+    cairo_t* cr = canvas.Cr();
+    const double W = canvas.Width(), H = canvas.Height();
+    const double horizon = H * spec.horizon_y;
+    Rng rng(spec.seed);
+    // sky
+    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, horizon);
+    AddStop(sky, 0, spec.sky_top);
+    AddStop(sky, 0.55, spec.sky_low);
+    AddStop(sky, 0.85, Mix(spec.sky_low, spec.horizon, 0.5));
+    AddStop(sky, 1, spec.horizon);
+    cairo_rectangle(cr, 0, 0, W, H);
+    cairo_set_source(cr, sky);
+    cairo_fill(cr);
+    cairo_pattern_destroy(sky);
+    // soft clouds
+    {
+        Canvas clouds(int(W / 4), int(horizon / 4) + 1);
+        uint32_t* px = clouds.Pixels();
+        for (int yy = 0; yy < clouds.Height(); ++yy)
+            for (int xx = 0; xx < clouds.Width(); ++xx) {
+                double n = FractalNoise(xx / 40.0, yy / 14.0, spec.seed + 7, 4);
+                double a = std::clamp((n - 0.52) * 2.2, 0.0, 1.0) * 0.35;
+                int ia = int(a * 255);
+                Colour c = Mix(spec.sky_low, spec.horizon, double(yy) / clouds.Height());
+                px[size_t(yy) * clouds.Stride() + xx] = (uint32_t(ia) << 24) | (uint32_t(c.r * ia) << 16) |
+                                                        (uint32_t(c.g * ia) << 8) | uint32_t(c.b * ia);
+            }
+        clouds.MarkDirty();
+        cairo_save(cr);
+        cairo_scale(cr, 4, 4);
+        cairo_set_source_surface(cr, clouds.Surface(), 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
+    for (int i = 0; i < spec.stars; ++i) {
+        double sx = rng.Range(0, W), sy = rng.Range(0, horizon * 0.75);
+        double a = rng.Range(0.25, 0.9) * (1 - sy / horizon);
+        cairo_arc(cr, sx, sy, rng.Range(0.5, 1.3), 0, 2 * M_PI);
+        cairo_set_source_rgba(cr, 1, 1, 0.95, a);
+        cairo_fill(cr);
+    }
+    if (spec.moon) {
+        double mx = W * spec.moon_x, my = H * spec.moon_y, mr = H * 0.055;
+        Glow(cr, mx, my, mr * 6, kMoon, 0.28);
+        cairo_arc(cr, mx, my, mr, 0, 2 * M_PI);
+        cairo_pattern_t* m = cairo_pattern_create_radial(mx - mr * 0.3, my - mr * 0.3, 0, mx, my, mr);
+        AddStop(m, 0, kWhite);
+        AddStop(m, 1, Mix(kMoon, kFog, 0.3));
+        cairo_set_source(cr, m);
+        cairo_fill(cr);
+        cairo_pattern_destroy(m);
+        for (int i = 0; i < 4; ++i) {
+            cairo_arc(cr, mx + rng.Range(-0.5, 0.5) * mr, my + rng.Range(-0.5, 0.5) * mr,
+                      mr * rng.Range(0.1, 0.22), 0, 2 * M_PI);
+            SetColour(cr, kFog, 0.35);
+            cairo_fill(cr);
+        }
+    }
+    // far hills
+    cairo_move_to(cr, 0, H);
+    for (double x = 0; x <= W; x += 8)
+        cairo_line_to(cr, x, horizon - 40 - FractalNoise(x / 160.0, 0.5, spec.seed + 3, 3) * 80);
+    cairo_line_to(cr, W, H);
+    cairo_close_path(cr);
+    SetColour(cr, Mix(kFarTrees, spec.horizon, 0.35));
+    cairo_fill(cr);
+    // tree layers from far to near, each behind a veil of fog
+    for (int layer = 0; layer < spec.tree_layers; ++layer) {
+        double t = spec.tree_layers == 1 ? 1 : layer / double(spec.tree_layers - 1);
+        Colour c = Mix(Mix(kFarTrees, spec.horizon, 0.15), kNearTrees, t);
+        double ground = horizon + t * H * 0.22;
+        double tall = H * (0.28 + 0.55 * t);
+        int count = int((10 - layer * 2) * spec.tree_density) + 3;
+        for (int i = 0; i < count; ++i) {
+            double x = rng.Range(-40, W + 40);
+            if (spec.clearing && layer == spec.tree_layers - 1 && x > W * 0.3 && x < W * 0.7)
+                x = x < W / 2 ? x - W * 0.25 : x + W * 0.25;
+            TreeSilhouette(cr, x, ground + 10, tall * rng.Range(0.75, 1.15), rng.Unit() < 0.55, c,
+                           spec.seed * 31 + layer * 97 + i);
+        }
+        // ground of this layer
+        cairo_move_to(cr, 0, H);
+        for (double x = 0; x <= W; x += 10)
+            cairo_line_to(cr, x, ground + FractalNoise(x / 90.0, layer, spec.seed + 11, 3) * 18);
+        cairo_line_to(cr, W, H);
+        cairo_close_path(cr);
+        SetColour(cr, Mix(c, kMoss, 0.12));
+        cairo_fill(cr);
+        if (layer < spec.tree_layers - 1) {
+            cairo_pattern_t* fog = cairo_pattern_create_linear(0, ground - tall * 0.4, 0, ground + 30);
+            AddStop(fog, 0, kFog, 0);
+            AddStop(fog, 0.7, kFog, spec.fog * 0.35);
+            AddStop(fog, 1, kFog, spec.fog * 0.15);
+            cairo_rectangle(cr, 0, ground - tall * 0.4, W, tall * 0.4 + 30);
+            cairo_set_source(cr, fog);
+            cairo_fill(cr);
+            cairo_pattern_destroy(fog);
+        }
+    }
+    const double near_ground = horizon + H * 0.22;
+    if (spec.water) {
+        double wy = near_ground - 8;
+        cairo_save(cr);
+        cairo_translate(cr, W * 0.5, wy + 40);
+        cairo_scale(cr, W * 0.42, 44);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        cairo_pattern_t* water = cairo_pattern_create_linear(0, wy, 0, wy + 90);
+        AddStop(water, 0, Mix(kWater, spec.horizon, 0.35));
+        AddStop(water, 1, Darken(kWater, 0.4));
+        cairo_set_source(cr, water);
+        cairo_fill(cr);
+        cairo_pattern_destroy(water);
+        for (int i = 0; i < 14; ++i) {
+            double lx = W * spec.moon_x * 0.6 + W * 0.2 + rng.Range(-60, 60), ly = wy + 8 + i * 5;
+            cairo_move_to(cr, lx - rng.Range(8, 30), ly);
+            cairo_line_to(cr, lx + rng.Range(8, 30), ly);
+            SetColour(cr, kMoon, 0.35 - i * 0.02);
+            cairo_set_line_width(cr, 1.5);
+            cairo_stroke(cr);
+        }
+    }
+    // foreground: moss banks in the corners
+    for (int side = 0; side < 2; ++side) {
+        double x0 = side ? W : 0;
+        cairo_move_to(cr, x0, H * 0.72);
+        cairo_curve_to(cr, x0 + (side ? -1 : 1) * W * 0.12, H * 0.74, x0 + (side ? -1 : 1) * W * 0.28,
+                       H * 0.88, x0 + (side ? -1 : 1) * W * 0.36, H);
+        cairo_line_to(cr, x0, H);
+        cairo_close_path(cr);
+        cairo_pattern_t* bank = cairo_pattern_create_linear(0, H * 0.72, 0, H);
+        AddStop(bank, 0, Mix(kNearTrees, kMoss, 0.35));
+        AddStop(bank, 1, kNearTrees);
+        cairo_set_source(cr, bank);
+        cairo_fill(cr);
+        cairo_pattern_destroy(bank);
+    }
+    if (spec.mushrooms) {
+        for (int i = 0; i < 7; ++i) {
+            bool left = i % 2 == 0;
+            double x = left ? rng.Range(20, W * 0.22) : rng.Range(W * 0.78, W - 20);
+            double y = H * rng.Range(0.86, 0.98);
+            Colour caps[3] = {Rgb(90, 200, 230), Rgb(200, 110, 240), Rgb(250, 150, 90)};
+            Mushroom(cr, x, y, rng.Range(18, 44), caps[i % 3], true);
+        }
+    }
+    if (spec.lanterns) {
+        for (int i = 0; i < 4; ++i) {
+            double x = i < 2 ? rng.Range(40, W * 0.25) : rng.Range(W * 0.75, W - 40);
+            double y = rng.Range(H * 0.1, H * 0.4);
+            cairo_move_to(cr, x, 0);
+            cairo_line_to(cr, x, y);
+            SetColour(cr, kNearTrees, 0.9);
+            cairo_set_line_width(cr, 1.5);
+            cairo_stroke(cr);
+            Lantern(cr, x, y, rng.Range(22, 34));
+        }
+    }
+    // light shafts from the upper left
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+    for (int i = 0; i < spec.light_shafts; ++i) {
+        double x = W * (0.15 + 0.5 * i / std::max(1, spec.light_shafts)) + rng.Range(-40, 40);
+        double w = rng.Range(30, 70);
+        double len = H * 0.95;
+        cairo_pattern_t* shaft = cairo_pattern_create_linear(x, 0, x + len * 0.45, len);
+        AddStop(shaft, 0, kMoon, 0.09);
+        AddStop(shaft, 1, kMoon, 0);
+        cairo_move_to(cr, x, 0);
+        cairo_line_to(cr, x + w, 0);
+        cairo_line_to(cr, x + w * 2.2 + len * 0.45, len);
+        cairo_line_to(cr, x + len * 0.45, len);
+        cairo_close_path(cr);
+        cairo_set_source(cr, shaft);
+        cairo_fill(cr);
+        cairo_pattern_destroy(shaft);
+    }
+    cairo_restore(cr);
+    Fireflies(cr, 0, H * 0.35, W, H * 0.6, spec.fireflies, spec.seed + 99);
+    // vignette
+    cairo_pattern_t* v = cairo_pattern_create_radial(W / 2, H * 0.45, H * 0.35, W / 2, H * 0.5, W * 0.75);
+    cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
+    cairo_pattern_add_color_stop_rgba(v, 1, 0, 0, 0.03, 0.55);
+    cairo_rectangle(cr, 0, 0, W, H);
+    cairo_set_source(cr, v);
+    cairo_fill(cr);
+    cairo_pattern_destroy(v);
+    if (spec.brightness != 1.0) {
+        cairo_save(cr);
+        if (spec.brightness > 1) {
+            cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+            cairo_set_source_rgba(cr, 0.12, 0.1, 0.08, spec.brightness - 1);
+        } else {
+            cairo_set_source_rgba(cr, 0, 0, 0, 1 - spec.brightness);
+        }
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
+    canvas.Grain(spec.seed, 0.025);
+}
+
+// --- text --------------------------------------------------------------------------
+
+namespace {
+std::mutex& TextMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+FontRole RoleFor(Face face) {
+    return face == Face::Display   ? FontRole::Heading
+           : face == Face::Rounded ? FontRole::Text
+                                   : FontRole::Book;
+}
+} // namespace
+
+void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y, bool centred) {
+    std::lock_guard<std::mutex> lock(TextMutex());
+    cairo_set_font_face(cr, CairoFaceFor(RoleFor(face)));
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr, text, &ext);
+    cairo_move_to(cr, centred ? x - ext.width / 2 - ext.x_bearing : x, y);
+    cairo_text_path(cr, text);
+}
+
+double TextWidth(Face face, double size, const char* text) {
+    std::lock_guard<std::mutex> lock(TextMutex());
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* cr = cairo_create(s);
+    cairo_set_font_face(cr, CairoFaceFor(RoleFor(face)));
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr, text, &ext);
+    cairo_destroy(cr);
+    cairo_surface_destroy(s);
+    return ext.width;
+}
+
+} // namespace wispwood::mediagen

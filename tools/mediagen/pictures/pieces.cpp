@@ -1,0 +1,737 @@
+// Board pieces: the eight colours, the bonus bricks, the specials, vines,
+// burst shards and the match path.
+#include <cmath>
+
+#include "tools/mediagen/core/rng.h"
+#include "tools/mediagen/pictures/catalogue.h"
+#include "tools/mediagen/pictures/paint_kit.h"
+#include "tools/mediagen/pictures/sheet.h"
+
+namespace wispwood::mediagen {
+
+namespace {
+
+using namespace palette;
+
+constexpr int kCell = 52;
+constexpr double kTile = 48; // the art fills the 48-px board cell, drawn at the frame's top-left
+
+// The flip every piece sheet shares: frame 0 shows the back (still coloured,
+// still with its symbol, so unreachable pieces stay readable), edge-on at
+// frame 12, face on at frame 24.
+void FlipFrame(cairo_t* cr, int frame, Colour base, Colour lightc, Colour dark, Symbol symbol) {
+    double turn = std::abs(frame - 12) / 12.0; // 1 at both ends, 0 edge-on
+    TurnedTile(cr, 1, 1, kTile - 1, 1 - turn, base, lightc, dark, symbol, frame < 12);
+}
+
+Raster ColourSheet(int colour) {
+    const PieceColour& pc = PieceColourAt(colour);
+    return FramedSheet(kCell, kCell, 25, 5, [&](cairo_t* cr, int f) {
+        FlipFrame(cr, f, pc.base, pc.light, pc.dark, SymbolForColour(colour));
+    });
+}
+
+// Specials sit on a dark slate with a gold rim, so they never read as a colour.
+void SlateTile(cairo_t* cr, Colour glow) {
+    JewelTile(cr, 1, 1, kTile - 1, Rgb(44, 50, 70), Rgb(92, 100, 130), Rgb(14, 16, 28));
+    RoundedRect(cr, 4, 4, kTile - 7, kTile - 7, 7);
+    SetColour(cr, kGold, 0.85);
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    Glow(cr, 24.5, 24.5, 22, glow, 0.35);
+}
+
+void DoubleArrow(cairo_t* cr, bool vertical, Colour c) {
+    cairo_save(cr);
+    cairo_translate(cr, 24.5, 24.5);
+    if (vertical) cairo_rotate(cr, M_PI / 2);
+    cairo_move_to(cr, -19, 0);
+    cairo_line_to(cr, -9, -9);
+    cairo_line_to(cr, -9, -4);
+    cairo_line_to(cr, 9, -4);
+    cairo_line_to(cr, 9, -9);
+    cairo_line_to(cr, 19, 0);
+    cairo_line_to(cr, 9, 9);
+    cairo_line_to(cr, 9, 4);
+    cairo_line_to(cr, -9, 4);
+    cairo_line_to(cr, -9, 9);
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
+    cairo_set_line_width(cr, 3);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, -9, 0, 9);
+    AddStop(g, 0, kWhite);
+    AddStop(g, 1, c);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    // a lightning zig across the arrow
+    cairo_move_to(cr, -4, -7);
+    cairo_line_to(cr, 2, -1);
+    cairo_line_to(cr, -2, 1);
+    cairo_line_to(cr, 4, 7);
+    SetColour(cr, Darken(c, 0.4));
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void Bomb(cairo_t* cr, int frame) {
+    Glow(cr, 24, 28, 24, kLantern, 0.25);
+    cairo_arc(cr, 23, 29, 15, 0, 2 * M_PI);
+    cairo_pattern_t* g = cairo_pattern_create_radial(18, 23, 1, 23, 29, 16);
+    AddStop(g, 0, Rgb(120, 110, 150));
+    AddStop(g, 0.5, Rgb(40, 34, 60));
+    AddStop(g, 1, Rgb(10, 8, 18));
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    // a band of runes so it reads as a magic bomb, not a stone
+    cairo_arc(cr, 23, 29, 11, M_PI * 0.1, M_PI * 0.9);
+    SetColour(cr, kMagic, 0.8);
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 19, 11, 8, 5);
+    SetColour(cr, kGoldDark);
+    cairo_fill(cr);
+    cairo_move_to(cr, 23, 12);
+    cairo_curve_to(cr, 26, 6, 32, 8, 35, 5);
+    SetColour(cr, kBarkLight);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    // the fizzing spark at the fuse's end
+    double phase = frame / 8.0 * 2 * M_PI;
+    double s = 5 + 2.5 * std::sin(phase * 2);
+    Glow(cr, 36, 5, s * 2.2, kLantern, 0.9);
+    cairo_save(cr);
+    cairo_translate(cr, 36, 5);
+    cairo_rotate(cr, phase);
+    SparklePath(cr, 0, 0, s, s * 0.25);
+    SetColour(cr, kLanternHot);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    Rng rng(frame + 7);
+    for (int i = 0; i < 3; ++i) {
+        cairo_arc(cr, 36 + rng.Range(-8, 8), 5 + rng.Range(-4, 8), 1, 0, 2 * M_PI);
+        SetColour(cr, kLanternHot);
+        cairo_fill(cr);
+    }
+}
+
+void Quake(cairo_t* cr) {
+    SlateTile(cr, kLantern);
+    // cracked ground with seismic rings
+    for (int i = 0; i < 3; ++i) {
+        cairo_arc(cr, 24.5, 24.5, 7 + i * 6, 0, 2 * M_PI);
+        SetColour(cr, kLantern, 0.55 - i * 0.15);
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+    }
+    cairo_move_to(cr, 6, 22);
+    cairo_line_to(cr, 14, 27);
+    cairo_line_to(cr, 19, 20);
+    cairo_line_to(cr, 26, 29);
+    cairo_line_to(cr, 31, 21);
+    cairo_line_to(cr, 37, 28);
+    cairo_line_to(cr, 43, 23);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.8);
+    cairo_set_line_width(cr, 5);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_stroke_preserve(cr);
+    SetColour(cr, kLanternHot);
+    cairo_set_line_width(cr, 2.4);
+    cairo_stroke(cr);
+}
+
+void ExtraLife(cairo_t* cr) {
+    SlateTile(cr, Rgb(255, 120, 150));
+    SymbolOnTile(cr, Symbol::Heart, 24.5, 25.5, 28, Rgb(255, 90, 120));
+    // a small "+1" wing of light
+    cairo_arc(cr, 37, 12, 7, 0, 2 * M_PI);
+    SetColour(cr, kGold);
+    cairo_fill(cr);
+    cairo_move_to(cr, 33.5, 12);
+    cairo_line_to(cr, 40.5, 12);
+    cairo_move_to(cr, 37, 8.5);
+    cairo_line_to(cr, 37, 15.5);
+    SetColour(cr, kInk);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+}
+
+void Rainbow(cairo_t* cr) {
+    RoundedRect(cr, 1, 1, kTile - 1, kTile - 1, 9);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 48, 48);
+    for (int i = 0; i < 8; ++i) AddStop(g, i / 7.0, PieceColourAt(i).base);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    SetColour(cr, kWhite, 0.9);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    // a swirl of white light
+    cairo_move_to(cr, 24.5, 24.5);
+    for (int i = 0; i < 80; ++i) {
+        double a = i * 0.16, r = i * 0.22;
+        cairo_line_to(cr, 24.5 + std::cos(a) * r, 24.5 + std::sin(a) * r);
+    }
+    SetColour(cr, kWhite, 0.85);
+    cairo_set_line_width(cr, 2.6);
+    cairo_stroke(cr);
+    StarPath(cr, 24.5, 24.5, 7, 3, 5);
+    SetColour(cr, kWhite);
+    cairo_fill(cr);
+    cairo_arc(cr, 16, 12, 6, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.3);
+    cairo_fill(cr);
+}
+
+void Padlock(cairo_t* cr, double cx, double cy, double s) {
+    cairo_arc(cr, cx, cy - s * 0.1, s * 0.32, M_PI, 2 * M_PI);
+    cairo_set_line_width(cr, s * 0.12);
+    SetColour(cr, kSilverDark);
+    cairo_stroke(cr);
+    RoundedRect(cr, cx - s * 0.45, cy - s * 0.12, s * 0.9, s * 0.66, s * 0.1);
+    cairo_pattern_t* g = cairo_pattern_create_linear(cx - s / 2, cy - s * 0.1, cx + s / 2, cy + s * 0.5);
+    AddStop(g, 0, kGoldLight);
+    AddStop(g, 1, kGoldDark);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    SetColour(cr, Darken(kGoldDark, 0.5));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy + s * 0.12, s * 0.08, 0, 2 * M_PI);
+    cairo_move_to(cr, cx - s * 0.04, cy + s * 0.14);
+    cairo_line_to(cr, cx, cy + s * 0.34);
+    cairo_line_to(cr, cx + s * 0.04, cy + s * 0.14);
+    SetColour(cr, kInk);
+    cairo_fill(cr);
+}
+
+void Key(cairo_t* cr, double cx, double cy, double s) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, -M_PI / 4);
+    cairo_arc(cr, -s * 0.28, 0, s * 0.2, 0, 2 * M_PI);
+    cairo_new_sub_path(cr);
+    cairo_arc_negative(cr, -s * 0.28, 0, s * 0.09, 2 * M_PI, 0);
+    cairo_rectangle(cr, -s * 0.1, -s * 0.06, s * 0.55, s * 0.12);
+    cairo_rectangle(cr, s * 0.28, s * 0.04, s * 0.07, s * 0.14);
+    cairo_rectangle(cr, s * 0.38, s * 0.04, s * 0.07, s * 0.1);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
+    cairo_set_line_width(cr, 2.4);
+    cairo_stroke_preserve(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(-s / 2, -s * 0.2, s / 2, s * 0.2);
+    AddStop(g, 0, kGoldLight);
+    AddStop(g, 1, kGold);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+}
+
+void StoneBlock(cairo_t* cr, double x, double y, double s, Colour tone, uint32_t seed) {
+    JewelTile(cr, x, y, s, tone, Lighten(tone, 0.3), Darken(tone, 0.55));
+    Rng rng(seed);
+    for (int i = 0; i < 18; ++i) {
+        cairo_arc(cr, x + rng.Range(4, s - 4), y + rng.Range(4, s - 4), rng.Range(0.6, 2.2), 0, 2 * M_PI);
+        SetColour(cr, Darken(tone, rng.Range(0.2, 0.5)), 0.5);
+        cairo_fill(cr);
+    }
+    // moss on the top edge
+    for (int i = 0; i < 6; ++i) {
+        cairo_arc(cr, x + 6 + i * (s - 12) / 5, y + 4 + rng.Range(-1, 2), rng.Range(2.5, 4.5), 0, 2 * M_PI);
+        SetColour(cr, kMoss, 0.85);
+        cairo_fill(cr);
+    }
+}
+
+void Cracks(cairo_t* cr, double x, double y, double s, uint32_t seed, double width) {
+    Rng rng(seed);
+    for (int i = 0; i < 4; ++i) {
+        double px = x + s / 2 + rng.Range(-4, 4), py = y + s / 2 + rng.Range(-4, 4);
+        cairo_move_to(cr, px, py);
+        double a = i * M_PI / 2 + rng.Range(-0.5, 0.5);
+        for (int k = 0; k < 4; ++k) {
+            px += std::cos(a) * s * 0.13;
+            py += std::sin(a) * s * 0.13;
+            a += rng.Range(-0.6, 0.6);
+            cairo_line_to(cr, px, py);
+        }
+    }
+    cairo_set_source_rgba(cr, 0.05, 0.04, 0.04, 0.85);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+// Vines: a green stem through the cell; shape names the edges it leaves by.
+enum Edge { kTop = 1, kRight = 2, kBottom = 4, kLeft = 8 };
+
+void VineStem(cairo_t* cr, int edges, bool stone) {
+    Colour stem = stone ? kStone : Rgb(58, 132, 48);
+    Colour light = stone ? Lighten(kStone, 0.35) : Rgb(140, 210, 90);
+    double c = 26;
+    auto edge_point = [&](int e, double& x, double& y) {
+        x = e == kLeft ? 0 : e == kRight ? 52 : c;
+        y = e == kTop ? 0 : e == kBottom ? 52 : c;
+    };
+    std::vector<int> list;
+    for (int e : {kTop, kRight, kBottom, kLeft})
+        if (edges & e) list.push_back(e);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (size_t i = 0; i < list.size(); ++i) {
+            double x, y;
+            edge_point(list[i], x, y);
+            cairo_move_to(cr, x, y);
+            if (list.size() == 2 && i == 0) {
+                double x2, y2;
+                edge_point(list[1], x2, y2);
+                cairo_curve_to(cr, c, c, c, c, x2, y2);
+                i = 1;
+            } else {
+                cairo_line_to(cr, c, c);
+            }
+        }
+        SetColour(cr, pass ? light : Darken(stem, 0.45));
+        cairo_set_line_width(cr, pass ? 4 : 10);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+        cairo_stroke(cr);
+        if (pass == 0) {
+            for (size_t i = 0; i < list.size(); ++i) {
+                double x, y;
+                edge_point(list[i], x, y);
+                cairo_move_to(cr, x, y);
+                cairo_line_to(cr, c, c);
+            }
+            SetColour(cr, stem);
+            cairo_set_line_width(cr, 7.5);
+            cairo_stroke(cr);
+        }
+    }
+    // leaves along the stem
+    Rng rng(edges * 11 + (stone ? 5 : 0));
+    for (size_t i = 0; i < list.size(); ++i) {
+        double x, y;
+        edge_point(list[i], x, y);
+        double mx = (x + c) / 2, my = (y + c) / 2;
+        double a = std::atan2(y - c, x - c) + (i % 2 ? 1.2 : -1.2);
+        cairo_save(cr);
+        cairo_translate(cr, mx, my);
+        cairo_rotate(cr, a);
+        cairo_move_to(cr, 0, 0);
+        cairo_curve_to(cr, 4, -5, 11, -4, 14, 0);
+        cairo_curve_to(cr, 11, 4, 4, 5, 0, 0);
+        SetColour(cr, stone ? Lighten(kStone, 0.15) : kLeaf);
+        cairo_fill_preserve(cr);
+        SetColour(cr, stone ? Darken(kStone, 0.4) : Darken(kLeaf, 0.5));
+        cairo_set_line_width(cr, 0.8);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    }
+}
+
+void VineHead(cairo_t* cr, int edge, bool stone) {
+    if (edge) VineStem(cr, edge, stone);
+    // a closed bud of petals at the cell's centre
+    Colour petal = stone ? kStone : Rgb(220, 80, 150);
+    for (int i = 0; i < 5; ++i) {
+        double a = i * 2 * M_PI / 5 - M_PI / 2;
+        cairo_arc(cr, 26 + std::cos(a) * 8, 26 + std::sin(a) * 8, 8, 0, 2 * M_PI);
+        SetColour(cr, Darken(petal, 0.45));
+        cairo_fill(cr);
+        cairo_arc(cr, 26 + std::cos(a) * 8, 26 + std::sin(a) * 8, 6.5, 0, 2 * M_PI);
+        SetColour(cr, i % 2 ? petal : Lighten(petal, 0.2));
+        cairo_fill(cr);
+    }
+    cairo_arc(cr, 26, 26, 5.5, 0, 2 * M_PI);
+    SetColour(cr, stone ? Lighten(kStone, 0.3) : kGold);
+    cairo_fill(cr);
+}
+
+// The six shards of a burst tile: each is its part of a 48-px tile, tumbling
+// over 24 frames. They are neutral grey; the game tints them.
+void Shard(cairo_t* cr, int part, int frame) {
+    static const double origin[6][2] = {{11, 10}, {35, 10}, {13, 28}, {35, 28}, {14, 43}, {37, 41}};
+    double spin = frame / 24.0 * 2 * M_PI * (part % 2 ? 1 : -1);
+    double squash = 0.35 + 0.65 * std::abs(std::cos(frame / 24.0 * 2 * M_PI));
+    cairo_save(cr);
+    cairo_translate(cr, 15.5, 15);
+    cairo_rotate(cr, spin);
+    cairo_scale(cr, squash, 1);
+    // the shard: its part of the tile, cut along jagged lines
+    Rng rng(part * 17 + 3);
+    cairo_move_to(cr, -11 + rng.Range(-1, 1), -9);
+    cairo_line_to(cr, rng.Range(-2, 2), -11);
+    cairo_line_to(cr, 11, -8 + rng.Range(-1, 1));
+    cairo_line_to(cr, 12, rng.Range(-2, 2));
+    cairo_line_to(cr, 9, 10);
+    cairo_line_to(cr, rng.Range(-3, 3), 12);
+    cairo_line_to(cr, -10, 9);
+    cairo_line_to(cr, -12, rng.Range(-2, 2));
+    cairo_close_path(cr);
+    double lx = origin[part][0] / 48.0, ly = origin[part][1] / 48.0;
+    cairo_pattern_t* g = cairo_pattern_create_linear(-12, -12, 12, 12);
+    AddStop(g, 0, Lighten(Rgb(200, 200, 200), 0.5 * (1 - (lx + ly) / 2)));
+    AddStop(g, 1, Rgb(120, 120, 120));
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    cairo_set_source_rgba(cr, 0.15, 0.15, 0.15, 0.9);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void PathPiece(cairo_t* cr, bool corner) {
+    // a glowing white ribbon; the game tints and rotates it
+    for (int pass = 0; pass < 3; ++pass) {
+        double widths[3] = {18, 10, 4};
+        double alphas[3] = {0.25, 0.55, 1.0};
+        if (corner) {
+            cairo_move_to(cr, 24, 0);
+            cairo_curve_to(cr, 24, 16, 32, 24, 48, 24);
+        } else {
+            cairo_move_to(cr, 24, 0);
+            cairo_line_to(cr, 24, 48);
+        }
+        cairo_set_source_rgba(cr, 1, 1, 1, alphas[pass]);
+        cairo_set_line_width(cr, widths[pass]);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+        cairo_stroke(cr);
+    }
+}
+
+void Shimmer(cairo_t* cr, int frame, Colour base, Colour lightc, Colour dark) {
+    // frame 12 is the plain tile; 13..24 and 0..11 sweep a band of light across
+    JewelTile(cr, 1, 1, kTile - 1, base, lightc, dark);
+    int step = (frame - 12 + 25) % 25; // 0 at rest
+    if (step == 0) return;
+    double t = step / 25.0;
+    double x = -30 + t * 110;
+    cairo_save(cr);
+    RoundedRect(cr, 1, 1, kTile - 1, kTile - 1, 9.6);
+    cairo_clip(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(x - 14, 0, x + 14, 10);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 0.75);
+    cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
+    cairo_set_source(cr, g);
+    cairo_paint(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+}
+
+void LetterBrick(cairo_t* cr, int frame, bool gold) {
+    Colour base = gold ? kGold : Rgb(226, 208, 170);
+    Colour lightc = gold ? kGoldLight : Rgb(255, 246, 222);
+    Colour dark = gold ? kGoldDark : Rgb(130, 104, 70);
+    double turn = std::abs(frame - 12) / 12.0;
+    double sx = std::max(0.1, std::cos((1 - turn) * M_PI / 2));
+    cairo_save(cr);
+    cairo_translate(cr, 25, 0);
+    cairo_scale(cr, sx, 1);
+    cairo_translate(cr, -25, 0);
+    JewelTile(cr, 1, 1, kTile - 1, base, lightc, dark);
+    // a carved leaf rune on the brick's face
+    RoundedRect(cr, 8, 8, 33, 33, 6);
+    SetColour(cr, Darken(dark, 0.2), 0.6);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    SymbolPath(cr, frame < 12 ? Symbol::Moon : Symbol::Sun, 24.5, 24.5, 20);
+    SetColour(cr, Darken(dark, 0.1), 0.7);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void Gem(cairo_t* cr, int frame) {
+    // a cut gem turning: facets shift with the angle
+    double a = frame / 16.0 * 2 * M_PI;
+    Glow(cr, 48, 48, 44, Rgb(120, 230, 255), 0.35);
+    int sides = 8;
+    double rx = 30, ry = 30;
+    for (int i = 0; i < sides; ++i) {
+        double a0 = a + i * 2 * M_PI / sides, a1 = a0 + 2 * M_PI / sides;
+        double x0 = std::cos(a0) * rx, x1 = std::cos(a1) * rx;
+        if (std::sin((a0 + a1) / 2) < 0) continue; // back facets hidden
+        double shade = 0.45 + 0.55 * std::sin((a0 + a1) / 2);
+        Colour c = Mix(Rgb(20, 120, 200), Rgb(170, 250, 255), shade);
+        cairo_move_to(cr, 48, 18);
+        cairo_line_to(cr, 48 + x0 * 0.6, 34);
+        cairo_line_to(cr, 48 + x1 * 0.6, 34);
+        cairo_close_path(cr);
+        SetColour(cr, Lighten(c, 0.25));
+        cairo_fill(cr);
+        cairo_move_to(cr, 48 + x0 * 0.6, 34);
+        cairo_line_to(cr, 48 + x1 * 0.6, 34);
+        cairo_line_to(cr, 48 + x1, 44);
+        cairo_line_to(cr, 48 + x0, 44);
+        cairo_close_path(cr);
+        SetColour(cr, c);
+        cairo_fill(cr);
+        cairo_move_to(cr, 48 + x0, 44);
+        cairo_line_to(cr, 48 + x1, 44);
+        cairo_line_to(cr, 48, 80);
+        cairo_close_path(cr);
+        SetColour(cr, Darken(c, 0.3));
+        cairo_fill(cr);
+    }
+    (void)ry;
+    cairo_move_to(cr, 18, 44);
+    cairo_line_to(cr, 78, 44);
+    SetColour(cr, kWhite, 0.5);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    double glint = std::max(0.0, std::sin(a * 2));
+    cairo_save(cr);
+    cairo_translate(cr, 38, 30);
+    SparklePath(cr, 0, 0, 4 + 10 * glint, 1.5);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.5 + 0.5 * glint);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void Pickaxe(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_translate(cr, 20, 20);
+    cairo_rotate(cr, -M_PI / 4);
+    cairo_move_to(cr, 0, -4);
+    cairo_line_to(cr, 0, 18);
+    SetColour(cr, kWoodDark);
+    cairo_set_line_width(cr, 5.5);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 0, -4);
+    cairo_line_to(cr, 0, 18);
+    SetColour(cr, kWoodLight);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    cairo_move_to(cr, -17, 0);
+    cairo_curve_to(cr, -8, -9, 8, -9, 17, 0);
+    cairo_curve_to(cr, 8, -5, -8, -5, -17, 0);
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke_preserve(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, -9, 0, 0);
+    AddStop(g, 0, kSilver);
+    AddStop(g, 1, kSilverDark);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+}
+
+Raster Glowing(int size, Colour c) {
+    return Single(size, size,
+                  [=](cairo_t* cr) { Glow(cr, size / 2.0, size / 2.0, size / 2.0, c, 1.0, 0.1); });
+}
+
+} // namespace
+
+void AddPiecePictures(Catalogue& out) {
+    for (int i = 0; i < 8; ++i) {
+        std::string name = PieceColourAt(i).name;
+        out.push_back({"media/blocks/big/" + name + ".png", kCell, kCell, 25,
+                       [i](const PictureInputs&) { return ColourSheet(i); }});
+        out.push_back({"media/blocks/big/particle-" + name + ".png", 0, 0, 0, [i](const PictureInputs&) {
+                           return Glowing(32, Lighten(PieceColourAt(i).base, 0.2));
+                       }});
+    }
+    for (int gold = 0; gold < 2; ++gold) {
+        std::string name = gold ? "lettergold" : "letter";
+        out.push_back({"media/blocks/bonus/" + name + ".png", kCell, kCell, 25, [gold](const PictureInputs&) {
+                           return FramedSheet(kCell, kCell, 25, 5,
+                                              [gold](cairo_t* cr, int f) { LetterBrick(cr, f, gold); });
+                       }});
+        out.push_back({"media/blocks/bonus/particle-" + name + ".png", 0, 0, 0,
+                       [gold](const PictureInputs&) { return Glowing(32, gold ? kGold : kParchment); }});
+    }
+    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
+        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
+    };
+    out.push_back({"media/blocks/powerup-bomb.png", kCell, kCell, 8, [](const PictureInputs&) {
+                       return FramedSheet(kCell, kCell, 8, 8, [](cairo_t* cr, int f) { Bomb(cr, f); });
+                   }});
+    single("media/blocks/destroyhorizontal.png", kCell, kCell, [](cairo_t* cr) {
+        SlateTile(cr, Rgb(120, 220, 255));
+        DoubleArrow(cr, false, Rgb(120, 220, 255));
+    });
+    single("media/blocks/destroyvertical.png", kCell, kCell, [](cairo_t* cr) {
+        SlateTile(cr, Rgb(120, 220, 255));
+        DoubleArrow(cr, true, Rgb(120, 220, 255));
+    });
+    single("media/blocks/destroyverticalflash.png", 64, 128, [](cairo_t* cr) {
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 64, 0);
+        cairo_pattern_add_color_stop_rgba(g, 0, 0.6, 0.9, 1, 0);
+        cairo_pattern_add_color_stop_rgba(g, 0.3, 0.6, 0.9, 1, 0.35);
+        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
+        cairo_pattern_add_color_stop_rgba(g, 0.7, 0.6, 0.9, 1, 0.35);
+        cairo_pattern_add_color_stop_rgba(g, 1, 0.6, 0.9, 1, 0);
+        cairo_rectangle(cr, 0, 0, 64, 128);
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+    });
+    single("media/blocks/extra-life.png", kCell, kCell, ExtraLife);
+    single("media/blocks/quake.png", kCell, kCell, Quake);
+    out.push_back({"media/blocks/crumbling/crumbling.png", 56, 56, 2, [](const PictureInputs&) {
+                       return FramedSheet(56, 56, 2, 2, [](cairo_t* cr, int f) {
+                           StoneBlock(cr, 2, 2, 51, Rgb(196, 166, 120), 41);
+                           if (f == 1) Cracks(cr, 2, 2, 51, 9, 2.2);
+                       });
+                   }});
+    for (int i = 1; i <= 4; ++i)
+        single("media/blocks/crumbling/crumblingshrapnel" + std::to_string(i) + ".png", 16, 16,
+               [i](cairo_t* cr) {
+                   Rng rng(i * 5);
+                   cairo_move_to(cr, 8 + rng.Range(-6, -3), 8 + rng.Range(-6, -2));
+                   cairo_line_to(cr, 8 + rng.Range(2, 6), 8 + rng.Range(-6, -3));
+                   cairo_line_to(cr, 8 + rng.Range(3, 7), 8 + rng.Range(2, 6));
+                   cairo_line_to(cr, 8 + rng.Range(-6, -2), 8 + rng.Range(3, 7));
+                   cairo_close_path(cr);
+                   SetColour(cr, Rgb(190, 160, 116));
+                   cairo_fill_preserve(cr);
+                   SetColour(cr, Rgb(90, 70, 50));
+                   cairo_set_line_width(cr, 1);
+                   cairo_stroke(cr);
+               });
+    for (int gold = 0; gold < 2; ++gold)
+        out.push_back({gold ? "media/blocks/combogold.png" : "media/blocks/combosilver.png", kCell, kCell, 25,
+                       [gold](const PictureInputs&) {
+                           return FramedSheet(kCell, kCell, 25, 5, [gold](cairo_t* cr, int f) {
+                               if (gold)
+                                   Shimmer(cr, f, kGold, kGoldLight, kGoldDark);
+                               else
+                                   Shimmer(cr, f, kSilver, kWhite, kSilverDark);
+                           });
+                       }});
+    out.push_back({"media/blocks/blank.png", kCell, kCell, 25, [](const PictureInputs&) {
+                       return FramedSheet(kCell, kCell, 25, 5, [](cairo_t* cr, int f) {
+                           FlipFrame(cr, f, Rgb(196, 200, 210), kWhite, Rgb(96, 100, 116), Symbol::None);
+                       });
+                   }});
+    single("media/blocks/rainbowpiece.png", kCell, kCell, Rainbow);
+    single("media/blocks/lockpiece.png", kCell, kCell, [](cairo_t* cr) {
+        SlateTile(cr, kGold);
+        Padlock(cr, 24.5, 22, 30);
+    });
+    single("media/blocks/key.png", kCell, kCell, [](cairo_t* cr) {
+        SlateTile(cr, kGold);
+        Key(cr, 24.5, 24.5, 36);
+    });
+    single("media/blocks/stonepiece.png", kCell, kCell,
+           [](cairo_t* cr) { StoneBlock(cr, 1, 1, kTile - 1, Rgb(128, 132, 140), 77); });
+    single("media/blocks/blocklocked.png", 48, 48, [](cairo_t* cr) {
+        // brambles across the corners, open in the middle so the colour shows
+        for (int i = 0; i < 2; ++i) {
+            cairo_move_to(cr, i ? 48 : 0, 0);
+            cairo_curve_to(cr, 20, 14, 28, 34, i ? 0 : 48, 48);
+            SetColour(cr, Rgb(40, 26, 18));
+            cairo_set_line_width(cr, 5);
+            cairo_stroke(cr);
+            cairo_move_to(cr, i ? 48 : 0, 0);
+            cairo_curve_to(cr, 20, 14, 28, 34, i ? 0 : 48, 48);
+            SetColour(cr, Rgb(112, 80, 52));
+            cairo_set_line_width(cr, 2.2);
+            cairo_stroke(cr);
+        }
+        RoundedRect(cr, 2, 2, 44, 44, 8);
+        SetColour(cr, Rgb(40, 26, 18));
+        cairo_set_line_width(cr, 3.5);
+        cairo_stroke(cr);
+        Padlock(cr, 24, 30, 16);
+    });
+    single("media/blocks/destroylocked.png", 40, 40, [](cairo_t* cr) {
+        Glow(cr, 20, 20, 20, kGoldLight, 0.6);
+        for (int i = 0; i < 6; ++i) {
+            double a = i * M_PI / 3;
+            cairo_save(cr);
+            cairo_translate(cr, 20, 20);
+            cairo_rotate(cr, a);
+            cairo_move_to(cr, 0, 0);
+            cairo_curve_to(cr, 5, -5, 13, -4, 15, 0);
+            cairo_curve_to(cr, 13, 4, 5, 5, 0, 0);
+            SetColour(cr, Rgb(255, 250, 250));
+            cairo_fill_preserve(cr);
+            SetColour(cr, Rgb(200, 120, 160));
+            cairo_set_line_width(cr, 1);
+            cairo_stroke(cr);
+            cairo_restore(cr);
+        }
+        cairo_arc(cr, 20, 20, 4.5, 0, 2 * M_PI);
+        SetColour(cr, kGold);
+        cairo_fill(cr);
+    });
+    single("media/blocks/gold.png", 28, 28, [](cairo_t* cr) {
+        cairo_arc(cr, 14, 14, 12.5, 0, 2 * M_PI);
+        cairo_pattern_t* g = cairo_pattern_create_linear(2, 2, 26, 26);
+        AddStop(g, 0, kGoldLight);
+        AddStop(g, 0.5, kGold);
+        AddStop(g, 1, kGoldDark);
+        cairo_set_source(cr, g);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(g);
+        SetColour(cr, Darken(kGoldDark, 0.4));
+        cairo_set_line_width(cr, 1.2);
+        cairo_stroke(cr);
+        SymbolPath(cr, Symbol::Leaf, 14, 14, 12);
+        SetColour(cr, kGoldDark, 0.8);
+        cairo_fill(cr);
+    });
+    single("media/blocks/scorebacking.png", 96, 48, [](cairo_t* cr) {
+        cairo_save(cr);
+        cairo_translate(cr, 48, 24);
+        cairo_scale(cr, 2, 1);
+        Glow(cr, 0, 0, 24, kLantern, 0.8, 0.2);
+        cairo_restore(cr);
+    });
+    single("media/blocks/pickaxe.png", 40, 40, Pickaxe);
+    out.push_back({"media/blocks/gem.png", 96, 96, 16, [](const PictureInputs&) {
+                       return FramedSheet(96, 96, 16, 4, [](cairo_t* cr, int f) { Gem(cr, f); });
+                   }});
+    // vines
+    const char* vine = "media/blocks/big/vine/";
+    std::pair<const char*, int> bodies[] = {
+        {"vinebody_vertical", kTop | kBottom}, {"vinebody_horizontal", kLeft | kRight},
+        {"vinebody_corner0", kTop | kRight},   {"vinebody_corner1", kRight | kBottom},
+        {"vinebody_corner2", kBottom | kLeft}, {"vinebody_corner3", kLeft | kTop}};
+    for (auto [name, edges] : bodies)
+        single(std::string(vine) + name + ".png", kCell, kCell,
+               [edges = edges](cairo_t* cr) { VineStem(cr, edges, false); });
+    int heads[4] = {kBottom, kLeft, kTop, kRight};
+    for (int i = 0; i < 4; ++i)
+        single(std::string(vine) + "vinehead" + std::to_string(i) + ".png", kCell, kCell,
+               [e = heads[i]](cairo_t* cr) { VineHead(cr, e, false); });
+    single(std::string(vine) + "stonevinehead.png", kCell, kCell, [](cairo_t* cr) { VineHead(cr, 0, true); });
+    single(std::string(vine) + "stonevinebody.png", kCell, kCell, [](cairo_t* cr) {
+        VineStem(cr, kTop | kBottom | kLeft | kRight, true);
+        cairo_arc(cr, 26, 26, 9, 0, 2 * M_PI); // a stone knot, the same from every side
+        SetColour(cr, Darken(kStone, 0.25));
+        cairo_fill(cr);
+        cairo_arc(cr, 24, 24, 5, 0, 2 * M_PI);
+        SetColour(cr, Lighten(kStone, 0.2));
+        cairo_fill(cr);
+    });
+    // burst shards
+    const char* parts[6] = {"topleft", "topright", "centerleft", "centerright", "bottomleft", "bottomright"};
+    for (int p = 0; p < 6; ++p)
+        out.push_back(
+            {std::string("media/crumble/") + parts[p] + ".png", 31, 30, 24, [p](const PictureInputs&) {
+                 return FramedSheet(31, 30, 24, 8, [p](cairo_t* cr, int f) { Shard(cr, p, f); });
+             }});
+    for (int i = 1; i <= 3; ++i)
+        single("media/crumble/bit" + std::to_string(i) + ".png", 12, 12, [i](cairo_t* cr) {
+            StarPath(cr, 6, 6, 5.5, 2.5 + i * 0.4, 3 + i, i * 20.0);
+            SetColour(cr, Rgb(210, 210, 210));
+            cairo_fill_preserve(cr);
+            SetColour(cr, Rgb(90, 90, 90));
+            cairo_set_line_width(cr, 0.8);
+            cairo_stroke(cr);
+        });
+    single("media/path/corner.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, true); });
+    single("media/path/straight.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, false); });
+}
+
+} // namespace wispwood::mediagen

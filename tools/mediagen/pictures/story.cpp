@@ -1,0 +1,472 @@
+// Full-screen paintings: loading, logos, title, high scores, comics menu,
+// the board backgrounds with their cut-outs, and the six comic pages.
+#include <cmath>
+
+#include "tools/mediagen/core/rng.h"
+#include "tools/mediagen/pictures/catalogue.h"
+#include "tools/mediagen/pictures/paint_kit.h"
+#include "tools/mediagen/pictures/sheet.h"
+
+namespace wispwood::mediagen {
+
+namespace {
+
+using namespace palette;
+
+Raster Painting(const SceneSpec& spec, const std::function<void(cairo_t*)>& extra = {}) {
+    Canvas canvas(800, 600);
+    Landscape(canvas, spec);
+    if (extra) extra(canvas.Cr());
+    return canvas.ToRaster();
+}
+
+void Title(cairo_t* cr, const char* text, double x, double y, double size, Colour face, Colour outline) {
+    TextPath(cr, Face::Display, size, text, x + 3, y + 4);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
+    cairo_fill(cr);
+    TextPath(cr, Face::Display, size, text, x, y);
+    SetColour(cr, outline);
+    cairo_set_line_width(cr, size * 0.09);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, y - size * 0.8, 0, y);
+    AddStop(g, 0, kWhite);
+    AddStop(g, 1, face);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+// The title logo: pale moonlit lettering (blue above 128, so it sparkles)
+// with a purple outline; transparent elsewhere.
+void Logo(cairo_t* cr) {
+    Glow(cr, 240, 96, 200, kMagic, 0.0);
+    Title(cr, "Wispwood", 240, 122, 112, Rgb(170, 210, 255), Rgb(50, 26, 90));
+    for (int i = 0; i < 6; ++i) {
+        double x = 60 + i * 75, y = 30 + (i % 2) * 120;
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        SparklePath(cr, 0, 0, 9, 1.5);
+        SetColour(cr, Rgb(230, 240, 255));
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+}
+
+// The hanging sign the two small fairies sit on.
+void Sign(cairo_t* cr) {
+    for (int s = -1; s <= 1; s += 2) {
+        cairo_move_to(cr, 150 + s * 100, 0);
+        cairo_line_to(cr, 150 + s * 100, 60);
+        SetColour(cr, Rgb(200, 180, 140));
+        cairo_set_line_width(cr, 4);
+        cairo_stroke(cr);
+    }
+    Plate(cr, 20, 50, 260, 170, 24, PlateKind::Wood);
+    TextPath(cr, Face::Display, 54, "Enchanted", 150, 128);
+    SetColour(cr, Rgb(60, 40, 30));
+    cairo_set_line_width(cr, 4);
+    cairo_stroke_preserve(cr);
+    SetColour(cr, Rgb(236, 240, 255));
+    cairo_fill(cr);
+    TextPath(cr, Face::Display, 54, "Forest", 150, 186);
+    SetColour(cr, Rgb(60, 40, 30));
+    cairo_stroke_preserve(cr);
+    SetColour(cr, Rgb(236, 240, 255));
+    cairo_fill(cr);
+    for (int i = 0; i < 7; ++i) {
+        cairo_arc(cr, 40 + i * 37, 222 + (i % 2) * 6, 8, 0, 2 * M_PI);
+        SetColour(cr, i % 2 ? kLeaf : kMoss);
+        cairo_fill(cr);
+    }
+}
+
+// Cut-outs for the board scenery, each on transparency.
+Raster CutOut(const std::string& name) {
+    struct Size {
+        const char* name;
+        int w, h;
+    } sizes[] = {
+        {"fern", 160, 200},      {"mushrooms", 140, 120},  {"glowcap", 64, 80},   {"lantern", 64, 128},
+        {"mossrock", 180, 110},  {"roots", 240, 140},      {"vines", 120, 260},   {"bellflowers", 96, 120},
+        {"reeds", 120, 180},     {"lilypads", 200, 80},    {"trunk", 140, 600},   {"branch", 320, 140},
+        {"fireflies", 200, 200}, {"lightshaft", 160, 480}, {"fogbank", 400, 120}, {"moon", 96, 96}};
+    int w = 64, h = 64;
+    for (const Size& s : sizes)
+        if (name == s.name) w = s.w, h = s.h;
+    Canvas canvas(w, h);
+    cairo_t* cr = canvas.Cr();
+    Rng rng(std::hash<std::string>{}(name)&0xFFFF);
+    auto leaf = [&](double x, double y, double a, double len, Colour c) {
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, a);
+        cairo_move_to(cr, 0, 0);
+        cairo_curve_to(cr, len * 0.3, -len * 0.3, len * 0.75, -len * 0.22, len, 0);
+        cairo_curve_to(cr, len * 0.75, len * 0.22, len * 0.3, len * 0.3, 0, 0);
+        SetColour(cr, c);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    };
+    if (name == "fern") {
+        for (int i = 0; i < 7; ++i) {
+            double a = -M_PI / 2 + (i - 3) * 0.32;
+            cairo_save(cr);
+            cairo_translate(cr, w / 2.0, h);
+            cairo_rotate(cr, a);
+            for (int k = 1; k < 14; ++k) {
+                double t = k / 14.0;
+                leaf(t * h * 0.9, 0, -1.1, h * 0.16 * (1 - t * 0.6), Mix(kLeaf, kMoss, t));
+                leaf(t * h * 0.9, 0, 1.1, h * 0.16 * (1 - t * 0.6), Mix(kLeaf, kMoss, 1 - t));
+            }
+            cairo_restore(cr);
+        }
+    } else if (name == "mushrooms") {
+        Mushroom(cr, 40, h, 70, Rgb(220, 70, 80), false);
+        Mushroom(cr, 90, h, 50, Rgb(240, 140, 70), false);
+        Mushroom(cr, 118, h, 30, Rgb(220, 70, 80), false);
+    } else if (name == "glowcap") {
+        Glow(cr, w / 2.0, h * 0.55, w / 2.0, Rgb(90, 200, 230), 0.5);
+        Mushroom(cr, w / 2.0, h, 44, Rgb(90, 200, 230), false);
+    } else if (name == "lantern") {
+        cairo_move_to(cr, 32, 0);
+        cairo_line_to(cr, 32, 40);
+        SetColour(cr, Rgb(40, 30, 24));
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        Lantern(cr, 32, 40, 44);
+    } else if (name == "mossrock") {
+        cairo_move_to(cr, 6, h);
+        cairo_curve_to(cr, 0, 50, 50, 6, 100, 10);
+        cairo_curve_to(cr, 150, 12, 184, 60, 174, h);
+        cairo_close_path(cr);
+        cairo_pattern_t* g = cairo_pattern_create_linear(20, 10, 160, h);
+        AddStop(g, 0, Lighten(kStone, 0.1));
+        AddStop(g, 1, Darken(kStone, 0.6));
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+        for (int i = 0; i < 30; ++i) {
+            cairo_arc(cr, rng.Range(30, 150), rng.Range(10, 40), rng.Range(4, 10), 0, 2 * M_PI);
+            SetColour(cr, Mix(kMoss, kLeaf, rng.Unit()), 0.9);
+            cairo_fill(cr);
+        }
+    } else if (name == "roots") {
+        for (int i = 0; i < 9; ++i) {
+            cairo_move_to(cr, 120 + rng.Range(-20, 20), 0);
+            cairo_curve_to(cr, rng.Range(40, 200), 60, rng.Range(0, 240), 100, rng.Range(0, 240), h);
+            SetColour(cr, Mix(kBark, kBarkLight, rng.Unit()));
+            cairo_set_line_width(cr, rng.Range(6, 16));
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            cairo_stroke(cr);
+        }
+    } else if (name == "vines") {
+        for (int v = 0; v < 4; ++v) {
+            double x = 20 + v * 27;
+            double len = rng.Range(150, 255);
+            cairo_move_to(cr, x, 0);
+            for (double y = 0; y < len; y += 10) cairo_line_to(cr, x + std::sin(y / 30 + v) * 6, y);
+            SetColour(cr, kMoss);
+            cairo_set_line_width(cr, 2.5);
+            cairo_stroke(cr);
+            for (double y = 12; y < len; y += 16)
+                leaf(x + std::sin(y / 30 + v) * 6, y, (int(y) / 16 % 2) ? 0.6 : M_PI - 0.6, 14, kLeaf);
+        }
+    } else if (name == "bellflowers") {
+        for (int i = 0; i < 5; ++i) {
+            double x = 14 + i * 17;
+            cairo_move_to(cr, x, h);
+            cairo_curve_to(cr, x, 60, x + 10, 40, x + 14, 30 + i * 6);
+            SetColour(cr, kMoss);
+            cairo_set_line_width(cr, 2);
+            cairo_stroke(cr);
+            double bx = x + 14, by = 34 + i * 6;
+            cairo_move_to(cr, bx - 7, by + 12);
+            cairo_curve_to(cr, bx - 7, by, bx + 7, by, bx + 7, by + 12);
+            cairo_line_to(cr, bx - 7, by + 12);
+            SetColour(cr, Rgb(120, 150, 255));
+            cairo_fill(cr);
+            Glow(cr, bx, by + 10, 10, Rgb(160, 190, 255), 0.5);
+        }
+    } else if (name == "reeds") {
+        for (int i = 0; i < 9; ++i) {
+            double x = 10 + i * 12;
+            double top = rng.Range(10, 60);
+            cairo_move_to(cr, x, h);
+            cairo_curve_to(cr, x, h - 60, x + rng.Range(-8, 8), top + 30, x + rng.Range(-6, 6), top);
+            SetColour(cr, Mix(kMoss, kLeaf, rng.Unit()));
+            cairo_set_line_width(cr, 3);
+            cairo_stroke(cr);
+            if (i % 3 == 0) {
+                RoundedRect(cr, x - 4, top + 8, 8, 24, 4);
+                SetColour(cr, kBark);
+                cairo_fill(cr);
+            }
+        }
+    } else if (name == "lilypads") {
+        for (int i = 0; i < 4; ++i) {
+            double x = 30 + i * 46, y = 50 + (i % 2) * 12;
+            cairo_save(cr);
+            cairo_translate(cr, x, y);
+            cairo_scale(cr, 24, 9);
+            cairo_arc(cr, 0, 0, 1, 0.3, 2 * M_PI - 0.1);
+            cairo_line_to(cr, 0, 0);
+            cairo_restore(cr);
+            SetColour(cr, Mix(kLeaf, kMoss, i * 0.3));
+            cairo_fill(cr);
+        }
+        for (int p = 0; p < 6; ++p) leaf(100, 42, -M_PI / 2 + (p - 2.5) * 0.4, 20, Rgb(250, 200, 230));
+    } else if (name == "trunk") {
+        cairo_move_to(cr, 20, h);
+        cairo_curve_to(cr, 40, 400, 44, 200, 40, 0);
+        cairo_line_to(cr, 100, 0);
+        cairo_curve_to(cr, 96, 200, 100, 400, 120, h);
+        cairo_close_path(cr);
+        cairo_pattern_t* g = cairo_pattern_create_linear(20, 0, 120, 0);
+        AddStop(g, 0, Lighten(kNearTrees, 0.12));
+        AddStop(g, 1, kNearTrees);
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+        for (int i = 0; i < 12; ++i) {
+            double y = rng.Range(0, h);
+            cairo_move_to(cr, 50, y);
+            cairo_curve_to(cr, 60, y + 20, 70, y + 10, 90, y + 30);
+            SetColour(cr, kBlack, 0.3);
+            cairo_set_line_width(cr, 2);
+            cairo_stroke(cr);
+        }
+    } else if (name == "branch") {
+        cairo_move_to(cr, 0, 30);
+        cairo_curve_to(cr, 100, 40, 200, 60, 310, 100);
+        SetColour(cr, kNearTrees);
+        cairo_set_line_width(cr, 14);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+        for (int i = 0; i < 40; ++i) {
+            double t = rng.Unit();
+            leaf(t * 300, 30 + t * 70 + rng.Range(-6, 6), rng.Range(0.5, 2.6), rng.Range(18, 30),
+                 Mix(kNearTrees, kLeaf, rng.Range(0.2, 0.6)));
+        }
+    } else if (name == "fireflies") {
+        Fireflies(cr, 20, 20, w - 40, h - 40, 24, 11, 1.4);
+    } else if (name == "lightshaft") {
+        cairo_move_to(cr, 10, 0);
+        cairo_line_to(cr, 70, 0);
+        cairo_line_to(cr, 150, h);
+        cairo_line_to(cr, 60, h);
+        cairo_close_path(cr);
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, h);
+        AddStop(g, 0, kMoon, 0.8);
+        AddStop(g, 1, kMoon, 0);
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+        canvas.Blur(8);
+    } else if (name == "fogbank") {
+        for (int i = 0; i < 18; ++i)
+            Glow(cr, rng.Range(60, w - 60), rng.Range(50, 80), rng.Range(40, 70), kFog, 0.35);
+    } else if (name == "moon") {
+        Glow(cr, 48, 48, 48, kMoon, 0.5);
+        cairo_arc(cr, 48, 48, 22, 0, 2 * M_PI);
+        SetColour(cr, kMoon);
+        cairo_fill(cr);
+    }
+    return canvas.ToRaster();
+}
+
+struct Board {
+    const char* name;
+    SceneSpec spec;
+};
+
+std::vector<Board> Boards() {
+    std::vector<Board> boards;
+    auto add = [&](const char* name, uint32_t seed, auto tweak) {
+        SceneSpec s;
+        s.seed = seed;
+        tweak(s);
+        boards.push_back({name, s});
+    };
+    add("mossy_hollow", 11, [](SceneSpec& s) { s.lanterns = true; });
+    add("lantern_brook", 12,
+        [](SceneSpec& s) { s.water = true, s.lanterns = true, s.horizon = Rgb(120, 90, 140); });
+    add("toadstool_glen", 13, [](SceneSpec& s) { s.mushrooms = true, s.horizon = Rgb(160, 90, 150); });
+    add("whispering_pines", 14,
+        [](SceneSpec& s) { s.fog = 0.9, s.tree_density = 1.4, s.horizon = Rgb(90, 120, 160); });
+    add("starfall_rise", 15, [](SceneSpec& s) { s.stars = 260, s.tree_layers = 2, s.horizon_y = 0.7; });
+    add("moonlit_pool", 16,
+        [](SceneSpec& s) { s.water = true, s.moon_x = 0.5, s.horizon = Rgb(80, 100, 150); });
+    add("fern_gully", 17, [](SceneSpec& s) { s.light_shafts = 4, s.horizon = Rgb(110, 150, 120); });
+    add("willow_bend", 18, [](SceneSpec& s) { s.water = true, s.tree_density = 0.8, s.moon_x = 0.2; });
+    add("glowcap_cavern", 19, [](SceneSpec& s) {
+        s.mushrooms = true, s.moon = false, s.sky_top = Rgb(8, 10, 20), s.horizon = Rgb(60, 50, 90);
+    });
+    add("temple_steps", 20, [](SceneSpec& s) { s.lanterns = true, s.horizon = Rgb(200, 120, 90); });
+    add("dawn_glade", 21, [](SceneSpec& s) {
+        s.sky_top = Rgb(60, 90, 160), s.sky_low = Rgb(160, 150, 200), s.horizon = Rgb(255, 200, 140);
+        s.moon = false, s.stars = 0, s.brightness = 1.25, s.light_shafts = 4;
+    });
+    return boards;
+}
+
+// One comic page: a row of painted panels telling the story without words.
+void ComicPanel(cairo_t* cr, double x, double y, double w, double h, int page, int panel) {
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_clip(cr);
+    Canvas scene{int(w), int(h)};
+    SceneSpec spec;
+    spec.seed = page * 10 + panel;
+    spec.fireflies = 10;
+    spec.brightness = page == 6 ? 1.2 : (page == 1 ? 0.8 : 1.0);
+    if (page == 6) spec.horizon = Rgb(255, 200, 140), spec.sky_top = Rgb(60, 90, 160);
+    Landscape(scene, spec);
+    cairo_set_source_surface(cr, scene.Surface(), x, y);
+    cairo_paint(cr);
+    cairo_t* s = cr;
+    FairyPose pose;
+    FairyLook guide;
+    guide.hat = true;
+    guide.staff = true;
+    guide.hair = Rgb(240, 236, 220);
+    pose.arm = 40 + panel * 40;
+    pose.wing = panel * 0.3;
+    double fx = x + w * (0.3 + 0.2 * panel), fy = y + h * 0.55;
+    Fairy(s, fx, fy, h * 0.45, guide, pose);
+    // what the panel shows: the dark wisp (trouble), a temple, or a celebration
+    if (page == 1 && panel == 0) {
+        Glow(cr, x + w * 0.75, y + h * 0.4, h * 0.35, Rgb(60, 0, 80), 0.8);
+    } else if (page >= 2 && page <= 5) {
+        Glow(cr, x + w * 0.78, y + h * 0.6, h * 0.3, panel == 2 ? kLantern : kFog, 0.6);
+    } else if (page == 6) {
+        Fireflies(cr, x, y, w, h, 30, page * 3 + panel, 1.6);
+    }
+    cairo_restore(cr);
+    RoundedRect(cr, x, y, w, h, 6);
+    SetColour(cr, kInk);
+    cairo_set_line_width(cr, 5);
+    cairo_stroke(cr);
+}
+
+Raster ComicPage(int page) {
+    Canvas canvas(800, 600);
+    cairo_t* cr = canvas.Cr();
+    cairo_rectangle(cr, 0, 0, 800, 600);
+    SetColour(cr, kParchment);
+    cairo_fill(cr);
+    ComicPanel(cr, 24, 24, 752, 270, page, 0);
+    ComicPanel(cr, 24, 310, 364, 266, page, 1);
+    ComicPanel(cr, 412, 310, 364, 266, page, 2);
+    canvas.Grain(page, 0.02);
+    return canvas.ToRaster();
+}
+
+} // namespace
+
+void AddStoryPictures(Catalogue& out) {
+    auto add = [&](const std::string& path, std::function<Raster()> paint) {
+        out.push_back({path, 0, 0, 0, [paint](const PictureInputs&) { return paint(); }});
+    };
+    for (const Board& b : Boards()) {
+        SceneSpec spec = b.spec;
+        add(std::string("media/backgrounds/") + b.name + ".jpg", [spec] { return Painting(spec); });
+    }
+    for (const char* name :
+         {"fern", "mushrooms", "glowcap", "lantern", "mossrock", "roots", "vines", "bellflowers", "reeds",
+          "lilypads", "trunk", "branch", "fireflies", "lightshaft", "fogbank", "moon"})
+        add(std::string("media/backgrounds/cutouts/") + name + ".png",
+            [n = std::string(name)] { return CutOut(n); });
+    add("media/load/loading.jpg", [] {
+        SceneSpec s;
+        s.seed = 2;
+        s.lanterns = true;
+        return Painting(s, [](cairo_t* cr) {
+            Title(cr, "Wispwood", 400, 250, 120, Rgb(170, 210, 255), Rgb(50, 26, 90));
+        });
+    });
+    add("media/Load/Logo.jpg", [] {
+        // the studio splash: a lantern over a quiet glade
+        return Single(800, 600, [](cairo_t* cr) {
+            cairo_set_source_rgb(cr, 0.03, 0.05, 0.08);
+            cairo_paint(cr);
+            Glow(cr, 400, 260, 260, kLantern, 0.3);
+            Lantern(cr, 400, 160, 110);
+            TextPath(cr, Face::Rounded, 44, "Lanternlight Studio", 400, 420);
+            SetColour(cr, kLanternHot);
+            cairo_fill(cr);
+        });
+    });
+    add("media/Load/Logo2.jpg", [] {
+        SceneSpec s;
+        s.seed = 3;
+        s.fireflies = 90;
+        return Painting(s, [](cairo_t* cr) {
+            Title(cr, "Wispwood", 400, 330, 140, Rgb(170, 210, 255), Rgb(50, 26, 90));
+        });
+    });
+    add("media/mainmenu/background.jpg", [] {
+        SceneSpec s;
+        s.seed = 4;
+        s.mushrooms = true;
+        s.light_shafts = 0; // the menu adds its own swinging beams
+        return Painting(s);
+    });
+    out.push_back(
+        {"media/mainmenu/logo.png", 0, 0, 0, [](const PictureInputs&) { return Single(480, 180, Logo); }});
+    out.push_back(
+        {"media/mainmenu/logoA.png", 0, 0, 0, [](const PictureInputs&) { return Single(300, 260, Sign); }});
+    add("media/highscores/background.jpg", [] {
+        SceneSpec s;
+        s.seed = 5;
+        return Painting(s, [](cairo_t* cr) {
+            // a great scroll for the table
+            Plate(cr, 140, 80, 520, 470, 20, PlateKind::Parchment);
+        });
+    });
+    add("media/comicsmenu/backing.jpg", [] {
+        return Single(800, 600, [](cairo_t* cr) {
+            cairo_set_source_rgb(cr, 0.12, 0.06, 0.08);
+            cairo_paint(cr);
+            Plate(cr, 20, 20, 760, 560, 24, PlateKind::Wood);
+            for (int s = 0; s < 2; ++s) {
+                cairo_rectangle(cr, 44 + s * 362, 40, 350, 520);
+                cairo_pattern_t* g = cairo_pattern_create_linear(44 + s * 362, 0, 394 + s * 362, 0);
+                AddStop(g, 0, s ? Darken(kParchment, 0.15) : kParchment);
+                AddStop(g, 1, s ? kParchment : Darken(kParchment, 0.15));
+                cairo_set_source(cr, g);
+                cairo_fill(cr);
+                cairo_pattern_destroy(g);
+            }
+        });
+    });
+    for (int i = 1; i <= 6; ++i) {
+        add("media/comics/Scene-" + std::to_string(i) + ".jpg", [i] { return ComicPage(i); });
+        add("media/comicsmenu/frame" + std::to_string(i) + ".png", [i] {
+            Raster page = ComicPage(i);
+            return Single(150, 110, [&page](cairo_t* cr) {
+                cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 800, 600);
+                cairo_surface_flush(s);
+                auto* d = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
+                int stride = cairo_image_surface_get_stride(s) / 4;
+                for (int y = 0; y < 600; ++y)
+                    for (int x = 0; x < 800; ++x) {
+                        const uint8_t* p = page.At(x, y);
+                        d[y * stride + x] = 0xFF000000u | (p[0] << 16) | (p[1] << 8) | p[2];
+                    }
+                cairo_surface_mark_dirty(s);
+                Plate(cr, 0, 0, 149, 109, 8, PlateKind::Wood);
+                cairo_save(cr);
+                cairo_translate(cr, 9, 9);
+                cairo_scale(cr, 130.0 / 800, 90.0 / 600);
+                cairo_set_source_surface(cr, s, 0, 0);
+                cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+                cairo_paint(cr);
+                cairo_restore(cr);
+                cairo_surface_destroy(s);
+            });
+        });
+    }
+}
+
+} // namespace wispwood::mediagen
