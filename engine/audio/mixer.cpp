@@ -2,6 +2,7 @@
 #include "engine/input/clock.h"
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace wispwood {
 
@@ -206,10 +207,14 @@ Ref<TSound> TMixer::CreateSound(const Ref<TAudioSample>& sample, int flags) {
     pcm->frames = sample->length;
     pcm->hertz = sample->hertz > 0 ? sample->hertz : outputHertz_;
     pcm->loop = (flags & SoundFlagLoop) != 0;
-    pcm->samples.resize(static_cast<size_t>(pcm->frames) * pcm->channels);
-    for (int f = 0; f < pcm->frames; ++f)
-        for (int c = 0; c < pcm->channels; ++c)
-            pcm->samples[size_t(f) * pcm->channels + c] = sample->Sample16(f, c);
+    size_t count = static_cast<size_t>(pcm->frames) * pcm->channels;
+    pcm->samples.resize(count);
+    if (sample->format == SampleFormatMono16 || sample->format == SampleFormatStereo16) {
+        if (count > 0) std::memcpy(pcm->samples.data(), sample->samples, count * 2);
+    } else {
+        for (size_t i = 0; i < count; ++i)
+            pcm->samples[i] = static_cast<int16_t>((sample->samples[i] - 128) << 8);
+    }
     return New<TMixSound>(shared_from_this(), std::move(pcm));
 }
 
@@ -219,6 +224,11 @@ Ref<TChannel> TMixer::AllocChannel() {
 
 std::unique_lock<std::mutex> TMixer::Acquire() {
     std::unique_lock<std::mutex> lock(mutex_);
+    if (!followClock_ && deviceAlive_ && !deviceAlive_()) {
+        followClock_ = true;
+        lastClock_ = Milliseconds();
+        clockRemainder_ = 0;
+    }
     if (followClock_) CatchUpWithClock();
     return lock;
 }
@@ -300,6 +310,11 @@ void TMixer::FollowClock(bool follow) {
     followClock_ = follow;
     lastClock_ = Milliseconds();
     clockRemainder_ = 0;
+}
+
+void TMixer::SetDeviceCheck(std::function<bool()> deviceAlive) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    deviceAlive_ = std::move(deviceAlive);
 }
 
 void TMixer::Close() {

@@ -10,6 +10,7 @@
 // that recordings still end when they would have.
 #include "engine/audio/audio_driver.h"
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -50,6 +51,10 @@ class TMixer : public std::enable_shared_from_this<TMixer> {
     // With a clock to follow, every channel call first skips the frames of
     // the time passed on the installed clock since the previous call.
     void FollowClock(bool follow);
+    // Asked on every channel call while the mixer does not follow the clock:
+    // once it answers false (the device that pulled the mix is gone) the
+    // mixer follows the clock from then on.
+    void SetDeviceCheck(std::function<bool()> deviceAlive);
     // Stops every voice for good: recordings cued later end at once.
     void Close();
     // Voices holding a recording that has not ended (paused ones included).
@@ -72,6 +77,7 @@ class TMixer : public std::enable_shared_from_this<TMixer> {
     std::vector<float> accumulator_;
     bool closed_ = false;
     bool followClock_ = false;
+    std::function<bool()> deviceAlive_;
     int lastClock_ = 0;
     int64_t clockRemainder_ = 0; // frame-milliseconds not yet turned into frames
 };

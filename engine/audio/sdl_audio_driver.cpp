@@ -38,6 +38,9 @@ bool TSDLAudioDriver::OpenDevice() {
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (device_ == 0) return false;
     mixer_ = mixer;
+    // A device unplugged during play stops pulling; sounds must still end.
+    SDL_AudioDeviceID device = device_;
+    mixer_->SetDeviceCheck([device] { return SDL_GetAudioDeviceStatus(device) == SDL_AUDIO_PLAYING; });
     SDL_PauseAudioDevice(device_, 0);
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The output back end: the software mixer on the platform's default audio
-// device. When no device can be opened the driver still starts and runs
-// silent, its voices following the clock, so the game plays on unchanged.
+// device. When no device can be opened, or the device goes away during play,
+// the driver runs silent, its voices following the clock, so the game plays
+// on unchanged.
 #include "engine/audio/mixer.h"
 
 namespace wispwood {

@@ -278,6 +278,25 @@ TEST_F(Mixer, WithoutADeviceVoicesFollowTheClockAndEndAfterTheirLength) {
     ResetClock();
 }
 
+TEST_F(Mixer, WhenTheDeviceGoesAwayTheVoicesFollowTheClockFromThere) {
+    auto clock = New<TManualClock>();
+    SetClock(clock);
+    bool alive = true;
+    mixer->SetDeviceCheck([&] { return alive; });
+    auto tenth = Sound(Constant(1, 4410)); // 100 ms
+    auto channel = tenth->Play(nullptr);
+    Pull(*mixer, 441);
+    clock->Advance(5000); // the device pulls the mix, not the clock
+    EXPECT_EQ(channel->Playing(), 1);
+    alive = false; // noticed at the next channel call; time counts from there
+    EXPECT_EQ(channel->Playing(), 1);
+    clock->Advance(89);
+    EXPECT_EQ(channel->Playing(), 1);
+    clock->Advance(2);
+    EXPECT_EQ(channel->Playing(), 0);
+    ResetClock();
+}
+
 TEST_F(Mixer, AClosedMixerEndsEverythingAndRefusesNewPlays) {
     auto dc = Sound(Constant(5, 1000));
     auto channel = dc->Play(nullptr);

@@ -118,7 +118,7 @@ bool GenerateAudioSet(const std::filesystem::path& mediaDir, const std::filesyst
         total += done[i].bytes.size();
         const AudioMeasure& m = done[i].measure;
         std::snprintf(line, sizeof line,
-                      "%-36s %-6s %6.2f s  peak %6.1f  rms %6.1f  loud %6.1f  %6zu bytes  %s\n", item.path,
+                      "%-38s %-6s %6.2f s  peak %6.1f  rms %6.1f  loud %6.1f  %6zu bytes  %s\n", item.path,
                       KindName(item.kind), m.seconds, m.peakDb, m.rmsDb, m.loudnessDb, done[i].bytes.size(),
                       item.description);
         sheet << line;

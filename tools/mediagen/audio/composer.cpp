@@ -15,11 +15,11 @@ namespace {
 struct Section {
     std::vector<Chord> chords;
     std::vector<MelodyNote> melody; // beats from the section start
-    Instrument lead;
-    int energy;    // 0 intro .. 3 fullest
-    bool doubling; // melody doubled an octave up by the second voice
-    bool counter;  // bell answers on the off-beats
-    bool coda;
+    Instrument lead = Instrument::Flute;
+    int energy = 1;        // 0 intro .. 3 fullest
+    bool doubling = false; // melody doubled an octave up by the second voice
+    bool counter = false;  // bell answers on the off-beats
+    bool coda = false;
 };
 
 class Arranger {
@@ -236,6 +236,21 @@ MelodyRange RangeFor(Instrument i, const Key& key) {
     }
 }
 
+// Two four-bar phrases; the second opens with the first one's two bars.
+Section Period(Rng& rng, const Key& key, int bpb, const std::vector<Chord>& question,
+               const std::vector<Chord>& answer, Cadence close, MelodyRange range) {
+    Section s;
+    s.chords = question;
+    s.chords.insert(s.chords.end(), answer.begin(), answer.end());
+    s.melody = MakeMelody(rng, key, question, bpb, Cadence::Half, range, nullptr, 0);
+    const auto opening = s.melody;
+    for (MelodyNote n : MakeMelody(rng, key, answer, bpb, close, range, &opening, 2)) {
+        n.beat += 4 * bpb;
+        s.melody.push_back(n);
+    }
+    return s;
+}
+
 } // namespace
 
 Score ComposePiece(const PieceStyle& style) {
@@ -246,22 +261,13 @@ Score ComposePiece(const PieceStyle& style) {
     score.bpm = style.bpm;
     score.beatsPerBar = bpb;
 
-    // A: a parallel period.
-    const MelodyRange leadRange = RangeFor(style.lead, key);
+    // A: a parallel period, question and answer opening alike.
     auto ante = MakeProgression(rng, key, 4, Cadence::Half, 0);
     auto cons = ante;
     cons[2] = {4, Chance(rng, 0.5)};
     cons[3] = {0, false};
-    auto anteTune = MakeMelody(rng, key, ante, bpb, Cadence::Half, leadRange, nullptr, 0);
-    auto consTune = MakeMelody(rng, key, cons, bpb, Cadence::Full, leadRange, &anteTune, 2);
-    Section a;
-    a.chords = ante;
-    a.chords.insert(a.chords.end(), cons.begin(), cons.end());
-    a.melody = anteTune;
-    for (MelodyNote n : consTune) {
-        n.beat += 4 * bpb;
-        a.melody.push_back(n);
-    }
+    Section a = Period(rng, key, bpb, ante, cons, Cadence::Full, RangeFor(style.lead, key));
+    a.lead = style.lead;
 
     // B: away from the tonic, on the second voice, back to the dominant.
     const int away = key.minor ? (Chance(rng, 0.5) ? 5 : 2) : (Chance(rng, 0.5) ? 3 : 5);
@@ -270,44 +276,25 @@ Score ComposePiece(const PieceStyle& style) {
     auto b2tail = MakeProgression(rng, key, 3, Cadence::Half, b1[1].degree);
     b2[2] = b2tail[1];
     b2[3] = b2tail[2];
-    const MelodyRange secondRange = RangeFor(style.second, key);
-    auto b1Tune = MakeMelody(rng, key, b1, bpb, Cadence::Half, secondRange, nullptr, 0);
-    auto b2Tune = MakeMelody(rng, key, b2, bpb, Cadence::Half, secondRange, &b1Tune, 2);
-    Section b;
-    b.chords = b1;
-    b.chords.insert(b.chords.end(), b2.begin(), b2.end());
-    b.melody = b1Tune;
-    for (MelodyNote n : b2Tune) {
-        n.beat += 4 * bpb;
-        b.melody.push_back(n);
-    }
+    Section b = Period(rng, key, bpb, b1, b2, Cadence::Half, RangeFor(style.second, key));
     b.lead = style.second;
-    b.energy = 1;
-    b.doubling = false;
-    b.counter = false;
-    b.coda = false;
 
     // Coda: predominant, dominant, tonic.
     Section coda;
     coda.chords = {{Chance(rng, 0.5) ? 3 : 1, false}, {4, true}, {0, false}};
-    coda.melody = MakeMelody(rng, key, coda.chords, bpb, Cadence::Full, leadRange, nullptr, 0);
+    coda.melody =
+        MakeMelody(rng, key, coda.chords, bpb, Cadence::Full, RangeFor(style.lead, key), nullptr, 0);
     coda.lead = style.lead;
-    coda.energy = 1;
-    coda.doubling = false;
-    coda.counter = false;
     coda.coda = true;
 
-    Section intro{{{0, false}, {4, false}}, {}, style.lead, 0, false, false, false};
+    Section intro;
+    intro.chords = {{0, false}, {4, false}};
+    intro.energy = 0;
 
     Arranger arranger(style, score);
     int bar = 0;
     arranger.Add(intro, bar);
     bar += 2;
-    a.lead = style.lead;
-    a.energy = 1;
-    a.doubling = false;
-    a.counter = false;
-    a.coda = false;
     arranger.Add(a, bar);
     bar += 8;
     Section a2 = a;
