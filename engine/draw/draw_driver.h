@@ -4,6 +4,7 @@
 // here; the driver clamps colours and alpha and does the pixel work.
 #include "engine/core/ref.h"
 #include "engine/draw/pixmap.h"
+#include <vector>
 
 namespace wispwood {
 
@@ -14,6 +15,14 @@ enum BlendMode {
     ALPHABLEND = 3, // source x alpha + destination x (1 - alpha)
     LIGHTBLEND = 4, // source x alpha + destination
     SHADEBLEND = 5, // source x destination
+};
+
+// Image flags.
+enum ImageFlags {
+    MASKEDIMAGE = 1,   // pixels of the mask colour become transparent at load
+    FILTEREDIMAGE = 2, // smooth texture filtering
+    MIPMAPPEDIMAGE = 4,
+    DYNAMICIMAGE = 8, // contents may be replaced
 };
 
 // A picture held by the renderer: one frame of an image.
@@ -42,7 +51,11 @@ class TDrawDriver {
     // know to make theirs again.
     virtual int Generation() const = 0;
 
-    virtual Ref<TImageFrame> CreateFrame(const TPixmap& pixmap, int flags) = 0;
+    // Textures for the frames of one image (a null pixmap gives a null
+    // frame). Frames made together may share one texture, so that drawing
+    // them one after another needs no texture change.
+    virtual std::vector<Ref<TImageFrame>> CreateFrames(const std::vector<Ref<TPixmap>>& pixmaps,
+                                                       int flags) = 0;
 
     virtual void SetBlend(int mode) = 0;
     virtual void SetColor(int red, int green, int blue) = 0;

@@ -81,9 +81,11 @@ Ref<TImageFrame> TImage::Frame(int index) {
     if (index < 0 || index >= FrameCount() || !pixmaps[index]) return nullptr;
     TDrawDriver* driver = CurrentDrawDriver();
     if (!driver) return nullptr;
+    // Every frame is made at once: frames made together share a texture.
     if (!frames[index] || seqs[index] != driver->Generation()) {
-        frames[index] = driver->CreateFrame(*pixmaps[index], flags);
-        seqs[index] = driver->Generation();
+        frames = driver->CreateFrames(pixmaps, flags);
+        frames.resize(pixmaps.size());
+        seqs.assign(pixmaps.size(), driver->Generation());
     }
     return frames[index];
 }

@@ -8,14 +8,6 @@
 
 namespace wispwood {
 
-// Image flags.
-enum ImageFlags {
-    MASKEDIMAGE = 1,   // pixels of the mask colour become transparent at load
-    FILTEREDIMAGE = 2, // smooth texture filtering
-    MIPMAPPEDIMAGE = 4,
-    DYNAMICIMAGE = 8, // contents may be replaced
-};
-
 class TImage {
   public:
     int width = 0;

@@ -76,6 +76,37 @@ void EncodePixel(uint8_t* p, int format, int argb) {
     }
 }
 
+// Picture loading converts every pixel at least once, so the conversions
+// to the two four-byte layouts get loops of their own.
+void ConvertRow(const uint8_t* s, int from, uint8_t* d, int to, int count) {
+    bool toRGBA = to == PF_RGBA8888, toBGRA = to == PF_BGRA8888;
+    if (toRGBA || toBGRA) {
+        // Byte offsets of red and blue in the destination.
+        int r = toRGBA ? 0 : 2, b = 2 - r;
+        switch (from) {
+        case PF_RGB888:
+        case PF_BGR888: {
+            int sr = from == PF_RGB888 ? 0 : 2, sb = 2 - sr;
+            for (int i = 0; i < count; ++i, s += 3, d += 4)
+                d[r] = s[sr], d[1] = s[1], d[b] = s[sb], d[3] = 255;
+            return;
+        }
+        case PF_RGBA8888:
+        case PF_BGRA8888: {
+            int sr = from == PF_RGBA8888 ? 0 : 2, sb = 2 - sr;
+            for (int i = 0; i < count; ++i, s += 4, d += 4)
+                d[r] = s[sr], d[1] = s[1], d[b] = s[sb], d[3] = s[3];
+            return;
+        }
+        case PF_I8:
+            for (int i = 0; i < count; ++i, ++s, d += 4) d[0] = d[1] = d[2] = s[0], d[3] = 255;
+            return;
+        }
+    }
+    int sbpp = BytesPerPixel(from), dbpp = BytesPerPixel(to);
+    for (int i = 0; i < count; ++i, s += sbpp, d += dbpp) EncodePixel(d, to, DecodePixel(s, from));
+}
+
 Ref<TPixmap> TPixmap::Create(int width, int height, int format) {
     int bpp = BytesPerPixel(format);
     if (bpp == 0 || width < 0 || height < 0) return nullptr;
@@ -133,8 +164,7 @@ void TPixmap::Paste(const Ref<TPixmap>& source, int x, int y) {
             std::memmove(d, s, static_cast<size_t>(sx1 - sx0) * dbpp);
             continue;
         }
-        for (int sx = sx0; sx < sx1; ++sx, s += sbpp, d += dbpp)
-            EncodePixel(d, format, DecodePixel(s, source->format));
+        ConvertRow(s, source->format, d, format, sx1 - sx0);
     }
 }
 

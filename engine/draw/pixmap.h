@@ -64,5 +64,7 @@ int PixmapHeight(const Ref<TPixmap>& pixmap);
 // Colour conversion of one pixel between 0xAARRGGBB and a format's bytes.
 int DecodePixel(const uint8_t* p, int format);
 void EncodePixel(uint8_t* p, int format, int argb);
+// Converts count pixels from one format's bytes to another's.
+void ConvertRow(const uint8_t* source, int sourceFormat, uint8_t* target, int targetFormat, int count);
 
 } // namespace wispwood

@@ -1,0 +1,149 @@
+#pragma once
+// Inside the SDL_Renderer back end (engine/draw/sdl_*.cpp only).
+#include "engine/draw/sdl_driver.h"
+#include <SDL.h>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace wispwood::sdl {
+
+// Texture and canvas layout: B, G, R, A bytes in memory.
+constexpr Uint32 TextureFormat = SDL_PIXELFORMAT_ARGB8888;
+
+class Driver;
+
+// How a frame's alpha is made up decides how each blend mode draws it.
+enum class AlphaKind { Opaque, Binary, Soft };
+
+// One renderer texture holding the frames of an image side by side, each
+// with a border repeating its edge so that smooth sampling never reaches a
+// neighbour; and for soft-edged frames a copy with alpha thresholded at one
+// half, for the mask blend.
+class TextureSheet {
+  public:
+    TextureSheet(Driver* driver, std::shared_ptr<bool> rendererAlive)
+        : driver_(driver), alive_(rendererAlive) {}
+    ~TextureSheet();
+    TextureSheet(const TextureSheet&) = delete;
+    TextureSheet& operator=(const TextureSheet&) = delete;
+
+    // Writes a frame's pixels (and its border) into the cell at (x, y).
+    void Put(const TPixmap& pixmap, int x, int y);
+    bool Alive() const { return *alive_; }
+
+    SDL_Texture* main = nullptr;
+    SDL_Texture* mask = nullptr;
+    int width = 0;
+    int height = 0;
+    int border = 0;
+
+  private:
+    Driver* driver_;
+    std::shared_ptr<bool> alive_;
+};
+
+class Frame : public TImageFrame {
+  public:
+    Frame(Driver* driver, std::shared_ptr<TextureSheet> sheet) : driver_(driver), sheet_(std::move(sheet)) {}
+    void Draw(float x0, float y0, float x1, float y1, float tx, float ty) override;
+    void Upload(const TPixmap& pixmap) override;
+
+    const std::shared_ptr<TextureSheet>& Sheet() const { return sheet_; }
+    // The frame's cell in the sheet (without the border).
+    int x = 0, y = 0, width = 0, height = 0;
+    float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
+    AlphaKind kind = AlphaKind::Opaque;
+
+  private:
+    Driver* driver_;
+    std::shared_ptr<TextureSheet> sheet_;
+};
+
+class Driver : public TDrawDriver {
+  public:
+    ~Driver() override { Close(); }
+
+    bool Open(int width, int height, int depth, int hz) override;
+    void Close() override;
+    bool IsOpen() const override { return renderer_ != nullptr; }
+    bool IsFullScreen() const override { return fullScreen_; }
+    int Generation() const override { return generation_; }
+
+    std::vector<Ref<TImageFrame>> CreateFrames(const std::vector<Ref<TPixmap>>& pixmaps, int flags) override;
+
+    void SetBlend(int mode) override { blend_ = mode; }
+    void SetColor(int red, int green, int blue) override {
+        red_ = ClampByte(red), green_ = ClampByte(green), blue_ = ClampByte(blue);
+    }
+    void SetAlpha(float alpha) override {
+        alpha_ = static_cast<Uint8>(std::clamp(alpha, 0.0f, 1.0f) * 255.0f);
+    }
+    void SetClsColor(int red, int green, int blue) override {
+        clsRed_ = ClampByte(red), clsGreen_ = ClampByte(green), clsBlue_ = ClampByte(blue);
+    }
+    void SetViewport(int x, int y, int width, int height) override;
+    void SetTransform(float ix, float iy, float jx, float jy) override {
+        ix_ = ix, iy_ = iy, jx_ = jx, jy_ = jy;
+    }
+    void SetLineWidth(float) override {}
+
+    void Cls() override;
+    void DrawRect(float x0, float y0, float x1, float y1, float tx, float ty) override;
+    void DrawPixmap(const TPixmap& pixmap, int x, int y) override;
+    Ref<TPixmap> GrabPixmap(int x, int y, int width, int height) override;
+    void Present(bool vsync) override;
+
+    void DrawFrame(const Frame& frame, float x0, float y0, float x1, float y1, float tx, float ty);
+    // Quads in a row that share texture and blend mode go to the renderer
+    // as one geometry call (tint and alpha travel in the vertex colours).
+    void Flush();
+    void PictureToWindow(float x, float y, int* windowX, int* windowY);
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+
+  private:
+    static Uint8 ClampByte(int v) { return static_cast<Uint8>(std::clamp(v, 0, 255)); }
+    bool PlaceWindow(int width, int height);
+    bool MakeCanvas(int width, int height);
+    void ConfigureOutput();
+    void ApplyClip();
+    SDL_Texture* MakeTexture(int width, int height, bool smooth);
+    // The SDL blend mode and vertex alpha for drawing a picture of the given
+    // kind in the current blend; false when nothing would show.
+    bool ChooseBlend(AlphaKind kind, SDL_BlendMode* mode, Uint8* alpha, bool* useMask) const;
+    void Queue(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys, const float* us,
+               const float* vs, float tx, float ty, Uint8 alpha);
+
+    SDL_Texture* canvas_ = nullptr;
+    std::shared_ptr<bool> alive_;
+    bool software_ = false;
+    int maxTextureSide_ = 4096;
+    int generation_ = 0;
+    int canvasWidth_ = 0, canvasHeight_ = 0;
+    bool holdsVideo_ = false;
+    bool fullScreen_ = false;
+    bool scaledOutput_ = false;
+    bool vsync_ = false;
+
+    SDL_Texture* batchTexture_ = nullptr;
+    SDL_BlendMode batchMode_ = SDL_BLENDMODE_NONE;
+    std::vector<SDL_Vertex> batchVertices_;
+    std::vector<int> batchIndices_;
+
+    int blend_ = 1;
+    Uint8 red_ = 255, green_ = 255, blue_ = 255, alpha_ = 255;
+    Uint8 clsRed_ = 0, clsGreen_ = 0, clsBlue_ = 0;
+    float ix_ = 1, iy_ = 0, jx_ = 0, jy_ = 1;
+    SDL_Rect clip_{0, 0, 0, 0};
+    bool clipWhole_ = true, clipEmpty_ = false;
+    int viewX_ = 0, viewY_ = 0, viewW_ = 1 << 30, viewH_ = 1 << 30;
+
+    friend class TextureSheet;
+};
+
+// The driver whose display is open, or null.
+extern Driver* gOpenDriver;
+
+} // namespace wispwood::sdl
