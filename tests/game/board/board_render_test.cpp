@@ -47,7 +47,9 @@ class BoardRender : public test::BoardTest {
     }
     void TearDown() override {
         ResetPieceImages();
-        if (!oldDir.empty()) EXPECT_EQ(chdir(oldDir.c_str()), 0);
+        if (!oldDir.empty()) {
+            EXPECT_EQ(chdir(oldDir.c_str()), 0);
+        }
         test::BoardTest::TearDown();
     }
     static void Clear() {
