@@ -55,9 +55,11 @@ void UpdateMatrix(TDrawContext& c) {
 // Full screen at a known rate: trust the display's vertical sync only when
 // three flips in a row each take one frame time to the millisecond.
 bool VerticalSyncMatches(TDrawDriver& driver, int hz) {
+    if (!driver.HasVerticalBlank()) return false;
     int expected = 1000 / hz, start = Milliseconds(), last = start;
     int good = 0;
-    while (ElapsedMilliseconds(start, Milliseconds()) < 1000) {
+    // Bounded by flips too: a stopped clock must not hold the display.
+    for (int flips = 0; flips < 1000 && ElapsedMilliseconds(start, Milliseconds()) < 1000; ++flips) {
         driver.Present(true);
         int now = Milliseconds(), took = ElapsedMilliseconds(last, now);
         last = now;
