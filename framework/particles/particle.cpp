@@ -1,0 +1,89 @@
+#include "framework/particles/particle.h"
+
+namespace wispwood {
+
+float Particle::Life() {
+    return TotalLife != 0 ? CurrentLife / TotalLife : 0.0f;
+}
+
+float Particle::Alpha() {
+    if (OverrideAlpha) return OverrideAlpha->f(Life());
+    return StartAlpha + Life() * (EndAlpha - StartAlpha);
+}
+
+void Particle::Update() {
+    if (Delayed > 0) {
+        if (ExtraLogic) ExtraLogic->DelayedLogic(*this);
+        if (Parent) {
+            x = Parent->x;
+            y = Parent->y;
+        }
+        Delayed -= 1;
+        return;
+    }
+    if (FrameTickSpeed > 0) {
+        FrameTickProgress += 1;
+        if (FrameTickProgress >= FrameTickSpeed) {
+            FrameTickProgress = 0;
+            CurrentFrame += 1;
+            if (CurrentFrame > EndFrame) CurrentFrame = AnimRevert ? StartFrame : EndFrame;
+        }
+    } else {
+        CurrentFrame = static_cast<int>(static_cast<float>(StartFrame) +
+                                        Life() * static_cast<float>(EndFrame - StartFrame));
+    }
+    x += dx;
+    y += dy;
+    Rotation += dRotation;
+    dx += ax;
+    dy += ay;
+    if (Friction > 0.01f) {
+        dx *= Friction;
+        dy *= Friction;
+    }
+    dRotation += aRotation;
+    xscale += dxscale;
+    yscale += dyscale;
+    dxscale += axscale;
+    dyscale += ayscale;
+    if (ExtraLogic) ExtraLogic->Logic(*this);
+    if (Permanent) {
+        CurrentLife = 0;
+        TotalLife = 100;
+    } else {
+        CurrentLife += 1;
+        if (CurrentLife > TotalLife) DeleteParticle();
+    }
+}
+
+void Particle::DeleteParticle() {
+    // A rule may delete a particle whose life ends in the same update; its
+    // death must still count once.
+    if (_Deleted || dying_) return;
+    dying_ = true;
+    if (ExtraLogic) ExtraLogic->Death(*this);
+    _Deleted = 1;
+}
+
+Ref<Particle> ParticleGroup::AddParticle(const Ref<Particle>& p) {
+    Ref<Particle> particle = p ? p : New<Particle>();
+    particle->link_ = AllParticles.AddLast(particle);
+    particle->group_ = this;
+    return particle;
+}
+
+void ParticleGroup::Update() {
+    for (const Ref<Particle>& p : AllParticles) {
+        p->Update();
+        if (!p->_Deleted) continue;
+        if (p->group_ == this && p->link_.IsValid() && p->link_.Value() == p) {
+            AllParticles.RemoveLink(p->link_);
+            p->link_ = {};
+            p->group_ = nullptr;
+        } else {
+            AllParticles.Remove(p);
+        }
+    }
+}
+
+} // namespace wispwood

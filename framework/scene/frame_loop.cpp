@@ -1,0 +1,124 @@
+#include "framework/scene/frame_loop.h"
+#include "engine/core/end_program.h"
+#include "engine/draw/graphics.h"
+#include "engine/input/clock.h"
+#include "engine/input/polled_input.h"
+#include "framework/anim/ticker.h"
+#include "framework/draw_state/draw_state.h"
+#include "framework/scene/input_snapshot.h"
+#include "framework/scene/scene_stack.h"
+#include <vector>
+
+namespace wispwood {
+
+int LastFrameTime = 0;
+int UpdateBacklog = 0;
+int FastUpdates = 0;
+std::function<void(const Ref<MusicScene>&)> SoundHousekeeping;
+std::function<void(int, int)> DrawMousePointer;
+std::function<int()> ExitHook;
+int CloseAllowed = 1;
+
+namespace {
+
+// A loop has begun: frames are being run, by RunGameLoop's endless loop or
+// by whoever called BeginGameLoop.
+bool gLoopBegun = false;
+
+void RunPerUpdateServices(const Ref<GameLoop>& top) {
+    TakeInputSnapshot();
+    UpdateCount += 1;
+    if (CurrentTransition) CurrentTransition->Update();
+    if (SoundHousekeeping) SoundHousekeeping(top ? top->Scene : nullptr);
+    if (CloseRequested() && CloseAllowed == 1) {
+        int handled = ExitHook ? ExitHook() : 0;
+        if (!handled) EndProgram();
+    }
+}
+
+void DrawFrame() {
+    Ref<GameLoop> top = TopScene();
+    TDrawState::Reset();
+    if (CurrentTransition) {
+        CurrentTransition->Render(top);
+    } else if (top) {
+        TDrawState::Reset();
+        top->Render();
+    }
+    Delay(5);
+    if (top && top->DrawPointer && DrawMousePointer) DrawMousePointer(GameMouseX(), GameMouseY());
+    Flip(0);
+}
+
+void EndOfFrameHousekeeping() {
+    if (TransitionInProgress(0)) return;
+    Ref<GameLoop> top = TopScene();
+    if (top && top->GameLoopExiting) PopScene(top, 1);
+    top = TopScene();
+    std::vector<Ref<GameLoop>> doomed;
+    for (const auto& scene : SceneStack.Stack)
+        if (scene != top && scene->DeleteFromStack) doomed.push_back(scene);
+    for (const auto& scene : doomed) SceneStack.Stack.Remove(scene);
+}
+
+} // namespace
+
+int UpdatesForElapsed(int elapsedMs) {
+    UpdateBacklog += elapsedMs;
+    // A stall costs at most 100 ms of game time; the rest is dropped.
+    if (UpdateBacklog > 100) UpdateBacklog = 100;
+    int n;
+    if (FastUpdates) {
+        n = UpdateBacklog;
+        UpdateBacklog = 0;
+    } else {
+        n = UpdateBacklog / 10;
+        UpdateBacklog %= 10;
+    }
+    Ref<GameLoop> top = TopScene();
+    if (top && top->LimitToOneUpdate) n = 1;
+    return n;
+}
+
+void RunOneUpdate() {
+    RunPerUpdateServices(TopScene());
+    if (Ref<GameLoop> top = TopScene()) top->Update();
+}
+
+void RunFrame() {
+    int now = Milliseconds();
+    int n = UpdatesForElapsed(ElapsedMilliseconds(LastFrameTime, now));
+    LastFrameTime = now;
+    for (int i = 0; i < n; ++i) RunOneUpdate();
+    DrawFrame();
+    EndOfFrameHousekeeping();
+}
+
+void BeginGameLoop(const Ref<GameLoop>& scene) {
+    PushSceneInstantly(scene);
+    if (!gLoopBegun) {
+        gLoopBegun = true;
+        LastFrameTime = Milliseconds();
+    }
+}
+
+void RunGameLoop(const Ref<GameLoop>& scene) {
+    bool nested = gLoopBegun;
+    BeginGameLoop(scene);
+    if (nested) return;
+    for (;;) RunFrame();
+}
+
+void ResetFrameLoop() {
+    LastFrameTime = 0;
+    UpdateBacklog = 0;
+    FastUpdates = 0;
+    UpdateCount = 0;
+    SoundHousekeeping = nullptr;
+    DrawMousePointer = nullptr;
+    ExitHook = nullptr;
+    CloseAllowed = 1;
+    gLoopBegun = false;
+}
+
+} // namespace wispwood

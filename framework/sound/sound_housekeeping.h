@@ -1,0 +1,11 @@
+#pragma once
+// The sound manager's steps of one update, in their order.
+#include "framework/sound/music_scene.h"
+
+namespace wispwood {
+
+// The duck, the volume refresh, the wanted music scene requested, then
+// every music scene, channel record and cue.
+void RunSoundHousekeeping(const Ref<MusicScene>& wanted);
+
+} // namespace wispwood

@@ -1,0 +1,26 @@
+#include "game/app/display.h"
+#include "engine/draw/graphics.h"
+#include "engine/input/polled_input.h"
+#include "game/app/settings.h"
+#include "game/app/start_flags.h"
+
+namespace wispwood {
+
+int OpenDisplay() {
+    Ref<TDrawContext> context;
+    if (GetWindowed() != 0) {
+        context = OpenGraphics(GetResX(), GetResY(), 0, 60, 0);
+    } else {
+        int depth = ForceLowDepth ? 16 : GetDepth();
+        context = OpenGraphics(GetResX(), GetResY(), depth, 60, 0);
+    }
+    // A hand-edited size or depth the system refuses must not keep the game
+    // from starting.
+    if (!context) context = OpenGraphics(800, 600, 0, 60, 0);
+    if (!context) return 0;
+    HideMouse();
+    MoveMouse(500, 400);
+    return 1;
+}
+
+} // namespace wispwood

@@ -1,0 +1,64 @@
+#include "game/app/loading_scene.h"
+#include "engine/draw/graphics.h"
+#include "framework/draw_state/draw_state.h"
+#include "framework/images/game_image.h"
+#include "framework/scene/scene_stack.h"
+#include "game/app/loader_queue.h"
+#include "game/app/temporary_first_scene.h"
+
+namespace wispwood {
+
+Ref<TImage> Loading::Background, Loading::Bar, Loading::BarGold;
+Ref<GameLoop> (*MakeFirstScene)() = MakeTemporaryFirstScene;
+
+Loading::Loading() {
+    FadeOnTop = 1;
+    DrawPointer = 0;
+}
+
+int Loading::Update() {
+    Darkness += 2;
+    if (Darkness <= 100) return 0;
+    Darkness = 100;
+    LimitToOneUpdate = 1;
+    if (!LoadingDone) {
+        LoadingDone = RunLoadStep(LoadingProgress);
+        LoadingProgress += 1;
+    } else {
+        // Refused while a transition runs; the next update tries again.
+        PushScene(MakeFirstScene(), 0, 0);
+    }
+    return 0;
+}
+
+int Loading::Render() {
+    int c = static_cast<int>(Darkness / 100.0f * 255);
+    SetColor(c, c, c);
+    DrawGameImage(Background, 0, 0);
+    int barWidth = Bar ? Bar->width : 0;
+    int goldWidth = BarGold ? BarGold->width : 0, goldHeight = BarGold ? BarGold->height : 0;
+    int x = 406 - barWidth / 2;
+    int y = 381 - goldHeight / 2;
+    SetBlend(ALPHABLEND);
+    DrawGameImage(Bar, x, y);
+    TDrawState::Push();
+    int shown = LoaderCount > 0 ? goldWidth * LoadingProgress / LoaderCount : 0;
+    SetViewport(x, y, shown, goldHeight);
+    DrawGameImage(BarGold, x, y);
+    TDrawState::Pop();
+    return 0;
+}
+
+int Loading::Escape() {
+    if (!TransitionInProgress(0)) GameLoopExiting = 1; // the scene's own field: no effect
+    return 0;
+}
+
+int Loading::Load() {
+    Background = LoadGameImage("media\\load\\loading.jpg", -1);
+    Bar = LoadGameImage("media\\load\\loading-bar.png", -1);
+    BarGold = LoadGameImage("media\\load\\loading-bar-gold.png", -1);
+    return 0;
+}
+
+} // namespace wispwood

@@ -1,0 +1,106 @@
+#include "game/app/startup.h"
+#include "engine/core/end_program.h"
+#include "engine/draw/graphics.h"
+#include "engine/draw/message_box.h"
+#include "engine/io/file_stream.h"
+#include "engine/io/file_system.h"
+#include "engine/io/random.h"
+#include "engine/input/clock.h"
+#include "framework/images/game_image.h"
+#include "framework/scene/frame_loop.h"
+#include "framework/scene/screen_fade.h"
+#include "framework/scene/tunables.h"
+#include "game/app/display.h"
+#include "game/app/loader_queue.h"
+#include "game/app/loading_scene.h"
+#include "game/app/logo_screens.h"
+#include "game/app/memory_check.h"
+#include "game/app/settings.h"
+#include "game/app/start_flags.h"
+#include "game/app/user_data.h"
+
+namespace wispwood {
+
+namespace {
+bool gStarted = false;
+} // namespace
+
+void RegisterGameLoaders() {
+    RegisterLoader(LoadTransitionImages); // 1
+    // 2-29 belong to screens that are not built yet: each is an empty step
+    // that still advances the progress bar until its screen fills it.
+    for (int step = 2; step <= 29; ++step) RegisterLoader(nullptr);
+}
+
+int StartUp(const TextArray& words) {
+    if (gStarted) return 1;
+    gStarted = true;
+
+    // 2. The per-user folder, created with its parents.
+    EnsureUserDataFolder();
+    // 3. Only the first word after the program name counts.
+    if (!words.empty()) ApplyCommandWord(words[0]);
+    if (TestMode) FastUpdates = 1;
+    // 4. Pictures loaded with default flags are filtered.
+    SetDefaultImageFlags(2);
+    // 5.
+    CreateSettings();
+    // 9. Low-memory machines get a 16-bit full screen and less detail.
+    if (!HasEnoughMemory(384)) {
+        ForceLowDepth = 1;
+        LowDetail = 1;
+    }
+    // 10. The close button (and SIGINT/SIGTERM) save and quit in order.
+    ExitHook = []() -> int {
+        CloseAllowed = 0;
+        ShutDown();
+    };
+    // 11.
+    SeedRandom(Milliseconds());
+    SetAppTitle("Wispwood");
+    // 13. Saved games in progress live here.
+    if (PathKind("media\\saves\\") == 0) CreateDir("media\\saves\\", 0);
+    // 14. Missing keys take their defaults; present ones keep their values.
+    ReadSettings();
+    // 16.
+    ResetTunables();
+    // 17.
+    RegisterGameLoaders();
+    // 19.
+    if (!OpenDisplay()) return 0;
+    // 20. The first screens' pictures must exist before the queue runs.
+    LogoScreen::Load();
+    Logo2Screen::Load();
+    ChannelScreen::Load();
+    Loading::Load();
+    return 1;
+}
+
+void RunGame() {
+    RunGameLoop(New<LogoScreen>());
+    EndProgram(); // not reached: the loop runs until the program ends
+}
+
+void ShutDown() {
+    // 1. The exported tunables, one "name = value" line each (none are
+    // exported, so the file is written empty).
+    if (auto out = WriteFile("out.txt")) {
+        for (const auto& branch : ConsoleTunables.GetBranches())
+            out->WriteLine(branch.Name + " = " + (branch.Value ? *branch.Value : Text()));
+        out->Close();
+    }
+    // 3.
+    SaveSettings();
+    EndProgram();
+}
+
+void ResetStartUp() {
+    gStarted = false;
+    ResetLoaderQueue();
+    ResetSettings();
+    ResetStartFlags();
+    ResetTunables();
+    ResetFrameLoop();
+}
+
+} // namespace wispwood

@@ -1,0 +1,79 @@
+#include "game/app/text_table.h"
+#include "engine/io/text_convert.h"
+
+namespace wispwood {
+
+Ref<GameFile> TextTable;
+Ref<GameFile> DistributionTable;
+PlayerNameQuery CurrentPlayerName;
+
+namespace {
+
+constexpr int kMaxListLength = 128;
+const Text Placeholder = "<name>";
+
+// Lookups before start-up has loaded the tables read as empty.
+GameFile& Table(Ref<GameFile>& table) {
+    if (!table) table = GameFile::Create("");
+    return *table;
+}
+
+Text ReplacePlaceholder(const Text& value, const Text& name) {
+    Text result;
+    size_t from = 0;
+    for (size_t at = value.find(Placeholder); at != Text::npos; at = value.find(Placeholder, from)) {
+        result.append(value, from, at - from);
+        result += name;
+        from = at + Placeholder.size();
+    }
+    result.append(value, from, Text::npos);
+    return result;
+}
+
+} // namespace
+
+void LoadTextTable(const Text& path) {
+    TextTable = GameFile::Create(path);
+    TextTable->Read();
+}
+
+void LoadDistributionTable(const Text& path) {
+    DistributionTable = GameFile::Create(path);
+    DistributionTable->Read();
+}
+
+Text GetText(const Text& section, const Text& key) {
+    GameFile& table = Table(TextTable);
+    table.SetNode(section);
+    Text value = table.GetData(key);
+    if (value.find(Placeholder) == Text::npos) return value;
+    Text name;
+    if (!CurrentPlayerName || !CurrentPlayerName(name)) return value;
+    return ReplacePlaceholder(value, name);
+}
+
+TextArray GetTextList(const Text& section, const Text& prefix) {
+    GameFile& table = Table(TextTable);
+    table.SetNode(section);
+    TextArray values;
+    for (int i = 1; i <= kMaxListLength; ++i) {
+        Text key = prefix + IntToText(i);
+        if (!table.DataExists(key)) break;
+        values.push_back(table.GetData(key));
+    }
+    return values;
+}
+
+Text DataText(const Text& section, const Text& key) {
+    GameFile& table = Table(DistributionTable);
+    table.SetNode(section);
+    return table.GetData(key);
+}
+
+void ResetTextTable() {
+    TextTable = nullptr;
+    DistributionTable = nullptr;
+    CurrentPlayerName = nullptr;
+}
+
+} // namespace wispwood

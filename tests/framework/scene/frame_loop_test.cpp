@@ -1,0 +1,113 @@
+#include "engine/core/end_program.h"
+#include "framework/anim/ticker.h"
+#include "framework/scene/frame_loop.h"
+#include "framework/scene/input_snapshot.h"
+#include "framework/scene/scene_stack.h"
+#include "tests/support/scene_fixture.h"
+#include <csignal>
+
+namespace wispwood {
+namespace {
+
+using test::ProbeScene;
+
+class FrameLoop : public test::SceneLoopTest {};
+
+TEST_F(FrameLoop, ElapsedTimeBecomesUpdatesOfTenMilliseconds) {
+    BeginGameLoop(New<ProbeScene>());
+    EXPECT_EQ(UpdatesForElapsed(3), 0);
+    EXPECT_EQ(UpdateBacklog, 3); // kept for later
+    UpdateBacklog = 0;
+    EXPECT_EQ(UpdatesForElapsed(25), 2);
+    EXPECT_EQ(UpdateBacklog, 5);
+    UpdateBacklog = 0;
+    EXPECT_EQ(UpdatesForElapsed(250), 10); // the rest of a stall is dropped
+    EXPECT_EQ(UpdateBacklog, 0);
+    FastUpdates = 1;
+    EXPECT_EQ(UpdatesForElapsed(40), 40);
+    EXPECT_EQ(UpdateBacklog, 0);
+}
+
+TEST_F(FrameLoop, LimitToOneUpdateRunsExactlyOnePerFrame) {
+    auto scene = New<ProbeScene>();
+    scene->LimitToOneUpdate = 1;
+    BeginGameLoop(scene);
+    EXPECT_EQ(UpdatesForElapsed(0), 1);
+    EXPECT_EQ(UpdatesForElapsed(90), 1);
+    EXPECT_EQ(UpdateBacklog, 0); // consumed as usual
+}
+
+TEST_F(FrameLoop, FramesUpdateTheTopSceneAndDrawItOnce) {
+    auto scene = New<ProbeScene>();
+    BeginGameLoop(scene);
+    EXPECT_EQ(scene->inits, 1);
+    Frame(30); // 3 updates; the frame then sleeps 5 ms on the manual clock
+    EXPECT_EQ(scene->updates, 3);
+    EXPECT_EQ(scene->renders, 1);
+    EXPECT_EQ(UpdateCount, 3);
+    Frame(5); // 5 ms of sleep + 5 ms: one more update
+    EXPECT_EQ(scene->updates, 4);
+    clock->Set(clock->Milliseconds() - 50); // a clock that steps back
+    RunFrame();
+    EXPECT_EQ(scene->updates, 4);
+}
+
+TEST_F(FrameLoop, CloseRequestRunsTheExitHookOnce) {
+    BeginGameLoop(New<ProbeScene>());
+    int calls = 0;
+    ExitHook = [&]() -> int {
+        ++calls;
+        return 1;
+    };
+    raise(SIGTERM);
+    Frame(10);
+    EXPECT_EQ(calls, 1);
+    Frame(10);
+    EXPECT_EQ(calls, 1);
+    CloseAllowed = 0;
+    raise(SIGINT);
+    Frame(10);
+    EXPECT_EQ(calls, 1);
+}
+
+struct Ended {};
+
+TEST_F(FrameLoop, CloseWithoutAHookEndsTheProgram) {
+    BeginGameLoop(New<ProbeScene>());
+    SetEndProgramHandler([] { throw Ended{}; });
+    raise(SIGTERM);
+    EXPECT_THROW(Frame(10), Ended);
+    SetEndProgramHandler(nullptr);
+}
+
+TEST_F(FrameLoop, RunGameLoopInsideAnUpdateHandsTheSceneOver) {
+    auto first = New<ProbeScene>(), second = New<ProbeScene>();
+    first->onUpdate = [&](ProbeScene& self) {
+        if (self.updates == 1) RunGameLoop(second);
+    };
+    BeginGameLoop(first);
+    Frame(30);
+    EXPECT_EQ(first->updates, 1);
+    EXPECT_EQ(second->inits, 1);
+    EXPECT_EQ(second->updates, 2); // the rest of the frame's updates
+    EXPECT_EQ(SceneStack.Size(), 2);
+    EXPECT_FALSE(CurrentTransition); // no transition for this hand-over
+}
+
+TEST_F(FrameLoop, SnapshotQueriesAgreeWithinAnUpdate) {
+    BeginGameLoop(New<ProbeScene>());
+    EXPECT_EQ(GameMouseX(), 0);
+    Frame(10);
+    EXPECT_EQ(SnapshotValid, 1);
+    ForceMouseClicks(1);
+    EXPECT_EQ(GameMouseClicks(1), 1);
+    EXPECT_EQ(GameMouseClicks(1), 1); // reading does not consume
+    OverrideMouse(123, 45);
+    EXPECT_EQ(GameMouseX(), 123);
+    EXPECT_EQ(GameMouseY(), 45);
+    EXPECT_EQ(GameWindowInactive(), 0);
+    EXPECT_EQ(GameKeyPresses(300), 0); // out of range is harmless
+}
+
+} // namespace
+} // namespace wispwood

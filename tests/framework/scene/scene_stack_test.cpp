@@ -1,0 +1,176 @@
+#include "framework/scene/frame_loop.h"
+#include "framework/scene/scene_stack.h"
+#include "framework/scene/tunables.h"
+#include "tests/support/scene_fixture.h"
+
+namespace wispwood {
+namespace {
+
+using test::ProbeScene;
+
+class ResettingScene : public ProbeScene {
+  public:
+    static int made;
+    Ref<GameLoop> NewOfSameClass() const override {
+        ++made;
+        return New<ResettingScene>();
+    }
+};
+int ResettingScene::made = 0;
+
+class SceneStackTest : public test::SceneLoopTest {
+  protected:
+    // Runs frames of one update until the transition has finished.
+    void FinishTransition() {
+        for (int i = 0; i < 400 && CurrentTransition; ++i) Frame(10);
+    }
+};
+
+TEST_F(SceneStackTest, PushesAndPopsAreRefusedWhileATransitionRuns) {
+    auto base = New<ProbeScene>(), top = New<ProbeScene>(), extra = New<ProbeScene>();
+    BeginGameLoop(base);
+    EXPECT_EQ(PushScene(top), 1);
+    EXPECT_EQ(top->inits, 1);
+    ASSERT_TRUE(CurrentTransition);
+    EXPECT_TRUE(Cast<SlideScreenFade>(CurrentTransition));
+    EXPECT_EQ(PushScene(extra), 0);
+    EXPECT_EQ(SceneStack.Size(), 2);
+    PopScene(top);
+    EXPECT_EQ(TopScene(), top);
+    FinishTransition();
+    EXPECT_FALSE(TransitionInProgress());
+    PopScene(base); // not the top: nothing happens
+    EXPECT_EQ(SceneStack.Size(), 2);
+    PopScene(top);
+    EXPECT_EQ(TopScene(), base);
+    auto slide = Cast<SlideScreenFade>(CurrentTransition);
+    ASSERT_TRUE(slide);
+    EXPECT_EQ(slide->FadeRight, 1);
+    EXPECT_EQ(slide->Popping, 1);
+}
+
+TEST_F(SceneStackTest, TheDecidingSceneChoosesTheTransition) {
+    auto base = New<ProbeScene>();
+    base->Fade = 1;
+    BeginGameLoop(base);
+    auto fading = New<ProbeScene>();
+    fading->FadeOnTop = 1;
+    fading->Fade = 1;
+    PushScene(fading); // a push: the new scene decides
+    EXPECT_TRUE(Cast<FadeOnTop>(CurrentTransition));
+    FinishTransition();
+    auto plain = New<ProbeScene>();
+    PushScene(plain);
+    EXPECT_TRUE(Cast<SlideScreenFade>(CurrentTransition));
+    FinishTransition();
+    PopScene(plain); // a pop: the popped scene decides
+    EXPECT_TRUE(Cast<SlideScreenFade>(CurrentTransition));
+    FinishTransition();
+    PopScene(fading);
+    EXPECT_TRUE(Cast<FadeOnTop>(CurrentTransition));
+}
+
+TEST_F(SceneStackTest, TransitionsLastTheirLength) {
+    BeginGameLoop(New<ProbeScene>());
+    // One update per frame, so frames count updates.
+    auto a = New<ProbeScene>();
+    a->FadeOnTop = 1;
+    a->LimitToOneUpdate = 1;
+    PushScene(a);
+    int updates = 0;
+    while (CurrentTransition) {
+        Frame(10);
+        ++updates;
+    }
+    EXPECT_EQ(updates, 21); // 20 updates of fade, finished on the 21st
+    auto b = New<ProbeScene>();
+    b->LimitToOneUpdate = 1;
+    PushScene(b);
+    updates = 0;
+    while (CurrentTransition) {
+        Frame(10);
+        ++updates;
+    }
+    EXPECT_EQ(updates, 181);
+}
+
+TEST_F(SceneStackTest, EscapeDuringThePushTransitionIsRefusedThenPopsAfterIt) {
+    auto base = New<ProbeScene>(), top = New<ProbeScene>();
+    BeginGameLoop(base);
+    PushScene(top);
+    top->Escape();
+    EXPECT_EQ(top->GameLoopExiting, 0);
+    FinishTransition();
+    top->Escape();
+    EXPECT_EQ(top->GameLoopExiting, 1);
+    Frame(10);
+    EXPECT_EQ(TopScene(), base);
+    ASSERT_TRUE(CurrentTransition);
+    EXPECT_EQ(CurrentTransition->OldScene, top);
+}
+
+TEST_F(SceneStackTest, RevealedScenesResetWhenAskedAndDeletedScenesGo) {
+    ResettingScene::made = 0;
+    auto bottom = New<ProbeScene>();
+    bottom->DeleteFromStack = 1;
+    BeginGameLoop(bottom);
+    auto resetting = New<ResettingScene>();
+    resetting->ResetWhenInactive = 1;
+    PushScene(resetting);
+    EXPECT_EQ(SceneStack.Size(), 2); // not removed while a transition runs
+    FinishTransition();
+    Frame(10);
+    EXPECT_EQ(SceneStack.Size(), 1); // the covered DeleteFromStack scene is gone
+
+    auto cover = New<ProbeScene>();
+    PushScene(cover);
+    FinishTransition();
+    PopScene(cover);
+    EXPECT_EQ(ResettingScene::made, 1);
+    auto fresh = TopScene();
+    EXPECT_NE(fresh, resetting);
+    EXPECT_EQ(Cast<ResettingScene>(fresh)->inits, 1);
+}
+
+TEST_F(SceneStackTest, SlideObscuresEverythingWhileClosingAndTheCornersWhileOpening) {
+    BeginGameLoop(New<ProbeScene>());
+    PushScene(New<ProbeScene>());
+    auto slide = Cast<SlideScreenFade>(CurrentTransition);
+    ASSERT_TRUE(slide);
+    slide->Ticks = 40;
+    EXPECT_EQ(TransitionObscures(400, 300), 1);
+    EXPECT_EQ(TransitionInProgress(1), 1);
+    // Obscured means under a corner piece as drawn: just after the turn
+    // the pieces still cover the centre; later only the corners.
+    slide->Ticks = 81;
+    EXPECT_EQ(TransitionObscures(400, 300), 1);
+    slide->Ticks = 150;
+    EXPECT_EQ(TransitionObscures(400, 300), 0);
+    EXPECT_EQ(TransitionObscures(10, 10), 1);
+    EXPECT_EQ(TransitionObscures(790, 590), 1);
+    slide->Ticks = 80;
+    EXPECT_EQ(TransitionInProgress(1), 0); // the closing half is over
+    EXPECT_EQ(TransitionInProgress(0), 1);
+    slide->Ticks = 0;
+    EXPECT_EQ(slide->Offset(), -256);
+    slide->Ticks = 80;
+    EXPECT_EQ(slide->Offset(), 153);
+    slide->Ticks = 81;
+    EXPECT_EQ(slide->Offset(), 250);
+    slide->Ticks = 180;
+    EXPECT_EQ(slide->Offset(), -256);
+}
+
+TEST_F(SceneStackTest, SceneChangesClearTheActiveTunables) {
+    BeginGameLoop(New<ProbeScene>());
+    GetTunable("x", "1");
+    PushScene(New<ProbeScene>());
+    EXPECT_EQ(ActiveTunables.Count(), 0);
+    GetTunable("y", "1");
+    FinishTransition();
+    EXPECT_EQ(ActiveTunables.Count(), 0);
+    EXPECT_EQ(Tunables.Count(), 2);
+}
+
+} // namespace
+} // namespace wispwood

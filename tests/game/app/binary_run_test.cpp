@@ -1,0 +1,90 @@
+// The real program, started as a player would (headless), stopped with
+// SIGTERM: it must shut down in order and leave its files behind.
+#include "engine/io/file_stream.h"
+#include "engine/io/file_system.h"
+#include "tests/support/paths.h"
+#include <chrono>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace wispwood {
+namespace {
+
+// Runs the program from its folder with the given extra environment and
+// arguments; returns its pid.
+pid_t Launch(const std::vector<std::string>& env, const std::vector<std::string>& args) {
+    std::vector<std::string> envStrings;
+    for (char** e = environ; *e; ++e) {
+        std::string entry = *e;
+        bool replaced = false;
+        for (const auto& mine : env)
+            if (entry.compare(0, mine.find('=') + 1, mine, 0, mine.find('=') + 1) == 0) replaced = true;
+        if (!replaced) envStrings.push_back(entry);
+    }
+    envStrings.insert(envStrings.end(), env.begin(), env.end());
+    std::vector<char*> envp, argv;
+    for (auto& s : envStrings) envp.push_back(s.data());
+    envp.push_back(nullptr);
+    std::string program = "./wispwood";
+    argv.push_back(program.data());
+    std::vector<std::string> argCopies = args;
+    for (auto& a : argCopies) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, test::GamePath("").c_str());
+    pid_t pid = -1;
+    int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+int WaitFor(pid_t pid, int seconds) {
+    for (int i = 0; i < seconds * 20; ++i) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) return status;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return -1;
+}
+
+TEST(BinaryRun, SigtermShutsDownInOrderAndLeavesTheFiles) {
+    test::TempDir user;
+    DeleteFile(test::GamePath("out.txt"));
+    pid_t pid = Launch({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {});
+    ASSERT_GT(pid, 0);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    ASSERT_EQ(kill(pid, SIGTERM), 0);
+    int status = WaitFor(pid, 20);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    Text config;
+    ASSERT_TRUE(LoadText(user.Path() + "/Wispwood/config.txt", config));
+    EXPECT_EQ(config, "[]\r\ndepth = 32\r\nhints = 1\r\nloadsteps = 1\r\nmusicvolume = 0.8\r\nresx = 800\r\n"
+                      "resy = 600\r\nsoundvolume = 1.0\r\nvoicevolume = 0.8\r\nwindowed = 0\r\n");
+    EXPECT_EQ(FileSize(test::GamePath("out.txt")), 0);
+}
+
+TEST(BinaryRun, HelpAndVersionFollowLinuxConventions) {
+    for (const char* word : {"--help", "--version"}) {
+        pid_t pid = Launch({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"}, {word});
+        ASSERT_GT(pid, 0);
+        int status = WaitFor(pid, 10);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << word;
+    }
+}
+
+} // namespace
+} // namespace wispwood

@@ -1,0 +1,88 @@
+// End-to-end: the real start-up and scene chain, run in-process headless.
+#include "engine/io/file_stream.h"
+#include "engine/io/file_system.h"
+#include "framework/scene/scene_stack.h"
+#include "game/app/loader_queue.h"
+#include "game/app/loading_scene.h"
+#include "game/app/logo_screens.h"
+#include "game/app/settings.h"
+#include "game/app/start_flags.h"
+#include "game/app/temporary_first_scene.h"
+#include "game/app/user_data.h"
+#include "tests/support/game_harness.h"
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace wispwood {
+namespace {
+
+template <class Scene>
+bool OnTop() {
+    return Cast<Scene>(TopScene()) != nullptr;
+}
+
+TEST(StartUp, RunsTheSplashScreensThenLoadsEverythingThenHandsOver) {
+    test::GameHarness game;
+    ASSERT_TRUE(game.Start());
+    EXPECT_EQ(LoaderCount, 29);
+    ASSERT_TRUE(OnTop<LogoScreen>());
+    game.Frames(100);
+    game.SaveFrame("splash-logo");
+    // Each logo takes 461 updates; without channel.jpg the channel screen
+    // pushes the loading screen at once.
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<Logo2Screen>(); }, 500));
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<Loading>(); }, 500));
+    auto loading = Cast<Loading>(TopScene());
+    ASSERT_TRUE(game.RunUntil([&] { return loading->LoadingProgress == 15; }, 200));
+    game.SaveFrame("loading-half");
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 400));
+    EXPECT_EQ(loading->LoadingProgress, 29);
+    game.RunUntil([] { return !TransitionInProgress(0); }, 400);
+    game.Frames(1);
+    game.SaveFrame("first-scene");
+}
+
+TEST(StartUp, AKeyDuringTheOpeningWaitJumpsToTheFadeOut) {
+    test::GameHarness game;
+    ASSERT_TRUE(game.Start());
+    auto logo = Cast<LogoScreen>(TopScene());
+    ASSERT_TRUE(logo);
+    game.Frames(10);
+    game.PressKey(32);
+    game.Frames(1);
+    EXPECT_EQ(logo->FadingOut, 1);
+    EXPECT_EQ(logo->OverlayProgress, 320); // full strength, fading to black
+    // The wait still runs out (60 updates) before the picture's clock moves
+    // on from 320 to past 400.
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<Logo2Screen>(); }, 200));
+    EXPECT_EQ(logo->Progress, 141);
+}
+
+TEST(StartUp, RunWordAndSettingsAreApplied) {
+    test::GameHarness game;
+    ASSERT_EQ(CreateDir(game.User().Path() + "/Wispwood", 1), 1);
+    ASSERT_EQ(SaveText(game.User().Path() + "/Wispwood/config.txt", "[]\nwindowed = 1\nhints = 0\n"), 1);
+    ASSERT_TRUE(game.Start({"Run7", "ignored"}));
+    EXPECT_EQ(RunMode, 1);
+    EXPECT_EQ(RunLocation, 7);
+    EXPECT_EQ(GetWindowed(), 1);
+    EXPECT_EQ(GetHints(), 0);
+    EXPECT_EQ(GetResX(), 800);
+}
+
+TEST(StartUp, CloseRequestSavesSettingsAndOutTxtThenEnds) {
+    test::GameHarness game;
+    ASSERT_TRUE(game.Start());
+    game.Frames(3);
+    std::raise(SIGTERM);
+    game.Frames(3);
+    EXPECT_TRUE(game.Ended());
+    Text config;
+    ASSERT_TRUE(LoadText(UserDataPath() + "config.txt", config));
+    EXPECT_EQ(config.substr(0, 4), "[]\r\n");
+    EXPECT_NE(config.find("windowed = 0\r\n"), Text::npos);
+    EXPECT_EQ(FileSize("out.txt"), 0);
+}
+
+} // namespace
+} // namespace wispwood

@@ -1,0 +1,109 @@
+#include "tests/support/game_harness.h"
+#include "engine/core/end_program.h"
+#include "engine/draw/graphics.h"
+#include "engine/draw/pixmap_loader.h"
+#include "engine/input/event.h"
+#include "engine/input/polled_input.h"
+#include "engine/io/file_system.h"
+#include "engine/io/random.h"
+#include "framework/scene/frame_loop.h"
+#include "framework/scene/input_snapshot.h"
+#include "framework/scene/scene_stack.h"
+#include "framework/scene/tickers.h"
+#include "game/app/logo_screens.h"
+#include "game/app/startup.h"
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace wispwood::test {
+
+namespace {
+
+struct ProgramEnded {};
+
+} // namespace
+
+GameHarness::GameHarness(const Text& gameFolder) {
+    char cwd[4096];
+    if (::getcwd(cwd, sizeof cwd)) oldDir_ = cwd;
+    if (::chdir(gameFolder.c_str()) != 0) ADD_FAILURE() << "cannot enter " << gameFolder;
+    clock_ = std::make_shared<TManualClock>(100000);
+    SetClock(clock_);
+    SetEndProgramHandler([] { throw ProgramEnded{}; });
+}
+
+GameHarness::~GameHarness() {
+    ResetSceneStack();
+    ResetStartUp();
+    ResetInputSnapshot();
+    ResetTickers();
+    ResetRandom();
+    SetEndProgramHandler(nullptr);
+    ResetClock();
+    if (!oldDir_.empty() && ::chdir(oldDir_.c_str()) != 0) ADD_FAILURE() << "cannot return to " << oldDir_;
+}
+
+bool GameHarness::Start(const TextArray& words) {
+    if (!StartUp(words)) return false;
+    BeginGameLoop(New<LogoScreen>());
+    return true;
+}
+
+int GameHarness::Frames(int count, int msPerFrame) {
+    int run = 0;
+    for (; run < count && !ended_; ++run) {
+        clock_->Advance(msPerFrame);
+        try {
+            RunFrame();
+        } catch (const ProgramEnded&) {
+            ended_ = true;
+        }
+    }
+    return run;
+}
+
+namespace {
+
+void Emit(int id, int data, int x = 0, int y = 0) {
+    TEvent event;
+    event.id = id;
+    event.data = data;
+    event.x = x;
+    event.y = y;
+    EmitEvent(event);
+}
+
+} // namespace
+
+void GameHarness::MoveMouseTo(int x, int y) {
+    Emit(EventMouseMove, 0, x, y);
+}
+
+void GameHarness::Click(int x, int y, int button) {
+    MoveMouseTo(x, y);
+    Emit(EventMouseDown, button, x, y);
+    Emit(EventMouseUp, button, x, y);
+}
+
+void GameHarness::PressKey(int key) {
+    Emit(EventKeyDown, key);
+    Emit(EventKeyUp, key);
+}
+
+void GameHarness::TypeChar(int code) {
+    Emit(EventKeyChar, code);
+}
+
+Ref<TPixmap> GameHarness::Grab() {
+    return GrabPixmap(0, 0, GraphicsWidth(), GraphicsHeight());
+}
+
+Text GameHarness::SaveFrame(const Text& name) {
+    Text folder = Text(WISPWOOD_BINARY_DIR) + "/test-output";
+    CreateDir(folder, 1);
+    Text path = folder + "/" + name + ".png";
+    SavePixmapPNG(Grab(), path);
+    return path;
+}
+
+} // namespace wispwood::test

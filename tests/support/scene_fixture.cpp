@@ -1,0 +1,35 @@
+#include "tests/support/scene_fixture.h"
+#include "engine/input/polled_input.h"
+#include "framework/draw_state/draw_state.h"
+#include "framework/scene/frame_loop.h"
+#include "framework/scene/input_snapshot.h"
+#include "framework/scene/scene_stack.h"
+#include "framework/scene/tickers.h"
+#include "framework/scene/tunables.h"
+
+namespace wispwood::test {
+
+void SceneLoopTest::SetUp() {
+    HeadlessDisplayTest::SetUp();
+    ResetSceneStack();
+    ResetFrameLoop();
+    ResetInputSnapshot();
+    ResetTunables();
+    ResetTickers();
+    clock = std::make_shared<TManualClock>(1000);
+    SetClock(clock);
+}
+
+void SceneLoopTest::TearDown() {
+    ResetSceneStack();
+    ResetFrameLoop();
+    ResetInputSnapshot();
+    ResetClock();
+}
+
+void SceneLoopTest::Frame(int elapsedMs) {
+    clock->Advance(elapsedMs);
+    RunFrame();
+}
+
+} // namespace wispwood::test
