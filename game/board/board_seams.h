@@ -76,6 +76,13 @@ struct BoardSeams {
     std::function<void()> StartBonusBoard;
     // Idle hint: steps the hint's particle group once.
     std::function<void()> UpdateHintParticles;
+
+    // Board drawing: the board-effects particle group (before the pieces),
+    // the twinkle group (after them), and the extra drawing of fairy tiles
+    // and rainbow pieces over both passes.
+    std::function<void()> DrawBoardEffects;
+    std::function<void()> DrawBoardTwinkles;
+    std::function<void(Piece&)> RenderAfter;
 };
 
 extern BoardSeams Seams;

@@ -37,4 +37,19 @@ struct BlockImageSet {
 
 extern BlockImageSet BlockImages;
 
+// The two border images beside the board.
+struct BoardFrameImageSet {
+    Ref<TImage> Left;
+    Ref<TImage> Right;
+};
+extern BoardFrameImageSet BoardFrameImages;
+
+// Loads the colour definitions with their images (and the plain image
+// arrays of both sets), every kind's image, the lock and unlocker overlays,
+// the gold shimmer, the path tiles and the board frame. A picture that does
+// not load is reported to the player and stays null.
+void LoadPieceImages();
+
+void ResetPieceImages();
+
 } // namespace wispwood
