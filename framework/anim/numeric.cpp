@@ -1,4 +1,5 @@
 #include "framework/anim/numeric.h"
+#include "engine/input/clock.h"
 #include "engine/io/text_convert.h"
 #include <algorithm>
 #include <cmath>
@@ -57,6 +58,33 @@ int DigitsToInt(const Text& text) {
     for (char c : text)
         if (c >= '0' && c <= '9') digits.push_back(c);
     return TextToInt(digits);
+}
+
+namespace {
+int gFpsCount = 0, gFpsLast = 0, gFpsSecondStart = 0;
+bool gFpsStarted = false;
+} // namespace
+
+int FramesPerSecond() {
+    int now = Milliseconds();
+    if (!gFpsStarted) {
+        gFpsStarted = true;
+        gFpsSecondStart = now;
+    }
+    gFpsCount += 1;
+    int elapsed = ElapsedMilliseconds(gFpsSecondStart, now);
+    if (elapsed >= 1000) {
+        // A second without calls counts as none.
+        gFpsLast = elapsed >= 2000 ? 0 : gFpsCount;
+        gFpsCount = 0;
+        gFpsSecondStart = now;
+    }
+    return gFpsLast;
+}
+
+void ResetFramesPerSecond() {
+    gFpsCount = gFpsLast = gFpsSecondStart = 0;
+    gFpsStarted = false;
 }
 
 } // namespace wispwood

@@ -20,5 +20,9 @@ bool RectsOverlap(float x1, float y1, float w1, float h1, float x2, float y2, fl
 float SignedLineDistance(float x1, float y1, float x2, float y2, float px, float py);
 // The text's decimal digits concatenated, as an int.
 int DigitsToInt(const Text& text);
+// Counts its calls; returns how many there were in the previous whole
+// second of the millisecond clock.
+int FramesPerSecond();
+void ResetFramesPerSecond();
 
 } // namespace wispwood

@@ -3,10 +3,10 @@
 #include "engine/core/end_program.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/message_box.h"
+#include "engine/input/clock.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "engine/io/random.h"
-#include "engine/input/clock.h"
 #include "framework/images/game_image.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/screen_fade.h"
@@ -18,11 +18,15 @@
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
 #include "game/app/memory_check.h"
+#include "game/app/profiles.h"
 #include "game/app/settings.h"
 #include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
 #include "game/app/text_table.h"
 #include "game/app/user_data.h"
+#include "game/board/defined_levels.h"
+#include "game/board/piece_definition.h"
+#include "game/board/piece_images.h"
 
 namespace wispwood {
 
@@ -37,7 +41,8 @@ void RegisterGameLoaders() {
     RegisterLoader(nullptr);              // 2
     RegisterLoader(nullptr);              // 3
     RegisterLoader(LoadFonts);            // 4
-    for (int step = 5; step <= 12; ++step) RegisterLoader(nullptr);
+    RegisterLoader(LoadPieceImages);      // 5
+    for (int step = 6; step <= 12; ++step) RegisterLoader(nullptr);
     RegisterLoader(LoadEffectsA);          // 13
     RegisterLoader(LoadEffectsB);          // 14
     RegisterLoader(LoadEffectsAndJingles); // 15
@@ -46,7 +51,9 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadGameTrack2);        // 18
     RegisterLoader(LoadGameTrack3);        // 19
     RegisterLoader(CreateGameMusicScene);  // 20
-    for (int step = 21; step <= 29; ++step) RegisterLoader(nullptr);
+    for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
+    RegisterLoader([] { LoadPredefinedLevels(); }); // 24
+    for (int step = 25; step <= 29; ++step) RegisterLoader(nullptr);
 }
 
 int StartUp(const TextArray& words) {
@@ -90,6 +97,7 @@ int StartUp(const TextArray& words) {
     ApplyVoiceVolume(GetVoiceVolume());
     // 16.
     ResetTunables();
+    LoadProfiles();
     // 17.
     RegisterGameLoaders();
     // 18.
@@ -121,6 +129,8 @@ void ShutDown() {
             out->WriteLine(branch.Name + " = " + (branch.Value ? *branch.Value : Text()));
         out->Close();
     }
+    // 2.
+    SaveProfiles();
     // 3.
     SaveSettings();
     EndProgram();
@@ -133,6 +143,10 @@ void ResetStartUp() {
     ResetStartFlags();
     ResetTunables();
     ResetFrameLoop();
+    ResetProfiles();
+    ResetPieceImages();
+    ResetPieceDefinitions();
+    ResetPredefinedLevels();
     ResetSoundTables();
     ResetSoundManager();
     ResetAudio();
