@@ -27,11 +27,11 @@ class TextTableTest : public ::testing::Test {
     }
     void TearDown() override {
         ResetTextTable();
-        CurrentProfile = nullptr;
+        ResetProfiles();
     }
 
     static void SetPlayer(const Text& player) {
-        CurrentProfile = New<PlayerProfile>();
+        if (!CurrentProfile) CurrentProfile = PlayerProfile::Create();
         CurrentProfile->Name = player;
     }
 };
