@@ -54,7 +54,7 @@ Ref<TPixmap> LoadPixmapBMP(const uint8_t* data, size_t size) {
     if (U16(h + (headerSize == 12 ? 8 : 12)) != 1) return nullptr; // planes
     bool topDown = height < 0;
     if (topDown) height = -height;
-    if (width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide) return nullptr;
+    if (!PictureSizeAllowed(width, height)) return nullptr;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return nullptr;
 
     // Bit-field masks follow a 40-byte header, or sit inside a longer one.

@@ -73,6 +73,8 @@ class TDrawDriver {
     virtual Ref<TPixmap> GrabPixmap(int x, int y, int width, int height) = 0;
     // Shows the back buffer, waiting for the vertical blank when asked.
     virtual void Present(bool vsync) = 0;
+    // False where there is no screen whose refresh a flip could wait for.
+    virtual bool HasVerticalBlank() const = 0;
 };
 
 } // namespace wispwood

@@ -21,10 +21,20 @@ void FailDecode(j_common_ptr cinfo) {
     std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
-// Warnings say the data is damaged but decoding went on. The one that means
-// the file is cut short fails the load; the others are quirks of writers.
+// Warnings say the data is damaged but decoding went on, padding what is
+// missing with grey. Those that mean lost picture data fail the load (a
+// damaged header could otherwise make libjpeg fill a huge picture with
+// nothing); stray bytes between segments are a quirk of some writers.
 void CheckWarning(j_common_ptr cinfo, int level) {
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) FailDecode(cinfo);
+    if (level >= 0) return;
+    switch (cinfo->err->msg_code) {
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+    case JWRN_BOGUS_PROGRESSION:
+        FailDecode(cinfo);
+    }
 }
 
 struct DecodeState {
@@ -48,8 +58,7 @@ Ref<TPixmap> LoadPixmapJPEG(const uint8_t* data, size_t size) {
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
-    if (cinfo.image_width == 0 || cinfo.image_height == 0 || cinfo.image_width > MaxPictureSide ||
-        cinfo.image_height > MaxPictureSide)
+    if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height))
         FailDecode(reinterpret_cast<j_common_ptr>(&cinfo));
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);

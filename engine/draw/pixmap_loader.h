@@ -43,9 +43,14 @@ Ref<TPixmap> LoadPixmapBMP(const uint8_t* data, size_t size);
 Ref<TPixmap> LoadPixmap(const PixmapSource& source);
 Ref<TPixmap> LoadPixmapFromBytes(const Text& bytes);
 
-// Largest width or height a decoder accepts; a header claiming more is
-// treated as damaged rather than allocated.
+// The largest picture a decoder accepts (each side, and in all); a header
+// claiming more is treated as damaged rather than allocated and decoded.
 constexpr int MaxPictureSide = 16384;
+constexpr int64_t MaxPicturePixels = 64 << 20;
+inline bool PictureSizeAllowed(int64_t width, int64_t height) {
+    return width > 0 && height > 0 && width <= MaxPictureSide && height <= MaxPictureSide &&
+           width * height <= MaxPicturePixels;
+}
 
 // Writes a pixmap as a PNG file (8-bit RGBA, or RGB when the format has no
 // alpha); 1 on success. Used for screenshots and test output.

@@ -66,6 +66,8 @@ Ref<TPixmap> LoadPixmapPNG(const uint8_t* data, size_t size) {
     png_set_read_fn(png, &state.reader, ReadFromMemory);
     png_set_user_limits(png, MaxPictureSide, MaxPictureSide);
     png_read_info(png, info);
+    if (!PictureSizeAllowed(png_get_image_width(png, info), png_get_image_height(png, info)))
+        png_error(png, "too large");
 
     // Every colour type becomes 8-bit RGB or RGBA.
     int colourType = png_get_color_type(png, info);

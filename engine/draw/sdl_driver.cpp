@@ -214,6 +214,11 @@ void Driver::Present(bool vsync) {
     ApplyClip();
 }
 
+bool Driver::HasVerticalBlank() const {
+    const char* video = SDL_GetCurrentVideoDriver();
+    return renderer_ && video && SDL_strcmp(video, "dummy") != 0 && SDL_strcmp(video, "offscreen") != 0;
+}
+
 } // namespace sdl
 
 Ref<TDrawDriver> CreateSdlDrawDriver() {

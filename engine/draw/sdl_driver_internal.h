@@ -93,6 +93,7 @@ class Driver : public TDrawDriver {
     void DrawPixmap(const TPixmap& pixmap, int x, int y) override;
     Ref<TPixmap> GrabPixmap(int x, int y, int width, int height) override;
     void Present(bool vsync) override;
+    bool HasVerticalBlank() const override;
 
     void DrawFrame(const Frame& frame, float x0, float y0, float x1, float y1, float tx, float ty);
     // Quads in a row that share texture and blend mode go to the renderer

@@ -48,7 +48,7 @@ Ref<TPixmap> LoadPixmapTGA(const uint8_t* data, size_t size) {
     if (mapType > 1 || (base != 1 && base != 2 && base != 3) || (type > 3 && type < 9) || type > 11)
         return nullptr;
     if ((descriptor & 0xc0) != 0) return nullptr;
-    if (width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide) return nullptr;
+    if (!PictureSizeAllowed(width, height)) return nullptr;
     if (base == 1 && (mapType != 1 || (bits != 8 && bits != 16))) return nullptr;
     if (base == 2 && bits != 15 && bits != 16 && bits != 24 && bits != 32) return nullptr;
     if (base == 3 && bits != 8 && bits != 16) return nullptr;

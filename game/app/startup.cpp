@@ -2,10 +2,10 @@
 #include "engine/core/end_program.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/message_box.h"
+#include "engine/input/clock.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "engine/io/random.h"
-#include "engine/input/clock.h"
 #include "framework/images/game_image.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/screen_fade.h"
@@ -15,9 +15,13 @@
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
 #include "game/app/memory_check.h"
+#include "game/app/profiles.h"
 #include "game/app/settings.h"
 #include "game/app/start_flags.h"
 #include "game/app/user_data.h"
+#include "game/board/defined_levels.h"
+#include "game/board/piece_definition.h"
+#include "game/board/piece_images.h"
 
 namespace wispwood {
 
@@ -27,9 +31,14 @@ bool gStarted = false;
 
 void RegisterGameLoaders() {
     RegisterLoader(LoadTransitionImages); // 1
-    // 2-29 belong to screens that are not built yet: each is an empty step
-    // that still advances the progress bar until its screen fills it.
-    for (int step = 2; step <= 29; ++step) RegisterLoader(nullptr);
+    // The other steps belong to screens that are not built yet: each is an
+    // empty step that still advances the progress bar until its screen
+    // fills it.
+    for (int step = 2; step <= 4; ++step) RegisterLoader(nullptr);
+    RegisterLoader(LoadPieceImages); // 5
+    for (int step = 6; step <= 23; ++step) RegisterLoader(nullptr);
+    RegisterLoader([] { LoadPredefinedLevels(); }); // 24
+    for (int step = 25; step <= 29; ++step) RegisterLoader(nullptr);
 }
 
 int StartUp(const TextArray& words) {
@@ -64,6 +73,7 @@ int StartUp(const TextArray& words) {
     ReadSettings();
     // 16.
     ResetTunables();
+    LoadProfiles();
     // 17.
     RegisterGameLoaders();
     // 19.
@@ -89,6 +99,8 @@ void ShutDown() {
             out->WriteLine(branch.Name + " = " + (branch.Value ? *branch.Value : Text()));
         out->Close();
     }
+    // 2.
+    SaveProfiles();
     // 3.
     SaveSettings();
     EndProgram();
@@ -101,6 +113,10 @@ void ResetStartUp() {
     ResetStartFlags();
     ResetTunables();
     ResetFrameLoop();
+    ResetProfiles();
+    ResetPieceImages();
+    ResetPieceDefinitions();
+    ResetPredefinedLevels();
 }
 
 } // namespace wispwood

@@ -102,3 +102,22 @@ TEST_F(Display, SoftwarePacedFlipsKeepTheRateOnTheClock) {
 
 } // namespace
 } // namespace wispwood
+
+namespace wispwood {
+namespace {
+
+// Without a real screen there is no vertical blank to measure, so opening
+// full screen at 60 Hz does not spend a second flipping.
+TEST_F(Display, FullScreenWithoutAScreenUsesSoftwarePacingAtOnce) {
+    auto clock = New<TManualClock>(0);
+    SetClock(clock);
+    auto context = OpenGraphics(800, 600, 32, 60, 0);
+    ASSERT_TRUE(context);
+    EXPECT_TRUE(context->softSync);
+    EXPECT_EQ(context->frameTime, 16);
+    EXPECT_EQ(clock->Milliseconds(), 0);
+    ResetClock();
+}
+
+} // namespace
+} // namespace wispwood

@@ -1,3 +1,4 @@
+#include "engine/core/runtime_error.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/sdl_driver.h"
 #include "tests/support/headless_display.h"
@@ -309,6 +310,41 @@ TEST(GraphicsWithoutDisplay, StateCallsAreKeptAndDrawingDoesNothing) {
     auto image = LoadImage(SolidPixmap(2, 2, -1));
     ASSERT_TRUE(image);
     EXPECT_FALSE(image->Frame(0));
+}
+
+} // namespace
+} // namespace wispwood
+
+namespace wispwood {
+namespace {
+
+// Frames share one texture; each must show its own cell, whole, at any
+// position in the sheet, including the sheet's last row and column.
+TEST_F(Graphics, EveryFrameOfASharedSheetDrawsItsOwnCell) {
+    const int count = 23;
+    auto sheet = TPixmap::Create(10 * count, 7, PF_RGBA8888);
+    for (int n = 0; n < count; ++n) {
+        sheet->Window(10 * n, 0, 10, 7)->ClearPixels(static_cast<int>(0xff000000u | (n * 10) << 8 | 255));
+        sheet->WritePixel(10 * n, 0, static_cast<int>(0xffff0000u));
+    }
+    auto image = LoadFramedImage(sheet, 10, 7, 0, count, FILTEREDIMAGE);
+    SetBlend(SOLIDBLEND);
+    for (int n = 0; n < count; ++n) DrawImage(image, 20.0f * n, 50, n);
+    auto screen = GrabScreen();
+    for (int n = 0; n < count; ++n) {
+        EXPECT_EQ(Pixel(screen, 20 * n, 50), 0xffff0000u) << n;
+        for (auto [x, y] : {std::pair{1, 0}, {9, 0}, {0, 6}, {9, 6}, {5, 3}})
+            EXPECT_EQ(Pixel(screen, 20 * n + x, 50 + y), 0xff000000u | (n * 10) << 8 | 255)
+                << n << " at " << x << "," << y;
+        EXPECT_EQ(Pixel(screen, 20 * n + 10, 50), 0xff000000u) << n;
+        EXPECT_EQ(Pixel(screen, 20 * n + 5, 57), 0xff000000u) << n;
+    }
+}
+
+TEST_F(Graphics, RunTimeErrorsArePrintedWithoutBlockingWhenNoScreenCanShowThem) {
+    testing::internal::CaptureStderr();
+    PresentRuntimeError("Could not load image: x.png");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Could not load image: x.png\n");
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "engine/draw/pixmap_loader.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/memory_stream.h"
+#include "engine/io/file_system.h"
 #include "tests/engine/draw/picture_bytes.h"
+#include "tests/support/pixmap_fuzz.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
 
@@ -136,6 +138,26 @@ TEST(PixmapLoader, SavedPngOfAnOpaqueFormatHasNoAlpha) {
     EXPECT_EQ(loaded->format, PF_RGB888);
     EXPECT_EQ(SavePixmapPNG(nullptr, dir.File("none.png")), 0);
     EXPECT_EQ(SavePixmapPNG(TestPicture(false), dir.File("no/such/folder/x.png")), 0);
+}
+
+} // namespace
+} // namespace wispwood
+
+namespace wispwood {
+namespace {
+
+// Inputs the fuzzer kept (and the seeds it started from) still decode
+// safely.
+TEST(PixmapLoader, KeptFuzzerInputsDecodeSafely) {
+    Text folder = test::SourcePath("tests/fuzz/regressions/pixmap");
+    int replayed = 0;
+    for (const Text& file : ListDirectory(folder)) {
+        Text bytes;
+        ASSERT_TRUE(LoadText(folder + "/" + file, bytes)) << file;
+        EXPECT_TRUE(test::FuzzPixmapLoaders(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())) << file;
+        ++replayed;
+    }
+    EXPECT_GT(replayed, 0);
 }
 
 } // namespace

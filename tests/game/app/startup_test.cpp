@@ -1,14 +1,20 @@
 // End-to-end: the real start-up and scene chain, run in-process headless.
+#include "engine/draw/image.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "framework/scene/scene_stack.h"
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
+#include "game/app/profiles.h"
 #include "game/app/settings.h"
 #include "game/app/start_flags.h"
 #include "game/app/temporary_first_scene.h"
 #include "game/app/user_data.h"
+#include "game/board/board.h"
+#include "game/board/defined_levels.h"
+#include "game/board/piece_definition.h"
+#include "game/board/piece_images.h"
 #include "tests/support/game_harness.h"
 #include <csignal>
 #include <gtest/gtest.h>
@@ -68,6 +74,37 @@ TEST(StartUp, RunWordAndSettingsAreApplied) {
     EXPECT_EQ(GetWindowed(), 1);
     EXPECT_EQ(GetHints(), 0);
     EXPECT_EQ(GetResX(), 800);
+}
+
+TEST(StartUp, ProfilesAreReadAtStartAndSavedAtTheEnd) {
+    test::GameHarness game;
+    ASSERT_EQ(CreateDir(game.User().Path() + "/Wispwood", 1), 1);
+    ASSERT_EQ(
+        SaveText(game.User().Path() + "/Wispwood/playerprofiles.txt", "[]\ncurrent = 3\n[3]\nname = Ivy\n"),
+        1);
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(GetCurrentProfile());
+    EXPECT_EQ(GetCurrentProfile()->Name, "Ivy");
+    GetCurrentProfile()->Gems = 12;
+    std::raise(SIGTERM);
+    game.Frames(3);
+    EXPECT_TRUE(game.Ended());
+    Text profiles;
+    ASSERT_TRUE(LoadText(UserDataPath() + "playerprofiles.txt", profiles));
+    EXPECT_EQ(profiles.substr(0, 20), "[]\r\ncurrent = 3\r\n[3]");
+    EXPECT_NE(profiles.find("gemscollected = 12\r\n"), Text::npos);
+}
+
+TEST(StartUp, TheLoadingScreenLoadsThePiecesAndTheLayouts) {
+    test::GameHarness game;
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<Loading>(); }, 1200));
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 600));
+    ASSERT_EQ(StandardPieceImages.size(), 8u);
+    for (const auto& image : StandardPieceImages) EXPECT_EQ(ImageFrameCount(image), 25);
+    EXPECT_GT(PieceDefinitions[0]->r, 0);
+    EXPECT_TRUE(BlockImages.PathCorner);
+    EXPECT_EQ(PredefinedLevels.Count(), 100);
 }
 
 TEST(StartUp, CloseRequestSavesSettingsAndOutTxtThenEnds) {

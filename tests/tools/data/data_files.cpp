@@ -6,6 +6,7 @@
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
 #include "framework/data/split_string.h"
+#include "game/board/defined_levels.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
 #include <sstream>
@@ -152,23 +153,29 @@ Text LayoutGrid::At(int x, int y) const {
 }
 
 std::vector<LayoutGrid> ReadLayouts() {
+    // The cells come from the game's own layout reader; the raw cells, with
+    // their backquotes, from the file as written.
     auto file = ReadSectioned("definedlevels.txt");
+    std::vector<Ref<PredefinedLevel>> levels = ReadPredefinedLevels(*file);
+    std::vector<Text> names = SectionNames(*file);
+    EXPECT_EQ(levels.size(), names.size());
     std::vector<LayoutGrid> layouts;
-    for (const Text& section : SectionNames(*file)) {
-        file->SetNode(section);
+    for (size_t i = 0; i < levels.size() && i < names.size(); ++i) {
+        const PredefinedLevel& level = *levels[i];
+        file->SetNode(names[i]);
         LayoutGrid grid;
-        grid.name = section;
-        grid.width = TextToInt(file->GetData("Width"));
-        grid.height = TextToInt(file->GetData("Height"));
-        grid.repeatMode = TextToInt(file->GetData("RepeatMode"));
-        grid.successor = file->GetData("Successor");
+        grid.name = names[i];
+        grid.width = level.Width;
+        grid.height = level.Height;
+        grid.repeatMode = level.RepeatMode;
+        grid.successor = level.RepeatSuccessor;
         for (int y = 0; y < grid.height; ++y) {
             Text line = file->GetData("Line" + IntToText(y));
             std::vector<Text> raw, cut;
             for (int x = 0; x < grid.width; ++x) {
-                Text cell = 2 * x < static_cast<int>(line.size()) ? line.substr(2 * x, 2) : "";
-                raw.push_back(cell);
-                cut.push_back(ReplaceText(cell, "`", ""));
+                raw.push_back(2 * x < static_cast<int>(line.size()) ? line.substr(2 * x, 2) : "");
+                Text cell = level.Pieces[y][x];
+                cut.push_back(cell == kEmptyCellCode ? Text() : cell);
             }
             grid.rawCells.push_back(raw);
             grid.cells.push_back(cut);

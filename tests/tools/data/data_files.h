@@ -60,7 +60,7 @@ struct LocationParams {
 std::vector<LocationParams> ReadLocations();
 
 // A predefined layout: rows of two-character cells with backquotes removed
-// ("" for a hole), as the layout reader cuts them.
+// ("" for a hole), cut by the game's layout reader.
 struct LayoutGrid {
     Text name;
     int width = 0, height = 0, repeatMode = 0;

@@ -4,6 +4,8 @@
 #include "tests/tools/data/data_files.h"
 
 #include "engine/io/text_convert.h"
+#include "game/board/defined_levels.h"
+#include "game/board/vine_pieces.h"
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <queue>
@@ -84,6 +86,33 @@ TEST(Layouts, EveryLayoutFitsItsLocationAndUsesKnownCells) {
             }
     }
     EXPECT_GE(drawn, 20);
+}
+
+TEST(Layouts, EveryCellBecomesThePieceItDraws) {
+    // Read and prepared as the game does: vine chains get their heads and
+    // bends, and every cell but a hole or "nx" makes a piece.
+    auto file = ReadSectioned("definedlevels.txt");
+    for (const auto& level : ReadPredefinedLevels(*file)) {
+        if (level->IsEmpty()) continue;
+        SCOPED_TRACE(level->Name);
+        auto drawn = level->Pieces;
+        PrepareVines(*level);
+        for (int y = 0; y < level->Height; ++y)
+            for (int x = 0; x < level->Width; ++x) {
+                const Text& cell = level->GetPiece(x, y);
+                if (IsVine(drawn[y][x])) {
+                    auto vine = Cast<VineBase>(PieceFromLayoutCode(cell));
+                    ASSERT_TRUE(vine) << "the vine cell at " << x << "," << y << " was dropped";
+                    if (IsKind<VineBody>(vine)) {
+                        EXPECT_GE(vine->Overlay, 1);
+                        EXPECT_LE(vine->Overlay, 7);
+                    }
+                    EXPECT_EQ(vine->HasCoin, drawn[y][x][0] == 'c' ? 1 : 0);
+                } else if (cell != kEmptyCellCode && cell != "nx") {
+                    EXPECT_NE(PieceFromLayoutCode(cell), nullptr) << x << "," << y << ": " << cell;
+                }
+            }
+    }
 }
 
 TEST(Layouts, LockedPiecesStayLockedUntilTheirFlowerOrLockBursts) {

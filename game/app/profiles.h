@@ -1,0 +1,39 @@
+#pragma once
+// The player profiles of this machine's user, kept in "playerprofiles.txt"
+// in the per-user data folder, and the one being played.
+#include "engine/core/tlist.h"
+#include "game/app/player_profile.h"
+#include <functional>
+
+namespace wispwood {
+
+extern TList<Ref<PlayerProfile>> Profiles;
+extern Ref<PlayerProfile> CurrentProfile;
+extern int LastProfileID;
+
+// Installed by the medal and rank step: the first entry of its rank table.
+extern std::function<Ref<Rank>()> FirstRankSeam;
+
+Text ProfilesPath();
+
+// Rebuilds Profiles and CurrentProfile from the file.
+void LoadProfiles();
+// Writes every profile and the current one's id; a failure is ignored.
+void SaveProfiles();
+// 1 and a new profile with that name, or 0 and nothing when the name is
+// not valid.
+int CreateProfile(const Text& name);
+// 0 for a blank name or one that an existing profile has already (ignoring
+// blanks at the ends and letter case).
+int NameIsValid(const Text& name);
+Ref<PlayerProfile> GetCurrentProfile();
+void SetCurrentProfile(const Ref<PlayerProfile>& profile);
+void SelectProfileByName(const Text& name);
+// Removes the current profile; the one before it (or the new first one)
+// becomes current.
+void DeleteCurrentProfile();
+
+// No profiles, none current, ids from 1 again (start-up state).
+void ResetProfiles();
+
+} // namespace wispwood

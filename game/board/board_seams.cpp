@@ -1,0 +1,11 @@
+#include "game/board/board_seams.h"
+
+namespace wispwood {
+
+BoardSeams Seams;
+
+void ResetBoardSeams() {
+    Seams = BoardSeams{};
+}
+
+} // namespace wispwood

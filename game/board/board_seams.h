@@ -1,0 +1,104 @@
+#pragma once
+// Steps of other board features that the board model calls but does not own:
+// falling pieces, dead-end recovery, quota particles, effects, sounds, the
+// scene's transition state, earthquakes, the tutorial and row generation.
+// The feature that owns a step installs it here at start-up. Until then an
+// action does nothing and a query answers that what it asks about is not
+// happening (no transition, no quake, nothing held back).
+#include "engine/core/ref.h"
+#include "engine/core/text.h"
+#include <functional>
+
+namespace wispwood {
+
+class Piece;
+class Level;
+
+struct BoardSeams {
+    // Falling pieces: drops every piece that lost its hold on the top.
+    std::function<void()> DropUnsupported;
+    // Falling pieces: empties the lists of falling pieces at a level start.
+    std::function<void()> ResetFalling;
+    // Dead-end recovery: recolours colours left with a single reachable
+    // group, before newly reachable pieces are scheduled.
+    std::function<void()> RecolourLoneGroups;
+    // Dead-end recovery: 1 while the stuck recovery is clearing rows.
+    std::function<int()> StuckActive;
+
+    // Quota: the particles a removed piece sends into the bottle.
+    std::function<void(Piece&)> SendQuotaParticles;
+    // Quota: a first level of a set starts counting afresh.
+    std::function<void()> StartQuota;
+
+    // Effects of a gold piece leaving: sparkles and its 100-point text.
+    std::function<void(Piece&)> GoldRemovalEffect;
+    // The four sparkles of a piece fading in from its creation.
+    std::function<void(Piece&)> CreationSparkles;
+    // 1 while a piece's creation fade must wait (board panel not in place,
+    // an overlay screen open, or the quota display catching up).
+    std::function<int()> CreationShineHeld;
+    // The shine kept on a reachable powerup.
+    std::function<void(Piece&)> PowerupShine;
+    // One twinkle at a board position.
+    std::function<void(Piece&, float x, float y)> Twinkle;
+    // 1 while the board-effects particle group holds a delayed particle.
+    std::function<int()> BoardEffectsDelayed;
+    // Draws the gem embedded in a piece.
+    std::function<void(Piece&, float x, float y)> RenderGem;
+    // Lock overlays: the lock flying off after delay updates towards
+    // (dx, dy), and an overlay fading out in place (the unlocker's when set).
+    std::function<void(Piece&, int delay, float dx, float dy)> LockOverlayFlies;
+    std::function<void(Piece&, int unlocker)> OverlayFades;
+
+    // Sound manager: plays a sound effect once.
+    std::function<void(const Text& path)> PlaySound;
+
+    // Scene loop: 1 while a screen transition runs.
+    std::function<int()> TransitionInProgress;
+    // Earthquake: 1 while the board shakes, and the current shake offset.
+    std::function<int()> IsShaking;
+    std::function<void(float& dx, float& dy)> CurrentShake;
+    // Game scene: 1 while the game is paused.
+    std::function<int()> Paused;
+
+    // Tutorial: 1 when the lesson keeps the player off this piece; the
+    // fade factor a lesson gives a piece (0 outside lessons).
+    std::function<int(const Ref<Piece>&)> TutorialClickDisallowed;
+    std::function<float(Piece&)> TutorialFade;
+
+    // Row generation: one cell of a new row, the level's creation
+    // overrides, the starting board, and the scroll speed.
+    std::function<Ref<Piece>(Level&, int x, int forceNormal)> NewPiece;
+    std::function<void()> StartLevelOverrides;
+    std::function<void(int retry)> StartLevelBoard;
+    std::function<float()> CurrentSpeed;
+    // Bonus game: builds the bonus board when a bonus level starts.
+    std::function<void()> StartBonusBoard;
+    // Idle hint: steps the hint's particle group once.
+    std::function<void()> UpdateHintParticles;
+
+    // Board drawing: the board-effects particle group (before the pieces),
+    // the twinkle group (after them), and the extra drawing of fairy tiles
+    // and rainbow pieces over both passes.
+    std::function<void()> DrawBoardEffects;
+    std::function<void()> DrawBoardTwinkles;
+    std::function<void(Piece&)> RenderAfter;
+};
+
+extern BoardSeams Seams;
+
+// Every seam empty again (tests).
+void ResetBoardSeams();
+
+// Calls an installed action seam; does nothing when it is empty.
+template <class Fn, class... Args>
+void CallSeam(const Fn& fn, Args&&... args) {
+    if (fn) fn(std::forward<Args>(args)...);
+}
+// Asks an installed query seam; the neutral answer when it is empty.
+template <class R, class Fn, class... Args>
+R AskSeam(const Fn& fn, R neutral, Args&&... args) {
+    return fn ? fn(std::forward<Args>(args)...) : neutral;
+}
+
+} // namespace wispwood

@@ -1,0 +1,73 @@
+#include "game/board/level_set.h"
+#include "game/board/board.h"
+#include "game/board/board_seams.h"
+#include "game/board/level_timer.h"
+#include "game/board/piece_definition.h"
+
+namespace wispwood {
+
+Ref<LevelSet> CurrentLevelSet;
+Ref<Level> CurrentLevel;
+int CurrentLevelIndex = 0;
+std::vector<int> LevelColumnMarks(16, 0);
+
+namespace {
+
+int LevelCount() {
+    return CurrentLevelSet ? static_cast<int>(CurrentLevelSet->Levels.size()) : 0;
+}
+
+int PositionOf(const Ref<Level>& level) {
+    for (int i = 0; i < LevelCount(); ++i)
+        if (CurrentLevelSet->Levels[i] == level) return i;
+    return -1;
+}
+
+void RebuildColumnMarks(const Level& level) {
+    LevelColumnMarks.assign(16, 0);
+    for (int c : level.Columns)
+        if (c >= 1 && c <= static_cast<int>(LevelColumnMarks.size())) LevelColumnMarks[c - 1] = 1;
+}
+
+} // namespace
+
+void SelectLevel(int i) {
+    CurrentLevel = CurrentLevelSet->Levels[i];
+    CurrentLevelIndex = i;
+    CellWidth = CurrentLevel->PieceWidth;
+    CellHeight = CurrentLevel->PieceHeight;
+    PieceDefinitions = GetStandardPieceDefinitions();
+}
+
+int StartLevel(int first, int retry) {
+    int target;
+    if (first) {
+        target = 0;
+    } else {
+        int at = PositionOf(CurrentLevel);
+        if (at < 0) return 1;
+        target = retry ? at : at + 1;
+    }
+    if (target >= LevelCount()) return 1;
+    SelectLevel(target);
+    Level& level = *CurrentLevel;
+    bool bonus = IsBonusLevel(level);
+    if (first) CallSeam(Seams.StartQuota);
+    if (!bonus) SetLevelTime(level.Time * 100);
+    RebuildColumnMarks(level);
+    CallSeam(Seams.StartLevelOverrides);
+    CallSeam(Seams.StartLevelBoard, retry);
+    if (bonus) CallSeam(Seams.StartBonusBoard);
+    CallSeam(Seams.ResetFalling);
+    return 0;
+}
+
+void ResetLevels() {
+    CurrentLevelSet = nullptr;
+    CurrentLevel = nullptr;
+    CurrentLevelIndex = 0;
+    LevelColumnMarks.assign(16, 0);
+    ResetLevelTimer();
+}
+
+} // namespace wispwood

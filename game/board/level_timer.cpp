@@ -1,0 +1,22 @@
+#include "game/board/level_timer.h"
+#include "game/app/profiles.h"
+
+namespace wispwood {
+
+int LevelTime = 0;
+int TimeLeft = 0;
+
+void SetLevelTime(int t) {
+    Ref<PlayerProfile> profile = GetCurrentProfile();
+    if (profile && profile->InMasterQuest == 1) {
+        t /= 2;
+        if (t == 0) t = 18000;
+    }
+    LevelTime = TimeLeft = t;
+}
+
+void ResetLevelTimer() {
+    LevelTime = TimeLeft = 0;
+}
+
+} // namespace wispwood

@@ -1,0 +1,232 @@
+#include "game/board/piece.h"
+#include "engine/io/random.h"
+#include "game/board/board.h"
+#include "game/board/board_seams.h"
+#include "game/board/level_set.h"
+#include "game/board/lock_piece.h"
+#include "game/board/path_search.h"
+#include "game/board/piece_definition.h"
+#include "game/board/powerup.h"
+#include <algorithm>
+
+namespace wispwood {
+
+Piece::Piece() {
+    Particle = RandomInt(0, 185);
+    pid = GetNewPieceId();
+}
+
+void Piece::RenderGem(float px, float py) {
+    if (HasGem && GemInstance) CallSeam(Seams.RenderGem, *this, px, py);
+}
+
+void Piece::TurnToGold() {
+    if (IsGold == 0) IsGold = 1;
+}
+
+void Piece::DoPowerupTwinkle() {
+    Particle += 1;
+    if (Bottom && CreationShine <= 50 && BottomDelay == 0 && Particle % 100 == 1) {
+        float tx = LastDrawnx + static_cast<float>(RandomInt(12, 36));
+        float ty = LastDrawnY + static_cast<float>(RandomInt(12, 36));
+        CallSeam(Seams.Twinkle, *this, tx, ty);
+    }
+}
+
+int Piece::OverrideEquivilance(const Ref<Piece>&) {
+    return -1;
+}
+
+int Piece::InvalidForSelection() {
+    return 0;
+}
+
+int Piece::CanBeNuked() {
+    return 1;
+}
+
+void Piece::UpdateImage() {
+    if (Name != "standard") return;
+    if (!OldImage) OldImage = Image;
+    Image = LevelPieceImage(CurrentLevel.get(), Color);
+}
+
+int Piece::Valid() {
+    return PieceExplosionParticle ? 0 : 1;
+}
+
+int Piece::CancelBoardMoveUp() {
+    return 0;
+}
+
+int Piece::MOverValidForHeight() {
+    if (CountSelected() > 0) return Normal() && Color == SelectedColour() ? 1 : 0;
+    return Normal() || IsKind<Powerup>(this) ? 1 : 0;
+}
+
+void Piece::UpdateHeight() {
+    if ((MahjongOver || (mover && MOverValidForHeight())) && !IsGold) {
+        Height += 0.15f;
+    } else {
+        Height -= 0.15f;
+    }
+    Height = std::clamp(Height, 0.0f, 2.0f);
+}
+
+void Piece::Update() {
+    // Removal below may drop the grid's reference to this piece.
+    Ref<Piece> self = weak_from_this().lock();
+
+    if (IsGold != 0) {
+        IsGold += 1;
+        if (IsGold > 40) {
+            if (GoldAnimating) {
+                GoldFrame += 1;
+                if (GoldFrame > 24) GoldFrame = 0;
+                if (GoldFrame == 12) GoldAnimating = 0;
+            }
+            if (Locked) UnlockSilently();
+        }
+        if (IsGold > 100) RemoveFromBoard(1);
+    }
+
+    if (PieceExplosionParticle) mover = MahjongOver = MarkForDestruction = 0;
+
+    if (Bottom) {
+        if (AskSeam(Seams.TransitionInProgress, 0)) {
+            if (BottomDelay > 0) {
+                BottomDelay = 0;
+                BottomFadeIn = 48;
+            }
+        } else if (BottomDelay == 0) {
+            BottomFadeIn = std::min(BottomFadeIn + 1, 48);
+        } else if (MahjongOver) {
+            if (BottomDelay > 0) BottomDelay = 0;
+        } else if (BottomDelay > 0) {
+            BottomDelay -= 1;
+            if (BottomDelay == 0 && PlayFlip) {
+                if ((y != 0 || ScrollOffset > 2.0f) && !AskSeam(Seams.IsShaking, 0))
+                    CallSeam(Seams.PlaySound, Text("media\\sound\\tileflip.ogg"));
+                PlayFlip = 0;
+            }
+        }
+    } else {
+        BottomFadeIn = std::max(BottomFadeIn - 1, 0);
+        if (MahjongOver) {
+            MahjongOver = 0;
+            ClearCurrentPath();
+        }
+    }
+
+    UpdateHeight();
+
+    if (CreationShine != 0 && !AskSeam(Seams.CreationShineHeld, 0)) {
+        CreationShine -= 1;
+        if (CreationShine < 50 && !CreationParticles) {
+            CreationParticles = 1;
+            CallSeam(Seams.CreationSparkles, *this);
+            if (x == 0) CallSeam(Seams.PlaySound, Text("media\\sound\\rowcreate.ogg"));
+        }
+    }
+
+    if (mover && !IsGold && CountSelected() == 0) {
+        moverprogress += 2;
+    } else {
+        moverprogress -= 4;
+    }
+    moverprogress = std::clamp(moverprogress, 0, 30);
+    if (MahjongOver && !IsGold) {
+        MahjongOverProgress += 2;
+    } else {
+        MahjongOverProgress -= 4;
+    }
+    MahjongOverProgress = std::clamp(MahjongOverProgress, 0, 30);
+
+    bouncey += bouncedy;
+    bouncedy += 0.05f;
+    if (bouncey > 0) bouncey = bouncedy = 0;
+
+    UpdateAnimation();
+}
+
+void Piece::UpdateAnimation() {}
+
+int Piece::GetX() {
+    return x * CellWidth;
+}
+
+int Piece::GetY() {
+    return static_cast<int>(static_cast<float>(y * CellHeight) + ScrollOffset + bouncey);
+}
+
+Ref<TImage> Piece::GetMyImage(int frame) {
+    if (frame <= 9 && OldImage) return OldImage;
+    return Image;
+}
+
+int Piece::OnScreen() {
+    return y != 0 || ScrollOffset >= 4.0f ? 1 : 0;
+}
+
+int Piece::Normal() {
+    return 1;
+}
+
+int Piece::PowerupActivate() {
+    return 0;
+}
+
+void Piece::UnlockSilently() {
+    if (!Locked) return;
+    Locked = 0;
+    if (OnScreen() && !IsGold) CallSeam(Seams.OverlayFades, *this, Unlocker);
+}
+
+void Piece::Unlock(int kind, float fromX, float fromY) {
+    if (Locked) {
+        Locked = 0;
+        CallSeam(Seams.LockOverlayFlies, *this, kind, fromX, fromY);
+    }
+    // A lock piece's Unlocker tells its lock face from its key face; it
+    // keeps it.
+    if (Unlocker && !IsKind<LockPiece>(this)) {
+        Unlocker = 0;
+        CallSeam(Seams.OverlayFades, *this, 1);
+    }
+}
+
+void Piece::RemoveFromBoard(int dropUnsupported) {
+    if (!OnBoard) return;
+    Ref<Piece> self = weak_from_this().lock();
+    if (Board.Inside(x, y) && Board(x, y).get() == this) Board(x, y) = nullptr;
+    OnBoard = 0;
+    if (!NoParticle) {
+        if (IsGold) {
+            CallSeam(Seams.GoldRemovalEffect, *this);
+        } else {
+            CallSeam(Seams.SendQuotaParticles, *this);
+        }
+    }
+    if (dropUnsupported == 1) CallSeam(Seams.DropUnsupported);
+}
+
+void Piece::MovedDown() {}
+
+Ref<PieceDefinition> Piece::Definition() {
+    if (!Normal() || Color < 0 || Color >= static_cast<int>(PieceDefinitions.size())) return nullptr;
+    return PieceDefinitions[Color];
+}
+
+int Piece::FinishLevelIfClicked() {
+    return 0;
+}
+
+int Piece::BlockGravity() {
+    return 0;
+}
+
+int Piece::FullBright() {
+    return 0;
+}
+
+} // namespace wispwood

@@ -1,0 +1,26 @@
+#pragma once
+// Stone pieces and stone walls: obstacles that cannot be picked. A wall
+// never leaves its cell.
+#include "game/board/piece.h"
+
+namespace wispwood {
+
+class StonePiece : public Piece {
+  public:
+    StonePiece();
+    int InvalidForSelection() override { return 1; }
+    int Normal() override { return 0; }
+};
+
+class StoneWall : public Piece {
+  public:
+    StoneWall();
+    int Renderer = 0;
+    int InvalidForSelection() override { return 1; }
+    int Normal() override { return 0; }
+    void RemoveFromBoard(int) override {}
+    virtual int WallX() { return 0; }
+    virtual int WallY() { return 0; }
+};
+
+} // namespace wispwood

@@ -1,0 +1,48 @@
+#include "game/board/vine_pieces.h"
+#include "game/board/board.h"
+#include "game/board/piece_images.h"
+
+namespace wispwood {
+
+namespace {
+
+const int kNeighbourDx[4] = {-1, 1, 0, 0};
+const int kNeighbourDy[4] = {0, 0, -1, 1};
+
+} // namespace
+
+int VineBase::VineAt(int dx, int dy) {
+    if (!OnBoard) return 0;
+    return IsKind<VineBase>(PieceAt(x + dx, y + dy)) ? 1 : 0;
+}
+
+int VineBase::FindVineInPath(const Ref<Piece>& target) {
+    if (_Tag) return 0;
+    _Tag = 1;
+    for (int k = 0; k < 4; ++k) {
+        Ref<Piece> next = PieceAt(x + kNeighbourDx[k], y + kNeighbourDy[k]);
+        auto vine = Cast<VineBase>(next);
+        if (!vine) continue;
+        if (next == target || vine->FindVineInPath(target)) return 1;
+    }
+    return 0;
+}
+
+VineHead::VineHead() {
+    Name = "vinehead";
+    Image = BlockImages.Vine.Head[0];
+}
+
+int VineHead::OverrideEquivilance(const Ref<Piece>& other) {
+    ForEachPiece([](const Ref<Piece>& p) {
+        if (auto vine = Cast<VineBase>(p)) vine->_Tag = 0;
+    });
+    return FindVineInPath(other) != 0 ? 1 : 0;
+}
+
+VineBody::VineBody() {
+    Name = "vinebody";
+    Image = BlockImages.Vine.BodyStraight[0];
+}
+
+} // namespace wispwood

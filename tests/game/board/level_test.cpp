@@ -1,0 +1,158 @@
+#include "game/app/profiles.h"
+#include "game/board/board.h"
+#include "game/board/board_seams.h"
+#include "game/board/level_set.h"
+#include "game/board/level_timer.h"
+#include "game/board/piece.h"
+#include "game/board/piece_definition.h"
+#include "tests/support/ascii_board.h"
+
+namespace wispwood {
+namespace {
+
+class Levels : public test::BoardTest {
+  protected:
+    std::vector<Text> calls;
+    void SetUp() override {
+        test::BoardTest::SetUp();
+        Seams.StartQuota = [this] { calls.push_back("quota"); };
+        Seams.StartLevelOverrides = [this] { calls.push_back("overrides"); };
+        Seams.StartLevelBoard = [this](int retry) { calls.push_back(retry ? "board retry" : "board"); };
+        Seams.StartBonusBoard = [this] { calls.push_back("bonus"); };
+        Seams.ResetFalling = [this] { calls.push_back("falling"); };
+    }
+    // A location's set: a level and, when asked, its bonus level.
+    void MakeSet(bool bonus) {
+        CurrentLevelSet = New<LevelSet>();
+        auto level = New<Level>();
+        level->PieceWidth = level->PieceHeight = 40;
+        level->Time = 90;
+        level->Colors = {4, 5};
+        level->Columns = {1, 3, 17, 0, -2};
+        CurrentLevelSet->Levels.push_back(level);
+        if (bonus) {
+            auto b = New<BonusLevel>();
+            b->PieceWidth = b->PieceHeight = 48;
+            b->Time = 60;
+            CurrentLevelSet->Levels.push_back(b);
+        }
+    }
+};
+
+TEST_F(Levels, NewLevelsHaveTheDocumentedDefaults) {
+    Level level;
+    EXPECT_EQ(level._Width, 10);
+    EXPECT_EQ(level.Width(), 10);
+    EXPECT_FLOAT_EQ(level.AdvanceSpeed(), 2.0f);
+    EXPECT_EQ(level.Quota(), 100);
+    EXPECT_EQ(level.FirstStoneWall, 1);
+    EXPECT_EQ(level.FirstGem, 5);
+    EXPECT_EQ(level.PieceWidth, 0);
+    EXPECT_EQ(level.Time, 0);
+    EXPECT_EQ(level.NewPieceQuotaFinished(3), nullptr);
+    EXPECT_EQ(level.LastRowComplete, 1);
+    // No row generator installed: the cell stays empty.
+    EXPECT_EQ(level.NewPiece(0, 0), nullptr);
+}
+
+TEST_F(Levels, ComicsBelongToSixLocationsAndFiveOfThemHaveANumber) {
+    Level level;
+    std::vector<std::pair<int, int>> seen;
+    for (int n = 0; n < 100; ++n) {
+        level.n = n;
+        if (level.HasComic()) {
+            seen.emplace_back(n, level.ComicNumbeR());
+        } else {
+            EXPECT_EQ(level.ComicNumbeR(), 0);
+        }
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{0, 0}, {10, 1}, {29, 2}, {53, 3}, {77, 4}, {99, 5}}));
+}
+
+TEST_F(Levels, ColourCountFollowsThePositionInTheSetWithinTheStandardColours) {
+    Level level;
+    EXPECT_EQ(level.MaxColor(), 0);
+    level.Colors = {4, 5};
+    CurrentLevelIndex = 0;
+    EXPECT_EQ(level.MaxColor(), 4);
+    CurrentLevelIndex = 1;
+    EXPECT_EQ(level.MaxColor(), 5);
+    CurrentLevelIndex = 7; // past the list: its last value
+    EXPECT_EQ(level.MaxColor(), 5);
+    level.Colors = {12};
+    EXPECT_EQ(level.MaxColor(), 8);
+
+    level.BonusColors = {2};
+    EXPECT_EQ(level.BonusColor(), 1);
+    level.BonusColors = {9, 0};
+    for (int i = 0; i < 20; ++i) {
+        int c = level.BonusColor();
+        EXPECT_TRUE(c == 0 || c == 1) << c;
+    }
+}
+
+TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
+    MakeSet(true);
+    EXPECT_EQ(StartLevel(1, 0), 0);
+    EXPECT_EQ(CurrentLevel, CurrentLevelSet->Levels[0]);
+    EXPECT_EQ(CurrentLevelIndex, 0);
+    EXPECT_EQ(CellWidth, 40);
+    EXPECT_EQ(CellHeight, 40);
+    EXPECT_EQ(PieceDefinitions.size(), 8u);
+    EXPECT_EQ(LevelTime, 9000);
+    EXPECT_EQ(TimeLeft, 9000);
+    EXPECT_EQ(calls, (std::vector<Text>{"quota", "overrides", "board", "falling"}));
+    EXPECT_EQ(LevelColumnMarks, (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(CurrentLevel->MaxColor(), 4);
+
+    // Then the bonus level: no timer, the bonus board.
+    calls.clear();
+    LevelTime = 5;
+    EXPECT_EQ(StartLevel(0, 0), 0);
+    EXPECT_EQ(CurrentLevelIndex, 1);
+    EXPECT_EQ(CellWidth, 48);
+    EXPECT_EQ(LevelTime, 5);
+    EXPECT_EQ(calls, (std::vector<Text>{"overrides", "board", "bonus", "falling"}));
+
+    // A retry plays the same position again; past the end the set is done.
+    calls.clear();
+    EXPECT_EQ(StartLevel(0, 1), 0);
+    EXPECT_EQ(CurrentLevelIndex, 1);
+    EXPECT_EQ(calls[1], "board retry");
+    calls.clear();
+    EXPECT_EQ(StartLevel(0, 0), 1);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(CurrentLevelIndex, 1);
+}
+
+TEST_F(Levels, ASetWithNothingToPlayIsFinished) {
+    EXPECT_EQ(StartLevel(1, 0), 1);
+    CurrentLevelSet = New<LevelSet>();
+    EXPECT_EQ(StartLevel(1, 0), 1);
+    MakeSet(false);
+    CurrentLevel = New<Level>(); // not part of the set
+    EXPECT_EQ(StartLevel(0, 0), 1);
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(Levels, MasterQuestHalvesTheTimeAndTimesEveryLevel) {
+    SetLevelTime(9000);
+    EXPECT_EQ(LevelTime, 9000);
+    auto profile = PlayerProfile::Create();
+    SetCurrentProfile(profile);
+    SetLevelTime(9000);
+    EXPECT_EQ(LevelTime, 9000);
+    profile->InMasterQuest = 1;
+    SetLevelTime(9000);
+    EXPECT_EQ(LevelTime, 4500);
+    EXPECT_EQ(TimeLeft, 4500);
+    SetLevelTime(0);
+    EXPECT_EQ(LevelTime, 18000);
+    SetLevelTime(1);
+    EXPECT_EQ(LevelTime, 18000); // halved to 0
+    SetLevelTime(3);
+    EXPECT_EQ(LevelTime, 1);
+}
+
+} // namespace
+} // namespace wispwood
