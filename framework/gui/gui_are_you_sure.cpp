@@ -12,9 +12,10 @@ namespace wispwood {
 
 namespace {
 
-constexpr float kTextTop = 60;   // from the backing's top to the first line
-constexpr float kLineGap = 52;   // added to the font height between lines
-constexpr float kButtonGap = 24; // between the last line and the buttons
+constexpr float kTextTop = 60;    // the least room above the first line
+constexpr float kSideMargin = 30; // beside the longest line
+constexpr float kLineGap = 52;    // added to the font height between lines
+constexpr float kButtonGap = 24;  // between the last line and the buttons
 constexpr float kButtonApart = 20;
 constexpr float kBottomMargin = 40;
 constexpr int kLineDelay = 30; // updates between the starts of two lines
@@ -33,12 +34,27 @@ float guiAreYouSure::LineStep() {
     return CurrentFontHeight(1) + kLineGap;
 }
 
+float guiAreYouSure::TextTop() {
+    float backingHeight = backing ? backing->GetHeight() : 0;
+    float buttonHeight = 0;
+    for (const auto& button : {yes, no, ok})
+        if (button) buttonHeight = std::max(buttonHeight, button->GetHeight());
+    float lines = static_cast<float>(std::max<size_t>(Text.size(), 1));
+    float content = LineStep() * lines - kLineGap + kButtonGap + buttonHeight;
+    return basey + std::max(kTextTop, (backingHeight - content) / 2);
+}
+
+float guiAreYouSure::LineWidthLimit() {
+    if (fixedwidth && fixedwidthwidth > 0) return static_cast<float>(fixedwidthwidth);
+    return backing ? backing->GetWidtH() - 2 * kSideMargin : 0;
+}
+
 void guiAreYouSure::PlaceButtons() {
     float backingWidth = backing ? backing->GetWidtH() : 0;
     float backingHeight = backing ? backing->GetHeight() : 0;
     float centre = basex + backingWidth / 2;
-    float textBottom = basey + kTextTop + LineStep() * static_cast<float>(std::max<size_t>(Text.size(), 1)) -
-                       kLineGap + kButtonGap;
+    float lines = static_cast<float>(std::max<size_t>(Text.size(), 1));
+    float textBottom = TextTop() + LineStep() * lines - kLineGap + kButtonGap;
     auto place = [&](const Ref<guiGadget>& button, float left) {
         if (!button) return;
         float lowest = basey + backingHeight - kBottomMargin - button->GetHeight();
@@ -87,15 +103,16 @@ void guiAreYouSure::Render() {
     float step = LineStep();
     TDrawState::Push();
     TDrawState::PushAlpha(std::min(OverallAlpha, 1.0f));
+    float top = TextTop();
+    float limit = LineWidthLimit();
     for (size_t i = 0; i < Text.size(); ++i) {
+        // A line too long for the dialog is printed smaller.
         float textScale = 1;
-        if (fixedwidth && fixedwidthwidth > 0) {
-            float w = CurrentFontLength(Text[i], 1);
-            if (w > static_cast<float>(fixedwidthwidth)) textScale = static_cast<float>(fixedwidthwidth) / w;
-        }
-        float top = basey + kTextTop + step * static_cast<float>(i);
-        PrintPopIn(Text[i], centre, top, AlignCentre, textScale, TicksTime - kLineDelay * static_cast<int>(i),
-                   0);
+        float w = CurrentFontLength(Text[i], 1);
+        if (limit > 0 && w > limit) textScale = limit / w;
+        float lineTop = top + step * static_cast<float>(i);
+        PrintPopIn(Text[i], centre, lineTop, AlignCentre, textScale,
+                   TicksTime - kLineDelay * static_cast<int>(i), 0);
     }
     TDrawState::Pop();
 }

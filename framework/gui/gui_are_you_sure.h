@@ -49,7 +49,9 @@ class guiAreYouSure : public guiGadget {
 
     // The vertical distance between the tops of two text lines.
     float LineStep();
-    // Places the buttons below the text.
+    // The text and the buttons below it are centred in the backing.
+    float TextTop();
+    float LineWidthLimit();
     void PlaceButtons();
 };
 

@@ -1,7 +1,9 @@
 #include "engine/draw/graphics.h"
 #include "framework/gui/gui_container.h"
+#include "framework/gui/gui_frame.h"
 #include "framework/gui/gui_resources.h"
 #include "framework/gui/pointer.h"
+#include "framework/images/game_image.h"
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound.h"
 #include "tests/support/gui_fixture.h"
@@ -217,6 +219,27 @@ TEST_F(Gadget, DrawingGreysInactiveGadgetsAndGrowsHoveredOnesAboutTheirCentre) {
     EXPECT_NE(screen->ReadPixel(92, 110) & 0xffffff, 0);
     EXPECT_NE(screen->ReadPixel(128, 128) & 0xffffff, 0);
     EXPECT_EQ(screen->ReadPixel(88, 110) & 0xffffff, 0);
+}
+
+TEST_F(Gadget, FramesAreBuiltFromMirroredCornersTurnedEdgesAndAStretchedFill) {
+    SetClsColor(0, 0, 0);
+    Cls();
+    auto corner = LoadGameImage(test::SolidPixmap(10, 10, static_cast<int>(0xffff0000u)), 0);
+    auto edge = LoadGameImage(test::SolidPixmap(20, 6, static_cast<int>(0xff00ff00u)), 0);
+    auto fill = LoadGameImage(test::SolidPixmap(4, 4, static_cast<int>(0xff0000ffu)), 0);
+    auto frame = root->AddFrame(100, 100, 100, 60, corner, edge, fill);
+    EXPECT_EQ(frame->Clickable, 0);
+    root->Render();
+    auto screen = test::GrabScreen();
+    auto at = [&](int x, int y) { return screen->ReadPixel(x, y) & 0xffffff; };
+    for (auto [x, y] : {std::pair{101, 101}, {198, 101}, {101, 158}, {198, 158}})
+        EXPECT_EQ(at(x, y), 0xff0000);
+    for (auto [x, y] : {std::pair{150, 102}, {150, 157}, {102, 130}, {197, 130}})
+        EXPECT_EQ(at(x, y), 0x00ff00);
+    EXPECT_EQ(at(150, 130), 0x0000ff);
+    EXPECT_EQ(at(120, 120), 0x0000ff);
+    EXPECT_EQ(at(99, 99), 0);
+    EXPECT_EQ(at(201, 161), 0);
 }
 
 } // namespace
