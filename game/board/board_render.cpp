@@ -7,6 +7,7 @@
 #include "framework/scene/tunables.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
+#include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/hint.h"
 #include "game/board/hover_piece.h"
@@ -74,7 +75,7 @@ void RenderBoard() {
     TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
     // Pieces fade in and out, so they blend by their alpha.
     TDrawState::PushBlend(ALPHABLEND);
-    CallSeam(Seams.DrawBoardEffects);
+    BoardEffects.Render();
     bool shaking = AskSeam(Seams.IsShaking, 0) != 0;
     bool paused = AskSeam(Seams.Paused, 0) != 0;
     for (int pass = 0; pass < 2; ++pass)
@@ -91,7 +92,7 @@ void RenderBoard() {
             p->Render();
             TDrawState::Pop();
         });
-    CallSeam(Seams.DrawBoardTwinkles);
+    BoardTwinkles.Render();
     ForEachPiece([](const Ref<Piece>& p) {
         if (IsKind<HoverPiece>(p) || IsKind<RainbowPiece>(p)) CallSeam(Seams.RenderAfter, *p);
     });

@@ -1,7 +1,7 @@
 #pragma once
 // Steps of other board features that the board model calls but does not own:
-// falling pieces, dead-end recovery, quota particles, effects, sounds, the
-// scene's transition state, earthquakes, the tutorial and row generation.
+// falling pieces, dead-end recovery, quota particles, effects, the scene's
+// transition state, earthquakes, the tutorial and row generation.
 // The feature that owns a step installs it here at start-up. Until then an
 // action does nothing and a query answers that what it asks about is not
 // happening (no transition, no quake, nothing held back).
@@ -41,8 +41,6 @@ struct BoardSeams {
     std::function<void(Piece&)> PowerupShine;
     // One twinkle at a board position.
     std::function<void(Piece&, float x, float y)> Twinkle;
-    // 1 while the board-effects particle group holds a delayed particle.
-    std::function<int()> BoardEffectsDelayed;
     // Draws the gem embedded in a piece.
     std::function<void(Piece&, float x, float y)> RenderGem;
     // Lock overlays: the lock flying off after delay updates towards
@@ -50,7 +48,8 @@ struct BoardSeams {
     std::function<void(Piece&, int delay, float dx, float dy)> LockOverlayFlies;
     std::function<void(Piece&, int unlocker)> OverlayFades;
 
-    // Sound manager: plays a sound effect once.
+    // Plays a sound effect in place of the sound manager (tests listen
+    // here); empty, PlayBoardSound plays the loaded sound.
     std::function<void(const Text& path)> PlaySound;
 
     // Scene loop: 1 while a screen transition runs.
@@ -77,15 +76,15 @@ struct BoardSeams {
     // Idle hint: steps the hint's particle group once.
     std::function<void()> UpdateHintParticles;
 
-    // Board drawing: the board-effects particle group (before the pieces),
-    // the twinkle group (after them), and the extra drawing of fairy tiles
-    // and rainbow pieces over both passes.
-    std::function<void()> DrawBoardEffects;
-    std::function<void()> DrawBoardTwinkles;
+    // Board drawing: the extra drawing of fairy tiles and rainbow pieces
+    // over both passes.
     std::function<void(Piece&)> RenderAfter;
 };
 
 extern BoardSeams Seams;
+
+// Plays a sound effect once.
+void PlayBoardSound(const Text& path);
 
 // Every seam empty again (tests).
 void ResetBoardSeams();

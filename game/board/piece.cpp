@@ -106,7 +106,7 @@ void Piece::Update() {
             BottomDelay -= 1;
             if (BottomDelay == 0 && PlayFlip) {
                 if ((y != 0 || ScrollOffset > 2.0f) && !AskSeam(Seams.IsShaking, 0))
-                    CallSeam(Seams.PlaySound, Text("media\\sound\\tileflip.ogg"));
+                    PlayBoardSound("media\\sound\\tileflip.ogg");
                 PlayFlip = 0;
             }
         }
@@ -125,7 +125,7 @@ void Piece::Update() {
         if (CreationShine < 50 && !CreationParticles) {
             CreationParticles = 1;
             CallSeam(Seams.CreationSparkles, *this);
-            if (x == 0) CallSeam(Seams.PlaySound, Text("media\\sound\\rowcreate.ogg"));
+            if (x == 0) PlayBoardSound("media\\sound\\rowcreate.ogg");
         }
     }
 

@@ -1,5 +1,6 @@
 #include "game/board/reachability.h"
 #include "game/board/board.h"
+#include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/groups.h"
 #include "game/board/piece.h"
@@ -77,7 +78,7 @@ void FindReachablePieces() {
 }
 
 void ScheduleReveal() {
-    if (CountBeingCreated() > 0 || AskSeam(Seams.BoardEffectsDelayed, 0)) return;
+    if (CountBeingCreated() > 0 || BoardEffectsDelayed()) return;
     bool waiting = false;
     ForEachPiece([&](const Ref<Piece>& p) { waiting = waiting || (p->Bottom && p->BottomDelay == -1); });
     if (!waiting) return;

@@ -1,7 +1,9 @@
 #include "tests/support/ascii_board.h"
 #include "engine/io/random.h"
+#include "framework/particles/particle.h"
 #include "game/app/profiles.h"
 #include "game/board/board_frame.h"
+#include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/defined_levels.h"
 #include "game/board/gem_piece.h"
@@ -92,9 +94,7 @@ Picture DrawBoard(int rows, const std::function<char(const Piece&)>& mark) {
 }
 
 Ref<Particle> ExplosionMarker() {
-    // Only the reference's presence is read; it points at a stand-in.
-    static auto owner = std::make_shared<int>(0);
-    return Ref<Particle>(owner, reinterpret_cast<Particle*>(owner.get()));
+    return New<Particle>();
 }
 
 void ResetBoardWorld() {
@@ -106,6 +106,7 @@ void ResetBoardWorld() {
     ResetPredefinedLevels();
     ResetPieceDefinitions();
     ResetBoardFrame();
+    ResetBoardParticles();
     ResetProfiles();
     ResetRandom();
 }

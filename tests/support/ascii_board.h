@@ -9,14 +9,11 @@
 //   S stone piece   W stone wall   L lock   K key   G gem   P pick
 //   O vine head   = vine body
 #include "engine/core/text.h"
+#include "framework/particles/particle.h"
 #include "game/board/board.h"
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
-
-namespace wispwood {
-class Particle;
-}
 
 namespace wispwood::test {
 
@@ -33,7 +30,7 @@ Ref<Piece> PieceForChar(char c);
 // piece, '.' for an empty cell.
 Picture DrawBoard(int rows, const std::function<char(const Piece&)>& mark);
 
-// A non-null explosion particle reference for marking a piece as bursting.
+// A particle for marking a piece as bursting.
 Ref<Particle> ExplosionMarker();
 
 // Every board-side global back to its start-up state, the random

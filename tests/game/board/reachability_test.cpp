@@ -1,3 +1,4 @@
+#include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
@@ -157,11 +158,11 @@ TEST_F(Reachability, RevealWaitsForCreationAndDelayedEffects) {
     ScheduleReveal();
     EXPECT_EQ(PieceAt(0, 0)->BottomDelay, -1);
     PieceAt(0, 0)->CreationShine = 50;
-    int delayed = 1;
-    Seams.BoardEffectsDelayed = [&] { return delayed; };
+    Ref<Particle> burst = BoardEffects.AddParticle();
+    burst->Delayed = 3;
     ScheduleReveal();
     EXPECT_EQ(PieceAt(0, 0)->BottomDelay, -1);
-    delayed = 0;
+    burst->Delayed = 0;
     ScheduleReveal();
     EXPECT_EQ(PieceAt(0, 0)->BottomDelay, 35);
 }
