@@ -7,7 +7,11 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "engine/io/random.h"
+#include "framework/gui/gui_resources.h"
+#include "framework/gui/pointer.h"
+#include "framework/highscores/high_score_table.h"
 #include "framework/images/game_image.h"
+#include "framework/layout/layout_resource.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
@@ -84,7 +88,8 @@ int StartUp(const TextArray& words) {
     // 11.
     SeedRandom(Milliseconds());
     SetAppTitle("Wispwood");
-    // 12.
+    // 12. A missing layout file leaves every gadget where its screen puts it.
+    MainLayout = LayoutResource::Create("media\\res.dat");
     LoadTextTable();
     LoadDistributionTable();
     // 13. Saved games in progress live here.
@@ -111,8 +116,11 @@ int StartUp(const TextArray& words) {
     Logo2Screen::Load();
     ChannelScreen::Load();
     Loading::Load();
-    // 21.
+    // 21. The fonts, then the widgets' shared pictures and sounds; the scene
+    // loop draws the game's own pointer from now on.
     LoadFonts();
+    LoadGuiResources();
+    InstallGamePointer();
     return 1;
 }
 
@@ -133,6 +141,8 @@ void ShutDown() {
     SaveProfiles();
     // 3.
     SaveSettings();
+    // 4. Only a table that was loaded is written back.
+    SaveHighScores();
     EndProgram();
 }
 
@@ -147,6 +157,10 @@ void ResetStartUp() {
     ResetPieceImages();
     ResetPieceDefinitions();
     ResetPredefinedLevels();
+    ResetMainLayout();
+    ResetGuiResources();
+    ResetPointer();
+    ResetHighScores();
     ResetSoundTables();
     ResetSoundManager();
     ResetAudio();
