@@ -70,6 +70,22 @@ void ParticleUpdate(benchmark::State& state) {
 }
 BENCHMARK(ParticleUpdate)->Unit(benchmark::kMicrosecond);
 
+// The same with particles dying and replaced all the time: lives of 100
+// updates, so about 20 go and 20 new ones come in every update.
+void ParticleUpdateWithTurnover(benchmark::State& state) {
+    ParticleGroup group;
+    Fill(group, nullptr);
+    int i = 0;
+    for (const Ref<Particle>& p : group.AllParticles) p->TotalLife = static_cast<float>(i++ % 100);
+    for (auto _ : state) {
+        group.Update();
+        while (group.AllParticles.Count() < kParticles)
+            AddTwinkle(group, 400, 300, 0, nullptr, 5)->TotalLife = 100;
+    }
+    state.counters["particles"] = group.AllParticles.Count();
+}
+BENCHMARK(ParticleUpdateWithTurnover)->Unit(benchmark::kMicrosecond);
+
 // Clear, draw the group, present.
 void ParticleFrame(benchmark::State& state) {
     if (!OpenDisplay(state)) return;

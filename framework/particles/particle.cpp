@@ -67,22 +67,14 @@ void Particle::DeleteParticle() {
 
 Ref<Particle> ParticleGroup::AddParticle(const Ref<Particle>& p) {
     Ref<Particle> particle = p ? p : New<Particle>();
-    particle->link_ = AllParticles.AddLast(particle);
-    particle->group_ = this;
+    AllParticles.AddLast(particle);
     return particle;
 }
 
 void ParticleGroup::Update() {
     for (const Ref<Particle>& p : AllParticles) {
         p->Update();
-        if (!p->_Deleted) continue;
-        if (p->group_ == this && p->link_.IsValid() && p->link_.Value() == p) {
-            AllParticles.RemoveLink(p->link_);
-            p->link_ = {};
-            p->group_ = nullptr;
-        } else {
-            AllParticles.Remove(p);
-        }
+        if (p->_Deleted) AllParticles.Remove(p);
     }
 }
 

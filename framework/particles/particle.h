@@ -108,10 +108,7 @@ class Particle : public std::enable_shared_from_this<Particle> {
     virtual void DeleteParticle();
 
   private:
-    friend class ParticleGroup;
     bool dying_ = false;
-    const void* group_ = nullptr;
-    TList<Ref<Particle>>::Link link_;
 };
 
 class ParticleGroup {
