@@ -6,7 +6,11 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "engine/io/random.h"
+#include "framework/gui/gui_resources.h"
+#include "framework/gui/pointer.h"
+#include "framework/highscores/high_score_table.h"
 #include "framework/images/game_image.h"
+#include "framework/layout/layout_resource.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
@@ -67,6 +71,8 @@ int StartUp(const TextArray& words) {
     // 11.
     SeedRandom(Milliseconds());
     SetAppTitle("Wispwood");
+    // 12. A missing layout file leaves every gadget where its screen puts it.
+    MainLayout = LayoutResource::Create("media\\res.dat");
     // 13. Saved games in progress live here.
     if (PathKind("media\\saves\\") == 0) CreateDir("media\\saves\\", 0);
     // 14. Missing keys take their defaults; present ones keep their values.
@@ -83,6 +89,10 @@ int StartUp(const TextArray& words) {
     Logo2Screen::Load();
     ChannelScreen::Load();
     Loading::Load();
+    // 21. The widgets' shared pictures and sounds; the scene loop draws the
+    // game's own pointer from now on.
+    LoadGuiResources();
+    InstallGamePointer();
     return 1;
 }
 
@@ -103,6 +113,8 @@ void ShutDown() {
     SaveProfiles();
     // 3.
     SaveSettings();
+    // 4. Only a table that was loaded is written back.
+    SaveHighScores();
     EndProgram();
 }
 
@@ -117,6 +129,10 @@ void ResetStartUp() {
     ResetPieceImages();
     ResetPieceDefinitions();
     ResetPredefinedLevels();
+    ResetMainLayout();
+    ResetGuiResources();
+    ResetPointer();
+    ResetHighScores();
 }
 
 } // namespace wispwood

@@ -1,0 +1,77 @@
+#include "framework/gui/gui_text_input.h"
+#include "engine/draw/image.h"
+#include "engine/input/key_codes.h"
+#include "framework/draw_state/draw_state.h"
+#include "framework/fonts/font.h"
+#include "framework/scene/input_snapshot.h"
+
+namespace wispwood {
+
+namespace {
+
+// The keys polled, in this order, and what each types.
+const char kKeys[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ ";
+const char kTyped[] = "0123456789abcdefghijklmnopqrstuvwxyz ";
+constexpr int kCaretBlink = 30; // updates on, then off
+constexpr float kMargin = 10;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+int guiTextInput::KeyCharacter(int key) {
+    for (int i = 0; kKeys[i]; ++i)
+        if (kKeys[i] == key) return kTyped[i];
+    return 0;
+}
+
+void guiTextInput::TypeCharacter(int character) {
+    char c = static_cast<char>(character);
+    if (c == ' ' && Text.empty()) return;
+    if (Text.empty() || IsDigit(Text.front()) || Text.back() == ' ') c = Upper(c);
+    Text.push_back(c);
+}
+
+float guiTextInput::TextLimit() {
+    return MaxTextWidth > 0 ? static_cast<float>(MaxTextWidth) : GetWidtH() - 20;
+}
+
+void guiTextInput::FitText() {
+    CurrentFontScope font(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    float limit = TextLimit();
+    while (!Text.empty() && CurrentFontLength(Text, 1) > limit) Text.pop_back();
+}
+
+void guiTextInput::Update(int blocked) {
+    guiGadget::Update(blocked);
+    moverduration = 0.3f;
+    // Keys reach only the box the player can use: not one behind a dialog,
+    // in a container going away, or switched off.
+    if (blocked || !active || disablemouse) return;
+    for (int i = 0; kKeys[i]; ++i)
+        if (GameKeyPresses(kKeys[i])) TypeCharacter(kTyped[i]);
+    if (GameKeyPresses(KeyBackspace) && !Text.empty()) Text.pop_back();
+    FitText();
+}
+
+void guiTextInput::Render() {
+    guiGadget::Render();
+    CurrentFontScope font(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    if (!CurrentFont) return;
+    float h = GetHeight();
+    float top = y + h / 2 - CurrentFontHeight(1) / 2;
+    TDrawState::Push();
+    TDrawState::PushAlpha(OverallAlpha);
+    PrintText(Text, x + kMargin, top, AlignLeft, 1);
+    if ((ticks / kCaretBlink) % 2 == 0)
+        PrintText("I", x + kMargin + CurrentFontLength(Text, 1), top, AlignLeft, 1);
+    TDrawState::Pop();
+}
+
+} // namespace wispwood

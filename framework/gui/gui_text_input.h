@@ -1,0 +1,27 @@
+#pragma once
+// A one-line text box typed into from the keyboard: digits, letters and
+// spaces only, capitalised at the start of each word, as wide as its
+// picture allows.
+#include "framework/gui/gui_gadget.h"
+
+namespace wispwood {
+
+class guiTextInput : public guiGadget {
+  public:
+    wispwood::Text Text;
+    int MaxTextWidth = 0; // at scale 1; 0 or less: the picture's width - 20
+
+    void Update(int blocked) override;
+    void Render() override;
+
+    // The typed character for the key code, or 0 for a key that types
+    // nothing here.
+    static int KeyCharacter(int key);
+    // Applies one typed character with the capitalisation and space rules.
+    void TypeCharacter(int character);
+    // Drops characters from the end until the text fits.
+    void FitText();
+    float TextLimit();
+};
+
+} // namespace wispwood
