@@ -127,17 +127,10 @@ void guiContainer::RenderGadgets() {
 void guiContainer::Render(int skipChildren) {
     if (Disable || Removed) return;
     float alpha = Alpha();
-    if (!IsRoot() && DrawBacking) {
-        TDrawState::Push();
-        TDrawState::PushBlend(ALPHABLEND);
-        TDrawState::PushAlpha(kBackingDarkness * alpha);
-        TDrawState::PushColor(0, 0, 0);
-        TDrawState::PushScale(1, 1);
-        TDrawState::PushRotation(0);
-        DrawRect(0, 0, static_cast<float>(GraphicsWidth() > 0 ? GraphicsWidth() : ScreenWidth),
-                 static_cast<float>(GraphicsHeight() > 0 ? GraphicsHeight() : ScreenHeight));
-        TDrawState::Pop();
-    }
+    if (!IsRoot() && DrawBacking)
+        DarkenRect(0, 0, static_cast<float>(GraphicsWidth() > 0 ? GraphicsWidth() : ScreenWidth),
+                   static_cast<float>(GraphicsHeight() > 0 ? GraphicsHeight() : ScreenHeight),
+                   kBackingDarkness * alpha);
     bool faded = alpha != 1.0f;
     if (faded) {
         TDrawState::Push();
