@@ -127,17 +127,10 @@ void guiContainer::RenderGadgets() {
 void guiContainer::Render(int skipChildren) {
     if (Disable || Removed) return;
     float alpha = Alpha();
-    if (!IsRoot() && DrawBacking) {
-        TDrawState::Push();
-        TDrawState::PushBlend(ALPHABLEND);
-        TDrawState::PushAlpha(kBackingDarkness * alpha);
-        TDrawState::PushColor(0, 0, 0);
-        TDrawState::PushScale(1, 1);
-        TDrawState::PushRotation(0);
-        DrawRect(0, 0, static_cast<float>(GraphicsWidth() > 0 ? GraphicsWidth() : ScreenWidth),
-                 static_cast<float>(GraphicsHeight() > 0 ? GraphicsHeight() : ScreenHeight));
-        TDrawState::Pop();
-    }
+    if (!IsRoot() && DrawBacking)
+        DarkenRect(0, 0, static_cast<float>(GraphicsWidth() > 0 ? GraphicsWidth() : ScreenWidth),
+                   static_cast<float>(GraphicsHeight() > 0 ? GraphicsHeight() : ScreenHeight),
+                   kBackingDarkness * alpha);
     bool faded = alpha != 1.0f;
     if (faded) {
         TDrawState::Push();
@@ -178,64 +171,41 @@ Ref<guiContainer> guiContainer::AddContainer() {
 
 Ref<guiGadget> guiContainer::AddButton(float x, float y, const Ref<TImage>& image,
                                        const Ref<TImage>& overImage) {
-    auto g = New<guiGadget>();
-    g->x = x;
-    g->y = y;
-    g->Image = image;
+    auto g = Place<guiGadget>(x, y, image);
     g->MouseOver = overImage;
-    AddGadget(g);
     return g;
 }
 
 Ref<guiGadget> guiContainer::AddClickableArea(float x, float y, int w, int h) {
-    auto g = New<guiGadget>();
-    g->x = x;
-    g->y = y;
+    auto g = Place<guiGadget>(x, y, nullptr);
     g->width = w;
     g->height = h;
-    AddGadget(g);
     return g;
 }
 
 Ref<guiTextHeading> guiContainer::AddText(float x, float y, const Text& text) {
-    auto g = New<guiTextHeading>();
-    g->x = x;
-    g->y = y;
+    auto g = Place<guiTextHeading>(x, y, nullptr);
     g->DrawnText = text;
-    AddGadget(g);
     return g;
 }
 
 Ref<guiGadget> guiContainer::AddStatic(float x, float y, const Ref<TImage>& image) {
-    auto g = New<guiGadget>();
-    g->x = x;
-    g->y = y;
-    g->Image = image;
+    auto g = Place<guiGadget>(x, y, image);
     g->Clickable = 0;
-    AddGadget(g);
     return g;
 }
 
 Ref<guiTextInput> guiContainer::AddTextBox(float x, float y, const Ref<TImage>& image) {
-    auto g = New<guiTextInput>();
-    g->x = x;
-    g->y = y;
-    g->Image = image;
-    AddGadget(g);
-    return g;
+    return Place<guiTextInput>(x, y, image);
 }
 
 Ref<guiSlider> guiContainer::AddSlider(float x, float y, const Ref<TImage>& track, const Ref<TImage>& knob,
                                        int knobX, int knobY, int trackLength) {
-    auto g = New<guiSlider>();
-    g->x = x;
-    g->y = y;
-    g->Image = track;
+    auto g = Place<guiSlider>(x, y, track);
     g->ChildImage = knob;
     g->ChildX = knobX;
     g->ChildY = knobY;
     g->SliderWidth = trackLength;
-    AddGadget(g);
     return g;
 }
 
@@ -246,35 +216,26 @@ Ref<guiSelectable> guiContainer::AddSelectable(float x, float y, const Ref<TImag
         auto other = std::dynamic_pointer_cast<guiSelectable>(gadget);
         if (other && other->Group == group) groupTaken = true;
     }
-    auto g = New<guiSelectable>();
-    g->x = x;
-    g->y = y;
-    g->Image = image;
+    auto g = Place<guiSelectable>(x, y, image);
     g->Overlay = overlay;
     g->Group = group;
     g->DrawOverlay = drawOverlay;
-    AddGadget(g);
     if (!groupTaken) g->SelectItem(1);
     return g;
 }
 
 Ref<guiDarkenScreen> guiContainer::AddDarkenScreen() {
-    auto g = New<guiDarkenScreen>();
-    AddGadget(g);
-    return g;
+    return Place<guiDarkenScreen>(0, 0, nullptr);
 }
 
 Ref<guiFrame> guiContainer::AddFrame(float x, float y, int w, int h, const Ref<TImage>& corner,
                                      const Ref<TImage>& border, const Ref<TImage>& block) {
-    auto g = New<guiFrame>();
-    g->x = x;
-    g->y = y;
+    auto g = Place<guiFrame>(x, y, nullptr);
     g->width = w;
     g->height = h;
     g->Corner = corner;
     g->Border = border;
     g->Block = block;
-    AddGadget(g);
     return g;
 }
 

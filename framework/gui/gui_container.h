@@ -101,6 +101,16 @@ class guiContainer : public std::enable_shared_from_this<guiContainer> {
 
   private:
     void RenderGadgets();
+    // A new gadget of the kind at (x, y) with the picture, added.
+    template <class T>
+    Ref<T> Place(float x, float y, const Ref<TImage>& image) {
+        auto g = New<T>();
+        g->x = x;
+        g->y = y;
+        g->Image = image;
+        AddGadget(g);
+        return g;
+    }
 };
 
 } // namespace wispwood

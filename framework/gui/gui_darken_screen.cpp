@@ -10,14 +10,18 @@ guiDarkenScreen::guiDarkenScreen() {
 }
 
 void guiDarkenScreen::Render() {
-    if (Alpha <= 0) return;
+    DarkenRect(Drawx, Drawy, Drawwidth, Drawheight, Alpha * OverallAlpha);
+}
+
+void DarkenRect(float x, float y, float w, float h, float alpha) {
+    if (alpha <= 0) return;
     TDrawState::Push();
     TDrawState::PushBlend(ALPHABLEND);
-    TDrawState::PushAlpha(Alpha * OverallAlpha);
+    TDrawState::PushAlpha(alpha);
     TDrawState::PushColor(0, 0, 0);
     TDrawState::PushScale(1, 1);
     TDrawState::PushRotation(0);
-    DrawRect(Drawx, Drawy, Drawwidth, Drawheight);
+    DrawRect(x, y, w, h);
     TDrawState::Pop();
 }
 

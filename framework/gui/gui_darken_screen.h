@@ -18,4 +18,8 @@ class guiDarkenScreen : public guiGadget {
     void Render() override;
 };
 
+// Black over the rectangle at the alpha (times the alpha of the drawing
+// state it is drawn in).
+void DarkenRect(float x, float y, float w, float h, float alpha);
+
 } // namespace wispwood

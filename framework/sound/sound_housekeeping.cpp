@@ -1,4 +1,6 @@
 #include "framework/sound/sound_housekeeping.h"
+#include "framework/scene/frame_loop.h"
+#include "framework/scene/input_snapshot.h"
 
 namespace wispwood {
 
@@ -7,6 +9,11 @@ void RunSoundHousekeeping(const Ref<MusicScene>& wanted) {
     RefreshSoundVolumes();
     RequestMusicScene(wanted);
     UpdateSounds();
+}
+
+void InstallSoundHousekeeping() {
+    SoundHousekeeping = RunSoundHousekeeping;
+    SoundWindowInactive = GameWindowInactive;
 }
 
 } // namespace wispwood

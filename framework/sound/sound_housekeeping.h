@@ -8,4 +8,8 @@ namespace wispwood {
 // every music scene, channel record and cue.
 void RunSoundHousekeeping(const Ref<MusicScene>& wanted);
 
+// Makes the scene loop run those steps every update, and silences music
+// while the game window is inactive.
+void InstallSoundHousekeeping();
+
 } // namespace wispwood

@@ -1,4 +1,5 @@
 #include "game/app/startup.h"
+#include "engine/audio/audio.h"
 #include "engine/core/end_program.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/message_box.h"
@@ -14,14 +15,18 @@
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
+#include "framework/sound/sound_housekeeping.h"
 #include "game/app/display.h"
+#include "game/app/game_fonts.h"
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
 #include "game/app/memory_check.h"
 #include "game/app/profiles.h"
 #include "game/app/settings.h"
+#include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
+#include "game/app/text_table.h"
 #include "game/app/user_data.h"
 #include "game/board/defined_levels.h"
 #include "game/board/piece_definition.h"
@@ -34,13 +39,23 @@ bool gStarted = false;
 } // namespace
 
 void RegisterGameLoaders() {
+    // Steps of screens that are not built yet are empty: they still advance
+    // the progress bar until their screen fills them.
     RegisterLoader(LoadTransitionImages); // 1
-    // The other steps belong to screens that are not built yet: each is an
-    // empty step that still advances the progress bar until its screen
-    // fills it.
-    for (int step = 2; step <= 4; ++step) RegisterLoader(nullptr);
-    RegisterLoader(LoadPieceImages); // 5
-    for (int step = 6; step <= 23; ++step) RegisterLoader(nullptr);
+    RegisterLoader(nullptr);              // 2
+    RegisterLoader(nullptr);              // 3
+    RegisterLoader(LoadFonts);            // 4
+    RegisterLoader(LoadPieceImages);      // 5
+    for (int step = 6; step <= 12; ++step) RegisterLoader(nullptr);
+    RegisterLoader(LoadEffectsA);          // 13
+    RegisterLoader(LoadEffectsB);          // 14
+    RegisterLoader(LoadEffectsAndJingles); // 15
+    RegisterLoader(LoadGameTrack0);        // 16
+    RegisterLoader(LoadGameTrack1);        // 17
+    RegisterLoader(LoadGameTrack2);        // 18
+    RegisterLoader(LoadGameTrack3);        // 19
+    RegisterLoader(CreateGameMusicScene);  // 20
+    for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
     for (int step = 25; step <= 29; ++step) RegisterLoader(nullptr);
 }
@@ -58,6 +73,8 @@ int StartUp(const TextArray& words) {
     SetDefaultImageFlags(2);
     // 5.
     CreateSettings();
+    // 8. Any working output will do; without one the game runs silent.
+    SetAudioDriver("DirectSound");
     // 9. Low-memory machines get a 16-bit full screen and less detail.
     if (!HasEnoughMemory(384)) {
         ForceLowDepth = 1;
@@ -73,15 +90,25 @@ int StartUp(const TextArray& words) {
     SetAppTitle("Wispwood");
     // 12. A missing layout file leaves every gadget where its screen puts it.
     MainLayout = LayoutResource::Create("media\\res.dat");
+    LoadTextTable();
+    LoadDistributionTable();
     // 13. Saved games in progress live here.
     if (PathKind("media\\saves\\") == 0) CreateDir("media\\saves\\", 0);
     // 14. Missing keys take their defaults; present ones keep their values.
     ReadSettings();
+    // 15.
+    ApplyEffectsVolume(GetSoundVolume());
+    ApplyMusicVolume(GetMusicVolume());
+    ApplyVoiceVolume(GetVoiceVolume());
     // 16.
     ResetTunables();
     LoadProfiles();
     // 17.
     RegisterGameLoaders();
+    // 18.
+    SoundWrapper::Init();
+    InstallSoundHousekeeping();
+    CreateMenuMusic();
     // 19.
     if (!OpenDisplay()) return 0;
     // 20. The first screens' pictures must exist before the queue runs.
@@ -89,8 +116,9 @@ int StartUp(const TextArray& words) {
     Logo2Screen::Load();
     ChannelScreen::Load();
     Loading::Load();
-    // 21. The widgets' shared pictures and sounds; the scene loop draws the
-    // game's own pointer from now on.
+    // 21. The fonts, then the widgets' shared pictures and sounds; the scene
+    // loop draws the game's own pointer from now on.
+    LoadFonts();
     LoadGuiResources();
     InstallGamePointer();
     return 1;
@@ -133,6 +161,12 @@ void ResetStartUp() {
     ResetGuiResources();
     ResetPointer();
     ResetHighScores();
+    ResetSoundTables();
+    ResetSoundManager();
+    ResetAudio();
+    ResetGameFonts();
+    ResetFonts();
+    ResetTextTable();
 }
 
 } // namespace wispwood

@@ -2,6 +2,7 @@
 #include "engine/draw/graphics.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
+#include "game/app/game_fonts.h"
 
 namespace wispwood {
 
@@ -16,9 +17,11 @@ int TemporaryFirstScene::Render() {
     DrawRect(0, 0, GraphicsWidth(), GraphicsHeight());
     SetBlend(ALPHABLEND);
     SetColor(230, 220, 170);
-    DrawText("Wispwood", 360, 280);
+    if (BigFont) BigFont->FontPrint("Wispwood", 400, 220, AlignCentre);
+    SetColor(255, 255, 255);
+    if (MainFont) MainFont->FontPrint("Everything is loaded.", 400, 300, AlignCentre);
     SetColor(150, 170, 160);
-    DrawText("Everything is loaded. Press Escape to quit.", 230, 310);
+    if (TutorialFont) TutorialFont->FontPrint("Press Escape to quit.", 400, 350, AlignCentre);
     return 0;
 }
 

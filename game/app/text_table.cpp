@@ -1,11 +1,11 @@
 #include "game/app/text_table.h"
 #include "engine/io/text_convert.h"
+#include "game/app/profiles.h"
 
 namespace wispwood {
 
 Ref<GameFile> TextTable;
 Ref<GameFile> DistributionTable;
-PlayerNameQuery CurrentPlayerName;
 
 namespace {
 
@@ -47,9 +47,8 @@ Text GetText(const Text& section, const Text& key) {
     table.SetNode(section);
     Text value = table.GetData(key);
     if (value.find(Placeholder) == Text::npos) return value;
-    Text name;
-    if (!CurrentPlayerName || !CurrentPlayerName(name)) return value;
-    return ReplacePlaceholder(value, name);
+    if (!CurrentProfile) return value;
+    return ReplacePlaceholder(value, CurrentProfile->Name);
 }
 
 TextArray GetTextList(const Text& section, const Text& prefix) {
@@ -73,7 +72,6 @@ Text DataText(const Text& section, const Text& key) {
 void ResetTextTable() {
     TextTable = nullptr;
     DistributionTable = nullptr;
-    CurrentPlayerName = nullptr;
 }
 
 } // namespace wispwood

@@ -12,6 +12,7 @@
 #include "framework/scene/tickers.h"
 #include "game/app/logo_screens.h"
 #include "game/app/startup.h"
+#include "tests/support/input_events.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -62,36 +63,23 @@ int GameHarness::Frames(int count, int msPerFrame) {
     return run;
 }
 
-namespace {
-
-void Emit(int id, int data, int x = 0, int y = 0) {
-    TEvent event;
-    event.id = id;
-    event.data = data;
-    event.x = x;
-    event.y = y;
-    EmitEvent(event);
-}
-
-} // namespace
-
 void GameHarness::MoveMouseTo(int x, int y) {
-    Emit(EventMouseMove, 0, x, y);
+    EmitInput(EventMouseMove, 0, x, y);
 }
 
 void GameHarness::Click(int x, int y, int button) {
     MoveMouseTo(x, y);
-    Emit(EventMouseDown, button, x, y);
-    Emit(EventMouseUp, button, x, y);
+    EmitInput(EventMouseDown, button, x, y);
+    EmitInput(EventMouseUp, button, x, y);
 }
 
 void GameHarness::PressKey(int key) {
-    Emit(EventKeyDown, key);
-    Emit(EventKeyUp, key);
+    EmitInput(EventKeyDown, key);
+    EmitInput(EventKeyUp, key);
 }
 
 void GameHarness::TypeChar(int code) {
-    Emit(EventKeyChar, code);
+    EmitInput(EventKeyChar, code);
 }
 
 Ref<TPixmap> GameHarness::Grab() {

@@ -10,20 +10,12 @@
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/scene/tunables.h"
+#include "tests/support/input_events.h"
 #include "tests/support/test_font.h"
 
 namespace wispwood::test {
 
 namespace {
-
-void Emit(int id, int data, int x = 0, int y = 0) {
-    TEvent event;
-    event.id = id;
-    event.data = data;
-    event.x = x;
-    event.y = y;
-    EmitEvent(event);
-}
 
 Ref<TImage> Solid(int w, int h, int argb) {
     return LoadGameImage(SolidPixmap(w, h, argb), 0);
@@ -64,15 +56,15 @@ void GuiTest::TearDown() {
 }
 
 void GuiTest::MoveMouse(int x, int y) {
-    Emit(EventMouseMove, 0, x, y);
+    EmitInput(EventMouseMove, 0, x, y);
 }
 
 void GuiTest::Press(int b) {
-    Emit(EventMouseDown, b, MouseX(), MouseY());
+    EmitInput(EventMouseDown, b, MouseX(), MouseY());
 }
 
 void GuiTest::Release(int b) {
-    Emit(EventMouseUp, b, MouseX(), MouseY());
+    EmitInput(EventMouseUp, b, MouseX(), MouseY());
 }
 
 void GuiTest::Click(int x, int y, int b) {
@@ -82,8 +74,8 @@ void GuiTest::Click(int x, int y, int b) {
 }
 
 void GuiTest::Key(int key) {
-    Emit(EventKeyDown, key);
-    Emit(EventKeyUp, key);
+    EmitInput(EventKeyDown, key);
+    EmitInput(EventKeyUp, key);
 }
 
 void GuiTest::Step(int n) {

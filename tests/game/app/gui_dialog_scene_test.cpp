@@ -22,6 +22,7 @@
 #include "framework/sound/sound.h"
 #include "game/app/game_fonts.h"
 #include "tests/support/game_harness.h"
+#include "tests/support/input_events.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {
@@ -109,12 +110,7 @@ Ref<DialogScene> StartScene(test::GameHarness& game) {
 
 // The left button alone, for drags (the harness clicks down and up at once).
 void Button(int id) {
-    TEvent event;
-    event.id = id;
-    event.data = 1;
-    event.x = MouseX();
-    event.y = MouseY();
-    EmitEvent(event);
+    test::EmitInput(id, 1, MouseX(), MouseY());
 }
 
 void ClickOn(test::GameHarness& game, const Ref<guiGadget>& g, int dx = 0) {

@@ -1,5 +1,6 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/text_convert.h"
+#include "game/app/profiles.h"
 #include "game/app/text_table.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
@@ -24,13 +25,14 @@ class TextTableTest : public ::testing::Test {
                   1);
         LoadTextTable(dir.File("Strings.txt"));
     }
-    void TearDown() override { ResetTextTable(); }
+    void TearDown() override {
+        ResetTextTable();
+        ResetProfiles();
+    }
 
     static void SetPlayer(const Text& player) {
-        CurrentPlayerName = [player](Text& name) {
-            name = player;
-            return 1;
-        };
+        if (!CurrentProfile) CurrentProfile = PlayerProfile::Create();
+        CurrentProfile->Name = player;
     }
 };
 
@@ -43,7 +45,7 @@ TEST_F(TextTableTest, PlaceholderIsReplacedEverywhereOnlyWithAPlayerAndOnlyInSma
     // A name that itself looks like the placeholder is not expanded again.
     SetPlayer("<name><name>");
     EXPECT_EQ(GetText("misc", "twice"), "<name><name> and <name><name>");
-    CurrentPlayerName = [](Text&) { return 0; };
+    CurrentProfile = nullptr;
     EXPECT_EQ(GetText("misc", "twice"), "<name> and <name>");
 }
 

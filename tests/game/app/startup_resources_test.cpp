@@ -1,0 +1,43 @@
+// The start-up sequence and the loading screen fill the text table, the
+// fonts, the sounds and the music.
+#include "engine/draw/graphics.h"
+#include "framework/scene/frame_loop.h"
+#include "game/app/game_fonts.h"
+#include "game/app/loader_queue.h"
+#include "game/app/sound_tables.h"
+#include "game/app/temporary_first_scene.h"
+#include "game/app/text_table.h"
+#include "tests/support/game_harness.h"
+#include <gtest/gtest.h>
+
+namespace wispwood {
+namespace {
+
+TEST(StartUpResources, TextFontsSoundsAndMusicAreReadyForTheFirstScene) {
+    test::GameHarness game;
+    ASSERT_TRUE(game.Start());
+    EXPECT_EQ(GetText("mainmenu", "play"), "Play");
+    ASSERT_TRUE(MainFont && TutorialFont && BigFont);
+    EXPECT_EQ(GetCurrentFont(), MainFont);
+    EXPECT_TRUE(MainFont->Image);
+    ASSERT_TRUE(MenuMusicScene);
+    EXPECT_NE(MenuMusic, SilentSound);
+    EXPECT_TRUE(SoundHousekeeping);
+    EXPECT_EQ(GameSound("media\\sound\\tileclick.ogg"), SilentSound); // not loaded yet
+    for (int step = 0; step < LoaderCount; ++step) RunLoadStep(step);
+    EXPECT_NE(GameSound("media\\sound\\tileclick.ogg"), SilentSound);
+    EXPECT_NE(GameSound("media\\jingles\\medalawarded.ogg"), SilentSound);
+    for (const auto& track : GameMusicTracks) EXPECT_NE(track, SilentSound);
+    ASSERT_TRUE(GameMusicScene);
+    EXPECT_EQ(GameMusicScene->Music[0].size(), 4u);
+    // The first scene prints with all three fonts.
+    New<TemporaryFirstScene>()->Render();
+    auto frame = GrabPixmap(0, 0, 800, 600);
+    int lit = 0;
+    for (int y = 180; y < 400; ++y)
+        for (int x = 200; x < 600; ++x) lit += (frame->ReadPixel(x, y) & 0xffffff) != 0x0c1c18;
+    EXPECT_GT(lit, 500);
+}
+
+} // namespace
+} // namespace wispwood

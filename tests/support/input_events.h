@@ -1,0 +1,8 @@
+#pragma once
+// Input as the platform delivers it: one event through the event stream,
+// seen by the polled input and so by the next input snapshot.
+namespace wispwood::test {
+
+void EmitInput(int id, int data, int x = 0, int y = 0);
+
+} // namespace wispwood::test
