@@ -179,7 +179,11 @@ void WarpSystemPointer(int x, int y) {
     // The display knows how the 800 x 600 picture sits in the window (the
     // renderer alone answers for the off-screen canvas while it is the target).
     int wx = x, wy = y;
-    GraphicsToWindow(float(x), float(y), &wx, &wy);
+    if (window == GraphicsWindow()) {
+        GraphicsToWindow(float(x), float(y), &wx, &wy);
+    } else if (SDL_Renderer* renderer = SDL_GetRenderer(window)) {
+        SDL_RenderLogicalToWindow(renderer, float(x), float(y), &wx, &wy);
+    }
     SDL_WarpMouseInWindow(window, wx, wy);
     Window().lastX = x;
     Window().lastY = y;
