@@ -172,6 +172,7 @@ class TList {
             node->removed = true;
             node->prev = nullptr;
             std::shared_ptr<Node> next = std::move(node->next);
+            DropValue(*node);
             node = std::move(next);
         }
         tail_ = nullptr;
@@ -198,6 +199,15 @@ class TList {
         }
         n->prev = nullptr;
         --count_;
+        DropValue(*n);
+    }
+
+    // A removed node lets go of its value at once: values often hold a Link
+    // to their own node, and that cycle would otherwise keep both alive.
+    // Enumerators copied the value when they reached the node.
+    static void DropValue(Node& n) {
+        V dropped = std::move(n.value);
+        n.value = V{};
     }
 
     std::shared_ptr<Node> head_;

@@ -1,4 +1,5 @@
 #include "engine/input/system_events.h"
+#include "engine/draw/sdl_driver.h"
 #include "engine/input/close_signals.h"
 #include "engine/input/event.h"
 #include "engine/input/key_codes.h"
@@ -175,9 +176,14 @@ void PumpSystemEvents() {
 void WarpSystemPointer(int x, int y) {
     SDL_Window* window = GameWindow();
     if (!window) return;
+    // The display knows how the 800 x 600 picture sits in the window (the
+    // renderer alone answers for the off-screen canvas while it is the target).
     int wx = x, wy = y;
-    if (SDL_Renderer* renderer = SDL_GetRenderer(window))
+    if (window == GraphicsWindow()) {
+        GraphicsToWindow(float(x), float(y), &wx, &wy);
+    } else if (SDL_Renderer* renderer = SDL_GetRenderer(window)) {
         SDL_RenderLogicalToWindow(renderer, float(x), float(y), &wx, &wy);
+    }
     SDL_WarpMouseInWindow(window, wx, wy);
     Window().lastX = x;
     Window().lastY = y;

@@ -76,6 +76,35 @@ TEST(TList, LinksRemoveWithoutSearchAndOnlyOnce) {
     EXPECT_EQ(list.First(), a); // same value, other object: kept
 }
 
+// An element that keeps the link to its own node (for removal without a
+// search) must still be freed when removed or when the list goes.
+struct Member {
+    TList<Ref<Member>>::Link link;
+    static int alive;
+    Member() { ++alive; }
+    ~Member() { --alive; }
+};
+int Member::alive = 0;
+
+TEST(TList, ElementsHoldingTheirOwnLinkAreFreed) {
+    {
+        TList<Ref<Member>> list;
+        for (int i = 0; i < 3; ++i) {
+            auto m = New<Member>();
+            m->link = list.AddLast(m);
+        }
+        auto first = list.First();
+        list.RemoveLink(first->link);
+        first.reset();
+        EXPECT_EQ(Member::alive, 2);
+        for (const auto& m : list) list.Remove(m); // removal while enumerating
+        EXPECT_EQ(Member::alive, 0);
+        auto kept = New<Member>();
+        kept->link = list.AddLast(kept);
+    }
+    EXPECT_EQ(Member::alive, 0); // the list's end frees the rest
+}
+
 TEST(TList, LongListDestroysWithoutDeepRecursion) {
     auto list = std::make_unique<TList<int>>();
     for (int i = 0; i < 1000000; ++i) list->AddLast(i);

@@ -165,6 +165,9 @@ TEST_F(Reachability, RevealWaitsForCreationAndDelayedEffects) {
     burst->Delayed = 0;
     ScheduleReveal();
     EXPECT_EQ(PieceAt(0, 0)->BottomDelay, 35);
+    burst->DeleteParticle();
+    BoardEffects.Update();
+    EXPECT_TRUE(BoardEffects.AllParticles.IsEmpty());
 }
 
 } // namespace
