@@ -4,6 +4,7 @@
 #include "framework/images/game_image.h"
 #include "framework/scene/scene_stack.h"
 #include "game/app/loader_queue.h"
+#include "game/app/sound_tables.h"
 #include "game/app/temporary_first_scene.h"
 
 namespace wispwood {
@@ -14,6 +15,7 @@ Ref<GameLoop> (*MakeFirstScene)() = MakeTemporaryFirstScene;
 Loading::Loading() {
     FadeOnTop = 1;
     DrawPointer = 0;
+    Scene = MenuMusicScene;
 }
 
 int Loading::Update() {

@@ -8,6 +8,7 @@
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "game/app/loading_scene.h"
+#include "game/app/sound_tables.h"
 
 namespace wispwood {
 
@@ -28,6 +29,7 @@ Ref<TImage> LoadCentred(const Text& path) {
 SplashScreen::SplashScreen() {
     FadeOnTop = 1;
     DrawPointer = 0;
+    Scene = MenuMusicScene;
 }
 
 int SplashScreen::Update() {

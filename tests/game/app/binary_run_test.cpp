@@ -61,7 +61,8 @@ int WaitFor(pid_t pid, int seconds) {
 TEST(BinaryRun, SigtermShutsDownInOrderAndLeavesTheFiles) {
     test::TempDir user;
     DeleteFile(test::GamePath("out.txt"));
-    pid_t pid = Launch({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {});
+    pid_t pid =
+        Launch({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {});
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::seconds(3));
     ASSERT_EQ(kill(pid, SIGTERM), 0);
@@ -74,6 +75,7 @@ TEST(BinaryRun, SigtermShutsDownInOrderAndLeavesTheFiles) {
     EXPECT_EQ(config, "[]\r\ndepth = 32\r\nhints = 1\r\nloadsteps = 1\r\nmusicvolume = 0.8\r\nresx = 800\r\n"
                       "resy = 600\r\nsoundvolume = 1.0\r\nvoicevolume = 0.8\r\nwindowed = 0\r\n");
     EXPECT_EQ(FileSize(test::GamePath("out.txt")), 0);
+    EXPECT_GE(FileSize(user.Path() + "/Wispwood/playerprofiles.txt"), 0);
 }
 
 TEST(BinaryRun, HelpAndVersionFollowLinuxConventions) {

@@ -3,11 +3,13 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "framework/scene/scene_stack.h"
+#include "framework/sound/music_scene.h"
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
 #include "game/app/profiles.h"
 #include "game/app/settings.h"
+#include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
 #include "game/app/temporary_first_scene.h"
 #include "game/app/user_data.h"
@@ -32,13 +34,17 @@ TEST(StartUp, RunsTheSplashScreensThenLoadsEverythingThenHandsOver) {
     ASSERT_TRUE(game.Start());
     EXPECT_EQ(LoaderCount, 29);
     ASSERT_TRUE(OnTop<LogoScreen>());
+    ASSERT_TRUE(MenuMusicScene);
+    EXPECT_EQ(TopScene()->Scene, MenuMusicScene); // the menu theme plays from the first screen
     game.Frames(100);
+    EXPECT_TRUE(MenuMusicScene->Playing);
     game.SaveFrame("splash-logo");
     // Each logo takes 461 updates; without channel.jpg the channel screen
     // pushes the loading screen at once.
     ASSERT_TRUE(game.RunUntil([] { return OnTop<Logo2Screen>(); }, 500));
     ASSERT_TRUE(game.RunUntil([] { return OnTop<Loading>(); }, 500));
     auto loading = Cast<Loading>(TopScene());
+    EXPECT_EQ(loading->Scene, MenuMusicScene);
     ASSERT_TRUE(game.RunUntil([&] { return loading->LoadingProgress == 15; }, 200));
     game.SaveFrame("loading-half");
     ASSERT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 400));
