@@ -1,10 +1,11 @@
 #include "engine/draw/pixmap_loader.h"
 #include "engine/io/file_stream.h"
-#include "engine/io/memory_stream.h"
 #include "engine/io/file_system.h"
+#include "engine/io/memory_stream.h"
 #include "tests/engine/draw/picture_bytes.h"
-#include "tests/support/pixmap_fuzz.h"
+#include "tests/support/fuzz_replay.h"
 #include "tests/support/paths.h"
+#include "tests/support/pixmap_fuzz.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {
@@ -149,15 +150,7 @@ namespace {
 // Inputs the fuzzer kept (and the seeds it started from) still decode
 // safely.
 TEST(PixmapLoader, KeptFuzzerInputsDecodeSafely) {
-    Text folder = test::SourcePath("tests/fuzz/regressions/pixmap");
-    int replayed = 0;
-    for (const Text& file : ListDirectory(folder)) {
-        Text bytes;
-        ASSERT_TRUE(LoadText(folder + "/" + file, bytes)) << file;
-        EXPECT_TRUE(test::FuzzPixmapLoaders(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())) << file;
-        ++replayed;
-    }
-    EXPECT_GT(replayed, 0);
+    EXPECT_GT(test::ReplayKeptInputs("pixmap", test::FuzzPixmapLoaders), 0);
 }
 
 } // namespace

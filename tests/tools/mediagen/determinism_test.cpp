@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "tests/support/paths.h"
-#include "tests/tools/mediagen/decode.h"
+#include "tests/tools/mediagen/raw_bytes.h"
 
 namespace wispwood::mediagen {
 namespace {

@@ -1,81 +1,70 @@
-// The three font folders against the game's font format: consistent file
-// sizes for N glyphs, advances the loader accepts, glyphs drawn from the
-// cell's left edge, and every character the game's texts need.
+// The three generated font folders as the game's font loader reads them:
+// every glyph the game's texts need, one cell per glyph, glyphs drawn from
+// the cell's left edge, and kerning bytes the loader takes as they are.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "engine/draw/image.h"
+#include "framework/fonts/font_files.h"
+#include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
-#include "tests/tools/mediagen/decode.h"
+#include "tests/tools/mediagen/raw_bytes.h"
 #include "tools/mediagen/fonts/bitmap_font.h"
 
 namespace wispwood::mediagen {
 namespace {
 
-std::string FirstLine(const std::string& text) {
-    std::string line = text.substr(0, text.find('\n'));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
-}
+class FontFolder : public wispwood::test::HeadlessDisplayTest,
+                   public ::testing::WithParamInterface<std::pair<const char*, int>> {
+  protected:
+    void TearDown() override { ResetFonts(); }
+};
 
-std::string Trim(const std::string& text) {
-    size_t a = 0, b = text.size();
-    while (a < b && uint8_t(text[a]) <= 32) ++a;
-    while (b > a && uint8_t(text[b - 1]) <= 32) --b;
-    return text.substr(a, b - a);
-}
-
-class FontFolder : public ::testing::TestWithParam<std::pair<const char*, int>> {};
-
-TEST_P(FontFolder, IsConsistentAndCoversTheGameTexts) {
+TEST_P(FontFolder, LoadsWithEveryGlyphTheGameTextsNeed) {
     auto [folder, cell] = GetParam();
-    auto file = [&](const char* name) {
-        return test::ReadBytes(wispwood::test::GamePath(std::string("media/") + folder + "/" + name));
-    };
-    std::string dimensions = file("dimensions.dat");
-    EXPECT_EQ(std::stoi(Trim(FirstLine(dimensions))), cell);
-    std::string chars = Trim(FirstLine(file("characters.dat")));
-    const size_t n = chars.size();
+    const Text path = wispwood::test::GamePath(std::string("media/") + folder);
+    Ref<Font> font = LoadFont(path);
+    ASSERT_TRUE(font) << "the game's loader refused " << folder;
+    EXPECT_EQ(font->ImageWidth, cell);
+    const size_t n = font->Chars.size();
     ASSERT_GT(n, 40u);
     for (char c : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!?.,':;-+/()&%\""))
-        EXPECT_NE(chars.find(c), std::string::npos) << "missing " << c;
-    EXPECT_GT(std::stoi(Trim(FirstLine(file("spacing.dat")))), 3);
+        EXPECT_NE(font->GlyphOf(uint8_t(c)), 0) << "missing " << c;
+    EXPECT_GT(font->Spacing, 3);
+    ASSERT_EQ(ImageFrameCount(font->Image), int(n));
+    EXPECT_EQ(ImageWidth(font->Image), cell);
+    EXPECT_EQ(ImageHeight(font->Image), cell);
 
-    std::string kerning = file("kerning.dat");
+    // The loader also reads past tables longer than the character set
+    // needs, which would hide a set and tables written for different sets.
+    std::string kerning = test::ReadBytes(path + "/kerning.dat");
     ASSERT_EQ(kerning.size(), n * (n + 1) + n);
+    EXPECT_EQ(test::ReadBytes(path + "/offsets.dat").size(), n);
     for (size_t k = 0; k < n; ++k)
         for (size_t m = 0; m <= n; ++m) {
+            // the loader turns an advance outside 4..128 into 4 without a word
             int advance = uint8_t(kerning[k * (n + 1) + m]);
-            EXPECT_TRUE(advance >= 4 && advance <= 128) << chars[k] << " " << m;
+            EXPECT_TRUE(advance >= 4 && advance <= 128) << font->Chars[k] << " " << m;
             EXPECT_LE(advance, cell + 4);
         }
-    std::string offsets = file("offsets.dat");
-    ASSERT_EQ(offsets.size(), n);
 
-    test::Decoded sheet =
-        test::DecodePicture(wispwood::test::GamePath(std::string("media/") + folder + "/font.png"));
-    ASSERT_TRUE(sheet.ok);
-    int cols = sheet.raster.width / cell, rows = sheet.raster.height / cell;
-    ASSERT_GE(size_t(cols * rows), n);
-    // glyph ink starts at the cell's left edge and ends within its own advance
+    // Glyph ink starts at the cell's left edge and ends within the glyph's
+    // own advance, which also places its handle.
     for (size_t k = 0; k < n; ++k) {
-        int ox = int(k % cols) * cell, oy = int(k / cols) * cell;
+        Ref<TPixmap> glyph = LockImage(font->Image, int(k));
         int left = cell, right = -1;
         for (int y = 0; y < cell; ++y)
             for (int x = 0; x < cell; ++x)
-                if (sheet.raster.At(ox + x, oy + y)[3] > 64)
+                if ((uint32_t(glyph->ReadPixel(x, y)) >> 24) > 64)
                     left = std::min(left, x), right = std::max(right, x);
-        ASSERT_GE(right, 0) << "empty glyph " << chars[k];
-        EXPECT_LE(left, 3) << chars[k];
-        EXPECT_LE(right, int(uint8_t(kerning[k * (n + 1)])) + 2) << chars[k];
+        ASSERT_GE(right, 0) << "empty glyph " << font->Chars[k];
+        EXPECT_LE(left, 3) << font->Chars[k];
+        EXPECT_LE(right, int(font->Width[k + 1][0]) + 2) << font->Chars[k];
     }
     // pairs the fonts kern tighter than the glyphs' own advances
-    auto advance = [&](char a, char b) {
-        size_t k = chars.find(a), m = chars.find(b);
-        return int(uint8_t(kerning[k * (n + 1) + m + 1]));
-    };
-    auto own = [&](char a) { return int(uint8_t(kerning[chars.find(a) * (n + 1)])); };
-    EXPECT_LE(advance('A', 'V'), own('A'));
+    int a = font->GlyphOf('A'), v = font->GlyphOf('V');
+    EXPECT_LE(font->Width[a][v], font->Width[a][0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, FontFolder,

@@ -1,20 +1,23 @@
-// The generated picture tree: every file the game loads exists under its exact
-// name, decodes, and has the size and frame layout the game's code relies on.
+// The generated picture tree as the game loads it: every file the game asks
+// for opens with the game's own loaders under its exact name, with the size
+// and the frame layout its code relies on.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <sstream>
 
+#include "engine/draw/image.h"
+#include "engine/io/file_system.h"
+#include "framework/images/game_image.h"
+#include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
-#include "tests/tools/mediagen/decode.h"
+#include "tests/tools/mediagen/raw_bytes.h"
 #include "tools/mediagen/core/style.h"
 
 namespace wispwood::mediagen {
 namespace {
-
-using test::Decoded;
-using test::DecodePicture;
 
 struct Required {
     std::string path;
@@ -36,59 +39,92 @@ std::vector<Required> RequiredPictures() {
     return list;
 }
 
-Decoded Load(const std::string& path) {
-    return DecodePicture(wispwood::test::GamePath(path));
+bool IsJpegName(const std::string& path) {
+    return path.size() > 4 && path.substr(path.size() - 4) == ".jpg";
 }
 
-TEST(Pictures, EveryRequiredPictureDecodesWithItsGeometry) {
+// The start-up image defaults (filtered, never masked) on the headless
+// display, so textures are made as in the game.
+class GeneratedPictures : public wispwood::test::HeadlessDisplayTest {
+  protected:
+    void SetUp() override {
+        HeadlessDisplayTest::SetUp();
+        SetDefaultImageFlags(FILTEREDIMAGE);
+    }
+    void TearDown() override { ResetImageDefaults(); }
+
+    // The picture as the game's decoder gives it, for pixel tests.
+    static Ref<TPixmap> Pixels(const std::string& path) { return LoadPixmap(wispwood::test::GamePath(path)); }
+};
+
+int Alpha(const Ref<TPixmap>& p, int x, int y) {
+    return int(uint32_t(ReadPixel(p, x, y)) >> 24);
+}
+
+TEST_F(GeneratedPictures, EveryRequiredPictureLoadsWithItsGeometry) {
     std::vector<Required> list = RequiredPictures();
     ASSERT_GE(list.size(), 230u);
     for (const Required& r : list) {
         SCOPED_TRACE(r.path);
-        Decoded d = Load(r.path);
-        ASSERT_TRUE(d.ok);
-        bool jpeg_name = r.path.size() > 4 && r.path.substr(r.path.size() - 4) == ".jpg";
-        EXPECT_EQ(d.png, !jpeg_name);
-        if (d.png)
-            EXPECT_EQ(d.bit_depth, 8);
-        else
-            EXPECT_FALSE(d.progressive);
-        EXPECT_EQ(d.raster.width, r.width);
-        EXPECT_EQ(d.raster.height, r.height);
+        const Text path = wispwood::test::GamePath(r.path);
         if (r.frames > 0) {
-            // the loader cuts row by row and fails when the grid holds too few cells
-            int cells = (d.raster.width / r.cell_width) * (d.raster.height / r.cell_height);
-            EXPECT_GE(cells, r.frames);
-            EXPECT_LE(r.cell_width, 512);
-            EXPECT_LE(r.cell_height, 512);
+            // Cells are cut row by row; the loader fails when the sheet holds
+            // fewer than the code asks for. A cell is one texture, never split.
+            Ref<TImage> sheet = LoadGameFramedImage(path, r.cell_width, r.cell_height, 0, r.frames);
+            ASSERT_TRUE(sheet);
+            EXPECT_EQ(ImageFrameCount(sheet), r.frames);
+            EXPECT_EQ(ImageWidth(sheet), r.cell_width);
+            EXPECT_EQ(ImageHeight(sheet), r.cell_height);
+            EXPECT_LE(r.cell_width, SplitImageStep);
+            EXPECT_LE(r.cell_height, SplitImageStep);
+            Ref<TPixmap> whole = LoadPixmap(path);
+            EXPECT_EQ(PixmapWidth(whole), r.width);
+            EXPECT_EQ(PixmapHeight(whole), r.height);
+        } else {
+            Ref<TImage> image = LoadGameImage(path);
+            ASSERT_TRUE(image);
+            EXPECT_EQ(ImageWidth(image), r.width);
+            EXPECT_EQ(ImageHeight(image), r.height);
+        }
+        // The name promises the format: 8-bit PNG or baseline JPEG, each
+        // read by its own decoder.
+        std::string bytes = test::ReadBytes(path);
+        const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+        if (IsJpegName(r.path)) {
+            EXPECT_TRUE(LoadPixmapJPEG(data, bytes.size()));
+            EXPECT_EQ(test::JpegFrameMarker(bytes), 0xC0);
+        } else {
+            EXPECT_TRUE(LoadPixmapPNG(data, bytes.size()));
+            EXPECT_EQ(test::PngBitDepth(bytes), 8);
         }
     }
 }
 
-TEST(Pictures, BothLoadFoldersExistWithTheirExactCase) {
+TEST_F(GeneratedPictures, BothLoadFoldersExistWithTheirExactCase) {
     for (const char* path :
          {"media/Load/Logo.jpg", "media/Load/Logo2.jpg", "media/load/loading.jpg",
           "media/load/loading-bar.png", "media/mainmenu/logoA.png", "media/comics/Scene-1.jpg"})
-        EXPECT_TRUE(Load(path).ok) << path;
+        EXPECT_TRUE(Pixels(path)) << path;
 }
 
-TEST(Pictures, TransparentPixelsAreAllZero) {
+// Pixel tests read the colour of transparent pixels too, so a transparent
+// pixel is 0,0,0,0 and not a colour with no alpha.
+TEST_F(GeneratedPictures, TransparentPixelsAreAllZero) {
     for (const Required& r : RequiredPictures()) {
-        Decoded d = Load(r.path);
-        if (!d.png) continue;
+        if (IsJpegName(r.path)) continue;
+        Ref<TPixmap> p = Pixels(r.path);
+        ASSERT_TRUE(p) << r.path;
         size_t bad = 0;
-        for (size_t i = 0; i < d.raster.rgba.size(); i += 4)
-            if (d.raster.rgba[i + 3] == 0 && (d.raster.rgba[i] | d.raster.rgba[i + 1] | d.raster.rgba[i + 2]))
-                ++bad;
+        for (int y = 0; y < p->height; ++y)
+            for (int x = 0; x < p->width; ++x) {
+                uint32_t argb = uint32_t(p->ReadPixel(x, y));
+                if ((argb >> 24) == 0 && argb != 0) ++bad;
+            }
         EXPECT_EQ(bad, 0u) << r.path;
     }
 }
 
-int Alpha(const Raster& r, int x, int y) {
-    return r.At(x, y)[3];
-}
-
-TEST(Pictures, TransitionCornersCoverTheirTriangleOnly) {
+TEST_F(GeneratedPictures, TransitionCornersCoverTheirTriangleOnly) {
     struct Corner {
         const char* path;
         int covered_x, covered_y, clear_x, clear_y;
@@ -97,78 +133,92 @@ TEST(Pictures, TransitionCornersCoverTheirTriangleOnly) {
                    {"media/screenfade/bottomleft.png", 20, 491, 490, 21},
                    {"media/screenfade/bottomright.png", 491, 491, 21, 21}};
     for (const Corner& c : corners) {
-        Decoded d = Load(c.path);
-        ASSERT_TRUE(d.ok) << c.path;
-        EXPECT_EQ(Alpha(d.raster, c.covered_x, c.covered_y), 255) << c.path;
-        EXPECT_EQ(Alpha(d.raster, c.clear_x, c.clear_y), 0) << c.path;
+        Ref<TPixmap> p = Pixels(c.path);
+        ASSERT_TRUE(p) << c.path;
+        EXPECT_EQ(Alpha(p, c.covered_x, c.covered_y), 255) << c.path;
+        EXPECT_EQ(Alpha(p, c.clear_x, c.clear_y), 0) << c.path;
     }
 }
 
-// The title logo and the sign get sparkles only where the blue byte is above 128.
-TEST(Pictures, LogoAndSignHaveSparklingPixels) {
+// The title logo and the sign get sparkles only where the lowest byte of
+// ReadPixel (blue) is above 128, and their reveal only spans columns with
+// pixels of alpha 2 or more.
+TEST_F(GeneratedPictures, LogoAndSignHaveSparklingPixels) {
     for (const char* path : {"media/mainmenu/logo.png", "media/mainmenu/logoA.png"}) {
-        Decoded d = Load(path);
-        ASSERT_TRUE(d.ok);
+        Ref<TPixmap> p = Pixels(path);
+        ASSERT_TRUE(p) << path;
         int sparkling = 0;
-        for (size_t i = 0; i < d.raster.rgba.size(); i += 4)
-            if (d.raster.rgba[i + 3] >= 2 && d.raster.rgba[i + 2] > 128) ++sparkling;
+        for (int y = 0; y < p->height; ++y)
+            for (int x = 0; x < p->width; ++x) {
+                int argb = p->ReadPixel(x, y);
+                if (Alpha(p, x, y) >= 2 && (argb & 255) > 128) ++sparkling;
+            }
         EXPECT_GT(sparkling, 500) << path;
     }
 }
 
-TEST(Pictures, PivotsAndTipsSitWhereTheCodeDrawsThem) {
+TEST_F(GeneratedPictures, PivotsAndTipsSitWhereTheCodeDrawsThem) {
     // the clock hand points up from the picture's centre
-    Decoded hand = Load("media/game/timer-hand.png");
-    ASSERT_TRUE(hand.ok);
-    EXPECT_GT(Alpha(hand.raster, 8, 10), 128);
-    EXPECT_GT(Alpha(hand.raster, 8, 28), 128);
-    EXPECT_EQ(Alpha(hand.raster, 8, 50), 0);
+    Ref<TPixmap> hand = Pixels("media/game/timer-hand.png");
+    ASSERT_TRUE(hand);
+    EXPECT_GT(Alpha(hand, 8, 10), 128);
+    EXPECT_GT(Alpha(hand, 8, 28), 128);
+    EXPECT_EQ(Alpha(hand, 8, 50), 0);
     // the tutorial arrow's tip is its top centre
-    Decoded arrow = Load("media/tutorial/arrow.png");
-    EXPECT_GT(Alpha(arrow.raster, 20, 3), 0);
-    EXPECT_EQ(Alpha(arrow.raster, 3, 3), 0);
+    Ref<TPixmap> arrow = Pixels("media/tutorial/arrow.png");
+    EXPECT_GT(Alpha(arrow, 20, 3), 0);
+    EXPECT_EQ(Alpha(arrow, 3, 3), 0);
     // cursors: the arrow's tip is (5, 0), the finger's tip (8, 2)
-    EXPECT_GT(Alpha(Load("media/gui/pointer.png").raster, 5, 1), 0);
-    EXPECT_GT(Alpha(Load("media/gui/pointerhand.png").raster, 8, 2), 0);
+    EXPECT_GT(Alpha(Pixels("media/gui/pointer.png"), 5, 1), 0);
+    EXPECT_GT(Alpha(Pixels("media/gui/pointerhand.png"), 8, 2), 0);
     // the cobweb strand starts at its left middle
-    EXPECT_GT(Alpha(Load("media/game/cobweb.png").raster, 1, 12), 0);
+    EXPECT_GT(Alpha(Pixels("media/game/cobweb.png"), 1, 12), 0);
     // the bottle's neck is 41 px: narrow above, wide below
-    Decoded mask = Load("media/game/quotabottlemask.png");
-    EXPECT_EQ(Alpha(mask.raster, 20, 30), 0);
-    EXPECT_GT(Alpha(mask.raster, 20, 150), 0);
+    Ref<TPixmap> mask = Pixels("media/game/quotabottlemask.png");
+    EXPECT_EQ(Alpha(mask, 20, 30), 0);
+    EXPECT_GT(Alpha(mask, 20, 150), 0);
 }
 
-double Luma(const uint8_t* p) {
-    return 0.3 * p[0] + 0.59 * p[1] + 0.11 * p[2];
+std::array<int, 3> Rgb(const Ref<TPixmap>& p, int x, int y) {
+    int argb = p->ReadPixel(x, y);
+    return {argb >> 16 & 255, argb >> 8 & 255, argb & 255};
 }
 
-// Frame 0 is what unreachable pieces show at 80/255: every colour must keep
-// its own hue there, and its symbol must stand out from the tile around it.
-TEST(Pictures, PieceColoursStayDistinctAndReadableWhenDarkened) {
+double Luma(const std::array<int, 3>& c) {
+    return 0.3 * c[0] + 0.59 * c[1] + 0.11 * c[2];
+}
+
+// Each colour sheet as the board loads it: 25 flip frames of 52 x 52. The
+// flip keeps the colour visible in every frame, and frame 0, which
+// unreachable pieces show at 80/255, keeps each colour's own hue and a
+// symbol that stands out from the tile around it.
+TEST_F(GeneratedPictures, PieceColoursStayDistinctAndReadableWhenDarkened) {
     std::vector<std::array<double, 3>> means;
     for (int c = 0; c < 8; ++c) {
         const PieceColour& pc = PieceColourAt(c);
-        Decoded d = Load(std::string("media/blocks/big/") + pc.name + ".png");
-        ASSERT_TRUE(d.ok);
+        Ref<TImage> sheet = LoadGameFramedImage(
+            wispwood::test::GamePath(std::string("media/blocks/big/") + pc.name + ".png"), 52, 52, 0, 25);
+        ASSERT_TRUE(sheet) << pc.name;
         for (int frame = 0; frame < 25; ++frame) {
-            int ox = (frame % 5) * 52, oy = (frame / 5) * 52;
+            Ref<TPixmap> p = LockImage(sheet, frame);
             int coloured = 0;
             for (int y = 0; y < 52; ++y)
                 for (int x = 0; x < 52; ++x) {
-                    const uint8_t* p = d.raster.At(ox + x, oy + y);
-                    int hi = std::max({p[0], p[1], p[2]}), lo = std::min({p[0], p[1], p[2]});
-                    if (p[3] > 200 && hi - lo > 60) ++coloured;
+                    auto rgb = Rgb(p, x, y);
+                    int hi = std::max({rgb[0], rgb[1], rgb[2]}), lo = std::min({rgb[0], rgb[1], rgb[2]});
+                    if (Alpha(p, x, y) > 200 && hi - lo > 60) ++coloured;
                 }
             EXPECT_GT(coloured, 40) << pc.name << " frame " << frame; // even edge-on
         }
+        Ref<TPixmap> first = LockImage(sheet, 0);
         std::array<double, 3> sum{0, 0, 0};
         double lo = 255, hi = 0;
         int n = 0;
         for (int y = 8; y < 42; ++y)
             for (int x = 8; x < 42; ++x) {
-                const uint8_t* p = d.raster.At(x, y);
-                for (int k = 0; k < 3; ++k) sum[k] += p[k] * 80.0 / 255;
-                double l = Luma(p) * 80 / 255;
+                auto rgb = Rgb(first, x, y);
+                for (int k = 0; k < 3; ++k) sum[k] += rgb[k] * 80.0 / 255;
+                double l = Luma(rgb) * 80 / 255;
                 lo = std::min(lo, l), hi = std::max(hi, l);
                 ++n;
             }
@@ -184,7 +234,7 @@ TEST(Pictures, PieceColoursStayDistinctAndReadableWhenDarkened) {
         }
 }
 
-TEST(Pictures, NamesTheDataFilesMayUseExist) {
+TEST_F(GeneratedPictures, NamesTheDataFilesMayUseExist) {
     std::ifstream in(wispwood::test::SourcePath("data/media-names.txt"));
     std::string line;
     int named = 0;
@@ -194,7 +244,7 @@ TEST(Pictures, NamesTheDataFilesMayUseExist) {
         std::string word;
         while (words >> word)
             if (word.rfind("media/", 0) == 0) {
-                EXPECT_TRUE(Load(word).ok) << word;
+                EXPECT_TRUE(Pixels(word)) << word;
                 ++named;
             }
     }
@@ -202,10 +252,9 @@ TEST(Pictures, NamesTheDataFilesMayUseExist) {
 }
 
 TEST(Pictures, TreeStaysWithinItsSizeBudget) {
-    uint64_t total = 0;
-    for (const Required& r : RequiredPictures())
-        total += test::ReadBytes(wispwood::test::GamePath(r.path)).size();
-    EXPECT_LT(total, 25u * 1024 * 1024);
+    int64_t total = 0;
+    for (const Required& r : RequiredPictures()) total += FileSize(wispwood::test::GamePath(r.path));
+    EXPECT_LT(total, 25 * 1024 * 1024);
 }
 
 } // namespace

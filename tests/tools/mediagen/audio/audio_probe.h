@@ -1,7 +1,7 @@
 #pragma once
 // Listening aids for the audio tests: the generated files as the game hears
 // them, and a few spectral measures.
-#include "tests/tools/mediagen/decode.h" // ReadBytes
+#include "tests/tools/mediagen/raw_bytes.h" // ReadBytes
 #include "tools/mediagen/audio/catalog.h"
 #include <optional>
 #include <string>
