@@ -1,28 +1,35 @@
 // The credits and the main menu's path file, read line by line as the game
 // reads them.
 #include "tests/tools/data/data_files.h"
+#include "tests/tools/data/font_fixture.h"
 
 #include "engine/io/text_routines.h"
+#include "game/app/game_fonts.h"
 #include <gtest/gtest.h>
 
 namespace wispwood::datatest {
 namespace {
 
-TEST(Credits, LinesFitTheScreenAtTheirSize) {
+// Each credit line is printed centred on the screen: "<L>" lines in
+// BigFont at full size, "<M>" lines in BigFont at 0.75, other lines in
+// MainFont at full size. The markers are not shown.
+using CreditFonts = GameFontsTest;
+
+TEST_F(CreditFonts, EveryLineFitsTheScreenAtItsSize) {
     auto raw = ReadRawLines(ShippedPath("gameend/credits.txt"));
     int large = 0, medium = 0, normal = 0;
     for (const Text& line : raw.lines) {
         Text text = ReplaceText(ReplaceText(ReplaceText(line, "<M>", ""), "<L>", ""), "<I>", "");
-        // Large headings are drawn at full big-font size, medium ones at
-        // three quarters, other lines in the small font.
-        size_t most = 40;
+        Ref<Font> font = MainFont;
+        float scale = 1;
         if (line.find("<M>") != Text::npos)
-            most = 36, ++medium;
+            font = BigFont, scale = 0.75f, ++medium;
         else if (line.find("<L>") != Text::npos)
-            most = 28, ++large;
+            font = BigFont, ++large;
         else if (!text.empty())
             ++normal;
-        EXPECT_LE(text.size(), most) << line;
+        EXPECT_LE(font->FontLength(text, scale), 800) << line;
+        EXPECT_EQ(MissingGlyphs(*font, text), "") << line;
         EXPECT_EQ(text, TrimText(text)) << line;
     }
     EXPECT_GE(large, 1);

@@ -1,113 +1,174 @@
-// The layout resource: the three layouts the screens ask for, with every
-// element they place, and the places those elements end up.
+// The layout resource as the game reads it: the three layouts the screens
+// ask for, with every element they place, and the places the game's layout
+// code gives the screens' gadgets with the real pictures and headings.
 #include "tests/tools/data/data_files.h"
+#include "tests/tools/data/font_fixture.h"
 
-#include "engine/io/text_convert.h"
-#include "engine/io/text_routines.h"
+#include "engine/draw/image.h"
 #include "framework/data/g_file.h"
+#include "framework/gui/gui_container.h"
+#include "framework/gui/gui_text_heading.h"
+#include "framework/images/game_image.h"
+#include "framework/layout/apply_layout.h"
+#include "framework/layout/layout_element.h"
+#include "framework/layout/layout_resource.h"
+#include "game/app/game_fonts.h"
+#include "game/app/text_table.h"
+#include "tests/support/paths.h"
 #include <gtest/gtest.h>
 
 namespace wispwood::datatest {
 namespace {
 
-Ref<gFile> ReadResource() {
-    auto file = gFile::Create(ShippedPath("res.dat"));
-    file->Read();
-    return file;
+Ref<LayoutResource> Resource() {
+    return LayoutResource::Create(ShippedPath("res.dat"));
 }
 
-Ref<gFileNode> Layout(const gFile& file, const Text& name) {
-    for (const auto& node : file.Children.ObjectEnumerator())
-        if (!node->Leaf && LowerText(node->GetData("Name")) == LowerText(name)) return node;
+// The layout as written in the file; GetLayout would make up a blank one.
+Ref<LayoutElement> WrittenLayout(const LayoutResource& resource, const Text& name) {
+    for (const auto& layout : resource.Layouts)
+        if (LayoutNamesMatch(layout->Name, name)) return layout;
     return nullptr;
 }
 
-// The element children in the order the layout stacks them (by node name).
-std::vector<Ref<gFileNode>> Elements(const gFileNode& node) {
-    std::vector<Ref<gFileNode>> elements;
-    for (const auto& child : node.Children.ObjectEnumerator())
-        if (!child->Leaf) elements.push_back(child);
-    return elements;
-}
-
-float Number(const gFileNode& node, const Text& key) {
-    return TextToFloat(node.GetData(key));
-}
-
 TEST(ScreenLayouts, EveryLayoutHasTheElementsItsScreenPlaces) {
-    auto file = ReadResource();
+    auto resource = Resource();
     const std::pair<const char*, std::vector<Text>> wanted[] = {
         {"OptionsMenu", {"heading"}},
         {"PauseMenu", {"heading", "options", "back", "exit"}},
         {"comics", {"comicforward"}},
     };
-    for (const auto& [layout, names] : wanted) {
-        auto root = Layout(*file, layout);
-        ASSERT_TRUE(root) << layout;
-        EXPECT_EQ(root->GetData("Root"), "1") << layout;
+    for (const auto& [name, elements] : wanted) {
+        auto layout = WrittenLayout(*resource, name);
+        ASSERT_TRUE(layout) << name;
+        EXPECT_EQ(layout->Root, 1) << name;
         std::vector<Text> found;
-        for (const auto& e : Elements(*root)) found.push_back(e->GetData("Name"));
-        EXPECT_EQ(found, names) << layout;
+        for (const auto& e : layout->Children) found.push_back(e->Name);
+        EXPECT_EQ(found, elements) << name;
     }
 }
 
+// The layout reader takes absent values as 0, and so cannot tell them from
+// written ones: a scale of 0 hides the gadget, and an element of no size is
+// dropped. Every node therefore writes all its values.
 TEST(ScreenLayouts, EveryNodeGivesAllItsValues) {
-    // Absent values read as 0: a scale of 0 hides the gadget, and an element
-    // of no size is dropped when the layout is loaded.
-    auto file = ReadResource();
+    auto file = gFile::Create(ShippedPath("res.dat"));
+    file->Read();
     const char* keys[] = {"Root",          "x",     "y",       "width",   "height",       "LayoutDirection",
                           "Border",        "Scale", "LayoutX", "LayoutY", "InheritsSize", "Name",
                           "FullyJustified"};
     std::vector<Ref<gFileNode>> nodes;
     for (const auto& root : file->Children.ObjectEnumerator()) {
         nodes.push_back(root);
-        for (const auto& e : Elements(*root)) nodes.push_back(e);
+        for (const auto& child : root->Children.ObjectEnumerator())
+            if (!child->Leaf) nodes.push_back(child);
     }
     ASSERT_EQ(nodes.size(), 9u);
-    for (const auto& node : nodes) {
+    for (const auto& node : nodes)
         for (const char* key : keys) {
             auto leaf = node->Children.LookUp(key);
             EXPECT_TRUE(leaf && leaf->Leaf) << node->Name << " lacks " << key;
         }
-        EXPECT_EQ(Number(*node, "Scale"), 1.0f) << node->Name;
-        EXPECT_TRUE(Number(*node, "width") != 0 || Number(*node, "height") != 0) << node->Name;
-        EXPECT_TRUE(Elements(*node).empty() || node->GetData("Root") == "1") << node->Name;
+    for (const auto& layout : Resource()->Layouts) {
+        EXPECT_EQ(layout->Scale, 1.0f) << layout->Name;
+        for (const auto& e : layout->Children) EXPECT_EQ(e->Scale, 1.0f) << e->Name;
     }
 }
 
-TEST(ScreenLayouts, ThePlacedElementsLandInsideTheirDialogs) {
-    auto file = ReadResource();
-    // The dialogs' backing is 400 x 440 at (200, 80); buttons are 160 x 40
-    // (120 x 40 in the side panel); a heading is at most 48 pixels high.
-    auto pause = Layout(*file, "PauseMenu");
-    ASSERT_TRUE(pause);
-    float x0 = Number(*pause, "x"), y = Number(*pause, "y"), width = Number(*pause, "width");
-    float border = Number(*pause, "Border");
-    EXPECT_EQ(Number(*pause, "LayoutDirection"), 0.0f);
-    EXPECT_EQ(pause->GetData("LayoutY"), "4"); // stacked from the top
-    EXPECT_EQ(pause->GetData("LayoutX"), "1"); // centred
-    for (const auto& e : Elements(*pause)) {
-        bool heading = e->GetData("Name") == "heading";
-        float h = heading ? 48 : 40, w = 160;
-        float x = x0 + width / 2 - w / 2;
-        EXPECT_GE(x, 200);
-        EXPECT_LE(x + w, 600);
-        EXPECT_GE(y, 80);
-        EXPECT_LE(y + h, 520) << e->GetData("Name");
-        y += h + border;
+struct Box {
+    float x = 0, y = 0, w = 0, h = 0;
+};
+
+Box BoxOf(guiGadget& g) {
+    return {g.x, g.y, g.GetWidtH() * g.scale, g.GetHeight() * g.scale};
+}
+
+bool Overlap(const Box& a, const Box& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// The dialogs built as their screens build them, then placed by the game's
+// layout code with the generated pictures and the real heading texts.
+class PlacedLayouts : public GameFontsTest {
+  protected:
+    Ref<LayoutResource> resource;
+    Ref<guiContainer> dialog;
+
+    void SetUp() override {
+        GameFontsTest::SetUp();
+        LoadTextTable(ShippedPath("Strings.txt"));
+        resource = Resource();
+        dialog = New<guiContainer>();
     }
-    // The options heading sits above the first row of ticks (y 139).
-    auto options = Layout(*file, "OptionsMenu");
-    ASSERT_TRUE(options);
-    EXPECT_GE(Number(*options, "y"), 80);
-    EXPECT_LE(Number(*options, "y") + 48, 139);
-    // The comic page's forward button sits at the bottom right of the screen.
-    auto comics = Layout(*file, "comics");
-    ASSERT_TRUE(comics);
-    EXPECT_EQ(Number(*comics, "x"), 800 - 16 - 120);
-    EXPECT_EQ(Number(*comics, "y"), 600 - 16 - 40);
-    EXPECT_EQ(comics->GetData("LayoutX"), "2");
-    EXPECT_EQ(Number(*comics, "Border"), 0.0f);
+    void TearDown() override {
+        ResetTextTable();
+        GameFontsTest::TearDown();
+    }
+    static Ref<TImage> Picture(const Text& mediaPath) { return LoadGameImage(test::GamePath(mediaPath)); }
+    Ref<guiGadget> Named(Ref<guiGadget> gadget, const Text& layoutName) {
+        gadget->LayoutName = layoutName;
+        return gadget;
+    }
+    Ref<guiGadget> Heading(const Text& text) {
+        auto heading = dialog->AddText(0, 0, text);
+        heading->DrawnTextFont = BigFont;
+        return Named(heading, "heading");
+    }
+    // Where the dialog's backing covers the screen.
+    static Box Covered(const Ref<TImage>& backing, float left, float top) {
+        return {left, top, static_cast<float>(ImageWidth(backing)), static_cast<float>(ImageHeight(backing))};
+    }
+    static void ExpectInside(const Box& inner, const Box& outer, const Text& what) {
+        EXPECT_GE(inner.x, outer.x) << what;
+        EXPECT_GE(inner.y, outer.y) << what;
+        EXPECT_LE(inner.x + inner.w, outer.x + outer.w) << what;
+        EXPECT_LE(inner.y + inner.h, outer.y + outer.h) << what;
+    }
+};
+
+TEST_F(PlacedLayouts, ThePauseMenuStacksItsButtonsInsideItsBacking) {
+    // The backing is placed by the dialog container's size.
+    auto container = Picture("media/gui/container.png");
+    const float left = static_cast<float>(400 - ImageWidth(container) / 2);
+    const float top = static_cast<float>(300 - ImageHeight(container) / 2);
+    auto backing = Picture("media/options/backing.png");
+    Named(dialog->AddStatic(left, top, backing), "static");
+    auto heading = Heading(GetText("main", "paused"));
+    auto button = Picture("media/gui/button-empty.png");
+    auto options = Named(dialog->AddButton(342, 231, button), "options");
+    auto exit = Named(dialog->AddButton(342, 326, button), "exit");
+    auto back = Named(dialog->AddButton(210, 331, button), "back");
+    ApplyLayout(*dialog, WrittenLayout(*resource, "PauseMenu"));
+
+    const Box covered = Covered(backing, left, top);
+    const std::pair<Ref<guiGadget>, const char*> placed[] = {
+        {heading, "heading"}, {options, "options"}, {back, "back"}, {exit, "exit"}};
+    for (const auto& [gadget, name] : placed) ExpectInside(BoxOf(*gadget), covered, name);
+    for (size_t a = 0; a < std::size(placed); ++a)
+        for (size_t b = a + 1; b < std::size(placed); ++b)
+            EXPECT_FALSE(Overlap(BoxOf(*placed[a].first), BoxOf(*placed[b].first)))
+                << placed[a].second << " and " << placed[b].second;
+}
+
+TEST_F(PlacedLayouts, TheOptionsHeadingSitsAboveTheFirstRowOfTicks) {
+    auto backing = Picture("media/options/backing.png");
+    const float left = static_cast<float>((800 - ImageWidth(backing)) / 2);
+    const float top = static_cast<float>((600 - ImageHeight(backing)) / 2);
+    Named(dialog->AddStatic(left, top, backing), "static");
+    auto heading = Heading(GetText("options", "heading"));
+    ApplyLayout(*dialog, WrittenLayout(*resource, "OptionsMenu"));
+
+    Box box = BoxOf(*heading);
+    ExpectInside(box, Covered(backing, left, top), "heading");
+    EXPECT_LE(box.y + box.h, 139); // the display ticks' row
+}
+
+TEST_F(PlacedLayouts, TheComicPageButtonSitsInTheBottomRightCorner) {
+    auto forward = Named(dialog->AddButton(0, 0, Picture("media/gui/button-sidebar.png")), "comicforward");
+    ApplyLayout(*dialog, WrittenLayout(*resource, "comics"));
+    Box box = BoxOf(*forward);
+    EXPECT_EQ(box.x, 800 - 16 - box.w);
+    EXPECT_EQ(box.y, 600 - 16 - box.h);
 }
 
 } // namespace
