@@ -11,7 +11,7 @@ PACKAGES=(
     g++ cmake ninja-build pkg-config
     libsdl2-dev zlib1g-dev libpng-dev libjpeg-dev libogg-dev libvorbis-dev
     libfreetype-dev libcairo2-dev libharfbuzz-dev
-    fonts-dejavu-core fonts-quicksand fonts-comfortaa fonts-leckerli-one
+    fonts-dejavu-core fonts-quicksand fonts-comfortaa fonts-leckerli-one fonts-dosis
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool
 )

@@ -67,6 +67,51 @@ TEST_P(FontFolder, LoadsWithEveryGlyphTheGameTextsNeed) {
     EXPECT_LE(font->Width[a][v], font->Width[a][0]);
 }
 
+// Where a glyph's ink (outline included) is on each row of its cell.
+struct RowInk {
+    std::vector<int> left, right; // right < 0 on an empty row
+};
+
+RowInk InkOf(const Ref<Font>& font, int glyph) {
+    Ref<TPixmap> pixmap = LockImage(font->Image, glyph - 1);
+    const int cell = font->ImageWidth;
+    RowInk ink{std::vector<int>(cell, cell), std::vector<int>(cell, -1)};
+    for (int y = 0; y < cell; ++y)
+        for (int x = 0; x < cell; ++x)
+            if ((uint32_t(pixmap->ReadPixel(x, y)) >> 24) > 128)
+                ink.left[y] = std::min(ink.left[y], x), ink.right[y] = std::max(ink.right[y], x);
+    return ink;
+}
+
+// Letters set side by side as the font places them read as one word: on the
+// rows both letters share, their inks come close (a loosely spaced script
+// face leaves letters floating apart), yet never run into each other beyond
+// their outlines.
+TEST_P(FontFolder, LettersOfAWordStayCloseWithoutRunningTogether) {
+    auto [folder, cell] = GetParam();
+    Ref<Font> font = LoadFont(wispwood::test::GamePath(std::string("media/") + folder));
+    ASSERT_TRUE(font);
+    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::vector<RowInk> inks;
+    for (char c : letters) inks.push_back(InkOf(font, font->GlyphOf(uint8_t(c))));
+    std::vector<int> closest;
+    for (size_t a = 0; a < letters.size(); ++a)
+        for (size_t b = 0; b < letters.size(); ++b) {
+            const int advance =
+                int(font->Width[font->GlyphOf(uint8_t(letters[a]))][font->GlyphOf(uint8_t(letters[b]))]);
+            int gap = cell;
+            for (int y = 0; y < cell; ++y)
+                if (inks[a].right[y] >= 0 && inks[b].right[y] >= 0)
+                    gap = std::min(gap, advance + inks[b].left[y] - inks[a].right[y] - 1);
+            EXPECT_GE(gap, -cell / 8) << letters[a] << letters[b] << " overlap";
+            closest.push_back(gap);
+        }
+    std::sort(closest.begin(), closest.end());
+    const int median = closest[closest.size() / 2];
+    EXPECT_LE(median, cell / 10) << "letters stand apart";
+    EXPECT_GE(median, -cell / 10) << "letters crowd each other";
+}
+
 INSTANTIATE_TEST_SUITE_P(Fonts, FontFolder,
                          ::testing::Values(std::make_pair("font", 32), std::make_pair("tutorialfont", 32),
                                            std::make_pair("bigfont", 48)),

@@ -21,6 +21,9 @@ std::string FontFileFor(FontRole role) {
     case FontRole::Book:
         wanted = "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf";
         break;
+    case FontRole::Compact:
+        wanted = "/usr/share/fonts/opentype/dosis/Dosis-ExtraBold.otf";
+        break;
     }
     if (std::filesystem::exists(wanted)) return wanted;
     return "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
@@ -28,11 +31,11 @@ std::string FontFileFor(FontRole role) {
 
 cairo_font_face_t* CairoFaceFor(FontRole role) {
     static std::once_flag once;
-    static cairo_font_face_t* faces[3] = {};
+    static cairo_font_face_t* faces[kFontRoles] = {};
     std::call_once(once, [] {
         static FT_Library library;
         FT_Init_FreeType(&library);
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < kFontRoles; ++i) {
             FT_Face face = nullptr;
             FT_New_Face(library, FontFileFor(FontRole(i)).c_str(), 0, &face);
             faces[i] = cairo_ft_font_face_create_for_ft_face(face, 0);

@@ -9,9 +9,11 @@ namespace wispwood::mediagen {
 
 enum class FontRole {
     Heading, // ornate display capitals (big font, logos)
-    Text,    // clean rounded sans (main font, buttons)
+    Text,    // clean rounded sans (lettering painted into pictures)
     Book,    // the tutorial's book face
+    Compact, // narrow rounded sans with room for whole phrases (main font)
 };
+constexpr int kFontRoles = 4;
 
 std::string FontFileFor(FontRole role);
 // A cairo face for the role; owned by the process, never released.
