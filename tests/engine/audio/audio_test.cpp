@@ -30,9 +30,9 @@ class AudioDriverVariable {
 };
 
 Ref<TSound> Silence(int frames) {
-    test::WavSpec spec;
-    spec.hertz = 44100;
-    return LoadSound(New<TMemoryStream>(test::MakeWav(spec, Text(size_t(frames) * 2, '\0'))), 0);
+    test::WavFormat wavFormat;
+    wavFormat.hertz = 44100;
+    return LoadSound(New<TMemoryStream>(test::MakeWav(wavFormat, Text(size_t(frames) * 2, '\0'))), 0);
 }
 
 class Audio : public ::testing::Test {

@@ -12,13 +12,13 @@ namespace {
 
 using test::MakeWav;
 using test::Pcm16;
-using test::WavSpec;
+using test::WavFormat;
 
 Ref<TAudioSample> Wav(const std::vector<int16_t>& values, int channels = 1, int hertz = 44100) {
-    WavSpec spec;
-    spec.channels = channels;
-    spec.hertz = hertz;
-    TMemoryStream stream(MakeWav(spec, Pcm16(values)));
+    WavFormat wavFormat;
+    wavFormat.channels = channels;
+    wavFormat.hertz = hertz;
+    TMemoryStream stream(MakeWav(wavFormat, Pcm16(values)));
     return LoadWavSample(stream);
 }
 
@@ -83,10 +83,10 @@ TEST_F(Mixer, AtItsOwnRateAndFullVolumeARecordingComesOutUnchanged) {
     auto stereo = Sound(Wav({1, -1, 300, -300}, 2));
     auto eightBit = mixer->CreateSound(
         [] {
-            WavSpec spec;
-            spec.bits = 8;
-            spec.hertz = 44100;
-            TMemoryStream s(MakeWav(spec, Text("\x80\xff\x00", 3)));
+            WavFormat wavFormat;
+            wavFormat.bits = 8;
+            wavFormat.hertz = 44100;
+            TMemoryStream s(MakeWav(wavFormat, Text("\x80\xff\x00", 3)));
             return LoadWavSample(s);
         }(),
         0);

@@ -12,7 +12,7 @@ namespace {
 using test::MakeWav;
 using test::Pcm16;
 using test::RiffChunk;
-using test::WavSpec;
+using test::WavFormat;
 
 Ref<TAudioSample> Decode(const Text& bytes) {
     return LoadAudioSample(New<TMemoryStream>(bytes));
@@ -39,13 +39,13 @@ int Peak(const TAudioSample& s, int channel) {
 }
 
 TEST(WavLoader, SixteenBitStereoSkipsForeignChunksPadBytesAndExtraFormatBytes) {
-    WavSpec spec;
-    spec.channels = 2;
-    spec.hertz = 44100;
-    spec.extraFormatBytes = Text("\0\0", 2);
-    spec.chunksBeforeFormat = RiffChunk("LIST", "odd"); // 3 bytes + pad
-    spec.chunksBeforeData = RiffChunk("fact", Text("\4\0\0\0", 4));
-    auto s = Decode(MakeWav(spec, Pcm16({100, -100, 32767, -32768, 0, 1})));
+    WavFormat wavFormat;
+    wavFormat.channels = 2;
+    wavFormat.hertz = 44100;
+    wavFormat.extraFormatBytes = Text("\0\0", 2);
+    wavFormat.chunksBeforeFormat = RiffChunk("LIST", "odd"); // 3 bytes + pad
+    wavFormat.chunksBeforeData = RiffChunk("fact", Text("\4\0\0\0", 4));
+    auto s = Decode(MakeWav(wavFormat, Pcm16({100, -100, 32767, -32768, 0, 1})));
     ASSERT_TRUE(s);
     EXPECT_EQ(s->format, SampleFormatStereo16);
     EXPECT_EQ(s->hertz, 44100);
@@ -59,10 +59,10 @@ TEST(WavLoader, SixteenBitStereoSkipsForeignChunksPadBytesAndExtraFormatBytes) {
 }
 
 TEST(WavLoader, EightBitMonoKeepsUnsignedBytesAndDropsAPartialFrame) {
-    WavSpec spec;
-    spec.bits = 8;
-    spec.hertz = 8000;
-    auto s = Decode(MakeWav(spec, Text("\x80\xff\x00", 3)));
+    WavFormat wavFormat;
+    wavFormat.bits = 8;
+    wavFormat.hertz = 8000;
+    auto s = Decode(MakeWav(wavFormat, Text("\x80\xff\x00", 3)));
     ASSERT_TRUE(s);
     EXPECT_EQ(s->format, SampleFormatMono8);
     EXPECT_EQ(s->length, 3);
@@ -70,27 +70,27 @@ TEST(WavLoader, EightBitMonoKeepsUnsignedBytesAndDropsAPartialFrame) {
     EXPECT_EQ(s->Sample16(0, 0), 0);
     EXPECT_EQ(s->Sample16(2, 0), -32768);
 
-    spec.bits = 16;
-    spec.channels = 2;
-    auto partial = Decode(MakeWav(spec, Text(6, '\1')));
+    wavFormat.bits = 16;
+    wavFormat.channels = 2;
+    auto partial = Decode(MakeWav(wavFormat, Text(6, '\1')));
     ASSERT_TRUE(partial);
     EXPECT_EQ(partial->length, 1);
 }
 
 TEST(WavLoader, RefusesWhatIsNotPlainPcm) {
     Text data = Pcm16({1, 2, 3, 4});
-    WavSpec floatTag;
+    WavFormat floatTag;
     floatTag.tag = 3;
-    WavSpec threeChannels;
+    WavFormat threeChannels;
     threeChannels.channels = 3;
-    WavSpec twentyFourBits;
+    WavFormat twentyFourBits;
     twentyFourBits.bits = 24;
-    WavSpec noRate;
+    WavFormat noRate;
     noRate.hertz = 0;
-    for (const WavSpec& spec : {floatTag, threeChannels, twentyFourBits, noRate})
-        EXPECT_FALSE(Decode(MakeWav(spec, data)));
+    for (const WavFormat& wavFormat : {floatTag, threeChannels, twentyFourBits, noRate})
+        EXPECT_FALSE(Decode(MakeWav(wavFormat, data)));
 
-    Text good = MakeWav(WavSpec(), data);
+    Text good = MakeWav(WavFormat(), data);
     Text notWave = good;
     notWave.replace(8, 4, "AVI ");
     EXPECT_FALSE(Decode(notWave));
@@ -103,7 +103,7 @@ TEST(WavLoader, RefusesWhatIsNotPlainPcm) {
 }
 
 TEST(WavLoader, EveryCutShortFileIsRefusedAndHugeSizesAllocateNothing) {
-    Text whole = MakeWav(WavSpec(), Pcm16({1, 2, 3, 4, 5, 6, 7, 8}));
+    Text whole = MakeWav(WavFormat(), Pcm16({1, 2, 3, 4, 5, 6, 7, 8}));
     ASSERT_TRUE(Decode(whole));
     for (size_t n = 0; n < whole.size(); ++n) EXPECT_FALSE(Decode(whole.substr(0, n))) << "cut at " << n;
 
@@ -113,9 +113,9 @@ TEST(WavLoader, EveryCutShortFileIsRefusedAndHugeSizesAllocateNothing) {
     lying.replace(dataSize, 4, "\xff\xff\xff\xff");
     EXPECT_FALSE(Decode(lying));
     // A foreign chunk whose size runs past the end.
-    WavSpec spec;
-    spec.chunksBeforeData = Text("junk\xf0\xff\xff\x7f", 8);
-    EXPECT_FALSE(Decode(MakeWav(spec, Pcm16({1, 2}))));
+    WavFormat wavFormat;
+    wavFormat.chunksBeforeData = Text("junk\xf0\xff\xff\x7f", 8);
+    EXPECT_FALSE(Decode(MakeWav(wavFormat, Pcm16({1, 2}))));
 }
 
 TEST(OggLoader, MonoToneDecodesToSixteenBitAtItsOwnRate) {
@@ -160,7 +160,7 @@ TEST(SampleLoader, TriesWavThenOggFromTheStreamsPositionAndFailsOnAnythingElse) 
     ASSERT_TRUE(s);
     EXPECT_EQ(s->length, 11025);
 
-    auto wav = Decode(MakeWav(WavSpec(), Pcm16({5, 6})));
+    auto wav = Decode(MakeWav(WavFormat(), Pcm16({5, 6})));
     ASSERT_TRUE(wav);
     EXPECT_EQ(wav->length, 2);
 

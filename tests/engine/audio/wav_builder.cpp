@@ -23,17 +23,17 @@ Text RiffChunk(const char* id, const Text& body) {
     return out;
 }
 
-Text MakeWav(const WavSpec& spec, const Text& data) {
+Text MakeWav(const WavFormat& wavFormat, const Text& data) {
     Text fmt;
-    Put16(fmt, spec.tag);
-    Put16(fmt, spec.channels);
-    Put32(fmt, uint32_t(spec.hertz));
-    int block = spec.channels * spec.bits / 8;
-    Put32(fmt, uint32_t(spec.hertz * block));
+    Put16(fmt, wavFormat.tag);
+    Put16(fmt, wavFormat.channels);
+    Put32(fmt, uint32_t(wavFormat.hertz));
+    int block = wavFormat.channels * wavFormat.bits / 8;
+    Put32(fmt, uint32_t(wavFormat.hertz * block));
     Put16(fmt, block);
-    Put16(fmt, spec.bits);
-    fmt += spec.extraFormatBytes;
-    Text body = "WAVE" + spec.chunksBeforeFormat + RiffChunk("fmt ", fmt) + spec.chunksBeforeData +
+    Put16(fmt, wavFormat.bits);
+    fmt += wavFormat.extraFormatBytes;
+    Text body = "WAVE" + wavFormat.chunksBeforeFormat + RiffChunk("fmt ", fmt) + wavFormat.chunksBeforeData +
                 RiffChunk("data", data);
     Text out = "RIFF";
     Put32(out, uint32_t(body.size()));

@@ -6,7 +6,7 @@
 
 namespace wispwood::test {
 
-struct WavSpec {
+struct WavFormat {
     int tag = 1;
     int channels = 1;
     int bits = 16;
@@ -18,7 +18,7 @@ struct WavSpec {
 
 // One chunk: id, 32-bit size, body and the pad byte of an odd size.
 Text RiffChunk(const char* id, const Text& body);
-Text MakeWav(const WavSpec& spec, const Text& data);
+Text MakeWav(const WavFormat& wavFormat, const Text& data);
 // Interleaved signed 16-bit values as little-endian bytes.
 Text Pcm16(const std::vector<int16_t>& values);
 

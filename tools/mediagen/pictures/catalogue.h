@@ -16,7 +16,7 @@ struct PictureInputs {
     const Trail* trail = nullptr;
 };
 
-struct PictureSpec {
+struct PictureEntry {
     std::string path;   // relative to the media folder, e.g. "media/gui/pointer.png"
     int cell_width = 0; // frame size of an animated or framed sheet; 0 = one picture
     int cell_height = 0;
@@ -24,7 +24,7 @@ struct PictureSpec {
     std::function<Raster(const PictureInputs&)> paint;
 };
 
-using Catalogue = std::vector<PictureSpec>;
+using Catalogue = std::vector<PictureEntry>;
 
 void AddScreenPictures(Catalogue& out);    // transitions, loading, logos, title screen
 void AddInterfacePictures(Catalogue& out); // gui, options, profile menu, help, cursors

@@ -32,18 +32,18 @@ cairo_surface_t* SurfaceFrom(const Raster& raster) {
 
 // One picture laid out on a sheet: its frames as tiles of a given scale.
 struct Item {
-    const PictureSpec* spec;
+    const PictureEntry* entry;
     const Raster* raster;
     double scale = 1;
     int columns = 1, rows = 1; // frame tiles
     int width = 0, height = 0; // including the label
 };
 
-Item Layout(const PictureSpec& spec, const Raster& raster) {
-    Item item{&spec, &raster};
-    int cw = spec.frames > 0 ? spec.cell_width : raster.width;
-    int ch = spec.frames > 0 ? spec.cell_height : raster.height;
-    int frames = spec.frames > 0 ? spec.frames : 1;
+Item Layout(const PictureEntry& entry, const Raster& raster) {
+    Item item{&entry, &raster};
+    int cw = entry.frames > 0 ? entry.cell_width : raster.width;
+    int ch = entry.frames > 0 ? entry.cell_height : raster.height;
+    int frames = entry.frames > 0 ? entry.frames : 1;
     double target = frames > 1 ? 96.0 : (cw >= 400 ? 360.0 : 200.0);
     item.scale = std::min(target / std::max(cw, ch), cw <= 24 && ch <= 24 ? 3.0 : 2.0);
     if (frames == 1 && cw >= 400) item.scale = std::min(item.scale, 0.5);
@@ -56,12 +56,12 @@ Item Layout(const PictureSpec& spec, const Raster& raster) {
 }
 
 void DrawItem(cairo_t* cr, const Item& item, double x, double y) {
-    const PictureSpec& spec = *item.spec;
+    const PictureEntry& entry = *item.entry;
     const Raster& raster = *item.raster;
-    int frames = spec.frames > 0 ? spec.frames : 1;
-    int cw = spec.frames > 0 ? spec.cell_width : raster.width;
-    int ch = spec.frames > 0 ? spec.cell_height : raster.height;
-    int cols = spec.frames > 0 ? std::max(1, raster.width / cw) : 1;
+    int frames = entry.frames > 0 ? entry.frames : 1;
+    int cw = entry.frames > 0 ? entry.cell_width : raster.width;
+    int ch = entry.frames > 0 ? entry.cell_height : raster.height;
+    int cols = entry.frames > 0 ? std::max(1, raster.width / cw) : 1;
     cairo_surface_t* surface = SurfaceFrom(raster);
     double tw = std::ceil(cw * item.scale) + 2, th = std::ceil(ch * item.scale) + 2;
     for (int f = 0; f < frames; ++f) {
@@ -86,8 +86,8 @@ void DrawItem(cairo_t* cr, const Item& item, double x, double y) {
     }
     cairo_surface_destroy(surface);
     std::string label =
-        spec.path.substr(6) + "  " + std::to_string(raster.width) + "x" + std::to_string(raster.height);
-    if (spec.frames > 0)
+        entry.path.substr(6) + "  " + std::to_string(raster.width) + "x" + std::to_string(raster.height);
+    if (entry.frames > 0)
         label += " / " + std::to_string(frames) + "@" + std::to_string(cw) + "x" + std::to_string(ch);
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, 10);

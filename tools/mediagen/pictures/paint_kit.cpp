@@ -619,17 +619,17 @@ void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, u
     cairo_restore(cr);
 }
 
-void Landscape(Canvas& canvas, const SceneSpec& spec) {
+void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
     cairo_t* cr = canvas.Cr();
     const double W = canvas.Width(), H = canvas.Height();
-    const double horizon = H * spec.horizon_y;
-    Rng rng(spec.seed);
+    const double horizon = H * recipe.horizon_y;
+    Rng rng(recipe.seed);
     // sky
     cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, horizon);
-    AddStop(sky, 0, spec.sky_top);
-    AddStop(sky, 0.55, spec.sky_low);
-    AddStop(sky, 0.85, Mix(spec.sky_low, spec.horizon, 0.5));
-    AddStop(sky, 1, spec.horizon);
+    AddStop(sky, 0, recipe.sky_top);
+    AddStop(sky, 0.55, recipe.sky_low);
+    AddStop(sky, 0.85, Mix(recipe.sky_low, recipe.horizon, 0.5));
+    AddStop(sky, 1, recipe.horizon);
     cairo_rectangle(cr, 0, 0, W, H);
     cairo_set_source(cr, sky);
     cairo_fill(cr);
@@ -640,10 +640,10 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
         uint32_t* px = clouds.Pixels();
         for (int yy = 0; yy < clouds.Height(); ++yy)
             for (int xx = 0; xx < clouds.Width(); ++xx) {
-                double n = FractalNoise(xx / 40.0, yy / 14.0, spec.seed + 7, 4);
+                double n = FractalNoise(xx / 40.0, yy / 14.0, recipe.seed + 7, 4);
                 double a = std::clamp((n - 0.52) * 2.2, 0.0, 1.0) * 0.35;
                 int ia = int(a * 255);
-                Colour c = Mix(spec.sky_low, spec.horizon, double(yy) / clouds.Height());
+                Colour c = Mix(recipe.sky_low, recipe.horizon, double(yy) / clouds.Height());
                 px[size_t(yy) * clouds.Stride() + xx] = (uint32_t(ia) << 24) | (uint32_t(c.r * ia) << 16) |
                                                         (uint32_t(c.g * ia) << 8) | uint32_t(c.b * ia);
             }
@@ -655,15 +655,15 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
         cairo_paint(cr);
         cairo_restore(cr);
     }
-    for (int i = 0; i < spec.stars; ++i) {
+    for (int i = 0; i < recipe.stars; ++i) {
         double sx = rng.Range(0, W), sy = rng.Range(0, horizon * 0.75);
         double a = rng.Range(0.25, 0.9) * (1 - sy / horizon);
         cairo_arc(cr, sx, sy, rng.Range(0.5, 1.3), 0, 2 * M_PI);
         cairo_set_source_rgba(cr, 1, 1, 0.95, a);
         cairo_fill(cr);
     }
-    if (spec.moon) {
-        double mx = W * spec.moon_x, my = H * spec.moon_y, mr = H * 0.055;
+    if (recipe.moon) {
+        double mx = W * recipe.moon_x, my = H * recipe.moon_y, mr = H * 0.055;
         Glow(cr, mx, my, mr * 6, kMoon, 0.28);
         cairo_arc(cr, mx, my, mr, 0, 2 * M_PI);
         cairo_pattern_t* m = cairo_pattern_create_radial(mx - mr * 0.3, my - mr * 0.3, 0, mx, my, mr);
@@ -682,38 +682,38 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
     // far hills
     cairo_move_to(cr, 0, H);
     for (double x = 0; x <= W; x += 8)
-        cairo_line_to(cr, x, horizon - 40 - FractalNoise(x / 160.0, 0.5, spec.seed + 3, 3) * 80);
+        cairo_line_to(cr, x, horizon - 40 - FractalNoise(x / 160.0, 0.5, recipe.seed + 3, 3) * 80);
     cairo_line_to(cr, W, H);
     cairo_close_path(cr);
-    SetColour(cr, Mix(kFarTrees, spec.horizon, 0.35));
+    SetColour(cr, Mix(kFarTrees, recipe.horizon, 0.35));
     cairo_fill(cr);
     // tree layers from far to near, each behind a veil of fog
-    for (int layer = 0; layer < spec.tree_layers; ++layer) {
-        double t = spec.tree_layers == 1 ? 1 : layer / double(spec.tree_layers - 1);
-        Colour c = Mix(Mix(kFarTrees, spec.horizon, 0.15), kNearTrees, t);
+    for (int layer = 0; layer < recipe.tree_layers; ++layer) {
+        double t = recipe.tree_layers == 1 ? 1 : layer / double(recipe.tree_layers - 1);
+        Colour c = Mix(Mix(kFarTrees, recipe.horizon, 0.15), kNearTrees, t);
         double ground = horizon + t * H * 0.22;
         double tall = H * (0.28 + 0.55 * t);
-        int count = int((10 - layer * 2) * spec.tree_density) + 3;
+        int count = int((10 - layer * 2) * recipe.tree_density) + 3;
         for (int i = 0; i < count; ++i) {
             double x = rng.Range(-40, W + 40);
-            if (spec.clearing && layer == spec.tree_layers - 1 && x > W * 0.3 && x < W * 0.7)
+            if (recipe.clearing && layer == recipe.tree_layers - 1 && x > W * 0.3 && x < W * 0.7)
                 x = x < W / 2 ? x - W * 0.25 : x + W * 0.25;
             TreeSilhouette(cr, x, ground + 10, tall * rng.Range(0.75, 1.15), rng.Unit() < 0.55, c,
-                           spec.seed * 31 + layer * 97 + i);
+                           recipe.seed * 31 + layer * 97 + i);
         }
         // ground of this layer
         cairo_move_to(cr, 0, H);
         for (double x = 0; x <= W; x += 10)
-            cairo_line_to(cr, x, ground + FractalNoise(x / 90.0, layer, spec.seed + 11, 3) * 18);
+            cairo_line_to(cr, x, ground + FractalNoise(x / 90.0, layer, recipe.seed + 11, 3) * 18);
         cairo_line_to(cr, W, H);
         cairo_close_path(cr);
         SetColour(cr, Mix(c, kMoss, 0.12));
         cairo_fill(cr);
-        if (layer < spec.tree_layers - 1) {
+        if (layer < recipe.tree_layers - 1) {
             cairo_pattern_t* fog = cairo_pattern_create_linear(0, ground - tall * 0.4, 0, ground + 30);
             AddStop(fog, 0, kFog, 0);
-            AddStop(fog, 0.7, kFog, spec.fog * 0.35);
-            AddStop(fog, 1, kFog, spec.fog * 0.15);
+            AddStop(fog, 0.7, kFog, recipe.fog * 0.35);
+            AddStop(fog, 1, kFog, recipe.fog * 0.15);
             cairo_rectangle(cr, 0, ground - tall * 0.4, W, tall * 0.4 + 30);
             cairo_set_source(cr, fog);
             cairo_fill(cr);
@@ -721,7 +721,7 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
         }
     }
     const double near_ground = horizon + H * 0.22;
-    if (spec.water) {
+    if (recipe.water) {
         double wy = near_ground - 8;
         cairo_save(cr);
         cairo_translate(cr, W * 0.5, wy + 40);
@@ -729,13 +729,13 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
         cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
         cairo_restore(cr);
         cairo_pattern_t* water = cairo_pattern_create_linear(0, wy, 0, wy + 90);
-        AddStop(water, 0, Mix(kWater, spec.horizon, 0.35));
+        AddStop(water, 0, Mix(kWater, recipe.horizon, 0.35));
         AddStop(water, 1, Darken(kWater, 0.4));
         cairo_set_source(cr, water);
         cairo_fill(cr);
         cairo_pattern_destroy(water);
         for (int i = 0; i < 14; ++i) {
-            double lx = W * spec.moon_x * 0.6 + W * 0.2 + rng.Range(-60, 60), ly = wy + 8 + i * 5;
+            double lx = W * recipe.moon_x * 0.6 + W * 0.2 + rng.Range(-60, 60), ly = wy + 8 + i * 5;
             cairo_move_to(cr, lx - rng.Range(8, 30), ly);
             cairo_line_to(cr, lx + rng.Range(8, 30), ly);
             SetColour(cr, kMoon, 0.35 - i * 0.02);
@@ -758,7 +758,7 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
         cairo_fill(cr);
         cairo_pattern_destroy(bank);
     }
-    if (spec.mushrooms) {
+    if (recipe.mushrooms) {
         for (int i = 0; i < 7; ++i) {
             bool left = i % 2 == 0;
             double x = left ? rng.Range(20, W * 0.22) : rng.Range(W * 0.78, W - 20);
@@ -767,7 +767,7 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
             Mushroom(cr, x, y, rng.Range(18, 44), caps[i % 3], true);
         }
     }
-    if (spec.lanterns) {
+    if (recipe.lanterns) {
         for (int i = 0; i < 4; ++i) {
             double x = i < 2 ? rng.Range(40, W * 0.25) : rng.Range(W * 0.75, W - 40);
             double y = rng.Range(H * 0.1, H * 0.4);
@@ -782,8 +782,8 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
     // light shafts from the upper left
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-    for (int i = 0; i < spec.light_shafts; ++i) {
-        double x = W * (0.15 + 0.5 * i / std::max(1, spec.light_shafts)) + rng.Range(-40, 40);
+    for (int i = 0; i < recipe.light_shafts; ++i) {
+        double x = W * (0.15 + 0.5 * i / std::max(1, recipe.light_shafts)) + rng.Range(-40, 40);
         double w = rng.Range(30, 70);
         double len = H * 0.95;
         cairo_pattern_t* shaft = cairo_pattern_create_linear(x, 0, x + len * 0.45, len);
@@ -799,7 +799,7 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
         cairo_pattern_destroy(shaft);
     }
     cairo_restore(cr);
-    Fireflies(cr, 0, H * 0.35, W, H * 0.6, spec.fireflies, spec.seed + 99);
+    Fireflies(cr, 0, H * 0.35, W, H * 0.6, recipe.fireflies, recipe.seed + 99);
     // vignette
     cairo_pattern_t* v = cairo_pattern_create_radial(W / 2, H * 0.45, H * 0.35, W / 2, H * 0.5, W * 0.75);
     cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
@@ -808,18 +808,18 @@ void Landscape(Canvas& canvas, const SceneSpec& spec) {
     cairo_set_source(cr, v);
     cairo_fill(cr);
     cairo_pattern_destroy(v);
-    if (spec.brightness != 1.0) {
+    if (recipe.brightness != 1.0) {
         cairo_save(cr);
-        if (spec.brightness > 1) {
+        if (recipe.brightness > 1) {
             cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-            cairo_set_source_rgba(cr, 0.12, 0.1, 0.08, spec.brightness - 1);
+            cairo_set_source_rgba(cr, 0.12, 0.1, 0.08, recipe.brightness - 1);
         } else {
-            cairo_set_source_rgba(cr, 0, 0, 0, 1 - spec.brightness);
+            cairo_set_source_rgba(cr, 0, 0, 0, 1 - recipe.brightness);
         }
         cairo_paint(cr);
         cairo_restore(cr);
     }
-    canvas.Grain(spec.seed, 0.025);
+    canvas.Grain(recipe.seed, 0.025);
 }
 
 // --- text --------------------------------------------------------------------------

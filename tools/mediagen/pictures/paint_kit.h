@@ -53,7 +53,7 @@ struct FairyPose {
 void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look, const FairyPose& pose);
 
 // --- landscape -----------------------------------------------------------------
-struct SceneSpec {
+struct SceneRecipe {
     uint32_t seed = 1;
     Colour sky_top = palette::kSkyTop;
     Colour sky_low = palette::kSkyMid;
@@ -73,7 +73,7 @@ struct SceneSpec {
     bool clearing = true; // the middle of the ground kept open
     double brightness = 1.0;
 };
-void Landscape(Canvas& canvas, const SceneSpec& spec);
+void Landscape(Canvas& canvas, const SceneRecipe& recipe);
 // A silhouetted tree (pine or broadleaf) with its base at (x, base_y).
 void TreeSilhouette(cairo_t* cr, double x, double base_y, double height, bool pine, Colour colour,
                     uint32_t seed);

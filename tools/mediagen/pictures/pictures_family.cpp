@@ -36,14 +36,14 @@ int RunPictures(const FamilyContext& context) {
     std::mutex report;
     auto worker = [&] {
         for (size_t i = next++; i < catalogue.size(); i = next++) {
-            const PictureSpec& spec = catalogue[i];
-            Raster raster = spec.paint(inputs);
-            std::string bytes = EndsWith(spec.path, ".jpg") ? EncodeJpeg(raster, 90) : EncodePng(raster);
+            const PictureEntry& entry = catalogue[i];
+            Raster raster = entry.paint(inputs);
+            std::string bytes = EndsWith(entry.path, ".jpg") ? EncodeJpeg(raster, 90) : EncodePng(raster);
             // The catalogue paths start with "media/"; the media folder is that folder.
-            std::string relative = spec.path.substr(spec.path.find('/') + 1);
+            std::string relative = entry.path.substr(entry.path.find('/') + 1);
             if (bytes.empty() || !WriteFileIfChanged(context.media_dir / relative, bytes)) {
                 std::lock_guard<std::mutex> lock(report);
-                std::fprintf(stderr, "mediagen: could not write %s\n", spec.path.c_str());
+                std::fprintf(stderr, "mediagen: could not write %s\n", entry.path.c_str());
                 failed = true;
             }
             results[i] = std::move(raster);

@@ -13,9 +13,9 @@ namespace {
 
 using namespace palette;
 
-Raster Painting(const SceneSpec& spec, const std::function<void(cairo_t*)>& extra = {}) {
+Raster Painting(const SceneRecipe& recipe, const std::function<void(cairo_t*)>& extra = {}) {
     Canvas canvas(800, 600);
-    Landscape(canvas, spec);
+    Landscape(canvas, recipe);
     if (extra) extra(canvas.Cr());
     return canvas.ToRaster();
 }
@@ -277,33 +277,33 @@ Raster CutOut(const std::string& name) {
 
 struct Board {
     const char* name;
-    SceneSpec spec;
+    SceneRecipe recipe;
 };
 
 std::vector<Board> Boards() {
     std::vector<Board> boards;
     auto add = [&](const char* name, uint32_t seed, auto tweak) {
-        SceneSpec s;
+        SceneRecipe s;
         s.seed = seed;
         tweak(s);
         boards.push_back({name, s});
     };
-    add("mossy_hollow", 11, [](SceneSpec& s) { s.lanterns = true; });
+    add("mossy_hollow", 11, [](SceneRecipe& s) { s.lanterns = true; });
     add("lantern_brook", 12,
-        [](SceneSpec& s) { s.water = true, s.lanterns = true, s.horizon = Rgb(120, 90, 140); });
-    add("toadstool_glen", 13, [](SceneSpec& s) { s.mushrooms = true, s.horizon = Rgb(160, 90, 150); });
+        [](SceneRecipe& s) { s.water = true, s.lanterns = true, s.horizon = Rgb(120, 90, 140); });
+    add("toadstool_glen", 13, [](SceneRecipe& s) { s.mushrooms = true, s.horizon = Rgb(160, 90, 150); });
     add("whispering_pines", 14,
-        [](SceneSpec& s) { s.fog = 0.9, s.tree_density = 1.4, s.horizon = Rgb(90, 120, 160); });
-    add("starfall_rise", 15, [](SceneSpec& s) { s.stars = 260, s.tree_layers = 2, s.horizon_y = 0.7; });
+        [](SceneRecipe& s) { s.fog = 0.9, s.tree_density = 1.4, s.horizon = Rgb(90, 120, 160); });
+    add("starfall_rise", 15, [](SceneRecipe& s) { s.stars = 260, s.tree_layers = 2, s.horizon_y = 0.7; });
     add("moonlit_pool", 16,
-        [](SceneSpec& s) { s.water = true, s.moon_x = 0.5, s.horizon = Rgb(80, 100, 150); });
-    add("fern_gully", 17, [](SceneSpec& s) { s.light_shafts = 4, s.horizon = Rgb(110, 150, 120); });
-    add("willow_bend", 18, [](SceneSpec& s) { s.water = true, s.tree_density = 0.8, s.moon_x = 0.2; });
-    add("glowcap_cavern", 19, [](SceneSpec& s) {
+        [](SceneRecipe& s) { s.water = true, s.moon_x = 0.5, s.horizon = Rgb(80, 100, 150); });
+    add("fern_gully", 17, [](SceneRecipe& s) { s.light_shafts = 4, s.horizon = Rgb(110, 150, 120); });
+    add("willow_bend", 18, [](SceneRecipe& s) { s.water = true, s.tree_density = 0.8, s.moon_x = 0.2; });
+    add("glowcap_cavern", 19, [](SceneRecipe& s) {
         s.mushrooms = true, s.moon = false, s.sky_top = Rgb(8, 10, 20), s.horizon = Rgb(60, 50, 90);
     });
-    add("temple_steps", 20, [](SceneSpec& s) { s.lanterns = true, s.horizon = Rgb(200, 120, 90); });
-    add("dawn_glade", 21, [](SceneSpec& s) {
+    add("temple_steps", 20, [](SceneRecipe& s) { s.lanterns = true, s.horizon = Rgb(200, 120, 90); });
+    add("dawn_glade", 21, [](SceneRecipe& s) {
         s.sky_top = Rgb(60, 90, 160), s.sky_low = Rgb(160, 150, 200), s.horizon = Rgb(255, 200, 140);
         s.moon = false, s.stars = 0, s.brightness = 1.25, s.light_shafts = 4;
     });
@@ -316,12 +316,12 @@ void ComicPanel(cairo_t* cr, double x, double y, double w, double h, int page, i
     cairo_rectangle(cr, x, y, w, h);
     cairo_clip(cr);
     Canvas scene{int(w), int(h)};
-    SceneSpec spec;
-    spec.seed = page * 10 + panel;
-    spec.fireflies = 10;
-    spec.brightness = page == 6 ? 1.2 : (page == 1 ? 0.8 : 1.0);
-    if (page == 6) spec.horizon = Rgb(255, 200, 140), spec.sky_top = Rgb(60, 90, 160);
-    Landscape(scene, spec);
+    SceneRecipe recipe;
+    recipe.seed = page * 10 + panel;
+    recipe.fireflies = 10;
+    recipe.brightness = page == 6 ? 1.2 : (page == 1 ? 0.8 : 1.0);
+    if (page == 6) recipe.horizon = Rgb(255, 200, 140), recipe.sky_top = Rgb(60, 90, 160);
+    Landscape(scene, recipe);
     cairo_set_source_surface(cr, scene.Surface(), x, y);
     cairo_paint(cr);
     cairo_t* s = cr;
@@ -369,8 +369,8 @@ void AddStoryPictures(Catalogue& out) {
         out.push_back({path, 0, 0, 0, [paint](const PictureInputs&) { return paint(); }});
     };
     for (const Board& b : Boards()) {
-        SceneSpec spec = b.spec;
-        add(std::string("media/backgrounds/") + b.name + ".jpg", [spec] { return Painting(spec); });
+        SceneRecipe recipe = b.recipe;
+        add(std::string("media/backgrounds/") + b.name + ".jpg", [recipe] { return Painting(recipe); });
     }
     for (const char* name :
          {"fern", "mushrooms", "glowcap", "lantern", "mossrock", "roots", "vines", "bellflowers", "reeds",
@@ -378,7 +378,7 @@ void AddStoryPictures(Catalogue& out) {
         add(std::string("media/backgrounds/cutouts/") + name + ".png",
             [n = std::string(name)] { return CutOut(n); });
     add("media/load/loading.jpg", [] {
-        SceneSpec s;
+        SceneRecipe s;
         s.seed = 2;
         s.lanterns = true;
         return Painting(s, [](cairo_t* cr) {
@@ -398,7 +398,7 @@ void AddStoryPictures(Catalogue& out) {
         });
     });
     add("media/Load/Logo2.jpg", [] {
-        SceneSpec s;
+        SceneRecipe s;
         s.seed = 3;
         s.fireflies = 90;
         return Painting(s, [](cairo_t* cr) {
@@ -406,7 +406,7 @@ void AddStoryPictures(Catalogue& out) {
         });
     });
     add("media/mainmenu/background.jpg", [] {
-        SceneSpec s;
+        SceneRecipe s;
         s.seed = 4;
         s.mushrooms = true;
         s.light_shafts = 0; // the menu adds its own swinging beams
@@ -417,7 +417,7 @@ void AddStoryPictures(Catalogue& out) {
     out.push_back(
         {"media/mainmenu/logoA.png", 0, 0, 0, [](const PictureInputs&) { return Single(300, 260, Sign); }});
     add("media/highscores/background.jpg", [] {
-        SceneSpec s;
+        SceneRecipe s;
         s.seed = 5;
         return Painting(s, [](cairo_t* cr) {
             // a great scroll for the table
