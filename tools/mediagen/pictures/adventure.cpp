@@ -4,7 +4,6 @@
 #include "tools/mediagen/core/rng.h"
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 #include "tools/mediagen/pictures/trail.h"
 
 namespace wispwood::mediagen {
@@ -43,8 +42,6 @@ void Marker(cairo_t* cr, int frame) {
     // a glowing wisp lantern on a staff; its foot is the bottom centre (36, 95)
     double bob = frame * 1.5;
     cairo_save(cr);
-    cairo_translate(cr, 0, 0);
-    cairo_save(cr);
     cairo_translate(cr, 36.5, 91);
     cairo_scale(cr, 14, 4);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
@@ -65,7 +62,6 @@ void Marker(cairo_t* cr, int frame) {
     cairo_fill(cr);
     Glow(cr, 36.5, 24 - bob, 26, kLantern, 0.7);
     Lantern(cr, 36.5, 8 - bob, 30);
-    cairo_restore(cr);
 }
 
 // Five temples, one per region: dark when frame 0, restored and lit when 1.
@@ -74,8 +70,6 @@ void Temple(cairo_t* cr, int kind, int frame) {
     Colour stone = lit ? Lighten(kStone, 0.25) : Darken(kStone, 0.35);
     double cx = 32;
     if (lit) Glow(cr, cx, 34, 32, kind == 4 ? kMoon : kLantern, 0.55);
-    cairo_save(cr);
-    cairo_translate(cr, 0, 0);
     // plinth
     RoundedRect(cr, 8, 50, 48, 10, 3);
     SetColour(cr, Darken(stone, 0.2));
@@ -156,7 +150,6 @@ void Temple(cairo_t* cr, int kind, int frame) {
             cairo_fill(cr);
         }
     }
-    cairo_restore(cr);
 }
 
 void Rank(cairo_t* cr, int rank) {
@@ -340,23 +333,19 @@ Raster MapLayer2() {
 } // namespace
 
 void AddAdventurePictures(Catalogue& out) {
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
     out.push_back({"media/quest/map-layer-1.png", 0, 0, 0,
                    [](const PictureInputs& in) { return MapLayer1(*in.trail); }});
-    out.push_back({"media/quest/map-layer-2.png", 0, 0, 0, [](const PictureInputs&) { return MapLayer2(); }});
-    single("media/quest/locationempty.png", 24, 24, [](cairo_t* cr) { Medallion(cr, kStone, kFog, true); });
-    single("media/quest/locationfilled.png", 24, 24,
-           [](cairo_t* cr) { Medallion(cr, kBronze, Darken(kBronze, 0.5), false); });
-    single("media/quest/locationfilledsilver.png", 24, 24,
-           [](cairo_t* cr) { Medallion(cr, kSilver, kSilverDark, false); });
-    single("media/quest/locationfilledgold.png", 24, 24,
-           [](cairo_t* cr) { Medallion(cr, kGold, kGoldDark, false); });
-    out.push_back({"media/quest/locationcurrent.png", 73, 95, 3, [](const PictureInputs&) {
-                       return FramedSheet(73, 95, 3, 3, [](cairo_t* cr, int f) { Marker(cr, f); });
-                   }});
-    single("media/quest/gembase.png", 24, 24, [](cairo_t* cr) {
+    AddPicture(out, "media/quest/map-layer-2.png", MapLayer2);
+    AddSingle(out, "media/quest/locationempty.png", 24, 24,
+              [](cairo_t* cr) { Medallion(cr, kStone, kFog, true); });
+    AddSingle(out, "media/quest/locationfilled.png", 24, 24,
+              [](cairo_t* cr) { Medallion(cr, kBronze, Darken(kBronze, 0.5), false); });
+    AddSingle(out, "media/quest/locationfilledsilver.png", 24, 24,
+              [](cairo_t* cr) { Medallion(cr, kSilver, kSilverDark, false); });
+    AddSingle(out, "media/quest/locationfilledgold.png", 24, 24,
+              [](cairo_t* cr) { Medallion(cr, kGold, kGoldDark, false); });
+    AddFramed(out, "media/quest/locationcurrent.png", 73, 95, 3, 3, Marker);
+    AddSingle(out, "media/quest/gembase.png", 24, 24, [](cairo_t* cr) {
         cairo_arc(cr, 12, 12, 10, 0, 2 * M_PI);
         SetColour(cr, Rgb(14, 20, 28), 0.85);
         cairo_fill_preserve(cr);
@@ -366,12 +355,11 @@ void AddAdventurePictures(Catalogue& out) {
         SymbolOnTile(cr, Symbol::Crystal, 12, 12, 15, Rgb(120, 220, 255));
     });
     for (int t = 0; t < 5; ++t)
-        out.push_back(
-            {"media/quest/temple" + std::to_string(t + 1) + ".png", 64, 64, 3, [t](const PictureInputs&) {
-                 return FramedSheet(64, 64, 3, 3, [t](cairo_t* cr, int f) { Temple(cr, t, f); });
-             }});
+        AddFramed(out, "media/quest/temple" + std::to_string(t + 1) + ".png", 64, 64, 3, 3,
+                  [t](cairo_t* cr, int f) { Temple(cr, t, f); });
     for (int r = 0; r <= 10; ++r)
-        single("media/ranks/" + std::to_string(r) + ".png", 48, 48, [r](cairo_t* cr) { Rank(cr, r); });
+        AddSingle(out, "media/ranks/" + std::to_string(r) + ".png", 48, 48,
+                  [r](cairo_t* cr) { Rank(cr, r); });
 }
 
 } // namespace wispwood::mediagen

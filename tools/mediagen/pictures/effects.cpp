@@ -3,7 +3,6 @@
 
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
@@ -65,35 +64,29 @@ void Confetti(cairo_t* cr, int frame, Colour c) {
     cairo_restore(cr);
 }
 
-Raster Sprite(int size, const std::function<void(cairo_t*)>& paint) {
-    return Single(size, size, paint);
-}
-
 } // namespace
 
 void AddEffectPictures(Catalogue& out) {
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
     struct Tinted {
         const char* suffix;
         Colour colour;
     } tints[] = {{"", kWhite}, {"-purple", kMagic}, {"-gold", kGold}};
     for (const Tinted& t : tints) {
         Colour c = t.colour;
-        single(std::string("media/particles/star") + t.suffix + ".png", 32, 32,
-               [c](cairo_t* cr) { StarSprite(cr, 32, c); });
-        single(std::string("media/particles/twinkle") + t.suffix + ".png", 32, 32,
-               [c](cairo_t* cr) { TwinkleSprite(cr, 32, c); });
+        AddSingle(out, std::string("media/particles/star") + t.suffix + ".png", 32, 32,
+                  [c](cairo_t* cr) { StarSprite(cr, 32, c); });
+        AddSingle(out, std::string("media/particles/twinkle") + t.suffix + ".png", 32, 32,
+                  [c](cairo_t* cr) { TwinkleSprite(cr, 32, c); });
     }
-    single("media/gui/star.png", 32, 32, [](cairo_t* cr) { StarSprite(cr, 32, kGoldLight); });
-    single("media/gui/twinkle.png", 32, 32, [](cairo_t* cr) { TwinkleSprite(cr, 32, kGoldLight); });
-    single("media/mainmenu/dust.png", 16, 16, [](cairo_t* cr) { Glow(cr, 8, 8, 8, kWhite, 1.0, 0.15); });
-    single("media/smoke.png", 64, 64, [](cairo_t* cr) {
+    AddSingle(out, "media/gui/star.png", 32, 32, [](cairo_t* cr) { StarSprite(cr, 32, kGoldLight); });
+    AddSingle(out, "media/gui/twinkle.png", 32, 32, [](cairo_t* cr) { TwinkleSprite(cr, 32, kGoldLight); });
+    AddSingle(out, "media/mainmenu/dust.png", 16, 16,
+              [](cairo_t* cr) { Glow(cr, 8, 8, 8, kWhite, 1.0, 0.15); });
+    AddSingle(out, "media/smoke.png", 64, 64, [](cairo_t* cr) {
         for (int i = 0; i < 6; ++i)
             Glow(cr, 32 + std::cos(i * 1.1) * 10, 32 + std::sin(i * 1.1) * 8, 20, Rgb(200, 206, 214), 0.3);
     });
-    single("media/mainmenu/vol-light.png", 128, 640, [](cairo_t* cr) {
+    AddSingle(out, "media/mainmenu/vol-light.png", 128, 640, [](cairo_t* cr) {
         // a cone of light, bright at the top, fading to nothing below
         cairo_move_to(cr, 44, 0);
         cairo_line_to(cr, 84, 0);
@@ -108,7 +101,7 @@ void AddEffectPictures(Catalogue& out) {
         cairo_fill(cr);
         cairo_pattern_destroy(v);
     });
-    single("media/particles/horizontal.png", 32, 6, [](cairo_t* cr) {
+    AddSingle(out, "media/particles/horizontal.png", 32, 6, [](cairo_t* cr) {
         cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 6);
         cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
         cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
@@ -118,7 +111,7 @@ void AddEffectPictures(Catalogue& out) {
         cairo_fill(cr);
         cairo_pattern_destroy(g);
     });
-    single("media/particles/horizontalsmall.png", 26, 5, [](cairo_t* cr) {
+    AddSingle(out, "media/particles/horizontalsmall.png", 26, 5, [](cairo_t* cr) {
         cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 5);
         cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
         cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
@@ -151,21 +144,22 @@ void AddEffectPictures(Catalogue& out) {
                 cairo_stroke(cr);
         }
     };
-    single("media/particles/corner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 0, false); });
-    single("media/particles/smallcorner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 4, true); });
-    single("media/particles/cornersmall.png", 14, 14, [=](cairo_t* cr) { corner(cr, 14, 0, false); });
-    single("media/particles/smallcornersmall.png", 14, 14, [=](cairo_t* cr) { corner(cr, 14, 3.5, true); });
-    single("media/particles/comboquotasilver.png", 32, 32,
-           [](cairo_t* cr) { Glow(cr, 16, 16, 16, kSilver, 1, 0.2); });
-    single("media/particles/comboquotagold.png", 32, 32,
-           [](cairo_t* cr) { Glow(cr, 16, 16, 16, kGold, 1, 0.2); });
-    single("media/particles/addtoscore.png", 32, 32, [](cairo_t* cr) {
+    AddSingle(out, "media/particles/corner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 0, false); });
+    AddSingle(out, "media/particles/smallcorner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 4, true); });
+    AddSingle(out, "media/particles/cornersmall.png", 14, 14, [=](cairo_t* cr) { corner(cr, 14, 0, false); });
+    AddSingle(out, "media/particles/smallcornersmall.png", 14, 14,
+              [=](cairo_t* cr) { corner(cr, 14, 3.5, true); });
+    AddSingle(out, "media/particles/comboquotasilver.png", 32, 32,
+              [](cairo_t* cr) { Glow(cr, 16, 16, 16, kSilver, 1, 0.2); });
+    AddSingle(out, "media/particles/comboquotagold.png", 32, 32,
+              [](cairo_t* cr) { Glow(cr, 16, 16, 16, kGold, 1, 0.2); });
+    AddSingle(out, "media/particles/addtoscore.png", 32, 32, [](cairo_t* cr) {
         Glow(cr, 16, 16, 16, kGold, 1, 0.1);
         cairo_arc(cr, 16, 16, 5, 0, 2 * M_PI);
         SetColour(cr, kGoldLight);
         cairo_fill(cr);
     });
-    single("media/particles/wizzlestaff.png", 64, 64, [](cairo_t* cr) {
+    AddSingle(out, "media/particles/wizzlestaff.png", 64, 64, [](cairo_t* cr) {
         Glow(cr, 32, 32, 32, kMagic, 0.7);
         for (int i = 0; i < 8; ++i) {
             cairo_save(cr);
@@ -190,39 +184,38 @@ void AddEffectPictures(Catalogue& out) {
                   {"black", Rgb(40, 40, 52)}};
     for (const Paper& p : papers) {
         Colour c = p.colour;
-        out.push_back(
-            {std::string("media/particles/f-") + p.name + ".png", 32, 32, 32, [c](const PictureInputs&) {
-                 return FramedSheet(32, 32, 32, 8, [c](cairo_t* cr, int f) { Confetti(cr, f, c); });
-             }});
+        AddFramed(out, std::string("media/particles/f-") + p.name + ".png", 32, 32, 32, 8,
+                  [c](cairo_t* cr, int f) { Confetti(cr, f, c); });
     }
-    single("media/highscores/glow.png", 128, 128,
-           [](cairo_t* cr) { Glow(cr, 64, 64, 64, Lighten(kLantern, 0.5), 0.9, 0.05); });
-    single("media/game/quotasprite.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/highscores/glow.png", 128, 128,
+              [](cairo_t* cr) { Glow(cr, 64, 64, 64, Lighten(kLantern, 0.5), 0.9, 0.05); });
+    AddSingle(out, "media/game/quotasprite.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, kFirefly, 1, 0.15);
         Glow(cr, 12, 12, 4, kWhite, 1);
     });
-    single("media/game/quotafiresprite.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotafiresprite.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, Rgb(255, 140, 40), 1, 0.15);
         Glow(cr, 12, 12, 5, kLanternHot, 1);
     });
-    single("media/game/quotaspritetrail.png", 16, 16, [](cairo_t* cr) { Glow(cr, 8, 8, 8, kFirefly, 0.7); });
-    single("media/game/quotadone.png", 64, 64, [](cairo_t* cr) { Ring(cr, 64, 3, kFirefly); });
-    single("media/game/quotadonethin.png", 64, 64, [](cairo_t* cr) { Ring(cr, 64, 1.5, kGoldLight); });
-    single("media/game/timer-backing-glow.png", 140, 140, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotaspritetrail.png", 16, 16,
+              [](cairo_t* cr) { Glow(cr, 8, 8, 8, kFirefly, 0.7); });
+    AddSingle(out, "media/game/quotadone.png", 64, 64, [](cairo_t* cr) { Ring(cr, 64, 3, kFirefly); });
+    AddSingle(out, "media/game/quotadonethin.png", 64, 64,
+              [](cairo_t* cr) { Ring(cr, 64, 1.5, kGoldLight); });
+    AddSingle(out, "media/game/timer-backing-glow.png", 140, 140, [](cairo_t* cr) {
         cairo_arc(cr, 70, 70, 52, 0, 2 * M_PI);
         cairo_set_source_rgba(cr, 0, 0, 0, 0);
         Glow(cr, 70, 70, 70, Mix(kFirefly, kGold, 0.4), 0.85, 0.55);
     });
-    single("media/game/timer-backing-glow-red.png", 140, 140,
-           [](cairo_t* cr) { Glow(cr, 70, 70, 70, Rgb(255, 60, 50), 0.9, 0.55); });
-    single("media/gui/button-glow.png", 128, 64, [](cairo_t* cr) {
+    AddSingle(out, "media/game/timer-backing-glow-red.png", 140, 140,
+              [](cairo_t* cr) { Glow(cr, 70, 70, 70, Rgb(255, 60, 50), 0.9, 0.55); });
+    AddSingle(out, "media/gui/button-glow.png", 128, 64, [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 64, 32);
         cairo_scale(cr, 2, 1);
         Glow(cr, 0, 0, 32, kLanternHot, 0.7, 0.3);
         cairo_restore(cr);
     });
-    (void)Sprite;
 }
 
 } // namespace wispwood::mediagen

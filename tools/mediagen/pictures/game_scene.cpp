@@ -4,7 +4,6 @@
 #include "tools/mediagen/core/rng.h"
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
@@ -210,13 +209,10 @@ void Medal(cairo_t* cr, bool gold) {
 } // namespace
 
 void AddGamePictures(Catalogue& out) {
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
-    single("media/game/sidebar.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
-    single("media/game/overlayright.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
-    single("media/game/timer-backing.png", 96, 96, ClockFace);
-    single("media/game/timer-hand.png", 16, 56, [](cairo_t* cr) {
+    AddSingle(out, "media/game/sidebar.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
+    AddSingle(out, "media/game/overlayright.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
+    AddSingle(out, "media/game/timer-backing.png", 96, 96, ClockFace);
+    AddSingle(out, "media/game/timer-hand.png", 16, 56, [](cairo_t* cr) {
         // points up; the pivot is the picture's centre (8, 28)
         cairo_move_to(cr, 8, 3);
         cairo_line_to(cr, 11.5, 26);
@@ -233,7 +229,7 @@ void AddGamePictures(Catalogue& out) {
         SetColour(cr, kGold);
         cairo_fill(cr);
     });
-    single("media/game/overlaytopleft.png", 220, 140, [](cairo_t* cr) {
+    AddSingle(out, "media/game/overlaytopleft.png", 220, 140, [](cairo_t* cr) {
         cairo_move_to(cr, 0, 10);
         cairo_curve_to(cr, 60, 20, 120, 10, 210, 40);
         SetColour(cr, kBark);
@@ -245,7 +241,7 @@ void AddGamePictures(Catalogue& out) {
                  i % 2 ? kLeaf : kMoss);
         Lantern(cr, 150, 26, 30);
     });
-    single("media/game/overlaybottomleft.png", 200, 160, [](cairo_t* cr) {
+    AddSingle(out, "media/game/overlaybottomleft.png", 200, 160, [](cairo_t* cr) {
         // the stump the clock stands on
         cairo_move_to(cr, 0, 160);
         cairo_curve_to(cr, 10, 140, 18, 128, 20, 110);
@@ -276,21 +272,21 @@ void AddGamePictures(Catalogue& out) {
             cairo_stroke(cr);
         }
     });
-    single("media/game/overlaybottomleftmask.png", 200, 160, [](cairo_t* cr) {
+    AddSingle(out, "media/game/overlaybottomleftmask.png", 200, 160, [](cairo_t* cr) {
         for (int i = 0; i < 7; ++i)
             Fern(cr, -4 + i * 14, 162, 60 + (i % 3) * 18, -1.2 + i * 0.12,
                  i % 2 ? kLeaf : Mix(kLeaf, kMoss, 0.5));
         Mushroom(cr, 150, 158, 30, Rgb(90, 200, 230), true);
         Mushroom(cr, 172, 160, 20, Rgb(200, 110, 240), true);
     });
-    single("media/game/quotabottle.png", 120, 240, Bottle);
-    single("media/game/quotabottlefull.png", 120, 240, BottleFull);
-    single("media/game/quotabottlemask.png", 120, 240, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotabottle.png", 120, 240, Bottle);
+    AddSingle(out, "media/game/quotabottlefull.png", 120, 240, BottleFull);
+    AddSingle(out, "media/game/quotabottlemask.png", 120, 240, [](cairo_t* cr) {
         BottlePath(cr, 4);
         SetColour(cr, kWhite);
         cairo_fill(cr);
     });
-    single("media/game/quotabottleoverlay.png", 120, 240, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotabottleoverlay.png", 120, 240, [](cairo_t* cr) {
         cairo_move_to(cr, 20, 100);
         cairo_curve_to(cr, 16, 140, 16, 180, 22, 220);
         cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
@@ -306,22 +302,22 @@ void AddGamePictures(Catalogue& out) {
         cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
         cairo_fill(cr);
     });
-    single("media/game/quotabottlewave.png", 32, 12, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotabottlewave.png", 32, 12, [](cairo_t* cr) {
         cairo_move_to(cr, 0, 12);
         cairo_curve_to(cr, 8, 2, 24, 2, 32, 12);
         cairo_close_path(cr);
         SetColour(cr, Lighten(kFirefly, 0.5), 0.85);
         cairo_fill(cr);
     });
-    single("media/game/livesicon.png", 36, 36, [](cairo_t* cr) {
+    AddSingle(out, "media/game/livesicon.png", 36, 36, [](cairo_t* cr) {
         Glow(cr, 18, 18, 18, Rgb(255, 120, 150), 0.5);
         SymbolOnTile(cr, Symbol::Heart, 18, 19, 26, Rgb(255, 80, 110));
     });
-    single("media/game/gemsicon.png", 32, 32, [](cairo_t* cr) {
+    AddSingle(out, "media/game/gemsicon.png", 32, 32, [](cairo_t* cr) {
         Glow(cr, 16, 16, 16, Rgb(120, 230, 255), 0.5);
         SymbolOnTile(cr, Symbol::Crystal, 16, 16, 24, Rgb(120, 220, 255));
     });
-    single("media/game/cobweb.png", 48, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/game/cobweb.png", 48, 24, [](cairo_t* cr) {
         // the strand starts at the left middle (its handle) and runs right
         for (int i = 0; i < 3; ++i) {
             cairo_move_to(cr, 0, 12);
@@ -336,24 +332,24 @@ void AddGamePictures(Catalogue& out) {
         cairo_stroke(cr);
     });
     for (int side = 0; side < 2; ++side)
-        single(side ? "media/boardborderright.png" : "media/boardborderleft.png", 16, 600,
-               [side](cairo_t* cr) {
-                   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 16, 0);
-                   AddStop(g, 0, side ? kBarkLight : Darken(kBark, 0.5));
-                   AddStop(g, 0.5, kBark);
-                   AddStop(g, 1, side ? Darken(kBark, 0.5) : kBarkLight);
-                   cairo_rectangle(cr, 2, 0, 12, 600);
-                   cairo_set_source(cr, g);
-                   cairo_fill(cr);
-                   cairo_pattern_destroy(g);
-                   for (int i = 0; i < 20; ++i) {
-                       cairo_arc(cr, 8, 15 + i * 30, 5, 0, 2 * M_PI);
-                       SetColour(cr, i % 2 ? kLeaf : kMoss);
-                       cairo_fill(cr);
-                   }
-               });
-    single("media/medals/silver.png", 128, 128, [](cairo_t* cr) { Medal(cr, false); });
-    single("media/medals/gold.png", 128, 128, [](cairo_t* cr) { Medal(cr, true); });
+        AddSingle(out, side ? "media/boardborderright.png" : "media/boardborderleft.png", 16, 600,
+                  [side](cairo_t* cr) {
+                      cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 16, 0);
+                      AddStop(g, 0, side ? kBarkLight : Darken(kBark, 0.5));
+                      AddStop(g, 0.5, kBark);
+                      AddStop(g, 1, side ? Darken(kBark, 0.5) : kBarkLight);
+                      cairo_rectangle(cr, 2, 0, 12, 600);
+                      cairo_set_source(cr, g);
+                      cairo_fill(cr);
+                      cairo_pattern_destroy(g);
+                      for (int i = 0; i < 20; ++i) {
+                          cairo_arc(cr, 8, 15 + i * 30, 5, 0, 2 * M_PI);
+                          SetColour(cr, i % 2 ? kLeaf : kMoss);
+                          cairo_fill(cr);
+                      }
+                  });
+    AddSingle(out, "media/medals/silver.png", 128, 128, [](cairo_t* cr) { Medal(cr, false); });
+    AddSingle(out, "media/medals/gold.png", 128, 128, [](cairo_t* cr) { Medal(cr, true); });
 }
 
 } // namespace wispwood::mediagen

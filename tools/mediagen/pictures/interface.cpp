@@ -3,7 +3,6 @@
 
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
@@ -41,16 +40,17 @@ void CornerLeaves(cairo_t* cr, double w, double size) {
     }
 }
 
-Raster Panel(int w, int h, PlateKind kind, bool leaves) {
-    return Single(w, h, [=](cairo_t* cr) {
-        double m = leaves ? 6 : 2;
-        Plate(cr, m, m, w - 2 * m - 2, h - 2 * m - 2, 16, kind);
-        if (leaves) CornerLeaves(cr, w, std::min(44.0, h * 0.25));
+// A parchment panel with leafy corners.
+void AddPanel(Catalogue& out, const std::string& path, int w, int h) {
+    AddSingle(out, path, w, h, [=](cairo_t* cr) {
+        Plate(cr, 6, 6, w - 14, h - 14, 16, PlateKind::Parchment);
+        CornerLeaves(cr, w, std::min(44.0, h * 0.25));
     });
 }
 
-Raster Button(int w, int h, PlateKind kind, bool highlighted = false) {
-    return Single(w, h, [=](cairo_t* cr) {
+void AddButton(Catalogue& out, const std::string& path, int w, int h, PlateKind kind,
+               bool highlighted = false) {
+    AddSingle(out, path, w, h, [=](cairo_t* cr) {
         Plate(cr, 2, 2, w - 5, h - 5, std::min(h / 2.0 - 2, 14.0), kind, highlighted);
     });
 }
@@ -132,19 +132,13 @@ void LoadingBar(cairo_t* cr, bool gold) {
 } // namespace
 
 void AddInterfacePictures(Catalogue& out) {
-    auto add = [&](const std::string& path, std::function<Raster()> paint) {
-        out.push_back({path, 0, 0, 0, [paint](const PictureInputs&) { return paint(); }});
-    };
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
-    add("media/gui/button-big.png", [] { return Button(250, 70, PlateKind::Wood); });
-    add("media/gui/button-mainmenu.png", [] { return Button(192, 40, PlateKind::Wood); });
-    add("media/gui/button-empty.png", [] { return Button(160, 40, PlateKind::Wood); });
-    add("media/gui/button-empty-small.png", [] { return Button(120, 40, PlateKind::Wood); });
-    add("media/gui/button-sidebar.png", [] { return Button(120, 40, PlateKind::Wood); });
-    add("media/gui/selectable.png", [] { return Button(160, 36, PlateKind::Glass); });
-    single("media/options/tick.png", 160, 36, [](cairo_t* cr) {
+    AddButton(out, "media/gui/button-big.png", 250, 70, PlateKind::Wood);
+    AddButton(out, "media/gui/button-mainmenu.png", 192, 40, PlateKind::Wood);
+    AddButton(out, "media/gui/button-empty.png", 160, 40, PlateKind::Wood);
+    AddButton(out, "media/gui/button-empty-small.png", 120, 40, PlateKind::Wood);
+    AddButton(out, "media/gui/button-sidebar.png", 120, 40, PlateKind::Wood);
+    AddButton(out, "media/gui/selectable.png", 160, 36, PlateKind::Glass);
+    AddSingle(out, "media/options/tick.png", 160, 36, [](cairo_t* cr) {
         // the chosen state: a gold rim and a glowing leaf mark at the left
         RoundedRect(cr, 2, 2, 155, 31, 14);
         SetColour(cr, kGold);
@@ -162,7 +156,7 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_set_line_width(cr, 3);
         cairo_stroke(cr);
     });
-    single("media/gui/slider.png", 216, 56, [](cairo_t* cr) {
+    AddSingle(out, "media/gui/slider.png", 216, 56, [](cairo_t* cr) {
         // the groove runs from x 20 to 196 at y 41
         RoundedRect(cr, 12, 35, 192, 12, 6);
         SetColour(cr, kWoodDark);
@@ -184,7 +178,7 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_set_line_width(cr, 1.2);
         cairo_stroke(cr);
     });
-    single("media/gui/slidergadget.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/gui/slidergadget.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, kLantern, 0.5);
         cairo_arc(cr, 12, 12, 8, 0, 2 * M_PI);
         cairo_pattern_t* g = cairo_pattern_create_radial(9, 9, 1, 12, 12, 9);
@@ -197,17 +191,17 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_set_line_width(cr, 1.2);
         cairo_stroke(cr);
     });
-    add("media/gui/container.png", [] { return Panel(400, 440, PlateKind::Parchment, true); });
-    add("media/options/backing.png", [] { return Panel(400, 440, PlateKind::Parchment, true); });
-    single("media/gui/pointer.png", 32, 32, ArrowCursor);
-    single("media/gui/pointerhand.png", 32, 32, HandCursor);
-    add("media/profilemenu/profilename.png", [] { return Button(260, 40, PlateKind::Glass); });
-    add("media/profilemenu/profilenameselected.png", [] { return Button(260, 40, PlateKind::Glass, true); });
-    add("media/profilemenu/newcontainer.png", [] { return Panel(384, 230, PlateKind::Parchment, true); });
-    add("media/profilemenu/textbox.png", [] { return Button(240, 40, PlateKind::Glass); });
-    add("media/help/helpcontainer.png", [] { return Panel(544, 200, PlateKind::Parchment, true); });
-    add("media/game/level-container.png", [] { return Panel(582, 500, PlateKind::Parchment, true); });
-    single("media/tutorial/arrow.png", 40, 72, [](cairo_t* cr) {
+    AddPanel(out, "media/gui/container.png", 400, 440);
+    AddPanel(out, "media/options/backing.png", 400, 440);
+    AddSingle(out, "media/gui/pointer.png", 32, 32, ArrowCursor);
+    AddSingle(out, "media/gui/pointerhand.png", 32, 32, HandCursor);
+    AddButton(out, "media/profilemenu/profilename.png", 260, 40, PlateKind::Glass);
+    AddButton(out, "media/profilemenu/profilenameselected.png", 260, 40, PlateKind::Glass, true);
+    AddPanel(out, "media/profilemenu/newcontainer.png", 384, 230);
+    AddButton(out, "media/profilemenu/textbox.png", 240, 40, PlateKind::Glass);
+    AddPanel(out, "media/help/helpcontainer.png", 544, 200);
+    AddPanel(out, "media/game/level-container.png", 582, 500);
+    AddSingle(out, "media/tutorial/arrow.png", 40, 72, [](cairo_t* cr) {
         // points up; the tip is the top centre
         cairo_move_to(cr, 20, 1);
         cairo_line_to(cr, 38, 26);
@@ -228,9 +222,9 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_fill(cr);
         cairo_pattern_destroy(g);
     });
-    single("media/load/loading-bar.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, false); });
-    single("media/load/loading-bar-gold.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, true); });
-    single("media/bonus/container.png", 300, 60, [](cairo_t* cr) {
+    AddSingle(out, "media/load/loading-bar.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, false); });
+    AddSingle(out, "media/load/loading-bar-gold.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, true); });
+    AddSingle(out, "media/bonus/container.png", 300, 60, [](cairo_t* cr) {
         Plate(cr, 6, 6, 286, 30, 12, PlateKind::Stone);
         for (int i = 0; i < 9; ++i) {
             cairo_arc(cr, 20 + i * 33, 40, 6 + (i % 3), 0, M_PI);
@@ -238,13 +232,13 @@ void AddInterfacePictures(Catalogue& out) {
             cairo_fill(cr);
         }
     });
-    single("media/bonus/tick.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/bonus/tick.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, kFirefly, 0.9, 0.2);
         StarPath(cr, 12, 12, 8, 3.5);
         SetColour(cr, kWhite);
         cairo_fill(cr);
     });
-    single("media/bonus/tickbase.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/bonus/tickbase.png", 24, 24, [](cairo_t* cr) {
         cairo_arc(cr, 12, 12, 9, 0, 2 * M_PI);
         SetColour(cr, Rgb(14, 20, 28), 0.85);
         cairo_fill_preserve(cr);
@@ -252,7 +246,7 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
     });
-    single("media/bonus/strike.png", 48, 48, [](cairo_t* cr) {
+    AddSingle(out, "media/bonus/strike.png", 48, 48, [](cairo_t* cr) {
         cairo_move_to(cr, 10, 10);
         cairo_line_to(cr, 38, 38);
         cairo_move_to(cr, 38, 10);
@@ -265,7 +259,7 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_set_line_width(cr, 6);
         cairo_stroke(cr);
     });
-    single("media/bonus/oops.png", 96, 64, [](cairo_t* cr) {
+    AddSingle(out, "media/bonus/oops.png", 96, 64, [](cairo_t* cr) {
         StarPath(cr, 48, 32, 31, 20, 9);
         SetColour(cr, Rgb(200, 40, 50));
         cairo_fill_preserve(cr);

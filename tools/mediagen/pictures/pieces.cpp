@@ -5,7 +5,6 @@
 #include "tools/mediagen/core/rng.h"
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
@@ -22,13 +21,6 @@ constexpr double kTile = 48; // the art fills the 48-px board cell, drawn at the
 void FlipFrame(cairo_t* cr, int frame, Colour base, Colour lightc, Colour dark, Symbol symbol) {
     double turn = std::abs(frame - 12) / 12.0; // 1 at both ends, 0 edge-on
     TurnedTile(cr, 1, 1, kTile - 1, 1 - turn, base, lightc, dark, symbol, frame < 12);
-}
-
-Raster ColourSheet(int colour) {
-    const PieceColour& pc = PieceColourAt(colour);
-    return FramedSheet(kCell, kCell, 25, 5, [&](cairo_t* cr, int f) {
-        FlipFrame(cr, f, pc.base, pc.light, pc.dark, SymbolForColour(colour));
-    });
 }
 
 // Specials sit on a dark slate with a gold rim, so they never read as a colour.
@@ -451,7 +443,7 @@ void Gem(cairo_t* cr, int frame) {
     double a = frame / 16.0 * 2 * M_PI;
     Glow(cr, 48, 48, 44, Rgb(120, 230, 255), 0.35);
     int sides = 8;
-    double rx = 30, ry = 30;
+    double rx = 30;
     for (int i = 0; i < sides; ++i) {
         double a0 = a + i * 2 * M_PI / sides, a1 = a0 + 2 * M_PI / sides;
         double x0 = std::cos(a0) * rx, x1 = std::cos(a1) * rx;
@@ -478,7 +470,6 @@ void Gem(cairo_t* cr, int frame) {
         SetColour(cr, Darken(c, 0.3));
         cairo_fill(cr);
     }
-    (void)ry;
     cairo_move_to(cr, 18, 44);
     cairo_line_to(cr, 78, 44);
     SetColour(cr, kWhite, 0.5);
@@ -523,9 +514,9 @@ void Pickaxe(cairo_t* cr) {
     cairo_restore(cr);
 }
 
-Raster Glowing(int size, Colour c) {
-    return Single(size, size,
-                  [=](cairo_t* cr) { Glow(cr, size / 2.0, size / 2.0, size / 2.0, c, 1.0, 0.1); });
+// The 32-px particle a piece bursts into.
+void AddParticle(Catalogue& out, const std::string& path, Colour c) {
+    AddSingle(out, path, 32, 32, [c](cairo_t* cr) { Glow(cr, 16, 16, 16, c, 1.0, 0.1); });
 }
 
 } // namespace
@@ -533,36 +524,28 @@ Raster Glowing(int size, Colour c) {
 void AddPiecePictures(Catalogue& out) {
     for (int i = 0; i < 8; ++i) {
         std::string name = PieceColourAt(i).name;
-        out.push_back({"media/blocks/big/" + name + ".png", kCell, kCell, 25,
-                       [i](const PictureInputs&) { return ColourSheet(i); }});
-        out.push_back({"media/blocks/big/particle-" + name + ".png", 0, 0, 0, [i](const PictureInputs&) {
-                           return Glowing(32, Lighten(PieceColourAt(i).base, 0.2));
-                       }});
+        AddFramed(out, "media/blocks/big/" + name + ".png", kCell, kCell, 25, 5, [i](cairo_t* cr, int f) {
+            const PieceColour& pc = PieceColourAt(i);
+            FlipFrame(cr, f, pc.base, pc.light, pc.dark, SymbolForColour(i));
+        });
+        AddParticle(out, "media/blocks/big/particle-" + name + ".png", Lighten(PieceColourAt(i).base, 0.2));
     }
     for (int gold = 0; gold < 2; ++gold) {
         std::string name = gold ? "lettergold" : "letter";
-        out.push_back({"media/blocks/bonus/" + name + ".png", kCell, kCell, 25, [gold](const PictureInputs&) {
-                           return FramedSheet(kCell, kCell, 25, 5,
-                                              [gold](cairo_t* cr, int f) { LetterBrick(cr, f, gold); });
-                       }});
-        out.push_back({"media/blocks/bonus/particle-" + name + ".png", 0, 0, 0,
-                       [gold](const PictureInputs&) { return Glowing(32, gold ? kGold : kParchment); }});
+        AddFramed(out, "media/blocks/bonus/" + name + ".png", kCell, kCell, 25, 5,
+                  [gold](cairo_t* cr, int f) { LetterBrick(cr, f, gold); });
+        AddParticle(out, "media/blocks/bonus/particle-" + name + ".png", gold ? kGold : kParchment);
     }
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
-    out.push_back({"media/blocks/powerup-bomb.png", kCell, kCell, 8, [](const PictureInputs&) {
-                       return FramedSheet(kCell, kCell, 8, 8, [](cairo_t* cr, int f) { Bomb(cr, f); });
-                   }});
-    single("media/blocks/destroyhorizontal.png", kCell, kCell, [](cairo_t* cr) {
+    AddFramed(out, "media/blocks/powerup-bomb.png", kCell, kCell, 8, 8, Bomb);
+    AddSingle(out, "media/blocks/destroyhorizontal.png", kCell, kCell, [](cairo_t* cr) {
         SlateTile(cr, Rgb(120, 220, 255));
         DoubleArrow(cr, false, Rgb(120, 220, 255));
     });
-    single("media/blocks/destroyvertical.png", kCell, kCell, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/destroyvertical.png", kCell, kCell, [](cairo_t* cr) {
         SlateTile(cr, Rgb(120, 220, 255));
         DoubleArrow(cr, true, Rgb(120, 220, 255));
     });
-    single("media/blocks/destroyverticalflash.png", 64, 128, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/destroyverticalflash.png", 64, 128, [](cairo_t* cr) {
         cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 64, 0);
         cairo_pattern_add_color_stop_rgba(g, 0, 0.6, 0.9, 1, 0);
         cairo_pattern_add_color_stop_rgba(g, 0.3, 0.6, 0.9, 1, 0.35);
@@ -574,56 +557,50 @@ void AddPiecePictures(Catalogue& out) {
         cairo_fill(cr);
         cairo_pattern_destroy(g);
     });
-    single("media/blocks/extra-life.png", kCell, kCell, ExtraLife);
-    single("media/blocks/quake.png", kCell, kCell, Quake);
-    out.push_back({"media/blocks/crumbling/crumbling.png", 56, 56, 2, [](const PictureInputs&) {
-                       return FramedSheet(56, 56, 2, 2, [](cairo_t* cr, int f) {
-                           StoneBlock(cr, 2, 2, 51, Rgb(196, 166, 120), 41);
-                           if (f == 1) Cracks(cr, 2, 2, 51, 9, 2.2);
-                       });
-                   }});
+    AddSingle(out, "media/blocks/extra-life.png", kCell, kCell, ExtraLife);
+    AddSingle(out, "media/blocks/quake.png", kCell, kCell, Quake);
+    AddFramed(out, "media/blocks/crumbling/crumbling.png", 56, 56, 2, 2, [](cairo_t* cr, int f) {
+        StoneBlock(cr, 2, 2, 51, Rgb(196, 166, 120), 41);
+        if (f == 1) Cracks(cr, 2, 2, 51, 9, 2.2);
+    });
     for (int i = 1; i <= 4; ++i)
-        single("media/blocks/crumbling/crumblingshrapnel" + std::to_string(i) + ".png", 16, 16,
-               [i](cairo_t* cr) {
-                   Rng rng(i * 5);
-                   cairo_move_to(cr, 8 + rng.Range(-6, -3), 8 + rng.Range(-6, -2));
-                   cairo_line_to(cr, 8 + rng.Range(2, 6), 8 + rng.Range(-6, -3));
-                   cairo_line_to(cr, 8 + rng.Range(3, 7), 8 + rng.Range(2, 6));
-                   cairo_line_to(cr, 8 + rng.Range(-6, -2), 8 + rng.Range(3, 7));
-                   cairo_close_path(cr);
-                   SetColour(cr, Rgb(190, 160, 116));
-                   cairo_fill_preserve(cr);
-                   SetColour(cr, Rgb(90, 70, 50));
-                   cairo_set_line_width(cr, 1);
-                   cairo_stroke(cr);
-               });
+        AddSingle(out, "media/blocks/crumbling/crumblingshrapnel" + std::to_string(i) + ".png", 16, 16,
+                  [i](cairo_t* cr) {
+                      Rng rng(i * 5);
+                      cairo_move_to(cr, 8 + rng.Range(-6, -3), 8 + rng.Range(-6, -2));
+                      cairo_line_to(cr, 8 + rng.Range(2, 6), 8 + rng.Range(-6, -3));
+                      cairo_line_to(cr, 8 + rng.Range(3, 7), 8 + rng.Range(2, 6));
+                      cairo_line_to(cr, 8 + rng.Range(-6, -2), 8 + rng.Range(3, 7));
+                      cairo_close_path(cr);
+                      SetColour(cr, Rgb(190, 160, 116));
+                      cairo_fill_preserve(cr);
+                      SetColour(cr, Rgb(90, 70, 50));
+                      cairo_set_line_width(cr, 1);
+                      cairo_stroke(cr);
+                  });
     for (int gold = 0; gold < 2; ++gold)
-        out.push_back({gold ? "media/blocks/combogold.png" : "media/blocks/combosilver.png", kCell, kCell, 25,
-                       [gold](const PictureInputs&) {
-                           return FramedSheet(kCell, kCell, 25, 5, [gold](cairo_t* cr, int f) {
-                               if (gold)
-                                   Shimmer(cr, f, kGold, kGoldLight, kGoldDark);
-                               else
-                                   Shimmer(cr, f, kSilver, kWhite, kSilverDark);
-                           });
-                       }});
-    out.push_back({"media/blocks/blank.png", kCell, kCell, 25, [](const PictureInputs&) {
-                       return FramedSheet(kCell, kCell, 25, 5, [](cairo_t* cr, int f) {
-                           FlipFrame(cr, f, Rgb(196, 200, 210), kWhite, Rgb(96, 100, 116), Symbol::None);
-                       });
-                   }});
-    single("media/blocks/rainbowpiece.png", kCell, kCell, Rainbow);
-    single("media/blocks/lockpiece.png", kCell, kCell, [](cairo_t* cr) {
+        AddFramed(out, gold ? "media/blocks/combogold.png" : "media/blocks/combosilver.png", kCell, kCell, 25,
+                  5, [gold](cairo_t* cr, int f) {
+                      if (gold)
+                          Shimmer(cr, f, kGold, kGoldLight, kGoldDark);
+                      else
+                          Shimmer(cr, f, kSilver, kWhite, kSilverDark);
+                  });
+    AddFramed(out, "media/blocks/blank.png", kCell, kCell, 25, 5, [](cairo_t* cr, int f) {
+        FlipFrame(cr, f, Rgb(196, 200, 210), kWhite, Rgb(96, 100, 116), Symbol::None);
+    });
+    AddSingle(out, "media/blocks/rainbowpiece.png", kCell, kCell, Rainbow);
+    AddSingle(out, "media/blocks/lockpiece.png", kCell, kCell, [](cairo_t* cr) {
         SlateTile(cr, kGold);
         Padlock(cr, 24.5, 22, 30);
     });
-    single("media/blocks/key.png", kCell, kCell, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/key.png", kCell, kCell, [](cairo_t* cr) {
         SlateTile(cr, kGold);
         Key(cr, 24.5, 24.5, 36);
     });
-    single("media/blocks/stonepiece.png", kCell, kCell,
-           [](cairo_t* cr) { StoneBlock(cr, 1, 1, kTile - 1, Rgb(128, 132, 140), 77); });
-    single("media/blocks/blocklocked.png", 48, 48, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/stonepiece.png", kCell, kCell,
+              [](cairo_t* cr) { StoneBlock(cr, 1, 1, kTile - 1, Rgb(128, 132, 140), 77); });
+    AddSingle(out, "media/blocks/blocklocked.png", 48, 48, [](cairo_t* cr) {
         // brambles across the corners, open in the middle so the colour shows
         for (int i = 0; i < 2; ++i) {
             cairo_move_to(cr, i ? 48 : 0, 0);
@@ -643,7 +620,7 @@ void AddPiecePictures(Catalogue& out) {
         cairo_stroke(cr);
         Padlock(cr, 24, 30, 16);
     });
-    single("media/blocks/destroylocked.png", 40, 40, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/destroylocked.png", 40, 40, [](cairo_t* cr) {
         Glow(cr, 20, 20, 20, kGoldLight, 0.6);
         for (int i = 0; i < 6; ++i) {
             double a = i * M_PI / 3;
@@ -664,7 +641,7 @@ void AddPiecePictures(Catalogue& out) {
         SetColour(cr, kGold);
         cairo_fill(cr);
     });
-    single("media/blocks/gold.png", 28, 28, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/gold.png", 28, 28, [](cairo_t* cr) {
         cairo_arc(cr, 14, 14, 12.5, 0, 2 * M_PI);
         cairo_pattern_t* g = cairo_pattern_create_linear(2, 2, 26, 26);
         AddStop(g, 0, kGoldLight);
@@ -680,17 +657,15 @@ void AddPiecePictures(Catalogue& out) {
         SetColour(cr, kGoldDark, 0.8);
         cairo_fill(cr);
     });
-    single("media/blocks/scorebacking.png", 96, 48, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/scorebacking.png", 96, 48, [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 48, 24);
         cairo_scale(cr, 2, 1);
         Glow(cr, 0, 0, 24, kLantern, 0.8, 0.2);
         cairo_restore(cr);
     });
-    single("media/blocks/pickaxe.png", 40, 40, Pickaxe);
-    out.push_back({"media/blocks/gem.png", 96, 96, 16, [](const PictureInputs&) {
-                       return FramedSheet(96, 96, 16, 4, [](cairo_t* cr, int f) { Gem(cr, f); });
-                   }});
+    AddSingle(out, "media/blocks/pickaxe.png", 40, 40, Pickaxe);
+    AddFramed(out, "media/blocks/gem.png", 96, 96, 16, 4, Gem);
     // vines
     const char* vine = "media/blocks/big/vine/";
     std::pair<const char*, int> bodies[] = {
@@ -698,14 +673,15 @@ void AddPiecePictures(Catalogue& out) {
         {"vinebody_corner0", kTop | kRight},   {"vinebody_corner1", kRight | kBottom},
         {"vinebody_corner2", kBottom | kLeft}, {"vinebody_corner3", kLeft | kTop}};
     for (auto [name, edges] : bodies)
-        single(std::string(vine) + name + ".png", kCell, kCell,
-               [edges = edges](cairo_t* cr) { VineStem(cr, edges, false); });
+        AddSingle(out, std::string(vine) + name + ".png", kCell, kCell,
+                  [edges = edges](cairo_t* cr) { VineStem(cr, edges, false); });
     int heads[4] = {kBottom, kLeft, kTop, kRight};
     for (int i = 0; i < 4; ++i)
-        single(std::string(vine) + "vinehead" + std::to_string(i) + ".png", kCell, kCell,
-               [e = heads[i]](cairo_t* cr) { VineHead(cr, e, false); });
-    single(std::string(vine) + "stonevinehead.png", kCell, kCell, [](cairo_t* cr) { VineHead(cr, 0, true); });
-    single(std::string(vine) + "stonevinebody.png", kCell, kCell, [](cairo_t* cr) {
+        AddSingle(out, std::string(vine) + "vinehead" + std::to_string(i) + ".png", kCell, kCell,
+                  [e = heads[i]](cairo_t* cr) { VineHead(cr, e, false); });
+    AddSingle(out, std::string(vine) + "stonevinehead.png", kCell, kCell,
+              [](cairo_t* cr) { VineHead(cr, 0, true); });
+    AddSingle(out, std::string(vine) + "stonevinebody.png", kCell, kCell, [](cairo_t* cr) {
         VineStem(cr, kTop | kBottom | kLeft | kRight, true);
         cairo_arc(cr, 26, 26, 9, 0, 2 * M_PI); // a stone knot, the same from every side
         SetColour(cr, Darken(kStone, 0.25));
@@ -717,12 +693,10 @@ void AddPiecePictures(Catalogue& out) {
     // burst shards
     const char* parts[6] = {"topleft", "topright", "centerleft", "centerright", "bottomleft", "bottomright"};
     for (int p = 0; p < 6; ++p)
-        out.push_back(
-            {std::string("media/crumble/") + parts[p] + ".png", 31, 30, 24, [p](const PictureInputs&) {
-                 return FramedSheet(31, 30, 24, 8, [p](cairo_t* cr, int f) { Shard(cr, p, f); });
-             }});
+        AddFramed(out, std::string("media/crumble/") + parts[p] + ".png", 31, 30, 24, 8,
+                  [p](cairo_t* cr, int f) { Shard(cr, p, f); });
     for (int i = 1; i <= 3; ++i)
-        single("media/crumble/bit" + std::to_string(i) + ".png", 12, 12, [i](cairo_t* cr) {
+        AddSingle(out, "media/crumble/bit" + std::to_string(i) + ".png", 12, 12, [i](cairo_t* cr) {
             StarPath(cr, 6, 6, 5.5, 2.5 + i * 0.4, 3 + i, i * 20.0);
             SetColour(cr, Rgb(210, 210, 210));
             cairo_fill_preserve(cr);
@@ -730,8 +704,8 @@ void AddPiecePictures(Catalogue& out) {
             cairo_set_line_width(cr, 0.8);
             cairo_stroke(cr);
         });
-    single("media/path/corner.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, true); });
-    single("media/path/straight.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, false); });
+    AddSingle(out, "media/path/corner.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, true); });
+    AddSingle(out, "media/path/straight.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, false); });
 }
 
 } // namespace wispwood::mediagen

@@ -89,14 +89,10 @@ Raster CurtainCorner() {
 } // namespace
 
 void AddScreenPictures(Catalogue& out) {
-    out.push_back(
-        {"media/screenfade/topleft.png", 0, 0, 0, [](const PictureInputs&) { return CurtainCorner(); }});
-    out.push_back({"media/screenfade/topright.png", 0, 0, 0,
-                   [](const PictureInputs&) { return FlipX(CurtainCorner()); }});
-    out.push_back({"media/screenfade/bottomleft.png", 0, 0, 0,
-                   [](const PictureInputs&) { return FlipY(CurtainCorner()); }});
-    out.push_back({"media/screenfade/bottomright.png", 0, 0, 0,
-                   [](const PictureInputs&) { return FlipX(FlipY(CurtainCorner())); }});
+    AddPicture(out, "media/screenfade/topleft.png", CurtainCorner);
+    AddPicture(out, "media/screenfade/topright.png", [] { return FlipX(CurtainCorner()); });
+    AddPicture(out, "media/screenfade/bottomleft.png", [] { return FlipY(CurtainCorner()); });
+    AddPicture(out, "media/screenfade/bottomright.png", [] { return FlipX(FlipY(CurtainCorner())); });
 }
 
 } // namespace wispwood::mediagen

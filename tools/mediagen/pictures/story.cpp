@@ -365,19 +365,17 @@ Raster ComicPage(int page) {
 } // namespace
 
 void AddStoryPictures(Catalogue& out) {
-    auto add = [&](const std::string& path, std::function<Raster()> paint) {
-        out.push_back({path, 0, 0, 0, [paint](const PictureInputs&) { return paint(); }});
-    };
     for (const Board& b : Boards()) {
         SceneRecipe recipe = b.recipe;
-        add(std::string("media/backgrounds/") + b.name + ".jpg", [recipe] { return Painting(recipe); });
+        AddPicture(out, std::string("media/backgrounds/") + b.name + ".jpg",
+                   [recipe] { return Painting(recipe); });
     }
     for (const char* name :
          {"fern", "mushrooms", "glowcap", "lantern", "mossrock", "roots", "vines", "bellflowers", "reeds",
           "lilypads", "trunk", "branch", "fireflies", "lightshaft", "fogbank", "moon"})
-        add(std::string("media/backgrounds/cutouts/") + name + ".png",
-            [n = std::string(name)] { return CutOut(n); });
-    add("media/load/loading.jpg", [] {
+        AddPicture(out, std::string("media/backgrounds/cutouts/") + name + ".png",
+                   [n = std::string(name)] { return CutOut(n); });
+    AddPicture(out, "media/load/loading.jpg", [] {
         SceneRecipe s;
         s.seed = 2;
         s.lanterns = true;
@@ -385,19 +383,17 @@ void AddStoryPictures(Catalogue& out) {
             Title(cr, "Wispwood", 400, 250, 120, Rgb(170, 210, 255), Rgb(50, 26, 90));
         });
     });
-    add("media/Load/Logo.jpg", [] {
+    AddSingle(out, "media/Load/Logo.jpg", 800, 600, [](cairo_t* cr) {
         // the studio splash: a lantern over a quiet glade
-        return Single(800, 600, [](cairo_t* cr) {
-            cairo_set_source_rgb(cr, 0.03, 0.05, 0.08);
-            cairo_paint(cr);
-            Glow(cr, 400, 260, 260, kLantern, 0.3);
-            Lantern(cr, 400, 160, 110);
-            TextPath(cr, Face::Rounded, 44, "Lanternlight Studio", 400, 420);
-            SetColour(cr, kLanternHot);
-            cairo_fill(cr);
-        });
+        cairo_set_source_rgb(cr, 0.03, 0.05, 0.08);
+        cairo_paint(cr);
+        Glow(cr, 400, 260, 260, kLantern, 0.3);
+        Lantern(cr, 400, 160, 110);
+        TextPath(cr, Face::Rounded, 44, "Lanternlight Studio", 400, 420);
+        SetColour(cr, kLanternHot);
+        cairo_fill(cr);
     });
-    add("media/Load/Logo2.jpg", [] {
+    AddPicture(out, "media/Load/Logo2.jpg", [] {
         SceneRecipe s;
         s.seed = 3;
         s.fireflies = 90;
@@ -405,18 +401,16 @@ void AddStoryPictures(Catalogue& out) {
             Title(cr, "Wispwood", 400, 330, 140, Rgb(170, 210, 255), Rgb(50, 26, 90));
         });
     });
-    add("media/mainmenu/background.jpg", [] {
+    AddPicture(out, "media/mainmenu/background.jpg", [] {
         SceneRecipe s;
         s.seed = 4;
         s.mushrooms = true;
         s.light_shafts = 0; // the menu adds its own swinging beams
         return Painting(s);
     });
-    out.push_back(
-        {"media/mainmenu/logo.png", 0, 0, 0, [](const PictureInputs&) { return Single(480, 180, Logo); }});
-    out.push_back(
-        {"media/mainmenu/logoA.png", 0, 0, 0, [](const PictureInputs&) { return Single(300, 260, Sign); }});
-    add("media/highscores/background.jpg", [] {
+    AddSingle(out, "media/mainmenu/logo.png", 480, 180, Logo);
+    AddSingle(out, "media/mainmenu/logoA.png", 300, 260, Sign);
+    AddPicture(out, "media/highscores/background.jpg", [] {
         SceneRecipe s;
         s.seed = 5;
         return Painting(s, [](cairo_t* cr) {
@@ -424,25 +418,23 @@ void AddStoryPictures(Catalogue& out) {
             Plate(cr, 140, 80, 520, 470, 20, PlateKind::Parchment);
         });
     });
-    add("media/comicsmenu/backing.jpg", [] {
-        return Single(800, 600, [](cairo_t* cr) {
-            cairo_set_source_rgb(cr, 0.12, 0.06, 0.08);
-            cairo_paint(cr);
-            Plate(cr, 20, 20, 760, 560, 24, PlateKind::Wood);
-            for (int s = 0; s < 2; ++s) {
-                cairo_rectangle(cr, 44 + s * 362, 40, 350, 520);
-                cairo_pattern_t* g = cairo_pattern_create_linear(44 + s * 362, 0, 394 + s * 362, 0);
-                AddStop(g, 0, s ? Darken(kParchment, 0.15) : kParchment);
-                AddStop(g, 1, s ? kParchment : Darken(kParchment, 0.15));
-                cairo_set_source(cr, g);
-                cairo_fill(cr);
-                cairo_pattern_destroy(g);
-            }
-        });
+    AddSingle(out, "media/comicsmenu/backing.jpg", 800, 600, [](cairo_t* cr) {
+        cairo_set_source_rgb(cr, 0.12, 0.06, 0.08);
+        cairo_paint(cr);
+        Plate(cr, 20, 20, 760, 560, 24, PlateKind::Wood);
+        for (int s = 0; s < 2; ++s) {
+            cairo_rectangle(cr, 44 + s * 362, 40, 350, 520);
+            cairo_pattern_t* g = cairo_pattern_create_linear(44 + s * 362, 0, 394 + s * 362, 0);
+            AddStop(g, 0, s ? Darken(kParchment, 0.15) : kParchment);
+            AddStop(g, 1, s ? kParchment : Darken(kParchment, 0.15));
+            cairo_set_source(cr, g);
+            cairo_fill(cr);
+            cairo_pattern_destroy(g);
+        }
     });
     for (int i = 1; i <= 6; ++i) {
-        add("media/comics/Scene-" + std::to_string(i) + ".jpg", [i] { return ComicPage(i); });
-        add("media/comicsmenu/frame" + std::to_string(i) + ".png", [i] {
+        AddPicture(out, "media/comics/Scene-" + std::to_string(i) + ".jpg", [i] { return ComicPage(i); });
+        AddPicture(out, "media/comicsmenu/frame" + std::to_string(i) + ".png", [i] {
             Raster page = ComicPage(i);
             return Single(150, 110, [&page](cairo_t* cr) {
                 cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 800, 600);
