@@ -17,25 +17,15 @@ void Medallion(cairo_t* cr, Colour face, Colour rim, bool empty) {
     cairo_arc(cr, 12, 12, 8.5, 0, 2 * M_PI);
     if (empty) {
         SetColour(cr, Rgb(20, 28, 34), 0.85);
-    } else {
-        cairo_pattern_t* g = cairo_pattern_create_linear(4, 4, 20, 20);
-        AddStop(g, 0, Lighten(face, 0.5));
-        AddStop(g, 1, Darken(face, 0.3));
-        cairo_set_source(cr, g);
         cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetColour(cr, rim);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-        SymbolPath(cr, Symbol::Leaf, 12, 12, 9);
-        SetColour(cr, Darken(face, 0.45), 0.8);
-        cairo_fill(cr);
+        Stroke(cr, rim, 2);
         return;
     }
-    cairo_fill_preserve(cr);
-    SetColour(cr, rim);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(4, 4, 20, 20, {{0, Lighten(face, 0.5)}, {1, Darken(face, 0.3)}}));
+    Stroke(cr, rim, 2);
+    SymbolPath(cr, Symbol::Leaf, 12, 12, 9);
+    SetColour(cr, Darken(face, 0.45), 0.8);
+    cairo_fill(cr);
 }
 
 void Marker(cairo_t* cr, int frame) {
@@ -50,9 +40,7 @@ void Marker(cairo_t* cr, int frame) {
     cairo_fill(cr);
     cairo_move_to(cr, 36.5, 94);
     cairo_line_to(cr, 36.5, 40);
-    SetColour(cr, kBarkLight);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    Stroke(cr, kBarkLight, 3);
     // a pennant
     cairo_move_to(cr, 37, 42);
     cairo_curve_to(cr, 50, 44 + bob, 58, 40 - bob, 66, 46);
@@ -84,9 +72,7 @@ void Temple(cairo_t* cr, int kind, int frame) {
             cairo_move_to(cr, cx + i * 10, 26);
             cairo_curve_to(cr, cx + i * 16, 14, cx + i * 6, 8, cx + i * 20, 4);
         }
-        SetColour(cr, kBark);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        Stroke(cr, kBark, 3);
         break;
     case 1: // lantern pagoda
         for (int t = 0; t < 3; ++t) {
@@ -159,15 +145,8 @@ void Rank(cairo_t* cr, int rank) {
     if (rank >= 6) Glow(cr, 24, 24, 24, kLanternHot, 0.3 + rank * 0.03);
     int points = 5 + rank / 2;
     StarPath(cr, 24, 24, 21, 16, points * 2, -90);
-    cairo_pattern_t* g = cairo_pattern_create_linear(4, 4, 44, 44);
-    AddStop(g, 0, Lighten(base, 0.5));
-    AddStop(g, 1, Darken(base, 0.4));
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColour(cr, Darken(base, 0.6));
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(4, 4, 44, 44, {{0, Lighten(base, 0.5)}, {1, Darken(base, 0.4)}}));
+    Stroke(cr, Darken(base, 0.6), 1.2);
     cairo_arc(cr, 24, 24, 11, 0, 2 * M_PI);
     SetColour(cr, Darken(base, 0.2));
     cairo_fill(cr);
@@ -185,13 +164,8 @@ Raster MapLayer1(const Trail& trail) {
     Canvas canvas(800, 600);
     cairo_t* cr = canvas.Cr();
     // ground: moss and clearings, darker toward the edges
-    cairo_pattern_t* bg = cairo_pattern_create_radial(400, 280, 50, 400, 300, 560);
-    AddStop(bg, 0, Rgb(54, 92, 62));
-    AddStop(bg, 1, Rgb(14, 32, 30));
     cairo_rectangle(cr, 0, 0, 800, 600);
-    cairo_set_source(cr, bg);
-    cairo_fill(cr);
-    cairo_pattern_destroy(bg);
+    FillWith(cr, RadialGradient(400, 280, 50, 400, 300, 560, {{0, Rgb(54, 92, 62)}, {1, Rgb(14, 32, 30)}}));
     {
         uint32_t* px = canvas.Pixels();
         for (int y = 0; y < 600; ++y)
@@ -216,9 +190,7 @@ Raster MapLayer1(const Trail& trail) {
     // a brook across the lantern region
     cairo_move_to(cr, 430, 600);
     cairo_curve_to(cr, 470, 430, 700, 420, 800, 350);
-    SetColour(cr, kWater, 0.85);
-    cairo_set_line_width(cr, 14);
-    cairo_stroke(cr);
+    Stroke(cr, kWater, 14, 0.85);
     // treetops: round canopies everywhere away from the trail
     Rng rng(99);
     for (int i = 0; i < 900; ++i) {
@@ -240,12 +212,8 @@ Raster MapLayer1(const Trail& trail) {
             StarPath(cr, x, y, r, r * 0.6, 7, rng.Range(0, 60));
         else
             cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-        cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.4, y - r * 0.4, 1, x, y, r);
-        AddStop(g, 0, Lighten(c, 0.3));
-        AddStop(g, 1, Darken(c, 0.2));
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, RadialGradient(x - r * 0.4, y - r * 0.4, 1, x, y, r,
+                                    {{0, Lighten(c, 0.3)}, {1, Darken(c, 0.2)}}));
     }
     // the trail: an edge of dark earth, a sandy path and stepping stones
     for (int pass = 0; pass < 3; ++pass) {
@@ -272,9 +240,7 @@ Raster MapLayer1(const Trail& trail) {
             SetColour(cr, Rgb(150, 126, 90));
             cairo_fill(cr);
             cairo_arc(cr, p.x, p.y + 6, 34, 0, 2 * M_PI);
-            SetColour(cr, Rgb(60, 44, 30));
-            cairo_set_line_width(cr, 2);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(60, 44, 30), 2);
         } else {
             cairo_arc(cr, p.x, p.y, 11, 0, 2 * M_PI);
             SetColour(cr, Rgb(130, 124, 112));
@@ -285,14 +251,11 @@ Raster MapLayer1(const Trail& trail) {
     cairo_arc(cr, 700, 600, 150, M_PI, 2 * M_PI);
     SetColour(cr, Rgb(60, 100, 60));
     cairo_fill(cr);
-    cairo_pattern_t* band = cairo_pattern_create_linear(0, 505, 0, 600);
-    cairo_pattern_add_color_stop_rgba(band, 0, 0.03, 0.06, 0.07, 0);
-    cairo_pattern_add_color_stop_rgba(band, 0.3, 0.03, 0.06, 0.07, 0.6);
-    cairo_pattern_add_color_stop_rgba(band, 1, 0.03, 0.06, 0.07, 0.8);
     cairo_rectangle(cr, 0, 505, 800, 95);
-    cairo_set_source(cr, band);
-    cairo_fill(cr);
-    cairo_pattern_destroy(band);
+    FillWith(cr, LinearGradient(0, 505, 0, 600,
+                                {{0, Colour{0.03, 0.06, 0.07}, 0},
+                                 {0.3, Colour{0.03, 0.06, 0.07}, 0.6},
+                                 {1, Colour{0.03, 0.06, 0.07}, 0.8}}));
     Fireflies(cr, 0, 60, 800, 440, 60, 5);
     canvas.Grain(3, 0.02);
     return canvas.ToRaster();
@@ -320,9 +283,7 @@ Raster MapLayer2() {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
-        cairo_move_to(cr, 0, 0);
-        cairo_curve_to(cr, len * 0.3, -len * 0.35, len * 0.75, -len * 0.25, len, 0);
-        cairo_curve_to(cr, len * 0.75, len * 0.25, len * 0.3, len * 0.35, 0, 0);
+        LeafPath(cr, len, len * 0.3, len * 0.35, len * 0.75, len * 0.25);
         SetColour(cr, Mix(kNearTrees, kLeaf, rng.Range(0.1, 0.6)));
         cairo_fill(cr);
         cairo_restore(cr);
@@ -349,9 +310,7 @@ void AddAdventurePictures(Catalogue& out) {
         cairo_arc(cr, 12, 12, 10, 0, 2 * M_PI);
         SetColour(cr, Rgb(14, 20, 28), 0.85);
         cairo_fill_preserve(cr);
-        SetColour(cr, kGoldDark);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, kGoldDark, 2);
         SymbolOnTile(cr, Symbol::Crystal, 12, 12, 15, Rgb(120, 220, 255));
     });
     for (int t = 0; t < 5; ++t)

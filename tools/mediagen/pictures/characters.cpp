@@ -49,9 +49,7 @@ void FlyingFrame(cairo_t* cr, int f, const FairyLook& look, double facing) {
 void FairyTileBack(cairo_t* cr) {
     JewelTile(cr, 1, 1, 47, Rgb(40, 70, 100), Rgb(110, 170, 210), Rgb(12, 24, 40));
     RoundedRect(cr, 4, 4, 41, 41, 7);
-    SetColour(cr, kSilver, 0.9);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
+    Stroke(cr, kSilver, 1.4, 0.9);
 }
 
 void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
@@ -68,19 +66,12 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
     double cw = cover_w * std::cos(open * M_PI);
     auto cover = [&](bool inside) {
         RoundedRect(cr, std::min(0.0, cw), -52, std::abs(cw) + 1, 104, 6);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, -52, cover_w, 52);
-        AddStop(g, 0, Rgb(160, 60, 110));
-        AddStop(g, 1, Rgb(80, 20, 50));
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(0, -52, cover_w, 52, {{0, Rgb(160, 60, 110)}, {1, Rgb(80, 20, 50)}}));
         if (inside) return;
         cairo_save(cr);
         cairo_scale(cr, std::max(0.05, cw / cover_w), 1);
         RoundedRect(cr, 8, -44, cover_w - 16, 88, 4);
-        SetColour(cr, kGold);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, kGold, 2);
         StarPath(cr, cover_w / 2, 0, 16, 7);
         SetColour(cr, kGoldLight);
         cairo_fill(cr);
@@ -97,9 +88,7 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
         cairo_close_path(cr);
         SetColour(cr, kParchment);
         cairo_fill_preserve(cr);
-        SetColour(cr, kParchmentDark);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        Stroke(cr, kParchmentDark, 1);
         for (int l = 0; l < 7; ++l) {
             cairo_move_to(cr, side * 10 * reach, -30 + l * 10);
             cairo_line_to(cr, side * 54 * reach, -30 + l * 10);
@@ -157,9 +146,7 @@ void AddCharacterPictures(Catalogue& out) {
         cairo_rotate(cr, -swing * M_PI / 180);
         cairo_move_to(cr, 0, 0);
         cairo_line_to(cr, 0, 9);
-        SetColour(cr, kSilver);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        Stroke(cr, kSilver, 1);
         FairyPose pose;
         pose.arm = 160;
         pose.wing = f / 25.0;

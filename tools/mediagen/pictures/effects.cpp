@@ -13,12 +13,7 @@ using namespace palette;
 void StarSprite(cairo_t* cr, double s, Colour tint) {
     Glow(cr, s / 2, s / 2, s / 2, tint, 0.55);
     SparklePath(cr, s / 2, s / 2, s * 0.48, s * 0.07);
-    cairo_pattern_t* g = cairo_pattern_create_radial(s / 2, s / 2, 0, s / 2, s / 2, s / 2);
-    AddStop(g, 0, kWhite);
-    AddStop(g, 1, tint, 0.8);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillWith(cr, RadialGradient(s / 2, s / 2, 0, s / 2, s / 2, s / 2, {{0, kWhite}, {1, tint, 0.8}}));
 }
 
 void TwinkleSprite(cairo_t* cr, double s, Colour tint) {
@@ -28,9 +23,7 @@ void TwinkleSprite(cairo_t* cr, double s, Colour tint) {
         cairo_move_to(cr, i ? s / 2 : s * 0.12, i ? s * 0.12 : s / 2);
         cairo_line_to(cr, i ? s / 2 : s * 0.88, i ? s * 0.88 : s / 2);
     }
-    SetColour(cr, Lighten(tint, 0.6), 0.9);
-    cairo_set_line_width(cr, s * 0.06);
-    cairo_stroke(cr);
+    Stroke(cr, Lighten(tint, 0.6), s * 0.06, 0.9);
     cairo_arc(cr, s / 2, s / 2, s * 0.1, 0, 2 * M_PI);
     SetColour(cr, kWhite);
     cairo_fill(cr);
@@ -39,10 +32,14 @@ void TwinkleSprite(cairo_t* cr, double s, Colour tint) {
 void Ring(cairo_t* cr, double s, double width, Colour c) {
     for (int i = 3; i >= 0; --i) {
         cairo_arc(cr, s / 2, s / 2, s / 2 - width * 1.6, 0, 2 * M_PI);
-        SetColour(cr, i ? c : Lighten(c, 0.7), i ? 0.18 : 0.95);
-        cairo_set_line_width(cr, i ? width * (1 + i * 0.9) : width * 0.6);
-        cairo_stroke(cr);
+        Stroke(cr, i ? c : Lighten(c, 0.7), i ? width * (1 + i * 0.9) : width * 0.6, i ? 0.18 : 0.95);
     }
+}
+
+// A white streak across the whole picture, brightest along its middle row.
+void Streak(cairo_t* cr, double w, double h) {
+    cairo_rectangle(cr, 0, 0, w, h);
+    FillWith(cr, LinearGradient(0, 0, 0, h, {{0, kWhite, 0}, {0.5, kWhite, 1}, {1, kWhite, 0}}));
 }
 
 // One confetti paper turning through a full spin over 32 frames.
@@ -58,9 +55,7 @@ void Confetti(cairo_t* cr, int frame, Colour c) {
     Colour face = sx >= 0 ? Scale(c, shade) : Scale(Darken(c, 0.25), shade);
     SetColour(cr, face);
     cairo_fill_preserve(cr);
-    SetColour(cr, Darken(c, 0.5), 0.6);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    Stroke(cr, Darken(c, 0.5), 1, 0.6);
     cairo_restore(cr);
 }
 
@@ -93,34 +88,13 @@ void AddEffectPictures(Catalogue& out) {
         cairo_line_to(cr, 128, 640);
         cairo_line_to(cr, 0, 640);
         cairo_close_path(cr);
-        cairo_pattern_t* v = cairo_pattern_create_linear(0, 0, 0, 640);
-        cairo_pattern_add_color_stop_rgba(v, 0, 1, 0.98, 0.9, 0.9);
-        cairo_pattern_add_color_stop_rgba(v, 0.4, 1, 0.96, 0.85, 0.35);
-        cairo_pattern_add_color_stop_rgba(v, 1, 1, 0.96, 0.85, 0);
-        cairo_set_source(cr, v);
-        cairo_fill(cr);
-        cairo_pattern_destroy(v);
+        FillWith(cr, LinearGradient(0, 0, 0, 640,
+                                    {{0, Colour{1, 0.98, 0.9}, 0.9},
+                                     {0.4, Colour{1, 0.96, 0.85}, 0.35},
+                                     {1, Colour{1, 0.96, 0.85}, 0}}));
     });
-    AddSingle(out, "media/particles/horizontal.png", 32, 6, [](cairo_t* cr) {
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 6);
-        cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
-        cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
-        cairo_rectangle(cr, 0, 0, 32, 6);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
-    });
-    AddSingle(out, "media/particles/horizontalsmall.png", 26, 5, [](cairo_t* cr) {
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 5);
-        cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
-        cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
-        cairo_rectangle(cr, 0, 0, 26, 5);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
-    });
+    AddSingle(out, "media/particles/horizontal.png", 32, 6, [](cairo_t* cr) { Streak(cr, 32, 6); });
+    AddSingle(out, "media/particles/horizontalsmall.png", 26, 5, [](cairo_t* cr) { Streak(cr, 26, 5); });
     // corners, unrotated at the top-right corner of a region: the two edges
     // meet at the sprite's centre, one running left and one running down
     auto corner = [](cairo_t* cr, double s, double r, bool outer) {
@@ -134,15 +108,9 @@ void AddEffectPictures(Catalogue& out) {
             cairo_line_to(cr, c, c);
             cairo_line_to(cr, c, s);
         }
-        for (int pass = 0; pass < 2; ++pass) {
-            cairo_set_source_rgba(cr, 1, 1, 1, pass ? 1.0 : 0.35);
-            cairo_set_line_width(cr, pass ? s * 0.18 : s * 0.36);
-            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-            if (pass == 0)
-                cairo_stroke_preserve(cr);
-            else
-                cairo_stroke(cr);
-        }
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        StrokePreserve(cr, kWhite, s * 0.36, 0.35);
+        Stroke(cr, kWhite, s * 0.18);
     };
     AddSingle(out, "media/particles/corner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 0, false); });
     AddSingle(out, "media/particles/smallcorner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 4, true); });
@@ -202,11 +170,8 @@ void AddEffectPictures(Catalogue& out) {
     AddSingle(out, "media/game/quotadone.png", 64, 64, [](cairo_t* cr) { Ring(cr, 64, 3, kFirefly); });
     AddSingle(out, "media/game/quotadonethin.png", 64, 64,
               [](cairo_t* cr) { Ring(cr, 64, 1.5, kGoldLight); });
-    AddSingle(out, "media/game/timer-backing-glow.png", 140, 140, [](cairo_t* cr) {
-        cairo_arc(cr, 70, 70, 52, 0, 2 * M_PI);
-        cairo_set_source_rgba(cr, 0, 0, 0, 0);
-        Glow(cr, 70, 70, 70, Mix(kFirefly, kGold, 0.4), 0.85, 0.55);
-    });
+    AddSingle(out, "media/game/timer-backing-glow.png", 140, 140,
+              [](cairo_t* cr) { Glow(cr, 70, 70, 70, Mix(kFirefly, kGold, 0.4), 0.85, 0.55); });
     AddSingle(out, "media/game/timer-backing-glow-red.png", 140, 140,
               [](cairo_t* cr) { Glow(cr, 70, 70, 70, Rgb(255, 60, 50), 0.9, 0.55); });
     AddSingle(out, "media/gui/button-glow.png", 128, 64, [](cairo_t* cr) {

@@ -22,14 +22,10 @@ void CornerLeaves(cairo_t* cr, double w, double size) {
             cairo_save(cr);
             cairo_translate(cr, size * 0.3, size * 0.3);
             cairo_rotate(cr, -0.2 + i * 0.45);
-            cairo_move_to(cr, 0, 0);
-            cairo_curve_to(cr, size * 0.3, -size * 0.25, size * 0.7, -size * 0.15, size, 0);
-            cairo_curve_to(cr, size * 0.7, size * 0.15, size * 0.3, size * 0.25, 0, 0);
+            LeafPath(cr, size, size * 0.3, size * 0.25, size * 0.7, size * 0.15);
             SetColour(cr, i % 2 ? kLeaf : kMoss);
             cairo_fill_preserve(cr);
-            SetColour(cr, kDeepGreen);
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
+            Stroke(cr, kDeepGreen, 1);
             cairo_restore(cr);
         }
         Glow(cr, size * 0.3, size * 0.3, size * 0.35, kLantern, 0.7);
@@ -65,16 +61,9 @@ void ArrowCursor(cairo_t* cr) {
     cairo_line_to(cr, 14.5, 17);
     cairo_line_to(cr, 22, 17);
     cairo_close_path(cr);
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 2);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(5, 0, 20, 26);
-    AddStop(g, 0, kGoldLight);
-    AddStop(g, 1, kGold);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, kInk, 2);
+    FillWith(cr, LinearGradient(5, 0, 20, 26, {{0, kGoldLight}, {1, kGold}}));
 }
 
 void HandCursor(cairo_t* cr) {
@@ -92,36 +81,24 @@ void HandCursor(cairo_t* cr) {
     cairo_line_to(cr, 2, 19);
     cairo_curve_to(cr, 1, 17, 3, 15.5, 5, 17);
     cairo_close_path(cr);
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke_preserve(cr);
+    StrokePreserve(cr, kInk, 2);
     SetColour(cr, kWhite);
     cairo_fill(cr);
     for (double x : {14.0, 19.0}) {
         cairo_move_to(cr, x + 2.4, 15);
         cairo_line_to(cr, x + 2.4, 20);
     }
-    SetColour(cr, kInk, 0.6);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    Stroke(cr, kInk, 1, 0.6);
 }
 
 void LoadingBar(cairo_t* cr, bool gold) {
     RoundedRect(cr, 1, 1, 398, 30, 14);
     SetColour(cr, kWoodDark);
     cairo_fill_preserve(cr);
-    SetColour(cr, kGoldDark);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kGoldDark, 2);
     RoundedRect(cr, 6, 7, 388, 18, 9);
     if (gold) {
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 7, 0, 25);
-        AddStop(g, 0, kGoldLight);
-        AddStop(g, 0.5, kGold);
-        AddStop(g, 1, kGoldDark);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(0, 7, 0, 25, {{0, kGoldLight}, {0.5, kGold}, {1, kGoldDark}}));
         for (int i = 0; i < 12; ++i) Glow(cr, 20 + i * 33, 16, 10, kLanternHot, 0.5);
     } else {
         SetColour(cr, Rgb(16, 22, 30));
@@ -141,55 +118,36 @@ void AddInterfacePictures(Catalogue& out) {
     AddSingle(out, "media/options/tick.png", 160, 36, [](cairo_t* cr) {
         // the chosen state: a gold rim and a glowing leaf mark at the left
         RoundedRect(cr, 2, 2, 155, 31, 14);
-        SetColour(cr, kGold);
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
+        Stroke(cr, kGold, 2.5);
         Glow(cr, 20, 18, 16, kFirefly, 0.6);
         cairo_move_to(cr, 12, 18);
         cairo_line_to(cr, 18, 24);
         cairo_line_to(cr, 29, 10);
-        SetColour(cr, kInk);
-        cairo_set_line_width(cr, 5);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke_preserve(cr);
-        SetColour(cr, kFirefly);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        StrokePreserve(cr, kInk, 5);
+        Stroke(cr, kFirefly, 3);
     });
     AddSingle(out, "media/gui/slider.png", 216, 56, [](cairo_t* cr) {
         // the groove runs from x 20 to 196 at y 41
         RoundedRect(cr, 12, 35, 192, 12, 6);
         SetColour(cr, kWoodDark);
         cairo_fill_preserve(cr);
-        SetColour(cr, kGoldDark);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        Stroke(cr, kGoldDark, 1.5);
         cairo_move_to(cr, 20, 41);
         cairo_line_to(cr, 196, 41);
-        SetColour(cr, Rgb(10, 14, 20));
-        cairo_set_line_width(cr, 4);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(cr);
+        Stroke(cr, Rgb(10, 14, 20), 4);
         for (int i = 0; i <= 4; ++i) {
             cairo_move_to(cr, 20 + i * 44, 48);
             cairo_line_to(cr, 20 + i * 44, 52);
         }
-        SetColour(cr, kGold, 0.7);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        Stroke(cr, kGold, 1.2, 0.7);
     });
     AddSingle(out, "media/gui/slidergadget.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, kLantern, 0.5);
         cairo_arc(cr, 12, 12, 8, 0, 2 * M_PI);
-        cairo_pattern_t* g = cairo_pattern_create_radial(9, 9, 1, 12, 12, 9);
-        AddStop(g, 0, kGoldLight);
-        AddStop(g, 1, kGoldDark);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetColour(cr, kInk);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        FillPreserveWith(cr, RadialGradient(9, 9, 1, 12, 12, 9, {{0, kGoldLight}, {1, kGoldDark}}));
+        Stroke(cr, kInk, 1.2);
     });
     AddPanel(out, "media/gui/container.png", 400, 440);
     AddPanel(out, "media/options/backing.png", 400, 440);
@@ -211,16 +169,9 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_line_to(cr, 13, 26);
         cairo_line_to(cr, 2, 26);
         cairo_close_path(cr);
-        SetColour(cr, kInk);
-        cairo_set_line_width(cr, 2.5);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke_preserve(cr);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 72);
-        AddStop(g, 0, kGoldLight);
-        AddStop(g, 1, kGoldDark);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        StrokePreserve(cr, kInk, 2.5);
+        FillWith(cr, LinearGradient(0, 0, 0, 72, {{0, kGoldLight}, {1, kGoldDark}}));
     });
     AddSingle(out, "media/load/loading-bar.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, false); });
     AddSingle(out, "media/load/loading-bar-gold.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, true); });
@@ -242,34 +193,24 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_arc(cr, 12, 12, 9, 0, 2 * M_PI);
         SetColour(cr, Rgb(14, 20, 28), 0.85);
         cairo_fill_preserve(cr);
-        SetColour(cr, kGoldDark);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, kGoldDark, 2);
     });
     AddSingle(out, "media/bonus/strike.png", 48, 48, [](cairo_t* cr) {
         cairo_move_to(cr, 10, 10);
         cairo_line_to(cr, 38, 38);
         cairo_move_to(cr, 38, 10);
         cairo_line_to(cr, 10, 38);
-        SetColour(cr, Rgb(60, 0, 0));
-        cairo_set_line_width(cr, 10);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke_preserve(cr);
-        SetColour(cr, Rgb(230, 50, 50));
-        cairo_set_line_width(cr, 6);
-        cairo_stroke(cr);
+        StrokePreserve(cr, Rgb(60, 0, 0), 10);
+        Stroke(cr, Rgb(230, 50, 50), 6);
     });
     AddSingle(out, "media/bonus/oops.png", 96, 64, [](cairo_t* cr) {
         StarPath(cr, 48, 32, 31, 20, 9);
         SetColour(cr, Rgb(200, 40, 50));
         cairo_fill_preserve(cr);
-        SetColour(cr, Rgb(80, 0, 10));
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, Rgb(80, 0, 10), 2);
         TextPath(cr, Face::Rounded, 22, "OOPS", 48, 40);
-        SetColour(cr, Rgb(80, 0, 10));
-        cairo_set_line_width(cr, 3);
-        cairo_stroke_preserve(cr);
+        StrokePreserve(cr, Rgb(80, 0, 10), 3);
         SetColour(cr, kWhite);
         cairo_fill(cr);
     });

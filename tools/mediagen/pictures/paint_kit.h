@@ -79,6 +79,9 @@ void TreeSilhouette(cairo_t* cr, double x, double base_y, double height, bool pi
                     uint32_t seed);
 void Mushroom(cairo_t* cr, double x, double base_y, double size, Colour cap, bool glow);
 void Lantern(cairo_t* cr, double x, double y, double size);
+// A pointed leaf from the origin to (length, 0), its two sides mirrored about
+// the x axis through the control points (x1, -y1) and (x2, -y2).
+void LeafPath(cairo_t* cr, double length, double x1, double y1, double x2, double y2);
 void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, uint32_t seed,
                double size = 1.0);
 

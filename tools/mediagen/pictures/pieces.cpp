@@ -27,9 +27,7 @@ void FlipFrame(cairo_t* cr, int frame, Colour base, Colour lightc, Colour dark, 
 void SlateTile(cairo_t* cr, Colour glow) {
     JewelTile(cr, 1, 1, kTile - 1, Rgb(44, 50, 70), Rgb(92, 100, 130), Rgb(14, 16, 28));
     RoundedRect(cr, 4, 4, kTile - 7, kTile - 7, 7);
-    SetColour(cr, kGold, 0.85);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
+    Stroke(cr, kGold, 1.4, 0.85);
     Glow(cr, 24.5, 24.5, 22, glow, 0.35);
 }
 
@@ -48,50 +46,32 @@ void DoubleArrow(cairo_t* cr, bool vertical, Colour c) {
     cairo_line_to(cr, -9, 4);
     cairo_line_to(cr, -9, 9);
     cairo_close_path(cr);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
-    cairo_set_line_width(cr, 3);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, -9, 0, 9);
-    AddStop(g, 0, kWhite);
-    AddStop(g, 1, c);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, kBlack, 3, 0.7);
+    FillWith(cr, LinearGradient(0, -9, 0, 9, {{0, kWhite}, {1, c}}));
     // a lightning zig across the arrow
     cairo_move_to(cr, -4, -7);
     cairo_line_to(cr, 2, -1);
     cairo_line_to(cr, -2, 1);
     cairo_line_to(cr, 4, 7);
-    SetColour(cr, Darken(c, 0.4));
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    Stroke(cr, Darken(c, 0.4), 1.6);
     cairo_restore(cr);
 }
 
 void Bomb(cairo_t* cr, int frame) {
     Glow(cr, 24, 28, 24, kLantern, 0.25);
     cairo_arc(cr, 23, 29, 15, 0, 2 * M_PI);
-    cairo_pattern_t* g = cairo_pattern_create_radial(18, 23, 1, 23, 29, 16);
-    AddStop(g, 0, Rgb(120, 110, 150));
-    AddStop(g, 0.5, Rgb(40, 34, 60));
-    AddStop(g, 1, Rgb(10, 8, 18));
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillWith(cr, RadialGradient(18, 23, 1, 23, 29, 16,
+                                {{0, Rgb(120, 110, 150)}, {0.5, Rgb(40, 34, 60)}, {1, Rgb(10, 8, 18)}}));
     // a band of runes so it reads as a magic bomb, not a stone
     cairo_arc(cr, 23, 29, 11, M_PI * 0.1, M_PI * 0.9);
-    SetColour(cr, kMagic, 0.8);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    Stroke(cr, kMagic, 1.6, 0.8);
     cairo_rectangle(cr, 19, 11, 8, 5);
     SetColour(cr, kGoldDark);
     cairo_fill(cr);
     cairo_move_to(cr, 23, 12);
     cairo_curve_to(cr, 26, 6, 32, 8, 35, 5);
-    SetColour(cr, kBarkLight);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kBarkLight, 2);
     // the fizzing spark at the fuse's end
     double phase = frame / 8.0 * 2 * M_PI;
     double s = 5 + 2.5 * std::sin(phase * 2);
@@ -116,9 +96,7 @@ void Quake(cairo_t* cr) {
     // cracked ground with seismic rings
     for (int i = 0; i < 3; ++i) {
         cairo_arc(cr, 24.5, 24.5, 7 + i * 6, 0, 2 * M_PI);
-        SetColour(cr, kLantern, 0.55 - i * 0.15);
-        cairo_set_line_width(cr, 1.4);
-        cairo_stroke(cr);
+        Stroke(cr, kLantern, 1.4, 0.55 - i * 0.15);
     }
     cairo_move_to(cr, 6, 22);
     cairo_line_to(cr, 14, 27);
@@ -127,13 +105,9 @@ void Quake(cairo_t* cr) {
     cairo_line_to(cr, 31, 21);
     cairo_line_to(cr, 37, 28);
     cairo_line_to(cr, 43, 23);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.8);
-    cairo_set_line_width(cr, 5);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-    cairo_stroke_preserve(cr);
-    SetColour(cr, kLanternHot);
-    cairo_set_line_width(cr, 2.4);
-    cairo_stroke(cr);
+    StrokePreserve(cr, kBlack, 5, 0.8);
+    Stroke(cr, kLanternHot, 2.4);
 }
 
 void ExtraLife(cairo_t* cr) {
@@ -147,9 +121,7 @@ void ExtraLife(cairo_t* cr) {
     cairo_line_to(cr, 40.5, 12);
     cairo_move_to(cr, 37, 8.5);
     cairo_line_to(cr, 37, 15.5);
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kInk, 2);
 }
 
 void Rainbow(cairo_t* cr) {
@@ -159,18 +131,14 @@ void Rainbow(cairo_t* cr) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    SetColour(cr, kWhite, 0.9);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kWhite, 2, 0.9);
     // a swirl of white light
     cairo_move_to(cr, 24.5, 24.5);
     for (int i = 0; i < 80; ++i) {
         double a = i * 0.16, r = i * 0.22;
         cairo_line_to(cr, 24.5 + std::cos(a) * r, 24.5 + std::sin(a) * r);
     }
-    SetColour(cr, kWhite, 0.85);
-    cairo_set_line_width(cr, 2.6);
-    cairo_stroke(cr);
+    Stroke(cr, kWhite, 2.6, 0.85);
     StarPath(cr, 24.5, 24.5, 7, 3, 5);
     SetColour(cr, kWhite);
     cairo_fill(cr);
@@ -181,19 +149,11 @@ void Rainbow(cairo_t* cr) {
 
 void Padlock(cairo_t* cr, double cx, double cy, double s) {
     cairo_arc(cr, cx, cy - s * 0.1, s * 0.32, M_PI, 2 * M_PI);
-    cairo_set_line_width(cr, s * 0.12);
-    SetColour(cr, kSilverDark);
-    cairo_stroke(cr);
+    Stroke(cr, kSilverDark, s * 0.12);
     RoundedRect(cr, cx - s * 0.45, cy - s * 0.12, s * 0.9, s * 0.66, s * 0.1);
-    cairo_pattern_t* g = cairo_pattern_create_linear(cx - s / 2, cy - s * 0.1, cx + s / 2, cy + s * 0.5);
-    AddStop(g, 0, kGoldLight);
-    AddStop(g, 1, kGoldDark);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColour(cr, Darken(kGoldDark, 0.5));
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(cx - s / 2, cy - s * 0.1, cx + s / 2, cy + s * 0.5,
+                                        {{0, kGoldLight}, {1, kGoldDark}}));
+    Stroke(cr, Darken(kGoldDark, 0.5), 1.2);
     cairo_arc(cr, cx, cy + s * 0.12, s * 0.08, 0, 2 * M_PI);
     cairo_move_to(cr, cx - s * 0.04, cy + s * 0.14);
     cairo_line_to(cr, cx, cy + s * 0.34);
@@ -213,15 +173,8 @@ void Key(cairo_t* cr, double cx, double cy, double s) {
     cairo_rectangle(cr, s * 0.28, s * 0.04, s * 0.07, s * 0.14);
     cairo_rectangle(cr, s * 0.38, s * 0.04, s * 0.07, s * 0.1);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
-    cairo_set_line_width(cr, 2.4);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(-s / 2, -s * 0.2, s / 2, s * 0.2);
-    AddStop(g, 0, kGoldLight);
-    AddStop(g, 1, kGold);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, kBlack, 2.4, 0.6);
+    FillWith(cr, LinearGradient(-s / 2, -s * 0.2, s / 2, s * 0.2, {{0, kGoldLight}, {1, kGold}}));
     cairo_restore(cr);
 }
 
@@ -254,9 +207,7 @@ void Cracks(cairo_t* cr, double x, double y, double s, uint32_t seed, double wid
             cairo_line_to(cr, px, py);
         }
     }
-    cairo_set_source_rgba(cr, 0.05, 0.04, 0.04, 0.85);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
+    Stroke(cr, Colour{0.05, 0.04, 0.04}, width, 0.85);
 }
 
 // Vines: a green stem through the cell; shape names the edges it leaves by.
@@ -287,10 +238,8 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
                 cairo_line_to(cr, c, c);
             }
         }
-        SetColour(cr, pass ? light : Darken(stem, 0.45));
-        cairo_set_line_width(cr, pass ? 4 : 10);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-        cairo_stroke(cr);
+        Stroke(cr, pass ? light : Darken(stem, 0.45), pass ? 4 : 10);
         if (pass == 0) {
             for (size_t i = 0; i < list.size(); ++i) {
                 double x, y;
@@ -298,9 +247,7 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
                 cairo_move_to(cr, x, y);
                 cairo_line_to(cr, c, c);
             }
-            SetColour(cr, stem);
-            cairo_set_line_width(cr, 7.5);
-            cairo_stroke(cr);
+            Stroke(cr, stem, 7.5);
         }
     }
     // leaves along the stem
@@ -313,14 +260,10 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
         cairo_save(cr);
         cairo_translate(cr, mx, my);
         cairo_rotate(cr, a);
-        cairo_move_to(cr, 0, 0);
-        cairo_curve_to(cr, 4, -5, 11, -4, 14, 0);
-        cairo_curve_to(cr, 11, 4, 4, 5, 0, 0);
+        LeafPath(cr, 14, 4, 5, 11, 4);
         SetColour(cr, stone ? Lighten(kStone, 0.15) : kLeaf);
         cairo_fill_preserve(cr);
-        SetColour(cr, stone ? Darken(kStone, 0.4) : Darken(kLeaf, 0.5));
-        cairo_set_line_width(cr, 0.8);
-        cairo_stroke(cr);
+        Stroke(cr, stone ? Darken(kStone, 0.4) : Darken(kLeaf, 0.5), 0.8);
         cairo_restore(cr);
     }
 }
@@ -365,15 +308,10 @@ void Shard(cairo_t* cr, int part, int frame) {
     cairo_line_to(cr, -12, rng.Range(-2, 2));
     cairo_close_path(cr);
     double lx = origin[part][0] / 48.0, ly = origin[part][1] / 48.0;
-    cairo_pattern_t* g = cairo_pattern_create_linear(-12, -12, 12, 12);
-    AddStop(g, 0, Lighten(Rgb(200, 200, 200), 0.5 * (1 - (lx + ly) / 2)));
-    AddStop(g, 1, Rgb(120, 120, 120));
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    cairo_set_source_rgba(cr, 0.15, 0.15, 0.15, 0.9);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(-12, -12, 12, 12,
+                                        {{0, Lighten(Rgb(200, 200, 200), 0.5 * (1 - (lx + ly) / 2))},
+                                         {1, Rgb(120, 120, 120)}}));
+    Stroke(cr, Colour{0.15, 0.15, 0.15}, 1.2, 0.9);
     cairo_restore(cr);
 }
 
@@ -389,10 +327,8 @@ void PathPiece(cairo_t* cr, bool corner) {
             cairo_move_to(cr, 24, 0);
             cairo_line_to(cr, 24, 48);
         }
-        cairo_set_source_rgba(cr, 1, 1, 1, alphas[pass]);
-        cairo_set_line_width(cr, widths[pass]);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-        cairo_stroke(cr);
+        Stroke(cr, kWhite, widths[pass], alphas[pass]);
     }
 }
 
@@ -429,9 +365,7 @@ void LetterBrick(cairo_t* cr, int frame, bool gold) {
     JewelTile(cr, 1, 1, kTile - 1, base, lightc, dark);
     // a carved leaf rune on the brick's face
     RoundedRect(cr, 8, 8, 33, 33, 6);
-    SetColour(cr, Darken(dark, 0.2), 0.6);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    Stroke(cr, Darken(dark, 0.2), 1.5, 0.6);
     SymbolPath(cr, frame < 12 ? Symbol::Moon : Symbol::Sun, 24.5, 24.5, 20);
     SetColour(cr, Darken(dark, 0.1), 0.7);
     cairo_fill(cr);
@@ -472,9 +406,7 @@ void Gem(cairo_t* cr, int frame) {
     }
     cairo_move_to(cr, 18, 44);
     cairo_line_to(cr, 78, 44);
-    SetColour(cr, kWhite, 0.5);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    Stroke(cr, kWhite, 1, 0.5);
     double glint = std::max(0.0, std::sin(a * 2));
     cairo_save(cr);
     cairo_translate(cr, 38, 30);
@@ -490,27 +422,16 @@ void Pickaxe(cairo_t* cr) {
     cairo_rotate(cr, -M_PI / 4);
     cairo_move_to(cr, 0, -4);
     cairo_line_to(cr, 0, 18);
-    SetColour(cr, kWoodDark);
-    cairo_set_line_width(cr, 5.5);
-    cairo_stroke(cr);
+    Stroke(cr, kWoodDark, 5.5);
     cairo_move_to(cr, 0, -4);
     cairo_line_to(cr, 0, 18);
-    SetColour(cr, kWoodLight);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    Stroke(cr, kWoodLight, 3);
     cairo_move_to(cr, -17, 0);
     cairo_curve_to(cr, -8, -9, 8, -9, 17, 0);
     cairo_curve_to(cr, 8, -5, -8, -5, -17, 0);
     cairo_close_path(cr);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, -9, 0, 0);
-    AddStop(g, 0, kSilver);
-    AddStop(g, 1, kSilverDark);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, kBlack, 2.5, 0.7);
+    FillWith(cr, LinearGradient(0, -9, 0, 0, {{0, kSilver}, {1, kSilverDark}}));
     cairo_restore(cr);
 }
 
@@ -546,16 +467,13 @@ void AddPiecePictures(Catalogue& out) {
         DoubleArrow(cr, true, Rgb(120, 220, 255));
     });
     AddSingle(out, "media/blocks/destroyverticalflash.png", 64, 128, [](cairo_t* cr) {
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 64, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0, 0.6, 0.9, 1, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0.3, 0.6, 0.9, 1, 0.35);
-        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
-        cairo_pattern_add_color_stop_rgba(g, 0.7, 0.6, 0.9, 1, 0.35);
-        cairo_pattern_add_color_stop_rgba(g, 1, 0.6, 0.9, 1, 0);
         cairo_rectangle(cr, 0, 0, 64, 128);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(0, 0, 64, 0,
+                                    {{0, Colour{0.6, 0.9, 1}, 0},
+                                     {0.3, Colour{0.6, 0.9, 1}, 0.35},
+                                     {0.5, kWhite, 1},
+                                     {0.7, Colour{0.6, 0.9, 1}, 0.35},
+                                     {1, Colour{0.6, 0.9, 1}, 0}}));
     });
     AddSingle(out, "media/blocks/extra-life.png", kCell, kCell, ExtraLife);
     AddSingle(out, "media/blocks/quake.png", kCell, kCell, Quake);
@@ -574,9 +492,7 @@ void AddPiecePictures(Catalogue& out) {
                       cairo_close_path(cr);
                       SetColour(cr, Rgb(190, 160, 116));
                       cairo_fill_preserve(cr);
-                      SetColour(cr, Rgb(90, 70, 50));
-                      cairo_set_line_width(cr, 1);
-                      cairo_stroke(cr);
+                      Stroke(cr, Rgb(90, 70, 50), 1);
                   });
     for (int gold = 0; gold < 2; ++gold)
         AddFramed(out, gold ? "media/blocks/combogold.png" : "media/blocks/combosilver.png", kCell, kCell, 25,
@@ -605,19 +521,13 @@ void AddPiecePictures(Catalogue& out) {
         for (int i = 0; i < 2; ++i) {
             cairo_move_to(cr, i ? 48 : 0, 0);
             cairo_curve_to(cr, 20, 14, 28, 34, i ? 0 : 48, 48);
-            SetColour(cr, Rgb(40, 26, 18));
-            cairo_set_line_width(cr, 5);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(40, 26, 18), 5);
             cairo_move_to(cr, i ? 48 : 0, 0);
             cairo_curve_to(cr, 20, 14, 28, 34, i ? 0 : 48, 48);
-            SetColour(cr, Rgb(112, 80, 52));
-            cairo_set_line_width(cr, 2.2);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(112, 80, 52), 2.2);
         }
         RoundedRect(cr, 2, 2, 44, 44, 8);
-        SetColour(cr, Rgb(40, 26, 18));
-        cairo_set_line_width(cr, 3.5);
-        cairo_stroke(cr);
+        Stroke(cr, Rgb(40, 26, 18), 3.5);
         Padlock(cr, 24, 30, 16);
     });
     AddSingle(out, "media/blocks/destroylocked.png", 40, 40, [](cairo_t* cr) {
@@ -627,14 +537,10 @@ void AddPiecePictures(Catalogue& out) {
             cairo_save(cr);
             cairo_translate(cr, 20, 20);
             cairo_rotate(cr, a);
-            cairo_move_to(cr, 0, 0);
-            cairo_curve_to(cr, 5, -5, 13, -4, 15, 0);
-            cairo_curve_to(cr, 13, 4, 5, 5, 0, 0);
+            LeafPath(cr, 15, 5, 5, 13, 4);
             SetColour(cr, Rgb(255, 250, 250));
             cairo_fill_preserve(cr);
-            SetColour(cr, Rgb(200, 120, 160));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(200, 120, 160), 1);
             cairo_restore(cr);
         }
         cairo_arc(cr, 20, 20, 4.5, 0, 2 * M_PI);
@@ -643,16 +549,8 @@ void AddPiecePictures(Catalogue& out) {
     });
     AddSingle(out, "media/blocks/gold.png", 28, 28, [](cairo_t* cr) {
         cairo_arc(cr, 14, 14, 12.5, 0, 2 * M_PI);
-        cairo_pattern_t* g = cairo_pattern_create_linear(2, 2, 26, 26);
-        AddStop(g, 0, kGoldLight);
-        AddStop(g, 0.5, kGold);
-        AddStop(g, 1, kGoldDark);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetColour(cr, Darken(kGoldDark, 0.4));
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        FillPreserveWith(cr, LinearGradient(2, 2, 26, 26, {{0, kGoldLight}, {0.5, kGold}, {1, kGoldDark}}));
+        Stroke(cr, Darken(kGoldDark, 0.4), 1.2);
         SymbolPath(cr, Symbol::Leaf, 14, 14, 12);
         SetColour(cr, kGoldDark, 0.8);
         cairo_fill(cr);
@@ -700,9 +598,7 @@ void AddPiecePictures(Catalogue& out) {
             StarPath(cr, 6, 6, 5.5, 2.5 + i * 0.4, 3 + i, i * 20.0);
             SetColour(cr, Rgb(210, 210, 210));
             cairo_fill_preserve(cr);
-            SetColour(cr, Rgb(90, 90, 90));
-            cairo_set_line_width(cr, 0.8);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(90, 90, 90), 0.8);
         });
     AddSingle(out, "media/path/corner.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, true); });
     AddSingle(out, "media/path/straight.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, false); });
