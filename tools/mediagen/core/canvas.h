@@ -44,6 +44,10 @@ class Canvas {
     cairo_t* cr_;
 };
 
+// A new cairo surface holding the picture (premultiplied again, the inverse
+// of ToRaster); the caller destroys it.
+cairo_surface_t* SurfaceFrom(const Raster& raster);
+
 // Cairo helpers shared by the painters.
 void SetColour(cairo_t* cr, Colour c, double alpha = 1.0);
 void AddStop(cairo_pattern_t* pattern, double offset, Colour c, double alpha = 1.0);

@@ -10,15 +10,6 @@ namespace {
 
 using namespace palette;
 
-FairyLook Guide() {
-    FairyLook look;
-    look.dress = kGuideRobe;
-    look.hair = Rgb(240, 236, 220);
-    look.hat = true;
-    look.staff = true;
-    return look;
-}
-
 FairyLook Girl() {
     FairyLook look;
     look.dress = kGirlDress;
@@ -115,7 +106,7 @@ void AddCharacterPictures(Catalogue& out) {
                       Fairy(cr, 20, 20, 36, Sprite(i), pose);
                   });
     AddFramed(out, "media/game/wizzle-point.png", 104, 104, 13, 5, [](cairo_t* cr, int f) {
-        FairyLook look = Guide();
+        FairyLook look = GuideLook();
         look.wings = 1; // the near pair is the separate wings-left sheet
         FairyPose pose;
         pose.arm = 20 + f * 11.0; // raising the staff to point
@@ -123,7 +114,7 @@ void AddCharacterPictures(Catalogue& out) {
         Fairy(cr, 52, 58, 86, look, pose);
     });
     AddFramed(out, "media/game/wings-left.png", 104, 104, 3, 3, [](cairo_t* cr, int f) {
-        FairyLook look = Guide();
+        FairyLook look = GuideLook();
         look.wings = 2;
         look.body = false;
         FairyPose pose;
@@ -180,7 +171,7 @@ void AddCharacterPictures(Catalogue& out) {
         pose.facing = -1; // looks across the map
         pose.arm = 35;
         pose.blink = f;
-        Fairy(cr, 100, 104, 170, Guide(), pose);
+        Fairy(cr, 100, 104, 170, GuideLook(), pose);
     });
     AddFramed(out, "media/mainmenu/mybook.png", 192, 160, 10, 5, [](cairo_t* cr, int f) {
         if (f == 0) {

@@ -264,6 +264,15 @@ void TurnedTile(cairo_t* cr, double x, double y, double size, double turn, Colou
 
 // --- characters -----------------------------------------------------------------------
 
+FairyLook GuideLook() {
+    FairyLook look;
+    look.dress = kGuideRobe;
+    look.hair = Rgb(240, 236, 220);
+    look.hat = true;
+    look.staff = true;
+    return look;
+}
+
 void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look, const FairyPose& pose) {
     double u = size / 100.0;
     cairo_save(cr);

@@ -49,6 +49,8 @@ struct FairyPose {
     double bob = 0;      // vertical offset in body units
     bool flying = false; // legs trailing behind
 };
+// The guide: white hair, the robe, the pointed hat and the staff.
+FairyLook GuideLook();
 // Draws a fairy centred at (cx, cy); `size` is its full height.
 void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look, const FairyPose& pose);
 

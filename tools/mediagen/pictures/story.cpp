@@ -54,15 +54,12 @@ void Sign(cairo_t* cr) {
         Stroke(cr, Rgb(200, 180, 140), 4);
     }
     Plate(cr, 20, 50, 260, 170, 24, PlateKind::Wood);
-    TextPath(cr, Face::Display, 54, "Enchanted", 150, 128);
-    StrokePreserve(cr, Rgb(60, 40, 30), 4);
-    SetColour(cr, Rgb(236, 240, 255));
-    cairo_fill(cr);
-    TextPath(cr, Face::Display, 54, "Forest", 150, 186);
-    SetColour(cr, Rgb(60, 40, 30));
-    cairo_stroke_preserve(cr);
-    SetColour(cr, Rgb(236, 240, 255));
-    cairo_fill(cr);
+    for (auto [word, y] : {std::pair{"Enchanted", 128}, {"Forest", 186}}) {
+        TextPath(cr, Face::Display, 54, word, 150, y);
+        StrokePreserve(cr, Rgb(60, 40, 30), 4);
+        SetColour(cr, Rgb(236, 240, 255));
+        cairo_fill(cr);
+    }
     for (int i = 0; i < 7; ++i) {
         cairo_arc(cr, 40 + i * 37, 222 + (i % 2) * 6, 8, 0, 2 * M_PI);
         SetColour(cr, i % 2 ? kLeaf : kMoss);
@@ -71,18 +68,19 @@ void Sign(cairo_t* cr) {
 }
 
 // Cut-outs for the board scenery, each on transparency.
-Raster CutOut(const std::string& name) {
-    struct Size {
-        const char* name;
-        int w, h;
-    } sizes[] = {
-        {"fern", 160, 200},      {"mushrooms", 140, 120},  {"glowcap", 64, 80},   {"lantern", 64, 128},
-        {"mossrock", 180, 110},  {"roots", 240, 140},      {"vines", 120, 260},   {"bellflowers", 96, 120},
-        {"reeds", 120, 180},     {"lilypads", 200, 80},    {"trunk", 140, 600},   {"branch", 320, 140},
-        {"fireflies", 200, 200}, {"lightshaft", 160, 480}, {"fogbank", 400, 120}, {"moon", 96, 96}};
-    int w = 64, h = 64;
-    for (const Size& s : sizes)
-        if (name == s.name) w = s.w, h = s.h;
+struct CutOutSize {
+    const char* name;
+    int w, h;
+};
+constexpr CutOutSize kCutOuts[] = {
+    {"fern", 160, 200},      {"mushrooms", 140, 120},  {"glowcap", 64, 80},   {"lantern", 64, 128},
+    {"mossrock", 180, 110},  {"roots", 240, 140},      {"vines", 120, 260},   {"bellflowers", 96, 120},
+    {"reeds", 120, 180},     {"lilypads", 200, 80},    {"trunk", 140, 600},   {"branch", 320, 140},
+    {"fireflies", 200, 200}, {"lightshaft", 160, 480}, {"fogbank", 400, 120}, {"moon", 96, 96}};
+
+Raster CutOut(const CutOutSize& cut) {
+    const std::string name = cut.name;
+    const int w = cut.w, h = cut.h;
     Canvas canvas(w, h);
     cairo_t* cr = canvas.Cr();
     Rng rng(std::hash<std::string>{}(name)&0xFFFF);
@@ -283,16 +281,11 @@ void ComicPanel(cairo_t* cr, double x, double y, double w, double h, int page, i
     Landscape(scene, recipe);
     cairo_set_source_surface(cr, scene.Surface(), x, y);
     cairo_paint(cr);
-    cairo_t* s = cr;
     FairyPose pose;
-    FairyLook guide;
-    guide.hat = true;
-    guide.staff = true;
-    guide.hair = Rgb(240, 236, 220);
     pose.arm = 40 + panel * 40;
     pose.wing = panel * 0.3;
     double fx = x + w * (0.3 + 0.2 * panel), fy = y + h * 0.55;
-    Fairy(s, fx, fy, h * 0.45, guide, pose);
+    Fairy(cr, fx, fy, h * 0.45, GuideLook(), pose);
     // what the panel shows: the dark wisp (trouble), a temple, or a celebration
     if (page == 1 && panel == 0) {
         Glow(cr, x + w * 0.75, y + h * 0.4, h * 0.35, Rgb(60, 0, 80), 0.8);
@@ -327,11 +320,9 @@ void AddStoryPictures(Catalogue& out) {
         AddPicture(out, std::string("media/backgrounds/") + b.name + ".jpg",
                    [recipe] { return Painting(recipe); });
     }
-    for (const char* name :
-         {"fern", "mushrooms", "glowcap", "lantern", "mossrock", "roots", "vines", "bellflowers", "reeds",
-          "lilypads", "trunk", "branch", "fireflies", "lightshaft", "fogbank", "moon"})
-        AddPicture(out, std::string("media/backgrounds/cutouts/") + name + ".png",
-                   [n = std::string(name)] { return CutOut(n); });
+    for (const CutOutSize& cut : kCutOuts)
+        AddPicture(out, std::string("media/backgrounds/cutouts/") + cut.name + ".png",
+                   [&cut] { return CutOut(cut); });
     AddPicture(out, "media/load/loading.jpg", [] {
         SceneRecipe s;
         s.seed = 2;
@@ -391,16 +382,7 @@ void AddStoryPictures(Catalogue& out) {
         AddPicture(out, "media/comicsmenu/frame" + std::to_string(i) + ".png", [i] {
             Raster page = ComicPage(i);
             return Single(150, 110, [&page](cairo_t* cr) {
-                cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 800, 600);
-                cairo_surface_flush(s);
-                auto* d = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-                int stride = cairo_image_surface_get_stride(s) / 4;
-                for (int y = 0; y < 600; ++y)
-                    for (int x = 0; x < 800; ++x) {
-                        const uint8_t* p = page.At(x, y);
-                        d[y * stride + x] = 0xFF000000u | (p[0] << 16) | (p[1] << 8) | p[2];
-                    }
-                cairo_surface_mark_dirty(s);
+                cairo_surface_t* s = SurfaceFrom(page);
                 Plate(cr, 0, 0, 149, 109, 8, PlateKind::Wood);
                 cairo_save(cr);
                 cairo_translate(cr, 9, 9);
