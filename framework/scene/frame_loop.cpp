@@ -39,12 +39,10 @@ void RunPerUpdateServices(const Ref<GameLoop>& top) {
 void DrawFrame() {
     Ref<GameLoop> top = TopScene();
     TDrawState::Reset();
-    if (CurrentTransition) {
+    if (CurrentTransition)
         CurrentTransition->Render(top);
-    } else if (top) {
-        TDrawState::Reset();
+    else if (top)
         top->Render();
-    }
     Delay(5);
     if (top && top->DrawPointer && DrawMousePointer) DrawMousePointer(GameMouseX(), GameMouseY());
     Flip(0);
