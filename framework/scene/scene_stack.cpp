@@ -40,8 +40,7 @@ Ref<GameLoop> TopScene() {
 int PushScene(const Ref<GameLoop>& scene, int popping, int instant) {
     if (TransitionInProgress(0) || !scene) return 0;
     Ref<GameLoop> old = TopScene();
-    SceneStack.Push(scene);
-    scene->Init();
+    PushSceneInstantly(scene);
     ClearActiveTunables();
     // A transition needs a scene to come from; the very first push has none.
     if (instant != 1 && old) StartTransition(old, scene, popping);
