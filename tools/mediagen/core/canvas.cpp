@@ -199,6 +199,30 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
     cairo_close_path(cr);
 }
 
+void PolylinePath(cairo_t* cr, std::initializer_list<Point> points) {
+    bool first = true;
+    for (const Point& p : points) {
+        if (first)
+            cairo_move_to(cr, p.x, p.y);
+        else
+            cairo_line_to(cr, p.x, p.y);
+        first = false;
+    }
+}
+
+void PolygonPath(cairo_t* cr, std::initializer_list<Point> points) {
+    PolylinePath(cr, points);
+    cairo_close_path(cr);
+}
+
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+}
+
 void Glow(cairo_t* cr, double x, double y, double radius, Colour c, double alpha, double core) {
     cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, radius);
     AddStop(p, 0, c, alpha);

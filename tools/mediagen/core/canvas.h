@@ -70,6 +70,13 @@ void StrokeWith(cairo_t* cr, cairo_pattern_t* pattern, double width);
 void Stroke(cairo_t* cr, Colour c, double width, double alpha = 1.0);
 void StrokePreserve(cairo_t* cr, Colour c, double width, double alpha = 1.0);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
+struct Point {
+    double x, y;
+};
+// Lines through the points; the polygon closes back to the first.
+void PolylinePath(cairo_t* cr, std::initializer_list<Point> points);
+void PolygonPath(cairo_t* cr, std::initializer_list<Point> points);
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
 // A soft round glow: colour at the centre fading to nothing at radius.
 void Glow(cairo_t* cr, double x, double y, double radius, Colour c, double alpha = 1.0, double core = 0.0);
 // Four-pointed sparkle (the star shape of the game's twinkles).
