@@ -24,13 +24,6 @@ uint32_t* Canvas::Pixels() {
     return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
 }
 
-void Canvas::Clear() {
-    cairo_save(cr_);
-    cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
-}
-
 namespace {
 // One box pass along rows (transpose = false) or columns, on four channels.
 void BoxPass(uint32_t* pixels, int width, int height, int stride, int radius, bool columns) {
@@ -89,14 +82,6 @@ void Canvas::Grain(uint32_t seed, double amount) {
             p = out;
         }
     MarkDirty();
-}
-
-void Canvas::Paint(const Canvas& other, double x, double y, double alpha, cairo_operator_t op) {
-    cairo_save(cr_);
-    cairo_set_operator(cr_, op);
-    cairo_set_source_surface(cr_, other.surface_, x, y);
-    cairo_paint_with_alpha(cr_, alpha);
-    cairo_restore(cr_);
 }
 
 Raster Canvas::ToRaster() {

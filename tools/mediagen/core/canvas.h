@@ -28,14 +28,10 @@ class Canvas {
     int Stride() const { return cairo_image_surface_get_stride(surface_) / 4; }
     void MarkDirty() { cairo_surface_mark_dirty(surface_); }
 
-    void Clear();
     // Separable box blur, three passes (close to a gaussian of that radius).
     void Blur(double radius);
     // Adds a fixed-seed brightness grain, scaled by alpha so edges stay clean.
     void Grain(uint32_t seed, double amount);
-    // Draws another canvas at (x, y) with the operator and alpha given.
-    void Paint(const Canvas& other, double x, double y, double alpha = 1.0,
-               cairo_operator_t op = CAIRO_OPERATOR_OVER);
     Raster ToRaster();
 
   private:

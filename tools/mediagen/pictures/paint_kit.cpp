@@ -688,39 +688,19 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
 
 // --- text --------------------------------------------------------------------------
 
-namespace {
-std::mutex& TextMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-FontRole RoleFor(Face face) {
-    return face == Face::Display   ? FontRole::Heading
-           : face == Face::Rounded ? FontRole::Text
-                                   : FontRole::Book;
-}
-} // namespace
-
 void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y, bool centred) {
-    std::lock_guard<std::mutex> lock(TextMutex());
-    cairo_set_font_face(cr, CairoFaceFor(RoleFor(face)));
+    // the painters run on several threads and share the FreeType faces
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
+    FontRole role = face == Face::Display   ? FontRole::Heading
+                    : face == Face::Rounded ? FontRole::Text
+                                            : FontRole::Book;
+    cairo_set_font_face(cr, CairoFaceFor(role));
     cairo_set_font_size(cr, size);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, text, &ext);
     cairo_move_to(cr, centred ? x - ext.width / 2 - ext.x_bearing : x, y);
     cairo_text_path(cr, text);
-}
-
-double TextWidth(Face face, double size, const char* text) {
-    std::lock_guard<std::mutex> lock(TextMutex());
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(s);
-    cairo_set_font_face(cr, CairoFaceFor(RoleFor(face)));
-    cairo_set_font_size(cr, size);
-    cairo_text_extents_t ext;
-    cairo_text_extents(cr, text, &ext);
-    cairo_destroy(cr);
-    cairo_surface_destroy(s);
-    return ext.width;
 }
 
 } // namespace wispwood::mediagen
