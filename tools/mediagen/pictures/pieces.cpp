@@ -190,22 +190,19 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
     Colour stem = stone ? kStone : Rgb(58, 132, 48);
     Colour light = stone ? Lighten(kStone, 0.35) : Rgb(140, 210, 90);
     double c = 26;
-    auto edge_point = [&](int e, double& x, double& y) {
-        x = e == kLeft ? 0 : e == kRight ? 52 : c;
-        y = e == kTop ? 0 : e == kBottom ? 52 : c;
+    auto edge_point = [c](int e) {
+        return Point{e == kLeft ? 0 : e == kRight ? 52 : c, e == kTop ? 0 : e == kBottom ? 52 : c};
     };
     std::vector<int> list;
     for (int e : {kTop, kRight, kBottom, kLeft})
         if (edges & e) list.push_back(e);
     for (int pass = 0; pass < 2; ++pass) {
         for (size_t i = 0; i < list.size(); ++i) {
-            double x, y;
-            edge_point(list[i], x, y);
-            cairo_move_to(cr, x, y);
+            Point p = edge_point(list[i]);
+            cairo_move_to(cr, p.x, p.y);
             if (list.size() == 2 && i == 0) {
-                double x2, y2;
-                edge_point(list[1], x2, y2);
-                cairo_curve_to(cr, c, c, c, c, x2, y2);
+                Point q = edge_point(list[1]);
+                cairo_curve_to(cr, c, c, c, c, q.x, q.y);
                 i = 1;
             } else {
                 cairo_line_to(cr, c, c);
@@ -214,22 +211,19 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
         Stroke(cr, pass ? light : Darken(stem, 0.45), pass ? 4 : 10);
         if (pass == 0) {
-            for (size_t i = 0; i < list.size(); ++i) {
-                double x, y;
-                edge_point(list[i], x, y);
-                cairo_move_to(cr, x, y);
+            for (int e : list) {
+                Point p = edge_point(e);
+                cairo_move_to(cr, p.x, p.y);
                 cairo_line_to(cr, c, c);
             }
             Stroke(cr, stem, 7.5);
         }
     }
     // leaves along the stem
-    Rng rng(edges * 11 + (stone ? 5 : 0));
     for (size_t i = 0; i < list.size(); ++i) {
-        double x, y;
-        edge_point(list[i], x, y);
-        double mx = (x + c) / 2, my = (y + c) / 2;
-        double a = std::atan2(y - c, x - c) + (i % 2 ? 1.2 : -1.2);
+        Point p = edge_point(list[i]);
+        double mx = (p.x + c) / 2, my = (p.y + c) / 2;
+        double a = std::atan2(p.y - c, p.x - c) + (i % 2 ? 1.2 : -1.2);
         cairo_save(cr);
         cairo_translate(cr, mx, my);
         cairo_rotate(cr, a);
