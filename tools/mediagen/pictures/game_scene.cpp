@@ -85,9 +85,9 @@ void ClockFace(cairo_t* cr) {
     Fill(cr, kGoldDark);
 }
 
-void Overlay(cairo_t* cr, int w, int h, bool right) {
-    // the right-hand column: carved bark with a leafy inner edge
-    cairo_rectangle(cr, right ? 12 : 0, 0, w - (right ? 12 : 0), h);
+// The right-hand column: carved bark with a leafy inner (left) edge.
+void Overlay(cairo_t* cr, int w, int h) {
+    cairo_rectangle(cr, 12, 0, w - 12, h);
     FillWith(cr,
              LinearGradient(0, 0, w, 0, {{0, Darken(kBark, 0.3)}, {0.3, kBark}, {1, Darken(kBark, 0.6)}}));
     Rng rng(w + h);
@@ -152,8 +152,8 @@ void Medal(cairo_t* cr, bool gold) {
 } // namespace
 
 void AddGamePictures(Catalogue& out) {
-    AddSingle(out, "media/game/sidebar.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
-    AddSingle(out, "media/game/overlayright.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
+    AddSingle(out, "media/game/sidebar.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600); });
+    AddSingle(out, "media/game/overlayright.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600); });
     AddSingle(out, "media/game/timer-backing.png", 96, 96, ClockFace);
     AddSingle(out, "media/game/timer-hand.png", 16, 56, [](cairo_t* cr) {
         // points up; the pivot is the picture's centre (8, 28)
