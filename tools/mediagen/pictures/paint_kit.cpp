@@ -667,18 +667,15 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
 
 // --- text --------------------------------------------------------------------------
 
-void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y, bool centred) {
+void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y) {
     // the painters run on several threads and share the FreeType faces
     static std::mutex mutex;
     std::lock_guard<std::mutex> lock(mutex);
-    FontRole role = face == Face::Display   ? FontRole::Heading
-                    : face == Face::Rounded ? FontRole::Text
-                                            : FontRole::Book;
-    cairo_set_font_face(cr, CairoFaceFor(role));
+    cairo_set_font_face(cr, CairoFaceFor(face == Face::Display ? FontRole::Heading : FontRole::Text));
     cairo_set_font_size(cr, size);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, text, &ext);
-    cairo_move_to(cr, centred ? x - ext.width / 2 - ext.x_bearing : x, y);
+    cairo_move_to(cr, x - ext.width / 2 - ext.x_bearing, y);
     cairo_text_path(cr, text);
 }
 
