@@ -2,6 +2,7 @@
 // Objects that wrap an easing curve with its two ends, for code that picks
 // the curve at run time. With Lock set the progress is clamped to 0..1.
 #include "engine/core/ref.h"
+#include "framework/anim/easing.h"
 
 namespace wispwood {
 
@@ -22,24 +23,26 @@ class InterpolationClosure {
         closure->finish = finish;
         return closure;
     }
+    // t, clamped to 0..1 when Lock is set.
+    float Progress(float t) const;
 };
 
-#define WISPWOOD_CLOSURE(Name)                                                                               \
+#define WISPWOOD_CLOSURE(Name, Curve)                                                                        \
     class Name : public InterpolationClosure {                                                               \
       public:                                                                                                \
         static Ref<Name> Create(float start, float finish) { return Make<Name>(start, finish); }             \
-        float Interpolate(float t) override;                                                                 \
+        float Interpolate(float t) override { return Curve(start, finish, Progress(t)); }                    \
     };
 
-WISPWOOD_CLOSURE(LinearInterpolationClosure)
-WISPWOOD_CLOSURE(JumpInterpolationClosure)
-WISPWOOD_CLOSURE(SqrtInterpolationClosure)
-WISPWOOD_CLOSURE(SquareInterpolationClosure)
-WISPWOOD_CLOSURE(SquareSquareInterpolationClosure)
-WISPWOOD_CLOSURE(ParabolicConcaveInterpolationClosure)
-WISPWOOD_CLOSURE(ParabolicInterpolationClosure)
-WISPWOOD_CLOSURE(ExpInterpolationClosure)
-WISPWOOD_CLOSURE(DampenInterpolationClosure)
+WISPWOOD_CLOSURE(LinearInterpolationClosure, LerpLinear)
+WISPWOOD_CLOSURE(JumpInterpolationClosure, LerpJump)
+WISPWOOD_CLOSURE(SqrtInterpolationClosure, LerpSqrt)
+WISPWOOD_CLOSURE(SquareInterpolationClosure, LerpSquare)
+WISPWOOD_CLOSURE(SquareSquareInterpolationClosure, LerpSquareSquare)
+WISPWOOD_CLOSURE(ParabolicConcaveInterpolationClosure, LerpParabolicConcave)
+WISPWOOD_CLOSURE(ParabolicInterpolationClosure, LerpParabolic)
+WISPWOOD_CLOSURE(ExpInterpolationClosure, LerpExp)
+WISPWOOD_CLOSURE(DampenInterpolationClosure, LerpDampen)
 
 #undef WISPWOOD_CLOSURE
 

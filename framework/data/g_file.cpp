@@ -1,6 +1,6 @@
 #include "framework/data/g_file.h"
-#include "engine/core/runtime_error.h"
 #include "engine/io/file_stream.h"
+#include "engine/io/memory_stream.h"
 #include "engine/io/text_routines.h"
 #include "framework/data/game_file.h"
 #include <algorithm>
@@ -144,14 +144,9 @@ void gFile::Read() {
 }
 
 int gFile::Write() {
-    auto stream = WriteFile(Path);
-    if (!stream) return 0;
-    try {
-        _Write(*stream, 0);
-    } catch (const StreamWriteError&) {
-        return 0;
-    }
-    return stream->Close();
+    TMemoryStream out;
+    _Write(out, 0);
+    return SaveText(Path, out.Bytes());
 }
 
 } // namespace wispwood

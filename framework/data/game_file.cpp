@@ -1,6 +1,6 @@
 #include "framework/data/game_file.h"
-#include "engine/core/runtime_error.h"
 #include "engine/io/file_stream.h"
+#include "engine/io/memory_stream.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
 #include "framework/data/split_string.h"
@@ -91,14 +91,9 @@ void GameFileTextDriver::WriteStream(TStream& stream, const GameFileData& data) 
 
 int GameFileTextDriver::Write(const Text& path, const Ref<GameFileData>& data) {
     if (!data) return 0;
-    auto stream = WriteFile(path);
-    if (!stream) return 0;
-    try {
-        WriteStream(*stream, *data);
-    } catch (const StreamWriteError&) {
-        return 0; // the unfinished file is discarded; the old one stays
-    }
-    return stream->Close();
+    TMemoryStream out;
+    WriteStream(out, *data);
+    return SaveText(path, out.Bytes());
 }
 
 Ref<GameFile> GameFile::Create(const Text& path) {

@@ -69,8 +69,7 @@ void TDrawState::Reset() {
     SetAlpha(1);
     SetTransform(0, 1, 1);
     SetBlend(MASKBLEND);
-    int width = GraphicsWidth(), height = GraphicsHeight();
-    SetViewport(0, 0, width > 0 ? width : ScreenWidth, height > 0 ? height : ScreenHeight);
+    SetViewport(0, 0, DrawAreaWidth(), DrawAreaHeight());
     SetOrigin(0, 0);
 }
 
@@ -119,6 +118,14 @@ void TDrawState::PushViewport(float x, float y, float width, float height) {
     GetOrigin(ox, oy);
     SetViewport(static_cast<int>(x + ox), static_cast<int>(y + oy), static_cast<int>(width),
                 static_cast<int>(height));
+}
+
+int DrawAreaWidth() {
+    return GraphicsWidth() > 0 ? GraphicsWidth() : ScreenWidth;
+}
+
+int DrawAreaHeight() {
+    return GraphicsHeight() > 0 ? GraphicsHeight() : ScreenHeight;
 }
 
 int TDrawState::ChangeBlendOnPush(int current, int requested) {

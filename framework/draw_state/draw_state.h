@@ -49,4 +49,8 @@ class TDrawState {
 // Created on first use.
 extern Ref<TStack<Ref<TDrawState>>> DrawStateStack;
 
+// The open display's size, or the design size when none is open.
+int DrawAreaWidth();
+int DrawAreaHeight();
+
 } // namespace wispwood

@@ -21,6 +21,12 @@ constexpr float kBottomMargin = 40;
 constexpr int kLineDelay = 30; // updates between the starts of two lines
 constexpr float kDarkness = 0.8f;
 
+// The text lines (at least one) and the gap below them down to the buttons.
+float TextAndGap(guiAreYouSure& dialog) {
+    float lines = static_cast<float>(std::max<size_t>(dialog.Text.size(), 1));
+    return dialog.LineStep() * lines - kLineGap + kButtonGap;
+}
+
 } // namespace
 
 guiAreYouSure::guiAreYouSure() {
@@ -30,7 +36,7 @@ guiAreYouSure::guiAreYouSure() {
 }
 
 float guiAreYouSure::LineStep() {
-    CurrentFontScope font(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    CurrentFontScope font(LabelFont());
     return CurrentFontHeight(1) + kLineGap;
 }
 
@@ -39,8 +45,7 @@ float guiAreYouSure::TextTop() {
     float buttonHeight = 0;
     for (const auto& button : {yes, no, ok})
         if (button) buttonHeight = std::max(buttonHeight, button->GetHeight());
-    float lines = static_cast<float>(std::max<size_t>(Text.size(), 1));
-    float content = LineStep() * lines - kLineGap + kButtonGap + buttonHeight;
+    float content = TextAndGap(*this) + buttonHeight;
     return basey + std::max(kTextTop, (backingHeight - content) / 2);
 }
 
@@ -53,8 +58,7 @@ void guiAreYouSure::PlaceButtons() {
     float backingWidth = backing ? backing->GetWidtH() : 0;
     float backingHeight = backing ? backing->GetHeight() : 0;
     float centre = basex + backingWidth / 2;
-    float lines = static_cast<float>(std::max<size_t>(Text.size(), 1));
-    float textBottom = TextTop() + LineStep() * lines - kLineGap + kButtonGap;
+    float textBottom = TextTop() + TextAndGap(*this);
     auto place = [&](const Ref<guiGadget>& button, float left) {
         if (!button) return;
         float lowest = basey + backingHeight - kBottomMargin - button->GetHeight();
@@ -97,7 +101,7 @@ void guiAreYouSure::Update(int blocked) {
 }
 
 void guiAreYouSure::Render() {
-    CurrentFontScope font(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    CurrentFontScope font(LabelFont());
     if (!CurrentFont) return;
     float centre = basex + (backing ? backing->GetWidtH() : 0) / 2;
     float step = LineStep();

@@ -128,8 +128,7 @@ void guiContainer::Render(int skipChildren) {
     if (Disable || Removed) return;
     float alpha = Alpha();
     if (!IsRoot() && DrawBacking)
-        DarkenRect(0, 0, static_cast<float>(GraphicsWidth() > 0 ? GraphicsWidth() : ScreenWidth),
-                   static_cast<float>(GraphicsHeight() > 0 ? GraphicsHeight() : ScreenHeight),
+        DarkenRect(0, 0, static_cast<float>(DrawAreaWidth()), static_cast<float>(DrawAreaHeight()),
                    kBackingDarkness * alpha);
     bool faded = alpha != 1.0f;
     if (faded) {
@@ -270,21 +269,22 @@ Ref<guiAreYouSure> guiContainer::AreYouSure(int kind) {
     return dialog;
 }
 
-Ref<guiGadget> guiContainer::guiOver() {
+Ref<guiGadget> guiContainer::FirstUnderMouse(bool activeOnly) {
     for (const auto& gadget : Gadgets)
-        if (gadget->Clickable && !gadget->IgnoreOver && !gadget->Removed && gadget->MouseIsOver())
+        if (gadget->Clickable && (gadget->active || !activeOnly) && !gadget->IgnoreOver && !gadget->Removed &&
+            gadget->MouseIsOver())
             return gadget;
     return nullptr;
+}
+
+Ref<guiGadget> guiContainer::guiOver() {
+    return FirstUnderMouse(false);
 }
 
 Ref<guiGadget> guiContainer::guiOverActive() {
     guiContainer* top = this;
     while (top->Child) top = top->Child.get();
-    for (const auto& gadget : top->Gadgets)
-        if (gadget->Clickable && gadget->active && !gadget->IgnoreOver && !gadget->Removed &&
-            gadget->MouseIsOver())
-            return gadget;
-    return nullptr;
+    return top->FirstUnderMouse(true);
 }
 
 } // namespace wispwood

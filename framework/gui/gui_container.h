@@ -101,6 +101,7 @@ class guiContainer : public std::enable_shared_from_this<guiContainer> {
 
   private:
     void RenderGadgets();
+    Ref<guiGadget> FirstUnderMouse(bool activeOnly);
     // A new gadget of the kind at (x, y) with the picture, added.
     template <class T>
     Ref<T> Place(float x, float y, const Ref<TImage>& image) {

@@ -40,7 +40,7 @@ void guiFrame::Render() {
     float cornerX = Corner && Corner->width > 0 ? cw / static_cast<float>(Corner->width) : 0;
     float cornerY = Corner && Corner->height > 0 ? ch / static_cast<float>(Corner->height) : 0;
     float spanX = w - 2 * cw, spanY = h - 2 * ch;
-    int grey = static_cast<int>(ActivationGrey() * 255.0f + 0.5f);
+    int grey = ActivationGrey();
 
     TDrawState::Push();
     TDrawState::PushBlend(ALPHABLEND);

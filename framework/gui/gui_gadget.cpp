@@ -156,20 +156,25 @@ void guiGadget::PreRender() {
     TDrawState::Pop();
 }
 
-float guiGadget::ActivationGrey() const {
+int guiGadget::ActivationGrey() const {
+    float level = active ? 1.0f : 0.6f;
     if (activeprogress < kActivationFade) {
         float t = static_cast<float>(std::max(activeprogress, 0)) / kActivationFade;
-        return active ? 0.6f + 0.4f * t : 1.0f - 0.4f * t;
+        level = active ? 0.6f + 0.4f * t : 1.0f - 0.4f * t;
     }
-    return active ? 1.0f : 0.6f;
+    return static_cast<int>(level * 255.0f + 0.5f);
 }
 
-void guiGadget::RenderImage(const Ref<TImage>& image, float grow, float offsetY) {
-    if (!image) return;
-    int grey = static_cast<int>(ActivationGrey() * 255.0f + 0.5f);
-    float alpha = OverallAlpha + moverduration * std::min(OverallAlpha, 1.0f);
-    float c = (scale + moverduration / 9.0f) * grow;
-    float cx = x + GetWidtH() / 2, cy = y + GetHeight() / 2 + offsetY;
+float guiGadget::HoverScale() const {
+    return scale + moverduration / 9.0f;
+}
+
+Ref<Font> guiGadget::LabelFont() const {
+    return DrawnTextFont ? DrawnTextFont : CurrentFont;
+}
+
+void guiGadget::DrawGreyed(const Ref<TImage>& image, float cx, float cy, float c, float alpha) const {
+    int grey = ActivationGrey();
     float iw = static_cast<float>(image->width), ih = static_cast<float>(image->height);
     TDrawState::Push();
     TDrawState::PushBlend(ALPHABLEND);
@@ -177,9 +182,15 @@ void guiGadget::RenderImage(const Ref<TImage>& image, float grow, float offsetY)
     TDrawState::PushAlpha(alpha);
     TDrawState::PushRotation(0);
     TDrawState::PushScale(c, c);
-    // Grows about the gadget's centre.
     DrawGameImage(image, cx + c * (image->handle_x - iw / 2), cy + c * (image->handle_y - ih / 2));
     TDrawState::Pop();
+}
+
+void guiGadget::RenderImage(const Ref<TImage>& image, float grow, float offsetY) {
+    if (!image) return;
+    // Grows about the gadget's centre.
+    DrawGreyed(image, x + GetWidtH() / 2, y + GetHeight() / 2 + offsetY, HoverScale() * grow,
+               OverallAlpha + moverduration * std::min(OverallAlpha, 1.0f));
 }
 
 void guiGadget::RenderText() {
@@ -195,11 +206,10 @@ void guiGadget::RenderText() {
         single.push_back(DrawnText);
         lines = &single;
     }
-    CurrentFontScope fontScope(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    CurrentFontScope fontScope(LabelFont());
     if (!CurrentFont) return;
 
-    float c = scale + moverduration / 9.0f;
-    float textScale = DrawnTextScale * c;
+    float textScale = DrawnTextScale * HoverScale();
     float lineHeight = CurrentFontHeight(textScale);
     int align;
     float ax, ay;
@@ -213,7 +223,7 @@ void guiGadget::RenderText() {
         ay = y + DrawnTextExtraY;
     }
 
-    int grey = static_cast<int>(ActivationGrey() * 255.0f + 0.5f);
+    int grey = ActivationGrey();
     TDrawState::Push();
     TDrawState::PushColor(grey, grey, grey);
     TDrawState::PushAlpha(std::min(OverallAlpha, 1.0f) * std::max(lineAlpha, 0.0f));

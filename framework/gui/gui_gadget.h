@@ -98,8 +98,15 @@ class guiGadget : public std::enable_shared_from_this<guiGadget> {
     // the gadget, times grow and lowered by offsetY.
     void RenderImage(const Ref<TImage>& image, float grow = 1, float offsetY = 0);
     void RenderText();
-    // The grey level of the activation fade, 0.6 to 1.
-    float ActivationGrey() const;
+    // The colour level of the activation fade, 0.6 to 1 of 255.
+    int ActivationGrey() const;
+    // The drawing scale: scale, grown a little by the hover glow.
+    float HoverScale() const;
+    // The label's font: DrawnTextFont, else the current font.
+    Ref<Font> LabelFont() const;
+    // The image alpha-blended at the activation grey, scaled by c about its
+    // centre, which lands on (cx, cy).
+    void DrawGreyed(const Ref<TImage>& image, float cx, float cy, float c, float alpha) const;
 
   private:
     void AddSparkle(float strength);

@@ -1,7 +1,5 @@
 #include "framework/gui/gui_slider.h"
 #include "engine/draw/image.h"
-#include "framework/draw_state/draw_state.h"
-#include "framework/images/game_image.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include <algorithm>
@@ -40,21 +38,11 @@ void guiSlider::Render() {
     guiGadget::Render();
     if (!ChildImage) return;
     // The knob scales with the gadget about the gadget's centre.
-    float c = scale + moverduration / 9.0f;
+    float c = HoverScale();
     float gx = x + GetWidtH() / 2, gy = y + GetHeight() / 2;
     float kx = gx + (x + static_cast<float>(ChildX) + SliderValue * static_cast<float>(SliderWidth) - gx) * c;
     float ky = gy + (y + static_cast<float>(ChildY) - gy) * c;
-    float kw = static_cast<float>(ChildImage->width), kh = static_cast<float>(ChildImage->height);
-    int grey = static_cast<int>(ActivationGrey() * 255.0f + 0.5f);
-    TDrawState::Push();
-    TDrawState::PushBlend(ALPHABLEND);
-    TDrawState::PushColor(grey, grey, grey);
-    TDrawState::PushAlpha(std::min(OverallAlpha, 1.0f));
-    TDrawState::PushRotation(0);
-    TDrawState::PushScale(c, c);
-    DrawGameImage(ChildImage, kx + c * (ChildImage->handle_x - kw / 2),
-                  ky + c * (ChildImage->handle_y - kh / 2));
-    TDrawState::Pop();
+    DrawGreyed(ChildImage, kx, ky, c, std::min(OverallAlpha, 1.0f));
 }
 
 } // namespace wispwood

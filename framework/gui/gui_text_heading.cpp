@@ -14,7 +14,7 @@ void guiTextHeading::Render() {
 }
 
 float guiTextHeading::GetWidtH() {
-    CurrentFontScope font(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    CurrentFontScope font(LabelFont());
     float w = 0;
     if (DrawnTextLines.empty()) w = CurrentFontLength(DrawnText, DrawnTextScale);
     for (const auto& line : DrawnTextLines) w = std::max(w, CurrentFontLength(line, DrawnTextScale));
@@ -22,7 +22,7 @@ float guiTextHeading::GetWidtH() {
 }
 
 float guiTextHeading::GetHeight() {
-    CurrentFontScope font(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    CurrentFontScope font(LabelFont());
     auto lines = std::max<size_t>(DrawnTextLines.size(), 1);
     return CurrentFontHeight(DrawnTextScale) * static_cast<float>(lines);
 }

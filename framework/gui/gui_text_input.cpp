@@ -43,7 +43,7 @@ float guiTextInput::TextLimit() {
 }
 
 void guiTextInput::FitText() {
-    CurrentFontScope font(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    CurrentFontScope font(LabelFont());
     float limit = TextLimit();
     while (!Text.empty() && CurrentFontLength(Text, 1) > limit) Text.pop_back();
 }
@@ -62,7 +62,7 @@ void guiTextInput::Update(int blocked) {
 
 void guiTextInput::Render() {
     guiGadget::Render();
-    CurrentFontScope font(DrawnTextFont ? DrawnTextFont : CurrentFont);
+    CurrentFontScope font(LabelFont());
     if (!CurrentFont) return;
     float h = GetHeight();
     float top = y + h / 2 - CurrentFontHeight(1) / 2;

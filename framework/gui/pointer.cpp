@@ -36,8 +36,7 @@ void DrawGamePointer(int x, int y) {
     SetColor(255, 255, 255);
     SetTransform(0, 1, 1);
     SetOrigin(0, 0);
-    SetViewport(0, 0, GraphicsWidth() > 0 ? GraphicsWidth() : ScreenWidth,
-                GraphicsHeight() > 0 ? GraphicsHeight() : ScreenHeight);
+    SetViewport(0, 0, DrawAreaWidth(), DrawAreaHeight());
     SetBlend(ALPHABLEND);
     SetAlpha(PointerAlphaOverride ? PointerAlpha : 1.0f);
     float left = hand ? x - 8.0f : x - 5.0f;

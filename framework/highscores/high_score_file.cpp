@@ -93,16 +93,7 @@ int THighScoreTable::Save(const Text& path) const {
         PutString(bytes, entry.Name);
         PutString(bytes, entry.ExtraData);
     }
-    auto stream = WriteFile("littleendian::" + target);
-    if (!stream) return 0;
-    auto size = static_cast<int64_t>(bytes.size());
-    if (stream->Write(bytes.data(), size) != size) {
-        // Closing after a short write discards the temporary file, so the
-        // old table stays on disk.
-        stream->Close();
-        return 0;
-    }
-    return stream->Close();
+    return SaveText(target, bytes);
 }
 
 } // namespace wispwood

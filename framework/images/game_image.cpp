@@ -28,14 +28,59 @@ Ref<TImage> Prepare(const Ref<TImage>& image) {
     return image;
 }
 
-// Steps x by the scaled size until the first copy covers `from`, then draws
-// copies up to `to`.
-template <class DrawAt>
-void DrawRepeated(float position, float size, float from, float to, DrawAt draw) {
-    if (!(size > 0) || !std::isfinite(position)) return;
-    while (position < from - size) position += size;
-    while (position > from) position -= size;
-    for (; position < to; position += size) draw(position);
+// Loads folder\name for every name with the loader; a picture that does not
+// load is a run-time error.
+template <class Loader>
+std::vector<Ref<TImage>> LoadList(const TextArray& names, const Text& folder, Loader load) {
+    Text base = NormalisePath(folder);
+    std::vector<Ref<TImage>> images;
+    for (const Text& name : names) {
+        Text path = base + "\\" + name;
+        Ref<TImage> image = load(path);
+        if (!image) RaiseRuntimeError(LoadFailure + path);
+        images.push_back(image);
+    }
+    return images;
+}
+
+// Repeats the image along x (or, alongY, along y) inside the clipped band:
+// steps the position by the scaled size until the first copy covers the
+// band's start, then draws copies up to its end.
+void DrawRepeatedClipped(const Ref<TImage>& image, float x, float y, float left, float right, float top,
+                         float bottom, int frame, bool alongY) {
+    if (!image) return;
+    TDrawState::Push();
+    SetViewport(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                static_cast<int>(bottom - top));
+    float scaleX, scaleY;
+    GetScale(scaleX, scaleY);
+    float& position = alongY ? y : x;
+    const float size = alongY ? image->height * scaleY : image->width * scaleX;
+    const float from = alongY ? top : left, to = alongY ? bottom : right;
+    if (size > 0 && std::isfinite(position)) {
+        while (position < from - size) position += size;
+        while (position > from) position -= size;
+        for (; position < to; position += size) DrawGameImage(image, x, y, frame);
+    }
+    TDrawState::Pop();
+}
+
+// Per column, the row of the first pixel from the top (or the bottom) whose
+// alpha is 2 or more; 0 (the height) for a column without one.
+std::vector<float> FirstOpaqueRows(const Ref<TPixmap>& pixmap, bool fromBottom) {
+    std::vector<float> rows;
+    if (!pixmap) return rows;
+    const int height = pixmap->height;
+    rows.assign(pixmap->width, fromBottom ? static_cast<float>(height) : 0);
+    for (int x = 0; x < pixmap->width; ++x)
+        for (int i = 0; i < height; ++i) {
+            int y = fromBottom ? height - 1 - i : i;
+            if ((static_cast<uint32_t>(pixmap->ReadPixel(x, y)) >> 24) >= 2) {
+                rows[x] = static_cast<float>(y);
+                break;
+            }
+        }
+    return rows;
 }
 
 } // namespace
@@ -107,28 +152,14 @@ void DrawGameImage(const Ref<TImage>& image, float x, float y, int frame) {
 }
 
 std::vector<Ref<TImage>> LoadImageList(const TextArray& names, const Text& folder, int flags) {
-    Text base = NormalisePath(folder);
-    std::vector<Ref<TImage>> images;
-    for (const Text& name : names) {
-        Text path = base + "\\" + name;
-        Ref<TImage> image = LoadGameImage(path, flags);
-        if (!image) RaiseRuntimeError(LoadFailure + path);
-        images.push_back(image);
-    }
-    return images;
+    return LoadList(names, folder, [&](const Text& path) { return LoadGameImage(path, flags); });
 }
 
 std::vector<Ref<TImage>> LoadFramedImageList(const TextArray& names, const Text& folder, int cellWidth,
                                              int cellHeight, int firstCell, int cellCount, int flags) {
-    Text base = NormalisePath(folder);
-    std::vector<Ref<TImage>> images;
-    for (const Text& name : names) {
-        Text path = base + "\\" + name;
-        Ref<TImage> image = LoadGameFramedImage(path, cellWidth, cellHeight, firstCell, cellCount, flags);
-        if (!image) RaiseRuntimeError(LoadFailure + path);
-        images.push_back(image);
-    }
-    return images;
+    return LoadList(names, folder, [&](const Text& path) {
+        return LoadGameFramedImage(path, cellWidth, cellHeight, firstCell, cellCount, flags);
+    });
 }
 
 void SetImageHandleRelative(const Ref<TImage>& image, float fx, float fy) {
@@ -137,54 +168,20 @@ void SetImageHandleRelative(const Ref<TImage>& image, float fx, float fy) {
 
 void DrawImageRowClipped(const Ref<TImage>& image, float x, float y, float left, float right, float top,
                          float bottom, int frame) {
-    if (!image) return;
-    TDrawState::Push();
-    SetViewport(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                static_cast<int>(bottom - top));
-    float scaleX, scaleY;
-    GetScale(scaleX, scaleY);
-    DrawRepeated(x, image->width * scaleX, left, right,
-                 [&](float at) { DrawGameImage(image, at, y, frame); });
-    TDrawState::Pop();
+    DrawRepeatedClipped(image, x, y, left, right, top, bottom, frame, false);
 }
 
 void DrawImageColumnClipped(const Ref<TImage>& image, float x, float y, float left, float right, float top,
                             float bottom, int frame) {
-    if (!image) return;
-    TDrawState::Push();
-    SetViewport(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                static_cast<int>(bottom - top));
-    float scaleX, scaleY;
-    GetScale(scaleX, scaleY);
-    DrawRepeated(y, image->height * scaleY, top, bottom,
-                 [&](float at) { DrawGameImage(image, x, at, frame); });
-    TDrawState::Pop();
+    DrawRepeatedClipped(image, x, y, left, right, top, bottom, frame, true);
 }
 
 std::vector<float> OpaqueTopRows(const Ref<TPixmap>& pixmap) {
-    std::vector<float> rows;
-    if (!pixmap) return rows;
-    rows.assign(pixmap->width, 0);
-    for (int x = 0; x < pixmap->width; ++x)
-        for (int y = 0; y < pixmap->height; ++y)
-            if ((static_cast<uint32_t>(pixmap->ReadPixel(x, y)) >> 24) >= 2) {
-                rows[x] = static_cast<float>(y);
-                break;
-            }
-    return rows;
+    return FirstOpaqueRows(pixmap, false);
 }
 
 std::vector<float> OpaqueBottomRows(const Ref<TPixmap>& pixmap) {
-    std::vector<float> rows;
-    if (!pixmap) return rows;
-    rows.assign(pixmap->width, static_cast<float>(pixmap->height));
-    for (int x = 0; x < pixmap->width; ++x)
-        for (int y = pixmap->height - 1; y >= 0; --y)
-            if ((static_cast<uint32_t>(pixmap->ReadPixel(x, y)) >> 24) >= 2) {
-                rows[x] = static_cast<float>(y);
-                break;
-            }
-    return rows;
+    return FirstOpaqueRows(pixmap, true);
 }
 
 } // namespace wispwood

@@ -1,6 +1,7 @@
 #include "framework/layout/layout_element.h"
 #include "engine/draw/image.h"
 #include "engine/io/text_convert.h"
+#include "engine/io/text_routines.h"
 #include "framework/data/g_file.h"
 #include <algorithm>
 #include <cmath>
@@ -9,10 +10,6 @@
 namespace wispwood {
 
 namespace {
-
-int Lower(int c) {
-    return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
-}
 
 int ReadInt(const gFileNode& node, const char* key) {
     return TextToInt(node.GetData(key));
@@ -25,10 +22,7 @@ float ReadFloat(const gFileNode& node, const char* key) {
 } // namespace
 
 bool LayoutNamesMatch(const Text& a, const Text& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Lower(CharCode(a, i)) != Lower(CharCode(b, i))) return false;
-    return true;
+    return a.size() == b.size() && LowerText(a) == LowerText(b);
 }
 
 Ref<LayoutElement> LayoutElement::FromFileNode(const gFileNode& node) {
@@ -120,19 +114,19 @@ void LayoutElement::Sort() {
 }
 
 float LayoutElement::GetChildrenWidth() const {
-    if (Children.IsEmpty()) return 0;
-    float size = 0;
-    for (const auto& child : Children)
-        size = LayoutDirection != 0 ? size + child->GetWidth() + Border : std::max(size, child->GetWidth());
-    return LayoutDirection != 0 ? size - Border : size;
+    return ChildrenExtent(LayoutDirection != 0, &LayoutElement::GetWidth);
 }
 
 float LayoutElement::GetChildrenHeight() const {
+    return ChildrenExtent(LayoutDirection == 0, &LayoutElement::GetHeight);
+}
+
+float LayoutElement::ChildrenExtent(bool stacked, float (LayoutElement::*size)() const) const {
     if (Children.IsEmpty()) return 0;
-    float size = 0;
+    float extent = 0;
     for (const auto& child : Children)
-        size = LayoutDirection == 0 ? size + child->GetHeight() + Border : std::max(size, child->GetHeight());
-    return LayoutDirection == 0 ? size - Border : size;
+        extent = stacked ? extent + (*child.*size)() + Border : std::max(extent, (*child.*size)());
+    return stacked ? extent - Border : extent;
 }
 
 void LayoutElement::SnapToImageWidth() {
@@ -150,25 +144,25 @@ void LayoutElement::SnapToImageWidth() {
     height = GetChildrenHeight() + 2 * Border;
 }
 
+float LayoutElement::PlaceAcross(float size) const {
+    float w = static_cast<float>(width);
+    switch (LayoutX) {
+    case 2:
+        return Border;
+    case 3:
+        return w - size - Border;
+    default:
+        return w / 2 - size / 2;
+    }
+}
+
 void LayoutElement::LayoutChildren(int snap) {
     if (snap) SnapToImageWidth();
     for (const auto& child : Children) child->LayoutChildren(0);
 
     float childrenWidth = GetChildrenWidth();
     float childrenHeight = GetChildrenHeight();
-    float w = static_cast<float>(width);
-    float runX;
-    switch (LayoutX) {
-    case 2:
-        runX = Border;
-        break;
-    case 3:
-        runX = w - childrenWidth - Border;
-        break;
-    default:
-        runX = w / 2 - childrenWidth / 2;
-        break;
-    }
+    float runX = PlaceAcross(childrenWidth);
     float runY;
     switch (LayoutY) {
     case 4:
@@ -193,17 +187,7 @@ void LayoutElement::LayoutChildren(int snap) {
         float spread =
             FullyJustified && n > 0 ? (height + Border * n - childrenHeight - 3 * Border) / n : Border;
         for (const auto& child : Children) {
-            switch (LayoutX) {
-            case 2:
-                child->x = Border;
-                break;
-            case 3:
-                child->x = w - child->GetWidth() - Border;
-                break;
-            default:
-                child->x = w / 2 - child->GetWidth() / 2;
-                break;
-            }
+            child->x = PlaceAcross(child->GetWidth());
             child->y = runY;
             runY += child->GetHeight() + spread;
         }

@@ -73,6 +73,13 @@ class LayoutElement : public std::enable_shared_from_this<LayoutElement> {
     void SetImagesFromContainer(guiContainer& container);
     // Forgets every bound picture in the tree.
     void ClearImages();
+
+  private:
+    // The children's sizes summed with the border between them along the
+    // stacking direction, or the largest one across it.
+    float ChildrenExtent(bool stacked, float (LayoutElement::*size)() const) const;
+    // The left edge LayoutX gives a box of that width.
+    float PlaceAcross(float size) const;
 };
 
 // Letter case of A-Z ignored, other bytes compared as they are.

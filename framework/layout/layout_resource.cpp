@@ -1,6 +1,6 @@
 #include "framework/layout/layout_resource.h"
-#include "engine/draw/graphics.h"
 #include "framework/data/g_file.h"
+#include "framework/draw_state/draw_state.h"
 
 namespace wispwood {
 
@@ -37,8 +37,8 @@ Ref<LayoutElement> LayoutResource::GetLayout(const Text& name) {
         if (LayoutNamesMatch(layout->Name, name)) return layout;
     auto layout = New<LayoutElement>();
     layout->Name = name;
-    layout->width = GraphicsWidth() > 0 ? GraphicsWidth() : ScreenWidth;
-    layout->height = static_cast<float>(GraphicsHeight() > 0 ? GraphicsHeight() : ScreenHeight);
+    layout->width = DrawAreaWidth();
+    layout->height = static_cast<float>(DrawAreaHeight());
     layout->LayoutDirection = 1;
     layout->Border = 32;
     layout->Root = 1;

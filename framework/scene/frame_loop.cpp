@@ -7,7 +7,6 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
-#include <vector>
 
 namespace wispwood {
 
@@ -39,12 +38,10 @@ void RunPerUpdateServices(const Ref<GameLoop>& top) {
 void DrawFrame() {
     Ref<GameLoop> top = TopScene();
     TDrawState::Reset();
-    if (CurrentTransition) {
+    if (CurrentTransition)
         CurrentTransition->Render(top);
-    } else if (top) {
-        TDrawState::Reset();
+    else if (top)
         top->Render();
-    }
     Delay(5);
     if (top && top->DrawPointer && DrawMousePointer) DrawMousePointer(GameMouseX(), GameMouseY());
     Flip(0);
@@ -55,10 +52,8 @@ void EndOfFrameHousekeeping() {
     Ref<GameLoop> top = TopScene();
     if (top && top->GameLoopExiting) PopScene(top, 1);
     top = TopScene();
-    std::vector<Ref<GameLoop>> doomed;
     for (const auto& scene : SceneStack.Stack)
-        if (scene != top && scene->DeleteFromStack) doomed.push_back(scene);
-    for (const auto& scene : doomed) SceneStack.Stack.Remove(scene);
+        if (scene != top && scene->DeleteFromStack) SceneStack.Stack.Remove(scene);
 }
 
 } // namespace

@@ -14,6 +14,7 @@ int GameLoop::Escape() {
 namespace {
 
 void StartTransition(const Ref<GameLoop>& oldScene, const Ref<GameLoop>& newTop, int popping) {
+    if (CurrentTransition) return;
     const Ref<GameLoop>& decider = popping ? oldScene : newTop;
     Ref<ScreenFade> fade;
     if (decider && decider->FadeOnTop) {
@@ -25,7 +26,6 @@ void StartTransition(const Ref<GameLoop>& oldScene, const Ref<GameLoop>& newTop,
         if (popping) slide->FadeRight = 1;
         fade = slide;
     }
-    if (CurrentTransition) return;
     fade->OldScene = oldScene;
     fade->Popping = popping;
     CurrentTransition = fade;
@@ -33,13 +33,14 @@ void StartTransition(const Ref<GameLoop>& oldScene, const Ref<GameLoop>& newTop,
 
 } // namespace
 
-Ref<GameLoop> TopScene() { return SceneStack.Peek(); }
+Ref<GameLoop> TopScene() {
+    return SceneStack.Peek();
+}
 
 int PushScene(const Ref<GameLoop>& scene, int popping, int instant) {
     if (TransitionInProgress(0) || !scene) return 0;
     Ref<GameLoop> old = TopScene();
-    SceneStack.Push(scene);
-    scene->Init();
+    PushSceneInstantly(scene);
     ClearActiveTunables();
     // A transition needs a scene to come from; the very first push has none.
     if (instant != 1 && old) StartTransition(old, scene, popping);
@@ -73,7 +74,9 @@ int TransitionInProgress(int closingOnly) {
     return CurrentTransition ? CurrentTransition->InProgress(closingOnly) : 0;
 }
 
-int TransitionObscures(int x, int y) { return CurrentTransition ? CurrentTransition->MouseCoordsObscured(x, y) : 0; }
+int TransitionObscures(int x, int y) {
+    return CurrentTransition ? CurrentTransition->MouseCoordsObscured(x, y) : 0;
+}
 
 void ResetSceneStack() {
     SceneStack.Clear();

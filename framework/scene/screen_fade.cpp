@@ -11,8 +11,12 @@ namespace wispwood {
 
 Ref<TImage> TransitionImages[4];
 
-int ScreenFade::InProgress(int) { return 1; }
-int ScreenFade::MouseCoordsObscured(int, int) { return 0; }
+int ScreenFade::InProgress(int) {
+    return 1;
+}
+int ScreenFade::MouseCoordsObscured(int, int) {
+    return 0;
+}
 
 void ScreenFade::Finish() {
     CurrentTransition = nullptr;
@@ -68,7 +72,7 @@ int SlideScreenFade::InProgress(int closingOnly) {
 int SlideScreenFade::MouseCoordsObscured(int x, int y) {
     if (Ticks <= 80) return 1;
     int e = Offset();
-    const int corners[4][2] = {{0, 0}, {800, 0}, {0, 600}, {800, 600}};
+    const int corners[4][2] = {{0, 0}, {ScreenWidth, 0}, {0, ScreenHeight}, {ScreenWidth, ScreenHeight}};
     for (const auto& corner : corners)
         if (std::abs(x - corner[0]) + std::abs(y - corner[1]) < 512 + 2 * e) return 1;
     return 0;
@@ -91,9 +95,9 @@ void SlideScreenFade::Render(const Ref<GameLoop>& scene) {
     SetColor(255, 255, 255);
     SetAlpha(1);
     DrawGameImage(TransitionImages[0], e, e);
-    DrawGameImage(TransitionImages[1], 800 - e, e);
-    DrawGameImage(TransitionImages[2], e, 600 - e);
-    DrawGameImage(TransitionImages[3], 800 - e, 600 - e);
+    DrawGameImage(TransitionImages[1], ScreenWidth - e, e);
+    DrawGameImage(TransitionImages[2], e, ScreenHeight - e);
+    DrawGameImage(TransitionImages[3], ScreenWidth - e, ScreenHeight - e);
     if (e > 0) {
         int w = GraphicsWidth(), h = GraphicsHeight();
         SetColor(0, 0, 0);
@@ -107,7 +111,8 @@ void SlideScreenFade::Render(const Ref<GameLoop>& scene) {
 
 void LoadTransitionImages() {
     const char* names[4] = {"topleft", "topright", "bottomleft", "bottomright"};
-    for (int i = 0; i < 4; ++i) TransitionImages[i] = LoadGameImage(Text("media\\screenfade\\") + names[i] + ".png", -1);
+    for (int i = 0; i < 4; ++i)
+        TransitionImages[i] = LoadGameImage(Text("media\\screenfade\\") + names[i] + ".png", -1);
     SetImageHandleRelative(TransitionImages[1], 1, 0);
     SetImageHandleRelative(TransitionImages[2], 0, 1);
     SetImageHandleRelative(TransitionImages[3], 1, 1);

@@ -2,19 +2,26 @@
 #include "engine/audio/audio.h"
 #include "engine/io/print_line.h"
 #include "engine/io/random.h"
+#include "engine/io/text_routines.h"
 #include "framework/sound/music_scene.h"
 
 namespace wispwood {
+
+namespace {
+
+Ref<Sound> MakeSilentSound() {
+    auto silent = New<Sound>();
+    silent->Dummy = 1;
+    return silent;
+}
+
+} // namespace
 
 float EffectsVolume = 1.0f;
 float MusicVolume = 1.0f;
 float VoiceVolume = 1.0f;
 float MusicDuck = 1.0f;
-Ref<Sound> SilentSound = [] {
-    auto silent = New<Sound>();
-    silent->Dummy = 1;
-    return silent;
-}();
+Ref<Sound> SilentSound = MakeSilentSound();
 TList<Ref<Sound>> AllSounds;
 TList<Ref<ActiveChannel>> ActiveChannels;
 TList<Ref<CuedSound>> CuedSounds;
@@ -27,13 +34,6 @@ constexpr float kDuckRise = 0.008f;
 constexpr float kLowestDuck = 0.2f;
 constexpr float kDuckSnap = 1e-4f;
 constexpr float kSceneFadeStep = 0.05f;
-
-Text WavName(Text name) {
-    const Text ogg = ".ogg";
-    for (size_t at = name.find(ogg); at != Text::npos; at = name.find(ogg, at + 4))
-        name.replace(at, 4, ".wav");
-    return name;
-}
 
 int CopiesPlaying(const Sound* sound) {
     int count = 0;
@@ -106,7 +106,7 @@ Ref<Sound> SoundWrapper::Load(const TextArray& names, int flags, int music) {
     bool complete = !names.empty();
     for (const Text& name : names) {
         Ref<TSound> recording = LoadSound(name, flags);
-        if (!recording) recording = LoadSound(WavName(name), flags);
+        if (!recording) recording = LoadSound(ReplaceText(name, ".ogg", ".wav"), flags);
         if (!recording) {
             complete = false;
             break;
@@ -227,8 +227,7 @@ void ResetSoundManager() {
     EffectsVolume = MusicVolume = VoiceVolume = 1.0f;
     MusicDuck = 1.0f;
     // Loaders may have set flags on the shared silent sound.
-    SilentSound = New<Sound>();
-    SilentSound->Dummy = 1;
+    SilentSound = MakeSilentSound();
     SoundWindowInactive = nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "game/app/text_table.h"
 #include "engine/io/text_convert.h"
+#include "engine/io/text_routines.h"
 #include "game/app/profiles.h"
 
 namespace wispwood {
@@ -18,18 +19,6 @@ GameFile& Table(Ref<GameFile>& table) {
     return *table;
 }
 
-Text ReplacePlaceholder(const Text& value, const Text& name) {
-    Text result;
-    size_t from = 0;
-    for (size_t at = value.find(Placeholder); at != Text::npos; at = value.find(Placeholder, from)) {
-        result.append(value, from, at - from);
-        result += name;
-        from = at + Placeholder.size();
-    }
-    result.append(value, from, Text::npos);
-    return result;
-}
-
 } // namespace
 
 void LoadTextTable(const Text& path) {
@@ -46,9 +35,8 @@ Text GetText(const Text& section, const Text& key) {
     GameFile& table = Table(TextTable);
     table.SetNode(section);
     Text value = table.GetData(key);
-    if (value.find(Placeholder) == Text::npos) return value;
-    if (!CurrentProfile) return value;
-    return ReplacePlaceholder(value, CurrentProfile->Name);
+    if (!CurrentProfile || value.find(Placeholder) == Text::npos) return value;
+    return ReplaceText(value, Placeholder, CurrentProfile->Name);
 }
 
 TextArray GetTextList(const Text& section, const Text& prefix) {

@@ -69,8 +69,7 @@ bool MouseToCell(float mx, float my, int& x, int& y) {
 }
 
 Ref<Piece> PieceAt(int x, int y) {
-    if (x < 0 || y < 0 || x >= BoardWidth || y >= BoardHeight || !Board.Inside(x, y)) return nullptr;
-    return Board(x, y);
+    return CellAt(x, y);
 }
 
 int IsEmptyCell(int x, int y) {
@@ -98,6 +97,17 @@ int CountWhere(Pred pred) {
     int n = 0;
     ForEachPiece([&](const Ref<Piece>& p) { n += pred(*p) ? 1 : 0; });
     return n;
+}
+
+// The first piece in grid order that answers yes, or null.
+template <class Pred>
+Ref<Piece> FirstWhere(Pred pred) {
+    for (int x = 0; x < Board.Width(); ++x)
+        for (int y = 0; y < Board.Height(); ++y) {
+            const Ref<Piece>& p = Board(x, y);
+            if (p && pred(*p)) return p;
+        }
+    return nullptr;
 }
 
 } // namespace
@@ -131,21 +141,12 @@ int CountHovered() {
 }
 
 Ref<Piece> SelectedPiece() {
-    for (int x = 0; x < Board.Width(); ++x)
-        for (int y = 0; y < Board.Height(); ++y) {
-            const Ref<Piece>& p = Board(x, y);
-            if (p && p->MahjongOver) return p;
-        }
-    return nullptr;
+    return FirstWhere([](Piece& p) { return p.MahjongOver != 0; });
 }
 
 int SelectedColour() {
-    for (int x = 0; x < Board.Width(); ++x)
-        for (int y = 0; y < Board.Height(); ++y) {
-            const Ref<Piece>& p = Board(x, y);
-            if (p && p->MahjongOver && p->Normal()) return p->Color;
-        }
-    return -1;
+    Ref<Piece> p = FirstWhere([](Piece& q) { return q.MahjongOver && q.Normal(); });
+    return p ? p->Color : -1;
 }
 
 } // namespace wispwood

@@ -12,38 +12,28 @@ class PieceDefinition;
 
 using PieceGroup = std::vector<Ref<Piece>>;
 
-// A width x height grid of piece references, column-major like grid order.
-class PieceGrid {
+// A width x height grid indexed [x, y], column-major like grid order, its
+// cells value-initialised (null references, zeros).
+template <class Cell>
+class Grid {
   public:
-    PieceGrid() = default;
-    PieceGrid(int width, int height) : width_(width), height_(height), cells_(size_t(width) * height) {}
+    Grid() = default;
+    Grid(int width, int height) : width_(width), height_(height), cells_(size_t(width) * height) {}
 
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
     // The cell; the caller keeps x and y inside the grid.
-    Ref<Piece>& operator()(int x, int y) { return cells_[size_t(x) * height_ + y]; }
-    const Ref<Piece>& operator()(int x, int y) const { return cells_[size_t(x) * height_ + y]; }
+    Cell& operator()(int x, int y) { return cells_[size_t(x) * height_ + y]; }
+    const Cell& operator()(int x, int y) const { return cells_[size_t(x) * height_ + y]; }
 
   private:
     int width_ = 0, height_ = 0;
-    std::vector<Ref<Piece>> cells_;
+    std::vector<Cell> cells_;
 };
 
-// A zero-filled int grid indexed [x, y].
-class IntGrid {
-  public:
-    IntGrid() = default;
-    IntGrid(int width, int height) : width_(width), height_(height), cells_(size_t(width) * height) {}
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int& operator()(int x, int y) { return cells_[size_t(x) * height_ + y]; }
-    int operator()(int x, int y) const { return cells_[size_t(x) * height_ + y]; }
-
-  private:
-    int width_ = 0, height_ = 0;
-    std::vector<int> cells_;
-};
+using PieceGrid = Grid<Ref<Piece>>;
+using IntGrid = Grid<int>;
 
 extern PieceGrid Board;
 extern int BoardWidth;

@@ -51,9 +51,8 @@ float HintAlpha() {
 }
 
 void ResetHintState() {
-    HintIdleTicks = 0;
+    ResetHint();
     HintBlinkTicks = 0;
-    HintGroups.clear();
 }
 
 } // namespace wispwood

@@ -10,39 +10,23 @@ namespace wispwood {
 
 BlockImageSet BlockImages;
 
-StonePiece::StonePiece() {
-    Name = "stonepiece";
-    Image = BlockImages.Stone;
-}
+StonePiece::StonePiece() : Piece("stonepiece", BlockImages.Stone) {}
 
-StoneWall::StoneWall() {
-    Name = "stonewall";
-    Image = BlockImages.Stone;
-}
+StoneWall::StoneWall() : Piece("stonewall", BlockImages.Stone) {}
 
-HoverPiece::HoverPiece() {
-    Name = "hoverpiece";
-    Image = BlockImages.FairyTile;
-}
+HoverPiece::HoverPiece() : Piece("hoverpiece", BlockImages.FairyTile) {}
 
-RainbowPiece::RainbowPiece() {
-    Name = "rainbow";
-    Image = BlockImages.Rainbow;
-}
+RainbowPiece::RainbowPiece() : Piece("rainbow", BlockImages.Rainbow) {}
 
-LockPiece::LockPiece(int unlocker) {
-    Name = "lock";
+LockPiece::LockPiece(int unlocker) : Piece("lock", unlocker ? BlockImages.Lock : BlockImages.Key) {
     Unlocker = unlocker;
     OverrideFrame = 1;
-    Image = unlocker ? BlockImages.Lock : BlockImages.Key;
 }
 
 Ref<TImage> LockPiece::GetMyImage(int) {
     return Unlocker ? BlockImages.Lock : BlockImages.Key;
 }
 
-GemPiece::GemPiece(int pick) : Pick(pick) {
-    Name = "gem";
-}
+GemPiece::GemPiece(int pick) : Piece("gem", nullptr), Pick(pick) {}
 
 } // namespace wispwood

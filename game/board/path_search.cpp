@@ -81,18 +81,7 @@ std::vector<PathPossibility::Tile> PathPossibility::Tiles() {
 
 namespace {
 
-class SearchGrid {
-  public:
-    SearchGrid(int width, int height) : width_(width), height_(height), cells_(size_t(width) * height) {}
-    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
-    MatchPath& operator()(int x, int y) { return cells_[size_t(x) * height_ + y]; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-  private:
-    int width_, height_;
-    std::vector<MatchPath> cells_;
-};
+using SearchGrid = Grid<MatchPath>;
 
 bool RowOccupied(int y) {
     for (int x = 0; x < BoardWidth; ++x)

@@ -16,6 +16,11 @@ Piece::Piece() {
     pid = GetNewPieceId();
 }
 
+Piece::Piece(const Text& name, const Ref<TImage>& image) : Piece() {
+    Name = name;
+    Image = image;
+}
+
 void Piece::RenderGem(float px, float py) {
     if (HasGem && GemInstance) CallSeam(Seams.RenderGem, *this, px, py);
 }

@@ -112,6 +112,10 @@ class Piece : public std::enable_shared_from_this<Piece> {
     virtual int FinishLevelIfClicked();
     virtual int BlockGravity();
     virtual int FullBright();
+
+  protected:
+    // A kind with its own name and picture.
+    Piece(const Text& name, const Ref<TImage>& image);
 };
 
 // Whether the piece is of the given kind (or derives from it).

@@ -13,14 +13,14 @@ namespace {
 
 constexpr int kPieceCell = 52;
 
-// A sheet of equal cells read left to right, top to bottom; as many frames
-// as the sheet holds.
-Ref<TImage> LoadSheet(const Text& path, int cellWidth, int cellHeight) {
+// A sheet of equal square cells read left to right, top to bottom; as many
+// frames as the sheet holds.
+Ref<TImage> LoadSheet(const Text& path, int cell = kPieceCell) {
     Ref<TPixmap> pixmap = LoadPixmap(path);
     if (!pixmap) return LoadGameImage(path); // reports the missing picture
-    int cells = (pixmap->width / cellWidth) * (pixmap->height / cellHeight);
+    int cells = (pixmap->width / cell) * (pixmap->height / cell);
     if (cells <= 0) return LoadGameImage(pixmap);
-    Ref<TImage> image = LoadGameFramedImage(pixmap, cellWidth, cellHeight, 0, cells);
+    Ref<TImage> image = LoadGameFramedImage(pixmap, cell, cell, 0, cells);
     SetImageHandle(image, 0, 0);
     return image;
 }
@@ -42,7 +42,7 @@ std::vector<Ref<TImage>> LoadSetImages(PieceDefinitionSet& set, const TextArray&
     std::vector<Ref<TImage>> images;
     Text dir = "media\\blocks\\" + folder + "\\";
     for (size_t i = 0; i < set.size() && i < colours.size(); ++i) {
-        set[i]->image = LoadSheet(dir + colours[i] + ".png", kPieceCell, kPieceCell);
+        set[i]->image = LoadSheet(dir + colours[i] + ".png");
         set[i]->Particle = LoadOptionalCentred(dir + "particle-" + colours[i] + ".png");
         images.push_back(set[i]->image);
     }
@@ -59,33 +59,33 @@ void LoadPieceImages() {
 
     const Text blocks = "media\\blocks\\";
     BlockImageSet& b = BlockImages;
-    b.Bomb = LoadSheet(blocks + "powerup-bomb.png", kPieceCell, kPieceCell);
-    b.DestroyHorizontal = LoadSheet(blocks + "destroyhorizontal.png", kPieceCell, kPieceCell);
-    b.DestroyVertical = LoadSheet(blocks + "destroyvertical.png", kPieceCell, kPieceCell);
-    b.ExtraLife = LoadSheet(blocks + "extra-life.png", kPieceCell, kPieceCell);
-    b.Earthquake = LoadSheet(blocks + "quake.png", kPieceCell, kPieceCell);
-    b.Crumbling = LoadSheet(blocks + "crumbling\\crumbling.png", 56, 56);
-    b.FairyTile = LoadSheet(blocks + "fairy-tile-b.png", kPieceCell, kPieceCell);
-    b.Rainbow = LoadSheet(blocks + "rainbowpiece.png", kPieceCell, kPieceCell);
-    b.Lock = LoadSheet(blocks + "lockpiece.png", kPieceCell, kPieceCell);
-    b.Key = LoadSheet(blocks + "key.png", kPieceCell, kPieceCell);
-    b.Stone = LoadSheet(blocks + "stonepiece.png", kPieceCell, kPieceCell);
+    b.Bomb = LoadSheet(blocks + "powerup-bomb.png");
+    b.DestroyHorizontal = LoadSheet(blocks + "destroyhorizontal.png");
+    b.DestroyVertical = LoadSheet(blocks + "destroyvertical.png");
+    b.ExtraLife = LoadSheet(blocks + "extra-life.png");
+    b.Earthquake = LoadSheet(blocks + "quake.png");
+    b.Crumbling = LoadSheet(blocks + "crumbling\\crumbling.png", 56);
+    b.FairyTile = LoadSheet(blocks + "fairy-tile-b.png");
+    b.Rainbow = LoadSheet(blocks + "rainbowpiece.png");
+    b.Lock = LoadSheet(blocks + "lockpiece.png");
+    b.Key = LoadSheet(blocks + "key.png");
+    b.Stone = LoadSheet(blocks + "stonepiece.png");
     b.BlockLocked = LoadCentred(blocks + "blocklocked.png");
     b.DestroyLocked = LoadCentred(blocks + "destroylocked.png");
-    b.ComboGold = LoadSheet(blocks + "combogold.png", kPieceCell, kPieceCell);
+    b.ComboGold = LoadSheet(blocks + "combogold.png");
     b.PathCorner = LoadCentred("media\\path\\corner.png");
     b.PathStraight = LoadCentred("media\\path\\straight.png");
 
     const Text vine = blocks + "big\\vine\\";
-    b.Vine.BodyStraight[0] = LoadSheet(vine + "vinebody_vertical.png", kPieceCell, kPieceCell);
-    b.Vine.BodyStraight[1] = LoadSheet(vine + "vinebody_horizontal.png", kPieceCell, kPieceCell);
+    b.Vine.BodyStraight[0] = LoadSheet(vine + "vinebody_vertical.png");
+    b.Vine.BodyStraight[1] = LoadSheet(vine + "vinebody_horizontal.png");
     for (int i = 0; i < 4; ++i) {
         Text n = std::to_string(i);
-        b.Vine.BodyCorner[i] = LoadSheet(vine + "vinebody_corner" + n + ".png", kPieceCell, kPieceCell);
-        b.Vine.Head[i] = LoadSheet(vine + "vinehead" + n + ".png", kPieceCell, kPieceCell);
+        b.Vine.BodyCorner[i] = LoadSheet(vine + "vinebody_corner" + n + ".png");
+        b.Vine.Head[i] = LoadSheet(vine + "vinehead" + n + ".png");
     }
-    b.StoneVineHead = LoadSheet(vine + "stonevinehead.png", kPieceCell, kPieceCell);
-    b.StoneVineBody = LoadSheet(vine + "stonevinebody.png", kPieceCell, kPieceCell);
+    b.StoneVineHead = LoadSheet(vine + "stonevinehead.png");
+    b.StoneVineBody = LoadSheet(vine + "stonevinebody.png");
 
     BoardFrameImages.Left = LoadGameImage("media\\boardborderleft.png");
     BoardFrameImages.Right = LoadGameImage("media\\boardborderright.png");

@@ -7,9 +7,9 @@
 
 namespace wispwood {
 
-Powerup::Powerup() {
-    id = GetNewPieceId();
-}
+Powerup::Powerup() : id(GetNewPieceId()) {}
+
+Powerup::Powerup(const Text& name, const Ref<TImage>& image) : Piece(name, image), id(GetNewPieceId()) {}
 
 void Powerup::Update() {
     Piece::Update();
@@ -20,35 +20,18 @@ int Powerup::Activate() {
     return 0;
 }
 
-Bomb::Bomb() {
-    Name = "bomb";
-    Image = BlockImages.Bomb;
-}
+Bomb::Bomb() : Powerup("bomb", BlockImages.Bomb) {}
 
-DestroyHorizontalPiece::DestroyHorizontalPiece() {
-    Name = "destroyhorizontal";
-    Image = BlockImages.DestroyHorizontal;
-}
+DestroyHorizontalPiece::DestroyHorizontalPiece()
+    : DestroyPiece("destroyhorizontal", BlockImages.DestroyHorizontal) {}
 
-DestroyVerticalPiece::DestroyVerticalPiece() {
-    Name = "destroyvertical";
-    Image = BlockImages.DestroyVertical;
-}
+DestroyVerticalPiece::DestroyVerticalPiece() : DestroyPiece("destroyvertical", BlockImages.DestroyVertical) {}
 
-ExtraLife::ExtraLife() {
-    Name = "extralife";
-    Image = BlockImages.ExtraLife;
-}
+ExtraLife::ExtraLife() : Powerup("extralife", BlockImages.ExtraLife) {}
 
-Earthquake::Earthquake() {
-    Name = "Earthquake";
-    Image = BlockImages.Earthquake;
-}
+Earthquake::Earthquake() : Powerup("Earthquake", BlockImages.Earthquake) {}
 
-CrumblingPiece::CrumblingPiece() {
-    Name = "crumbling0";
-    Image = BlockImages.Crumbling;
-}
+CrumblingPiece::CrumblingPiece() : Powerup("crumbling0", BlockImages.Crumbling) {}
 
 void CrumblingPiece::SetStage(int stage) {
     CrumblingProgress = stage;

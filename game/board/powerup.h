@@ -18,6 +18,9 @@ class Powerup : public Piece {
     void Update() override;
     // Non-zero: the powerup removed itself and must not burst.
     virtual int Activate();
+
+  protected:
+    Powerup(const Text& name, const Ref<TImage>& image);
 };
 
 class Bomb : public Powerup {
@@ -29,6 +32,7 @@ class Bomb : public Powerup {
 
 class DestroyPiece : public Powerup {
   public:
+    using Powerup::Powerup;
     int Normal() override { return 0; }
     void MovedDown() override {}
 };

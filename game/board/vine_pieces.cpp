@@ -28,10 +28,7 @@ int VineBase::FindVineInPath(const Ref<Piece>& target) {
     return 0;
 }
 
-VineHead::VineHead() {
-    Name = "vinehead";
-    Image = BlockImages.Vine.Head[0];
-}
+VineHead::VineHead() : VineBase("vinehead", BlockImages.Vine.Head[0]) {}
 
 int VineHead::OverrideEquivilance(const Ref<Piece>& other) {
     ForEachPiece([](const Ref<Piece>& p) {
@@ -40,9 +37,6 @@ int VineHead::OverrideEquivilance(const Ref<Piece>& other) {
     return FindVineInPath(other) != 0 ? 1 : 0;
 }
 
-VineBody::VineBody() {
-    Name = "vinebody";
-    Image = BlockImages.Vine.BodyStraight[0];
-}
+VineBody::VineBody() : VineBase("vinebody", BlockImages.Vine.BodyStraight[0]) {}
 
 } // namespace wispwood

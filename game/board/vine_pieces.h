@@ -9,6 +9,7 @@ class VineCoin;
 
 class VineBase : public Powerup {
   public:
+    using Powerup::Powerup;
     int HasCoin = 0;
     Ref<VineCoin> CoinInstance;
     // Head: direction of its one neighbour (0 below, 1 left, 2 above,

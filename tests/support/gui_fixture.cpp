@@ -85,4 +85,14 @@ void GuiTest::Step(int n) {
     }
 }
 
+Ref<TPixmap> GuiTest::RenderRoot() {
+    Cls();
+    root->Render();
+    return GrabScreen();
+}
+
+int GuiTest::Rgb(const Ref<TPixmap>& screen, int x, int y) {
+    return screen->ReadPixel(x, y) & 0xffffff;
+}
+
 } // namespace wispwood::test

@@ -28,6 +28,11 @@ class GuiTest : public HeadlessDisplayTest {
     void Key(int key);
     // Takes the input snapshot and updates the root container, n times.
     void Step(int n = 1);
+
+    // Clears the screen, draws the root container and grabs the screen.
+    Ref<TPixmap> RenderRoot();
+    // The colour at (x, y) as 0xRRGGBB.
+    static int Rgb(const Ref<TPixmap>& screen, int x, int y);
 };
 
 } // namespace wispwood::test

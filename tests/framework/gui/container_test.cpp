@@ -79,10 +79,7 @@ TEST_F(Container, DisabledContainersNeitherUpdateNorDraw) {
     Step();
     EXPECT_EQ(b->mhit, 0);
     EXPECT_EQ(b->ticks, 0);
-    SetClsColor(0, 0, 0);
-    Cls();
-    root->Render();
-    EXPECT_EQ(test::GrabScreen()->ReadPixel(110, 110) & 0xffffff, 0);
+    EXPECT_EQ(Rgb(RenderRoot(), 110, 110), 0);
 }
 
 TEST_F(Container, RemovedGadgetsLeaveTheContainer) {
@@ -100,37 +97,30 @@ TEST_F(Container, DialogsDarkenTheScreenBehindThemAsTheyFadeIn) {
     root->AddStatic(0, 0, knob);
     auto dialog = root->AddContainer();
     dialog->AddStatic(300, 300, knob);
-    Cls();
-    root->Render();
-    auto screen = test::GrabScreen();
-    EXPECT_EQ(screen->ReadPixel(10, 10) & 0xffffff, 0xffffff);
-    EXPECT_EQ(screen->ReadPixel(310, 310) & 0xffffff, 0xc8c8c8); // alpha 0: not drawn yet
+    auto screen = RenderRoot();
+    EXPECT_EQ(Rgb(screen, 10, 10), 0xffffff);
+    EXPECT_EQ(Rgb(screen, 310, 310), 0xc8c8c8); // alpha 0: not drawn yet
     Step(20);
-    Cls();
-    root->Render();
-    screen = test::GrabScreen();
+    screen = RenderRoot();
     // 60 per cent black over everything behind the dialog.
     EXPECT_NEAR(static_cast<int>(screen->ReadPixel(400, 50) & 0xff), 80, 2);
     EXPECT_NEAR(static_cast<int>(screen->ReadPixel(10, 10) & 0xff), 102, 2);
-    EXPECT_EQ(screen->ReadPixel(310, 310) & 0xffffff, 0xffffff);
+    EXPECT_EQ(Rgb(screen, 310, 310), 0xffffff);
     Cls();
     root->RenderFirst(); // without the dialog
-    EXPECT_EQ(test::GrabScreen()->ReadPixel(400, 50) & 0xffffff, 0xc8c8c8);
+    EXPECT_EQ(Rgb(test::GrabScreen(), 400, 50), 0xc8c8c8);
 }
 
 TEST_F(Container, HoverGlowsLieBeneathEveryClickableGadget) {
     GuiButtonGlow = knob; // white, stretched to the gadget size
-    SetClsColor(0, 0, 0);
     auto left = root->AddButton(100, 100, button);
     root->AddButton(140, 100, button); // overlaps the left one's glow
     left->moverduration = 0.3f;
-    Cls();
-    root->Render();
-    auto screen = test::GrabScreen();
+    auto screen = RenderRoot();
     // The right button covers the glow; only outside it does the glow show.
-    EXPECT_EQ(screen->ReadPixel(245, 120) & 0xffffff, 0);
-    EXPECT_EQ(screen->ReadPixel(230, 120) & 0xffffff, 0x4060c0);
-    EXPECT_NE(screen->ReadPixel(120, 95) & 0xffffff, 0);
+    EXPECT_EQ(Rgb(screen, 245, 120), 0);
+    EXPECT_EQ(Rgb(screen, 230, 120), 0x4060c0);
+    EXPECT_NE(Rgb(screen, 120, 95), 0);
     ResetGuiResources();
 }
 

@@ -199,39 +199,31 @@ TEST_F(Gadget, NewGadgetsTakeTheSharedSounds) {
 }
 
 TEST_F(Gadget, DrawingGreysInactiveGadgetsAndGrowsHoveredOnesAboutTheirCentre) {
-    SetClsColor(0, 0, 0);
-    Cls();
     auto white = root->AddButton(100, 100, knob);
     auto grey = root->AddButton(300, 100, knob);
     grey->Deactivate();
     grey->activeprogress = 999;
-    root->Render();
-    auto screen = test::GrabScreen();
-    EXPECT_EQ(screen->ReadPixel(110, 110) & 0xffffff, 0xffffff);
-    EXPECT_EQ(screen->ReadPixel(310, 110) & 0xffffff, 0x999999);
-    EXPECT_EQ(screen->ReadPixel(98, 110) & 0xffffff, 0);
+    auto screen = RenderRoot();
+    EXPECT_EQ(Rgb(screen, 110, 110), 0xffffff);
+    EXPECT_EQ(Rgb(screen, 310, 110), 0x999999);
+    EXPECT_EQ(Rgb(screen, 98, 110), 0);
 
-    Cls();
     white->moverduration = 0.3f; // drawn at 1 + 0.3 / 9: about 0.33 pixels more each side
     white->scale = 2;            // 40 x 40 about the centre (110, 110)
-    root->Render();
-    screen = test::GrabScreen();
-    EXPECT_NE(screen->ReadPixel(92, 110) & 0xffffff, 0);
-    EXPECT_NE(screen->ReadPixel(128, 128) & 0xffffff, 0);
-    EXPECT_EQ(screen->ReadPixel(88, 110) & 0xffffff, 0);
+    screen = RenderRoot();
+    EXPECT_NE(Rgb(screen, 92, 110), 0);
+    EXPECT_NE(Rgb(screen, 128, 128), 0);
+    EXPECT_EQ(Rgb(screen, 88, 110), 0);
 }
 
 TEST_F(Gadget, FramesAreBuiltFromMirroredCornersTurnedEdgesAndAStretchedFill) {
-    SetClsColor(0, 0, 0);
-    Cls();
     auto corner = LoadGameImage(test::SolidPixmap(10, 10, static_cast<int>(0xffff0000u)), 0);
     auto edge = LoadGameImage(test::SolidPixmap(20, 6, static_cast<int>(0xff00ff00u)), 0);
     auto fill = LoadGameImage(test::SolidPixmap(4, 4, static_cast<int>(0xff0000ffu)), 0);
     auto frame = root->AddFrame(100, 100, 100, 60, corner, edge, fill);
     EXPECT_EQ(frame->Clickable, 0);
-    root->Render();
-    auto screen = test::GrabScreen();
-    auto at = [&](int x, int y) { return screen->ReadPixel(x, y) & 0xffffff; };
+    auto screen = RenderRoot();
+    auto at = [&](int x, int y) { return Rgb(screen, x, y); };
     for (auto [x, y] : {std::pair{101, 101}, {198, 101}, {101, 158}, {198, 158}})
         EXPECT_EQ(at(x, y), 0xff0000);
     for (auto [x, y] : {std::pair{150, 102}, {150, 157}, {102, 130}, {197, 130}})

@@ -17,7 +17,6 @@ class Pointer : public test::GuiTest {
         GuiTest::SetUp();
         GuiPointer = LoadGameImage(test::SolidPixmap(4, 4, static_cast<int>(0xffff0000u)), 0);
         GuiPointerHand = LoadGameImage(test::SolidPixmap(4, 4, static_cast<int>(0xff00ff00u)), 0);
-        SetClsColor(0, 0, 0);
         Cls();
     }
     void TearDown() override {
@@ -25,7 +24,7 @@ class Pointer : public test::GuiTest {
         ResetFrameLoop();
         GuiTest::TearDown();
     }
-    static int Pixel(int x, int y) { return test::GrabScreen()->ReadPixel(x, y) & 0xffffff; }
+    static int Pixel(int x, int y) { return Rgb(test::GrabScreen(), x, y); }
 };
 
 TEST_F(Pointer, TheArrowAndTheHandHaveTheirOwnHotSpots) {

@@ -73,16 +73,13 @@ TEST_F(Selectable, TickBoxesToggleOnTheirOwn) {
 }
 
 TEST_F(Selectable, TheOverlayIsDrawnOverOrInsteadOfThePicture) {
-    SetClsColor(0, 0, 0);
     auto over = root->AddSelectable(100, 100, button, overlay, 1, 1);
     auto instead = root->AddSelectable(300, 100, button, overlay, 2, 0);
     auto unselected = root->AddSelectable(500, 100, button, overlay, 2, 0);
-    Cls();
-    root->Render();
-    auto screen = test::GrabScreen();
-    EXPECT_EQ(screen->ReadPixel(150, 120) & 0xffffff, 0xffff00);
-    EXPECT_EQ(screen->ReadPixel(350, 120) & 0xffffff, 0xffff00);
-    EXPECT_EQ(screen->ReadPixel(550, 120) & 0xffffff, 0x4060c0);
+    auto screen = RenderRoot();
+    EXPECT_EQ(Rgb(screen, 150, 120), 0xffff00);
+    EXPECT_EQ(Rgb(screen, 350, 120), 0xffff00);
+    EXPECT_EQ(Rgb(screen, 550, 120), 0x4060c0);
     (void)over;
     (void)instead;
     (void)unselected;

@@ -88,14 +88,11 @@ TEST_F(Slider, HiddenMouseDisabledOrBlockedSlidersStayPut) {
 }
 
 TEST_F(Slider, TheKnobIsDrawnCentredOnItsPlaceAlongTheTrack) {
-    SetClsColor(0, 0, 0);
     slider->SliderValue = 0.5f;
-    Cls();
-    root->Render();
-    auto screen = test::GrabScreen();
-    EXPECT_EQ(screen->ReadPixel(210, 140) & 0xffffff, 0xffffff);
-    EXPECT_EQ(screen->ReadPixel(201, 131) & 0xffffff, 0xffffff);
-    EXPECT_EQ(screen->ReadPixel(198, 140) & 0xffffff, 0x808080);
+    auto screen = RenderRoot();
+    EXPECT_EQ(Rgb(screen, 210, 140), 0xffffff);
+    EXPECT_EQ(Rgb(screen, 201, 131), 0xffffff);
+    EXPECT_EQ(Rgb(screen, 198, 140), 0x808080);
 }
 
 } // namespace

@@ -20,9 +20,12 @@ int ResettingScene::made = 0;
 
 class SceneStackTest : public test::SceneLoopTest {
   protected:
-    // Runs frames of one update until the transition has finished.
-    void FinishTransition() {
-        for (int i = 0; i < 400 && CurrentTransition; ++i) Frame(10);
+    // Runs frames of one update until the transition has finished; the
+    // number of frames run.
+    int FinishTransition() {
+        int frames = 0;
+        for (; frames < 400 && CurrentTransition; ++frames) Frame(10);
+        return frames;
     }
 };
 
@@ -77,21 +80,11 @@ TEST_F(SceneStackTest, TransitionsLastTheirLength) {
     a->FadeOnTop = 1;
     a->LimitToOneUpdate = 1;
     PushScene(a);
-    int updates = 0;
-    while (CurrentTransition) {
-        Frame(10);
-        ++updates;
-    }
-    EXPECT_EQ(updates, 21); // 20 updates of fade, finished on the 21st
+    EXPECT_EQ(FinishTransition(), 21); // 20 updates of fade, finished on the 21st
     auto b = New<ProbeScene>();
     b->LimitToOneUpdate = 1;
     PushScene(b);
-    updates = 0;
-    while (CurrentTransition) {
-        Frame(10);
-        ++updates;
-    }
-    EXPECT_EQ(updates, 181);
+    EXPECT_EQ(FinishTransition(), 181);
 }
 
 TEST_F(SceneStackTest, EscapeDuringThePushTransitionIsRefusedThenPopsAfterIt) {
