@@ -71,7 +71,10 @@ void DecodeOnly(benchmark::State& state) {
     for (auto _ : state)
         for (const Text& f : files) {
             auto pixmap = LoadPixmap(f);
-            if (!pixmap) state.SkipWithError("a file did not load");
+            if (!pixmap) {
+                state.SkipWithError("a file did not load");
+                return;
+            }
             bytes += int64_t(pixmap->width) * pixmap->height * 4;
         }
     state.counters["files"] = static_cast<double>(files.size());

@@ -48,11 +48,10 @@ std::vector<float> FloatList(GameFile& file, const Text& key) {
 
 RawLines ReadRawLines(const Text& path) {
     RawLines raw;
-    auto stream = ReadFile(path);
-    EXPECT_TRUE(stream) << "cannot read " << path;
-    if (!stream) return raw;
-    Text bytes(static_cast<size_t>(stream->Size()), '\0');
-    stream->Read(bytes.data(), static_cast<int64_t>(bytes.size()));
+    Text bytes;
+    const bool read = LoadText(path, bytes);
+    EXPECT_TRUE(read) << "cannot read " << path;
+    if (!read) return raw;
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);

@@ -3,12 +3,11 @@
 // installing exactly these files into the game's media tree.
 #include "tests/tools/data/data_files.h"
 
+#include "engine/io/file_stream.h"
 #include "tests/support/paths.h"
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 namespace wispwood::datatest {
 namespace {
@@ -24,9 +23,10 @@ std::vector<Text> ShippedFiles() {
     return files;
 }
 
-Text Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Text(std::istreambuf_iterator<char>(in), {});
+Text Bytes(const Text& path) {
+    Text bytes;
+    LoadText(path, bytes);
+    return bytes;
 }
 
 TEST(DataFormat, EveryShippedFileEndsItsLinesInCrLf) {
@@ -63,7 +63,7 @@ TEST(DataFormat, SectionedFilesHoldNoLineTheReaderWouldMisread) {
 
 TEST(DataFormat, TheBuildInstallsExactlyTheShippedFiles) {
     for (const Text& file : ShippedFiles()) {
-        fs::path installed = test::GamePath("media/" + file);
+        const Text installed = test::GamePath("media/" + file);
         ASSERT_TRUE(fs::exists(installed)) << file << " is not installed";
         EXPECT_EQ(Bytes(installed), Bytes(ShippedPath(file))) << file << " differs from the shipped one";
     }

@@ -139,13 +139,19 @@ TEST_F(TextsFit, DialogTextsStayOnTheirPanels) {
                        CentredOnPanel(container, containerLeft, kScreenWidth / 2, MainFont, 1));
 }
 
+// The character of `chars` whose run of `count` is the widest in `font`.
+char WidestOf(const Ref<Font>& font, const Text& chars, int count) {
+    char widest = chars[0];
+    for (char c : chars)
+        if (font->FontLength(Text(count, c)) > font->FontLength(Text(count, widest))) widest = c;
+    return widest;
+}
+
 // The widest name the new-profile text box accepts: it drops characters
 // while the name is wider than the box less 20 pixels at full size.
 Text WidestName() {
     const int room = PictureWidth("media/profilemenu/textbox.png") - 20;
-    char widest = 'A';
-    for (char c : Text("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"))
-        if (MainFont->FontLength(Text(8, c)) > MainFont->FontLength(Text(8, widest))) widest = c;
+    const char widest = WidestOf(MainFont, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", 8);
     Text name;
     while (MainFont->FontLength(name + widest) <= room) name += widest;
     return name;
@@ -179,11 +185,8 @@ TEST_F(TextsFit, TallyTextsStayOnTheTallyPanel) {
     // of 100 points: five digits.
     const Text panel = "media/game/level-container.png";
     const int faceRight = 32 + FaceOf(panel).right;
-    char widestDigit = '0';
-    for (char c : Text("0123456789"))
-        if (BigFont->FontLength(Text(5, c)) > BigFont->FontLength(Text(5, widestDigit))) widestDigit = c;
     ExpectFits("timebonusdisplay/timebonus",
-               GetText("timebonusdisplay", "timebonus") + " " + Text(5, widestDigit),
+               GetText("timebonusdisplay", "timebonus") + " " + Text(5, WidestOf(BigFont, "0123456789", 5)),
                FromLeft(193, faceRight, "the panel's edge", BigFont, 0.75f));
     for (const char* key : {"goldmedal", "silvermedal"})
         ExpectTextFits("timebonusdisplay", key, FromLeft(191, faceRight, "the panel's edge", BigFont, 0.75f));

@@ -20,10 +20,10 @@ struct AudioMeasure {
 };
 AudioMeasure MeasureAudio(const Pcm& heard, AudioKind kind);
 
-// Writes every file below `gameDir` (files whose bytes are unchanged are not
-// touched) and the sheet `previewDir`/audio.txt. Returns false and sets
-// `error` when a file cannot be written.
-bool GenerateAudioSet(const std::string& gameDir, const std::string& previewDir, int threads,
-                      std::string& error);
+// Writes every file below `mediaDir`, the game's media folder (files whose
+// bytes are unchanged are not touched), and the sheet `previewDir`/audio.txt.
+// Returns false and sets `error` when a file cannot be written.
+bool GenerateAudioSet(const std::filesystem::path& mediaDir, const std::filesystem::path& previewDir,
+                      int threads, std::string& error);
 
 } // namespace wispwood::mediagen

@@ -57,11 +57,11 @@ class Arranger {
     // Chord tones stacked upward from `base`, root first.
     std::vector<int> Ladder(const Chord& chord, int base, int count) {
         auto pcs = ChordPitchClasses(style_.key, chord);
-        int root = base + ((pcs[0] - base) % 12 + 12) % 12;
+        int root = base + PitchClass(pcs[0] - base);
         std::vector<int> out;
         for (int octave = 0; int(out.size()) < count; octave += 12)
             for (int pc : pcs) {
-                int m = root + octave + ((pc - pcs[0]) % 12 + 12) % 12;
+                int m = root + octave + PitchClass(pc - pcs[0]);
                 if (int(out.size()) < count) out.push_back(m);
             }
         std::sort(out.begin(), out.end());
@@ -78,7 +78,7 @@ class Arranger {
             int low = 55;
             for (int k = 0; k < 3; ++k) {
                 int pc = pcs[(inversion + k) % 3];
-                int m = low + ((pc - low) % 12 + 12) % 12;
+                int m = low + PitchClass(pc - low);
                 v.push_back(m);
                 low = m + 1;
             }
@@ -224,7 +224,7 @@ class Arranger {
 
 MelodyRange RangeFor(Instrument i, const Key& key) {
     // Centred on the key so the tonic sits comfortably inside.
-    int base = 72 + ((key.tonic - 0) % 12 + 12) % 12;
+    int base = 72 + PitchClass(key.tonic);
     if (base > 77) base -= 12;
     switch (i) {
     case Instrument::Harp:

@@ -15,6 +15,11 @@ struct Key {
     bool minor = false;
 };
 
+// 0 = C .. 11 = B, for MIDI notes and for differences between them.
+inline int PitchClass(int note) {
+    return (note % 12 + 12) % 12;
+}
+
 struct Chord {
     int degree = 0; // 0 = tonic .. 6
     bool seventh = false;

@@ -1,7 +1,6 @@
 // Effects around play: the menus, the quest map, the level-end tally, the
 // bonus game and the celebrations.
 #include "tools/mediagen/audio/recipes.h"
-#include <cmath>
 
 namespace wispwood::mediagen {
 
@@ -10,15 +9,13 @@ Pcm GuiHit() {
     // A soft pluck: rounder than the board's click.
     c.Chirp(0, 0.1, 1250, 1150, 0.6f, [](double x) { return Strike(x, 0.02, 0.25); });
     c.Chirp(0, 0.06, 2500, 2300, 0.15f, [](double x) { return Strike(x, 0.03, 0.15); });
-    Biquad bp = Biquad::BandPass(c.rate, 3000.0, 1.0);
-    c.Add(0, 0.01, [&](double t) { return float(bp.Process(Bipolar(c.rng)) * 0.5 * std::exp(-t / 0.002)); });
+    c.Tick(0, 0.01, Biquad::BandPass(c.rate, 3000.0, 1.0), 0.5, 0.002);
     return c.Finish(0.12);
 }
 
 Pcm GuiOver() {
     SoundCanvas c = EffectCanvas("guiover");
-    Biquad hp = Biquad::HighPass(c.rate, 3500.0, 0.7);
-    c.Add(0, 0.015, [&](double t) { return float(hp.Process(Bipolar(c.rng)) * std::exp(-t / 0.0018)); });
+    c.Tick(0, 0.015, Biquad::HighPass(c.rate, 3500.0, 0.7), 1.0, 0.0018);
     c.Chirp(0, 0.04, 2600, 2500, 0.2f, [](double x) { return Strike(x, 0.03, 0.15); });
     return c.Finish(0.05);
 }
@@ -71,9 +68,7 @@ Pcm GoldReveal() {
 Pcm TimeTick() {
     SoundCanvas c = EffectCanvas("timetick");
     c.Chirp(0, 0.045, 1900, 1850, 0.8f, [](double x) { return Strike(x, 0.04, 0.25); });
-    Biquad hp = Biquad::HighPass(c.rate, 3000.0, 0.7);
-    c.Add(0, 0.008,
-          [&](double t) { return float(hp.Process(Bipolar(c.rng)) * 0.3 * std::exp(-t / 0.0015)); });
+    c.Tick(0, 0.008, Biquad::HighPass(c.rate, 3000.0, 0.7), 0.3, 0.0015);
     return c.Finish(0.05);
 }
 
@@ -97,12 +92,8 @@ Pcm ConfettiShoot() {
     c.Chirp(
         0, 0.12, 160, 70, 0.9f, [](double x) { return Strike(x, 0.03, 0.3); }, 0.5);
     c.Noise(0, 0.04, 1600, 1200, 1.2, 1.0f, [](double x) { return Strike(x, 0.03, 0.25); });
-    OnePoleLowPass flutter(c.rate, 30.0);
-    Biquad hp = Biquad::HighPass(c.rate, 3000.0, 0.7);
-    c.Add(0.02, 0.36, [&](double t) {
-        double am = std::fabs(flutter.Process(Bipolar(c.rng) * 8.0f));
-        return float(hp.Process(Bipolar(c.rng)) * am * Strike(t / 0.36, 0.05, 0.35) * 0.4);
-    });
+    c.Flutter(0.02, 0.36, 30.0, Biquad::HighPass(c.rate, 3000.0, 0.7), 0.4,
+              [](double x) { return Strike(x, 0.05, 0.35); });
     return c.Finish(0.4);
 }
 
@@ -163,12 +154,7 @@ Pcm ScoreMagicStart() {
     SoundCanvas c = EffectCanvas("scoremagicstart");
     // Magic gathering and lifting off: a rising whoosh and whistle.
     c.Noise(0, 0.55, 500, 6000, 1.2, 0.8f, [](double x) { return Swell(x, 0.75); });
-    Phasor whistle(0.0), vib(0.0);
-    c.Add(0.05, 0.5, [&](double t) {
-        double x = t / 0.5;
-        double f = Glide(600, 2400, x, 1.3) * (1 + 0.01 * SineCycle(vib.Step(9, c.rate)));
-        return float(SineCycle(whistle.Step(f, c.rate)) * Swell(x, 0.8) * 0.2);
-    });
+    c.Whistle(0.05, 0.5, 600, 2400, 1.3, 9, 0.01, 0.2, [](double x) { return Swell(x, 0.8); });
     c.Sparkle(0.2, 0.35, 4, 93, 105, 0.2f);
     return c.Finish(0.62);
 }

@@ -3,7 +3,6 @@
 // several are replayed faster for variety (up to 1.7 times), so none relies
 // on a low body that would turn thin when raised.
 #include "tools/mediagen/audio/recipes.h"
-#include "tools/mediagen/audio/sound_kit.h"
 #include <cmath>
 
 namespace wispwood::mediagen {
@@ -11,8 +10,7 @@ namespace wispwood::mediagen {
 Pcm TileClick() {
     SoundCanvas c = EffectCanvas("tileclick");
     // A hard, tiny tick: a bright noise spark over a short woody ping.
-    Biquad hp = Biquad::HighPass(c.rate, 2500.0, 0.7);
-    c.Add(0, 0.02, [&](double t) { return float(hp.Process(Bipolar(c.rng)) * std::exp(-t / 0.0025)); });
+    c.Tick(0, 0.02, Biquad::HighPass(c.rate, 2500.0, 0.7), 1.0, 0.0025);
     c.Chirp(0, 0.05, 3400, 3000, 0.5f, [](double x) { return Strike(x, 0.02, 0.12); });
     c.Chirp(0, 0.04, 1500, 1350, 0.25f, [](double x) { return Strike(x, 0.03, 0.15); });
     return c.Finish(0.08);
@@ -148,12 +146,8 @@ Pcm VineActivate() {
     // Ignition: a soft whoomph, then crackling leaves and a dry rustle.
     c.Noise(0, 0.35, 300, 1800, 0.8, 0.9f, [](double x) { return Swell(x, 0.3); });
     c.Crackle(0.03, 0.55, 60, 1500, 7000, 0.35f, 0.003);
-    OnePoleLowPass flutter(c.rate, 25.0);
-    Biquad bp = Biquad::BandPass(c.rate, 3500, 1.0);
-    c.Add(0.05, 0.5, [&](double t) {
-        double am = std::fabs(flutter.Process(Bipolar(c.rng) * 8.0f));
-        return float(bp.Process(Bipolar(c.rng)) * am * Swell(t / 0.5, 0.3) * 0.5);
-    });
+    c.Flutter(0.05, 0.5, 25.0, Biquad::BandPass(c.rate, 3500, 1.0), 0.5,
+              [](double x) { return Swell(x, 0.3); });
     return c.Finish(0.62);
 }
 
@@ -178,18 +172,10 @@ Pcm FairyReleased() {
     SoundCanvas c = EffectCanvas("fairyreleased");
     // A glittering flutter that climbs away: a run up the pentatonic scale
     // over a fluttering whistle.
-    const int scale[] = {0, 2, 4, 7, 9};
-    for (int i = 0; i < 14; ++i) {
-        int midi = 81 + 12 * (i / 5) + scale[i % 5];
-        c.Note(Instrument::Celesta, i * 0.035 + c.rng.Range(0, 0.01), midi, 0.04, 0.35 + 0.03 * i, 0.8f);
-    }
-    Phasor flutter(0.0);
-    Phasor whistle(0.0);
-    c.Add(0.0, 0.6, [&](double t) {
-        double x = t / 0.6;
-        double f = Glide(1300, 3000, x) * (1 + 0.03 * SineCycle(flutter.Step(22, c.rate)));
-        return float(SineCycle(whistle.Step(f, c.rate)) * Swell(x, 0.3) * 0.18);
-    });
+    for (int i = 0; i < 14; ++i)
+        c.Note(Instrument::Celesta, i * 0.035 + c.rng.Range(0, 0.01), PentatonicNote(81, i), 0.04,
+               0.35 + 0.03 * i, 0.8f);
+    c.Whistle(0.0, 0.6, 1300, 3000, 1.0, 22, 0.03, 0.18, [](double x) { return Swell(x, 0.3); });
     return c.Finish(0.85);
 }
 

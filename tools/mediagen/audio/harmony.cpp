@@ -71,7 +71,7 @@ std::vector<int> ChordPitchClasses(const Key& key, const Chord& chord) {
         int degree = chord.degree + 2 * k;
         int pc = key.tonic + ScaleStep(key, degree);
         if (UsesLeadingTone(key, chord) && ((degree % 7) + 7) % 7 == 6) pc += 1;
-        pcs.push_back(((pc % 12) + 12) % 12);
+        pcs.push_back(PitchClass(pc));
     }
     return pcs;
 }
@@ -81,7 +81,7 @@ std::vector<int> ScaleOver(const Key& key, const Chord& chord) {
     for (int d = 0; d < 7; ++d) {
         int pc = key.tonic + ScaleStep(key, d);
         if (UsesLeadingTone(key, chord) && d == 6) pc += 1;
-        pcs.push_back(pc % 12);
+        pcs.push_back(PitchClass(pc));
     }
     return pcs;
 }

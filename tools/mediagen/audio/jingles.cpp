@@ -134,9 +134,8 @@ Pcm StartGame() {
 Pcm MagicalReveal() {
     Phrase p("magicalreveal", 100);
     // A harp glissando across the pentatonic scale over a swelling pad.
-    const int pentatonic[] = {0, 2, 4, 7, 9};
     for (int i = 0; i < 16; ++i)
-        p.Play(Instrument::Harp, i * 0.07, 55 + 12 * (i / 5) + pentatonic[i % 5], 1.0, 0.5 + 0.02 * i, 0.6f);
+        p.Play(Instrument::Harp, i * 0.07, PentatonicNote(55, i), 1.0, 0.5 + 0.02 * i, 0.6f);
     p.Chord(Instrument::Pad, 0, {55, 60, 64, 67}, 2.4, 0.6, 0.45f);
     p.canvas.Sparkle(p.At(1.0), 1.0, 8, 91, 108, 0.3f);
     return p.Finish(2.2, 0.35f);
@@ -209,9 +208,7 @@ Pcm QuestCompleted() {
     const int bass[] = {36, 41, 43, 43, 36};
     const double bassAt[] = {1, 2.5, 3, 3.5, 4};
     for (int i = 0; i < 5; ++i) p.Play(Instrument::Bass, bassAt[i], bass[i], i == 4 ? 1.6 : 0.45, 0.8, 0.7f);
-    const int pentatonic[] = {0, 2, 4, 7, 9};
-    for (int i = 0; i < 14; ++i)
-        p.Play(Instrument::Harp, 4 + i * 0.06, 60 + 12 * (i / 5) + pentatonic[i % 5], 1, 0.6, 0.5f);
+    for (int i = 0; i < 14; ++i) p.Play(Instrument::Harp, 4 + i * 0.06, PentatonicNote(60, i), 1, 0.6, 0.5f);
     p.Chord(Instrument::Bell, 4, {72, 79, 84}, 0.5, 0.6, 0.4f);
     for (double b : {1.0, 2.5, 4.0}) p.Hit(Drum::FrameDrum, b, 0.9);
     for (double b : {0.0, 0.33, 0.67}) p.Hit(Drum::Snap, b, 0.5, 0.5f);

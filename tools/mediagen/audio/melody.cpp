@@ -25,7 +25,7 @@ const std::vector<Cell>& Cells(int beatsPerBar, bool cadence) {
 }
 
 bool Contains(const std::vector<int>& pcs, int midi) {
-    return std::find(pcs.begin(), pcs.end(), ((midi % 12) + 12) % 12) != pcs.end();
+    return std::find(pcs.begin(), pcs.end(), PitchClass(midi)) != pcs.end();
 }
 
 int Closest(const std::vector<int>& candidates, int to) {

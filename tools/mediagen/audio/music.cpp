@@ -37,19 +37,16 @@ Pcm RenderScore(const Score& score, uint64_t seed) {
     const double spb = 60.0 / score.bpm;
     Rng rng(seed);
     std::vector<float> dry, send;
-    auto place = [&](double beat) { return SecondsToFrames(kLeadIn + beat * spb, rate); };
-    for (const ScoreNote& n : score.notes) {
-        Mono voice = RenderNote(n.instrument, rate, MidiToHz(n.midi), n.beats * spb, n.velocity, rng);
-        size_t at = place(std::max(0.0, n.beat));
-        MixStereo(dry, voice, at, n.gain, n.pan);
-        MixStereo(send, voice, at, n.gain * SendLevel(n.instrument), n.pan);
-    }
-    for (const ScoreHit& h : score.hits) {
-        Mono voice = RenderDrum(h.drum, rate, h.velocity, rng);
-        size_t at = place(std::max(0.0, h.beat));
-        MixStereo(dry, voice, at, h.gain, h.pan);
-        MixStereo(send, voice, at, h.gain * SendLevel(h.drum), h.pan);
-    }
+    auto place = [&](const Mono& voice, double beat, float gain, float sendLevel, float pan) {
+        size_t at = SecondsToFrames(kLeadIn + std::max(0.0, beat) * spb, rate);
+        MixStereo(dry, voice, at, gain, pan);
+        MixStereo(send, voice, at, gain * sendLevel, pan);
+    };
+    for (const ScoreNote& n : score.notes)
+        place(RenderNote(n.instrument, rate, MidiToHz(n.midi), n.beats * spb, n.velocity, rng), n.beat,
+              n.gain, SendLevel(n.instrument), n.pan);
+    for (const ScoreHit& h : score.hits)
+        place(RenderDrum(h.drum, rate, h.velocity, rng), h.beat, h.gain, SendLevel(h.drum), h.pan);
     const size_t frames = SecondsToFrames(kLeadIn + score.lengthBeats * spb + kTail, rate);
     dry.resize(2 * frames, 0.0f);
     send.resize(2 * frames, 0.0f);

@@ -4,10 +4,6 @@
 
 namespace wispwood::mediagen {
 
-double Lerp(double from, double to, double x, double curve) {
-    return from + (to - from) * std::pow(std::clamp(x, 0.0, 1.0), curve);
-}
-
 double Glide(double from, double to, double x, double curve) {
     return from * std::pow(to / from, std::pow(std::clamp(x, 0.0, 1.0), curve));
 }
@@ -71,6 +67,30 @@ void SoundCanvas::Chirp(double start, double seconds, double f0, double f1, floa
     });
 }
 
+void SoundCanvas::Whistle(double start, double seconds, double f0, double f1, double curve, double vibratoHz,
+                          double vibratoDepth, double level, const std::function<double(double)>& envelope) {
+    Phasor phase(0.0), vibrato(0.0);
+    Add(start, seconds, [&](double t) {
+        double x = t / seconds;
+        double f = Glide(f0, f1, x, curve) * (1 + vibratoDepth * SineCycle(vibrato.Step(vibratoHz, rate)));
+        return float(SineCycle(phase.Step(f, rate)) * envelope(x) * level);
+    });
+}
+
+void SoundCanvas::Tick(double start, double seconds, Biquad filter, double level, double tau) {
+    Add(start, seconds,
+        [&](double t) { return float(filter.Process(Bipolar(rng)) * level * std::exp(-t / tau)); });
+}
+
+void SoundCanvas::Flutter(double start, double seconds, double flutterHz, Biquad filter, double level,
+                          const std::function<double(double)>& envelope) {
+    OnePoleLowPass flutter(rate, flutterHz);
+    Add(start, seconds, [&](double t) {
+        double am = std::fabs(flutter.Process(Bipolar(rng) * 8.0f));
+        return float(filter.Process(Bipolar(rng)) * am * envelope(t / seconds) * level);
+    });
+}
+
 void SoundCanvas::Crackle(double start, double seconds, int count, double lo, double hi, float gain,
                           double grainSeconds) {
     for (int i = 0; i < count; ++i) {
@@ -90,13 +110,12 @@ void SoundCanvas::Crackle(double start, double seconds, int count, double lo, do
 
 void SoundCanvas::Sparkle(double start, double seconds, int count, int lowMidi, int highMidi, float gain,
                           Instrument instrument) {
-    static const int pentatonic[] = {0, 2, 4, 7, 9};
     for (int i = 0; i < count; ++i) {
         int midi = lowMidi;
         for (int tries = 0; tries < 20; ++tries) {
             midi = rng.Int(lowMidi, highMidi);
             int degree = midi % 12;
-            if (std::find(std::begin(pentatonic), std::end(pentatonic), degree) != std::end(pentatonic))
+            if (std::find(std::begin(kPentatonic), std::end(kPentatonic), degree) != std::end(kPentatonic))
                 break;
         }
         double at = start + seconds * (count > 1 ? double(i) / (count - 1) : 0.0) + rng.Range(0, 0.015);

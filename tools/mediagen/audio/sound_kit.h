@@ -9,11 +9,16 @@
 
 namespace wispwood::mediagen {
 
-// A time-varying value: `from` at the start, `to` at the end, bent by
-// `curve` (1 = straight, > 1 = slow start, < 1 = fast start); frequencies
-// should use Glide, which moves evenly in pitch.
-double Lerp(double from, double to, double x, double curve = 1.0);
+// A frequency moving evenly in pitch from `from` at the start to `to` at
+// the end, bent by `curve` (1 = straight, > 1 = slow start, < 1 = fast start).
 double Glide(double from, double to, double x, double curve = 1.0);
+
+// The steps of the pentatonic scale within an octave, and the note `step`
+// places up that scale from `base`.
+inline constexpr int kPentatonic[] = {0, 2, 4, 7, 9};
+inline int PentatonicNote(int base, int step) {
+    return base + 12 * (step / 5) + kPentatonic[step % 5];
+}
 
 struct SoundCanvas {
     int rate;
@@ -41,6 +46,16 @@ struct SoundCanvas {
     // Sine glide from f0 to f1 with the given envelope.
     void Chirp(double start, double seconds, double f0, double f1, float gain,
                const std::function<double(double)>& envelope, double curve = 1.0);
+    // A whistled glide: a sine from f0 to f1 with a vibrato of
+    // `vibratoDepth` (a share of the pitch) at `vibratoHz`.
+    void Whistle(double start, double seconds, double f0, double f1, double curve, double vibratoHz,
+                 double vibratoDepth, double level, const std::function<double(double)>& envelope);
+    // A click of noise through `filter`, dying away with time constant `tau`.
+    void Tick(double start, double seconds, Biquad filter, double level, double tau);
+    // Noise through `filter` whose level flutters at random, under about
+    // `flutterHz`: paper, leaves.
+    void Flutter(double start, double seconds, double flutterHz, Biquad filter, double level,
+                 const std::function<double(double)>& envelope);
     // `count` tiny band-passed clicks scattered over the span, thinning out;
     // centres between lo and hi Hz.
     void Crackle(double start, double seconds, int count, double lo, double hi, float gain,

@@ -117,12 +117,76 @@ Raster Canvas::ToRaster() {
     return out;
 }
 
+cairo_surface_t* SurfaceFrom(const Raster& raster) {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, raster.width, raster.height);
+    cairo_surface_flush(surface);
+    auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface));
+    int stride = cairo_image_surface_get_stride(surface) / 4;
+    for (int y = 0; y < raster.height; ++y)
+        for (int x = 0; x < raster.width; ++x) {
+            const uint8_t* p = raster.At(x, y);
+            uint32_t a = p[3];
+            uint32_t r = (p[0] * a + 127) / 255, g = (p[1] * a + 127) / 255, b = (p[2] * a + 127) / 255;
+            data[size_t(y) * stride + x] = (a << 24) | (r << 16) | (g << 8) | b;
+        }
+    cairo_surface_mark_dirty(surface);
+    return surface;
+}
+
 void SetColour(cairo_t* cr, Colour c, double alpha) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
 }
 
 void AddStop(cairo_pattern_t* pattern, double offset, Colour c, double alpha) {
     cairo_pattern_add_color_stop_rgba(pattern, offset, c.r, c.g, c.b, alpha);
+}
+
+namespace {
+cairo_pattern_t* WithStops(cairo_pattern_t* pattern, std::initializer_list<Stop> stops) {
+    for (const Stop& stop : stops) AddStop(pattern, stop.offset, stop.colour, stop.alpha);
+    return pattern;
+}
+} // namespace
+
+cairo_pattern_t* LinearGradient(double x0, double y0, double x1, double y1,
+                                std::initializer_list<Stop> stops) {
+    return WithStops(cairo_pattern_create_linear(x0, y0, x1, y1), stops);
+}
+
+cairo_pattern_t* RadialGradient(double cx0, double cy0, double r0, double cx1, double cy1, double r1,
+                                std::initializer_list<Stop> stops) {
+    return WithStops(cairo_pattern_create_radial(cx0, cy0, r0, cx1, cy1, r1), stops);
+}
+
+void FillWith(cairo_t* cr, cairo_pattern_t* pattern) {
+    cairo_set_source(cr, pattern);
+    cairo_fill(cr);
+    cairo_pattern_destroy(pattern);
+}
+
+void FillPreserveWith(cairo_t* cr, cairo_pattern_t* pattern) {
+    cairo_set_source(cr, pattern);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(pattern);
+}
+
+void StrokeWith(cairo_t* cr, cairo_pattern_t* pattern, double width) {
+    cairo_set_source(cr, pattern);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(pattern);
+}
+
+void Stroke(cairo_t* cr, Colour c, double width, double alpha) {
+    SetColour(cr, c, alpha);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+void StrokePreserve(cairo_t* cr, Colour c, double width, double alpha) {
+    SetColour(cr, c, alpha);
+    cairo_set_line_width(cr, width);
+    cairo_stroke_preserve(cr);
 }
 
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {

@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <initializer_list>
 
 #include "tools/mediagen/core/raster.h"
 #include "tools/mediagen/core/style.h"
@@ -43,9 +44,31 @@ class Canvas {
     cairo_t* cr_;
 };
 
+// A new cairo surface holding the picture (premultiplied again, the inverse
+// of ToRaster); the caller destroys it.
+cairo_surface_t* SurfaceFrom(const Raster& raster);
+
 // Cairo helpers shared by the painters.
 void SetColour(cairo_t* cr, Colour c, double alpha = 1.0);
 void AddStop(cairo_pattern_t* pattern, double offset, Colour c, double alpha = 1.0);
+struct Stop {
+    double offset;
+    Colour colour;
+    double alpha = 1.0;
+};
+cairo_pattern_t* LinearGradient(double x0, double y0, double x1, double y1,
+                                std::initializer_list<Stop> stops);
+cairo_pattern_t* RadialGradient(double cx0, double cy0, double r0, double cx1, double cy1, double r1,
+                                std::initializer_list<Stop> stops);
+// Fills or strokes the current path with the pattern and releases it; the
+// Preserve form keeps the path for an outline.
+void FillWith(cairo_t* cr, cairo_pattern_t* pattern);
+void FillPreserveWith(cairo_t* cr, cairo_pattern_t* pattern);
+void StrokeWith(cairo_t* cr, cairo_pattern_t* pattern, double width);
+// Strokes the current path in one colour; the Preserve form keeps the path
+// for a fill or a second stroke.
+void Stroke(cairo_t* cr, Colour c, double width, double alpha = 1.0);
+void StrokePreserve(cairo_t* cr, Colour c, double width, double alpha = 1.0);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 // A soft round glow: colour at the centre fading to nothing at radius.
 void Glow(cairo_t* cr, double x, double y, double radius, Colour c, double alpha = 1.0, double core = 0.0);

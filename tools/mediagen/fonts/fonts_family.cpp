@@ -169,7 +169,6 @@ BitmapFont MakeFont(const FontStyle& style) {
         cairo_move_to(cr, x, y);
         cairo_text_path(cr, text);
         SetColour(cr, style.outline_colour);
-        cairo_set_line_width(cr, style.outline * 2);
         cairo_stroke_preserve(cr);
         cairo_pattern_t* g = cairo_pattern_create_linear(0, y + cap.y_bearing, 0, y);
         AddStop(g, 0, style.fill_top);

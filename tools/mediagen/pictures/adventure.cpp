@@ -4,7 +4,6 @@
 #include "tools/mediagen/core/rng.h"
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 #include "tools/mediagen/pictures/trail.h"
 
 namespace wispwood::mediagen {
@@ -18,32 +17,20 @@ void Medallion(cairo_t* cr, Colour face, Colour rim, bool empty) {
     cairo_arc(cr, 12, 12, 8.5, 0, 2 * M_PI);
     if (empty) {
         SetColour(cr, Rgb(20, 28, 34), 0.85);
-    } else {
-        cairo_pattern_t* g = cairo_pattern_create_linear(4, 4, 20, 20);
-        AddStop(g, 0, Lighten(face, 0.5));
-        AddStop(g, 1, Darken(face, 0.3));
-        cairo_set_source(cr, g);
         cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetColour(cr, rim);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-        SymbolPath(cr, Symbol::Leaf, 12, 12, 9);
-        SetColour(cr, Darken(face, 0.45), 0.8);
-        cairo_fill(cr);
+        Stroke(cr, rim, 2);
         return;
     }
-    cairo_fill_preserve(cr);
-    SetColour(cr, rim);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(4, 4, 20, 20, {{0, Lighten(face, 0.5)}, {1, Darken(face, 0.3)}}));
+    Stroke(cr, rim, 2);
+    SymbolPath(cr, Symbol::Leaf, 12, 12, 9);
+    SetColour(cr, Darken(face, 0.45), 0.8);
+    cairo_fill(cr);
 }
 
 void Marker(cairo_t* cr, int frame) {
     // a glowing wisp lantern on a staff; its foot is the bottom centre (36, 95)
     double bob = frame * 1.5;
-    cairo_save(cr);
-    cairo_translate(cr, 0, 0);
     cairo_save(cr);
     cairo_translate(cr, 36.5, 91);
     cairo_scale(cr, 14, 4);
@@ -53,9 +40,7 @@ void Marker(cairo_t* cr, int frame) {
     cairo_fill(cr);
     cairo_move_to(cr, 36.5, 94);
     cairo_line_to(cr, 36.5, 40);
-    SetColour(cr, kBarkLight);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    Stroke(cr, kBarkLight, 3);
     // a pennant
     cairo_move_to(cr, 37, 42);
     cairo_curve_to(cr, 50, 44 + bob, 58, 40 - bob, 66, 46);
@@ -65,7 +50,6 @@ void Marker(cairo_t* cr, int frame) {
     cairo_fill(cr);
     Glow(cr, 36.5, 24 - bob, 26, kLantern, 0.7);
     Lantern(cr, 36.5, 8 - bob, 30);
-    cairo_restore(cr);
 }
 
 // Five temples, one per region: dark when frame 0, restored and lit when 1.
@@ -74,8 +58,6 @@ void Temple(cairo_t* cr, int kind, int frame) {
     Colour stone = lit ? Lighten(kStone, 0.25) : Darken(kStone, 0.35);
     double cx = 32;
     if (lit) Glow(cr, cx, 34, 32, kind == 4 ? kMoon : kLantern, 0.55);
-    cairo_save(cr);
-    cairo_translate(cr, 0, 0);
     // plinth
     RoundedRect(cr, 8, 50, 48, 10, 3);
     SetColour(cr, Darken(stone, 0.2));
@@ -90,9 +72,7 @@ void Temple(cairo_t* cr, int kind, int frame) {
             cairo_move_to(cr, cx + i * 10, 26);
             cairo_curve_to(cr, cx + i * 16, 14, cx + i * 6, 8, cx + i * 20, 4);
         }
-        SetColour(cr, kBark);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        Stroke(cr, kBark, 3);
         break;
     case 1: // lantern pagoda
         for (int t = 0; t < 3; ++t) {
@@ -156,7 +136,6 @@ void Temple(cairo_t* cr, int kind, int frame) {
             cairo_fill(cr);
         }
     }
-    cairo_restore(cr);
 }
 
 void Rank(cairo_t* cr, int rank) {
@@ -166,15 +145,8 @@ void Rank(cairo_t* cr, int rank) {
     if (rank >= 6) Glow(cr, 24, 24, 24, kLanternHot, 0.3 + rank * 0.03);
     int points = 5 + rank / 2;
     StarPath(cr, 24, 24, 21, 16, points * 2, -90);
-    cairo_pattern_t* g = cairo_pattern_create_linear(4, 4, 44, 44);
-    AddStop(g, 0, Lighten(base, 0.5));
-    AddStop(g, 1, Darken(base, 0.4));
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColour(cr, Darken(base, 0.6));
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(4, 4, 44, 44, {{0, Lighten(base, 0.5)}, {1, Darken(base, 0.4)}}));
+    Stroke(cr, Darken(base, 0.6), 1.2);
     cairo_arc(cr, 24, 24, 11, 0, 2 * M_PI);
     SetColour(cr, Darken(base, 0.2));
     cairo_fill(cr);
@@ -192,13 +164,8 @@ Raster MapLayer1(const Trail& trail) {
     Canvas canvas(800, 600);
     cairo_t* cr = canvas.Cr();
     // ground: moss and clearings, darker toward the edges
-    cairo_pattern_t* bg = cairo_pattern_create_radial(400, 280, 50, 400, 300, 560);
-    AddStop(bg, 0, Rgb(54, 92, 62));
-    AddStop(bg, 1, Rgb(14, 32, 30));
     cairo_rectangle(cr, 0, 0, 800, 600);
-    cairo_set_source(cr, bg);
-    cairo_fill(cr);
-    cairo_pattern_destroy(bg);
+    FillWith(cr, RadialGradient(400, 280, 50, 400, 300, 560, {{0, Rgb(54, 92, 62)}, {1, Rgb(14, 32, 30)}}));
     {
         uint32_t* px = canvas.Pixels();
         for (int y = 0; y < 600; ++y)
@@ -223,9 +190,7 @@ Raster MapLayer1(const Trail& trail) {
     // a brook across the lantern region
     cairo_move_to(cr, 430, 600);
     cairo_curve_to(cr, 470, 430, 700, 420, 800, 350);
-    SetColour(cr, kWater, 0.85);
-    cairo_set_line_width(cr, 14);
-    cairo_stroke(cr);
+    Stroke(cr, kWater, 14, 0.85);
     // treetops: round canopies everywhere away from the trail
     Rng rng(99);
     for (int i = 0; i < 900; ++i) {
@@ -247,12 +212,8 @@ Raster MapLayer1(const Trail& trail) {
             StarPath(cr, x, y, r, r * 0.6, 7, rng.Range(0, 60));
         else
             cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-        cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.4, y - r * 0.4, 1, x, y, r);
-        AddStop(g, 0, Lighten(c, 0.3));
-        AddStop(g, 1, Darken(c, 0.2));
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, RadialGradient(x - r * 0.4, y - r * 0.4, 1, x, y, r,
+                                    {{0, Lighten(c, 0.3)}, {1, Darken(c, 0.2)}}));
     }
     // the trail: an edge of dark earth, a sandy path and stepping stones
     for (int pass = 0; pass < 3; ++pass) {
@@ -279,9 +240,7 @@ Raster MapLayer1(const Trail& trail) {
             SetColour(cr, Rgb(150, 126, 90));
             cairo_fill(cr);
             cairo_arc(cr, p.x, p.y + 6, 34, 0, 2 * M_PI);
-            SetColour(cr, Rgb(60, 44, 30));
-            cairo_set_line_width(cr, 2);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(60, 44, 30), 2);
         } else {
             cairo_arc(cr, p.x, p.y, 11, 0, 2 * M_PI);
             SetColour(cr, Rgb(130, 124, 112));
@@ -292,14 +251,11 @@ Raster MapLayer1(const Trail& trail) {
     cairo_arc(cr, 700, 600, 150, M_PI, 2 * M_PI);
     SetColour(cr, Rgb(60, 100, 60));
     cairo_fill(cr);
-    cairo_pattern_t* band = cairo_pattern_create_linear(0, 505, 0, 600);
-    cairo_pattern_add_color_stop_rgba(band, 0, 0.03, 0.06, 0.07, 0);
-    cairo_pattern_add_color_stop_rgba(band, 0.3, 0.03, 0.06, 0.07, 0.6);
-    cairo_pattern_add_color_stop_rgba(band, 1, 0.03, 0.06, 0.07, 0.8);
     cairo_rectangle(cr, 0, 505, 800, 95);
-    cairo_set_source(cr, band);
-    cairo_fill(cr);
-    cairo_pattern_destroy(band);
+    FillWith(cr, LinearGradient(0, 505, 0, 600,
+                                {{0, Colour{0.03, 0.06, 0.07}, 0},
+                                 {0.3, Colour{0.03, 0.06, 0.07}, 0.6},
+                                 {1, Colour{0.03, 0.06, 0.07}, 0.8}}));
     Fireflies(cr, 0, 60, 800, 440, 60, 5);
     canvas.Grain(3, 0.02);
     return canvas.ToRaster();
@@ -327,9 +283,7 @@ Raster MapLayer2() {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
-        cairo_move_to(cr, 0, 0);
-        cairo_curve_to(cr, len * 0.3, -len * 0.35, len * 0.75, -len * 0.25, len, 0);
-        cairo_curve_to(cr, len * 0.75, len * 0.25, len * 0.3, len * 0.35, 0, 0);
+        LeafPath(cr, len, len * 0.3, len * 0.35, len * 0.75, len * 0.25);
         SetColour(cr, Mix(kNearTrees, kLeaf, rng.Range(0.1, 0.6)));
         cairo_fill(cr);
         cairo_restore(cr);
@@ -340,38 +294,31 @@ Raster MapLayer2() {
 } // namespace
 
 void AddAdventurePictures(Catalogue& out) {
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
     out.push_back({"media/quest/map-layer-1.png", 0, 0, 0,
                    [](const PictureInputs& in) { return MapLayer1(*in.trail); }});
-    out.push_back({"media/quest/map-layer-2.png", 0, 0, 0, [](const PictureInputs&) { return MapLayer2(); }});
-    single("media/quest/locationempty.png", 24, 24, [](cairo_t* cr) { Medallion(cr, kStone, kFog, true); });
-    single("media/quest/locationfilled.png", 24, 24,
-           [](cairo_t* cr) { Medallion(cr, kBronze, Darken(kBronze, 0.5), false); });
-    single("media/quest/locationfilledsilver.png", 24, 24,
-           [](cairo_t* cr) { Medallion(cr, kSilver, kSilverDark, false); });
-    single("media/quest/locationfilledgold.png", 24, 24,
-           [](cairo_t* cr) { Medallion(cr, kGold, kGoldDark, false); });
-    out.push_back({"media/quest/locationcurrent.png", 73, 95, 3, [](const PictureInputs&) {
-                       return FramedSheet(73, 95, 3, 3, [](cairo_t* cr, int f) { Marker(cr, f); });
-                   }});
-    single("media/quest/gembase.png", 24, 24, [](cairo_t* cr) {
+    AddPicture(out, "media/quest/map-layer-2.png", MapLayer2);
+    AddSingle(out, "media/quest/locationempty.png", 24, 24,
+              [](cairo_t* cr) { Medallion(cr, kStone, kFog, true); });
+    AddSingle(out, "media/quest/locationfilled.png", 24, 24,
+              [](cairo_t* cr) { Medallion(cr, kBronze, Darken(kBronze, 0.5), false); });
+    AddSingle(out, "media/quest/locationfilledsilver.png", 24, 24,
+              [](cairo_t* cr) { Medallion(cr, kSilver, kSilverDark, false); });
+    AddSingle(out, "media/quest/locationfilledgold.png", 24, 24,
+              [](cairo_t* cr) { Medallion(cr, kGold, kGoldDark, false); });
+    AddFramed(out, "media/quest/locationcurrent.png", 73, 95, 3, 3, Marker);
+    AddSingle(out, "media/quest/gembase.png", 24, 24, [](cairo_t* cr) {
         cairo_arc(cr, 12, 12, 10, 0, 2 * M_PI);
         SetColour(cr, Rgb(14, 20, 28), 0.85);
         cairo_fill_preserve(cr);
-        SetColour(cr, kGoldDark);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, kGoldDark, 2);
         SymbolOnTile(cr, Symbol::Crystal, 12, 12, 15, Rgb(120, 220, 255));
     });
     for (int t = 0; t < 5; ++t)
-        out.push_back(
-            {"media/quest/temple" + std::to_string(t + 1) + ".png", 64, 64, 3, [t](const PictureInputs&) {
-                 return FramedSheet(64, 64, 3, 3, [t](cairo_t* cr, int f) { Temple(cr, t, f); });
-             }});
+        AddFramed(out, "media/quest/temple" + std::to_string(t + 1) + ".png", 64, 64, 3, 3,
+                  [t](cairo_t* cr, int f) { Temple(cr, t, f); });
     for (int r = 0; r <= 10; ++r)
-        single("media/ranks/" + std::to_string(r) + ".png", 48, 48, [r](cairo_t* cr) { Rank(cr, r); });
+        AddSingle(out, "media/ranks/" + std::to_string(r) + ".png", 48, 48,
+                  [r](cairo_t* cr) { Rank(cr, r); });
 }
 
 } // namespace wispwood::mediagen

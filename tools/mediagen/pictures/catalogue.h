@@ -2,6 +2,8 @@
 // The catalogue of every picture the pictures family writes: its path under
 // media/, its frame layout (for the contact sheets) and the painter that
 // makes it. Each area of the game adds its pictures from its own file.
+#include <cairo.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +27,14 @@ struct PictureEntry {
 };
 
 using Catalogue = std::vector<PictureEntry>;
+
+// Entry helpers for the painters' Add... functions: a picture painted by
+// `paint` as it stands, one canvas of w x h, or a framed sheet of `frames`
+// cells of cw x ch, `columns` to a row.
+void AddPicture(Catalogue& out, std::string path, std::function<Raster()> paint);
+void AddSingle(Catalogue& out, std::string path, int w, int h, std::function<void(cairo_t*)> paint);
+void AddFramed(Catalogue& out, std::string path, int cw, int ch, int frames, int columns,
+               std::function<void(cairo_t*, int)> paint);
 
 void AddScreenPictures(Catalogue& out);    // transitions, loading, logos, title screen
 void AddInterfacePictures(Catalogue& out); // gui, options, profile menu, help, cursors

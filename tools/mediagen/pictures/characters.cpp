@@ -3,22 +3,12 @@
 
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
 namespace {
 
 using namespace palette;
-
-FairyLook Guide() {
-    FairyLook look;
-    look.dress = kGuideRobe;
-    look.hair = Rgb(240, 236, 220);
-    look.hat = true;
-    look.staff = true;
-    return look;
-}
 
 FairyLook Girl() {
     FairyLook look;
@@ -35,26 +25,22 @@ FairyLook Sprite(int variant) {
     return look;
 }
 
-Raster FlyingSheet(const FairyLook& look, double facing) {
-    return FramedSheet(104, 104, 3, 3, [&](cairo_t* cr, int f) {
-        FairyPose pose;
-        pose.wing = f / 3.0;
-        pose.facing = facing;
-        pose.lean = 18;
-        pose.arm = 110;
-        pose.flying = true;
-        pose.bob = f == 1 ? -3 : 0;
-        Fairy(cr, 52, 56, 84, look, pose);
-    });
+void FlyingFrame(cairo_t* cr, int f, const FairyLook& look, double facing) {
+    FairyPose pose;
+    pose.wing = f / 3.0;
+    pose.facing = facing;
+    pose.lean = 18;
+    pose.arm = 110;
+    pose.flying = true;
+    pose.bob = f == 1 ? -3 : 0;
+    Fairy(cr, 52, 56, 84, look, pose);
 }
 
 // A tile holding a fairy: a dark glass bubble with a silver frame.
 void FairyTileBack(cairo_t* cr) {
     JewelTile(cr, 1, 1, 47, Rgb(40, 70, 100), Rgb(110, 170, 210), Rgb(12, 24, 40));
     RoundedRect(cr, 4, 4, 41, 41, 7);
-    SetColour(cr, kSilver, 0.9);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
+    Stroke(cr, kSilver, 1.4, 0.9);
 }
 
 void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
@@ -71,19 +57,12 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
     double cw = cover_w * std::cos(open * M_PI);
     auto cover = [&](bool inside) {
         RoundedRect(cr, std::min(0.0, cw), -52, std::abs(cw) + 1, 104, 6);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, -52, cover_w, 52);
-        AddStop(g, 0, Rgb(160, 60, 110));
-        AddStop(g, 1, Rgb(80, 20, 50));
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(0, -52, cover_w, 52, {{0, Rgb(160, 60, 110)}, {1, Rgb(80, 20, 50)}}));
         if (inside) return;
         cairo_save(cr);
         cairo_scale(cr, std::max(0.05, cw / cover_w), 1);
         RoundedRect(cr, 8, -44, cover_w - 16, 88, 4);
-        SetColour(cr, kGold);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, kGold, 2);
         StarPath(cr, cover_w / 2, 0, 16, 7);
         SetColour(cr, kGoldLight);
         cairo_fill(cr);
@@ -100,9 +79,7 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
         cairo_close_path(cr);
         SetColour(cr, kParchment);
         cairo_fill_preserve(cr);
-        SetColour(cr, kParchmentDark);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        Stroke(cr, kParchmentDark, 1);
         for (int l = 0; l < 7; ++l) {
             cairo_move_to(cr, side * 10 * reach, -30 + l * 10);
             cairo_line_to(cr, side * 54 * reach, -30 + l * 10);
@@ -119,44 +96,40 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
 } // namespace
 
 void AddCharacterPictures(Catalogue& out) {
-    auto framed = [&](const std::string& path, int cw, int ch, int frames, int columns,
-                      std::function<void(cairo_t*, int)> paint) {
-        out.push_back({path, cw, ch, frames,
-                       [=](const PictureInputs&) { return FramedSheet(cw, ch, frames, columns, paint); }});
-    };
     for (int i = 0; i < 2; ++i)
-        framed("media/mainmenu/fairy" + std::to_string(i) + ".png", 40, 40, 8, 8, [i](cairo_t* cr, int f) {
-            FairyPose pose;
-            pose.wing = f / 8.0 + i * 0.3;
-            pose.facing = i ? -1 : 1;
-            pose.arm = 40;
-            Fairy(cr, 20, 20, 36, Sprite(i), pose);
-        });
-    framed("media/game/wizzle-point.png", 104, 104, 13, 5, [](cairo_t* cr, int f) {
-        FairyLook look = Guide();
+        AddFramed(out, "media/mainmenu/fairy" + std::to_string(i) + ".png", 40, 40, 8, 8,
+                  [i](cairo_t* cr, int f) {
+                      FairyPose pose;
+                      pose.wing = f / 8.0 + i * 0.3;
+                      pose.facing = i ? -1 : 1;
+                      pose.arm = 40;
+                      Fairy(cr, 20, 20, 36, Sprite(i), pose);
+                  });
+    AddFramed(out, "media/game/wizzle-point.png", 104, 104, 13, 5, [](cairo_t* cr, int f) {
+        FairyLook look = GuideLook();
         look.wings = 1; // the near pair is the separate wings-left sheet
         FairyPose pose;
         pose.arm = 20 + f * 11.0; // raising the staff to point
         pose.lean = -f * 0.6;
         Fairy(cr, 52, 58, 86, look, pose);
     });
-    framed("media/game/wings-left.png", 104, 104, 3, 3, [](cairo_t* cr, int f) {
-        FairyLook look = Guide();
+    AddFramed(out, "media/game/wings-left.png", 104, 104, 3, 3, [](cairo_t* cr, int f) {
+        FairyLook look = GuideLook();
         look.wings = 2;
         look.body = false;
         FairyPose pose;
         pose.wing = f / 3.0;
         Fairy(cr, 52, 58, 86, look, pose);
     });
-    out.push_back({"media/game/fairy-fly-left.png", 104, 104, 3,
-                   [](const PictureInputs&) { return FlyingSheet(Sprite(0), -1); }});
-    out.push_back({"media/game/fairy-fly-right.png", 104, 104, 3,
-                   [](const PictureInputs&) { return FlyingSheet(Sprite(0), 1); }});
-    out.push_back({"media/bonus/fairy-fly-left.png", 104, 104, 3,
-                   [](const PictureInputs&) { return FlyingSheet(Sprite(1), -1); }});
-    out.push_back({"media/bonus/fairy-fly-right.png", 104, 104, 3,
-                   [](const PictureInputs&) { return FlyingSheet(Sprite(1), 1); }});
-    framed("media/blocks/fairy-tile-b.png", 52, 52, 25, 5, [](cairo_t* cr, int f) {
+    // the game's flying fairy wears the first sprite look, the bonus game's the second
+    for (int bonus = 0; bonus < 2; ++bonus)
+        for (int right = 0; right < 2; ++right)
+            AddFramed(out,
+                      std::string(bonus ? "media/bonus/" : "media/game/") + "fairy-fly-" +
+                          (right ? "right" : "left") + ".png",
+                      104, 104, 3, 3,
+                      [=](cairo_t* cr, int f) { FlyingFrame(cr, f, Sprite(bonus), right ? 1 : -1); });
+    AddFramed(out, "media/blocks/fairy-tile-b.png", 52, 52, 25, 5, [](cairo_t* cr, int f) {
         FairyTileBack(cr);
         double swing = (f - 12) / 12.0 * 28; // left for 0..11, right for 13..24
         cairo_save(cr);
@@ -164,16 +137,14 @@ void AddCharacterPictures(Catalogue& out) {
         cairo_rotate(cr, -swing * M_PI / 180);
         cairo_move_to(cr, 0, 0);
         cairo_line_to(cr, 0, 9);
-        SetColour(cr, kSilver);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        Stroke(cr, kSilver, 1);
         FairyPose pose;
         pose.arm = 160;
         pose.wing = f / 25.0;
         Fairy(cr, 0, 24, 34, Sprite(2), pose);
         cairo_restore(cr);
     });
-    framed("media/blocks/fairy-tile-c.png", 52, 52, 8, 8, [](cairo_t* cr, int f) {
+    AddFramed(out, "media/blocks/fairy-tile-c.png", 52, 52, 8, 8, [](cairo_t* cr, int f) {
         FairyTileBack(cr);
         FairyPose pose;
         pose.wing = f / 8.0;
@@ -181,28 +152,28 @@ void AddCharacterPictures(Catalogue& out) {
         pose.arm = 30 + (f >= 2 && f <= 5 ? 60 : 0);
         Fairy(cr, 24.5, 27, 36, Sprite(2), pose);
     });
-    framed("media/blocks/fairy-tile-d.png", 52, 52, 8, 8, [](cairo_t* cr, int f) {
+    AddFramed(out, "media/blocks/fairy-tile-d.png", 52, 52, 8, 8, [](cairo_t* cr, int f) {
         FairyTileBack(cr);
         FairyPose pose;
         pose.wing = f / 8.0;
         pose.arm = 40 + f * 17; // waving higher frame by frame
         Fairy(cr, 24.5, 27, 36, Sprite(2), pose);
     });
-    framed("media/highscores/girl.png", 170, 170, 3, 3, [](cairo_t* cr, int f) {
+    AddFramed(out, "media/highscores/girl.png", 170, 170, 3, 3, [](cairo_t* cr, int f) {
         FairyPose pose;
         pose.wing = f / 3.0;
         pose.arm = 70;
         pose.bob = f == 1 ? -2 : 0;
         Fairy(cr, 85, 90, 140, Girl(), pose);
     });
-    framed("media/quest/guy1.png", 200, 200, 2, 2, [](cairo_t* cr, int f) {
+    AddFramed(out, "media/quest/guy1.png", 200, 200, 2, 2, [](cairo_t* cr, int f) {
         FairyPose pose;
         pose.facing = -1; // looks across the map
         pose.arm = 35;
         pose.blink = f;
-        Fairy(cr, 100, 104, 170, Guide(), pose);
+        Fairy(cr, 100, 104, 170, GuideLook(), pose);
     });
-    framed("media/mainmenu/mybook.png", 192, 160, 10, 5, [](cairo_t* cr, int f) {
+    AddFramed(out, "media/mainmenu/mybook.png", 192, 160, 10, 5, [](cairo_t* cr, int f) {
         if (f == 0) {
             Glow(cr, 96, 80, 90, kMagic, 0.6);
             Glow(cr, 96, 80, 50, kLanternHot, 0.4);
@@ -210,9 +181,8 @@ void AddCharacterPictures(Catalogue& out) {
         }
         Book(cr, 96, 80, 1.0, (f - 1) / 8.0);
     });
-    out.push_back({"media/mainmenu/mybook-big.png", 0, 0, 0, [](const PictureInputs&) {
-                       return Single(384, 320, [](cairo_t* cr) { Book(cr, 192, 160, 2.0, 1.0); });
-                   }});
+    AddSingle(out, "media/mainmenu/mybook-big.png", 384, 320,
+              [](cairo_t* cr) { Book(cr, 192, 160, 2.0, 1.0); });
 }
 
 } // namespace wispwood::mediagen

@@ -14,22 +14,6 @@ constexpr int kSheetWidth = 1600;
 constexpr int kMargin = 12;
 constexpr int kLabelHeight = 16;
 
-cairo_surface_t* SurfaceFrom(const Raster& raster) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, raster.width, raster.height);
-    cairo_surface_flush(surface);
-    auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface));
-    int stride = cairo_image_surface_get_stride(surface) / 4;
-    for (int y = 0; y < raster.height; ++y)
-        for (int x = 0; x < raster.width; ++x) {
-            const uint8_t* p = raster.At(x, y);
-            uint32_t a = p[3];
-            uint32_t r = (p[0] * a + 127) / 255, g = (p[1] * a + 127) / 255, b = (p[2] * a + 127) / 255;
-            data[size_t(y) * stride + x] = (a << 24) | (r << 16) | (g << 8) | b;
-        }
-    cairo_surface_mark_dirty(surface);
-    return surface;
-}
-
 // One picture laid out on a sheet: its frames as tiles of a given scale.
 struct Item {
     const PictureEntry* entry;

@@ -3,7 +3,6 @@
 
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
@@ -14,12 +13,7 @@ using namespace palette;
 void StarSprite(cairo_t* cr, double s, Colour tint) {
     Glow(cr, s / 2, s / 2, s / 2, tint, 0.55);
     SparklePath(cr, s / 2, s / 2, s * 0.48, s * 0.07);
-    cairo_pattern_t* g = cairo_pattern_create_radial(s / 2, s / 2, 0, s / 2, s / 2, s / 2);
-    AddStop(g, 0, kWhite);
-    AddStop(g, 1, tint, 0.8);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillWith(cr, RadialGradient(s / 2, s / 2, 0, s / 2, s / 2, s / 2, {{0, kWhite}, {1, tint, 0.8}}));
 }
 
 void TwinkleSprite(cairo_t* cr, double s, Colour tint) {
@@ -29,9 +23,7 @@ void TwinkleSprite(cairo_t* cr, double s, Colour tint) {
         cairo_move_to(cr, i ? s / 2 : s * 0.12, i ? s * 0.12 : s / 2);
         cairo_line_to(cr, i ? s / 2 : s * 0.88, i ? s * 0.88 : s / 2);
     }
-    SetColour(cr, Lighten(tint, 0.6), 0.9);
-    cairo_set_line_width(cr, s * 0.06);
-    cairo_stroke(cr);
+    Stroke(cr, Lighten(tint, 0.6), s * 0.06, 0.9);
     cairo_arc(cr, s / 2, s / 2, s * 0.1, 0, 2 * M_PI);
     SetColour(cr, kWhite);
     cairo_fill(cr);
@@ -40,10 +32,14 @@ void TwinkleSprite(cairo_t* cr, double s, Colour tint) {
 void Ring(cairo_t* cr, double s, double width, Colour c) {
     for (int i = 3; i >= 0; --i) {
         cairo_arc(cr, s / 2, s / 2, s / 2 - width * 1.6, 0, 2 * M_PI);
-        SetColour(cr, i ? c : Lighten(c, 0.7), i ? 0.18 : 0.95);
-        cairo_set_line_width(cr, i ? width * (1 + i * 0.9) : width * 0.6);
-        cairo_stroke(cr);
+        Stroke(cr, i ? c : Lighten(c, 0.7), i ? width * (1 + i * 0.9) : width * 0.6, i ? 0.18 : 0.95);
     }
+}
+
+// A white streak across the whole picture, brightest along its middle row.
+void Streak(cairo_t* cr, double w, double h) {
+    cairo_rectangle(cr, 0, 0, w, h);
+    FillWith(cr, LinearGradient(0, 0, 0, h, {{0, kWhite, 0}, {0.5, kWhite, 1}, {1, kWhite, 0}}));
 }
 
 // One confetti paper turning through a full spin over 32 frames.
@@ -59,75 +55,46 @@ void Confetti(cairo_t* cr, int frame, Colour c) {
     Colour face = sx >= 0 ? Scale(c, shade) : Scale(Darken(c, 0.25), shade);
     SetColour(cr, face);
     cairo_fill_preserve(cr);
-    SetColour(cr, Darken(c, 0.5), 0.6);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    Stroke(cr, Darken(c, 0.5), 1, 0.6);
     cairo_restore(cr);
-}
-
-Raster Sprite(int size, const std::function<void(cairo_t*)>& paint) {
-    return Single(size, size, paint);
 }
 
 } // namespace
 
 void AddEffectPictures(Catalogue& out) {
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
     struct Tinted {
         const char* suffix;
         Colour colour;
     } tints[] = {{"", kWhite}, {"-purple", kMagic}, {"-gold", kGold}};
     for (const Tinted& t : tints) {
         Colour c = t.colour;
-        single(std::string("media/particles/star") + t.suffix + ".png", 32, 32,
-               [c](cairo_t* cr) { StarSprite(cr, 32, c); });
-        single(std::string("media/particles/twinkle") + t.suffix + ".png", 32, 32,
-               [c](cairo_t* cr) { TwinkleSprite(cr, 32, c); });
+        AddSingle(out, std::string("media/particles/star") + t.suffix + ".png", 32, 32,
+                  [c](cairo_t* cr) { StarSprite(cr, 32, c); });
+        AddSingle(out, std::string("media/particles/twinkle") + t.suffix + ".png", 32, 32,
+                  [c](cairo_t* cr) { TwinkleSprite(cr, 32, c); });
     }
-    single("media/gui/star.png", 32, 32, [](cairo_t* cr) { StarSprite(cr, 32, kGoldLight); });
-    single("media/gui/twinkle.png", 32, 32, [](cairo_t* cr) { TwinkleSprite(cr, 32, kGoldLight); });
-    single("media/mainmenu/dust.png", 16, 16, [](cairo_t* cr) { Glow(cr, 8, 8, 8, kWhite, 1.0, 0.15); });
-    single("media/smoke.png", 64, 64, [](cairo_t* cr) {
+    AddSingle(out, "media/gui/star.png", 32, 32, [](cairo_t* cr) { StarSprite(cr, 32, kGoldLight); });
+    AddSingle(out, "media/gui/twinkle.png", 32, 32, [](cairo_t* cr) { TwinkleSprite(cr, 32, kGoldLight); });
+    AddSingle(out, "media/mainmenu/dust.png", 16, 16,
+              [](cairo_t* cr) { Glow(cr, 8, 8, 8, kWhite, 1.0, 0.15); });
+    AddSingle(out, "media/smoke.png", 64, 64, [](cairo_t* cr) {
         for (int i = 0; i < 6; ++i)
             Glow(cr, 32 + std::cos(i * 1.1) * 10, 32 + std::sin(i * 1.1) * 8, 20, Rgb(200, 206, 214), 0.3);
     });
-    single("media/mainmenu/vol-light.png", 128, 640, [](cairo_t* cr) {
+    AddSingle(out, "media/mainmenu/vol-light.png", 128, 640, [](cairo_t* cr) {
         // a cone of light, bright at the top, fading to nothing below
         cairo_move_to(cr, 44, 0);
         cairo_line_to(cr, 84, 0);
         cairo_line_to(cr, 128, 640);
         cairo_line_to(cr, 0, 640);
         cairo_close_path(cr);
-        cairo_pattern_t* v = cairo_pattern_create_linear(0, 0, 0, 640);
-        cairo_pattern_add_color_stop_rgba(v, 0, 1, 0.98, 0.9, 0.9);
-        cairo_pattern_add_color_stop_rgba(v, 0.4, 1, 0.96, 0.85, 0.35);
-        cairo_pattern_add_color_stop_rgba(v, 1, 1, 0.96, 0.85, 0);
-        cairo_set_source(cr, v);
-        cairo_fill(cr);
-        cairo_pattern_destroy(v);
+        FillWith(cr, LinearGradient(0, 0, 0, 640,
+                                    {{0, Colour{1, 0.98, 0.9}, 0.9},
+                                     {0.4, Colour{1, 0.96, 0.85}, 0.35},
+                                     {1, Colour{1, 0.96, 0.85}, 0}}));
     });
-    single("media/particles/horizontal.png", 32, 6, [](cairo_t* cr) {
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 6);
-        cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
-        cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
-        cairo_rectangle(cr, 0, 0, 32, 6);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
-    });
-    single("media/particles/horizontalsmall.png", 26, 5, [](cairo_t* cr) {
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 5);
-        cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
-        cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
-        cairo_rectangle(cr, 0, 0, 26, 5);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
-    });
+    AddSingle(out, "media/particles/horizontal.png", 32, 6, [](cairo_t* cr) { Streak(cr, 32, 6); });
+    AddSingle(out, "media/particles/horizontalsmall.png", 26, 5, [](cairo_t* cr) { Streak(cr, 26, 5); });
     // corners, unrotated at the top-right corner of a region: the two edges
     // meet at the sprite's centre, one running left and one running down
     auto corner = [](cairo_t* cr, double s, double r, bool outer) {
@@ -141,31 +108,26 @@ void AddEffectPictures(Catalogue& out) {
             cairo_line_to(cr, c, c);
             cairo_line_to(cr, c, s);
         }
-        for (int pass = 0; pass < 2; ++pass) {
-            cairo_set_source_rgba(cr, 1, 1, 1, pass ? 1.0 : 0.35);
-            cairo_set_line_width(cr, pass ? s * 0.18 : s * 0.36);
-            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-            if (pass == 0)
-                cairo_stroke_preserve(cr);
-            else
-                cairo_stroke(cr);
-        }
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        StrokePreserve(cr, kWhite, s * 0.36, 0.35);
+        Stroke(cr, kWhite, s * 0.18);
     };
-    single("media/particles/corner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 0, false); });
-    single("media/particles/smallcorner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 4, true); });
-    single("media/particles/cornersmall.png", 14, 14, [=](cairo_t* cr) { corner(cr, 14, 0, false); });
-    single("media/particles/smallcornersmall.png", 14, 14, [=](cairo_t* cr) { corner(cr, 14, 3.5, true); });
-    single("media/particles/comboquotasilver.png", 32, 32,
-           [](cairo_t* cr) { Glow(cr, 16, 16, 16, kSilver, 1, 0.2); });
-    single("media/particles/comboquotagold.png", 32, 32,
-           [](cairo_t* cr) { Glow(cr, 16, 16, 16, kGold, 1, 0.2); });
-    single("media/particles/addtoscore.png", 32, 32, [](cairo_t* cr) {
+    AddSingle(out, "media/particles/corner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 0, false); });
+    AddSingle(out, "media/particles/smallcorner.png", 16, 16, [=](cairo_t* cr) { corner(cr, 16, 4, true); });
+    AddSingle(out, "media/particles/cornersmall.png", 14, 14, [=](cairo_t* cr) { corner(cr, 14, 0, false); });
+    AddSingle(out, "media/particles/smallcornersmall.png", 14, 14,
+              [=](cairo_t* cr) { corner(cr, 14, 3.5, true); });
+    AddSingle(out, "media/particles/comboquotasilver.png", 32, 32,
+              [](cairo_t* cr) { Glow(cr, 16, 16, 16, kSilver, 1, 0.2); });
+    AddSingle(out, "media/particles/comboquotagold.png", 32, 32,
+              [](cairo_t* cr) { Glow(cr, 16, 16, 16, kGold, 1, 0.2); });
+    AddSingle(out, "media/particles/addtoscore.png", 32, 32, [](cairo_t* cr) {
         Glow(cr, 16, 16, 16, kGold, 1, 0.1);
         cairo_arc(cr, 16, 16, 5, 0, 2 * M_PI);
         SetColour(cr, kGoldLight);
         cairo_fill(cr);
     });
-    single("media/particles/wizzlestaff.png", 64, 64, [](cairo_t* cr) {
+    AddSingle(out, "media/particles/wizzlestaff.png", 64, 64, [](cairo_t* cr) {
         Glow(cr, 32, 32, 32, kMagic, 0.7);
         for (int i = 0; i < 8; ++i) {
             cairo_save(cr);
@@ -190,39 +152,35 @@ void AddEffectPictures(Catalogue& out) {
                   {"black", Rgb(40, 40, 52)}};
     for (const Paper& p : papers) {
         Colour c = p.colour;
-        out.push_back(
-            {std::string("media/particles/f-") + p.name + ".png", 32, 32, 32, [c](const PictureInputs&) {
-                 return FramedSheet(32, 32, 32, 8, [c](cairo_t* cr, int f) { Confetti(cr, f, c); });
-             }});
+        AddFramed(out, std::string("media/particles/f-") + p.name + ".png", 32, 32, 32, 8,
+                  [c](cairo_t* cr, int f) { Confetti(cr, f, c); });
     }
-    single("media/highscores/glow.png", 128, 128,
-           [](cairo_t* cr) { Glow(cr, 64, 64, 64, Lighten(kLantern, 0.5), 0.9, 0.05); });
-    single("media/game/quotasprite.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/highscores/glow.png", 128, 128,
+              [](cairo_t* cr) { Glow(cr, 64, 64, 64, Lighten(kLantern, 0.5), 0.9, 0.05); });
+    AddSingle(out, "media/game/quotasprite.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, kFirefly, 1, 0.15);
         Glow(cr, 12, 12, 4, kWhite, 1);
     });
-    single("media/game/quotafiresprite.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotafiresprite.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, Rgb(255, 140, 40), 1, 0.15);
         Glow(cr, 12, 12, 5, kLanternHot, 1);
     });
-    single("media/game/quotaspritetrail.png", 16, 16, [](cairo_t* cr) { Glow(cr, 8, 8, 8, kFirefly, 0.7); });
-    single("media/game/quotadone.png", 64, 64, [](cairo_t* cr) { Ring(cr, 64, 3, kFirefly); });
-    single("media/game/quotadonethin.png", 64, 64, [](cairo_t* cr) { Ring(cr, 64, 1.5, kGoldLight); });
-    single("media/game/timer-backing-glow.png", 140, 140, [](cairo_t* cr) {
-        cairo_arc(cr, 70, 70, 52, 0, 2 * M_PI);
-        cairo_set_source_rgba(cr, 0, 0, 0, 0);
-        Glow(cr, 70, 70, 70, Mix(kFirefly, kGold, 0.4), 0.85, 0.55);
-    });
-    single("media/game/timer-backing-glow-red.png", 140, 140,
-           [](cairo_t* cr) { Glow(cr, 70, 70, 70, Rgb(255, 60, 50), 0.9, 0.55); });
-    single("media/gui/button-glow.png", 128, 64, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotaspritetrail.png", 16, 16,
+              [](cairo_t* cr) { Glow(cr, 8, 8, 8, kFirefly, 0.7); });
+    AddSingle(out, "media/game/quotadone.png", 64, 64, [](cairo_t* cr) { Ring(cr, 64, 3, kFirefly); });
+    AddSingle(out, "media/game/quotadonethin.png", 64, 64,
+              [](cairo_t* cr) { Ring(cr, 64, 1.5, kGoldLight); });
+    AddSingle(out, "media/game/timer-backing-glow.png", 140, 140,
+              [](cairo_t* cr) { Glow(cr, 70, 70, 70, Mix(kFirefly, kGold, 0.4), 0.85, 0.55); });
+    AddSingle(out, "media/game/timer-backing-glow-red.png", 140, 140,
+              [](cairo_t* cr) { Glow(cr, 70, 70, 70, Rgb(255, 60, 50), 0.9, 0.55); });
+    AddSingle(out, "media/gui/button-glow.png", 128, 64, [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 64, 32);
         cairo_scale(cr, 2, 1);
         Glow(cr, 0, 0, 32, kLanternHot, 0.7, 0.3);
         cairo_restore(cr);
     });
-    (void)Sprite;
 }
 
 } // namespace wispwood::mediagen

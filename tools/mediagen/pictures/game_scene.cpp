@@ -4,7 +4,6 @@
 #include "tools/mediagen/core/rng.h"
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
@@ -30,36 +29,26 @@ void BottlePath(cairo_t* cr, double inset) {
 
 void Bottle(cairo_t* cr) {
     BottlePath(cr, 0);
-    cairo_pattern_t* g = cairo_pattern_create_linear(6, 0, 114, 0);
-    AddStop(g, 0, Rgb(150, 200, 230), 0.35);
-    AddStop(g, 0.5, Rgb(60, 90, 120), 0.25);
-    AddStop(g, 1, Rgb(20, 40, 60), 0.45);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColour(cr, Rgb(190, 230, 250), 0.9);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    FillPreserveWith(
+        cr, LinearGradient(
+                6, 0, 114, 0,
+                {{0, Rgb(150, 200, 230), 0.35}, {0.5, Rgb(60, 90, 120), 0.25}, {1, Rgb(20, 40, 60), 0.45}}));
+    Stroke(cr, Rgb(190, 230, 250), 3, 0.9);
     // cork and a ribbon
     RoundedRect(cr, 40, 0, 40, 12, 3);
     SetColour(cr, kBarkLight);
     cairo_fill(cr);
     cairo_move_to(cr, 42, 30);
     cairo_line_to(cr, 78, 30);
-    SetColour(cr, kGold);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
+    Stroke(cr, kGold, 4);
 }
 
 void BottleFull(cairo_t* cr) {
     BottlePath(cr, 4);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 240);
-    AddStop(g, 0, Lighten(kFirefly, 0.4));
-    AddStop(g, 0.5, Mix(kFirefly, kTeal, 0.4));
-    AddStop(g, 1, Mix(kTeal, kDeepGreen, 0.3));
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillWith(cr, LinearGradient(0, 0, 0, 240,
+                                {{0, Lighten(kFirefly, 0.4)},
+                                 {0.5, Mix(kFirefly, kTeal, 0.4)},
+                                 {1, Mix(kTeal, kDeepGreen, 0.3)}}));
     Glow(cr, 60, 150, 60, kLanternHot, 0.45);
     Rng rng(5);
     for (int i = 0; i < 18; ++i) {
@@ -77,39 +66,24 @@ void ClockFace(cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, cx, cy - 30);
         cairo_rotate(cr, -M_PI / 2 + (i - 2) * 0.5);
-        cairo_move_to(cr, 0, 0);
-        cairo_curve_to(cr, 5, -6, 15, -5, 20, 0);
-        cairo_curve_to(cr, 15, 5, 5, 6, 0, 0);
+        LeafPath(cr, 20, 5, 6, 15, 5);
         SetColour(cr, i % 2 ? kLeaf : kMoss);
         cairo_fill(cr);
         cairo_restore(cr);
     }
     cairo_arc(cr, cx, cy, 35, 0, 2 * M_PI);
-    cairo_pattern_t* rim = cairo_pattern_create_linear(cx - 35, cy - 35, cx + 35, cy + 35);
-    AddStop(rim, 0, kWoodLight);
-    AddStop(rim, 1, kWoodDark);
-    cairo_set_source(cr, rim);
-    cairo_fill(cr);
-    cairo_pattern_destroy(rim);
+    FillWith(cr, LinearGradient(cx - 35, cy - 35, cx + 35, cy + 35, {{0, kWoodLight}, {1, kWoodDark}}));
     cairo_arc(cr, cx, cy, 29, 0, 2 * M_PI);
-    cairo_pattern_t* face = cairo_pattern_create_radial(cx - 8, cy - 8, 2, cx, cy, 30);
-    AddStop(face, 0, Lighten(kParchment, 0.3));
-    AddStop(face, 1, kParchmentDark);
-    cairo_set_source(cr, face);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(face);
-    SetColour(cr, kGold);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, RadialGradient(cx - 8, cy - 8, 2, cx, cy, 30,
+                                        {{0, Lighten(kParchment, 0.3)}, {1, kParchmentDark}}));
+    Stroke(cr, kGold, 2);
     for (int i = 0; i < 12; ++i) {
         double a = i * M_PI / 6;
         double r0 = i % 3 == 0 ? 20 : 23;
         cairo_move_to(cr, cx + std::sin(a) * r0, cy - std::cos(a) * r0);
         cairo_line_to(cr, cx + std::sin(a) * 26, cy - std::cos(a) * 26);
     }
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kInk, 2);
     cairo_arc(cr, cx, cy, 3, 0, 2 * M_PI);
     SetColour(cr, kGoldDark);
     cairo_fill(cr);
@@ -117,22 +91,15 @@ void ClockFace(cairo_t* cr) {
 
 void Overlay(cairo_t* cr, int w, int h, bool right) {
     // the right-hand column: carved bark with a leafy inner edge
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, 0);
-    AddStop(g, 0, Darken(kBark, 0.3));
-    AddStop(g, 0.3, kBark);
-    AddStop(g, 1, Darken(kBark, 0.6));
     cairo_rectangle(cr, right ? 12 : 0, 0, w - (right ? 12 : 0), h);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillWith(cr,
+             LinearGradient(0, 0, w, 0, {{0, Darken(kBark, 0.3)}, {0.3, kBark}, {1, Darken(kBark, 0.6)}}));
     Rng rng(w + h);
     for (int i = 0; i < 40; ++i) {
         double x = rng.Range(14, w), y = rng.Range(0, h);
         cairo_move_to(cr, x, y);
         cairo_curve_to(cr, x + 3, y + 20, x - 3, y + 40, x + 1, y + 60);
-        SetColour(cr, Darken(kBark, 0.6), 0.4);
-        cairo_set_line_width(cr, rng.Range(1, 3));
-        cairo_stroke(cr);
+        Stroke(cr, Darken(kBark, 0.6), rng.Range(1, 3), 0.4);
     }
     // panels where the score, lives and gems sit
     Plate(cr, 20, 40, w - 26, 190, 10, PlateKind::Glass);
@@ -141,9 +108,7 @@ void Overlay(cairo_t* cr, int w, int h, bool right) {
         cairo_save(cr);
         cairo_translate(cr, 14, y);
         cairo_rotate(cr, M_PI + rng.Range(-0.6, 0.6));
-        cairo_move_to(cr, 0, 0);
-        cairo_curve_to(cr, 5, -6, 15, -5, 20, 0);
-        cairo_curve_to(cr, 15, 5, 5, 6, 0, 0);
+        LeafPath(cr, 20, 5, 6, 15, 5);
         SetColour(cr, i % 2 ? kLeaf : kMoss);
         cairo_fill(cr);
         cairo_restore(cr);
@@ -156,9 +121,7 @@ void Fern(cairo_t* cr, double x, double y, double length, double angle, Colour c
     cairo_rotate(cr, angle);
     cairo_move_to(cr, 0, 0);
     cairo_curve_to(cr, length * 0.3, -length * 0.1, length * 0.7, -length * 0.1, length, 0);
-    SetColour(cr, Darken(c, 0.3));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, Darken(c, 0.3), 2);
     for (int i = 1; i < 12; ++i) {
         double t = i / 12.0;
         double px = length * t, py = -length * 0.08 * std::sin(t * M_PI);
@@ -190,33 +153,20 @@ void Medal(cairo_t* cr, bool gold) {
     }
     Glow(cr, 64, 82, 46, lightc, 0.4);
     cairo_arc(cr, 64, 82, 38, 0, 2 * M_PI);
-    cairo_pattern_t* g = cairo_pattern_create_linear(30, 48, 98, 118);
-    AddStop(g, 0, lightc);
-    AddStop(g, 0.5, base);
-    AddStop(g, 1, dark);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColour(cr, Darken(dark, 0.4));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(30, 48, 98, 118, {{0, lightc}, {0.5, base}, {1, dark}}));
+    Stroke(cr, Darken(dark, 0.4), 2);
     cairo_arc(cr, 64, 82, 30, 0, 2 * M_PI);
-    SetColour(cr, dark, 0.8);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    Stroke(cr, dark, 1.5, 0.8);
     SymbolOnTile(cr, Symbol::Leaf, 64, 82, 34, base);
 }
 
 } // namespace
 
 void AddGamePictures(Catalogue& out) {
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
-    single("media/game/sidebar.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
-    single("media/game/overlayright.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
-    single("media/game/timer-backing.png", 96, 96, ClockFace);
-    single("media/game/timer-hand.png", 16, 56, [](cairo_t* cr) {
+    AddSingle(out, "media/game/sidebar.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
+    AddSingle(out, "media/game/overlayright.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
+    AddSingle(out, "media/game/timer-backing.png", 96, 96, ClockFace);
+    AddSingle(out, "media/game/timer-hand.png", 16, 56, [](cairo_t* cr) {
         // points up; the pivot is the picture's centre (8, 28)
         cairo_move_to(cr, 8, 3);
         cairo_line_to(cr, 11.5, 26);
@@ -226,38 +176,29 @@ void AddGamePictures(Catalogue& out) {
         cairo_close_path(cr);
         SetColour(cr, kInk);
         cairo_fill_preserve(cr);
-        SetColour(cr, kGoldDark);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        Stroke(cr, kGoldDark, 1);
         cairo_arc(cr, 8, 28, 3.5, 0, 2 * M_PI);
         SetColour(cr, kGold);
         cairo_fill(cr);
     });
-    single("media/game/overlaytopleft.png", 220, 140, [](cairo_t* cr) {
+    AddSingle(out, "media/game/overlaytopleft.png", 220, 140, [](cairo_t* cr) {
         cairo_move_to(cr, 0, 10);
         cairo_curve_to(cr, 60, 20, 120, 10, 210, 40);
-        SetColour(cr, kBark);
-        cairo_set_line_width(cr, 9);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(cr);
+        Stroke(cr, kBark, 9);
         for (int i = 0; i < 9; ++i)
             Fern(cr, 10 + i * 22, 14 + i * 2.5, 40 + (i % 3) * 10, 1.2 + (i % 2) * 0.5,
                  i % 2 ? kLeaf : kMoss);
         Lantern(cr, 150, 26, 30);
     });
-    single("media/game/overlaybottomleft.png", 200, 160, [](cairo_t* cr) {
+    AddSingle(out, "media/game/overlaybottomleft.png", 200, 160, [](cairo_t* cr) {
         // the stump the clock stands on
         cairo_move_to(cr, 0, 160);
         cairo_curve_to(cr, 10, 140, 18, 128, 20, 110);
         cairo_line_to(cr, 92, 110);
         cairo_curve_to(cr, 96, 128, 110, 144, 130, 160);
         cairo_close_path(cr);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 110, 130, 160);
-        AddStop(g, 0, kBarkLight);
-        AddStop(g, 1, Darken(kBark, 0.4));
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(0, 110, 130, 160, {{0, kBarkLight}, {1, Darken(kBark, 0.4)}}));
         cairo_save(cr);
         cairo_translate(cr, 56, 110);
         cairo_scale(cr, 36, 8);
@@ -271,57 +212,51 @@ void AddGamePictures(Catalogue& out) {
             cairo_scale(cr, 36 - r * 9, 8 - r * 2);
             cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
             cairo_restore(cr);
-            SetColour(cr, kWood, 0.7);
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
+            Stroke(cr, kWood, 1, 0.7);
         }
     });
-    single("media/game/overlaybottomleftmask.png", 200, 160, [](cairo_t* cr) {
+    AddSingle(out, "media/game/overlaybottomleftmask.png", 200, 160, [](cairo_t* cr) {
         for (int i = 0; i < 7; ++i)
             Fern(cr, -4 + i * 14, 162, 60 + (i % 3) * 18, -1.2 + i * 0.12,
                  i % 2 ? kLeaf : Mix(kLeaf, kMoss, 0.5));
         Mushroom(cr, 150, 158, 30, Rgb(90, 200, 230), true);
         Mushroom(cr, 172, 160, 20, Rgb(200, 110, 240), true);
     });
-    single("media/game/quotabottle.png", 120, 240, Bottle);
-    single("media/game/quotabottlefull.png", 120, 240, BottleFull);
-    single("media/game/quotabottlemask.png", 120, 240, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotabottle.png", 120, 240, Bottle);
+    AddSingle(out, "media/game/quotabottlefull.png", 120, 240, BottleFull);
+    AddSingle(out, "media/game/quotabottlemask.png", 120, 240, [](cairo_t* cr) {
         BottlePath(cr, 4);
         SetColour(cr, kWhite);
         cairo_fill(cr);
     });
-    single("media/game/quotabottleoverlay.png", 120, 240, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotabottleoverlay.png", 120, 240, [](cairo_t* cr) {
         cairo_move_to(cr, 20, 100);
         cairo_curve_to(cr, 16, 140, 16, 180, 22, 220);
-        cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
-        cairo_set_line_width(cr, 6);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(cr);
+        Stroke(cr, kWhite, 6, 0.55);
         cairo_move_to(cr, 50, 10);
         cairo_line_to(cr, 50, 36);
-        cairo_set_source_rgba(cr, 1, 1, 1, 0.4);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        Stroke(cr, kWhite, 3, 0.4);
         cairo_arc(cr, 34, 80, 6, 0, 2 * M_PI);
         cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
         cairo_fill(cr);
     });
-    single("media/game/quotabottlewave.png", 32, 12, [](cairo_t* cr) {
+    AddSingle(out, "media/game/quotabottlewave.png", 32, 12, [](cairo_t* cr) {
         cairo_move_to(cr, 0, 12);
         cairo_curve_to(cr, 8, 2, 24, 2, 32, 12);
         cairo_close_path(cr);
         SetColour(cr, Lighten(kFirefly, 0.5), 0.85);
         cairo_fill(cr);
     });
-    single("media/game/livesicon.png", 36, 36, [](cairo_t* cr) {
+    AddSingle(out, "media/game/livesicon.png", 36, 36, [](cairo_t* cr) {
         Glow(cr, 18, 18, 18, Rgb(255, 120, 150), 0.5);
         SymbolOnTile(cr, Symbol::Heart, 18, 19, 26, Rgb(255, 80, 110));
     });
-    single("media/game/gemsicon.png", 32, 32, [](cairo_t* cr) {
+    AddSingle(out, "media/game/gemsicon.png", 32, 32, [](cairo_t* cr) {
         Glow(cr, 16, 16, 16, Rgb(120, 230, 255), 0.5);
         SymbolOnTile(cr, Symbol::Crystal, 16, 16, 24, Rgb(120, 220, 255));
     });
-    single("media/game/cobweb.png", 48, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/game/cobweb.png", 48, 24, [](cairo_t* cr) {
         // the strand starts at the left middle (its handle) and runs right
         for (int i = 0; i < 3; ++i) {
             cairo_move_to(cr, 0, 12);
@@ -331,29 +266,24 @@ void AddGamePictures(Catalogue& out) {
             cairo_move_to(cr, k * 12, 12 - k * 1.8);
             cairo_curve_to(cr, k * 12 + 2, 12, k * 12 + 2, 12, k * 12, 12 + k * 1.8);
         }
-        cairo_set_source_rgba(cr, 0.92, 0.95, 1, 0.8);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        Stroke(cr, Colour{0.92, 0.95, 1}, 1, 0.8);
     });
     for (int side = 0; side < 2; ++side)
-        single(side ? "media/boardborderright.png" : "media/boardborderleft.png", 16, 600,
-               [side](cairo_t* cr) {
-                   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 16, 0);
-                   AddStop(g, 0, side ? kBarkLight : Darken(kBark, 0.5));
-                   AddStop(g, 0.5, kBark);
-                   AddStop(g, 1, side ? Darken(kBark, 0.5) : kBarkLight);
-                   cairo_rectangle(cr, 2, 0, 12, 600);
-                   cairo_set_source(cr, g);
-                   cairo_fill(cr);
-                   cairo_pattern_destroy(g);
-                   for (int i = 0; i < 20; ++i) {
-                       cairo_arc(cr, 8, 15 + i * 30, 5, 0, 2 * M_PI);
-                       SetColour(cr, i % 2 ? kLeaf : kMoss);
-                       cairo_fill(cr);
-                   }
-               });
-    single("media/medals/silver.png", 128, 128, [](cairo_t* cr) { Medal(cr, false); });
-    single("media/medals/gold.png", 128, 128, [](cairo_t* cr) { Medal(cr, true); });
+        AddSingle(out, side ? "media/boardborderright.png" : "media/boardborderleft.png", 16, 600,
+                  [side](cairo_t* cr) {
+                      cairo_rectangle(cr, 2, 0, 12, 600);
+                      FillWith(cr, LinearGradient(0, 0, 16, 0,
+                                                  {{0, side ? kBarkLight : Darken(kBark, 0.5)},
+                                                   {0.5, kBark},
+                                                   {1, side ? Darken(kBark, 0.5) : kBarkLight}}));
+                      for (int i = 0; i < 20; ++i) {
+                          cairo_arc(cr, 8, 15 + i * 30, 5, 0, 2 * M_PI);
+                          SetColour(cr, i % 2 ? kLeaf : kMoss);
+                          cairo_fill(cr);
+                      }
+                  });
+    AddSingle(out, "media/medals/silver.png", 128, 128, [](cairo_t* cr) { Medal(cr, false); });
+    AddSingle(out, "media/medals/gold.png", 128, 128, [](cairo_t* cr) { Medal(cr, true); });
 }
 
 } // namespace wispwood::mediagen

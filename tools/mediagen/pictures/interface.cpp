@@ -3,7 +3,6 @@
 
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
@@ -23,14 +22,10 @@ void CornerLeaves(cairo_t* cr, double w, double size) {
             cairo_save(cr);
             cairo_translate(cr, size * 0.3, size * 0.3);
             cairo_rotate(cr, -0.2 + i * 0.45);
-            cairo_move_to(cr, 0, 0);
-            cairo_curve_to(cr, size * 0.3, -size * 0.25, size * 0.7, -size * 0.15, size, 0);
-            cairo_curve_to(cr, size * 0.7, size * 0.15, size * 0.3, size * 0.25, 0, 0);
+            LeafPath(cr, size, size * 0.3, size * 0.25, size * 0.7, size * 0.15);
             SetColour(cr, i % 2 ? kLeaf : kMoss);
             cairo_fill_preserve(cr);
-            SetColour(cr, kDeepGreen);
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
+            Stroke(cr, kDeepGreen, 1);
             cairo_restore(cr);
         }
         Glow(cr, size * 0.3, size * 0.3, size * 0.35, kLantern, 0.7);
@@ -41,16 +36,17 @@ void CornerLeaves(cairo_t* cr, double w, double size) {
     }
 }
 
-Raster Panel(int w, int h, PlateKind kind, bool leaves) {
-    return Single(w, h, [=](cairo_t* cr) {
-        double m = leaves ? 6 : 2;
-        Plate(cr, m, m, w - 2 * m - 2, h - 2 * m - 2, 16, kind);
-        if (leaves) CornerLeaves(cr, w, std::min(44.0, h * 0.25));
+// A parchment panel with leafy corners.
+void AddPanel(Catalogue& out, const std::string& path, int w, int h) {
+    AddSingle(out, path, w, h, [=](cairo_t* cr) {
+        Plate(cr, 6, 6, w - 14, h - 14, 16, PlateKind::Parchment);
+        CornerLeaves(cr, w, std::min(44.0, h * 0.25));
     });
 }
 
-Raster Button(int w, int h, PlateKind kind, bool highlighted = false) {
-    return Single(w, h, [=](cairo_t* cr) {
+void AddButton(Catalogue& out, const std::string& path, int w, int h, PlateKind kind,
+               bool highlighted = false) {
+    AddSingle(out, path, w, h, [=](cairo_t* cr) {
         Plate(cr, 2, 2, w - 5, h - 5, std::min(h / 2.0 - 2, 14.0), kind, highlighted);
     });
 }
@@ -65,16 +61,9 @@ void ArrowCursor(cairo_t* cr) {
     cairo_line_to(cr, 14.5, 17);
     cairo_line_to(cr, 22, 17);
     cairo_close_path(cr);
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 2);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(5, 0, 20, 26);
-    AddStop(g, 0, kGoldLight);
-    AddStop(g, 1, kGold);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, kInk, 2);
+    FillWith(cr, LinearGradient(5, 0, 20, 26, {{0, kGoldLight}, {1, kGold}}));
 }
 
 void HandCursor(cairo_t* cr) {
@@ -92,36 +81,24 @@ void HandCursor(cairo_t* cr) {
     cairo_line_to(cr, 2, 19);
     cairo_curve_to(cr, 1, 17, 3, 15.5, 5, 17);
     cairo_close_path(cr);
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke_preserve(cr);
+    StrokePreserve(cr, kInk, 2);
     SetColour(cr, kWhite);
     cairo_fill(cr);
     for (double x : {14.0, 19.0}) {
         cairo_move_to(cr, x + 2.4, 15);
         cairo_line_to(cr, x + 2.4, 20);
     }
-    SetColour(cr, kInk, 0.6);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    Stroke(cr, kInk, 1, 0.6);
 }
 
 void LoadingBar(cairo_t* cr, bool gold) {
     RoundedRect(cr, 1, 1, 398, 30, 14);
     SetColour(cr, kWoodDark);
     cairo_fill_preserve(cr);
-    SetColour(cr, kGoldDark);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kGoldDark, 2);
     RoundedRect(cr, 6, 7, 388, 18, 9);
     if (gold) {
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 7, 0, 25);
-        AddStop(g, 0, kGoldLight);
-        AddStop(g, 0.5, kGold);
-        AddStop(g, 1, kGoldDark);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(0, 7, 0, 25, {{0, kGoldLight}, {0.5, kGold}, {1, kGoldDark}}));
         for (int i = 0; i < 12; ++i) Glow(cr, 20 + i * 33, 16, 10, kLanternHot, 0.5);
     } else {
         SetColour(cr, Rgb(16, 22, 30));
@@ -132,82 +109,57 @@ void LoadingBar(cairo_t* cr, bool gold) {
 } // namespace
 
 void AddInterfacePictures(Catalogue& out) {
-    auto add = [&](const std::string& path, std::function<Raster()> paint) {
-        out.push_back({path, 0, 0, 0, [paint](const PictureInputs&) { return paint(); }});
-    };
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
-    add("media/gui/button-big.png", [] { return Button(250, 70, PlateKind::Wood); });
-    add("media/gui/button-mainmenu.png", [] { return Button(192, 40, PlateKind::Wood); });
-    add("media/gui/button-empty.png", [] { return Button(160, 40, PlateKind::Wood); });
-    add("media/gui/button-empty-small.png", [] { return Button(120, 40, PlateKind::Wood); });
-    add("media/gui/button-sidebar.png", [] { return Button(120, 40, PlateKind::Wood); });
-    add("media/gui/selectable.png", [] { return Button(160, 36, PlateKind::Glass); });
-    single("media/options/tick.png", 160, 36, [](cairo_t* cr) {
+    AddButton(out, "media/gui/button-big.png", 250, 70, PlateKind::Wood);
+    AddButton(out, "media/gui/button-mainmenu.png", 192, 40, PlateKind::Wood);
+    AddButton(out, "media/gui/button-empty.png", 160, 40, PlateKind::Wood);
+    AddButton(out, "media/gui/button-empty-small.png", 120, 40, PlateKind::Wood);
+    AddButton(out, "media/gui/button-sidebar.png", 120, 40, PlateKind::Wood);
+    AddButton(out, "media/gui/selectable.png", 160, 36, PlateKind::Glass);
+    AddSingle(out, "media/options/tick.png", 160, 36, [](cairo_t* cr) {
         // the chosen state: a gold rim and a glowing leaf mark at the left
         RoundedRect(cr, 2, 2, 155, 31, 14);
-        SetColour(cr, kGold);
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
+        Stroke(cr, kGold, 2.5);
         Glow(cr, 20, 18, 16, kFirefly, 0.6);
         cairo_move_to(cr, 12, 18);
         cairo_line_to(cr, 18, 24);
         cairo_line_to(cr, 29, 10);
-        SetColour(cr, kInk);
-        cairo_set_line_width(cr, 5);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke_preserve(cr);
-        SetColour(cr, kFirefly);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        StrokePreserve(cr, kInk, 5);
+        Stroke(cr, kFirefly, 3);
     });
-    single("media/gui/slider.png", 216, 56, [](cairo_t* cr) {
+    AddSingle(out, "media/gui/slider.png", 216, 56, [](cairo_t* cr) {
         // the groove runs from x 20 to 196 at y 41
         RoundedRect(cr, 12, 35, 192, 12, 6);
         SetColour(cr, kWoodDark);
         cairo_fill_preserve(cr);
-        SetColour(cr, kGoldDark);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        Stroke(cr, kGoldDark, 1.5);
         cairo_move_to(cr, 20, 41);
         cairo_line_to(cr, 196, 41);
-        SetColour(cr, Rgb(10, 14, 20));
-        cairo_set_line_width(cr, 4);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(cr);
+        Stroke(cr, Rgb(10, 14, 20), 4);
         for (int i = 0; i <= 4; ++i) {
             cairo_move_to(cr, 20 + i * 44, 48);
             cairo_line_to(cr, 20 + i * 44, 52);
         }
-        SetColour(cr, kGold, 0.7);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        Stroke(cr, kGold, 1.2, 0.7);
     });
-    single("media/gui/slidergadget.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/gui/slidergadget.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, kLantern, 0.5);
         cairo_arc(cr, 12, 12, 8, 0, 2 * M_PI);
-        cairo_pattern_t* g = cairo_pattern_create_radial(9, 9, 1, 12, 12, 9);
-        AddStop(g, 0, kGoldLight);
-        AddStop(g, 1, kGoldDark);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetColour(cr, kInk);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        FillPreserveWith(cr, RadialGradient(9, 9, 1, 12, 12, 9, {{0, kGoldLight}, {1, kGoldDark}}));
+        Stroke(cr, kInk, 1.2);
     });
-    add("media/gui/container.png", [] { return Panel(400, 440, PlateKind::Parchment, true); });
-    add("media/options/backing.png", [] { return Panel(400, 440, PlateKind::Parchment, true); });
-    single("media/gui/pointer.png", 32, 32, ArrowCursor);
-    single("media/gui/pointerhand.png", 32, 32, HandCursor);
-    add("media/profilemenu/profilename.png", [] { return Button(260, 40, PlateKind::Glass); });
-    add("media/profilemenu/profilenameselected.png", [] { return Button(260, 40, PlateKind::Glass, true); });
-    add("media/profilemenu/newcontainer.png", [] { return Panel(384, 230, PlateKind::Parchment, true); });
-    add("media/profilemenu/textbox.png", [] { return Button(240, 40, PlateKind::Glass); });
-    add("media/help/helpcontainer.png", [] { return Panel(544, 200, PlateKind::Parchment, true); });
-    add("media/game/level-container.png", [] { return Panel(582, 500, PlateKind::Parchment, true); });
-    single("media/tutorial/arrow.png", 40, 72, [](cairo_t* cr) {
+    AddPanel(out, "media/gui/container.png", 400, 440);
+    AddPanel(out, "media/options/backing.png", 400, 440);
+    AddSingle(out, "media/gui/pointer.png", 32, 32, ArrowCursor);
+    AddSingle(out, "media/gui/pointerhand.png", 32, 32, HandCursor);
+    AddButton(out, "media/profilemenu/profilename.png", 260, 40, PlateKind::Glass);
+    AddButton(out, "media/profilemenu/profilenameselected.png", 260, 40, PlateKind::Glass, true);
+    AddPanel(out, "media/profilemenu/newcontainer.png", 384, 230);
+    AddButton(out, "media/profilemenu/textbox.png", 240, 40, PlateKind::Glass);
+    AddPanel(out, "media/help/helpcontainer.png", 544, 200);
+    AddPanel(out, "media/game/level-container.png", 582, 500);
+    AddSingle(out, "media/tutorial/arrow.png", 40, 72, [](cairo_t* cr) {
         // points up; the tip is the top centre
         cairo_move_to(cr, 20, 1);
         cairo_line_to(cr, 38, 26);
@@ -217,20 +169,13 @@ void AddInterfacePictures(Catalogue& out) {
         cairo_line_to(cr, 13, 26);
         cairo_line_to(cr, 2, 26);
         cairo_close_path(cr);
-        SetColour(cr, kInk);
-        cairo_set_line_width(cr, 2.5);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke_preserve(cr);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 72);
-        AddStop(g, 0, kGoldLight);
-        AddStop(g, 1, kGoldDark);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        StrokePreserve(cr, kInk, 2.5);
+        FillWith(cr, LinearGradient(0, 0, 0, 72, {{0, kGoldLight}, {1, kGoldDark}}));
     });
-    single("media/load/loading-bar.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, false); });
-    single("media/load/loading-bar-gold.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, true); });
-    single("media/bonus/container.png", 300, 60, [](cairo_t* cr) {
+    AddSingle(out, "media/load/loading-bar.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, false); });
+    AddSingle(out, "media/load/loading-bar-gold.png", 400, 32, [](cairo_t* cr) { LoadingBar(cr, true); });
+    AddSingle(out, "media/bonus/container.png", 300, 60, [](cairo_t* cr) {
         Plate(cr, 6, 6, 286, 30, 12, PlateKind::Stone);
         for (int i = 0; i < 9; ++i) {
             cairo_arc(cr, 20 + i * 33, 40, 6 + (i % 3), 0, M_PI);
@@ -238,44 +183,34 @@ void AddInterfacePictures(Catalogue& out) {
             cairo_fill(cr);
         }
     });
-    single("media/bonus/tick.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/bonus/tick.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, kFirefly, 0.9, 0.2);
         StarPath(cr, 12, 12, 8, 3.5);
         SetColour(cr, kWhite);
         cairo_fill(cr);
     });
-    single("media/bonus/tickbase.png", 24, 24, [](cairo_t* cr) {
+    AddSingle(out, "media/bonus/tickbase.png", 24, 24, [](cairo_t* cr) {
         cairo_arc(cr, 12, 12, 9, 0, 2 * M_PI);
         SetColour(cr, Rgb(14, 20, 28), 0.85);
         cairo_fill_preserve(cr);
-        SetColour(cr, kGoldDark);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, kGoldDark, 2);
     });
-    single("media/bonus/strike.png", 48, 48, [](cairo_t* cr) {
+    AddSingle(out, "media/bonus/strike.png", 48, 48, [](cairo_t* cr) {
         cairo_move_to(cr, 10, 10);
         cairo_line_to(cr, 38, 38);
         cairo_move_to(cr, 38, 10);
         cairo_line_to(cr, 10, 38);
-        SetColour(cr, Rgb(60, 0, 0));
-        cairo_set_line_width(cr, 10);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke_preserve(cr);
-        SetColour(cr, Rgb(230, 50, 50));
-        cairo_set_line_width(cr, 6);
-        cairo_stroke(cr);
+        StrokePreserve(cr, Rgb(60, 0, 0), 10);
+        Stroke(cr, Rgb(230, 50, 50), 6);
     });
-    single("media/bonus/oops.png", 96, 64, [](cairo_t* cr) {
+    AddSingle(out, "media/bonus/oops.png", 96, 64, [](cairo_t* cr) {
         StarPath(cr, 48, 32, 31, 20, 9);
         SetColour(cr, Rgb(200, 40, 50));
         cairo_fill_preserve(cr);
-        SetColour(cr, Rgb(80, 0, 10));
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, Rgb(80, 0, 10), 2);
         TextPath(cr, Face::Rounded, 22, "OOPS", 48, 40);
-        SetColour(cr, Rgb(80, 0, 10));
-        cairo_set_line_width(cr, 3);
-        cairo_stroke_preserve(cr);
+        StrokePreserve(cr, Rgb(80, 0, 10), 3);
         SetColour(cr, kWhite);
         cairo_fill(cr);
     });

@@ -33,14 +33,8 @@ void Plate(cairo_t* cr, double x, double y, double w, double h, double radius, P
         Colour mid = kind == PlateKind::Stone ? kStone : kWood;
         Colour low = kind == PlateKind::Stone ? Darken(kStone, 0.45) : kWoodDark;
         if (highlighted) top = Lighten(top, 0.25), mid = Lighten(mid, 0.18);
-        cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x + w * 0.25, y + h);
-        AddStop(g, 0, top);
-        AddStop(g, 0.45, mid);
-        AddStop(g, 1, low);
         RoundedRect(cr, x, y, w, h, radius);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
+        FillPreserveWith(cr, LinearGradient(x, y, x + w * 0.25, y + h, {{0, top}, {0.45, mid}, {1, low}}));
         // grain along the plank
         cairo_save(cr);
         cairo_clip_preserve(cr);
@@ -51,52 +45,35 @@ void Plate(cairo_t* cr, double x, double y, double w, double h, double radius, P
             cairo_move_to(cr, x, ly);
             for (double lx = x; lx <= x + w; lx += 12)
                 cairo_line_to(cr, lx, ly + std::sin(lx * 0.05 + i) * 1.5);
-            SetColour(cr, kind == PlateKind::Stone ? kMoss : kWoodDark, rng.Range(0.08, 0.22));
-            cairo_set_line_width(cr, rng.Range(0.6, 1.6));
-            cairo_stroke(cr);
+            double alpha = rng.Range(0.08, 0.22);
+            Stroke(cr, kind == PlateKind::Stone ? kMoss : kWoodDark, rng.Range(0.6, 1.6), alpha);
         }
         cairo_restore(cr);
-        SetColour(cr, Darken(low, 0.5));
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, Darken(low, 0.5), 2);
         // gold trim, lit from the upper left
         double inset = std::min(5.0, std::min(w, h) / 8);
-        cairo_pattern_t* trim = cairo_pattern_create_linear(x, y, x + w, y + h);
-        AddStop(trim, 0, highlighted ? kGoldLight : kGold);
-        AddStop(trim, 0.5, kGoldDark);
-        AddStop(trim, 1, Darken(kGoldDark, 0.3));
         RoundedRect(cr, x + inset, y + inset, w - 2 * inset, h - 2 * inset, std::max(1.0, radius - inset));
-        cairo_set_source(cr, trim);
-        cairo_set_line_width(cr, kind == PlateKind::Stone ? 1.0 : 1.6);
-        cairo_stroke(cr);
-        cairo_pattern_destroy(trim);
+        StrokeWith(
+            cr,
+            LinearGradient(
+                x, y, x + w, y + h,
+                {{0, highlighted ? kGoldLight : kGold}, {0.5, kGoldDark}, {1, Darken(kGoldDark, 0.3)}}),
+            kind == PlateKind::Stone ? 1.0 : 1.6);
         if (kind == PlateKind::Parchment) {
             double m = std::min(w, h) * 0.06 + 8;
-            cairo_pattern_t* p = cairo_pattern_create_radial(x + w * 0.4, y + h * 0.35, 0, x + w / 2,
-                                                             y + h / 2, std::max(w, h) * 0.7);
-            AddStop(p, 0, Lighten(kParchment, 0.2));
-            AddStop(p, 0.6, kParchment);
-            AddStop(p, 1, kParchmentDark);
             RoundedRect(cr, x + m, y + m, w - 2 * m, h - 2 * m, std::max(2.0, radius - m / 2));
-            cairo_set_source(cr, p);
-            cairo_fill_preserve(cr);
-            cairo_pattern_destroy(p);
-            SetColour(cr, kInk, 0.45);
-            cairo_set_line_width(cr, 1.2);
-            cairo_stroke(cr);
+            FillPreserveWith(
+                cr, RadialGradient(x + w * 0.4, y + h * 0.35, 0, x + w / 2, y + h / 2, std::max(w, h) * 0.7,
+                                   {{0, Lighten(kParchment, 0.2)}, {0.6, kParchment}, {1, kParchmentDark}}));
+            Stroke(cr, kInk, 1.2, 0.45);
         }
     } else { // glass
-        cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x, y + h);
         Colour a = highlighted ? Rgb(38, 84, 96) : Rgb(18, 40, 52);
-        AddStop(g, 0, Lighten(a, 0.12), 0.92);
-        AddStop(g, 1, Darken(a, 0.3), 0.92);
         RoundedRect(cr, x, y, w, h, radius);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetColour(cr, highlighted ? kGold : Lighten(kTeal, 0.35), highlighted ? 1.0 : 0.8);
-        cairo_set_line_width(cr, highlighted ? 2.4 : 1.6);
-        cairo_stroke(cr);
+        FillPreserveWith(
+            cr, LinearGradient(x, y, x, y + h, {{0, Lighten(a, 0.12), 0.92}, {1, Darken(a, 0.3), 0.92}}));
+        Stroke(cr, highlighted ? kGold : Lighten(kTeal, 0.35), highlighted ? 2.4 : 1.6,
+               highlighted ? 1.0 : 0.8);
         // glint along the top edge
         RoundedRect(cr, x + 4, y + 3, w - 8, std::max(2.0, h * 0.3), radius * 0.6);
         cairo_set_source_rgba(cr, 1, 1, 1, highlighted ? 0.16 : 0.09);
@@ -106,9 +83,7 @@ void Plate(cairo_t* cr, double x, double y, double w, double h, double radius, P
     cairo_new_path(cr);
     cairo_move_to(cr, x + radius, y + 1.5);
     cairo_line_to(cr, x + w * 0.6, y + 1.5);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.25);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    Stroke(cr, kWhite, 1, 0.25);
     cairo_restore(cr);
 }
 
@@ -205,27 +180,21 @@ void SymbolDetail(cairo_t* cr, Symbol symbol, double cx, double cy, double size,
     if (symbol == Symbol::Leaf) {
         cairo_move_to(cr, cx - r * 0.8, cy + r * 0.8);
         cairo_line_to(cr, cx + r * 0.5, cy - r * 0.5);
-        SetColour(cr, ink, 0.6);
-        cairo_set_line_width(cr, std::max(1.0, size * 0.06));
-        cairo_stroke(cr);
+        Stroke(cr, ink, std::max(1.0, size * 0.06), 0.6);
     } else if (symbol == Symbol::Crystal) {
         cairo_move_to(cr, cx - r * 0.62, cy - r * 0.38);
         cairo_line_to(cr, cx, cy - r * 0.05);
         cairo_line_to(cr, cx + r * 0.62, cy - r * 0.38);
         cairo_move_to(cr, cx, cy - r * 0.05);
         cairo_line_to(cr, cx, cy + r);
-        SetColour(cr, ink, 0.45);
-        cairo_set_line_width(cr, std::max(1.0, size * 0.05));
-        cairo_stroke(cr);
+        Stroke(cr, ink, std::max(1.0, size * 0.05), 0.45);
     } else if (symbol == Symbol::Clover) {
         cairo_arc(cr, cx, cy, r * 0.22, 0, 2 * M_PI);
         SetColour(cr, ink, 0.5);
         cairo_fill(cr);
     } else if (symbol == Symbol::Sun) {
         cairo_arc(cr, cx, cy, r * 0.5, 0, 2 * M_PI);
-        SetColour(cr, ink, 0.35);
-        cairo_set_line_width(cr, std::max(1.0, size * 0.05));
-        cairo_stroke(cr);
+        Stroke(cr, ink, std::max(1.0, size * 0.05), 0.35);
     }
 }
 } // namespace
@@ -239,18 +208,11 @@ void SymbolOnTile(cairo_t* cr, Symbol symbol, double cx, double cy, double size,
     cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
     cairo_fill(cr);
     SymbolPath(cr, symbol, cx, cy, size);
-    cairo_set_source_rgba(cr, 0.05, 0.02, 0.08, 0.75);
-    cairo_set_line_width(cr, std::max(1.6, size * 0.12));
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
+    Stroke(cr, Colour{0.05, 0.02, 0.08}, std::max(1.6, size * 0.12), 0.75);
     SymbolPath(cr, symbol, cx, cy, size);
-    cairo_pattern_t* g =
-        cairo_pattern_create_linear(cx - size / 2, cy - size / 2, cx + size / 2, cy + size / 2);
-    AddStop(g, 0, Lighten(ink, 0.6));
-    AddStop(g, 1, ink);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillWith(cr, LinearGradient(cx - size / 2, cy - size / 2, cx + size / 2, cy + size / 2,
+                                {{0, Lighten(ink, 0.6)}, {1, ink}}));
     SymbolDetail(cr, symbol, cx, cy, size, Darken(ink, 0.5));
     cairo_restore(cr);
 }
@@ -258,40 +220,25 @@ void SymbolOnTile(cairo_t* cr, Symbol symbol, double cx, double cy, double size,
 void JewelTile(cairo_t* cr, double x, double y, double size, Colour base, Colour lightc, Colour dark) {
     double r = size * 0.2;
     cairo_save(cr);
-    cairo_pattern_t* g = cairo_pattern_create_radial(x + size * 0.3, y + size * 0.25, size * 0.05,
-                                                     x + size * 0.5, y + size * 0.55, size * 0.75);
-    AddStop(g, 0, lightc);
-    AddStop(g, 0.45, base);
-    AddStop(g, 1, dark);
     RoundedRect(cr, x, y, size, size, r);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColour(cr, Darken(dark, 0.5), 0.9);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    FillPreserveWith(cr,
+                     RadialGradient(x + size * 0.3, y + size * 0.25, size * 0.05, x + size * 0.5,
+                                    y + size * 0.55, size * 0.75, {{0, lightc}, {0.45, base}, {1, dark}}));
+    Stroke(cr, Darken(dark, 0.5), 1.5, 0.9);
     // bevel: light on the upper-left rim, shade on the lower-right
-    cairo_pattern_t* bevel = cairo_pattern_create_linear(x, y, x + size, y + size);
-    AddStop(bevel, 0, Lighten(lightc, 0.5), 0.9);
-    AddStop(bevel, 0.5, base, 0.0);
-    AddStop(bevel, 1, Darken(dark, 0.3), 0.8);
     RoundedRect(cr, x + 2.5, y + 2.5, size - 5, size - 5, r * 0.8);
-    cairo_set_source(cr, bevel);
-    cairo_set_line_width(cr, 2.2);
-    cairo_stroke(cr);
-    cairo_pattern_destroy(bevel);
+    StrokeWith(
+        cr,
+        LinearGradient(x, y, x + size, y + size,
+                       {{0, Lighten(lightc, 0.5), 0.9}, {0.5, base, 0.0}, {1, Darken(dark, 0.3), 0.8}}),
+        2.2);
     // gloss
     cairo_save(cr);
     cairo_translate(cr, x + size * 0.42, y + size * 0.24);
     cairo_scale(cr, size * 0.32, size * 0.13);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
-    cairo_pattern_t* gloss = cairo_pattern_create_linear(0, y + size * 0.1, 0, y + size * 0.4);
-    cairo_pattern_add_color_stop_rgba(gloss, 0, 1, 1, 1, 0.55);
-    cairo_pattern_add_color_stop_rgba(gloss, 1, 1, 1, 1, 0.0);
-    cairo_set_source(cr, gloss);
-    cairo_fill(cr);
-    cairo_pattern_destroy(gloss);
+    FillWith(cr, LinearGradient(0, y + size * 0.1, 0, y + size * 0.4, {{0, kWhite, 0.55}, {1, kWhite, 0.0}}));
     cairo_restore(cr);
 }
 
@@ -308,9 +255,7 @@ void TurnedTile(cairo_t* cr, double x, double y, double size, double turn, Colou
     if (back) {
         // the back carries the same symbol in a recessed frame
         RoundedRect(cr, size * 0.16, size * 0.16, size * 0.68, size * 0.68, size * 0.14);
-        SetColour(cr, Darken(dark, 0.35), 0.5);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        Stroke(cr, Darken(dark, 0.35), 1.5, 0.5);
     }
     SymbolOnTile(cr, symbol, size / 2, size / 2 + 0.5, size * 0.56,
                  back ? Lighten(base, 0.55) : Lighten(lightc, 0.35));
@@ -318,6 +263,15 @@ void TurnedTile(cairo_t* cr, double x, double y, double size, double turn, Colou
 }
 
 // --- characters -----------------------------------------------------------------------
+
+FairyLook GuideLook() {
+    FairyLook look;
+    look.dress = kGuideRobe;
+    look.hair = Rgb(240, 236, 220);
+    look.hat = true;
+    look.staff = true;
+    return look;
+}
 
 void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look, const FairyPose& pose) {
     double u = size / 100.0;
@@ -341,16 +295,11 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
             cairo_scale(cr, (lower ? 18 : 30) * (pair ? open * 0.85 : open), lower ? 9 : 13);
             cairo_arc(cr, 1, 0, 1, 0, 2 * M_PI);
             cairo_restore(cr);
-            cairo_pattern_t* g = cairo_pattern_create_radial(-4, -12, 2, -4, -12, lower ? 26 : 40);
-            AddStop(g, 0, kWhite, 0.85);
-            AddStop(g, 0.6, look.wing, pair ? 0.55 : 0.7);
-            AddStop(g, 1, kMagic, 0.45);
-            cairo_set_source(cr, g);
-            cairo_fill_preserve(cr);
-            cairo_pattern_destroy(g);
-            SetColour(cr, Lighten(look.wing, 0.4), 0.8);
-            cairo_set_line_width(cr, 1.0);
-            cairo_stroke(cr);
+            FillPreserveWith(
+                cr,
+                RadialGradient(-4, -12, 2, -4, -12, lower ? 26 : 40,
+                               {{0, kWhite, 0.85}, {0.6, look.wing, pair ? 0.55 : 0.7}, {1, kMagic, 0.45}}));
+            Stroke(cr, Lighten(look.wing, 0.4), 1.0, 0.8);
         }
     }
     if (!look.body) {
@@ -362,9 +311,7 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     for (int side = -1; side <= 1; side += 2) {
         cairo_move_to(cr, side * 4, 22);
         cairo_line_to(cr, side * 4 + leg_dx + (side > 0 ? 2 : 0), 40 + leg_dy);
-        SetColour(cr, Darken(kSkin, 0.12));
-        cairo_set_line_width(cr, 4.2);
-        cairo_stroke(cr);
+        Stroke(cr, Darken(kSkin, 0.12), 4.2);
         cairo_arc(cr, side * 4 + leg_dx + (side > 0 ? 3 : 1), 41 + leg_dy, 3, 0, 2 * M_PI);
         SetColour(cr, Darken(look.dress, 0.4));
         cairo_fill(cr);
@@ -372,9 +319,7 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     // back arm
     cairo_move_to(cr, -5, -10);
     cairo_line_to(cr, -9, 8);
-    SetColour(cr, Darken(kSkin, 0.15));
-    cairo_set_line_width(cr, 4.5);
-    cairo_stroke(cr);
+    Stroke(cr, Darken(kSkin, 0.15), 4.5);
     // dress
     cairo_move_to(cr, -6, -16);
     cairo_line_to(cr, 6, -16);
@@ -385,21 +330,13 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     }
     cairo_curve_to(cr, -14, 10, -9, -4, -6, -16);
     cairo_close_path(cr);
-    cairo_pattern_t* dress = cairo_pattern_create_linear(-16, -16, 14, 26);
-    AddStop(dress, 0, Lighten(look.dress, 0.35));
-    AddStop(dress, 1, Darken(look.dress, 0.35));
-    cairo_set_source(cr, dress);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(dress);
-    SetColour(cr, Darken(look.dress, 0.6));
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(-16, -16, 14, 26,
+                                        {{0, Lighten(look.dress, 0.35)}, {1, Darken(look.dress, 0.35)}}));
+    Stroke(cr, Darken(look.dress, 0.6), 1.4);
     // belt of light
     cairo_move_to(cr, -8, -2);
     cairo_line_to(cr, 8, -2);
-    SetColour(cr, kGoldLight, 0.9);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kGoldLight, 2, 0.9);
     // head and hair
     cairo_arc(cr, -2, -30, 15, 0, 2 * M_PI);
     SetColour(cr, look.hair);
@@ -408,12 +345,7 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     SetColour(cr, Darken(look.hair, 0.1));
     cairo_fill(cr);
     cairo_arc(cr, 1, -28, 12, 0, 2 * M_PI);
-    cairo_pattern_t* skin = cairo_pattern_create_radial(-3, -32, 2, 1, -28, 13);
-    AddStop(skin, 0, Lighten(kSkin, 0.3));
-    AddStop(skin, 1, kSkin);
-    cairo_set_source(cr, skin);
-    cairo_fill(cr);
-    cairo_pattern_destroy(skin);
+    FillWith(cr, RadialGradient(-3, -32, 2, 1, -28, 13, {{0, Lighten(kSkin, 0.3)}, {1, kSkin}}));
     // fringe
     cairo_move_to(cr, -11, -30);
     cairo_curve_to(cr, -10, -44, 10, -46, 13, -32);
@@ -428,9 +360,7 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
         cairo_line_to(cr, 5, -27);
         cairo_move_to(cr, 8, -27);
         cairo_line_to(cr, 11, -27);
-        SetColour(cr, kInk);
-        cairo_set_line_width(cr, 1.3);
-        cairo_stroke(cr);
+        Stroke(cr, kInk, 1.3);
     } else {
         for (double ex : {3.0, 9.5}) {
             cairo_arc(cr, ex, -27.5, 2.2, 0, 2 * M_PI);
@@ -445,20 +375,14 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     SetColour(cr, Rgb(240, 130, 130), 0.6);
     cairo_fill(cr);
     cairo_arc(cr, 7, -22.5, 2.5, Rad(20), Rad(160));
-    SetColour(cr, Rgb(160, 60, 60));
-    cairo_set_line_width(cr, 1.1);
-    cairo_stroke(cr);
+    Stroke(cr, Rgb(160, 60, 60), 1.1);
     if (look.hat) {
         cairo_move_to(cr, -16, -36);
         cairo_curve_to(cr, -8, -42, 8, -42, 15, -37);
         cairo_line_to(cr, -6, -70);
         cairo_close_path(cr);
-        cairo_pattern_t* hat = cairo_pattern_create_linear(-16, -70, 15, -36);
-        AddStop(hat, 0, Lighten(look.dress, 0.2));
-        AddStop(hat, 1, Darken(look.dress, 0.45));
-        cairo_set_source(cr, hat);
-        cairo_fill(cr);
-        cairo_pattern_destroy(hat);
+        FillWith(cr, LinearGradient(-16, -70, 15, -36,
+                                    {{0, Lighten(look.dress, 0.2)}, {1, Darken(look.dress, 0.45)}}));
         StarPath(cr, -6, -70, 4.5, 2, 5);
         SetColour(cr, kGoldLight);
         cairo_fill(cr);
@@ -469,17 +393,13 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     cairo_rotate(cr, Rad(-pose.arm));
     cairo_move_to(cr, 0, 0);
     cairo_line_to(cr, 0, 19);
-    SetColour(cr, kSkin);
-    cairo_set_line_width(cr, 4.6);
-    cairo_stroke(cr);
+    Stroke(cr, kSkin, 4.6);
     cairo_arc(cr, 0, 20, 3, 0, 2 * M_PI);
     cairo_fill(cr);
     if (look.staff) {
         cairo_move_to(cr, 0, 4);
         cairo_line_to(cr, 0, 44);
-        SetColour(cr, kBarkLight);
-        cairo_set_line_width(cr, 2.6);
-        cairo_stroke(cr);
+        Stroke(cr, kBarkLight, 2.6);
         Glow(cr, 0, 46, 14, kLanternHot, 0.8);
         StarPath(cr, 0, 46, 6.5, 2.8, 5, 90);
         SetColour(cr, kGoldLight);
@@ -554,13 +474,8 @@ void Mushroom(cairo_t* cr, double x, double base_y, double size, Colour cap, boo
     cairo_curve_to(cr, x + size * 0.2, base_y - size * 0.62, x - size * 0.2, base_y - size * 0.62,
                    x - size * 0.5, base_y - size * 0.56);
     cairo_close_path(cr);
-    cairo_pattern_t* g =
-        cairo_pattern_create_linear(x - size * 0.4, base_y - size, x + size * 0.4, base_y - size * 0.5);
-    AddStop(g, 0, Lighten(cap, 0.35));
-    AddStop(g, 1, Darken(cap, 0.35));
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillWith(cr, LinearGradient(x - size * 0.4, base_y - size, x + size * 0.4, base_y - size * 0.5,
+                                {{0, Lighten(cap, 0.35)}, {1, Darken(cap, 0.35)}}));
     Rng rng(uint64_t(x * 13 + size));
     for (int i = 0; i < 4; ++i) {
         cairo_arc(cr, x + rng.Range(-0.3, 0.3) * size, base_y - size * rng.Range(0.68, 0.85), size * 0.05, 0,
@@ -574,9 +489,7 @@ void Lantern(cairo_t* cr, double x, double y, double size) {
     Glow(cr, x, y + size * 0.55, size * 1.8, kLantern, 0.55);
     cairo_move_to(cr, x, y);
     cairo_line_to(cr, x, y + size * 0.2);
-    SetColour(cr, Rgb(40, 30, 24));
-    cairo_set_line_width(cr, std::max(1.0, size * 0.05));
-    cairo_stroke(cr);
+    Stroke(cr, Rgb(40, 30, 24), std::max(1.0, size * 0.05));
     cairo_move_to(cr, x - size * 0.28, y + size * 0.25);
     cairo_line_to(cr, x + size * 0.28, y + size * 0.25);
     cairo_line_to(cr, x + size * 0.2, y + size * 0.2);
@@ -590,18 +503,18 @@ void Lantern(cairo_t* cr, double x, double y, double size) {
     cairo_curve_to(cr, x + size * 0.3, y + size * 0.72, x + size * 0.34, y + size * 0.5, x + size * 0.22,
                    y + size * 0.26);
     cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_radial(x, y + size * 0.55, 0, x, y + size * 0.55, size * 0.35);
-    AddStop(g, 0, kLanternHot);
-    AddStop(g, 1, kLantern);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColour(cr, Rgb(60, 40, 24));
-    cairo_set_line_width(cr, std::max(1.0, size * 0.04));
-    cairo_stroke(cr);
+    FillPreserveWith(cr, RadialGradient(x, y + size * 0.55, 0, x, y + size * 0.55, size * 0.35,
+                                        {{0, kLanternHot}, {1, kLantern}}));
+    Stroke(cr, Rgb(60, 40, 24), std::max(1.0, size * 0.04));
     cairo_rectangle(cr, x - size * 0.2, y + size * 0.84, size * 0.4, size * 0.07);
     SetColour(cr, Rgb(40, 30, 24));
     cairo_fill(cr);
+}
+
+void LeafPath(cairo_t* cr, double length, double x1, double y1, double x2, double y2) {
+    cairo_move_to(cr, 0, 0);
+    cairo_curve_to(cr, x1, -y1, x2, -y2, length, 0);
+    cairo_curve_to(cr, x2, y2, x1, y1, 0, 0);
 }
 
 void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, uint32_t seed, double size) {
@@ -625,15 +538,12 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
     const double horizon = H * recipe.horizon_y;
     Rng rng(recipe.seed);
     // sky
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, horizon);
-    AddStop(sky, 0, recipe.sky_top);
-    AddStop(sky, 0.55, recipe.sky_low);
-    AddStop(sky, 0.85, Mix(recipe.sky_low, recipe.horizon, 0.5));
-    AddStop(sky, 1, recipe.horizon);
     cairo_rectangle(cr, 0, 0, W, H);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    FillWith(cr, LinearGradient(0, 0, 0, horizon,
+                                {{0, recipe.sky_top},
+                                 {0.55, recipe.sky_low},
+                                 {0.85, Mix(recipe.sky_low, recipe.horizon, 0.5)},
+                                 {1, recipe.horizon}}));
     // soft clouds
     {
         Canvas clouds(int(W / 4), int(horizon / 4) + 1);
@@ -666,12 +576,8 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
         double mx = W * recipe.moon_x, my = H * recipe.moon_y, mr = H * 0.055;
         Glow(cr, mx, my, mr * 6, kMoon, 0.28);
         cairo_arc(cr, mx, my, mr, 0, 2 * M_PI);
-        cairo_pattern_t* m = cairo_pattern_create_radial(mx - mr * 0.3, my - mr * 0.3, 0, mx, my, mr);
-        AddStop(m, 0, kWhite);
-        AddStop(m, 1, Mix(kMoon, kFog, 0.3));
-        cairo_set_source(cr, m);
-        cairo_fill(cr);
-        cairo_pattern_destroy(m);
+        FillWith(cr, RadialGradient(mx - mr * 0.3, my - mr * 0.3, 0, mx, my, mr,
+                                    {{0, kWhite}, {1, Mix(kMoon, kFog, 0.3)}}));
         for (int i = 0; i < 4; ++i) {
             cairo_arc(cr, mx + rng.Range(-0.5, 0.5) * mr, my + rng.Range(-0.5, 0.5) * mr,
                       mr * rng.Range(0.1, 0.22), 0, 2 * M_PI);
@@ -710,14 +616,10 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
         SetColour(cr, Mix(c, kMoss, 0.12));
         cairo_fill(cr);
         if (layer < recipe.tree_layers - 1) {
-            cairo_pattern_t* fog = cairo_pattern_create_linear(0, ground - tall * 0.4, 0, ground + 30);
-            AddStop(fog, 0, kFog, 0);
-            AddStop(fog, 0.7, kFog, recipe.fog * 0.35);
-            AddStop(fog, 1, kFog, recipe.fog * 0.15);
             cairo_rectangle(cr, 0, ground - tall * 0.4, W, tall * 0.4 + 30);
-            cairo_set_source(cr, fog);
-            cairo_fill(cr);
-            cairo_pattern_destroy(fog);
+            FillWith(cr, LinearGradient(
+                             0, ground - tall * 0.4, 0, ground + 30,
+                             {{0, kFog, 0}, {0.7, kFog, recipe.fog * 0.35}, {1, kFog, recipe.fog * 0.15}}));
         }
     }
     const double near_ground = horizon + H * 0.22;
@@ -728,19 +630,13 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
         cairo_scale(cr, W * 0.42, 44);
         cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
         cairo_restore(cr);
-        cairo_pattern_t* water = cairo_pattern_create_linear(0, wy, 0, wy + 90);
-        AddStop(water, 0, Mix(kWater, recipe.horizon, 0.35));
-        AddStop(water, 1, Darken(kWater, 0.4));
-        cairo_set_source(cr, water);
-        cairo_fill(cr);
-        cairo_pattern_destroy(water);
+        FillWith(cr, LinearGradient(0, wy, 0, wy + 90,
+                                    {{0, Mix(kWater, recipe.horizon, 0.35)}, {1, Darken(kWater, 0.4)}}));
         for (int i = 0; i < 14; ++i) {
             double lx = W * recipe.moon_x * 0.6 + W * 0.2 + rng.Range(-60, 60), ly = wy + 8 + i * 5;
             cairo_move_to(cr, lx - rng.Range(8, 30), ly);
             cairo_line_to(cr, lx + rng.Range(8, 30), ly);
-            SetColour(cr, kMoon, 0.35 - i * 0.02);
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
+            Stroke(cr, kMoon, 1.5, 0.35 - i * 0.02);
         }
     }
     // foreground: moss banks in the corners
@@ -751,12 +647,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
                        H * 0.88, x0 + (side ? -1 : 1) * W * 0.36, H);
         cairo_line_to(cr, x0, H);
         cairo_close_path(cr);
-        cairo_pattern_t* bank = cairo_pattern_create_linear(0, H * 0.72, 0, H);
-        AddStop(bank, 0, Mix(kNearTrees, kMoss, 0.35));
-        AddStop(bank, 1, kNearTrees);
-        cairo_set_source(cr, bank);
-        cairo_fill(cr);
-        cairo_pattern_destroy(bank);
+        FillWith(cr, LinearGradient(0, H * 0.72, 0, H, {{0, Mix(kNearTrees, kMoss, 0.35)}, {1, kNearTrees}}));
     }
     if (recipe.mushrooms) {
         for (int i = 0; i < 7; ++i) {
@@ -773,9 +664,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
             double y = rng.Range(H * 0.1, H * 0.4);
             cairo_move_to(cr, x, 0);
             cairo_line_to(cr, x, y);
-            SetColour(cr, kNearTrees, 0.9);
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
+            Stroke(cr, kNearTrees, 1.5, 0.9);
             Lantern(cr, x, y, rng.Range(22, 34));
         }
     }
@@ -786,28 +675,19 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
         double x = W * (0.15 + 0.5 * i / std::max(1, recipe.light_shafts)) + rng.Range(-40, 40);
         double w = rng.Range(30, 70);
         double len = H * 0.95;
-        cairo_pattern_t* shaft = cairo_pattern_create_linear(x, 0, x + len * 0.45, len);
-        AddStop(shaft, 0, kMoon, 0.09);
-        AddStop(shaft, 1, kMoon, 0);
         cairo_move_to(cr, x, 0);
         cairo_line_to(cr, x + w, 0);
         cairo_line_to(cr, x + w * 2.2 + len * 0.45, len);
         cairo_line_to(cr, x + len * 0.45, len);
         cairo_close_path(cr);
-        cairo_set_source(cr, shaft);
-        cairo_fill(cr);
-        cairo_pattern_destroy(shaft);
+        FillWith(cr, LinearGradient(x, 0, x + len * 0.45, len, {{0, kMoon, 0.09}, {1, kMoon, 0}}));
     }
     cairo_restore(cr);
     Fireflies(cr, 0, H * 0.35, W, H * 0.6, recipe.fireflies, recipe.seed + 99);
     // vignette
-    cairo_pattern_t* v = cairo_pattern_create_radial(W / 2, H * 0.45, H * 0.35, W / 2, H * 0.5, W * 0.75);
-    cairo_pattern_add_color_stop_rgba(v, 0, 0, 0, 0, 0);
-    cairo_pattern_add_color_stop_rgba(v, 1, 0, 0, 0.03, 0.55);
     cairo_rectangle(cr, 0, 0, W, H);
-    cairo_set_source(cr, v);
-    cairo_fill(cr);
-    cairo_pattern_destroy(v);
+    FillWith(cr, RadialGradient(W / 2, H * 0.45, H * 0.35, W / 2, H * 0.5, W * 0.75,
+                                {{0, kBlack, 0}, {1, Colour{0, 0, 0.03}, 0.55}}));
     if (recipe.brightness != 1.0) {
         cairo_save(cr);
         if (recipe.brightness > 1) {

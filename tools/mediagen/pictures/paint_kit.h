@@ -49,6 +49,8 @@ struct FairyPose {
     double bob = 0;      // vertical offset in body units
     bool flying = false; // legs trailing behind
 };
+// The guide: white hair, the robe, the pointed hat and the staff.
+FairyLook GuideLook();
 // Draws a fairy centred at (cx, cy); `size` is its full height.
 void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look, const FairyPose& pose);
 
@@ -79,6 +81,9 @@ void TreeSilhouette(cairo_t* cr, double x, double base_y, double height, bool pi
                     uint32_t seed);
 void Mushroom(cairo_t* cr, double x, double base_y, double size, Colour cap, bool glow);
 void Lantern(cairo_t* cr, double x, double y, double size);
+// A pointed leaf from the origin to (length, 0), its two sides mirrored about
+// the x axis through the control points (x1, -y1) and (x2, -y2).
+void LeafPath(cairo_t* cr, double length, double x1, double y1, double x2, double y2);
 void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, uint32_t seed,
                double size = 1.0);
 

@@ -14,11 +14,6 @@ namespace wispwood::mediagen {
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 int RunPictures(const FamilyContext& context) {
     Trail trail;
     std::string error;
@@ -38,7 +33,7 @@ int RunPictures(const FamilyContext& context) {
         for (size_t i = next++; i < catalogue.size(); i = next++) {
             const PictureEntry& entry = catalogue[i];
             Raster raster = entry.paint(inputs);
-            std::string bytes = EndsWith(entry.path, ".jpg") ? EncodeJpeg(raster, 90) : EncodePng(raster);
+            std::string bytes = entry.path.ends_with(".jpg") ? EncodeJpeg(raster, 90) : EncodePng(raster);
             // The catalogue paths start with "media/"; the media folder is that folder.
             std::string relative = entry.path.substr(entry.path.find('/') + 1);
             if (bytes.empty() || !WriteFileIfChanged(context.media_dir / relative, bytes)) {

@@ -5,7 +5,6 @@
 #include "tools/mediagen/core/rng.h"
 #include "tools/mediagen/pictures/catalogue.h"
 #include "tools/mediagen/pictures/paint_kit.h"
-#include "tools/mediagen/pictures/sheet.h"
 
 namespace wispwood::mediagen {
 
@@ -24,20 +23,11 @@ void FlipFrame(cairo_t* cr, int frame, Colour base, Colour lightc, Colour dark, 
     TurnedTile(cr, 1, 1, kTile - 1, 1 - turn, base, lightc, dark, symbol, frame < 12);
 }
 
-Raster ColourSheet(int colour) {
-    const PieceColour& pc = PieceColourAt(colour);
-    return FramedSheet(kCell, kCell, 25, 5, [&](cairo_t* cr, int f) {
-        FlipFrame(cr, f, pc.base, pc.light, pc.dark, SymbolForColour(colour));
-    });
-}
-
 // Specials sit on a dark slate with a gold rim, so they never read as a colour.
 void SlateTile(cairo_t* cr, Colour glow) {
     JewelTile(cr, 1, 1, kTile - 1, Rgb(44, 50, 70), Rgb(92, 100, 130), Rgb(14, 16, 28));
     RoundedRect(cr, 4, 4, kTile - 7, kTile - 7, 7);
-    SetColour(cr, kGold, 0.85);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
+    Stroke(cr, kGold, 1.4, 0.85);
     Glow(cr, 24.5, 24.5, 22, glow, 0.35);
 }
 
@@ -56,50 +46,32 @@ void DoubleArrow(cairo_t* cr, bool vertical, Colour c) {
     cairo_line_to(cr, -9, 4);
     cairo_line_to(cr, -9, 9);
     cairo_close_path(cr);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
-    cairo_set_line_width(cr, 3);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, -9, 0, 9);
-    AddStop(g, 0, kWhite);
-    AddStop(g, 1, c);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, kBlack, 3, 0.7);
+    FillWith(cr, LinearGradient(0, -9, 0, 9, {{0, kWhite}, {1, c}}));
     // a lightning zig across the arrow
     cairo_move_to(cr, -4, -7);
     cairo_line_to(cr, 2, -1);
     cairo_line_to(cr, -2, 1);
     cairo_line_to(cr, 4, 7);
-    SetColour(cr, Darken(c, 0.4));
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    Stroke(cr, Darken(c, 0.4), 1.6);
     cairo_restore(cr);
 }
 
 void Bomb(cairo_t* cr, int frame) {
     Glow(cr, 24, 28, 24, kLantern, 0.25);
     cairo_arc(cr, 23, 29, 15, 0, 2 * M_PI);
-    cairo_pattern_t* g = cairo_pattern_create_radial(18, 23, 1, 23, 29, 16);
-    AddStop(g, 0, Rgb(120, 110, 150));
-    AddStop(g, 0.5, Rgb(40, 34, 60));
-    AddStop(g, 1, Rgb(10, 8, 18));
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillWith(cr, RadialGradient(18, 23, 1, 23, 29, 16,
+                                {{0, Rgb(120, 110, 150)}, {0.5, Rgb(40, 34, 60)}, {1, Rgb(10, 8, 18)}}));
     // a band of runes so it reads as a magic bomb, not a stone
     cairo_arc(cr, 23, 29, 11, M_PI * 0.1, M_PI * 0.9);
-    SetColour(cr, kMagic, 0.8);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    Stroke(cr, kMagic, 1.6, 0.8);
     cairo_rectangle(cr, 19, 11, 8, 5);
     SetColour(cr, kGoldDark);
     cairo_fill(cr);
     cairo_move_to(cr, 23, 12);
     cairo_curve_to(cr, 26, 6, 32, 8, 35, 5);
-    SetColour(cr, kBarkLight);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kBarkLight, 2);
     // the fizzing spark at the fuse's end
     double phase = frame / 8.0 * 2 * M_PI;
     double s = 5 + 2.5 * std::sin(phase * 2);
@@ -124,9 +96,7 @@ void Quake(cairo_t* cr) {
     // cracked ground with seismic rings
     for (int i = 0; i < 3; ++i) {
         cairo_arc(cr, 24.5, 24.5, 7 + i * 6, 0, 2 * M_PI);
-        SetColour(cr, kLantern, 0.55 - i * 0.15);
-        cairo_set_line_width(cr, 1.4);
-        cairo_stroke(cr);
+        Stroke(cr, kLantern, 1.4, 0.55 - i * 0.15);
     }
     cairo_move_to(cr, 6, 22);
     cairo_line_to(cr, 14, 27);
@@ -135,13 +105,9 @@ void Quake(cairo_t* cr) {
     cairo_line_to(cr, 31, 21);
     cairo_line_to(cr, 37, 28);
     cairo_line_to(cr, 43, 23);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.8);
-    cairo_set_line_width(cr, 5);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-    cairo_stroke_preserve(cr);
-    SetColour(cr, kLanternHot);
-    cairo_set_line_width(cr, 2.4);
-    cairo_stroke(cr);
+    StrokePreserve(cr, kBlack, 5, 0.8);
+    Stroke(cr, kLanternHot, 2.4);
 }
 
 void ExtraLife(cairo_t* cr) {
@@ -155,9 +121,7 @@ void ExtraLife(cairo_t* cr) {
     cairo_line_to(cr, 40.5, 12);
     cairo_move_to(cr, 37, 8.5);
     cairo_line_to(cr, 37, 15.5);
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kInk, 2);
 }
 
 void Rainbow(cairo_t* cr) {
@@ -167,18 +131,14 @@ void Rainbow(cairo_t* cr) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    SetColour(cr, kWhite, 0.9);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, kWhite, 2, 0.9);
     // a swirl of white light
     cairo_move_to(cr, 24.5, 24.5);
     for (int i = 0; i < 80; ++i) {
         double a = i * 0.16, r = i * 0.22;
         cairo_line_to(cr, 24.5 + std::cos(a) * r, 24.5 + std::sin(a) * r);
     }
-    SetColour(cr, kWhite, 0.85);
-    cairo_set_line_width(cr, 2.6);
-    cairo_stroke(cr);
+    Stroke(cr, kWhite, 2.6, 0.85);
     StarPath(cr, 24.5, 24.5, 7, 3, 5);
     SetColour(cr, kWhite);
     cairo_fill(cr);
@@ -189,19 +149,11 @@ void Rainbow(cairo_t* cr) {
 
 void Padlock(cairo_t* cr, double cx, double cy, double s) {
     cairo_arc(cr, cx, cy - s * 0.1, s * 0.32, M_PI, 2 * M_PI);
-    cairo_set_line_width(cr, s * 0.12);
-    SetColour(cr, kSilverDark);
-    cairo_stroke(cr);
+    Stroke(cr, kSilverDark, s * 0.12);
     RoundedRect(cr, cx - s * 0.45, cy - s * 0.12, s * 0.9, s * 0.66, s * 0.1);
-    cairo_pattern_t* g = cairo_pattern_create_linear(cx - s / 2, cy - s * 0.1, cx + s / 2, cy + s * 0.5);
-    AddStop(g, 0, kGoldLight);
-    AddStop(g, 1, kGoldDark);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColour(cr, Darken(kGoldDark, 0.5));
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(cx - s / 2, cy - s * 0.1, cx + s / 2, cy + s * 0.5,
+                                        {{0, kGoldLight}, {1, kGoldDark}}));
+    Stroke(cr, Darken(kGoldDark, 0.5), 1.2);
     cairo_arc(cr, cx, cy + s * 0.12, s * 0.08, 0, 2 * M_PI);
     cairo_move_to(cr, cx - s * 0.04, cy + s * 0.14);
     cairo_line_to(cr, cx, cy + s * 0.34);
@@ -221,15 +173,8 @@ void Key(cairo_t* cr, double cx, double cy, double s) {
     cairo_rectangle(cr, s * 0.28, s * 0.04, s * 0.07, s * 0.14);
     cairo_rectangle(cr, s * 0.38, s * 0.04, s * 0.07, s * 0.1);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
-    cairo_set_line_width(cr, 2.4);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(-s / 2, -s * 0.2, s / 2, s * 0.2);
-    AddStop(g, 0, kGoldLight);
-    AddStop(g, 1, kGold);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, kBlack, 2.4, 0.6);
+    FillWith(cr, LinearGradient(-s / 2, -s * 0.2, s / 2, s * 0.2, {{0, kGoldLight}, {1, kGold}}));
     cairo_restore(cr);
 }
 
@@ -262,9 +207,7 @@ void Cracks(cairo_t* cr, double x, double y, double s, uint32_t seed, double wid
             cairo_line_to(cr, px, py);
         }
     }
-    cairo_set_source_rgba(cr, 0.05, 0.04, 0.04, 0.85);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
+    Stroke(cr, Colour{0.05, 0.04, 0.04}, width, 0.85);
 }
 
 // Vines: a green stem through the cell; shape names the edges it leaves by.
@@ -295,10 +238,8 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
                 cairo_line_to(cr, c, c);
             }
         }
-        SetColour(cr, pass ? light : Darken(stem, 0.45));
-        cairo_set_line_width(cr, pass ? 4 : 10);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-        cairo_stroke(cr);
+        Stroke(cr, pass ? light : Darken(stem, 0.45), pass ? 4 : 10);
         if (pass == 0) {
             for (size_t i = 0; i < list.size(); ++i) {
                 double x, y;
@@ -306,9 +247,7 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
                 cairo_move_to(cr, x, y);
                 cairo_line_to(cr, c, c);
             }
-            SetColour(cr, stem);
-            cairo_set_line_width(cr, 7.5);
-            cairo_stroke(cr);
+            Stroke(cr, stem, 7.5);
         }
     }
     // leaves along the stem
@@ -321,14 +260,10 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
         cairo_save(cr);
         cairo_translate(cr, mx, my);
         cairo_rotate(cr, a);
-        cairo_move_to(cr, 0, 0);
-        cairo_curve_to(cr, 4, -5, 11, -4, 14, 0);
-        cairo_curve_to(cr, 11, 4, 4, 5, 0, 0);
+        LeafPath(cr, 14, 4, 5, 11, 4);
         SetColour(cr, stone ? Lighten(kStone, 0.15) : kLeaf);
         cairo_fill_preserve(cr);
-        SetColour(cr, stone ? Darken(kStone, 0.4) : Darken(kLeaf, 0.5));
-        cairo_set_line_width(cr, 0.8);
-        cairo_stroke(cr);
+        Stroke(cr, stone ? Darken(kStone, 0.4) : Darken(kLeaf, 0.5), 0.8);
         cairo_restore(cr);
     }
 }
@@ -373,15 +308,10 @@ void Shard(cairo_t* cr, int part, int frame) {
     cairo_line_to(cr, -12, rng.Range(-2, 2));
     cairo_close_path(cr);
     double lx = origin[part][0] / 48.0, ly = origin[part][1] / 48.0;
-    cairo_pattern_t* g = cairo_pattern_create_linear(-12, -12, 12, 12);
-    AddStop(g, 0, Lighten(Rgb(200, 200, 200), 0.5 * (1 - (lx + ly) / 2)));
-    AddStop(g, 1, Rgb(120, 120, 120));
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    cairo_set_source_rgba(cr, 0.15, 0.15, 0.15, 0.9);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    FillPreserveWith(cr, LinearGradient(-12, -12, 12, 12,
+                                        {{0, Lighten(Rgb(200, 200, 200), 0.5 * (1 - (lx + ly) / 2))},
+                                         {1, Rgb(120, 120, 120)}}));
+    Stroke(cr, Colour{0.15, 0.15, 0.15}, 1.2, 0.9);
     cairo_restore(cr);
 }
 
@@ -397,10 +327,8 @@ void PathPiece(cairo_t* cr, bool corner) {
             cairo_move_to(cr, 24, 0);
             cairo_line_to(cr, 24, 48);
         }
-        cairo_set_source_rgba(cr, 1, 1, 1, alphas[pass]);
-        cairo_set_line_width(cr, widths[pass]);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-        cairo_stroke(cr);
+        Stroke(cr, kWhite, widths[pass], alphas[pass]);
     }
 }
 
@@ -437,9 +365,7 @@ void LetterBrick(cairo_t* cr, int frame, bool gold) {
     JewelTile(cr, 1, 1, kTile - 1, base, lightc, dark);
     // a carved leaf rune on the brick's face
     RoundedRect(cr, 8, 8, 33, 33, 6);
-    SetColour(cr, Darken(dark, 0.2), 0.6);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    Stroke(cr, Darken(dark, 0.2), 1.5, 0.6);
     SymbolPath(cr, frame < 12 ? Symbol::Moon : Symbol::Sun, 24.5, 24.5, 20);
     SetColour(cr, Darken(dark, 0.1), 0.7);
     cairo_fill(cr);
@@ -451,7 +377,7 @@ void Gem(cairo_t* cr, int frame) {
     double a = frame / 16.0 * 2 * M_PI;
     Glow(cr, 48, 48, 44, Rgb(120, 230, 255), 0.35);
     int sides = 8;
-    double rx = 30, ry = 30;
+    double rx = 30;
     for (int i = 0; i < sides; ++i) {
         double a0 = a + i * 2 * M_PI / sides, a1 = a0 + 2 * M_PI / sides;
         double x0 = std::cos(a0) * rx, x1 = std::cos(a1) * rx;
@@ -478,12 +404,9 @@ void Gem(cairo_t* cr, int frame) {
         SetColour(cr, Darken(c, 0.3));
         cairo_fill(cr);
     }
-    (void)ry;
     cairo_move_to(cr, 18, 44);
     cairo_line_to(cr, 78, 44);
-    SetColour(cr, kWhite, 0.5);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    Stroke(cr, kWhite, 1, 0.5);
     double glint = std::max(0.0, std::sin(a * 2));
     cairo_save(cr);
     cairo_translate(cr, 38, 30);
@@ -499,33 +422,22 @@ void Pickaxe(cairo_t* cr) {
     cairo_rotate(cr, -M_PI / 4);
     cairo_move_to(cr, 0, -4);
     cairo_line_to(cr, 0, 18);
-    SetColour(cr, kWoodDark);
-    cairo_set_line_width(cr, 5.5);
-    cairo_stroke(cr);
+    Stroke(cr, kWoodDark, 5.5);
     cairo_move_to(cr, 0, -4);
     cairo_line_to(cr, 0, 18);
-    SetColour(cr, kWoodLight);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    Stroke(cr, kWoodLight, 3);
     cairo_move_to(cr, -17, 0);
     cairo_curve_to(cr, -8, -9, 8, -9, 17, 0);
     cairo_curve_to(cr, 8, -5, -8, -5, -17, 0);
     cairo_close_path(cr);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.7);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, -9, 0, 0);
-    AddStop(g, 0, kSilver);
-    AddStop(g, 1, kSilverDark);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, kBlack, 2.5, 0.7);
+    FillWith(cr, LinearGradient(0, -9, 0, 0, {{0, kSilver}, {1, kSilverDark}}));
     cairo_restore(cr);
 }
 
-Raster Glowing(int size, Colour c) {
-    return Single(size, size,
-                  [=](cairo_t* cr) { Glow(cr, size / 2.0, size / 2.0, size / 2.0, c, 1.0, 0.1); });
+// The 32-px particle a piece bursts into.
+void AddParticle(Catalogue& out, const std::string& path, Colour c) {
+    AddSingle(out, path, 32, 32, [c](cairo_t* cr) { Glow(cr, 16, 16, 16, c, 1.0, 0.1); });
 }
 
 } // namespace
@@ -533,164 +445,125 @@ Raster Glowing(int size, Colour c) {
 void AddPiecePictures(Catalogue& out) {
     for (int i = 0; i < 8; ++i) {
         std::string name = PieceColourAt(i).name;
-        out.push_back({"media/blocks/big/" + name + ".png", kCell, kCell, 25,
-                       [i](const PictureInputs&) { return ColourSheet(i); }});
-        out.push_back({"media/blocks/big/particle-" + name + ".png", 0, 0, 0, [i](const PictureInputs&) {
-                           return Glowing(32, Lighten(PieceColourAt(i).base, 0.2));
-                       }});
+        AddFramed(out, "media/blocks/big/" + name + ".png", kCell, kCell, 25, 5, [i](cairo_t* cr, int f) {
+            const PieceColour& pc = PieceColourAt(i);
+            FlipFrame(cr, f, pc.base, pc.light, pc.dark, SymbolForColour(i));
+        });
+        AddParticle(out, "media/blocks/big/particle-" + name + ".png", Lighten(PieceColourAt(i).base, 0.2));
     }
     for (int gold = 0; gold < 2; ++gold) {
         std::string name = gold ? "lettergold" : "letter";
-        out.push_back({"media/blocks/bonus/" + name + ".png", kCell, kCell, 25, [gold](const PictureInputs&) {
-                           return FramedSheet(kCell, kCell, 25, 5,
-                                              [gold](cairo_t* cr, int f) { LetterBrick(cr, f, gold); });
-                       }});
-        out.push_back({"media/blocks/bonus/particle-" + name + ".png", 0, 0, 0,
-                       [gold](const PictureInputs&) { return Glowing(32, gold ? kGold : kParchment); }});
+        AddFramed(out, "media/blocks/bonus/" + name + ".png", kCell, kCell, 25, 5,
+                  [gold](cairo_t* cr, int f) { LetterBrick(cr, f, gold); });
+        AddParticle(out, "media/blocks/bonus/particle-" + name + ".png", gold ? kGold : kParchment);
     }
-    auto single = [&](const std::string& path, int w, int h, std::function<void(cairo_t*)> paint) {
-        out.push_back({path, 0, 0, 0, [w, h, paint](const PictureInputs&) { return Single(w, h, paint); }});
-    };
-    out.push_back({"media/blocks/powerup-bomb.png", kCell, kCell, 8, [](const PictureInputs&) {
-                       return FramedSheet(kCell, kCell, 8, 8, [](cairo_t* cr, int f) { Bomb(cr, f); });
-                   }});
-    single("media/blocks/destroyhorizontal.png", kCell, kCell, [](cairo_t* cr) {
+    AddFramed(out, "media/blocks/powerup-bomb.png", kCell, kCell, 8, 8, Bomb);
+    AddSingle(out, "media/blocks/destroyhorizontal.png", kCell, kCell, [](cairo_t* cr) {
         SlateTile(cr, Rgb(120, 220, 255));
         DoubleArrow(cr, false, Rgb(120, 220, 255));
     });
-    single("media/blocks/destroyvertical.png", kCell, kCell, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/destroyvertical.png", kCell, kCell, [](cairo_t* cr) {
         SlateTile(cr, Rgb(120, 220, 255));
         DoubleArrow(cr, true, Rgb(120, 220, 255));
     });
-    single("media/blocks/destroyverticalflash.png", 64, 128, [](cairo_t* cr) {
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 64, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0, 0.6, 0.9, 1, 0);
-        cairo_pattern_add_color_stop_rgba(g, 0.3, 0.6, 0.9, 1, 0.35);
-        cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1);
-        cairo_pattern_add_color_stop_rgba(g, 0.7, 0.6, 0.9, 1, 0.35);
-        cairo_pattern_add_color_stop_rgba(g, 1, 0.6, 0.9, 1, 0);
+    AddSingle(out, "media/blocks/destroyverticalflash.png", 64, 128, [](cairo_t* cr) {
         cairo_rectangle(cr, 0, 0, 64, 128);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(0, 0, 64, 0,
+                                    {{0, Colour{0.6, 0.9, 1}, 0},
+                                     {0.3, Colour{0.6, 0.9, 1}, 0.35},
+                                     {0.5, kWhite, 1},
+                                     {0.7, Colour{0.6, 0.9, 1}, 0.35},
+                                     {1, Colour{0.6, 0.9, 1}, 0}}));
     });
-    single("media/blocks/extra-life.png", kCell, kCell, ExtraLife);
-    single("media/blocks/quake.png", kCell, kCell, Quake);
-    out.push_back({"media/blocks/crumbling/crumbling.png", 56, 56, 2, [](const PictureInputs&) {
-                       return FramedSheet(56, 56, 2, 2, [](cairo_t* cr, int f) {
-                           StoneBlock(cr, 2, 2, 51, Rgb(196, 166, 120), 41);
-                           if (f == 1) Cracks(cr, 2, 2, 51, 9, 2.2);
-                       });
-                   }});
+    AddSingle(out, "media/blocks/extra-life.png", kCell, kCell, ExtraLife);
+    AddSingle(out, "media/blocks/quake.png", kCell, kCell, Quake);
+    AddFramed(out, "media/blocks/crumbling/crumbling.png", 56, 56, 2, 2, [](cairo_t* cr, int f) {
+        StoneBlock(cr, 2, 2, 51, Rgb(196, 166, 120), 41);
+        if (f == 1) Cracks(cr, 2, 2, 51, 9, 2.2);
+    });
     for (int i = 1; i <= 4; ++i)
-        single("media/blocks/crumbling/crumblingshrapnel" + std::to_string(i) + ".png", 16, 16,
-               [i](cairo_t* cr) {
-                   Rng rng(i * 5);
-                   cairo_move_to(cr, 8 + rng.Range(-6, -3), 8 + rng.Range(-6, -2));
-                   cairo_line_to(cr, 8 + rng.Range(2, 6), 8 + rng.Range(-6, -3));
-                   cairo_line_to(cr, 8 + rng.Range(3, 7), 8 + rng.Range(2, 6));
-                   cairo_line_to(cr, 8 + rng.Range(-6, -2), 8 + rng.Range(3, 7));
-                   cairo_close_path(cr);
-                   SetColour(cr, Rgb(190, 160, 116));
-                   cairo_fill_preserve(cr);
-                   SetColour(cr, Rgb(90, 70, 50));
-                   cairo_set_line_width(cr, 1);
-                   cairo_stroke(cr);
-               });
+        AddSingle(out, "media/blocks/crumbling/crumblingshrapnel" + std::to_string(i) + ".png", 16, 16,
+                  [i](cairo_t* cr) {
+                      Rng rng(i * 5);
+                      cairo_move_to(cr, 8 + rng.Range(-6, -3), 8 + rng.Range(-6, -2));
+                      cairo_line_to(cr, 8 + rng.Range(2, 6), 8 + rng.Range(-6, -3));
+                      cairo_line_to(cr, 8 + rng.Range(3, 7), 8 + rng.Range(2, 6));
+                      cairo_line_to(cr, 8 + rng.Range(-6, -2), 8 + rng.Range(3, 7));
+                      cairo_close_path(cr);
+                      SetColour(cr, Rgb(190, 160, 116));
+                      cairo_fill_preserve(cr);
+                      Stroke(cr, Rgb(90, 70, 50), 1);
+                  });
     for (int gold = 0; gold < 2; ++gold)
-        out.push_back({gold ? "media/blocks/combogold.png" : "media/blocks/combosilver.png", kCell, kCell, 25,
-                       [gold](const PictureInputs&) {
-                           return FramedSheet(kCell, kCell, 25, 5, [gold](cairo_t* cr, int f) {
-                               if (gold)
-                                   Shimmer(cr, f, kGold, kGoldLight, kGoldDark);
-                               else
-                                   Shimmer(cr, f, kSilver, kWhite, kSilverDark);
-                           });
-                       }});
-    out.push_back({"media/blocks/blank.png", kCell, kCell, 25, [](const PictureInputs&) {
-                       return FramedSheet(kCell, kCell, 25, 5, [](cairo_t* cr, int f) {
-                           FlipFrame(cr, f, Rgb(196, 200, 210), kWhite, Rgb(96, 100, 116), Symbol::None);
-                       });
-                   }});
-    single("media/blocks/rainbowpiece.png", kCell, kCell, Rainbow);
-    single("media/blocks/lockpiece.png", kCell, kCell, [](cairo_t* cr) {
+        AddFramed(out, gold ? "media/blocks/combogold.png" : "media/blocks/combosilver.png", kCell, kCell, 25,
+                  5, [gold](cairo_t* cr, int f) {
+                      if (gold)
+                          Shimmer(cr, f, kGold, kGoldLight, kGoldDark);
+                      else
+                          Shimmer(cr, f, kSilver, kWhite, kSilverDark);
+                  });
+    AddFramed(out, "media/blocks/blank.png", kCell, kCell, 25, 5, [](cairo_t* cr, int f) {
+        FlipFrame(cr, f, Rgb(196, 200, 210), kWhite, Rgb(96, 100, 116), Symbol::None);
+    });
+    AddSingle(out, "media/blocks/rainbowpiece.png", kCell, kCell, Rainbow);
+    AddSingle(out, "media/blocks/lockpiece.png", kCell, kCell, [](cairo_t* cr) {
         SlateTile(cr, kGold);
         Padlock(cr, 24.5, 22, 30);
     });
-    single("media/blocks/key.png", kCell, kCell, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/key.png", kCell, kCell, [](cairo_t* cr) {
         SlateTile(cr, kGold);
         Key(cr, 24.5, 24.5, 36);
     });
-    single("media/blocks/stonepiece.png", kCell, kCell,
-           [](cairo_t* cr) { StoneBlock(cr, 1, 1, kTile - 1, Rgb(128, 132, 140), 77); });
-    single("media/blocks/blocklocked.png", 48, 48, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/stonepiece.png", kCell, kCell,
+              [](cairo_t* cr) { StoneBlock(cr, 1, 1, kTile - 1, Rgb(128, 132, 140), 77); });
+    AddSingle(out, "media/blocks/blocklocked.png", 48, 48, [](cairo_t* cr) {
         // brambles across the corners, open in the middle so the colour shows
         for (int i = 0; i < 2; ++i) {
             cairo_move_to(cr, i ? 48 : 0, 0);
             cairo_curve_to(cr, 20, 14, 28, 34, i ? 0 : 48, 48);
-            SetColour(cr, Rgb(40, 26, 18));
-            cairo_set_line_width(cr, 5);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(40, 26, 18), 5);
             cairo_move_to(cr, i ? 48 : 0, 0);
             cairo_curve_to(cr, 20, 14, 28, 34, i ? 0 : 48, 48);
-            SetColour(cr, Rgb(112, 80, 52));
-            cairo_set_line_width(cr, 2.2);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(112, 80, 52), 2.2);
         }
         RoundedRect(cr, 2, 2, 44, 44, 8);
-        SetColour(cr, Rgb(40, 26, 18));
-        cairo_set_line_width(cr, 3.5);
-        cairo_stroke(cr);
+        Stroke(cr, Rgb(40, 26, 18), 3.5);
         Padlock(cr, 24, 30, 16);
     });
-    single("media/blocks/destroylocked.png", 40, 40, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/destroylocked.png", 40, 40, [](cairo_t* cr) {
         Glow(cr, 20, 20, 20, kGoldLight, 0.6);
         for (int i = 0; i < 6; ++i) {
             double a = i * M_PI / 3;
             cairo_save(cr);
             cairo_translate(cr, 20, 20);
             cairo_rotate(cr, a);
-            cairo_move_to(cr, 0, 0);
-            cairo_curve_to(cr, 5, -5, 13, -4, 15, 0);
-            cairo_curve_to(cr, 13, 4, 5, 5, 0, 0);
+            LeafPath(cr, 15, 5, 5, 13, 4);
             SetColour(cr, Rgb(255, 250, 250));
             cairo_fill_preserve(cr);
-            SetColour(cr, Rgb(200, 120, 160));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(200, 120, 160), 1);
             cairo_restore(cr);
         }
         cairo_arc(cr, 20, 20, 4.5, 0, 2 * M_PI);
         SetColour(cr, kGold);
         cairo_fill(cr);
     });
-    single("media/blocks/gold.png", 28, 28, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/gold.png", 28, 28, [](cairo_t* cr) {
         cairo_arc(cr, 14, 14, 12.5, 0, 2 * M_PI);
-        cairo_pattern_t* g = cairo_pattern_create_linear(2, 2, 26, 26);
-        AddStop(g, 0, kGoldLight);
-        AddStop(g, 0.5, kGold);
-        AddStop(g, 1, kGoldDark);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetColour(cr, Darken(kGoldDark, 0.4));
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        FillPreserveWith(cr, LinearGradient(2, 2, 26, 26, {{0, kGoldLight}, {0.5, kGold}, {1, kGoldDark}}));
+        Stroke(cr, Darken(kGoldDark, 0.4), 1.2);
         SymbolPath(cr, Symbol::Leaf, 14, 14, 12);
         SetColour(cr, kGoldDark, 0.8);
         cairo_fill(cr);
     });
-    single("media/blocks/scorebacking.png", 96, 48, [](cairo_t* cr) {
+    AddSingle(out, "media/blocks/scorebacking.png", 96, 48, [](cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 48, 24);
         cairo_scale(cr, 2, 1);
         Glow(cr, 0, 0, 24, kLantern, 0.8, 0.2);
         cairo_restore(cr);
     });
-    single("media/blocks/pickaxe.png", 40, 40, Pickaxe);
-    out.push_back({"media/blocks/gem.png", 96, 96, 16, [](const PictureInputs&) {
-                       return FramedSheet(96, 96, 16, 4, [](cairo_t* cr, int f) { Gem(cr, f); });
-                   }});
+    AddSingle(out, "media/blocks/pickaxe.png", 40, 40, Pickaxe);
+    AddFramed(out, "media/blocks/gem.png", 96, 96, 16, 4, Gem);
     // vines
     const char* vine = "media/blocks/big/vine/";
     std::pair<const char*, int> bodies[] = {
@@ -698,14 +571,15 @@ void AddPiecePictures(Catalogue& out) {
         {"vinebody_corner0", kTop | kRight},   {"vinebody_corner1", kRight | kBottom},
         {"vinebody_corner2", kBottom | kLeft}, {"vinebody_corner3", kLeft | kTop}};
     for (auto [name, edges] : bodies)
-        single(std::string(vine) + name + ".png", kCell, kCell,
-               [edges = edges](cairo_t* cr) { VineStem(cr, edges, false); });
+        AddSingle(out, std::string(vine) + name + ".png", kCell, kCell,
+                  [edges = edges](cairo_t* cr) { VineStem(cr, edges, false); });
     int heads[4] = {kBottom, kLeft, kTop, kRight};
     for (int i = 0; i < 4; ++i)
-        single(std::string(vine) + "vinehead" + std::to_string(i) + ".png", kCell, kCell,
-               [e = heads[i]](cairo_t* cr) { VineHead(cr, e, false); });
-    single(std::string(vine) + "stonevinehead.png", kCell, kCell, [](cairo_t* cr) { VineHead(cr, 0, true); });
-    single(std::string(vine) + "stonevinebody.png", kCell, kCell, [](cairo_t* cr) {
+        AddSingle(out, std::string(vine) + "vinehead" + std::to_string(i) + ".png", kCell, kCell,
+                  [e = heads[i]](cairo_t* cr) { VineHead(cr, e, false); });
+    AddSingle(out, std::string(vine) + "stonevinehead.png", kCell, kCell,
+              [](cairo_t* cr) { VineHead(cr, 0, true); });
+    AddSingle(out, std::string(vine) + "stonevinebody.png", kCell, kCell, [](cairo_t* cr) {
         VineStem(cr, kTop | kBottom | kLeft | kRight, true);
         cairo_arc(cr, 26, 26, 9, 0, 2 * M_PI); // a stone knot, the same from every side
         SetColour(cr, Darken(kStone, 0.25));
@@ -717,21 +591,17 @@ void AddPiecePictures(Catalogue& out) {
     // burst shards
     const char* parts[6] = {"topleft", "topright", "centerleft", "centerright", "bottomleft", "bottomright"};
     for (int p = 0; p < 6; ++p)
-        out.push_back(
-            {std::string("media/crumble/") + parts[p] + ".png", 31, 30, 24, [p](const PictureInputs&) {
-                 return FramedSheet(31, 30, 24, 8, [p](cairo_t* cr, int f) { Shard(cr, p, f); });
-             }});
+        AddFramed(out, std::string("media/crumble/") + parts[p] + ".png", 31, 30, 24, 8,
+                  [p](cairo_t* cr, int f) { Shard(cr, p, f); });
     for (int i = 1; i <= 3; ++i)
-        single("media/crumble/bit" + std::to_string(i) + ".png", 12, 12, [i](cairo_t* cr) {
+        AddSingle(out, "media/crumble/bit" + std::to_string(i) + ".png", 12, 12, [i](cairo_t* cr) {
             StarPath(cr, 6, 6, 5.5, 2.5 + i * 0.4, 3 + i, i * 20.0);
             SetColour(cr, Rgb(210, 210, 210));
             cairo_fill_preserve(cr);
-            SetColour(cr, Rgb(90, 90, 90));
-            cairo_set_line_width(cr, 0.8);
-            cairo_stroke(cr);
+            Stroke(cr, Rgb(90, 90, 90), 0.8);
         });
-    single("media/path/corner.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, true); });
-    single("media/path/straight.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, false); });
+    AddSingle(out, "media/path/corner.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, true); });
+    AddSingle(out, "media/path/straight.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, false); });
 }
 
 } // namespace wispwood::mediagen

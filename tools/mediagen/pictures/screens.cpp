@@ -1,9 +1,9 @@
 // Screen transitions, the loading screen and the logos.
 #include <cmath>
 
-#include "tools/mediagen/core/canvas.h"
 #include "tools/mediagen/core/rng.h"
 #include "tools/mediagen/pictures/catalogue.h"
+#include "tools/mediagen/pictures/paint_kit.h"
 
 namespace wispwood::mediagen {
 
@@ -22,12 +22,7 @@ Raster CurtainCorner() {
     cairo_line_to(cr, size, 0);
     cairo_line_to(cr, 0, size);
     cairo_close_path(cr);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 256, 256);
-    AddStop(fill, 0, kDeepGreen);
-    AddStop(fill, 1, Mix(kDeepGreen, kLeaf, 0.5));
-    cairo_set_source(cr, fill);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(fill);
+    FillPreserveWith(cr, LinearGradient(0, 0, 256, 256, {{0, kDeepGreen}, {1, Mix(kDeepGreen, kLeaf, 0.5)}}));
     cairo_clip(cr);
     // overlapping leaf shapes as a woven canopy
     Rng rng(512);
@@ -39,15 +34,11 @@ Raster CurtainCorner() {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
-        cairo_move_to(cr, 0, 0);
-        cairo_curve_to(cr, len * 0.3, -len * 0.35, len * 0.75, -len * 0.25, len, 0);
-        cairo_curve_to(cr, len * 0.75, len * 0.25, len * 0.3, len * 0.35, 0, 0);
+        LeafPath(cr, len, len * 0.3, len * 0.35, len * 0.75, len * 0.25);
         Colour c = Mix(Mix(kDeepGreen, kLeaf, rng.Range(0.2, 0.9)), kMoss, depth * 0.4);
         SetColour(cr, c, 0.9);
         cairo_fill_preserve(cr);
-        SetColour(cr, Darken(c, 0.5), 0.6);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        Stroke(cr, Darken(c, 0.5), 1, 0.6);
         cairo_move_to(cr, 2, 0);
         cairo_line_to(cr, len * 0.9, 0);
         SetColour(cr, Lighten(c, 0.3), 0.5);
@@ -64,9 +55,7 @@ Raster CurtainCorner() {
             double wob = std::sin(t * M_PI * 9) * 3;
             cairo_line_to(cr, 506 * (1 - t) + wob, 506 * t + wob);
         }
-        SetColour(cr, pass == 0 ? kBark : kBarkLight, 1);
-        cairo_set_line_width(cr, pass == 0 ? 12 : 4);
-        cairo_stroke(cr);
+        Stroke(cr, pass == 0 ? kBark : kBarkLight, pass == 0 ? 12 : 4, 1);
     }
     for (int i = 1; i < 16; ++i) {
         double t = i / 16.0;
@@ -89,14 +78,10 @@ Raster CurtainCorner() {
 } // namespace
 
 void AddScreenPictures(Catalogue& out) {
-    out.push_back(
-        {"media/screenfade/topleft.png", 0, 0, 0, [](const PictureInputs&) { return CurtainCorner(); }});
-    out.push_back({"media/screenfade/topright.png", 0, 0, 0,
-                   [](const PictureInputs&) { return FlipX(CurtainCorner()); }});
-    out.push_back({"media/screenfade/bottomleft.png", 0, 0, 0,
-                   [](const PictureInputs&) { return FlipY(CurtainCorner()); }});
-    out.push_back({"media/screenfade/bottomright.png", 0, 0, 0,
-                   [](const PictureInputs&) { return FlipX(FlipY(CurtainCorner())); }});
+    AddPicture(out, "media/screenfade/topleft.png", CurtainCorner);
+    AddPicture(out, "media/screenfade/topright.png", [] { return FlipX(CurtainCorner()); });
+    AddPicture(out, "media/screenfade/bottomleft.png", [] { return FlipY(CurtainCorner()); });
+    AddPicture(out, "media/screenfade/bottomright.png", [] { return FlipX(FlipY(CurtainCorner())); });
 }
 
 } // namespace wispwood::mediagen

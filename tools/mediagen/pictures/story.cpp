@@ -25,16 +25,9 @@ void Title(cairo_t* cr, const char* text, double x, double y, double size, Colou
     cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
     cairo_fill(cr);
     TextPath(cr, Face::Display, size, text, x, y);
-    SetColour(cr, outline);
-    cairo_set_line_width(cr, size * 0.09);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y - size * 0.8, 0, y);
-    AddStop(g, 0, kWhite);
-    AddStop(g, 1, face);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    StrokePreserve(cr, outline, size * 0.09);
+    FillWith(cr, LinearGradient(0, y - size * 0.8, 0, y, {{0, kWhite}, {1, face}}));
 }
 
 // The title logo: pale moonlit lettering (blue above 128, so it sparkles)
@@ -58,22 +51,15 @@ void Sign(cairo_t* cr) {
     for (int s = -1; s <= 1; s += 2) {
         cairo_move_to(cr, 150 + s * 100, 0);
         cairo_line_to(cr, 150 + s * 100, 60);
-        SetColour(cr, Rgb(200, 180, 140));
-        cairo_set_line_width(cr, 4);
-        cairo_stroke(cr);
+        Stroke(cr, Rgb(200, 180, 140), 4);
     }
     Plate(cr, 20, 50, 260, 170, 24, PlateKind::Wood);
-    TextPath(cr, Face::Display, 54, "Enchanted", 150, 128);
-    SetColour(cr, Rgb(60, 40, 30));
-    cairo_set_line_width(cr, 4);
-    cairo_stroke_preserve(cr);
-    SetColour(cr, Rgb(236, 240, 255));
-    cairo_fill(cr);
-    TextPath(cr, Face::Display, 54, "Forest", 150, 186);
-    SetColour(cr, Rgb(60, 40, 30));
-    cairo_stroke_preserve(cr);
-    SetColour(cr, Rgb(236, 240, 255));
-    cairo_fill(cr);
+    for (auto [word, y] : {std::pair{"Enchanted", 128}, {"Forest", 186}}) {
+        TextPath(cr, Face::Display, 54, word, 150, y);
+        StrokePreserve(cr, Rgb(60, 40, 30), 4);
+        SetColour(cr, Rgb(236, 240, 255));
+        cairo_fill(cr);
+    }
     for (int i = 0; i < 7; ++i) {
         cairo_arc(cr, 40 + i * 37, 222 + (i % 2) * 6, 8, 0, 2 * M_PI);
         SetColour(cr, i % 2 ? kLeaf : kMoss);
@@ -82,18 +68,19 @@ void Sign(cairo_t* cr) {
 }
 
 // Cut-outs for the board scenery, each on transparency.
-Raster CutOut(const std::string& name) {
-    struct Size {
-        const char* name;
-        int w, h;
-    } sizes[] = {
-        {"fern", 160, 200},      {"mushrooms", 140, 120},  {"glowcap", 64, 80},   {"lantern", 64, 128},
-        {"mossrock", 180, 110},  {"roots", 240, 140},      {"vines", 120, 260},   {"bellflowers", 96, 120},
-        {"reeds", 120, 180},     {"lilypads", 200, 80},    {"trunk", 140, 600},   {"branch", 320, 140},
-        {"fireflies", 200, 200}, {"lightshaft", 160, 480}, {"fogbank", 400, 120}, {"moon", 96, 96}};
-    int w = 64, h = 64;
-    for (const Size& s : sizes)
-        if (name == s.name) w = s.w, h = s.h;
+struct CutOutSize {
+    const char* name;
+    int w, h;
+};
+constexpr CutOutSize kCutOuts[] = {
+    {"fern", 160, 200},      {"mushrooms", 140, 120},  {"glowcap", 64, 80},   {"lantern", 64, 128},
+    {"mossrock", 180, 110},  {"roots", 240, 140},      {"vines", 120, 260},   {"bellflowers", 96, 120},
+    {"reeds", 120, 180},     {"lilypads", 200, 80},    {"trunk", 140, 600},   {"branch", 320, 140},
+    {"fireflies", 200, 200}, {"lightshaft", 160, 480}, {"fogbank", 400, 120}, {"moon", 96, 96}};
+
+Raster CutOut(const CutOutSize& cut) {
+    const std::string name = cut.name;
+    const int w = cut.w, h = cut.h;
     Canvas canvas(w, h);
     cairo_t* cr = canvas.Cr();
     Rng rng(std::hash<std::string>{}(name)&0xFFFF);
@@ -101,9 +88,7 @@ Raster CutOut(const std::string& name) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
-        cairo_move_to(cr, 0, 0);
-        cairo_curve_to(cr, len * 0.3, -len * 0.3, len * 0.75, -len * 0.22, len, 0);
-        cairo_curve_to(cr, len * 0.75, len * 0.22, len * 0.3, len * 0.3, 0, 0);
+        LeafPath(cr, len, len * 0.3, len * 0.3, len * 0.75, len * 0.22);
         SetColour(cr, c);
         cairo_fill(cr);
         cairo_restore(cr);
@@ -131,21 +116,14 @@ Raster CutOut(const std::string& name) {
     } else if (name == "lantern") {
         cairo_move_to(cr, 32, 0);
         cairo_line_to(cr, 32, 40);
-        SetColour(cr, Rgb(40, 30, 24));
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        Stroke(cr, Rgb(40, 30, 24), 2);
         Lantern(cr, 32, 40, 44);
     } else if (name == "mossrock") {
         cairo_move_to(cr, 6, h);
         cairo_curve_to(cr, 0, 50, 50, 6, 100, 10);
         cairo_curve_to(cr, 150, 12, 184, 60, 174, h);
         cairo_close_path(cr);
-        cairo_pattern_t* g = cairo_pattern_create_linear(20, 10, 160, h);
-        AddStop(g, 0, Lighten(kStone, 0.1));
-        AddStop(g, 1, Darken(kStone, 0.6));
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(20, 10, 160, h, {{0, Lighten(kStone, 0.1)}, {1, Darken(kStone, 0.6)}}));
         for (int i = 0; i < 30; ++i) {
             cairo_arc(cr, rng.Range(30, 150), rng.Range(10, 40), rng.Range(4, 10), 0, 2 * M_PI);
             SetColour(cr, Mix(kMoss, kLeaf, rng.Unit()), 0.9);
@@ -155,10 +133,9 @@ Raster CutOut(const std::string& name) {
         for (int i = 0; i < 9; ++i) {
             cairo_move_to(cr, 120 + rng.Range(-20, 20), 0);
             cairo_curve_to(cr, rng.Range(40, 200), 60, rng.Range(0, 240), 100, rng.Range(0, 240), h);
-            SetColour(cr, Mix(kBark, kBarkLight, rng.Unit()));
-            cairo_set_line_width(cr, rng.Range(6, 16));
             cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-            cairo_stroke(cr);
+            Colour root = Mix(kBark, kBarkLight, rng.Unit());
+            Stroke(cr, root, rng.Range(6, 16));
         }
     } else if (name == "vines") {
         for (int v = 0; v < 4; ++v) {
@@ -166,9 +143,7 @@ Raster CutOut(const std::string& name) {
             double len = rng.Range(150, 255);
             cairo_move_to(cr, x, 0);
             for (double y = 0; y < len; y += 10) cairo_line_to(cr, x + std::sin(y / 30 + v) * 6, y);
-            SetColour(cr, kMoss);
-            cairo_set_line_width(cr, 2.5);
-            cairo_stroke(cr);
+            Stroke(cr, kMoss, 2.5);
             for (double y = 12; y < len; y += 16)
                 leaf(x + std::sin(y / 30 + v) * 6, y, (int(y) / 16 % 2) ? 0.6 : M_PI - 0.6, 14, kLeaf);
         }
@@ -177,9 +152,7 @@ Raster CutOut(const std::string& name) {
             double x = 14 + i * 17;
             cairo_move_to(cr, x, h);
             cairo_curve_to(cr, x, 60, x + 10, 40, x + 14, 30 + i * 6);
-            SetColour(cr, kMoss);
-            cairo_set_line_width(cr, 2);
-            cairo_stroke(cr);
+            Stroke(cr, kMoss, 2);
             double bx = x + 14, by = 34 + i * 6;
             cairo_move_to(cr, bx - 7, by + 12);
             cairo_curve_to(cr, bx - 7, by, bx + 7, by, bx + 7, by + 12);
@@ -194,9 +167,7 @@ Raster CutOut(const std::string& name) {
             double top = rng.Range(10, 60);
             cairo_move_to(cr, x, h);
             cairo_curve_to(cr, x, h - 60, x + rng.Range(-8, 8), top + 30, x + rng.Range(-6, 6), top);
-            SetColour(cr, Mix(kMoss, kLeaf, rng.Unit()));
-            cairo_set_line_width(cr, 3);
-            cairo_stroke(cr);
+            Stroke(cr, Mix(kMoss, kLeaf, rng.Unit()), 3);
             if (i % 3 == 0) {
                 RoundedRect(cr, x - 4, top + 8, 8, 24, 4);
                 SetColour(cr, kBark);
@@ -222,27 +193,18 @@ Raster CutOut(const std::string& name) {
         cairo_line_to(cr, 100, 0);
         cairo_curve_to(cr, 96, 200, 100, 400, 120, h);
         cairo_close_path(cr);
-        cairo_pattern_t* g = cairo_pattern_create_linear(20, 0, 120, 0);
-        AddStop(g, 0, Lighten(kNearTrees, 0.12));
-        AddStop(g, 1, kNearTrees);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(20, 0, 120, 0, {{0, Lighten(kNearTrees, 0.12)}, {1, kNearTrees}}));
         for (int i = 0; i < 12; ++i) {
             double y = rng.Range(0, h);
             cairo_move_to(cr, 50, y);
             cairo_curve_to(cr, 60, y + 20, 70, y + 10, 90, y + 30);
-            SetColour(cr, kBlack, 0.3);
-            cairo_set_line_width(cr, 2);
-            cairo_stroke(cr);
+            Stroke(cr, kBlack, 2, 0.3);
         }
     } else if (name == "branch") {
         cairo_move_to(cr, 0, 30);
         cairo_curve_to(cr, 100, 40, 200, 60, 310, 100);
-        SetColour(cr, kNearTrees);
-        cairo_set_line_width(cr, 14);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(cr);
+        Stroke(cr, kNearTrees, 14);
         for (int i = 0; i < 40; ++i) {
             double t = rng.Unit();
             leaf(t * 300, 30 + t * 70 + rng.Range(-6, 6), rng.Range(0.5, 2.6), rng.Range(18, 30),
@@ -256,12 +218,7 @@ Raster CutOut(const std::string& name) {
         cairo_line_to(cr, 150, h);
         cairo_line_to(cr, 60, h);
         cairo_close_path(cr);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, h);
-        AddStop(g, 0, kMoon, 0.8);
-        AddStop(g, 1, kMoon, 0);
-        cairo_set_source(cr, g);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
+        FillWith(cr, LinearGradient(0, 0, 0, h, {{0, kMoon, 0.8}, {1, kMoon, 0}}));
         canvas.Blur(8);
     } else if (name == "fogbank") {
         for (int i = 0; i < 18; ++i)
@@ -324,16 +281,11 @@ void ComicPanel(cairo_t* cr, double x, double y, double w, double h, int page, i
     Landscape(scene, recipe);
     cairo_set_source_surface(cr, scene.Surface(), x, y);
     cairo_paint(cr);
-    cairo_t* s = cr;
     FairyPose pose;
-    FairyLook guide;
-    guide.hat = true;
-    guide.staff = true;
-    guide.hair = Rgb(240, 236, 220);
     pose.arm = 40 + panel * 40;
     pose.wing = panel * 0.3;
     double fx = x + w * (0.3 + 0.2 * panel), fy = y + h * 0.55;
-    Fairy(s, fx, fy, h * 0.45, guide, pose);
+    Fairy(cr, fx, fy, h * 0.45, GuideLook(), pose);
     // what the panel shows: the dark wisp (trouble), a temple, or a celebration
     if (page == 1 && panel == 0) {
         Glow(cr, x + w * 0.75, y + h * 0.4, h * 0.35, Rgb(60, 0, 80), 0.8);
@@ -344,9 +296,7 @@ void ComicPanel(cairo_t* cr, double x, double y, double w, double h, int page, i
     }
     cairo_restore(cr);
     RoundedRect(cr, x, y, w, h, 6);
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke(cr);
+    Stroke(cr, kInk, 5);
 }
 
 Raster ComicPage(int page) {
@@ -365,19 +315,15 @@ Raster ComicPage(int page) {
 } // namespace
 
 void AddStoryPictures(Catalogue& out) {
-    auto add = [&](const std::string& path, std::function<Raster()> paint) {
-        out.push_back({path, 0, 0, 0, [paint](const PictureInputs&) { return paint(); }});
-    };
     for (const Board& b : Boards()) {
         SceneRecipe recipe = b.recipe;
-        add(std::string("media/backgrounds/") + b.name + ".jpg", [recipe] { return Painting(recipe); });
+        AddPicture(out, std::string("media/backgrounds/") + b.name + ".jpg",
+                   [recipe] { return Painting(recipe); });
     }
-    for (const char* name :
-         {"fern", "mushrooms", "glowcap", "lantern", "mossrock", "roots", "vines", "bellflowers", "reeds",
-          "lilypads", "trunk", "branch", "fireflies", "lightshaft", "fogbank", "moon"})
-        add(std::string("media/backgrounds/cutouts/") + name + ".png",
-            [n = std::string(name)] { return CutOut(n); });
-    add("media/load/loading.jpg", [] {
+    for (const CutOutSize& cut : kCutOuts)
+        AddPicture(out, std::string("media/backgrounds/cutouts/") + cut.name + ".png",
+                   [&cut] { return CutOut(cut); });
+    AddPicture(out, "media/load/loading.jpg", [] {
         SceneRecipe s;
         s.seed = 2;
         s.lanterns = true;
@@ -385,19 +331,17 @@ void AddStoryPictures(Catalogue& out) {
             Title(cr, "Wispwood", 400, 250, 120, Rgb(170, 210, 255), Rgb(50, 26, 90));
         });
     });
-    add("media/Load/Logo.jpg", [] {
+    AddSingle(out, "media/Load/Logo.jpg", 800, 600, [](cairo_t* cr) {
         // the studio splash: a lantern over a quiet glade
-        return Single(800, 600, [](cairo_t* cr) {
-            cairo_set_source_rgb(cr, 0.03, 0.05, 0.08);
-            cairo_paint(cr);
-            Glow(cr, 400, 260, 260, kLantern, 0.3);
-            Lantern(cr, 400, 160, 110);
-            TextPath(cr, Face::Rounded, 44, "Lanternlight Studio", 400, 420);
-            SetColour(cr, kLanternHot);
-            cairo_fill(cr);
-        });
+        cairo_set_source_rgb(cr, 0.03, 0.05, 0.08);
+        cairo_paint(cr);
+        Glow(cr, 400, 260, 260, kLantern, 0.3);
+        Lantern(cr, 400, 160, 110);
+        TextPath(cr, Face::Rounded, 44, "Lanternlight Studio", 400, 420);
+        SetColour(cr, kLanternHot);
+        cairo_fill(cr);
     });
-    add("media/Load/Logo2.jpg", [] {
+    AddPicture(out, "media/Load/Logo2.jpg", [] {
         SceneRecipe s;
         s.seed = 3;
         s.fireflies = 90;
@@ -405,18 +349,16 @@ void AddStoryPictures(Catalogue& out) {
             Title(cr, "Wispwood", 400, 330, 140, Rgb(170, 210, 255), Rgb(50, 26, 90));
         });
     });
-    add("media/mainmenu/background.jpg", [] {
+    AddPicture(out, "media/mainmenu/background.jpg", [] {
         SceneRecipe s;
         s.seed = 4;
         s.mushrooms = true;
         s.light_shafts = 0; // the menu adds its own swinging beams
         return Painting(s);
     });
-    out.push_back(
-        {"media/mainmenu/logo.png", 0, 0, 0, [](const PictureInputs&) { return Single(480, 180, Logo); }});
-    out.push_back(
-        {"media/mainmenu/logoA.png", 0, 0, 0, [](const PictureInputs&) { return Single(300, 260, Sign); }});
-    add("media/highscores/background.jpg", [] {
+    AddSingle(out, "media/mainmenu/logo.png", 480, 180, Logo);
+    AddSingle(out, "media/mainmenu/logoA.png", 300, 260, Sign);
+    AddPicture(out, "media/highscores/background.jpg", [] {
         SceneRecipe s;
         s.seed = 5;
         return Painting(s, [](cairo_t* cr) {
@@ -424,37 +366,23 @@ void AddStoryPictures(Catalogue& out) {
             Plate(cr, 140, 80, 520, 470, 20, PlateKind::Parchment);
         });
     });
-    add("media/comicsmenu/backing.jpg", [] {
-        return Single(800, 600, [](cairo_t* cr) {
-            cairo_set_source_rgb(cr, 0.12, 0.06, 0.08);
-            cairo_paint(cr);
-            Plate(cr, 20, 20, 760, 560, 24, PlateKind::Wood);
-            for (int s = 0; s < 2; ++s) {
-                cairo_rectangle(cr, 44 + s * 362, 40, 350, 520);
-                cairo_pattern_t* g = cairo_pattern_create_linear(44 + s * 362, 0, 394 + s * 362, 0);
-                AddStop(g, 0, s ? Darken(kParchment, 0.15) : kParchment);
-                AddStop(g, 1, s ? kParchment : Darken(kParchment, 0.15));
-                cairo_set_source(cr, g);
-                cairo_fill(cr);
-                cairo_pattern_destroy(g);
-            }
-        });
+    AddSingle(out, "media/comicsmenu/backing.jpg", 800, 600, [](cairo_t* cr) {
+        cairo_set_source_rgb(cr, 0.12, 0.06, 0.08);
+        cairo_paint(cr);
+        Plate(cr, 20, 20, 760, 560, 24, PlateKind::Wood);
+        for (int s = 0; s < 2; ++s) {
+            cairo_rectangle(cr, 44 + s * 362, 40, 350, 520);
+            FillWith(cr, LinearGradient(44 + s * 362, 0, 394 + s * 362, 0,
+                                        {{0, s ? Darken(kParchment, 0.15) : kParchment},
+                                         {1, s ? kParchment : Darken(kParchment, 0.15)}}));
+        }
     });
     for (int i = 1; i <= 6; ++i) {
-        add("media/comics/Scene-" + std::to_string(i) + ".jpg", [i] { return ComicPage(i); });
-        add("media/comicsmenu/frame" + std::to_string(i) + ".png", [i] {
+        AddPicture(out, "media/comics/Scene-" + std::to_string(i) + ".jpg", [i] { return ComicPage(i); });
+        AddPicture(out, "media/comicsmenu/frame" + std::to_string(i) + ".png", [i] {
             Raster page = ComicPage(i);
             return Single(150, 110, [&page](cairo_t* cr) {
-                cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 800, 600);
-                cairo_surface_flush(s);
-                auto* d = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
-                int stride = cairo_image_surface_get_stride(s) / 4;
-                for (int y = 0; y < 600; ++y)
-                    for (int x = 0; x < 800; ++x) {
-                        const uint8_t* p = page.At(x, y);
-                        d[y * stride + x] = 0xFF000000u | (p[0] << 16) | (p[1] << 8) | p[2];
-                    }
-                cairo_surface_mark_dirty(s);
+                cairo_surface_t* s = SurfaceFrom(page);
                 Plate(cr, 0, 0, 149, 109, 8, PlateKind::Wood);
                 cairo_save(cr);
                 cairo_translate(cr, 9, 9);

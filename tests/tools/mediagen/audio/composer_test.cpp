@@ -12,10 +12,6 @@ namespace {
 
 const Key kC{0, false}, kAMinor{9, true};
 
-int PitchClass(int midi) {
-    return ((midi % 12) + 12) % 12;
-}
-
 bool InKey(const Key& key, int midi) {
     auto scale = ScaleOver(key, {0, false});
     auto raised = ScaleOver(key, {4, false}); // the leading tone of minor keys
