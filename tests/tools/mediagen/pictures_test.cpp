@@ -39,10 +39,6 @@ std::vector<Required> RequiredPictures() {
     return list;
 }
 
-bool IsJpegName(const std::string& path) {
-    return path.size() > 4 && path.substr(path.size() - 4) == ".jpg";
-}
-
 // The start-up image defaults (filtered, never masked) on the headless
 // display, so textures are made as in the game.
 class GeneratedPictures : public wispwood::test::HeadlessDisplayTest {
@@ -90,7 +86,7 @@ TEST_F(GeneratedPictures, EveryRequiredPictureLoadsWithItsGeometry) {
         // read by its own decoder.
         std::string bytes = test::ReadBytes(path);
         const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-        if (IsJpegName(r.path)) {
+        if (r.path.ends_with(".jpg")) {
             EXPECT_TRUE(LoadPixmapJPEG(data, bytes.size()));
             EXPECT_EQ(test::JpegFrameMarker(bytes), 0xC0);
         } else {
@@ -111,7 +107,7 @@ TEST_F(GeneratedPictures, BothLoadFoldersExistWithTheirExactCase) {
 // pixel is 0,0,0,0 and not a colour with no alpha.
 TEST_F(GeneratedPictures, TransparentPixelsAreAllZero) {
     for (const Required& r : RequiredPictures()) {
-        if (IsJpegName(r.path)) continue;
+        if (r.path.ends_with(".jpg")) continue;
         Ref<TPixmap> p = Pixels(r.path);
         ASSERT_TRUE(p) << r.path;
         size_t bad = 0;

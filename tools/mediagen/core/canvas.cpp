@@ -24,13 +24,6 @@ uint32_t* Canvas::Pixels() {
     return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
 }
 
-void Canvas::Clear() {
-    cairo_save(cr_);
-    cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
-}
-
 namespace {
 // One box pass along rows (transpose = false) or columns, on four channels.
 void BoxPass(uint32_t* pixels, int width, int height, int stride, int radius, bool columns) {
@@ -89,14 +82,6 @@ void Canvas::Grain(uint32_t seed, double amount) {
             p = out;
         }
     MarkDirty();
-}
-
-void Canvas::Paint(const Canvas& other, double x, double y, double alpha, cairo_operator_t op) {
-    cairo_save(cr_);
-    cairo_set_operator(cr_, op);
-    cairo_set_source_surface(cr_, other.surface_, x, y);
-    cairo_paint_with_alpha(cr_, alpha);
-    cairo_restore(cr_);
 }
 
 Raster Canvas::ToRaster() {
@@ -197,6 +182,30 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
     cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
     cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
     cairo_close_path(cr);
+}
+
+void PolylinePath(cairo_t* cr, std::initializer_list<Point> points) {
+    bool first = true;
+    for (const Point& p : points) {
+        if (first)
+            cairo_move_to(cr, p.x, p.y);
+        else
+            cairo_line_to(cr, p.x, p.y);
+        first = false;
+    }
+}
+
+void PolygonPath(cairo_t* cr, std::initializer_list<Point> points) {
+    PolylinePath(cr, points);
+    cairo_close_path(cr);
+}
+
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
 }
 
 void Glow(cairo_t* cr, double x, double y, double radius, Colour c, double alpha, double core) {

@@ -28,14 +28,10 @@ class Canvas {
     int Stride() const { return cairo_image_surface_get_stride(surface_) / 4; }
     void MarkDirty() { cairo_surface_mark_dirty(surface_); }
 
-    void Clear();
     // Separable box blur, three passes (close to a gaussian of that radius).
     void Blur(double radius);
     // Adds a fixed-seed brightness grain, scaled by alpha so edges stay clean.
     void Grain(uint32_t seed, double amount);
-    // Draws another canvas at (x, y) with the operator and alpha given.
-    void Paint(const Canvas& other, double x, double y, double alpha = 1.0,
-               cairo_operator_t op = CAIRO_OPERATOR_OVER);
     Raster ToRaster();
 
   private:
@@ -70,6 +66,13 @@ void StrokeWith(cairo_t* cr, cairo_pattern_t* pattern, double width);
 void Stroke(cairo_t* cr, Colour c, double width, double alpha = 1.0);
 void StrokePreserve(cairo_t* cr, Colour c, double width, double alpha = 1.0);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
+struct Point {
+    double x, y;
+};
+// Lines through the points; the polygon closes back to the first.
+void PolylinePath(cairo_t* cr, std::initializer_list<Point> points);
+void PolygonPath(cairo_t* cr, std::initializer_list<Point> points);
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
 // A soft round glow: colour at the centre fading to nothing at radius.
 void Glow(cairo_t* cr, double x, double y, double radius, Colour c, double alpha = 1.0, double core = 0.0);
 // Four-pointed sparkle (the star shape of the game's twinkles).

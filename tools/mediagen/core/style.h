@@ -24,12 +24,10 @@ namespace palette {
 inline constexpr Colour kSkyTop = Rgb(14, 20, 46);
 inline constexpr Colour kSkyMid = Rgb(38, 52, 98);
 inline constexpr Colour kSkyGlow = Rgb(214, 132, 108); // the last of the sunset at the horizon
-inline constexpr Colour kHorizon = Rgb(112, 92, 130);
 inline constexpr Colour kFog = Rgb(150, 176, 196);
 inline constexpr Colour kMoon = Rgb(236, 240, 255);
 // Woodland.
 inline constexpr Colour kFarTrees = Rgb(44, 66, 94);
-inline constexpr Colour kMidTrees = Rgb(24, 46, 56);
 inline constexpr Colour kNearTrees = Rgb(8, 20, 22);
 inline constexpr Colour kMoss = Rgb(66, 122, 64);
 inline constexpr Colour kLeaf = Rgb(52, 108, 70);
@@ -70,8 +68,6 @@ inline constexpr Colour kWing = Rgb(200, 236, 255);
 // The light of every picture falls from the upper left (the moon), so
 // highlights sit up-left and shadows fall down-right.
 namespace light {
-inline constexpr double kDirX = -0.6; // unit vector toward the light
-inline constexpr double kDirY = -0.8;
 inline constexpr double kShadowDx = 0.6; // shadows are cast this way
 inline constexpr double kShadowDy = 0.8;
 } // namespace light

@@ -31,11 +31,7 @@ void Medallion(cairo_t* cr, Colour face, Colour rim, bool empty) {
 void Marker(cairo_t* cr, int frame) {
     // a glowing wisp lantern on a staff; its foot is the bottom centre (36, 95)
     double bob = frame * 1.5;
-    cairo_save(cr);
-    cairo_translate(cr, 36.5, 91);
-    cairo_scale(cr, 14, 4);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    EllipsePath(cr, 36.5, 91, 14, 4);
     cairo_set_source_rgba(cr, 0, 0, 0, 0.4);
     cairo_fill(cr);
     cairo_move_to(cr, 36.5, 94);
@@ -80,11 +76,10 @@ void Temple(cairo_t* cr, int kind, int frame) {
             cairo_rectangle(cr, cx - w / 2 + 4, y - 8, w - 8, 9);
             SetColour(cr, stone);
             cairo_fill(cr);
-            cairo_move_to(cr, cx - w / 2 - 2, y - 7);
-            cairo_line_to(cr, cx + w / 2 + 2, y - 7);
-            cairo_line_to(cr, cx + w / 2 - 6, y - 13);
-            cairo_line_to(cr, cx - w / 2 + 6, y - 13);
-            cairo_close_path(cr);
+            PolygonPath(cr, {{cx - w / 2 - 2, y - 7},
+                             {cx + w / 2 + 2, y - 7},
+                             {cx + w / 2 - 6, y - 13},
+                             {cx - w / 2 + 6, y - 13}});
             SetColour(cr, lit ? Rgb(170, 60, 50) : Rgb(70, 30, 30));
             cairo_fill(cr);
         }
@@ -99,10 +94,7 @@ void Temple(cairo_t* cr, int kind, int frame) {
         cairo_rectangle(cr, cx - 16, 34, 32, 17);
         SetColour(cr, lit ? kWoodLight : kWoodDark);
         cairo_fill(cr);
-        cairo_move_to(cr, cx - 20, 35);
-        cairo_line_to(cr, cx, 8);
-        cairo_line_to(cr, cx + 20, 35);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{cx - 20, 35}, {cx, 8}, {cx + 20, 35}});
         SetColour(cr, lit ? kLeaf : kDeepGreen);
         cairo_fill(cr);
         break;
@@ -112,10 +104,7 @@ void Temple(cairo_t* cr, int kind, int frame) {
             SetColour(cr, stone);
             cairo_fill(cr);
         }
-        cairo_move_to(cr, cx - 22, 27);
-        cairo_line_to(cr, cx, 14);
-        cairo_line_to(cr, cx + 22, 27);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{cx - 22, 27}, {cx, 14}, {cx + 22, 27}});
         SetColour(cr, stone);
         cairo_fill(cr);
         StarPath(cr, cx, 8, 7, 3);

@@ -18,6 +18,7 @@ constexpr int kLabelHeight = 16;
 struct Item {
     const PictureEntry* entry;
     const Raster* raster;
+    int frames = 1, cw = 0, ch = 0; // a single picture is one frame of its own size
     double scale = 1;
     int columns = 1, rows = 1; // frame tiles
     int width = 0, height = 0; // including the label
@@ -25,9 +26,10 @@ struct Item {
 
 Item Layout(const PictureEntry& entry, const Raster& raster) {
     Item item{&entry, &raster};
-    int cw = entry.frames > 0 ? entry.cell_width : raster.width;
-    int ch = entry.frames > 0 ? entry.cell_height : raster.height;
-    int frames = entry.frames > 0 ? entry.frames : 1;
+    const bool framed = entry.frames > 0;
+    const int frames = item.frames = framed ? entry.frames : 1;
+    const int cw = item.cw = framed ? entry.cell_width : raster.width;
+    const int ch = item.ch = framed ? entry.cell_height : raster.height;
     double target = frames > 1 ? 96.0 : (cw >= 400 ? 360.0 : 200.0);
     item.scale = std::min(target / std::max(cw, ch), cw <= 24 && ch <= 24 ? 3.0 : 2.0);
     if (frames == 1 && cw >= 400) item.scale = std::min(item.scale, 0.5);
@@ -42,10 +44,8 @@ Item Layout(const PictureEntry& entry, const Raster& raster) {
 void DrawItem(cairo_t* cr, const Item& item, double x, double y) {
     const PictureEntry& entry = *item.entry;
     const Raster& raster = *item.raster;
-    int frames = entry.frames > 0 ? entry.frames : 1;
-    int cw = entry.frames > 0 ? entry.cell_width : raster.width;
-    int ch = entry.frames > 0 ? entry.cell_height : raster.height;
-    int cols = entry.frames > 0 ? std::max(1, raster.width / cw) : 1;
+    const int frames = item.frames, cw = item.cw, ch = item.ch;
+    const int cols = std::max(1, raster.width / cw); // the frames' columns in the picture itself
     cairo_surface_t* surface = SurfaceFrom(raster);
     double tw = std::ceil(cw * item.scale) + 2, th = std::ceil(ch * item.scale) + 2;
     for (int f = 0; f < frames; ++f) {

@@ -83,11 +83,7 @@ void AddEffectPictures(Catalogue& out) {
     });
     AddSingle(out, "media/mainmenu/vol-light.png", 128, 640, [](cairo_t* cr) {
         // a cone of light, bright at the top, fading to nothing below
-        cairo_move_to(cr, 44, 0);
-        cairo_line_to(cr, 84, 0);
-        cairo_line_to(cr, 128, 640);
-        cairo_line_to(cr, 0, 640);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{44, 0}, {84, 0}, {128, 640}, {0, 640}});
         FillWith(cr, LinearGradient(0, 0, 0, 640,
                                     {{0, Colour{1, 0.98, 0.9}, 0.9},
                                      {0.4, Colour{1, 0.96, 0.85}, 0.35},
@@ -133,10 +129,7 @@ void AddEffectPictures(Catalogue& out) {
             cairo_save(cr);
             cairo_translate(cr, 32, 32);
             cairo_rotate(cr, i * M_PI / 4);
-            cairo_move_to(cr, 0, -3);
-            cairo_line_to(cr, i % 2 ? 20 : 31, 0);
-            cairo_line_to(cr, 0, 3);
-            cairo_close_path(cr);
+            PolygonPath(cr, {{0, -3}, {i % 2 ? 20.0 : 31.0, 0}, {0, 3}});
             cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
             cairo_fill(cr);
             cairo_restore(cr);

@@ -142,12 +142,8 @@ void Medal(cairo_t* cr, bool gold) {
     Colour lightc = gold ? kGoldLight : kWhite, base = gold ? kGold : kSilver,
            dark = gold ? kGoldDark : kSilverDark;
     // ribbon
-    for (int s = -1; s <= 1; s += 2) {
-        cairo_move_to(cr, 64 + s * 6, 0);
-        cairo_line_to(cr, 64 + s * 34, 0);
-        cairo_line_to(cr, 64 + s * 14, 54);
-        cairo_line_to(cr, 64 - s * 4, 54);
-        cairo_close_path(cr);
+    for (double s = -1; s <= 1; s += 2) {
+        PolygonPath(cr, {{64 + s * 6, 0}, {64 + s * 34, 0}, {64 + s * 14, 54}, {64 - s * 4, 54}});
         SetColour(cr, s < 0 ? Rgb(60, 100, 200) : Rgb(40, 70, 160));
         cairo_fill(cr);
     }
@@ -168,12 +164,7 @@ void AddGamePictures(Catalogue& out) {
     AddSingle(out, "media/game/timer-backing.png", 96, 96, ClockFace);
     AddSingle(out, "media/game/timer-hand.png", 16, 56, [](cairo_t* cr) {
         // points up; the pivot is the picture's centre (8, 28)
-        cairo_move_to(cr, 8, 3);
-        cairo_line_to(cr, 11.5, 26);
-        cairo_line_to(cr, 9.5, 35);
-        cairo_line_to(cr, 6.5, 35);
-        cairo_line_to(cr, 4.5, 26);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{8, 3}, {11.5, 26}, {9.5, 35}, {6.5, 35}, {4.5, 26}});
         SetColour(cr, kInk);
         cairo_fill_preserve(cr);
         Stroke(cr, kGoldDark, 1);
@@ -199,19 +190,11 @@ void AddGamePictures(Catalogue& out) {
         cairo_curve_to(cr, 96, 128, 110, 144, 130, 160);
         cairo_close_path(cr);
         FillWith(cr, LinearGradient(0, 110, 130, 160, {{0, kBarkLight}, {1, Darken(kBark, 0.4)}}));
-        cairo_save(cr);
-        cairo_translate(cr, 56, 110);
-        cairo_scale(cr, 36, 8);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_restore(cr);
+        EllipsePath(cr, 56, 110, 36, 8);
         SetColour(cr, kWoodLight);
         cairo_fill(cr);
         for (int r = 1; r < 4; ++r) {
-            cairo_save(cr);
-            cairo_translate(cr, 56, 110);
-            cairo_scale(cr, 36 - r * 9, 8 - r * 2);
-            cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-            cairo_restore(cr);
+            EllipsePath(cr, 56, 110, 36 - r * 9, 8 - r * 2);
             Stroke(cr, kWood, 1, 0.7);
         }
     });

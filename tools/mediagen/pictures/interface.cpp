@@ -53,14 +53,7 @@ void AddButton(Catalogue& out, const std::string& path, int w, int h, PlateKind 
 
 void ArrowCursor(cairo_t* cr) {
     // tip at pixel (5, 0)
-    cairo_move_to(cr, 5, 0.5);
-    cairo_line_to(cr, 5, 24);
-    cairo_line_to(cr, 10.5, 18.5);
-    cairo_line_to(cr, 15, 28);
-    cairo_line_to(cr, 19, 26);
-    cairo_line_to(cr, 14.5, 17);
-    cairo_line_to(cr, 22, 17);
-    cairo_close_path(cr);
+    PolygonPath(cr, {{5, 0.5}, {5, 24}, {10.5, 18.5}, {15, 28}, {19, 26}, {14.5, 17}, {22, 17}});
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     StrokePreserve(cr, kInk, 2);
     FillWith(cr, LinearGradient(5, 0, 20, 26, {{0, kGoldLight}, {1, kGold}}));
@@ -161,14 +154,7 @@ void AddInterfacePictures(Catalogue& out) {
     AddPanel(out, "media/game/level-container.png", 582, 500);
     AddSingle(out, "media/tutorial/arrow.png", 40, 72, [](cairo_t* cr) {
         // points up; the tip is the top centre
-        cairo_move_to(cr, 20, 1);
-        cairo_line_to(cr, 38, 26);
-        cairo_line_to(cr, 27, 26);
-        cairo_line_to(cr, 27, 70);
-        cairo_line_to(cr, 13, 70);
-        cairo_line_to(cr, 13, 26);
-        cairo_line_to(cr, 2, 26);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{20, 1}, {38, 26}, {27, 26}, {27, 70}, {13, 70}, {13, 26}, {2, 26}});
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         StrokePreserve(cr, kInk, 2.5);
         FillWith(cr, LinearGradient(0, 0, 0, 72, {{0, kGoldLight}, {1, kGoldDark}}));

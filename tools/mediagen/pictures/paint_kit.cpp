@@ -104,10 +104,9 @@ void SymbolPath(cairo_t* cr, Symbol symbol, double cx, double cy, double size) {
         for (int i = 0; i < 8; ++i) {
             double a = i * M_PI / 4;
             cairo_new_sub_path(cr);
-            cairo_move_to(cr, cx + std::cos(a - 0.22) * r * 0.58, cy + std::sin(a - 0.22) * r * 0.58);
-            cairo_line_to(cr, cx + std::cos(a) * r, cy + std::sin(a) * r);
-            cairo_line_to(cr, cx + std::cos(a + 0.22) * r * 0.58, cy + std::sin(a + 0.22) * r * 0.58);
-            cairo_close_path(cr);
+            PolygonPath(cr, {{cx + std::cos(a - 0.22) * r * 0.58, cy + std::sin(a - 0.22) * r * 0.58},
+                             {cx + std::cos(a) * r, cy + std::sin(a) * r},
+                             {cx + std::cos(a + 0.22) * r * 0.58, cy + std::sin(a + 0.22) * r * 0.58}});
         }
         break;
     case Symbol::Heart:
@@ -142,13 +141,12 @@ void SymbolPath(cairo_t* cr, Symbol symbol, double cx, double cy, double size) {
         cairo_close_path(cr);
         break;
     case Symbol::Crystal:
-        cairo_move_to(cr, cx, cy - r);
-        cairo_line_to(cr, cx + r * 0.62, cy - r * 0.38);
-        cairo_line_to(cr, cx + r * 0.62, cy + r * 0.38);
-        cairo_line_to(cr, cx, cy + r);
-        cairo_line_to(cr, cx - r * 0.62, cy + r * 0.38);
-        cairo_line_to(cr, cx - r * 0.62, cy - r * 0.38);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{cx, cy - r},
+                         {cx + r * 0.62, cy - r * 0.38},
+                         {cx + r * 0.62, cy + r * 0.38},
+                         {cx, cy + r},
+                         {cx - r * 0.62, cy + r * 0.38},
+                         {cx - r * 0.62, cy - r * 0.38}});
         break;
     case Symbol::Clover:
         for (int i = 0; i < 5; ++i) {
@@ -233,11 +231,7 @@ void JewelTile(cairo_t* cr, double x, double y, double size, Colour base, Colour
                        {{0, Lighten(lightc, 0.5), 0.9}, {0.5, base, 0.0}, {1, Darken(dark, 0.3), 0.8}}),
         2.2);
     // gloss
-    cairo_save(cr);
-    cairo_translate(cr, x + size * 0.42, y + size * 0.24);
-    cairo_scale(cr, size * 0.32, size * 0.13);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    EllipsePath(cr, x + size * 0.42, y + size * 0.24, size * 0.32, size * 0.13);
     FillWith(cr, LinearGradient(0, y + size * 0.1, 0, y + size * 0.4, {{0, kWhite, 0.55}, {1, kWhite, 0.0}}));
     cairo_restore(cr);
 }
@@ -424,14 +418,13 @@ void TreeSilhouette(cairo_t* cr, double x, double base_y, double height, bool pi
             double t = i / double(tiers);
             double ty = base_y - height * (0.1 + 0.9 * t);
             double tw = w * (1 - t * 0.85) * rng.Range(0.9, 1.1);
-            cairo_move_to(cr, x - tw / 2, ty);
-            cairo_line_to(cr, x - tw * 0.22, ty - height * 0.06);
-            cairo_line_to(cr, x - tw * 0.3, ty - height * 0.07);
-            cairo_line_to(cr, x, ty - height * 0.2);
-            cairo_line_to(cr, x + tw * 0.3, ty - height * 0.07);
-            cairo_line_to(cr, x + tw * 0.22, ty - height * 0.06);
-            cairo_line_to(cr, x + tw / 2, ty);
-            cairo_close_path(cr);
+            PolygonPath(cr, {{x - tw / 2, ty},
+                             {x - tw * 0.22, ty - height * 0.06},
+                             {x - tw * 0.3, ty - height * 0.07},
+                             {x, ty - height * 0.2},
+                             {x + tw * 0.3, ty - height * 0.07},
+                             {x + tw * 0.22, ty - height * 0.06},
+                             {x + tw / 2, ty}});
         }
         cairo_fill(cr);
     } else {
@@ -490,11 +483,10 @@ void Lantern(cairo_t* cr, double x, double y, double size) {
     cairo_move_to(cr, x, y);
     cairo_line_to(cr, x, y + size * 0.2);
     Stroke(cr, Rgb(40, 30, 24), std::max(1.0, size * 0.05));
-    cairo_move_to(cr, x - size * 0.28, y + size * 0.25);
-    cairo_line_to(cr, x + size * 0.28, y + size * 0.25);
-    cairo_line_to(cr, x + size * 0.2, y + size * 0.2);
-    cairo_line_to(cr, x - size * 0.2, y + size * 0.2);
-    cairo_close_path(cr);
+    PolygonPath(cr, {{x - size * 0.28, y + size * 0.25},
+                     {x + size * 0.28, y + size * 0.25},
+                     {x + size * 0.2, y + size * 0.2},
+                     {x - size * 0.2, y + size * 0.2}});
     cairo_fill(cr);
     cairo_move_to(cr, x - size * 0.22, y + size * 0.26);
     cairo_curve_to(cr, x - size * 0.34, y + size * 0.5, x - size * 0.3, y + size * 0.72, x - size * 0.18,
@@ -625,11 +617,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
     const double near_ground = horizon + H * 0.22;
     if (recipe.water) {
         double wy = near_ground - 8;
-        cairo_save(cr);
-        cairo_translate(cr, W * 0.5, wy + 40);
-        cairo_scale(cr, W * 0.42, 44);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_restore(cr);
+        EllipsePath(cr, W * 0.5, wy + 40, W * 0.42, 44);
         FillWith(cr, LinearGradient(0, wy, 0, wy + 90,
                                     {{0, Mix(kWater, recipe.horizon, 0.35)}, {1, Darken(kWater, 0.4)}}));
         for (int i = 0; i < 14; ++i) {
@@ -675,11 +663,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
         double x = W * (0.15 + 0.5 * i / std::max(1, recipe.light_shafts)) + rng.Range(-40, 40);
         double w = rng.Range(30, 70);
         double len = H * 0.95;
-        cairo_move_to(cr, x, 0);
-        cairo_line_to(cr, x + w, 0);
-        cairo_line_to(cr, x + w * 2.2 + len * 0.45, len);
-        cairo_line_to(cr, x + len * 0.45, len);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{x, 0}, {x + w, 0}, {x + w * 2.2 + len * 0.45, len}, {x + len * 0.45, len}});
         FillWith(cr, LinearGradient(x, 0, x + len * 0.45, len, {{0, kMoon, 0.09}, {1, kMoon, 0}}));
     }
     cairo_restore(cr);
@@ -704,39 +688,19 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
 
 // --- text --------------------------------------------------------------------------
 
-namespace {
-std::mutex& TextMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-FontRole RoleFor(Face face) {
-    return face == Face::Display   ? FontRole::Heading
-           : face == Face::Rounded ? FontRole::Text
-                                   : FontRole::Book;
-}
-} // namespace
-
 void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y, bool centred) {
-    std::lock_guard<std::mutex> lock(TextMutex());
-    cairo_set_font_face(cr, CairoFaceFor(RoleFor(face)));
+    // the painters run on several threads and share the FreeType faces
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
+    FontRole role = face == Face::Display   ? FontRole::Heading
+                    : face == Face::Rounded ? FontRole::Text
+                                            : FontRole::Book;
+    cairo_set_font_face(cr, CairoFaceFor(role));
     cairo_set_font_size(cr, size);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, text, &ext);
     cairo_move_to(cr, centred ? x - ext.width / 2 - ext.x_bearing : x, y);
     cairo_text_path(cr, text);
-}
-
-double TextWidth(Face face, double size, const char* text) {
-    std::lock_guard<std::mutex> lock(TextMutex());
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(s);
-    cairo_set_font_face(cr, CairoFaceFor(RoleFor(face)));
-    cairo_set_font_size(cr, size);
-    cairo_text_extents_t ext;
-    cairo_text_extents(cr, text, &ext);
-    cairo_destroy(cr);
-    cairo_surface_destroy(s);
-    return ext.width;
 }
 
 } // namespace wispwood::mediagen

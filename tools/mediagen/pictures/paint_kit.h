@@ -91,6 +91,5 @@ void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, u
 // packages the fonts family uses.
 enum class Face { Display, Rounded, Book };
 void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y, bool centred = true);
-double TextWidth(Face face, double size, const char* text);
 
 } // namespace wispwood::mediagen

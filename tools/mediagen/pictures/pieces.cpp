@@ -35,25 +35,13 @@ void DoubleArrow(cairo_t* cr, bool vertical, Colour c) {
     cairo_save(cr);
     cairo_translate(cr, 24.5, 24.5);
     if (vertical) cairo_rotate(cr, M_PI / 2);
-    cairo_move_to(cr, -19, 0);
-    cairo_line_to(cr, -9, -9);
-    cairo_line_to(cr, -9, -4);
-    cairo_line_to(cr, 9, -4);
-    cairo_line_to(cr, 9, -9);
-    cairo_line_to(cr, 19, 0);
-    cairo_line_to(cr, 9, 9);
-    cairo_line_to(cr, 9, 4);
-    cairo_line_to(cr, -9, 4);
-    cairo_line_to(cr, -9, 9);
-    cairo_close_path(cr);
+    PolygonPath(cr,
+                {{-19, 0}, {-9, -9}, {-9, -4}, {9, -4}, {9, -9}, {19, 0}, {9, 9}, {9, 4}, {-9, 4}, {-9, 9}});
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     StrokePreserve(cr, kBlack, 3, 0.7);
     FillWith(cr, LinearGradient(0, -9, 0, 9, {{0, kWhite}, {1, c}}));
     // a lightning zig across the arrow
-    cairo_move_to(cr, -4, -7);
-    cairo_line_to(cr, 2, -1);
-    cairo_line_to(cr, -2, 1);
-    cairo_line_to(cr, 4, 7);
+    PolylinePath(cr, {{-4, -7}, {2, -1}, {-2, 1}, {4, 7}});
     Stroke(cr, Darken(c, 0.4), 1.6);
     cairo_restore(cr);
 }
@@ -98,13 +86,7 @@ void Quake(cairo_t* cr) {
         cairo_arc(cr, 24.5, 24.5, 7 + i * 6, 0, 2 * M_PI);
         Stroke(cr, kLantern, 1.4, 0.55 - i * 0.15);
     }
-    cairo_move_to(cr, 6, 22);
-    cairo_line_to(cr, 14, 27);
-    cairo_line_to(cr, 19, 20);
-    cairo_line_to(cr, 26, 29);
-    cairo_line_to(cr, 31, 21);
-    cairo_line_to(cr, 37, 28);
-    cairo_line_to(cr, 43, 23);
+    PolylinePath(cr, {{6, 22}, {14, 27}, {19, 20}, {26, 29}, {31, 21}, {37, 28}, {43, 23}});
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
     StrokePreserve(cr, kBlack, 5, 0.8);
     Stroke(cr, kLanternHot, 2.4);
@@ -384,23 +366,13 @@ void Gem(cairo_t* cr, int frame) {
         if (std::sin((a0 + a1) / 2) < 0) continue; // back facets hidden
         double shade = 0.45 + 0.55 * std::sin((a0 + a1) / 2);
         Colour c = Mix(Rgb(20, 120, 200), Rgb(170, 250, 255), shade);
-        cairo_move_to(cr, 48, 18);
-        cairo_line_to(cr, 48 + x0 * 0.6, 34);
-        cairo_line_to(cr, 48 + x1 * 0.6, 34);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{48, 18}, {48 + x0 * 0.6, 34}, {48 + x1 * 0.6, 34}});
         SetColour(cr, Lighten(c, 0.25));
         cairo_fill(cr);
-        cairo_move_to(cr, 48 + x0 * 0.6, 34);
-        cairo_line_to(cr, 48 + x1 * 0.6, 34);
-        cairo_line_to(cr, 48 + x1, 44);
-        cairo_line_to(cr, 48 + x0, 44);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{48 + x0 * 0.6, 34}, {48 + x1 * 0.6, 34}, {48 + x1, 44}, {48 + x0, 44}});
         SetColour(cr, c);
         cairo_fill(cr);
-        cairo_move_to(cr, 48 + x0, 44);
-        cairo_line_to(cr, 48 + x1, 44);
-        cairo_line_to(cr, 48, 80);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{48 + x0, 44}, {48 + x1, 44}, {48, 80}});
         SetColour(cr, Darken(c, 0.3));
         cairo_fill(cr);
     }

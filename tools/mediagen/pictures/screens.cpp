@@ -18,10 +18,7 @@ Raster CurtainCorner() {
     const int size = 512;
     Canvas canvas(size, size);
     cairo_t* cr = canvas.Cr();
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, size, 0);
-    cairo_line_to(cr, 0, size);
-    cairo_close_path(cr);
+    PolygonPath(cr, {{0, 0}, {size, 0}, {0, size}});
     FillPreserveWith(cr, LinearGradient(0, 0, 256, 256, {{0, kDeepGreen}, {1, Mix(kDeepGreen, kLeaf, 0.5)}}));
     cairo_clip(cr);
     // overlapping leaf shapes as a woven canopy
@@ -67,10 +64,7 @@ Raster CurtainCorner() {
     }
     // keep the far side of the diagonal fully clear
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_move_to(cr, size, 0);
-    cairo_line_to(cr, size, size);
-    cairo_line_to(cr, 0, size);
-    cairo_close_path(cr);
+    PolygonPath(cr, {{size, 0}, {size, size}, {0, size}});
     cairo_fill(cr);
     return canvas.ToRaster();
 }

@@ -213,11 +213,7 @@ Raster CutOut(const CutOutSize& cut) {
     } else if (name == "fireflies") {
         Fireflies(cr, 20, 20, w - 40, h - 40, 24, 11, 1.4);
     } else if (name == "lightshaft") {
-        cairo_move_to(cr, 10, 0);
-        cairo_line_to(cr, 70, 0);
-        cairo_line_to(cr, 150, h);
-        cairo_line_to(cr, 60, h);
-        cairo_close_path(cr);
+        PolygonPath(cr, {{10, 0}, {70, 0}, {150, double(h)}, {60, double(h)}});
         FillWith(cr, LinearGradient(0, 0, 0, h, {{0, kMoon, 0.8}, {1, kMoon, 0}}));
         canvas.Blur(8);
     } else if (name == "fogbank") {
