@@ -7,13 +7,9 @@
 namespace wispwood {
 
 int OpenDisplay() {
-    Ref<TDrawContext> context;
-    if (GetWindowed() != 0) {
-        context = OpenGraphics(GetResX(), GetResY(), 0, 60, 0);
-    } else {
-        int depth = ForceLowDepth ? 16 : GetDepth();
-        context = OpenGraphics(GetResX(), GetResY(), depth, 60, 0);
-    }
+    // Depth 0 opens a window.
+    int depth = GetWindowed() != 0 ? 0 : ForceLowDepth ? 16 : GetDepth();
+    Ref<TDrawContext> context = OpenGraphics(GetResX(), GetResY(), depth, 60, 0);
     // A hand-edited size or depth the system refuses must not keep the game
     // from starting.
     if (!context) context = OpenGraphics(800, 600, 0, 60, 0);

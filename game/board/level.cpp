@@ -8,25 +8,25 @@
 
 namespace wispwood {
 
+namespace {
+
+// The locations of comics 1 to 5; location 0 also shows a comic, unnumbered.
+constexpr int kComicLocations[5] = {10, 29, 53, 77, 99};
+
+int ComicAt(int location) {
+    for (int i = 0; i < 5; ++i)
+        if (kComicLocations[i] == location) return i + 1;
+    return 0;
+}
+
+} // namespace
+
 int Level::HasComic() {
-    return n == 0 || n == 10 || n == 29 || n == 53 || n == 77 || n == 99 ? 1 : 0;
+    return n == 0 || ComicAt(n) != 0 ? 1 : 0;
 }
 
 int Level::ComicNumbeR() {
-    switch (n) {
-    case 10:
-        return 1;
-    case 29:
-        return 2;
-    case 53:
-        return 3;
-    case 77:
-        return 4;
-    case 99:
-        return 5;
-    default:
-        return 0;
-    }
+    return ComicAt(n);
 }
 
 int Level::BonusColor() {

@@ -1,6 +1,7 @@
 #include "tests/support/paths.h"
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace wispwood::test {
 
@@ -23,6 +24,20 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+}
+
+WorkingFolder::WorkingFolder(const Text& folder) {
+    std::error_code error;
+    old_ = std::filesystem::current_path(error).string();
+    if (!error) std::filesystem::current_path(folder, error);
+    entered_ = !error;
+    if (!entered_) ADD_FAILURE() << "cannot enter " << folder;
+}
+
+WorkingFolder::~WorkingFolder() {
+    std::error_code error;
+    if (entered_) std::filesystem::current_path(old_, error);
+    if (error) ADD_FAILURE() << "cannot return to " << old_;
 }
 
 } // namespace wispwood::test

@@ -1,6 +1,7 @@
 #pragma once
-// Where tests find the source tree, fixtures and the built game, and a
-// scratch folder that is removed with the object.
+// Where tests find the source tree, fixtures and the built game, a scratch
+// folder that is removed with the object, and a working folder that lasts
+// as long as its object.
 #include "engine/core/text.h"
 
 namespace wispwood::test {
@@ -20,6 +21,22 @@ class TempDir {
 
   private:
     Text path_;
+};
+
+// Enters the folder (the game reads its media relative to the working
+// folder) and returns to the previous one when the object goes; a folder
+// that cannot be entered or left is a test failure.
+class WorkingFolder {
+  public:
+    explicit WorkingFolder(const Text& folder);
+    ~WorkingFolder();
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+    bool Entered() const { return entered_; }
+
+  private:
+    Text old_;
+    bool entered_ = false;
 };
 
 } // namespace wispwood::test

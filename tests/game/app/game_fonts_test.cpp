@@ -11,21 +11,19 @@ namespace {
 
 class GameFonts : public test::HeadlessDisplayTest {
   protected:
-    std::filesystem::path old = std::filesystem::current_path();
     void SetUp() override {
         HeadlessDisplayTest::SetUp();
         ResetFonts();
         ResetGameFonts();
     }
     void TearDown() override {
-        std::filesystem::current_path(old);
         ResetFonts();
         ResetGameFonts();
     }
 };
 
 TEST_F(GameFonts, TheThreeGeneratedFontsLoadAndTheMainOneIsCurrent) {
-    std::filesystem::current_path(test::GamePath(""));
+    test::WorkingFolder game(test::GamePath(""));
     LoadFonts();
     ASSERT_TRUE(MainFont && TutorialFont && BigFont);
     EXPECT_EQ(GetCurrentFont(), MainFont);
@@ -45,7 +43,7 @@ TEST_F(GameFonts, TheThreeGeneratedFontsLoadAndTheMainOneIsCurrent) {
 TEST_F(GameFonts, MissingFoldersLeaveUsableBlankFonts) {
     test::TempDir dir;
     test::WriteTestFontFolder(dir.File("media/font"), true);
-    std::filesystem::current_path(dir.Path());
+    test::WorkingFolder folder(dir.Path());
     testing::internal::CaptureStderr();
     LoadFonts();
     const std::string printed = testing::internal::GetCapturedStderr();

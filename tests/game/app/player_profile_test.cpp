@@ -4,7 +4,6 @@
 #include "game/app/saved_game_path.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace wispwood {
 namespace {
@@ -91,9 +90,8 @@ TEST_F(Profile, SavedGamesNeedAPlainName) {
 
 TEST_F(Profile, DeletingASavedGameTouchesOnlyItsOwnFile) {
     test::TempDir dir;
-    char old[4096];
-    ASSERT_NE(getcwd(old, sizeof old), nullptr);
-    ASSERT_EQ(chdir(dir.Path().c_str()), 0);
+    test::WorkingFolder folder(dir.Path());
+    ASSERT_TRUE(folder.Entered());
     ASSERT_EQ(CreateDir("media/saves", 1), 1);
     ASSERT_EQ(SaveText("media/saves/Anna.txt", "game"), 1);
     ASSERT_EQ(SaveText("media/keep.txt", "data"), 1);
@@ -102,7 +100,6 @@ TEST_F(Profile, DeletingASavedGameTouchesOnlyItsOwnFile) {
     EXPECT_EQ(DeleteSavedGame(" Anna "), 1);
     EXPECT_EQ(PathKind("media/saves/Anna.txt"), 0);
     EXPECT_EQ(DeleteSavedGame("Anna"), 0);
-    ASSERT_EQ(chdir(old), 0);
 }
 
 } // namespace

@@ -3,23 +3,10 @@
 #include "game/app/sound_tables.h"
 #include "tests/support/paths.h"
 #include "tests/support/sound_fixtures.h"
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace wispwood {
 namespace {
-
-// The game reads its media relative to the working folder.
-class WorkingFolder {
-  public:
-    explicit WorkingFolder(const Text& folder) : old_(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(old_); }
-
-  private:
-    std::filesystem::path old_;
-};
 
 class SoundTables : public test::SoundManagerTest {
   protected:
@@ -45,7 +32,7 @@ class SoundTables : public test::SoundManagerTest {
 };
 
 TEST_F(SoundTables, EveryGeneratedRecordingLoads) {
-    WorkingFolder game(test::GamePath(""));
+    test::WorkingFolder game(test::GamePath(""));
     testing::internal::CaptureStdout();
     LoadEverything();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -72,7 +59,7 @@ TEST_F(SoundTables, EveryGeneratedRecordingLoads) {
 }
 
 TEST_F(SoundTables, FourLandingsInOneUpdatePlayTheGroundSoundThreeTimes) {
-    WorkingFolder game(test::GamePath(""));
+    test::WorkingFolder game(test::GamePath(""));
     LoadEffectsB();
     auto ground = GameSound("media\\sound\\piecehitground.ogg");
     int played = 0;
@@ -82,7 +69,7 @@ TEST_F(SoundTables, FourLandingsInOneUpdatePlayTheGroundSoundThreeTimes) {
 }
 
 TEST_F(SoundTables, OnlyJinglesThatStopMusicDuckIt) {
-    WorkingFolder game(test::GamePath(""));
+    test::WorkingFolder game(test::GamePath(""));
     LoadEffectsAndJingles();
     GameSound("media\\jingles\\startgame.ogg")->Play(0);
     for (int i = 0; i < 10; ++i) RunSoundHousekeeping(nullptr);
@@ -95,7 +82,7 @@ TEST_F(SoundTables, OnlyJinglesThatStopMusicDuckIt) {
 TEST_F(SoundTables, AMissingRecordingIsReportedAndPlaysSilently) {
     test::TempDir dir;
     test::WriteConstantWav(dir.File("media/sound/piecehitpiece.wav"), 1000, 441);
-    WorkingFolder folder(dir.Path());
+    test::WorkingFolder folder(dir.Path());
     testing::internal::CaptureStdout();
     LoadEffectsB();
     const std::string printed = testing::internal::GetCapturedStdout();

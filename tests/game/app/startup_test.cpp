@@ -72,8 +72,8 @@ TEST(StartUp, AKeyDuringTheOpeningWaitJumpsToTheFadeOut) {
 
 TEST(StartUp, RunWordAndSettingsAreApplied) {
     test::GameHarness game;
-    ASSERT_EQ(CreateDir(game.User().Path() + "/Wispwood", 1), 1);
-    ASSERT_EQ(SaveText(game.User().Path() + "/Wispwood/config.txt", "[]\nwindowed = 1\nhints = 0\n"), 1);
+    ASSERT_EQ(EnsureUserDataFolder(), 1);
+    ASSERT_EQ(SaveText(UserDataPath() + "config.txt", "[]\nwindowed = 1\nhints = 0\n"), 1);
     ASSERT_TRUE(game.Start({"Run7", "ignored"}));
     EXPECT_EQ(RunMode, 1);
     EXPECT_EQ(RunLocation, 7);
@@ -84,10 +84,8 @@ TEST(StartUp, RunWordAndSettingsAreApplied) {
 
 TEST(StartUp, ProfilesAreReadAtStartAndSavedAtTheEnd) {
     test::GameHarness game;
-    ASSERT_EQ(CreateDir(game.User().Path() + "/Wispwood", 1), 1);
-    ASSERT_EQ(
-        SaveText(game.User().Path() + "/Wispwood/playerprofiles.txt", "[]\ncurrent = 3\n[3]\nname = Ivy\n"),
-        1);
+    ASSERT_EQ(EnsureUserDataFolder(), 1);
+    ASSERT_EQ(SaveText(UserDataPath() + "playerprofiles.txt", "[]\ncurrent = 3\n[3]\nname = Ivy\n"), 1);
     ASSERT_TRUE(game.Start());
     ASSERT_TRUE(GetCurrentProfile());
     EXPECT_EQ(GetCurrentProfile()->Name, "Ivy");

@@ -18,24 +18,21 @@
 #include "tests/support/ascii_board.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
+#include <optional>
 #include <set>
-#include <unistd.h>
 
 namespace wispwood {
 namespace {
 
 class BoardRender : public test::BoardTest {
   protected:
-    Text oldDir;
+    std::optional<test::WorkingFolder> game;
     void SetUp() override {
         test::BoardTest::SetUp();
         ASSERT_TRUE(test::OpenHeadlessDisplay());
         TDrawState::Reset();
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        oldDir = cwd;
         // The generated media tree, as the game finds it.
-        ASSERT_EQ(chdir(test::GamePath("").c_str()), 0);
+        ASSERT_TRUE(game.emplace(test::GamePath("")).Entered());
         ASSERT_EQ(PathKind("media/blocks/big/yellow.png"), 1) << "the media tree has not been generated";
         LoadPieceImages();
         auto level = New<Level>();
@@ -47,9 +44,7 @@ class BoardRender : public test::BoardTest {
     }
     void TearDown() override {
         ResetPieceImages();
-        if (!oldDir.empty()) {
-            EXPECT_EQ(chdir(oldDir.c_str()), 0);
-        }
+        game.reset();
         test::BoardTest::TearDown();
     }
     static void Clear() {

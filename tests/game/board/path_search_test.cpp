@@ -28,13 +28,17 @@ class PathSearch : public test::BoardTest {
         ComputeMatchPath(0);
         return CurrentPath;
     }
+    // Selects one piece, hovers another and searches.
+    Ref<PathPossibility> Join(int sx, int sy, int hx, int hy) {
+        Select(sx, sy);
+        Hover(hx, hy);
+        return Search();
+    }
 };
 
 TEST_F(PathSearch, AdjacentPiecesJoinInTwoStepsWithNoTiles) {
     BuildBoard({"1", "1"});
-    Select(0, 0);
-    Hover(0, 1);
-    auto path = Search();
+    auto path = Join(0, 0, 0, 1);
     ASSERT_TRUE(path);
     EXPECT_EQ(path->Distance, 0);
     EXPECT_EQ(StepsOf(*path), (Cells{{0, 1}, {0, 0}}));
@@ -61,9 +65,7 @@ TEST_F(PathSearch, EqualRoutesGoToTheFirstCandidateWhenTurnsTie) {
         "1..",
         "..1",
     });
-    Select(0, 0);
-    Hover(2, 1);
-    auto path = Search();
+    auto path = Join(0, 0, 2, 1);
     ASSERT_TRUE(path);
     EXPECT_EQ(path->Distance, 2);
     EXPECT_EQ(path->Turns, 1);
@@ -77,9 +79,7 @@ TEST_F(PathSearch, FewerTurnsBeatCreationOrder) {
         "31..",
         ".3.1",
     });
-    Select(1, 1);
-    Hover(3, 2);
-    auto path = Search();
+    auto path = Join(1, 1, 3, 2);
     ASSERT_TRUE(path);
     EXPECT_EQ(path->Distance, 2);
     // From the left the trace zigzags (two turns); from above it turns once.
@@ -102,13 +102,10 @@ TEST_F(PathSearch, RoutesRunThroughAnyEmptyCellAndNeedOne) {
         "1.1",
         "222",
     });
-    Select(0, 0);
-    Hover(2, 0);
-    FindReachablePieces();
-    ComputeMatchPath(0);
-    ASSERT_TRUE(CurrentPath);
-    EXPECT_EQ(CurrentPath->Distance, 1);
-    EXPECT_EQ(StepsOf(*CurrentPath), (Cells{{2, 0}, {1, 0}, {0, 0}}));
+    auto path = Join(0, 0, 2, 0);
+    ASSERT_TRUE(path);
+    EXPECT_EQ(path->Distance, 1);
+    EXPECT_EQ(StepsOf(*path), (Cells{{2, 0}, {1, 0}, {0, 0}}));
 
     // Walled in: no route at all.
     BuildBoard({
@@ -116,11 +113,7 @@ TEST_F(PathSearch, RoutesRunThroughAnyEmptyCellAndNeedOne) {
         "222",
         "...",
     });
-    Select(0, 0);
-    Hover(2, 0);
-    FindReachablePieces();
-    ComputeMatchPath(0);
-    EXPECT_EQ(CurrentPath, nullptr);
+    EXPECT_EQ(Join(0, 0, 2, 0), nullptr);
 }
 
 TEST_F(PathSearch, NoSelectionOrNoMatchingHoverMeansNoPath) {
@@ -140,43 +133,33 @@ TEST_F(PathSearch, TintComesFromTheSourceColourUnlessARainbowOrPowerupIsInvolved
     PieceDefinitions[1]->g = 20;
     PieceDefinitions[1]->b = 30;
     BuildBoard({"1.1"});
-    Select(0, 0);
-    Hover(2, 0);
-    auto path = Search();
+    auto path = Join(0, 0, 2, 0);
     ASSERT_TRUE(path);
     EXPECT_EQ(std::tie(path->r, path->g, path->b, path->Rainbow), std::make_tuple(10, 20, 30, 0));
 
     // An equal path would keep the one shown, tint and all.
     ResetPaths();
     BuildBoard({"R.1"});
-    Select(0, 0);
-    Hover(2, 0);
-    path = Search();
+    path = Join(0, 0, 2, 0);
     ASSERT_TRUE(path);
     EXPECT_EQ(path->Rainbow, 1);
 
     ResetPaths();
     BuildBoard({"1.R"});
-    Select(0, 0);
-    Hover(2, 0);
-    path = Search();
+    path = Join(0, 0, 2, 0);
     ASSERT_TRUE(path);
     EXPECT_EQ(path->Rainbow, 1); // a rainbow at either end
 
     ResetPaths();
     BuildBoard({"B.B"});
-    Select(0, 0);
-    Hover(2, 0);
-    path = Search();
+    path = Join(0, 0, 2, 0);
     ASSERT_TRUE(path);
     EXPECT_EQ(std::tie(path->r, path->g, path->b, path->Rainbow), std::make_tuple(255, 255, 255, 0));
 }
 
 TEST_F(PathSearch, AnUnchangedPathKeepsGrowingAndAReplacedOneFades) {
     BuildBoard({"1..", "...", "..1"});
-    Select(0, 0);
-    Hover(2, 2);
-    auto first = Search();
+    auto first = Join(0, 0, 2, 2);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->Ticks, 0);
     Search();
@@ -197,9 +180,7 @@ TEST_F(PathSearch, AnUnchangedPathKeepsGrowingAndAReplacedOneFades) {
 
 TEST_F(PathSearch, PathsFollowTheBoardDown) {
     BuildBoard({"1.1"});
-    Select(0, 0);
-    Hover(2, 0);
-    auto path = Search();
+    auto path = Join(0, 0, 2, 0);
     ASSERT_TRUE(path);
     FadingPaths.AddLast(New<PathPossibility>(*path));
     MovePathsDown();
