@@ -223,35 +223,29 @@ struct Board {
     SceneRecipe recipe;
 };
 
-std::vector<Board> Boards() {
-    std::vector<Board> boards;
-    auto add = [&](const char* name, uint32_t seed, auto tweak) {
-        SceneRecipe s;
-        s.seed = seed;
-        tweak(s);
-        boards.push_back({name, s});
-    };
-    add("mossy_hollow", 11, [](SceneRecipe& s) { s.lanterns = true; });
-    add("lantern_brook", 12,
-        [](SceneRecipe& s) { s.water = true, s.lanterns = true, s.horizon = Rgb(120, 90, 140); });
-    add("toadstool_glen", 13, [](SceneRecipe& s) { s.mushrooms = true, s.horizon = Rgb(160, 90, 150); });
-    add("whispering_pines", 14,
-        [](SceneRecipe& s) { s.fog = 0.9, s.tree_density = 1.4, s.horizon = Rgb(90, 120, 160); });
-    add("starfall_rise", 15, [](SceneRecipe& s) { s.stars = 260, s.tree_layers = 2, s.horizon_y = 0.7; });
-    add("moonlit_pool", 16,
-        [](SceneRecipe& s) { s.water = true, s.moon_x = 0.5, s.horizon = Rgb(80, 100, 150); });
-    add("fern_gully", 17, [](SceneRecipe& s) { s.light_shafts = 4, s.horizon = Rgb(110, 150, 120); });
-    add("willow_bend", 18, [](SceneRecipe& s) { s.water = true, s.tree_density = 0.8, s.moon_x = 0.2; });
-    add("glowcap_cavern", 19, [](SceneRecipe& s) {
-        s.mushrooms = true, s.moon = false, s.sky_top = Rgb(8, 10, 20), s.horizon = Rgb(60, 50, 90);
-    });
-    add("temple_steps", 20, [](SceneRecipe& s) { s.lanterns = true, s.horizon = Rgb(200, 120, 90); });
-    add("dawn_glade", 21, [](SceneRecipe& s) {
-        s.sky_top = Rgb(60, 90, 160), s.sky_low = Rgb(160, 150, 200), s.horizon = Rgb(255, 200, 140);
-        s.moon = false, s.stars = 0, s.brightness = 1.25, s.light_shafts = 4;
-    });
-    return boards;
-}
+// The board backgrounds: each varies the woodland recipe its own way.
+const Board kBoards[] = {
+    {"mossy_hollow", {.seed = 11, .lanterns = true}},
+    {"lantern_brook", {.seed = 12, .horizon = Rgb(120, 90, 140), .water = true, .lanterns = true}},
+    {"toadstool_glen", {.seed = 13, .horizon = Rgb(160, 90, 150), .mushrooms = true}},
+    {"whispering_pines", {.seed = 14, .horizon = Rgb(90, 120, 160), .tree_density = 1.4, .fog = 0.9}},
+    {"starfall_rise", {.seed = 15, .horizon_y = 0.7, .stars = 260, .tree_layers = 2}},
+    {"moonlit_pool", {.seed = 16, .horizon = Rgb(80, 100, 150), .moon_x = 0.5, .water = true}},
+    {"fern_gully", {.seed = 17, .horizon = Rgb(110, 150, 120), .light_shafts = 4}},
+    {"willow_bend", {.seed = 18, .moon_x = 0.2, .tree_density = 0.8, .water = true}},
+    {"glowcap_cavern",
+     {.seed = 19, .sky_top = Rgb(8, 10, 20), .horizon = Rgb(60, 50, 90), .moon = false, .mushrooms = true}},
+    {"temple_steps", {.seed = 20, .horizon = Rgb(200, 120, 90), .lanterns = true}},
+    {"dawn_glade",
+     {.seed = 21,
+      .sky_top = Rgb(60, 90, 160),
+      .sky_low = Rgb(160, 150, 200),
+      .horizon = Rgb(255, 200, 140),
+      .moon = false,
+      .stars = 0,
+      .light_shafts = 4,
+      .brightness = 1.25}},
+};
 
 // One comic page: a row of painted panels telling the story without words.
 void ComicPanel(cairo_t* cr, double x, double y, double w, double h, int page, int panel) {
@@ -300,19 +294,14 @@ Raster ComicPage(int page) {
 } // namespace
 
 void AddStoryPictures(Catalogue& out) {
-    for (const Board& b : Boards()) {
-        SceneRecipe recipe = b.recipe;
+    for (const Board& b : kBoards)
         AddPicture(out, std::string("media/backgrounds/") + b.name + ".jpg",
-                   [recipe] { return Painting(recipe); });
-    }
+                   [&b] { return Painting(b.recipe); });
     for (const CutOutSize& cut : kCutOuts)
         AddPicture(out, std::string("media/backgrounds/cutouts/") + cut.name + ".png",
                    [&cut] { return CutOut(cut); });
     AddPicture(out, "media/load/loading.jpg", [] {
-        SceneRecipe s;
-        s.seed = 2;
-        s.lanterns = true;
-        return Painting(s, [](cairo_t* cr) {
+        return Painting({.seed = 2, .lanterns = true}, [](cairo_t* cr) {
             Title(cr, "Wispwood", 400, 250, 120, Rgb(170, 210, 255), Rgb(50, 26, 90));
         });
     });
@@ -326,26 +315,18 @@ void AddStoryPictures(Catalogue& out) {
         Fill(cr, kLanternHot);
     });
     AddPicture(out, "media/Load/Logo2.jpg", [] {
-        SceneRecipe s;
-        s.seed = 3;
-        s.fireflies = 90;
-        return Painting(s, [](cairo_t* cr) {
+        return Painting({.seed = 3, .fireflies = 90}, [](cairo_t* cr) {
             Title(cr, "Wispwood", 400, 330, 140, Rgb(170, 210, 255), Rgb(50, 26, 90));
         });
     });
     AddPicture(out, "media/mainmenu/background.jpg", [] {
-        SceneRecipe s;
-        s.seed = 4;
-        s.mushrooms = true;
-        s.light_shafts = 0; // the menu adds its own swinging beams
-        return Painting(s);
+        // the menu adds its own swinging beams
+        return Painting({.seed = 4, .mushrooms = true, .light_shafts = 0});
     });
     AddSingle(out, "media/mainmenu/logo.png", 480, 180, Logo);
     AddSingle(out, "media/mainmenu/logoA.png", 300, 260, Sign);
     AddPicture(out, "media/highscores/background.jpg", [] {
-        SceneRecipe s;
-        s.seed = 5;
-        return Painting(s, [](cairo_t* cr) {
+        return Painting({.seed = 5}, [](cairo_t* cr) {
             // a great scroll for the table
             Plate(cr, 140, 80, 520, 470, 20, PlateKind::Parchment);
         });
