@@ -11,29 +11,22 @@ namespace {
 using namespace palette;
 
 FairyLook Girl() {
-    FairyLook look;
-    look.dress = kGirlDress;
-    look.hair = kHair;
-    return look;
+    return {.dress = kGirlDress, .hair = kHair};
 }
 
 FairyLook Sprite(int variant) {
-    FairyLook look;
     static const Colour dresses[3] = {Rgb(90, 190, 120), Rgb(250, 170, 60), Rgb(120, 170, 250)};
-    look.dress = dresses[variant % 3];
-    look.hair = variant % 2 ? Rgb(250, 220, 120) : Rgb(170, 90, 50);
-    return look;
+    return {.dress = dresses[variant % 3], .hair = variant % 2 ? Rgb(250, 220, 120) : Rgb(170, 90, 50)};
 }
 
 void FlyingFrame(cairo_t* cr, int f, const FairyLook& look, double facing) {
-    FairyPose pose;
-    pose.wing = f / 3.0;
-    pose.facing = facing;
-    pose.lean = 18;
-    pose.arm = 110;
-    pose.flying = true;
-    pose.bob = f == 1 ? -3 : 0;
-    Fairy(cr, 52, 56, 84, look, pose);
+    Fairy(cr, 52, 56, 84, look,
+          {.wing = f / 3.0,
+           .arm = 110,
+           .lean = 18,
+           .facing = facing,
+           .bob = f == 1 ? -3.0 : 0.0,
+           .flying = true});
 }
 
 // A tile holding a fairy: a dark glass bubble with a silver frame.
@@ -96,27 +89,19 @@ void AddCharacterPictures(Catalogue& out) {
     for (int i = 0; i < 2; ++i)
         AddFramed(out, "media/mainmenu/fairy" + std::to_string(i) + ".png", 40, 40, 8, 8,
                   [i](cairo_t* cr, int f) {
-                      FairyPose pose;
-                      pose.wing = f / 8.0 + i * 0.3;
-                      pose.facing = i ? -1 : 1;
-                      pose.arm = 40;
-                      Fairy(cr, 20, 20, 36, Sprite(i), pose);
+                      Fairy(cr, 20, 20, 36, Sprite(i),
+                            {.wing = f / 8.0 + i * 0.3, .arm = 40, .facing = i ? -1.0 : 1.0});
                   });
     AddFramed(out, "media/game/wizzle-point.png", 104, 104, 13, 5, [](cairo_t* cr, int f) {
         FairyLook look = GuideLook();
         look.wings = 1; // the near pair is the separate wings-left sheet
-        FairyPose pose;
-        pose.arm = 20 + f * 11.0; // raising the staff to point
-        pose.lean = -f * 0.6;
-        Fairy(cr, 52, 58, 86, look, pose);
+        Fairy(cr, 52, 58, 86, look, {.arm = 20 + f * 11.0, .lean = -f * 0.6}); // raising the staff to point
     });
     AddFramed(out, "media/game/wings-left.png", 104, 104, 3, 3, [](cairo_t* cr, int f) {
         FairyLook look = GuideLook();
         look.wings = 2;
         look.body = false;
-        FairyPose pose;
-        pose.wing = f / 3.0;
-        Fairy(cr, 52, 58, 86, look, pose);
+        Fairy(cr, 52, 58, 86, look, {.wing = f / 3.0});
     });
     // the game's flying fairy wears the first sprite look, the bonus game's the second
     for (int bonus = 0; bonus < 2; ++bonus)
@@ -135,40 +120,27 @@ void AddCharacterPictures(Catalogue& out) {
         cairo_move_to(cr, 0, 0);
         cairo_line_to(cr, 0, 9);
         Stroke(cr, kSilver, 1);
-        FairyPose pose;
-        pose.arm = 160;
-        pose.wing = f / 25.0;
-        Fairy(cr, 0, 24, 34, Sprite(2), pose);
+        Fairy(cr, 0, 24, 34, Sprite(2), {.wing = f / 25.0, .arm = 160});
         cairo_restore(cr);
     });
     AddFramed(out, "media/blocks/fairy-tile-c.png", 52, 52, 8, 8, [](cairo_t* cr, int f) {
         FairyTileBack(cr);
-        FairyPose pose;
-        pose.wing = f / 8.0;
-        pose.blink = (f == 4 || f == 5) ? 1 : 0;
-        pose.arm = 30 + (f >= 2 && f <= 5 ? 60 : 0);
-        Fairy(cr, 24.5, 27, 36, Sprite(2), pose);
+        Fairy(cr, 24.5, 27, 36, Sprite(2),
+              {.wing = f / 8.0,
+               .arm = 30.0 + (f >= 2 && f <= 5 ? 60 : 0),
+               .blink = f == 4 || f == 5 ? 1.0 : 0.0});
     });
     AddFramed(out, "media/blocks/fairy-tile-d.png", 52, 52, 8, 8, [](cairo_t* cr, int f) {
         FairyTileBack(cr);
-        FairyPose pose;
-        pose.wing = f / 8.0;
-        pose.arm = 40 + f * 17; // waving higher frame by frame
-        Fairy(cr, 24.5, 27, 36, Sprite(2), pose);
+        Fairy(cr, 24.5, 27, 36, Sprite(2),
+              {.wing = f / 8.0, .arm = 40.0 + f * 17}); // waving higher frame by frame
     });
     AddFramed(out, "media/highscores/girl.png", 170, 170, 3, 3, [](cairo_t* cr, int f) {
-        FairyPose pose;
-        pose.wing = f / 3.0;
-        pose.arm = 70;
-        pose.bob = f == 1 ? -2 : 0;
-        Fairy(cr, 85, 90, 140, Girl(), pose);
+        Fairy(cr, 85, 90, 140, Girl(), {.wing = f / 3.0, .arm = 70, .bob = f == 1 ? -2.0 : 0.0});
     });
     AddFramed(out, "media/quest/guy1.png", 200, 200, 2, 2, [](cairo_t* cr, int f) {
-        FairyPose pose;
-        pose.facing = -1; // looks across the map
-        pose.arm = 35;
-        pose.blink = f;
-        Fairy(cr, 100, 104, 170, GuideLook(), pose);
+        // looking across the map
+        Fairy(cr, 100, 104, 170, GuideLook(), {.arm = 35, .blink = double(f), .facing = -1});
     });
     AddFramed(out, "media/mainmenu/mybook.png", 192, 160, 10, 5, [](cairo_t* cr, int f) {
         if (f == 0) {

@@ -261,11 +261,8 @@ void ComicPanel(cairo_t* cr, double x, double y, double w, double h, int page, i
     Landscape(scene, recipe);
     cairo_set_source_surface(cr, scene.Surface(), x, y);
     cairo_paint(cr);
-    FairyPose pose;
-    pose.arm = 40 + panel * 40;
-    pose.wing = panel * 0.3;
-    double fx = x + w * (0.3 + 0.2 * panel), fy = y + h * 0.55;
-    Fairy(cr, fx, fy, h * 0.45, GuideLook(), pose);
+    Fairy(cr, x + w * (0.3 + 0.2 * panel), y + h * 0.55, h * 0.45, GuideLook(),
+          {.wing = panel * 0.3, .arm = 40.0 + panel * 40});
     // what the panel shows: the dark wisp (trouble), a temple, or a celebration
     if (page == 1 && panel == 0) {
         Glow(cr, x + w * 0.75, y + h * 0.4, h * 0.35, Rgb(60, 0, 80), 0.8);
