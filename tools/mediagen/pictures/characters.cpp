@@ -74,8 +74,7 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
             cairo_move_to(cr, side * 10 * reach, -30 + l * 10);
             cairo_line_to(cr, side * 54 * reach, -30 + l * 10);
         }
-        SetColour(cr, kInk, 0.35);
-        cairo_stroke(cr);
+        Stroke(cr, kInk, 1, 0.35);
     }
     if (open > 0) Glow(cr, 0, -10, 50 * open, kLanternHot, 0.5 * open);
     if (open <= 0.5) cover(false);

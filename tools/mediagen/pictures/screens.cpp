@@ -37,8 +37,7 @@ Raster CurtainCorner() {
         Stroke(cr, Darken(c, 0.5), 1, 0.6);
         cairo_move_to(cr, 2, 0);
         cairo_line_to(cr, len * 0.9, 0);
-        SetColour(cr, Lighten(c, 0.3), 0.5);
-        cairo_stroke(cr);
+        Stroke(cr, Lighten(c, 0.3), 1, 0.5);
         cairo_restore(cr);
     }
     cairo_reset_clip(cr);
