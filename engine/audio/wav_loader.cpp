@@ -1,27 +1,11 @@
 #include "engine/audio/sample_loaders.h"
+#include "engine/core/runtime_error.h"
+#include "engine/io/little_endian.h"
 #include <climits>
 #include <cstring>
 
 namespace wispwood {
 namespace {
-
-uint32_t Le32(const uint8_t* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24);
-}
-uint16_t Le16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-bool ReadExact(TStream& stream, void* buffer, int64_t count) {
-    auto* bytes = static_cast<uint8_t*>(buffer);
-    while (count > 0) {
-        int64_t n = stream.Read(bytes, count);
-        if (n <= 0) return false;
-        bytes += n;
-        count -= n;
-    }
-    return true;
-}
 
 // Bytes left in the stream, or -1 when the stream cannot tell.
 int64_t Remaining(TStream& stream) {
@@ -30,50 +14,44 @@ int64_t Remaining(TStream& stream) {
     return stream.Size() - pos;
 }
 
-bool Skip(TStream& stream, int64_t count) {
+// Seeks where the stream can, reads past otherwise; either way a stream that
+// ends first raises StreamReadError.
+void Skip(TStream& stream, int64_t count) {
     int64_t left = Remaining(stream);
-    if (left >= 0) {
-        if (count > left) return false;
-        int64_t target = stream.Pos() + count;
-        return stream.Seek(target) == target;
-    }
-    uint8_t scratch[4096];
-    while (count > 0) {
-        int64_t n = count < int64_t(sizeof scratch) ? count : int64_t(sizeof scratch);
-        if (!ReadExact(stream, scratch, n)) return false;
-        count -= n;
-    }
-    return true;
+    if (left < 0) return stream.SkipBytes(count);
+    int64_t target = stream.Pos() + count;
+    if (count > left || stream.Seek(target) != target) throw StreamReadError();
 }
 
-} // namespace
-
-Ref<TAudioSample> LoadWavSample(TStream& stream) {
+// The file's sample, or null when it is not one this loader plays; a file
+// cut short raises StreamReadError.
+Ref<TAudioSample> ReadWav(TStream& stream) {
     uint8_t header[12];
-    if (!ReadExact(stream, header, 12)) return nullptr;
+    stream.ReadBytes(header, 12);
     if (std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "WAVE", 4) != 0) return nullptr;
 
     int format = 0;
     int hertz = 0;
     for (;;) {
         uint8_t chunk[8];
-        if (!ReadExact(stream, chunk, 8)) return nullptr;
-        uint32_t size = Le32(chunk + 4);
+        stream.ReadBytes(chunk, 8);
+        uint32_t size = LittleEndian32(chunk + 4);
         // RIFF keeps chunks on even offsets: an odd-sized chunk is followed
         // by one pad byte.
         int64_t padded = int64_t(size) + (size & 1);
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
+            if (size < 16) return nullptr;
             uint8_t fmt[16];
-            if (size < 16 || !ReadExact(stream, fmt, 16)) return nullptr;
-            int tag = Le16(fmt);
-            int channels = Le16(fmt + 2);
-            uint32_t rate = Le32(fmt + 4);
-            int bits = Le16(fmt + 14);
+            stream.ReadBytes(fmt, 16);
+            int tag = LittleEndian16(fmt);
+            int channels = LittleEndian16(fmt + 2);
+            uint32_t rate = LittleEndian32(fmt + 4);
+            int bits = LittleEndian16(fmt + 14);
             if (tag != 1 || rate == 0 || rate > INT_MAX) return nullptr;
             format = SampleFormatOf(channels, bits);
             if (format == 0) return nullptr;
             hertz = static_cast<int>(rate);
-            if (!Skip(stream, padded - 16)) return nullptr;
+            Skip(stream, padded - 16);
         } else if (std::memcmp(chunk, "data", 4) == 0) {
             if (format == 0) return nullptr;
             int64_t left = Remaining(stream);
@@ -81,11 +59,22 @@ Ref<TAudioSample> LoadWavSample(TStream& stream) {
             int64_t frames = size / BytesPerFrame(format);
             if (frames > INT_MAX) return nullptr;
             auto sample = TAudioSample::Create(static_cast<int>(frames), hertz, format);
-            if (!sample || !ReadExact(stream, sample->samples, sample->capacity)) return nullptr;
+            if (!sample) return nullptr;
+            stream.ReadBytes(sample->samples, sample->capacity);
             return sample;
-        } else if (!Skip(stream, padded)) {
-            return nullptr;
+        } else {
+            Skip(stream, padded);
         }
+    }
+}
+
+} // namespace
+
+Ref<TAudioSample> LoadWavSample(TStream& stream) {
+    try {
+        return ReadWav(stream);
+    } catch (const StreamReadError&) {
+        return nullptr;
     }
 }
 

@@ -6,6 +6,7 @@
 // the current one was the last.
 #include "engine/core/ref.h"
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace wispwood {
@@ -143,13 +144,6 @@ class TList {
         return value;
     }
 
-    V RemoveLast() {
-        if (!tail_) return V{};
-        V value = tail_->value;
-        Unlink(tail_);
-        return value;
-    }
-
     // The element at a 0-based position from the front; empty when out of range.
     V ValueAtIndex(int index) const {
         if (index < 0) return V{};
@@ -205,10 +199,7 @@ class TList {
     // A removed node lets go of its value at once: values often hold a Link
     // to their own node, and that cycle would otherwise keep both alive.
     // Enumerators copied the value when they reached the node.
-    static void DropValue(Node& n) {
-        V dropped = std::move(n.value);
-        n.value = V{};
-    }
+    static void DropValue(Node& n) { [[maybe_unused]] V dropped = std::exchange(n.value, V{}); }
 
     std::shared_ptr<Node> head_;
     Node* tail_ = nullptr;

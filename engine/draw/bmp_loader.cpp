@@ -2,18 +2,12 @@
 // or without bit-field masks, stored bottom-up or top-down. Run-length
 // compressed bitmaps are not read.
 #include "engine/draw/pixmap_loader.h"
+#include "engine/io/little_endian.h"
 #include <vector>
 
 namespace wispwood {
 
 namespace {
-
-uint32_t U16(const uint8_t* p) {
-    return p[0] | p[1] << 8;
-}
-uint32_t U32(const uint8_t* p) {
-    return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24;
-}
 
 // One channel of a bit-field pixel scaled to 0-255.
 struct Field {
@@ -38,20 +32,25 @@ constexpr uint32_t BI_RGB = 0, BI_BITFIELDS = 3, BI_ALPHABITFIELDS = 6;
 
 Ref<TPixmap> LoadPixmapBMP(const uint8_t* data, size_t size) {
     if (size < 26 || data[0] != 'B' || data[1] != 'M') return nullptr;
-    uint32_t pixelOffset = U32(data + 10), headerSize = U32(data + 14);
+    uint32_t pixelOffset = LittleEndian32(data + 10), headerSize = LittleEndian32(data + 14);
     if (headerSize < 12 || 14 + static_cast<size_t>(headerSize) > size) return nullptr;
     const uint8_t* h = data + 14;
     int64_t width, height;
     int bits;
     uint32_t compression = BI_RGB, paletteCount = 0;
     if (headerSize == 12) {
-        width = U16(h + 4), height = static_cast<int16_t>(U16(h + 6)), bits = U16(h + 10);
+        width = LittleEndian16(h + 4);
+        height = static_cast<int16_t>(LittleEndian16(h + 6));
+        bits = LittleEndian16(h + 10);
     } else {
         if (headerSize < 40) return nullptr;
-        width = static_cast<int32_t>(U32(h + 4)), height = static_cast<int32_t>(U32(h + 8));
-        bits = U16(h + 14), compression = U32(h + 16), paletteCount = U32(h + 32);
+        width = static_cast<int32_t>(LittleEndian32(h + 4));
+        height = static_cast<int32_t>(LittleEndian32(h + 8));
+        bits = LittleEndian16(h + 14);
+        compression = LittleEndian32(h + 16);
+        paletteCount = LittleEndian32(h + 32);
     }
-    if (U16(h + (headerSize == 12 ? 8 : 12)) != 1) return nullptr; // planes
+    if (LittleEndian16(h + (headerSize == 12 ? 8 : 12)) != 1) return nullptr; // planes
     bool topDown = height < 0;
     if (topDown) height = -height;
     if (!PictureSizeAllowed(width, height)) return nullptr;
@@ -64,8 +63,10 @@ Ref<TPixmap> LoadPixmapBMP(const uint8_t* data, size_t size) {
         int fields = compression == BI_ALPHABITFIELDS ? 4 : 3;
         size_t at = headerSize >= 52 ? 14 + 40 : 14 + headerSize;
         if (at + 4 * fields > size) return nullptr;
-        red = Field(U32(data + at)), green = Field(U32(data + at + 4)), blue = Field(U32(data + at + 8));
-        if (fields == 4 || headerSize >= 56) alpha = Field(U32(data + at + 12));
+        red = Field(LittleEndian32(data + at));
+        green = Field(LittleEndian32(data + at + 4));
+        blue = Field(LittleEndian32(data + at + 8));
+        if (fields == 4 || headerSize >= 56) alpha = Field(LittleEndian32(data + at + 12));
     } else if (compression != BI_RGB) {
         return nullptr;
     } else if (bits == 16) {
@@ -74,7 +75,7 @@ Ref<TPixmap> LoadPixmapBMP(const uint8_t* data, size_t size) {
         red = Field(0xff0000), green = Field(0xff00), blue = Field(0xff);
         // Plain 32-bit bitmaps keep the top byte unused unless a long header
         // names an alpha mask.
-        if (headerSize >= 56) alpha = Field(U32(h + 52));
+        if (headerSize >= 56) alpha = Field(LittleEndian32(h + 52));
     }
 
     std::vector<uint32_t> palette;
@@ -85,7 +86,7 @@ Ref<TPixmap> LoadPixmapBMP(const uint8_t* data, size_t size) {
         if (count > 256 || at + static_cast<size_t>(count) * entry > size) return nullptr;
         for (uint32_t i = 0; i < count; ++i) {
             const uint8_t* p = data + at + i * entry;
-            palette.push_back(0xff000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]);
+            palette.push_back(static_cast<uint32_t>(DecodePixel(p, PF_BGR888)));
         }
     }
 
@@ -106,10 +107,9 @@ Ref<TPixmap> LoadPixmapBMP(const uint8_t* data, size_t size) {
                 int index = (src[x / perByte] >> ((perByte - 1 - x % perByte) * bits)) & ((1 << bits) - 1);
                 argb = index < static_cast<int>(palette.size()) ? palette[index] : 0xff000000u;
             } else if (bits == 24) {
-                const uint8_t* p = src + x * 3;
-                argb = 0xff000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+                argb = static_cast<uint32_t>(DecodePixel(src + x * 3, PF_BGR888));
             } else {
-                uint32_t v = bits == 16 ? U16(src + x * 2) : U32(src + x * 4);
+                uint32_t v = bits == 16 ? LittleEndian16(src + x * 2) : LittleEndian32(src + x * 4);
                 argb = alpha.Get(v, 255) << 24 | red.Get(v, 0) << 16 | green.Get(v, 0) << 8 | blue.Get(v, 0);
             }
             pixmap->WritePixel(x, y, static_cast<int>(argb));

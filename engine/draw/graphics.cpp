@@ -13,7 +13,6 @@ namespace wispwood {
 namespace {
 
 Ref<TDrawDriver> gDriver;
-std::vector<GraphicsHook> gOpenedHooks;
 std::vector<GraphicsHook> gFlipHooks;
 Ref<TImage> gDevFont;
 
@@ -123,7 +122,6 @@ Ref<TDrawContext> OpenGraphics(int width, int height, int depth, int hz, int fla
     SetUpFrameTiming(*context);
     InstallRuntimeErrorBox();
     EnablePolledInput();
-    for (GraphicsHook hook : gOpenedHooks) hook();
     return context;
 }
 
@@ -225,10 +223,6 @@ float GetLineWidth() {
 void SetClsColor(int red, int green, int blue) {
     gContext->clscolor_red = red, gContext->clscolor_green = green, gContext->clscolor_blue = blue;
     if (TDrawDriver* d = Driver()) d->SetClsColor(red, green, blue);
-}
-
-void GetClsColor(int& red, int& green, int& blue) {
-    red = gContext->clscolor_red, green = gContext->clscolor_green, blue = gContext->clscolor_blue;
 }
 
 void SetRotation(float degrees) {
@@ -344,9 +338,6 @@ void CopyScreenToImage(const Ref<TImage>& image, int x, int y, int frame) {
     UnlockImage(image, frame);
 }
 
-void AddGraphicsOpenedHook(GraphicsHook hook) {
-    gOpenedHooks.push_back(hook);
-}
 void AddFlipHook(GraphicsHook hook) {
     gFlipHooks.push_back(hook);
 }

@@ -86,7 +86,6 @@ int GetBlend();
 void SetLineWidth(float width);
 float GetLineWidth();
 void SetClsColor(int red, int green, int blue);
-void GetClsColor(int& red, int& green, int& blue);
 void SetRotation(float degrees);
 float GetRotation();
 void SetScale(float scaleX, float scaleY);
@@ -113,10 +112,8 @@ Ref<TPixmap> GrabPixmap(int x, int y, int width, int height);
 // frame, applying the mask colour when the image is masked.
 void CopyScreenToImage(const Ref<TImage>& image, int x, int y, int frame = 0);
 
-// Hooks run after a display opened (polled input is enabled first), and at
-// every Flip before the picture is shown.
+// Hooks run at every Flip before the picture is shown.
 using GraphicsHook = void (*)();
-void AddGraphicsOpenedHook(GraphicsHook hook);
 void AddFlipHook(GraphicsHook hook);
 
 } // namespace wispwood

@@ -17,13 +17,13 @@ int ResolveFlags(int flags) {
 
 // Pictures without alpha get it from the mask colour. Pictures that carry
 // alpha already say what is transparent, and keep their dark pixels.
-Ref<TPixmap> PrepareFrame(const Ref<TPixmap>& source, int flags, int r, int g, int b) {
+Ref<TPixmap> PrepareFrame(const Ref<TPixmap>& source, const TImage& image) {
     auto pixmap = source->Convert(PF_RGBA8888);
-    if (!pixmap || !(flags & MASKEDIMAGE) || FormatHasAlpha(source->format)) return pixmap;
+    if (!pixmap || !(image.flags & MASKEDIMAGE) || FormatHasAlpha(source->format)) return pixmap;
     for (int y = 0; y < pixmap->height; ++y) {
         uint8_t* p = pixmap->PixelPtr(0, y);
         for (int x = 0; x < pixmap->width; ++x, p += 4)
-            if (p[0] == r && p[1] == g && p[2] == b) p[3] = 0;
+            if (p[0] == image.mask_r && p[1] == image.mask_g && p[2] == image.mask_b) p[3] = 0;
     }
     return pixmap;
 }
@@ -58,7 +58,7 @@ Ref<TImage> TImage::Create(int width, int height, int frameCount, int flags) {
 Ref<TImage> TImage::Load(const Ref<TPixmap>& pixmap, int flags) {
     if (!pixmap) return nullptr;
     auto image = NewImage(pixmap->width, pixmap->height, 1, flags);
-    image->pixmaps[0] = PrepareFrame(pixmap, flags, image->mask_r, image->mask_g, image->mask_b);
+    image->pixmaps[0] = PrepareFrame(pixmap, *image);
     return image->pixmaps[0] ? image : nullptr;
 }
 
@@ -71,7 +71,7 @@ Ref<TImage> TImage::LoadFramed(const Ref<TPixmap>& pixmap, int cellWidth, int ce
     for (int i = 0; i < cellCount; ++i) {
         int n = firstCell + i;
         auto cell = pixmap->Window(cellWidth * (n % cols), cellHeight * (n / cols), cellWidth, cellHeight);
-        image->pixmaps[i] = PrepareFrame(cell, flags, image->mask_r, image->mask_g, image->mask_b);
+        image->pixmaps[i] = PrepareFrame(cell, *image);
         if (!image->pixmaps[i]) return nullptr;
     }
     return image;

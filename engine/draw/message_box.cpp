@@ -21,8 +21,7 @@ void PrintMessage(const Text& text) {
 // environment and could block a test run on a box nobody sees.
 bool CanShowBox() {
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && SDL_strcmp(driver, "dummy") != 0 && SDL_strcmp(driver, "offscreen") != 0;
+    return VideoHasScreen();
 }
 
 void ShowErrorBox(const Text& message) {

@@ -215,8 +215,7 @@ void Driver::Present(bool vsync) {
 }
 
 bool Driver::HasVerticalBlank() const {
-    const char* video = SDL_GetCurrentVideoDriver();
-    return renderer_ && video && SDL_strcmp(video, "dummy") != 0 && SDL_strcmp(video, "offscreen") != 0;
+    return renderer_ && VideoHasScreen();
 }
 
 } // namespace sdl
@@ -239,6 +238,11 @@ void GraphicsToWindow(float x, float y, int* windowX, int* windowY) {
         *windowX = static_cast<int>(x);
         *windowY = static_cast<int>(y);
     }
+}
+
+bool VideoHasScreen() {
+    const char* video = SDL_GetCurrentVideoDriver();
+    return video && SDL_strcmp(video, "dummy") != 0 && SDL_strcmp(video, "offscreen") != 0;
 }
 
 const char* GraphicsRendererName() {

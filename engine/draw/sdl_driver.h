@@ -23,5 +23,8 @@ SDL_Renderer* GraphicsRenderer();
 void GraphicsToWindow(float x, float y, int* windowX, int* windowY);
 // The renderer's name ("software", "opengl", ...), or "" without a display.
 const char* GraphicsRendererName();
+// Whether SDL's video driver shows a real screen: false for the dummy and
+// offscreen drivers of headless runs, and before video started.
+bool VideoHasScreen();
 
 } // namespace wispwood

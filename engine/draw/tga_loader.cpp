@@ -1,32 +1,27 @@
 // Truevision TGA: colour-mapped, true-colour and grey pictures, plain or
 // run-length encoded, either row order.
 #include "engine/draw/pixmap_loader.h"
+#include "engine/io/little_endian.h"
 #include <vector>
 
 namespace wispwood {
 
 namespace {
 
-int Word(const uint8_t* p) {
-    return p[0] | p[1] << 8;
-}
-
 // 0xAARRGGBB of one stored pixel (or colour-map entry) of the given size.
 uint32_t TrueColour(const uint8_t* p, int bits, bool useAlpha) {
     switch (bits) {
-    case 8:
-        return 0xff000000u | p[0] * 0x010101u;
     case 15:
     case 16: {
-        int v = Word(p);
+        int v = LittleEndian16(p);
         uint32_t r = (v >> 10) & 31, g = (v >> 5) & 31, b = v & 31;
         uint32_t a = (!useAlpha || (v & 0x8000)) ? 255 : 0;
         return a << 24 | (r * 255 / 31) << 16 | (g * 255 / 31) << 8 | (b * 255 / 31);
     }
     case 24:
-        return 0xff000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+        return static_cast<uint32_t>(DecodePixel(p, PF_BGR888));
     case 32:
-        return (useAlpha ? uint32_t(p[3]) : 255u) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+        return static_cast<uint32_t>(DecodePixel(p, useAlpha ? PF_BGRA8888 : PF_BGR888));
     }
     return 0;
 }
@@ -37,8 +32,8 @@ Ref<TPixmap> LoadPixmapTGA(const uint8_t* data, size_t size) {
     if (size < 18) return nullptr;
     const uint8_t* h = data;
     int idLength = h[0], mapType = h[1], type = h[2];
-    int mapFirst = Word(h + 3), mapLength = Word(h + 5), mapBits = h[7];
-    int width = Word(h + 12), height = Word(h + 14), bits = h[16], descriptor = h[17];
+    int mapFirst = LittleEndian16(h + 3), mapLength = LittleEndian16(h + 5), mapBits = h[7];
+    int width = LittleEndian16(h + 12), height = LittleEndian16(h + 14), bits = h[16], descriptor = h[17];
     int alphaBits = descriptor & 15;
     bool rle = type >= 9;
     int base = rle ? type - 8 : type;
@@ -121,7 +116,7 @@ Ref<TPixmap> LoadPixmapTGA(const uint8_t* data, size_t size) {
             const uint8_t* p = src + (static_cast<size_t>(row) * width + col) * pixelBytes;
             uint32_t argb;
             if (base == 1) {
-                int index = (bits == 8 ? p[0] : Word(p)) - mapFirst;
+                int index = (bits == 8 ? p[0] : LittleEndian16(p)) - mapFirst;
                 argb = index >= 0 && index < static_cast<int>(palette.size()) ? palette[index] : 0xff000000u;
             } else if (base == 3) {
                 argb = (bits == 16 ? uint32_t(p[1]) << 24 : 0xff000000u) | p[0] * 0x010101u;

@@ -95,9 +95,6 @@ int EventX() {
 int EventY() {
     return State().current.y;
 }
-int EventMods() {
-    return State().current.mods;
-}
 
 void FlushEvents() {
     EventState& s = State();

@@ -60,7 +60,6 @@ int EventID();
 int EventData();
 int EventX();
 int EventY();
-int EventMods();
 // Drops every queued event.
 void FlushEvents();
 

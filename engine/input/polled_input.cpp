@@ -6,17 +6,38 @@
 #include "engine/input/timer.h"
 #include <array>
 #include <deque>
+#include <utility>
 
 namespace wispwood {
 namespace {
 
+// Keys or mouse buttons: which are held, and the presses not yet taken. A
+// press counts once however often the platform repeats it before the release.
+template <int N>
+struct Buttons {
+    std::array<int, N> down{};
+    std::array<int, N> hits{};
+
+    static bool Valid(int i) { return i >= 0 && i < N; }
+    void Press(int i) {
+        if (Valid(i) && !down[i]) down[i] = 1, ++hits[i];
+    }
+    void Release(int i) {
+        if (Valid(i)) down[i] = 0;
+    }
+    int TakeHits(int i) { return Valid(i) ? std::exchange(hits[i], 0) : 0; }
+    int Down(int i) const { return Valid(i) ? down[i] : 0; }
+    void Clear() {
+        down.fill(0);
+        hits.fill(0);
+    }
+};
+
 struct PolledState {
     int hook = 0; // event hook handle, 0 while disabled
-    std::array<int, KeyCount> keyDown{};
-    std::array<int, KeyCount> keyHits{};
+    Buttons<KeyCount> keys;
     std::deque<int> typed;
-    std::array<int, MouseButtonCount> mouseDown{};
-    std::array<int, MouseButtonCount> mouseHits{};
+    Buttons<MouseButtonCount> mouse;
     int mouseX = 0;
     int mouseY = 0;
     int mouseZ = 0;
@@ -29,25 +50,14 @@ PolledState& State() {
     return state;
 }
 
-bool ValidKey(int key) {
-    return key >= 0 && key < KeyCount;
-}
-bool ValidButton(int button) {
-    return button >= 0 && button < MouseButtonCount;
-}
-
 void ClearKeyState() {
-    PolledState& s = State();
-    s.keyDown.fill(0);
-    s.keyHits.fill(0);
-    s.typed.clear();
+    State().keys.Clear();
+    State().typed.clear();
 }
 
 void ClearMouseState() {
-    PolledState& s = State();
-    s.mouseDown.fill(0);
-    s.mouseHits.fill(0);
-    s.mouseZ = 0;
+    State().mouse.Clear();
+    State().mouseZ = 0;
 }
 
 void PolledInputHook(const TEvent& event) {
@@ -63,25 +73,19 @@ void PolledInputHook(const TEvent& event) {
         s.terminate = 1;
         break;
     case EventKeyDown:
-        if (ValidKey(event.data) && !s.keyDown[event.data]) {
-            s.keyDown[event.data] = 1;
-            ++s.keyHits[event.data];
-        }
+        s.keys.Press(event.data);
         break;
     case EventKeyUp:
-        if (ValidKey(event.data)) s.keyDown[event.data] = 0;
+        s.keys.Release(event.data);
         break;
     case EventKeyChar:
         if (int(s.typed.size()) < TypedCharLimit) s.typed.push_back(event.data);
         break;
     case EventMouseDown:
-        if (ValidButton(event.data) && !s.mouseDown[event.data]) {
-            s.mouseDown[event.data] = 1;
-            ++s.mouseHits[event.data];
-        }
+        s.mouse.Press(event.data);
         break;
     case EventMouseUp:
-        if (ValidButton(event.data)) s.mouseDown[event.data] = 0;
+        s.mouse.Release(event.data);
         break;
     case EventMouseMove:
         s.mouseX = event.x;
@@ -113,15 +117,12 @@ void DisablePolledInput() {
 
 int KeyPresses(int key) {
     PumpSystemEvents();
-    if (!ValidKey(key)) return 0;
-    int hits = State().keyHits[key];
-    State().keyHits[key] = 0;
-    return hits;
+    return State().keys.TakeHits(key);
 }
 
 int KeyDown(int key) {
     PumpSystemEvents();
-    return ValidKey(key) ? State().keyDown[key] : 0;
+    return State().keys.Down(key);
 }
 
 int NextTypedChar() {
@@ -140,15 +141,12 @@ void ClearKeys() {
 
 int MouseClicks(int button) {
     PumpSystemEvents();
-    if (!ValidButton(button)) return 0;
-    int hits = State().mouseHits[button];
-    State().mouseHits[button] = 0;
-    return hits;
+    return State().mouse.TakeHits(button);
 }
 
 int MouseDown(int button) {
     PumpSystemEvents();
-    return ValidButton(button) ? State().mouseDown[button] : 0;
+    return State().mouse.Down(button);
 }
 
 int MouseX() {

@@ -19,7 +19,6 @@ class TTimer : public std::enable_shared_from_this<TTimer> {
     // number of firings since that call. 0 at once for a stopped timer.
     int Wait();
     void Stop();
-    double Hertz() const { return hz_; }
 
     // Emits the tick event when there were firings since the last time.
     void EmitPendingTick();

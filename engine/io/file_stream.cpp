@@ -1,6 +1,6 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/path.h"
-#include <cctype>
+#include "engine/io/text_routines.h"
 #include <cstdlib>
 #include <exception>
 #include <fcntl.h>
@@ -115,41 +115,27 @@ int TCStream::Close() {
 
 namespace {
 
-enum class ByteOrder { Native, Little, Big, Unknown };
-
-// Splits a "protocol::" prefix off the path.
-ByteOrder TakeProtocol(Text& path) {
+// Opens the file after a "littleendian::" or "bigendian::" prefix, wrapped
+// for that byte order; null for any other prefix.
+Ref<TStream> OpenWithProtocol(const Text& path, Ref<TCStream> (*open)(const Text&)) {
     size_t mark = path.find("::");
-    if (mark == Text::npos) return ByteOrder::Native;
-    Text protocol = path.substr(0, mark);
-    path = path.substr(mark + 2);
-    for (char& c : protocol) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (protocol == "littleendian") return ByteOrder::Little;
-    if (protocol == "bigendian") return ByteOrder::Big;
-    return ByteOrder::Unknown;
-}
-
-Ref<TStream> Wrap(Ref<TStream> stream, ByteOrder order) {
+    if (mark == Text::npos) return open(path);
+    Text protocol = LowerText(path.substr(0, mark));
+    if (protocol != "littleendian" && protocol != "bigendian") return nullptr;
+    Ref<TStream> stream = open(path.substr(mark + 2));
     if (!stream) return nullptr;
-    if (order == ByteOrder::Little) return std::make_shared<TLittleEndianStream>(stream);
-    if (order == ByteOrder::Big) return std::make_shared<TBigEndianStream>(stream);
-    return stream;
+    if (protocol == "bigendian") return std::make_shared<TBigEndianStream>(stream);
+    return std::make_shared<TLittleEndianStream>(stream);
 }
 
 } // namespace
 
 Ref<TStream> ReadFile(const Text& path) {
-    Text plain = path;
-    ByteOrder order = TakeProtocol(plain);
-    if (order == ByteOrder::Unknown) return nullptr;
-    return Wrap(TCStream::OpenRead(plain), order);
+    return OpenWithProtocol(path, TCStream::OpenRead);
 }
 
 Ref<TStream> WriteFile(const Text& path) {
-    Text plain = path;
-    ByteOrder order = TakeProtocol(plain);
-    if (order == ByteOrder::Unknown) return nullptr;
-    return Wrap(TCStream::OpenWrite(plain), order);
+    return OpenWithProtocol(path, TCStream::OpenWrite);
 }
 
 bool LoadText(const Text& path, Text& bytes) {

@@ -2,7 +2,6 @@
 #include "engine/io/path.h"
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,10 +63,6 @@ TextArray ListDirectory(const Text& path, int skipDots) {
     ::closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
-}
-
-int RenameFile(const Text& from, const Text& to) {
-    return std::rename(NormalisePath(from).c_str(), NormalisePath(to).c_str()) == 0 ? 1 : 0;
 }
 
 } // namespace wispwood

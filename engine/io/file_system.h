@@ -17,7 +17,5 @@ int DeleteFile(const Text& path);
 // Names of the folder's entries in byte order; "." and ".." left out when
 // skipDots is set. Empty when the folder cannot be read.
 TextArray ListDirectory(const Text& path, int skipDots = 1);
-// Replaces the destination atomically; 1 on success.
-int RenameFile(const Text& from, const Text& to);
 
 } // namespace wispwood

@@ -60,83 +60,63 @@ void TStream::SkipBytes(int64_t count) {
     }
 }
 
-void TStream::ReadOrdered(void* value, int size) {
-    ReadBytes(value, size);
-    if (SwapsByteOrder())
-        std::reverse(static_cast<unsigned char*>(value), static_cast<unsigned char*>(value) + size);
-}
-
-void TStream::WriteOrdered(const void* value, int size) {
-    unsigned char bytes[8];
-    std::memcpy(bytes, value, size);
-    if (SwapsByteOrder()) std::reverse(bytes, bytes + size);
-    WriteBytes(bytes, size);
-}
-
 // The in-memory layout of the numbers is that of the host; the build only
 // targets little-endian machines, which the byte-order wrappers rely on.
 static_assert(std::endian::native == std::endian::little, "little-endian host expected");
 
+template <class T>
+T TStream::ReadOrdered() {
+    unsigned char bytes[sizeof(T)];
+    ReadBytes(bytes, sizeof bytes);
+    if (SwapsByteOrder()) std::reverse(bytes, bytes + sizeof bytes);
+    T value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+template <class T>
+void TStream::WriteOrdered(T value) {
+    unsigned char bytes[sizeof(T)];
+    std::memcpy(bytes, &value, sizeof bytes);
+    if (SwapsByteOrder()) std::reverse(bytes, bytes + sizeof bytes);
+    WriteBytes(bytes, sizeof bytes);
+}
+
 int TStream::ReadByte() {
-    uint8_t v;
-    ReadBytes(&v, 1);
-    return v;
+    return ReadOrdered<uint8_t>();
 }
-
 void TStream::WriteByte(int value) {
-    uint8_t v = static_cast<uint8_t>(value);
-    WriteBytes(&v, 1);
+    WriteOrdered(static_cast<uint8_t>(value));
 }
-
 int TStream::ReadShort() {
-    uint16_t v;
-    ReadOrdered(&v, 2);
-    return v;
+    return ReadOrdered<uint16_t>();
 }
-
 void TStream::WriteShort(int value) {
-    uint16_t v = static_cast<uint16_t>(value);
-    WriteOrdered(&v, 2);
+    WriteOrdered(static_cast<uint16_t>(value));
 }
-
 int32_t TStream::ReadInt() {
-    int32_t v;
-    ReadOrdered(&v, 4);
-    return v;
+    return ReadOrdered<int32_t>();
 }
-
 void TStream::WriteInt(int32_t value) {
-    WriteOrdered(&value, 4);
+    WriteOrdered(value);
 }
-
 int64_t TStream::ReadLong() {
-    int64_t v;
-    ReadOrdered(&v, 8);
-    return v;
+    return ReadOrdered<int64_t>();
 }
-
 void TStream::WriteLong(int64_t value) {
-    WriteOrdered(&value, 8);
+    WriteOrdered(value);
 }
-
 float TStream::ReadFloat() {
-    float v;
-    ReadOrdered(&v, 4);
-    return v;
+    return ReadOrdered<float>();
 }
-
 void TStream::WriteFloat(float value) {
-    WriteOrdered(&value, 4);
+    WriteOrdered(value);
 }
-
 double TStream::ReadDouble() {
-    double v;
-    ReadOrdered(&v, 8);
-    return v;
+    return ReadOrdered<double>();
 }
-
 void TStream::WriteDouble(double value) {
-    WriteOrdered(&value, 8);
+    WriteOrdered(value);
 }
 
 Text TStream::ReadLine() {
@@ -173,9 +153,6 @@ int64_t StreamPos(const Ref<TStream>& stream) {
 }
 int64_t SeekStream(const Ref<TStream>& stream, int64_t pos) {
     return stream->Seek(pos);
-}
-void CloseStream(const Ref<TStream>& stream) {
-    if (stream) stream->Close();
 }
 
 } // namespace wispwood

@@ -53,14 +53,16 @@ class TStream {
     virtual bool SwapsByteOrder() const { return false; }
 
   private:
-    void ReadOrdered(void* value, int size);
-    void WriteOrdered(const void* value, int size);
+    // A number of type T in the stream's byte order.
+    template <class T>
+    T ReadOrdered();
+    template <class T>
+    void WriteOrdered(T value);
 };
 
 int Eof(const Ref<TStream>& stream);
 int64_t StreamPos(const Ref<TStream>& stream);
 int64_t SeekStream(const Ref<TStream>& stream, int64_t pos);
-void CloseStream(const Ref<TStream>& stream);
 
 // Forwards every call to an inner stream; the base of the byte-order
 // wrappers.

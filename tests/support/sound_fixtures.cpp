@@ -6,35 +6,15 @@
 #include "engine/io/path.h"
 #include "engine/io/random.h"
 #include "engine/io/text_convert.h"
+#include "tests/support/wav_builder.h"
 #include <vector>
 
 namespace wispwood::test {
 
-namespace {
-
-void Put(Text& out, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 255);
-}
-
-} // namespace
-
 Text ConstantWav(int16_t value, int frames) {
-    Text data;
-    data.reserve(static_cast<size_t>(frames) * 2);
-    for (int i = 0; i < frames; ++i) Put(data, static_cast<uint16_t>(value), 2);
-    Text out = "RIFF";
-    Put(out, static_cast<uint32_t>(36 + data.size()), 4);
-    out += "WAVEfmt ";
-    Put(out, 16, 4);
-    Put(out, 1, 2);         // PCM
-    Put(out, 1, 2);         // mono
-    Put(out, 44100, 4);     // frames per second
-    Put(out, 44100 * 2, 4); // bytes per second
-    Put(out, 2, 2);         // block
-    Put(out, 16, 2);        // bits
-    out += "data";
-    Put(out, static_cast<uint32_t>(data.size()), 4);
-    return out + data;
+    WavFormat format;
+    format.hertz = 44100;
+    return MakeWav(format, Pcm16(std::vector<int16_t>(static_cast<size_t>(frames), value)));
 }
 
 int WriteConstantWav(const Text& path, int16_t value, int frames) {

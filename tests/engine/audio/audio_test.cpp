@@ -3,30 +3,18 @@
 #include "engine/input/clock.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/memory_stream.h"
-#include "tests/engine/audio/wav_builder.h"
+#include "tests/support/environment_variable.h"
 #include "tests/support/paths.h"
-#include <cstdlib>
+#include "tests/support/wav_builder.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {
 namespace {
 
 // SDL picks its audio driver from the environment when audio starts up.
-class AudioDriverVariable {
+class AudioDriverVariable : public test::SavedEnvironmentVariable {
   public:
-    explicit AudioDriverVariable(const char* value) {
-        if (const char* old = std::getenv("SDL_AUDIODRIVER")) old_ = old;
-        setenv("SDL_AUDIODRIVER", value, 1);
-    }
-    ~AudioDriverVariable() {
-        if (old_.empty())
-            unsetenv("SDL_AUDIODRIVER");
-        else
-            setenv("SDL_AUDIODRIVER", old_.c_str(), 1);
-    }
-
-  private:
-    Text old_;
+    explicit AudioDriverVariable(const char* value) : SavedEnvironmentVariable("SDL_AUDIODRIVER", value) {}
 };
 
 Ref<TSound> Silence(int frames) {

@@ -2,8 +2,8 @@
 #include "engine/audio/sample_loaders.h"
 #include "engine/input/clock.h"
 #include "engine/io/memory_stream.h"
-#include "tests/engine/audio/wav_builder.h"
 #include "tests/support/paths.h"
+#include "tests/support/wav_builder.h"
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -14,12 +14,16 @@ using test::MakeWav;
 using test::Pcm16;
 using test::WavFormat;
 
+Ref<TAudioSample> Decode(const WavFormat& wavFormat, const Text& data) {
+    TMemoryStream stream(MakeWav(wavFormat, data));
+    return LoadWavSample(stream);
+}
+
 Ref<TAudioSample> Wav(const std::vector<int16_t>& values, int channels = 1, int hertz = 44100) {
     WavFormat wavFormat;
     wavFormat.channels = channels;
     wavFormat.hertz = hertz;
-    TMemoryStream stream(MakeWav(wavFormat, Pcm16(values)));
-    return LoadWavSample(stream);
+    return Decode(wavFormat, Pcm16(values));
 }
 
 Ref<TAudioSample> Constant(int16_t value, int frames, int hertz = 44100) {
@@ -53,6 +57,7 @@ double Frequency(const std::vector<int16_t>& out, int hertz) {
 
 class Mixer : public ::testing::Test {
   protected:
+    void TearDown() override { ResetClock(); }
     Ref<TMixer> mixer = New<TMixer>(44100);
     Ref<TSound> Sound(const Ref<TAudioSample>& sample, int flags = 0) {
         auto sound = mixer->CreateSound(sample, flags);
@@ -81,15 +86,10 @@ TEST(MixerLevels, VolumePanAndRateBecomeTheBackEndsUnits) {
 TEST_F(Mixer, AtItsOwnRateAndFullVolumeARecordingComesOutUnchanged) {
     auto mono = Sound(Wav({1000, -2000, 32767, -32768, 5}));
     auto stereo = Sound(Wav({1, -1, 300, -300}, 2));
-    auto eightBit = mixer->CreateSound(
-        [] {
-            WavFormat wavFormat;
-            wavFormat.bits = 8;
-            wavFormat.hertz = 44100;
-            TMemoryStream s(MakeWav(wavFormat, Text("\x80\xff\x00", 3)));
-            return LoadWavSample(s);
-        }(),
-        0);
+    WavFormat eightBitFormat;
+    eightBitFormat.bits = 8;
+    eightBitFormat.hertz = 44100;
+    auto eightBit = mixer->CreateSound(Decode(eightBitFormat, Text("\x80\xff\x00", 3)), 0);
     auto channel = mono->Play(nullptr);
     EXPECT_EQ(Pull(*mixer, 6),
               (std::vector<int16_t>{1000, 1000, -2000, -2000, 32767, 32767, -32768, -32768, 5, 5, 0, 0}));
@@ -275,7 +275,6 @@ TEST_F(Mixer, WithoutADeviceVoicesFollowTheClockAndEndAfterTheirLength) {
     EXPECT_EQ(slow->Playing(), 1);
     clock->Advance(1);
     EXPECT_EQ(slow->Playing(), 0);
-    ResetClock();
 }
 
 TEST_F(Mixer, WhenTheDeviceGoesAwayTheVoicesFollowTheClockFromThere) {
@@ -294,7 +293,6 @@ TEST_F(Mixer, WhenTheDeviceGoesAwayTheVoicesFollowTheClockFromThere) {
     EXPECT_EQ(channel->Playing(), 1);
     clock->Advance(2);
     EXPECT_EQ(channel->Playing(), 0);
-    ResetClock();
 }
 
 TEST_F(Mixer, AClosedMixerEndsEverythingAndRefusesNewPlays) {

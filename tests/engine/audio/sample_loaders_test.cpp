@@ -1,8 +1,8 @@
 #include "engine/audio/sample_loaders.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/memory_stream.h"
-#include "tests/engine/audio/wav_builder.h"
 #include "tests/support/paths.h"
+#include "tests/support/wav_builder.h"
 #include <cmath>
 #include <gtest/gtest.h>
 

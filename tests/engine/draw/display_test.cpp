@@ -97,14 +97,7 @@ TEST_F(Display, SoftwarePacedFlipsKeepTheRateOnTheClock) {
     clock->Advance(500);
     Flip(-1);
     EXPECT_EQ(clock->Milliseconds(), 2500);
-    ResetClock();
 }
-
-} // namespace
-} // namespace wispwood
-
-namespace wispwood {
-namespace {
 
 // Without a real screen there is no vertical blank to measure, so opening
 // full screen at 60 Hz does not spend a second flipping.
@@ -116,7 +109,6 @@ TEST_F(Display, FullScreenWithoutAScreenUsesSoftwarePacingAtOnce) {
     EXPECT_TRUE(context->softSync);
     EXPECT_EQ(context->frameTime, 16);
     EXPECT_EQ(clock->Milliseconds(), 0);
-    ResetClock();
 }
 
 } // namespace

@@ -22,8 +22,18 @@ class GoldenDrawing : public test::HeadlessDisplayTest {
 
 // One sprite at full alpha, one at half alpha, one tinted orange, one
 // tinted at half alpha, across the bars and the ramp.
-void DrawBlendRow(const Ref<TImage>& sprite, int mode) {
-    SetBlend(mode);
+struct BlendCase {
+    int mode;
+    const char* golden;
+};
+void PrintTo(const BlendCase& c, std::ostream* out) {
+    *out << c.golden;
+}
+
+class GoldenBlend : public GoldenDrawing, public ::testing::WithParamInterface<BlendCase> {};
+
+TEST_P(GoldenBlend, DrawsSpritesAtFullAndHalfAlphaPlainAndTinted) {
+    SetBlend(GetParam().mode);
     for (int row = 0; row < 2; ++row) {
         float y = 8 + row * 60.0f;
         SetColor(255, 255, 255);
@@ -37,32 +47,16 @@ void DrawBlendRow(const Ref<TImage>& sprite, int mode) {
         SetAlpha(0.5f);
         DrawImage(sprite, 178, y);
     }
+    EXPECT_TRUE(test::MatchesGolden(Result(), GetParam().golden));
 }
 
-TEST_F(GoldenDrawing, BlendMask) {
-    DrawBlendRow(sprite, MASKBLEND);
-    EXPECT_TRUE(test::MatchesGolden(Result(), "draw_blend_mask"));
-}
-
-TEST_F(GoldenDrawing, BlendSolid) {
-    DrawBlendRow(sprite, SOLIDBLEND);
-    EXPECT_TRUE(test::MatchesGolden(Result(), "draw_blend_solid"));
-}
-
-TEST_F(GoldenDrawing, BlendAlpha) {
-    DrawBlendRow(sprite, ALPHABLEND);
-    EXPECT_TRUE(test::MatchesGolden(Result(), "draw_blend_alpha"));
-}
-
-TEST_F(GoldenDrawing, BlendLight) {
-    DrawBlendRow(sprite, LIGHTBLEND);
-    EXPECT_TRUE(test::MatchesGolden(Result(), "draw_blend_light"));
-}
-
-TEST_F(GoldenDrawing, BlendShade) {
-    DrawBlendRow(sprite, SHADEBLEND);
-    EXPECT_TRUE(test::MatchesGolden(Result(), "draw_blend_shade"));
-}
+INSTANTIATE_TEST_SUITE_P(Modes, GoldenBlend,
+                         ::testing::Values(BlendCase{MASKBLEND, "draw_blend_mask"},
+                                           BlendCase{SOLIDBLEND, "draw_blend_solid"},
+                                           BlendCase{ALPHABLEND, "draw_blend_alpha"},
+                                           BlendCase{LIGHTBLEND, "draw_blend_light"},
+                                           BlendCase{SHADEBLEND, "draw_blend_shade"}),
+                         [](const auto& info) { return Text(info.param.golden).substr(11); });
 
 // Rotation and non-uniform scale about a handle, rectangles with a handle,
 // and the origin.

@@ -312,12 +312,6 @@ TEST(GraphicsWithoutDisplay, StateCallsAreKeptAndDrawingDoesNothing) {
     EXPECT_FALSE(image->Frame(0));
 }
 
-} // namespace
-} // namespace wispwood
-
-namespace wispwood {
-namespace {
-
 // Frames share one texture; each must show its own cell, whole, at any
 // position in the sheet, including the sheet's last row and column.
 TEST_F(Graphics, EveryFrameOfASharedSheetDrawsItsOwnCell) {

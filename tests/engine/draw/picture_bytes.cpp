@@ -1,6 +1,7 @@
 #include "tests/engine/draw/picture_bytes.h"
 #include "engine/draw/pixmap_loader.h"
 #include "engine/io/file_stream.h"
+#include "tests/support/byte_builder.h"
 #include "tests/support/paths.h"
 #include <algorithm>
 #include <cstdio>
@@ -10,13 +11,6 @@
 namespace wispwood::test {
 
 namespace {
-
-void Put16(Text& out, int v) {
-    out += char(v & 255), out += char((v >> 8) & 255);
-}
-void Put32(Text& out, uint32_t v) {
-    Put16(out, v & 0xffff), Put16(out, v >> 16);
-}
 
 uint32_t Argb(const Ref<TPixmap>& p, int x, int y) {
     return static_cast<uint32_t>(p->ReadPixel(x, y));

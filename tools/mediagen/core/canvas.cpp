@@ -162,6 +162,16 @@ void StrokeWith(cairo_t* cr, cairo_pattern_t* pattern, double width) {
     cairo_pattern_destroy(pattern);
 }
 
+void Fill(cairo_t* cr, Colour c, double alpha) {
+    SetColour(cr, c, alpha);
+    cairo_fill(cr);
+}
+
+void FillPreserve(cairo_t* cr, Colour c, double alpha) {
+    SetColour(cr, c, alpha);
+    cairo_fill_preserve(cr);
+}
+
 void Stroke(cairo_t* cr, Colour c, double width, double alpha) {
     SetColour(cr, c, alpha);
     cairo_set_line_width(cr, width);

@@ -61,8 +61,10 @@ cairo_pattern_t* RadialGradient(double cx0, double cy0, double r0, double cx1, d
 void FillWith(cairo_t* cr, cairo_pattern_t* pattern);
 void FillPreserveWith(cairo_t* cr, cairo_pattern_t* pattern);
 void StrokeWith(cairo_t* cr, cairo_pattern_t* pattern, double width);
-// Strokes the current path in one colour; the Preserve form keeps the path
-// for a fill or a second stroke.
+// Fills or strokes the current path in one colour; the Preserve forms keep
+// the path for an outline, a fill or a second stroke.
+void Fill(cairo_t* cr, Colour c, double alpha = 1.0);
+void FillPreserve(cairo_t* cr, Colour c, double alpha = 1.0);
 void Stroke(cairo_t* cr, Colour c, double width, double alpha = 1.0);
 void StrokePreserve(cairo_t* cr, Colour c, double width, double alpha = 1.0);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);

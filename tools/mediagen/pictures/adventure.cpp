@@ -16,24 +16,21 @@ void Medallion(cairo_t* cr, Colour face, Colour rim, bool empty) {
     Glow(cr, 12, 12, 12, empty ? kFog : face, empty ? 0.25 : 0.5);
     cairo_arc(cr, 12, 12, 8.5, 0, 2 * M_PI);
     if (empty) {
-        SetColour(cr, Rgb(20, 28, 34), 0.85);
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, Rgb(20, 28, 34), 0.85);
         Stroke(cr, rim, 2);
         return;
     }
     FillPreserveWith(cr, LinearGradient(4, 4, 20, 20, {{0, Lighten(face, 0.5)}, {1, Darken(face, 0.3)}}));
     Stroke(cr, rim, 2);
     SymbolPath(cr, Symbol::Leaf, 12, 12, 9);
-    SetColour(cr, Darken(face, 0.45), 0.8);
-    cairo_fill(cr);
+    Fill(cr, Darken(face, 0.45), 0.8);
 }
 
 void Marker(cairo_t* cr, int frame) {
     // a glowing wisp lantern on a staff; its foot is the bottom centre (36, 95)
     double bob = frame * 1.5;
     EllipsePath(cr, 36.5, 91, 14, 4);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.4);
-    cairo_fill(cr);
+    Fill(cr, kBlack, 0.4);
     cairo_move_to(cr, 36.5, 94);
     cairo_line_to(cr, 36.5, 40);
     Stroke(cr, kBarkLight, 3);
@@ -42,8 +39,7 @@ void Marker(cairo_t* cr, int frame) {
     cairo_curve_to(cr, 50, 44 + bob, 58, 40 - bob, 66, 46);
     cairo_curve_to(cr, 58, 50 - bob, 50, 56 + bob, 37, 56);
     cairo_close_path(cr);
-    SetColour(cr, Rgb(220, 60, 90));
-    cairo_fill(cr);
+    Fill(cr, Rgb(220, 60, 90));
     Glow(cr, 36.5, 24 - bob, 26, kLantern, 0.7);
     Lantern(cr, 36.5, 8 - bob, 30);
 }
@@ -56,14 +52,12 @@ void Temple(cairo_t* cr, int kind, int frame) {
     if (lit) Glow(cr, cx, 34, 32, kind == 4 ? kMoon : kLantern, 0.55);
     // plinth
     RoundedRect(cr, 8, 50, 48, 10, 3);
-    SetColour(cr, Darken(stone, 0.2));
-    cairo_fill(cr);
+    Fill(cr, Darken(stone, 0.2));
     switch (kind) {
     case 0: // root shrine: a dome under a tree of roots
         cairo_arc(cr, cx, 44, 18, M_PI, 2 * M_PI);
         cairo_rectangle(cr, cx - 18, 44, 36, 7);
-        SetColour(cr, stone);
-        cairo_fill(cr);
+        Fill(cr, stone);
         for (int i = -1; i <= 1; ++i) {
             cairo_move_to(cr, cx + i * 10, 26);
             cairo_curve_to(cr, cx + i * 16, 14, cx + i * 6, 8, cx + i * 20, 4);
@@ -74,55 +68,45 @@ void Temple(cairo_t* cr, int kind, int frame) {
         for (int t = 0; t < 3; ++t) {
             double y = 48 - t * 13, w = 40 - t * 9;
             cairo_rectangle(cr, cx - w / 2 + 4, y - 8, w - 8, 9);
-            SetColour(cr, stone);
-            cairo_fill(cr);
+            Fill(cr, stone);
             PolygonPath(cr, {{cx - w / 2 - 2, y - 7},
                              {cx + w / 2 + 2, y - 7},
                              {cx + w / 2 - 6, y - 13},
                              {cx - w / 2 + 6, y - 13}});
-            SetColour(cr, lit ? Rgb(170, 60, 50) : Rgb(70, 30, 30));
-            cairo_fill(cr);
+            Fill(cr, lit ? Rgb(170, 60, 50) : Rgb(70, 30, 30));
         }
         break;
     case 2: // toadstool tower
         cairo_rectangle(cr, cx - 7, 28, 14, 24);
-        SetColour(cr, lit ? Rgb(236, 226, 200) : Rgb(110, 104, 96));
-        cairo_fill(cr);
+        Fill(cr, lit ? Rgb(236, 226, 200) : Rgb(110, 104, 96));
         Mushroom(cr, cx, 40, 36, lit ? Rgb(220, 70, 80) : Rgb(90, 40, 50), false);
         break;
     case 3: // pine lodge with a spire
         cairo_rectangle(cr, cx - 16, 34, 32, 17);
-        SetColour(cr, lit ? kWoodLight : kWoodDark);
-        cairo_fill(cr);
+        Fill(cr, lit ? kWoodLight : kWoodDark);
         PolygonPath(cr, {{cx - 20, 35}, {cx, 8}, {cx + 20, 35}});
-        SetColour(cr, lit ? kLeaf : kDeepGreen);
-        cairo_fill(cr);
+        Fill(cr, lit ? kLeaf : kDeepGreen);
         break;
     default: // star temple
         for (int c = -1; c <= 1; c += 2) {
             cairo_rectangle(cr, cx + c * 14 - 3, 26, 6, 25);
-            SetColour(cr, stone);
-            cairo_fill(cr);
+            Fill(cr, stone);
         }
         PolygonPath(cr, {{cx - 22, 27}, {cx, 14}, {cx + 22, 27}});
-        SetColour(cr, stone);
-        cairo_fill(cr);
+        Fill(cr, stone);
         StarPath(cr, cx, 8, 7, 3);
-        SetColour(cr, lit ? kGoldLight : Darken(kGold, 0.6));
-        cairo_fill(cr);
+        Fill(cr, lit ? kGoldLight : Darken(kGold, 0.6));
         break;
     }
     // the door: lit from within once restored
     RoundedRect(cr, cx - 5, 40, 10, 11, 4);
-    SetColour(cr, lit ? kLanternHot : Rgb(10, 10, 14));
-    cairo_fill(cr);
+    Fill(cr, lit ? kLanternHot : Rgb(10, 10, 14));
     if (!lit) {
         // ivy creeping over the ruin
         Rng rng(kind + 3);
         for (int i = 0; i < 8; ++i) {
             cairo_arc(cr, rng.Range(12, 52), rng.Range(20, 54), rng.Range(2, 4), 0, 2 * M_PI);
-            SetColour(cr, kDeepGreen, 0.9);
-            cairo_fill(cr);
+            Fill(cr, kDeepGreen, 0.9);
         }
     }
 }
@@ -137,8 +121,7 @@ void Rank(cairo_t* cr, int rank) {
     FillPreserveWith(cr, LinearGradient(4, 4, 44, 44, {{0, Lighten(base, 0.5)}, {1, Darken(base, 0.4)}}));
     Stroke(cr, Darken(base, 0.6), 1.2);
     cairo_arc(cr, 24, 24, 11, 0, 2 * M_PI);
-    SetColour(cr, Darken(base, 0.2));
-    cairo_fill(cr);
+    Fill(cr, Darken(base, 0.2));
     int gems = 1 + rank / 3;
     for (int i = 0; i < gems; ++i) {
         double a = -M_PI / 2 + i * 2 * M_PI / gems;
@@ -195,8 +178,7 @@ Raster MapLayer1(const Trail& trail) {
         bool pine = rng.Unit() < 0.4;
         Colour c = Mix(kDeepGreen, pine ? Rgb(30, 70, 60) : kLeaf, rng.Range(0.2, 0.8));
         cairo_arc(cr, x + 4, y + 5, r, 0, 2 * M_PI);
-        cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
-        cairo_fill(cr);
+        Fill(cr, kBlack, 0.35);
         if (pine)
             StarPath(cr, x, y, r, r * 0.6, 7, rng.Range(0, 60));
         else
@@ -226,20 +208,17 @@ Raster MapLayer1(const Trail& trail) {
         const TrailPoint& p = trail.spots[k];
         if (trail.IsTemple(int(k))) {
             cairo_arc(cr, p.x, p.y + 6, 34, 0, 2 * M_PI);
-            SetColour(cr, Rgb(150, 126, 90));
-            cairo_fill(cr);
+            Fill(cr, Rgb(150, 126, 90));
             cairo_arc(cr, p.x, p.y + 6, 34, 0, 2 * M_PI);
             Stroke(cr, Rgb(60, 44, 30), 2);
         } else {
             cairo_arc(cr, p.x, p.y, 11, 0, 2 * M_PI);
-            SetColour(cr, Rgb(130, 124, 112));
-            cairo_fill(cr);
+            Fill(cr, Rgb(130, 124, 112));
         }
     }
     // the guide's hill in the bottom right and the panel band along the bottom
     cairo_arc(cr, 700, 600, 150, M_PI, 2 * M_PI);
-    SetColour(cr, Rgb(60, 100, 60));
-    cairo_fill(cr);
+    Fill(cr, Rgb(60, 100, 60));
     cairo_rectangle(cr, 0, 505, 800, 95);
     FillWith(cr, LinearGradient(0, 505, 0, 600,
                                 {{0, Colour{0.03, 0.06, 0.07}, 0},
@@ -273,8 +252,7 @@ Raster MapLayer2() {
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
         LeafPath(cr, len, len * 0.3, len * 0.35, len * 0.75, len * 0.25);
-        SetColour(cr, Mix(kNearTrees, kLeaf, rng.Range(0.1, 0.6)));
-        cairo_fill(cr);
+        Fill(cr, Mix(kNearTrees, kLeaf, rng.Range(0.1, 0.6)));
         cairo_restore(cr);
     }
     return canvas.ToRaster();
@@ -297,8 +275,7 @@ void AddAdventurePictures(Catalogue& out) {
     AddFramed(out, "media/quest/locationcurrent.png", 73, 95, 3, 3, Marker);
     AddSingle(out, "media/quest/gembase.png", 24, 24, [](cairo_t* cr) {
         cairo_arc(cr, 12, 12, 10, 0, 2 * M_PI);
-        SetColour(cr, Rgb(14, 20, 28), 0.85);
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, Rgb(14, 20, 28), 0.85);
         Stroke(cr, kGoldDark, 2);
         SymbolOnTile(cr, Symbol::Crystal, 12, 12, 15, Rgb(120, 220, 255));
     });

@@ -52,8 +52,7 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
     double cover_w = 70;
     // back cover / right half
     RoundedRect(cr, -4, -52, cover_w + 8, 104, 6);
-    SetColour(cr, Rgb(90, 30, 60));
-    cairo_fill(cr);
+    Fill(cr, Rgb(90, 30, 60));
     double cw = cover_w * std::cos(open * M_PI);
     auto cover = [&](bool inside) {
         RoundedRect(cr, std::min(0.0, cw), -52, std::abs(cw) + 1, 104, 6);
@@ -64,8 +63,7 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
         RoundedRect(cr, 8, -44, cover_w - 16, 88, 4);
         Stroke(cr, kGold, 2);
         StarPath(cr, cover_w / 2, 0, 16, 7);
-        SetColour(cr, kGoldLight);
-        cairo_fill(cr);
+        Fill(cr, kGoldLight);
         cairo_restore(cr);
     };
     if (open > 0.5) cover(true); // the open cover lies under the left pages
@@ -77,8 +75,7 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
         cairo_line_to(cr, side * 66 * reach, 46);
         cairo_curve_to(cr, side * 50 * reach, 50, side * 20 * reach, 52, 0, 48);
         cairo_close_path(cr);
-        SetColour(cr, kParchment);
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, kParchment);
         Stroke(cr, kParchmentDark, 1);
         for (int l = 0; l < 7; ++l) {
             cairo_move_to(cr, side * 10 * reach, -30 + l * 10);

@@ -25,8 +25,7 @@ void TwinkleSprite(cairo_t* cr, double s, Colour tint) {
     }
     Stroke(cr, Lighten(tint, 0.6), s * 0.06, 0.9);
     cairo_arc(cr, s / 2, s / 2, s * 0.1, 0, 2 * M_PI);
-    SetColour(cr, kWhite);
-    cairo_fill(cr);
+    Fill(cr, kWhite);
 }
 
 void Ring(cairo_t* cr, double s, double width, Colour c) {
@@ -53,8 +52,7 @@ void Confetti(cairo_t* cr, int frame, Colour c) {
     cairo_rectangle(cr, -9, -7, 18, 14);
     double shade = 0.55 + 0.45 * std::abs(sx);
     Colour face = sx >= 0 ? Scale(c, shade) : Scale(Darken(c, 0.25), shade);
-    SetColour(cr, face);
-    cairo_fill_preserve(cr);
+    FillPreserve(cr, face);
     Stroke(cr, Darken(c, 0.5), 1, 0.6);
     cairo_restore(cr);
 }
@@ -120,8 +118,7 @@ void AddEffectPictures(Catalogue& out) {
     AddSingle(out, "media/particles/addtoscore.png", 32, 32, [](cairo_t* cr) {
         Glow(cr, 16, 16, 16, kGold, 1, 0.1);
         cairo_arc(cr, 16, 16, 5, 0, 2 * M_PI);
-        SetColour(cr, kGoldLight);
-        cairo_fill(cr);
+        Fill(cr, kGoldLight);
     });
     AddSingle(out, "media/particles/wizzlestaff.png", 64, 64, [](cairo_t* cr) {
         Glow(cr, 32, 32, 32, kMagic, 0.7);
@@ -130,8 +127,7 @@ void AddEffectPictures(Catalogue& out) {
             cairo_translate(cr, 32, 32);
             cairo_rotate(cr, i * M_PI / 4);
             PolygonPath(cr, {{0, -3}, {i % 2 ? 20.0 : 31.0, 0}, {0, 3}});
-            cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
-            cairo_fill(cr);
+            Fill(cr, kWhite, 0.8);
             cairo_restore(cr);
         }
         Glow(cr, 32, 32, 10, kWhite, 1);

@@ -36,8 +36,7 @@ void Bottle(cairo_t* cr) {
     Stroke(cr, Rgb(190, 230, 250), 3, 0.9);
     // cork and a ribbon
     RoundedRect(cr, 40, 0, 40, 12, 3);
-    SetColour(cr, kBarkLight);
-    cairo_fill(cr);
+    Fill(cr, kBarkLight);
     cairo_move_to(cr, 42, 30);
     cairo_line_to(cr, 78, 30);
     Stroke(cr, kGold, 4);
@@ -53,8 +52,7 @@ void BottleFull(cairo_t* cr) {
     Rng rng(5);
     for (int i = 0; i < 18; ++i) {
         cairo_arc(cr, rng.Range(20, 100), rng.Range(70, 225), rng.Range(1.5, 4), 0, 2 * M_PI);
-        cairo_set_source_rgba(cr, 1, 1, 0.9, 0.5);
-        cairo_fill(cr);
+        Fill(cr, Colour{1, 1, 0.9}, 0.5);
     }
 }
 
@@ -67,8 +65,7 @@ void ClockFace(cairo_t* cr) {
         cairo_translate(cr, cx, cy - 30);
         cairo_rotate(cr, -M_PI / 2 + (i - 2) * 0.5);
         LeafPath(cr, 20, 5, 6, 15, 5);
-        SetColour(cr, i % 2 ? kLeaf : kMoss);
-        cairo_fill(cr);
+        Fill(cr, i % 2 ? kLeaf : kMoss);
         cairo_restore(cr);
     }
     cairo_arc(cr, cx, cy, 35, 0, 2 * M_PI);
@@ -85,13 +82,12 @@ void ClockFace(cairo_t* cr) {
     }
     Stroke(cr, kInk, 2);
     cairo_arc(cr, cx, cy, 3, 0, 2 * M_PI);
-    SetColour(cr, kGoldDark);
-    cairo_fill(cr);
+    Fill(cr, kGoldDark);
 }
 
-void Overlay(cairo_t* cr, int w, int h, bool right) {
-    // the right-hand column: carved bark with a leafy inner edge
-    cairo_rectangle(cr, right ? 12 : 0, 0, w - (right ? 12 : 0), h);
+// The right-hand column: carved bark with a leafy inner (left) edge.
+void Overlay(cairo_t* cr, int w, int h) {
+    cairo_rectangle(cr, 12, 0, w - 12, h);
     FillWith(cr,
              LinearGradient(0, 0, w, 0, {{0, Darken(kBark, 0.3)}, {0.3, kBark}, {1, Darken(kBark, 0.6)}}));
     Rng rng(w + h);
@@ -109,8 +105,7 @@ void Overlay(cairo_t* cr, int w, int h, bool right) {
         cairo_translate(cr, 14, y);
         cairo_rotate(cr, M_PI + rng.Range(-0.6, 0.6));
         LeafPath(cr, 20, 5, 6, 15, 5);
-        SetColour(cr, i % 2 ? kLeaf : kMoss);
-        cairo_fill(cr);
+        Fill(cr, i % 2 ? kLeaf : kMoss);
         cairo_restore(cr);
     }
 }
@@ -131,8 +126,7 @@ void Fern(cairo_t* cr, double x, double y, double length, double angle, Colour c
             cairo_curve_to(cr, px + leaf * 0.3, py + s * leaf * 0.5, px + leaf * 0.6, py + s * leaf * 0.7,
                            px + leaf * 0.5, py + s * leaf);
             cairo_curve_to(cr, px + leaf * 0.2, py + s * leaf * 0.6, px, py + s * leaf * 0.2, px, py);
-            SetColour(cr, c);
-            cairo_fill(cr);
+            Fill(cr, c);
         }
     }
     cairo_restore(cr);
@@ -144,8 +138,7 @@ void Medal(cairo_t* cr, bool gold) {
     // ribbon
     for (double s = -1; s <= 1; s += 2) {
         PolygonPath(cr, {{64 + s * 6, 0}, {64 + s * 34, 0}, {64 + s * 14, 54}, {64 - s * 4, 54}});
-        SetColour(cr, s < 0 ? Rgb(60, 100, 200) : Rgb(40, 70, 160));
-        cairo_fill(cr);
+        Fill(cr, s < 0 ? Rgb(60, 100, 200) : Rgb(40, 70, 160));
     }
     Glow(cr, 64, 82, 46, lightc, 0.4);
     cairo_arc(cr, 64, 82, 38, 0, 2 * M_PI);
@@ -159,18 +152,16 @@ void Medal(cairo_t* cr, bool gold) {
 } // namespace
 
 void AddGamePictures(Catalogue& out) {
-    AddSingle(out, "media/game/sidebar.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
-    AddSingle(out, "media/game/overlayright.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600, true); });
+    AddSingle(out, "media/game/sidebar.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600); });
+    AddSingle(out, "media/game/overlayright.png", 150, 600, [](cairo_t* cr) { Overlay(cr, 150, 600); });
     AddSingle(out, "media/game/timer-backing.png", 96, 96, ClockFace);
     AddSingle(out, "media/game/timer-hand.png", 16, 56, [](cairo_t* cr) {
         // points up; the pivot is the picture's centre (8, 28)
         PolygonPath(cr, {{8, 3}, {11.5, 26}, {9.5, 35}, {6.5, 35}, {4.5, 26}});
-        SetColour(cr, kInk);
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, kInk);
         Stroke(cr, kGoldDark, 1);
         cairo_arc(cr, 8, 28, 3.5, 0, 2 * M_PI);
-        SetColour(cr, kGold);
-        cairo_fill(cr);
+        Fill(cr, kGold);
     });
     AddSingle(out, "media/game/overlaytopleft.png", 220, 140, [](cairo_t* cr) {
         cairo_move_to(cr, 0, 10);
@@ -191,8 +182,7 @@ void AddGamePictures(Catalogue& out) {
         cairo_close_path(cr);
         FillWith(cr, LinearGradient(0, 110, 130, 160, {{0, kBarkLight}, {1, Darken(kBark, 0.4)}}));
         EllipsePath(cr, 56, 110, 36, 8);
-        SetColour(cr, kWoodLight);
-        cairo_fill(cr);
+        Fill(cr, kWoodLight);
         for (int r = 1; r < 4; ++r) {
             EllipsePath(cr, 56, 110, 36 - r * 9, 8 - r * 2);
             Stroke(cr, kWood, 1, 0.7);
@@ -209,8 +199,7 @@ void AddGamePictures(Catalogue& out) {
     AddSingle(out, "media/game/quotabottlefull.png", 120, 240, BottleFull);
     AddSingle(out, "media/game/quotabottlemask.png", 120, 240, [](cairo_t* cr) {
         BottlePath(cr, 4);
-        SetColour(cr, kWhite);
-        cairo_fill(cr);
+        Fill(cr, kWhite);
     });
     AddSingle(out, "media/game/quotabottleoverlay.png", 120, 240, [](cairo_t* cr) {
         cairo_move_to(cr, 20, 100);
@@ -221,15 +210,13 @@ void AddGamePictures(Catalogue& out) {
         cairo_line_to(cr, 50, 36);
         Stroke(cr, kWhite, 3, 0.4);
         cairo_arc(cr, 34, 80, 6, 0, 2 * M_PI);
-        cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
-        cairo_fill(cr);
+        Fill(cr, kWhite, 0.35);
     });
     AddSingle(out, "media/game/quotabottlewave.png", 32, 12, [](cairo_t* cr) {
         cairo_move_to(cr, 0, 12);
         cairo_curve_to(cr, 8, 2, 24, 2, 32, 12);
         cairo_close_path(cr);
-        SetColour(cr, Lighten(kFirefly, 0.5), 0.85);
-        cairo_fill(cr);
+        Fill(cr, Lighten(kFirefly, 0.5), 0.85);
     });
     AddSingle(out, "media/game/livesicon.png", 36, 36, [](cairo_t* cr) {
         Glow(cr, 18, 18, 18, Rgb(255, 120, 150), 0.5);
@@ -261,8 +248,7 @@ void AddGamePictures(Catalogue& out) {
                                                    {1, side ? Darken(kBark, 0.5) : kBarkLight}}));
                       for (int i = 0; i < 20; ++i) {
                           cairo_arc(cr, 8, 15 + i * 30, 5, 0, 2 * M_PI);
-                          SetColour(cr, i % 2 ? kLeaf : kMoss);
-                          cairo_fill(cr);
+                          Fill(cr, i % 2 ? kLeaf : kMoss);
                       }
                   });
     AddSingle(out, "media/medals/silver.png", 128, 128, [](cairo_t* cr) { Medal(cr, false); });

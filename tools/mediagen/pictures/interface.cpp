@@ -23,15 +23,13 @@ void CornerLeaves(cairo_t* cr, double w, double size) {
             cairo_translate(cr, size * 0.3, size * 0.3);
             cairo_rotate(cr, -0.2 + i * 0.45);
             LeafPath(cr, size, size * 0.3, size * 0.25, size * 0.7, size * 0.15);
-            SetColour(cr, i % 2 ? kLeaf : kMoss);
-            cairo_fill_preserve(cr);
+            FillPreserve(cr, i % 2 ? kLeaf : kMoss);
             Stroke(cr, kDeepGreen, 1);
             cairo_restore(cr);
         }
         Glow(cr, size * 0.3, size * 0.3, size * 0.35, kLantern, 0.7);
         cairo_arc(cr, size * 0.3, size * 0.3, size * 0.08, 0, 2 * M_PI);
-        SetColour(cr, kLanternHot);
-        cairo_fill(cr);
+        Fill(cr, kLanternHot);
         cairo_restore(cr);
     }
 }
@@ -75,8 +73,7 @@ void HandCursor(cairo_t* cr) {
     cairo_curve_to(cr, 1, 17, 3, 15.5, 5, 17);
     cairo_close_path(cr);
     StrokePreserve(cr, kInk, 2);
-    SetColour(cr, kWhite);
-    cairo_fill(cr);
+    Fill(cr, kWhite);
     for (double x : {14.0, 19.0}) {
         cairo_move_to(cr, x + 2.4, 15);
         cairo_line_to(cr, x + 2.4, 20);
@@ -86,16 +83,14 @@ void HandCursor(cairo_t* cr) {
 
 void LoadingBar(cairo_t* cr, bool gold) {
     RoundedRect(cr, 1, 1, 398, 30, 14);
-    SetColour(cr, kWoodDark);
-    cairo_fill_preserve(cr);
+    FillPreserve(cr, kWoodDark);
     Stroke(cr, kGoldDark, 2);
     RoundedRect(cr, 6, 7, 388, 18, 9);
     if (gold) {
         FillWith(cr, LinearGradient(0, 7, 0, 25, {{0, kGoldLight}, {0.5, kGold}, {1, kGoldDark}}));
         for (int i = 0; i < 12; ++i) Glow(cr, 20 + i * 33, 16, 10, kLanternHot, 0.5);
     } else {
-        SetColour(cr, Rgb(16, 22, 30));
-        cairo_fill(cr);
+        Fill(cr, Rgb(16, 22, 30));
     }
 }
 
@@ -123,8 +118,7 @@ void AddInterfacePictures(Catalogue& out) {
     AddSingle(out, "media/gui/slider.png", 216, 56, [](cairo_t* cr) {
         // the groove runs from x 20 to 196 at y 41
         RoundedRect(cr, 12, 35, 192, 12, 6);
-        SetColour(cr, kWoodDark);
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, kWoodDark);
         Stroke(cr, kGoldDark, 1.5);
         cairo_move_to(cr, 20, 41);
         cairo_line_to(cr, 196, 41);
@@ -165,20 +159,17 @@ void AddInterfacePictures(Catalogue& out) {
         Plate(cr, 6, 6, 286, 30, 12, PlateKind::Stone);
         for (int i = 0; i < 9; ++i) {
             cairo_arc(cr, 20 + i * 33, 40, 6 + (i % 3), 0, M_PI);
-            SetColour(cr, i % 2 ? kLeaf : kMoss);
-            cairo_fill(cr);
+            Fill(cr, i % 2 ? kLeaf : kMoss);
         }
     });
     AddSingle(out, "media/bonus/tick.png", 24, 24, [](cairo_t* cr) {
         Glow(cr, 12, 12, 12, kFirefly, 0.9, 0.2);
         StarPath(cr, 12, 12, 8, 3.5);
-        SetColour(cr, kWhite);
-        cairo_fill(cr);
+        Fill(cr, kWhite);
     });
     AddSingle(out, "media/bonus/tickbase.png", 24, 24, [](cairo_t* cr) {
         cairo_arc(cr, 12, 12, 9, 0, 2 * M_PI);
-        SetColour(cr, Rgb(14, 20, 28), 0.85);
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, Rgb(14, 20, 28), 0.85);
         Stroke(cr, kGoldDark, 2);
     });
     AddSingle(out, "media/bonus/strike.png", 48, 48, [](cairo_t* cr) {
@@ -192,13 +183,11 @@ void AddInterfacePictures(Catalogue& out) {
     });
     AddSingle(out, "media/bonus/oops.png", 96, 64, [](cairo_t* cr) {
         StarPath(cr, 48, 32, 31, 20, 9);
-        SetColour(cr, Rgb(200, 40, 50));
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, Rgb(200, 40, 50));
         Stroke(cr, Rgb(80, 0, 10), 2);
         TextPath(cr, Face::Rounded, 22, "OOPS", 48, 40);
         StrokePreserve(cr, Rgb(80, 0, 10), 3);
-        SetColour(cr, kWhite);
-        cairo_fill(cr);
+        Fill(cr, kWhite);
     });
 }
 

@@ -25,8 +25,7 @@ void Plate(cairo_t* cr, double x, double y, double w, double h, double radius, P
     // a soft shadow falls down-right, away from the light
     if (kind != PlateKind::Glass) {
         RoundedRect(cr, x + 2 * light::kShadowDx, y + 2 * light::kShadowDy, w, h, radius);
-        cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
-        cairo_fill(cr);
+        Fill(cr, kBlack, 0.35);
     }
     if (kind == PlateKind::Wood || kind == PlateKind::Parchment || kind == PlateKind::Stone) {
         Colour top = kind == PlateKind::Stone ? Lighten(kStone, 0.2) : kWoodLight;
@@ -76,8 +75,7 @@ void Plate(cairo_t* cr, double x, double y, double w, double h, double radius, P
                highlighted ? 1.0 : 0.8);
         // glint along the top edge
         RoundedRect(cr, x + 4, y + 3, w - 8, std::max(2.0, h * 0.3), radius * 0.6);
-        cairo_set_source_rgba(cr, 1, 1, 1, highlighted ? 0.16 : 0.09);
-        cairo_fill(cr);
+        Fill(cr, kWhite, highlighted ? 0.16 : 0.09);
     }
     // top-left highlight on the rim
     cairo_new_path(cr);
@@ -188,8 +186,7 @@ void SymbolDetail(cairo_t* cr, Symbol symbol, double cx, double cy, double size,
         Stroke(cr, ink, std::max(1.0, size * 0.05), 0.45);
     } else if (symbol == Symbol::Clover) {
         cairo_arc(cr, cx, cy, r * 0.22, 0, 2 * M_PI);
-        SetColour(cr, ink, 0.5);
-        cairo_fill(cr);
+        Fill(cr, ink, 0.5);
     } else if (symbol == Symbol::Sun) {
         cairo_arc(cr, cx, cy, r * 0.5, 0, 2 * M_PI);
         Stroke(cr, ink, std::max(1.0, size * 0.05), 0.35);
@@ -203,8 +200,7 @@ void SymbolOnTile(cairo_t* cr, Symbol symbol, double cx, double cy, double size,
     // a dark outline under a light fill keeps the shape readable on every
     // colour and when the whole piece is drawn darkened
     SymbolPath(cr, symbol, cx + 0.8, cy + 1.0, size);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
-    cairo_fill(cr);
+    Fill(cr, kBlack, 0.35);
     SymbolPath(cr, symbol, cx, cy, size);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     Stroke(cr, Colour{0.05, 0.02, 0.08}, std::max(1.6, size * 0.12), 0.75);
@@ -307,8 +303,7 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
         cairo_line_to(cr, side * 4 + leg_dx + (side > 0 ? 2 : 0), 40 + leg_dy);
         Stroke(cr, Darken(kSkin, 0.12), 4.2);
         cairo_arc(cr, side * 4 + leg_dx + (side > 0 ? 3 : 1), 41 + leg_dy, 3, 0, 2 * M_PI);
-        SetColour(cr, Darken(look.dress, 0.4));
-        cairo_fill(cr);
+        Fill(cr, Darken(look.dress, 0.4));
     }
     // back arm
     cairo_move_to(cr, -5, -10);
@@ -333,11 +328,9 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     Stroke(cr, kGoldLight, 2, 0.9);
     // head and hair
     cairo_arc(cr, -2, -30, 15, 0, 2 * M_PI);
-    SetColour(cr, look.hair);
-    cairo_fill(cr);
+    Fill(cr, look.hair);
     cairo_arc(cr, -13, -24, 7, 0, 2 * M_PI); // bun behind
-    SetColour(cr, Darken(look.hair, 0.1));
-    cairo_fill(cr);
+    Fill(cr, Darken(look.hair, 0.1));
     cairo_arc(cr, 1, -28, 12, 0, 2 * M_PI);
     FillWith(cr, RadialGradient(-3, -32, 2, 1, -28, 13, {{0, Lighten(kSkin, 0.3)}, {1, kSkin}}));
     // fringe
@@ -346,8 +339,7 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     cairo_curve_to(cr, 6, -38, 0, -36, -4, -33);
     cairo_curve_to(cr, -6, -31, -9, -30, -11, -30);
     cairo_close_path(cr);
-    SetColour(cr, look.hair);
-    cairo_fill(cr);
+    Fill(cr, look.hair);
     // face
     if (pose.blink > 0.5) {
         cairo_move_to(cr, 1, -27);
@@ -358,16 +350,13 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
     } else {
         for (double ex : {3.0, 9.5}) {
             cairo_arc(cr, ex, -27.5, 2.2, 0, 2 * M_PI);
-            SetColour(cr, kInk);
-            cairo_fill(cr);
+            Fill(cr, kInk);
             cairo_arc(cr, ex + 0.7, -28.3, 0.8, 0, 2 * M_PI);
-            SetColour(cr, kWhite);
-            cairo_fill(cr);
+            Fill(cr, kWhite);
         }
     }
     cairo_arc(cr, 12, -23, 2.2, 0, 2 * M_PI);
-    SetColour(cr, Rgb(240, 130, 130), 0.6);
-    cairo_fill(cr);
+    Fill(cr, Rgb(240, 130, 130), 0.6);
     cairo_arc(cr, 7, -22.5, 2.5, Rad(20), Rad(160));
     Stroke(cr, Rgb(160, 60, 60), 1.1);
     if (look.hat) {
@@ -378,8 +367,7 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
         FillWith(cr, LinearGradient(-16, -70, 15, -36,
                                     {{0, Lighten(look.dress, 0.2)}, {1, Darken(look.dress, 0.45)}}));
         StarPath(cr, -6, -70, 4.5, 2, 5);
-        SetColour(cr, kGoldLight);
-        cairo_fill(cr);
+        Fill(cr, kGoldLight);
     }
     // front arm with its hand (and the staff)
     cairo_save(cr);
@@ -396,8 +384,7 @@ void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look
         Stroke(cr, kBarkLight, 2.6);
         Glow(cr, 0, 46, 14, kLanternHot, 0.8);
         StarPath(cr, 0, 46, 6.5, 2.8, 5, 90);
-        SetColour(cr, kGoldLight);
-        cairo_fill(cr);
+        Fill(cr, kGoldLight);
     }
     cairo_restore(cr);
     cairo_restore(cr);
@@ -459,8 +446,7 @@ void Mushroom(cairo_t* cr, double x, double base_y, double size, Colour cap, boo
     cairo_curve_to(cr, x + size * 0.14, base_y - size * 0.5, x + size * 0.1, base_y - size * 0.3,
                    x + size * 0.12, base_y);
     cairo_close_path(cr);
-    SetColour(cr, Rgb(232, 222, 200));
-    cairo_fill(cr);
+    Fill(cr, Rgb(232, 222, 200));
     cairo_move_to(cr, x - size * 0.5, base_y - size * 0.56);
     cairo_curve_to(cr, x - size * 0.45, base_y - size * 1.05, x + size * 0.45, base_y - size * 1.05,
                    x + size * 0.5, base_y - size * 0.56);
@@ -473,8 +459,7 @@ void Mushroom(cairo_t* cr, double x, double base_y, double size, Colour cap, boo
     for (int i = 0; i < 4; ++i) {
         cairo_arc(cr, x + rng.Range(-0.3, 0.3) * size, base_y - size * rng.Range(0.68, 0.85), size * 0.05, 0,
                   2 * M_PI);
-        SetColour(cr, Lighten(cap, 0.75), 0.9);
-        cairo_fill(cr);
+        Fill(cr, Lighten(cap, 0.75), 0.9);
     }
 }
 
@@ -499,8 +484,7 @@ void Lantern(cairo_t* cr, double x, double y, double size) {
                                         {{0, kLanternHot}, {1, kLantern}}));
     Stroke(cr, Rgb(60, 40, 24), std::max(1.0, size * 0.04));
     cairo_rectangle(cr, x - size * 0.2, y + size * 0.84, size * 0.4, size * 0.07);
-    SetColour(cr, Rgb(40, 30, 24));
-    cairo_fill(cr);
+    Fill(cr, Rgb(40, 30, 24));
 }
 
 void LeafPath(cairo_t* cr, double length, double x1, double y1, double x2, double y2) {
@@ -518,8 +502,7 @@ void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, u
         double s = rng.Range(0.5, 1.3) * size;
         Glow(cr, fx, fy, 9 * s, kFirefly, 0.35);
         cairo_arc(cr, fx, fy, 1.3 * s, 0, 2 * M_PI);
-        SetColour(cr, Lighten(kFirefly, 0.6), 0.95);
-        cairo_fill(cr);
+        Fill(cr, Lighten(kFirefly, 0.6), 0.95);
     }
     cairo_restore(cr);
 }
@@ -561,8 +544,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
         double sx = rng.Range(0, W), sy = rng.Range(0, horizon * 0.75);
         double a = rng.Range(0.25, 0.9) * (1 - sy / horizon);
         cairo_arc(cr, sx, sy, rng.Range(0.5, 1.3), 0, 2 * M_PI);
-        cairo_set_source_rgba(cr, 1, 1, 0.95, a);
-        cairo_fill(cr);
+        Fill(cr, Colour{1, 1, 0.95}, a);
     }
     if (recipe.moon) {
         double mx = W * recipe.moon_x, my = H * recipe.moon_y, mr = H * 0.055;
@@ -573,8 +555,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
         for (int i = 0; i < 4; ++i) {
             cairo_arc(cr, mx + rng.Range(-0.5, 0.5) * mr, my + rng.Range(-0.5, 0.5) * mr,
                       mr * rng.Range(0.1, 0.22), 0, 2 * M_PI);
-            SetColour(cr, kFog, 0.35);
-            cairo_fill(cr);
+            Fill(cr, kFog, 0.35);
         }
     }
     // far hills
@@ -583,8 +564,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
         cairo_line_to(cr, x, horizon - 40 - FractalNoise(x / 160.0, 0.5, recipe.seed + 3, 3) * 80);
     cairo_line_to(cr, W, H);
     cairo_close_path(cr);
-    SetColour(cr, Mix(kFarTrees, recipe.horizon, 0.35));
-    cairo_fill(cr);
+    Fill(cr, Mix(kFarTrees, recipe.horizon, 0.35));
     // tree layers from far to near, each behind a veil of fog
     for (int layer = 0; layer < recipe.tree_layers; ++layer) {
         double t = recipe.tree_layers == 1 ? 1 : layer / double(recipe.tree_layers - 1);
@@ -605,8 +585,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
             cairo_line_to(cr, x, ground + FractalNoise(x / 90.0, layer, recipe.seed + 11, 3) * 18);
         cairo_line_to(cr, W, H);
         cairo_close_path(cr);
-        SetColour(cr, Mix(c, kMoss, 0.12));
-        cairo_fill(cr);
+        Fill(cr, Mix(c, kMoss, 0.12));
         if (layer < recipe.tree_layers - 1) {
             cairo_rectangle(cr, 0, ground - tall * 0.4, W, tall * 0.4 + 30);
             FillWith(cr, LinearGradient(
@@ -688,18 +667,15 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
 
 // --- text --------------------------------------------------------------------------
 
-void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y, bool centred) {
+void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y) {
     // the painters run on several threads and share the FreeType faces
     static std::mutex mutex;
     std::lock_guard<std::mutex> lock(mutex);
-    FontRole role = face == Face::Display   ? FontRole::Heading
-                    : face == Face::Rounded ? FontRole::Text
-                                            : FontRole::Book;
-    cairo_set_font_face(cr, CairoFaceFor(role));
+    cairo_set_font_face(cr, CairoFaceFor(face == Face::Display ? FontRole::Heading : FontRole::Text));
     cairo_set_font_size(cr, size);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, text, &ext);
-    cairo_move_to(cr, centred ? x - ext.width / 2 - ext.x_bearing : x, y);
+    cairo_move_to(cr, x - ext.width / 2 - ext.x_bearing, y);
     cairo_text_path(cr, text);
 }
 

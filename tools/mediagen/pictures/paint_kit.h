@@ -87,9 +87,9 @@ void LeafPath(cairo_t* cr, double length, double x1, double y1, double x2, doubl
 void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, uint32_t seed,
                double size = 1.0);
 
-// Text in a display face (for logos and signs). Fonts are the Debian font
-// packages the fonts family uses.
-enum class Face { Display, Rounded, Book };
-void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y, bool centred = true);
+// Text in a display face (for logos and signs), centred on x with its
+// baseline at y. Fonts are the Debian font packages the fonts family uses.
+enum class Face { Display, Rounded };
+void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y);
 
 } // namespace wispwood::mediagen

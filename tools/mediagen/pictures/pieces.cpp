@@ -55,8 +55,7 @@ void Bomb(cairo_t* cr, int frame) {
     cairo_arc(cr, 23, 29, 11, M_PI * 0.1, M_PI * 0.9);
     Stroke(cr, kMagic, 1.6, 0.8);
     cairo_rectangle(cr, 19, 11, 8, 5);
-    SetColour(cr, kGoldDark);
-    cairo_fill(cr);
+    Fill(cr, kGoldDark);
     cairo_move_to(cr, 23, 12);
     cairo_curve_to(cr, 26, 6, 32, 8, 35, 5);
     Stroke(cr, kBarkLight, 2);
@@ -68,14 +67,12 @@ void Bomb(cairo_t* cr, int frame) {
     cairo_translate(cr, 36, 5);
     cairo_rotate(cr, phase);
     SparklePath(cr, 0, 0, s, s * 0.25);
-    SetColour(cr, kLanternHot);
-    cairo_fill(cr);
+    Fill(cr, kLanternHot);
     cairo_restore(cr);
     Rng rng(frame + 7);
     for (int i = 0; i < 3; ++i) {
         cairo_arc(cr, 36 + rng.Range(-8, 8), 5 + rng.Range(-4, 8), 1, 0, 2 * M_PI);
-        SetColour(cr, kLanternHot);
-        cairo_fill(cr);
+        Fill(cr, kLanternHot);
     }
 }
 
@@ -97,8 +94,7 @@ void ExtraLife(cairo_t* cr) {
     SymbolOnTile(cr, Symbol::Heart, 24.5, 25.5, 28, Rgb(255, 90, 120));
     // a small "+1" wing of light
     cairo_arc(cr, 37, 12, 7, 0, 2 * M_PI);
-    SetColour(cr, kGold);
-    cairo_fill(cr);
+    Fill(cr, kGold);
     cairo_move_to(cr, 33.5, 12);
     cairo_line_to(cr, 40.5, 12);
     cairo_move_to(cr, 37, 8.5);
@@ -122,11 +118,9 @@ void Rainbow(cairo_t* cr) {
     }
     Stroke(cr, kWhite, 2.6, 0.85);
     StarPath(cr, 24.5, 24.5, 7, 3, 5);
-    SetColour(cr, kWhite);
-    cairo_fill(cr);
+    Fill(cr, kWhite);
     cairo_arc(cr, 16, 12, 6, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.3);
-    cairo_fill(cr);
+    Fill(cr, kWhite, 0.3);
 }
 
 void Padlock(cairo_t* cr, double cx, double cy, double s) {
@@ -140,8 +134,7 @@ void Padlock(cairo_t* cr, double cx, double cy, double s) {
     cairo_move_to(cr, cx - s * 0.04, cy + s * 0.14);
     cairo_line_to(cr, cx, cy + s * 0.34);
     cairo_line_to(cr, cx + s * 0.04, cy + s * 0.14);
-    SetColour(cr, kInk);
-    cairo_fill(cr);
+    Fill(cr, kInk);
 }
 
 void Key(cairo_t* cr, double cx, double cy, double s) {
@@ -165,14 +158,12 @@ void StoneBlock(cairo_t* cr, double x, double y, double s, Colour tone, uint32_t
     Rng rng(seed);
     for (int i = 0; i < 18; ++i) {
         cairo_arc(cr, x + rng.Range(4, s - 4), y + rng.Range(4, s - 4), rng.Range(0.6, 2.2), 0, 2 * M_PI);
-        SetColour(cr, Darken(tone, rng.Range(0.2, 0.5)), 0.5);
-        cairo_fill(cr);
+        Fill(cr, Darken(tone, rng.Range(0.2, 0.5)), 0.5);
     }
     // moss on the top edge
     for (int i = 0; i < 6; ++i) {
         cairo_arc(cr, x + 6 + i * (s - 12) / 5, y + 4 + rng.Range(-1, 2), rng.Range(2.5, 4.5), 0, 2 * M_PI);
-        SetColour(cr, kMoss, 0.85);
-        cairo_fill(cr);
+        Fill(cr, kMoss, 0.85);
     }
 }
 
@@ -199,22 +190,19 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
     Colour stem = stone ? kStone : Rgb(58, 132, 48);
     Colour light = stone ? Lighten(kStone, 0.35) : Rgb(140, 210, 90);
     double c = 26;
-    auto edge_point = [&](int e, double& x, double& y) {
-        x = e == kLeft ? 0 : e == kRight ? 52 : c;
-        y = e == kTop ? 0 : e == kBottom ? 52 : c;
+    auto edge_point = [c](int e) {
+        return Point{e == kLeft ? 0 : e == kRight ? 52 : c, e == kTop ? 0 : e == kBottom ? 52 : c};
     };
     std::vector<int> list;
     for (int e : {kTop, kRight, kBottom, kLeft})
         if (edges & e) list.push_back(e);
     for (int pass = 0; pass < 2; ++pass) {
         for (size_t i = 0; i < list.size(); ++i) {
-            double x, y;
-            edge_point(list[i], x, y);
-            cairo_move_to(cr, x, y);
+            Point p = edge_point(list[i]);
+            cairo_move_to(cr, p.x, p.y);
             if (list.size() == 2 && i == 0) {
-                double x2, y2;
-                edge_point(list[1], x2, y2);
-                cairo_curve_to(cr, c, c, c, c, x2, y2);
+                Point q = edge_point(list[1]);
+                cairo_curve_to(cr, c, c, c, c, q.x, q.y);
                 i = 1;
             } else {
                 cairo_line_to(cr, c, c);
@@ -223,28 +211,24 @@ void VineStem(cairo_t* cr, int edges, bool stone) {
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
         Stroke(cr, pass ? light : Darken(stem, 0.45), pass ? 4 : 10);
         if (pass == 0) {
-            for (size_t i = 0; i < list.size(); ++i) {
-                double x, y;
-                edge_point(list[i], x, y);
-                cairo_move_to(cr, x, y);
+            for (int e : list) {
+                Point p = edge_point(e);
+                cairo_move_to(cr, p.x, p.y);
                 cairo_line_to(cr, c, c);
             }
             Stroke(cr, stem, 7.5);
         }
     }
     // leaves along the stem
-    Rng rng(edges * 11 + (stone ? 5 : 0));
     for (size_t i = 0; i < list.size(); ++i) {
-        double x, y;
-        edge_point(list[i], x, y);
-        double mx = (x + c) / 2, my = (y + c) / 2;
-        double a = std::atan2(y - c, x - c) + (i % 2 ? 1.2 : -1.2);
+        Point p = edge_point(list[i]);
+        double mx = (p.x + c) / 2, my = (p.y + c) / 2;
+        double a = std::atan2(p.y - c, p.x - c) + (i % 2 ? 1.2 : -1.2);
         cairo_save(cr);
         cairo_translate(cr, mx, my);
         cairo_rotate(cr, a);
         LeafPath(cr, 14, 4, 5, 11, 4);
-        SetColour(cr, stone ? Lighten(kStone, 0.15) : kLeaf);
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, stone ? Lighten(kStone, 0.15) : kLeaf);
         Stroke(cr, stone ? Darken(kStone, 0.4) : Darken(kLeaf, 0.5), 0.8);
         cairo_restore(cr);
     }
@@ -257,15 +241,12 @@ void VineHead(cairo_t* cr, int edge, bool stone) {
     for (int i = 0; i < 5; ++i) {
         double a = i * 2 * M_PI / 5 - M_PI / 2;
         cairo_arc(cr, 26 + std::cos(a) * 8, 26 + std::sin(a) * 8, 8, 0, 2 * M_PI);
-        SetColour(cr, Darken(petal, 0.45));
-        cairo_fill(cr);
+        Fill(cr, Darken(petal, 0.45));
         cairo_arc(cr, 26 + std::cos(a) * 8, 26 + std::sin(a) * 8, 6.5, 0, 2 * M_PI);
-        SetColour(cr, i % 2 ? petal : Lighten(petal, 0.2));
-        cairo_fill(cr);
+        Fill(cr, i % 2 ? petal : Lighten(petal, 0.2));
     }
     cairo_arc(cr, 26, 26, 5.5, 0, 2 * M_PI);
-    SetColour(cr, stone ? Lighten(kStone, 0.3) : kGold);
-    cairo_fill(cr);
+    Fill(cr, stone ? Lighten(kStone, 0.3) : kGold);
 }
 
 // The six shards of a burst tile: each is its part of a 48-px tile, tumbling
@@ -349,8 +330,7 @@ void LetterBrick(cairo_t* cr, int frame, bool gold) {
     RoundedRect(cr, 8, 8, 33, 33, 6);
     Stroke(cr, Darken(dark, 0.2), 1.5, 0.6);
     SymbolPath(cr, frame < 12 ? Symbol::Moon : Symbol::Sun, 24.5, 24.5, 20);
-    SetColour(cr, Darken(dark, 0.1), 0.7);
-    cairo_fill(cr);
+    Fill(cr, Darken(dark, 0.1), 0.7);
     cairo_restore(cr);
 }
 
@@ -367,14 +347,11 @@ void Gem(cairo_t* cr, int frame) {
         double shade = 0.45 + 0.55 * std::sin((a0 + a1) / 2);
         Colour c = Mix(Rgb(20, 120, 200), Rgb(170, 250, 255), shade);
         PolygonPath(cr, {{48, 18}, {48 + x0 * 0.6, 34}, {48 + x1 * 0.6, 34}});
-        SetColour(cr, Lighten(c, 0.25));
-        cairo_fill(cr);
+        Fill(cr, Lighten(c, 0.25));
         PolygonPath(cr, {{48 + x0 * 0.6, 34}, {48 + x1 * 0.6, 34}, {48 + x1, 44}, {48 + x0, 44}});
-        SetColour(cr, c);
-        cairo_fill(cr);
+        Fill(cr, c);
         PolygonPath(cr, {{48 + x0, 44}, {48 + x1, 44}, {48, 80}});
-        SetColour(cr, Darken(c, 0.3));
-        cairo_fill(cr);
+        Fill(cr, Darken(c, 0.3));
     }
     cairo_move_to(cr, 18, 44);
     cairo_line_to(cr, 78, 44);
@@ -383,8 +360,7 @@ void Gem(cairo_t* cr, int frame) {
     cairo_save(cr);
     cairo_translate(cr, 38, 30);
     SparklePath(cr, 0, 0, 4 + 10 * glint, 1.5);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.5 + 0.5 * glint);
-    cairo_fill(cr);
+    Fill(cr, kWhite, 0.5 + 0.5 * glint);
     cairo_restore(cr);
 }
 
@@ -462,8 +438,7 @@ void AddPiecePictures(Catalogue& out) {
                       cairo_line_to(cr, 8 + rng.Range(3, 7), 8 + rng.Range(2, 6));
                       cairo_line_to(cr, 8 + rng.Range(-6, -2), 8 + rng.Range(3, 7));
                       cairo_close_path(cr);
-                      SetColour(cr, Rgb(190, 160, 116));
-                      cairo_fill_preserve(cr);
+                      FillPreserve(cr, Rgb(190, 160, 116));
                       Stroke(cr, Rgb(90, 70, 50), 1);
                   });
     for (int gold = 0; gold < 2; ++gold)
@@ -510,22 +485,19 @@ void AddPiecePictures(Catalogue& out) {
             cairo_translate(cr, 20, 20);
             cairo_rotate(cr, a);
             LeafPath(cr, 15, 5, 5, 13, 4);
-            SetColour(cr, Rgb(255, 250, 250));
-            cairo_fill_preserve(cr);
+            FillPreserve(cr, Rgb(255, 250, 250));
             Stroke(cr, Rgb(200, 120, 160), 1);
             cairo_restore(cr);
         }
         cairo_arc(cr, 20, 20, 4.5, 0, 2 * M_PI);
-        SetColour(cr, kGold);
-        cairo_fill(cr);
+        Fill(cr, kGold);
     });
     AddSingle(out, "media/blocks/gold.png", 28, 28, [](cairo_t* cr) {
         cairo_arc(cr, 14, 14, 12.5, 0, 2 * M_PI);
         FillPreserveWith(cr, LinearGradient(2, 2, 26, 26, {{0, kGoldLight}, {0.5, kGold}, {1, kGoldDark}}));
         Stroke(cr, Darken(kGoldDark, 0.4), 1.2);
         SymbolPath(cr, Symbol::Leaf, 14, 14, 12);
-        SetColour(cr, kGoldDark, 0.8);
-        cairo_fill(cr);
+        Fill(cr, kGoldDark, 0.8);
     });
     AddSingle(out, "media/blocks/scorebacking.png", 96, 48, [](cairo_t* cr) {
         cairo_save(cr);
@@ -554,11 +526,9 @@ void AddPiecePictures(Catalogue& out) {
     AddSingle(out, std::string(vine) + "stonevinebody.png", kCell, kCell, [](cairo_t* cr) {
         VineStem(cr, kTop | kBottom | kLeft | kRight, true);
         cairo_arc(cr, 26, 26, 9, 0, 2 * M_PI); // a stone knot, the same from every side
-        SetColour(cr, Darken(kStone, 0.25));
-        cairo_fill(cr);
+        Fill(cr, Darken(kStone, 0.25));
         cairo_arc(cr, 24, 24, 5, 0, 2 * M_PI);
-        SetColour(cr, Lighten(kStone, 0.2));
-        cairo_fill(cr);
+        Fill(cr, Lighten(kStone, 0.2));
     });
     // burst shards
     const char* parts[6] = {"topleft", "topright", "centerleft", "centerright", "bottomleft", "bottomright"};
@@ -568,8 +538,7 @@ void AddPiecePictures(Catalogue& out) {
     for (int i = 1; i <= 3; ++i)
         AddSingle(out, "media/crumble/bit" + std::to_string(i) + ".png", 12, 12, [i](cairo_t* cr) {
             StarPath(cr, 6, 6, 5.5, 2.5 + i * 0.4, 3 + i, i * 20.0);
-            SetColour(cr, Rgb(210, 210, 210));
-            cairo_fill_preserve(cr);
+            FillPreserve(cr, Rgb(210, 210, 210));
             Stroke(cr, Rgb(90, 90, 90), 0.8);
         });
     AddSingle(out, "media/path/corner.png", 48, 48, [](cairo_t* cr) { PathPiece(cr, true); });

@@ -33,8 +33,7 @@ Raster CurtainCorner() {
         cairo_rotate(cr, a);
         LeafPath(cr, len, len * 0.3, len * 0.35, len * 0.75, len * 0.25);
         Colour c = Mix(Mix(kDeepGreen, kLeaf, rng.Range(0.2, 0.9)), kMoss, depth * 0.4);
-        SetColour(cr, c, 0.9);
-        cairo_fill_preserve(cr);
+        FillPreserve(cr, c, 0.9);
         Stroke(cr, Darken(c, 0.5), 1, 0.6);
         cairo_move_to(cr, 2, 0);
         cairo_line_to(cr, len * 0.9, 0);
@@ -59,8 +58,7 @@ Raster CurtainCorner() {
         double x = 506 * (1 - t) - 8, y = 506 * t - 8;
         Glow(cr, x + 4, y + 4, 14, kLantern, 0.55);
         cairo_arc(cr, x + 4, y + 4, 3, 0, 2 * M_PI);
-        SetColour(cr, kLanternHot);
-        cairo_fill(cr);
+        Fill(cr, kLanternHot);
     }
     // keep the far side of the diagonal fully clear
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);

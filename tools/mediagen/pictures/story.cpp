@@ -22,8 +22,7 @@ Raster Painting(const SceneRecipe& recipe, const std::function<void(cairo_t*)>& 
 
 void Title(cairo_t* cr, const char* text, double x, double y, double size, Colour face, Colour outline) {
     TextPath(cr, Face::Display, size, text, x + 3, y + 4);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
-    cairo_fill(cr);
+    Fill(cr, kBlack, 0.45);
     TextPath(cr, Face::Display, size, text, x, y);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     StrokePreserve(cr, outline, size * 0.09);
@@ -40,8 +39,7 @@ void Logo(cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
         SparklePath(cr, 0, 0, 9, 1.5);
-        SetColour(cr, Rgb(230, 240, 255));
-        cairo_fill(cr);
+        Fill(cr, Rgb(230, 240, 255));
         cairo_restore(cr);
     }
 }
@@ -57,13 +55,11 @@ void Sign(cairo_t* cr) {
     for (auto [word, y] : {std::pair{"Enchanted", 128}, {"Forest", 186}}) {
         TextPath(cr, Face::Display, 54, word, 150, y);
         StrokePreserve(cr, Rgb(60, 40, 30), 4);
-        SetColour(cr, Rgb(236, 240, 255));
-        cairo_fill(cr);
+        Fill(cr, Rgb(236, 240, 255));
     }
     for (int i = 0; i < 7; ++i) {
         cairo_arc(cr, 40 + i * 37, 222 + (i % 2) * 6, 8, 0, 2 * M_PI);
-        SetColour(cr, i % 2 ? kLeaf : kMoss);
-        cairo_fill(cr);
+        Fill(cr, i % 2 ? kLeaf : kMoss);
     }
 }
 
@@ -89,8 +85,7 @@ Raster CutOut(const CutOutSize& cut) {
         cairo_translate(cr, x, y);
         cairo_rotate(cr, a);
         LeafPath(cr, len, len * 0.3, len * 0.3, len * 0.75, len * 0.22);
-        SetColour(cr, c);
-        cairo_fill(cr);
+        Fill(cr, c);
         cairo_restore(cr);
     };
     if (name == "fern") {
@@ -126,8 +121,7 @@ Raster CutOut(const CutOutSize& cut) {
         FillWith(cr, LinearGradient(20, 10, 160, h, {{0, Lighten(kStone, 0.1)}, {1, Darken(kStone, 0.6)}}));
         for (int i = 0; i < 30; ++i) {
             cairo_arc(cr, rng.Range(30, 150), rng.Range(10, 40), rng.Range(4, 10), 0, 2 * M_PI);
-            SetColour(cr, Mix(kMoss, kLeaf, rng.Unit()), 0.9);
-            cairo_fill(cr);
+            Fill(cr, Mix(kMoss, kLeaf, rng.Unit()), 0.9);
         }
     } else if (name == "roots") {
         for (int i = 0; i < 9; ++i) {
@@ -157,8 +151,7 @@ Raster CutOut(const CutOutSize& cut) {
             cairo_move_to(cr, bx - 7, by + 12);
             cairo_curve_to(cr, bx - 7, by, bx + 7, by, bx + 7, by + 12);
             cairo_line_to(cr, bx - 7, by + 12);
-            SetColour(cr, Rgb(120, 150, 255));
-            cairo_fill(cr);
+            Fill(cr, Rgb(120, 150, 255));
             Glow(cr, bx, by + 10, 10, Rgb(160, 190, 255), 0.5);
         }
     } else if (name == "reeds") {
@@ -170,8 +163,7 @@ Raster CutOut(const CutOutSize& cut) {
             Stroke(cr, Mix(kMoss, kLeaf, rng.Unit()), 3);
             if (i % 3 == 0) {
                 RoundedRect(cr, x - 4, top + 8, 8, 24, 4);
-                SetColour(cr, kBark);
-                cairo_fill(cr);
+                Fill(cr, kBark);
             }
         }
     } else if (name == "lilypads") {
@@ -183,8 +175,7 @@ Raster CutOut(const CutOutSize& cut) {
             cairo_arc(cr, 0, 0, 1, 0.3, 2 * M_PI - 0.1);
             cairo_line_to(cr, 0, 0);
             cairo_restore(cr);
-            SetColour(cr, Mix(kLeaf, kMoss, i * 0.3));
-            cairo_fill(cr);
+            Fill(cr, Mix(kLeaf, kMoss, i * 0.3));
         }
         for (int p = 0; p < 6; ++p) leaf(100, 42, -M_PI / 2 + (p - 2.5) * 0.4, 20, Rgb(250, 200, 230));
     } else if (name == "trunk") {
@@ -222,8 +213,7 @@ Raster CutOut(const CutOutSize& cut) {
     } else if (name == "moon") {
         Glow(cr, 48, 48, 48, kMoon, 0.5);
         cairo_arc(cr, 48, 48, 22, 0, 2 * M_PI);
-        SetColour(cr, kMoon);
-        cairo_fill(cr);
+        Fill(cr, kMoon);
     }
     return canvas.ToRaster();
 }
@@ -299,8 +289,7 @@ Raster ComicPage(int page) {
     Canvas canvas(800, 600);
     cairo_t* cr = canvas.Cr();
     cairo_rectangle(cr, 0, 0, 800, 600);
-    SetColour(cr, kParchment);
-    cairo_fill(cr);
+    Fill(cr, kParchment);
     ComicPanel(cr, 24, 24, 752, 270, page, 0);
     ComicPanel(cr, 24, 310, 364, 266, page, 1);
     ComicPanel(cr, 412, 310, 364, 266, page, 2);
@@ -334,8 +323,7 @@ void AddStoryPictures(Catalogue& out) {
         Glow(cr, 400, 260, 260, kLantern, 0.3);
         Lantern(cr, 400, 160, 110);
         TextPath(cr, Face::Rounded, 44, "Lanternlight Studio", 400, 420);
-        SetColour(cr, kLanternHot);
-        cairo_fill(cr);
+        Fill(cr, kLanternHot);
     });
     AddPicture(out, "media/Load/Logo2.jpg", [] {
         SceneRecipe s;

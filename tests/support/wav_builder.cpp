@@ -1,19 +1,7 @@
-#include "tests/engine/audio/wav_builder.h"
+#include "tests/support/wav_builder.h"
+#include "tests/support/byte_builder.h"
 
 namespace wispwood::test {
-namespace {
-
-void Put16(Text& out, int v) {
-    out += char(v & 255);
-    out += char((v >> 8) & 255);
-}
-
-void Put32(Text& out, uint32_t v) {
-    Put16(out, int(v & 0xffff));
-    Put16(out, int(v >> 16));
-}
-
-} // namespace
 
 Text RiffChunk(const char* id, const Text& body) {
     Text out(id, 4);
