@@ -48,11 +48,6 @@ void ClearChecked() {
     ForEachPiece([](const Ref<Piece>& p) { p->Checked = 0; });
 }
 
-void SameColourGroupInto(const Ref<Piece>& piece, PieceGroup& group) {
-    if (piece->Normal()) ClearChecked();
-    GrowSameColourGroup(piece, group);
-}
-
 void GrowSameColourGroup(const Ref<Piece>& piece, PieceGroup& group) {
     group.clear();
     group.push_back(piece);
@@ -63,7 +58,8 @@ void GrowSameColourGroup(const Ref<Piece>& piece, PieceGroup& group) {
 
 PieceGroup SameColourGroup(const Ref<Piece>& piece) {
     PieceGroup group;
-    SameColourGroupInto(piece, group);
+    if (piece->Normal()) ClearChecked();
+    GrowSameColourGroup(piece, group);
     return group;
 }
 

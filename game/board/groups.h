@@ -9,8 +9,6 @@ namespace wispwood {
 // 4-neighbours, locked pieces left out; just the piece when it is not a
 // standard piece. Marks the members Checked (and nothing else).
 PieceGroup SameColourGroup(const Ref<Piece>& piece);
-// The same into a list the caller owns (cleared first).
-void SameColourGroupInto(const Ref<Piece>& piece, PieceGroup& group);
 // The same without clearing Checked first: for a caller that knows no
 // piece is marked (it cleared the marks or the last group's members).
 void GrowSameColourGroup(const Ref<Piece>& piece, PieceGroup& group);

@@ -11,6 +11,10 @@ using test::Picture;
 
 class Groups : public test::BoardTest {};
 
+char CheckedMark(const Piece& p) {
+    return p.Checked ? 'x' : '-';
+}
+
 std::vector<std::pair<int, int>> Cells(const PieceGroup& group) {
     std::vector<std::pair<int, int>> cells;
     for (const auto& p : group) cells.emplace_back(p->x, p->y);
@@ -27,11 +31,11 @@ TEST_F(Groups, SameColourGroupFloodsDepthFirstAroundLockedPieces) {
     PieceGroup group = SameColourGroup(PieceAt(0, 0));
     EXPECT_EQ(Cells(group),
               (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {1, 1}, {1, 2}, {0, 2}, {2, 2}}));
-    EXPECT_EQ(DrawBoard(3, [](const Piece& p) { return p.Checked ? 'x' : '-'; }), (Picture{
-                                                                                      "xx-",
-                                                                                      "-x-",
-                                                                                      "xxx",
-                                                                                  }));
+    EXPECT_EQ(DrawBoard(3, CheckedMark), (Picture{
+                                             "xx-",
+                                             "-x-",
+                                             "xxx",
+                                         }));
 }
 
 TEST_F(Groups, OnlyStandardPiecesFormGroups) {
@@ -55,14 +59,14 @@ TEST_F(Groups, SupportComesFromTheTopRowAndFromPiecesThatHoldThemselvesUp) {
         "..S",
     });
     MarkSupported();
-    EXPECT_EQ(DrawBoard(6, [](const Piece& p) { return p.Checked ? 'x' : '-'; }), (Picture{
-                                                                                      "x..",
-                                                                                      "x.x",
-                                                                                      "x.x",
-                                                                                      "x..",
-                                                                                      "...",
-                                                                                      "..-",
-                                                                                  }));
+    EXPECT_EQ(DrawBoard(6, CheckedMark), (Picture{
+                                             "x..",
+                                             "x.x",
+                                             "x.x",
+                                             "x..",
+                                             "...",
+                                             "..-",
+                                         }));
 }
 
 TEST_F(Groups, DeadRegionsJoinPiecesWithoutASameColourNeighbour) {

@@ -20,6 +20,13 @@ class PieceUpdate : public test::BoardTest {
         test::BoardTest::SetUp();
         Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
     }
+    // The piece at (x, y), reachable and showing after delay updates.
+    static Ref<Piece> Revealing(int x, int y, int delay) {
+        Ref<Piece> p = PieceAt(x, y);
+        p->Bottom = 1;
+        p->BottomDelay = delay;
+        return p;
+    }
 };
 
 TEST_F(PieceUpdate, NewPiecesTakeIdsAndARandomTwinklePhase) {
@@ -75,9 +82,7 @@ TEST_F(PieceUpdate, GoldShimmersOnceAndThenLeavesTheBoard) {
 
 TEST_F(PieceUpdate, RevealCountsDownFlipsOnceAndFadesIn) {
     BuildBoard({"1", "1"});
-    Ref<Piece> p = PieceAt(0, 1);
-    p->Bottom = 1;
-    p->BottomDelay = 2;
+    Ref<Piece> p = Revealing(0, 1, 2);
     p->PlayFlip = 1;
     p->Update();
     EXPECT_EQ(p->BottomDelay, 1);
@@ -102,12 +107,8 @@ TEST_F(PieceUpdate, RevealCountsDownFlipsOnceAndFadesIn) {
 
 TEST_F(PieceUpdate, FlipSoundIsSilentAboveTheScreenAndDuringQuakes) {
     BuildBoard({"1", "1"});
-    Ref<Piece> top = PieceAt(0, 0), low = PieceAt(0, 1);
-    for (auto& p : {top, low}) {
-        p->Bottom = 1;
-        p->BottomDelay = 1;
-        p->PlayFlip = 1;
-    }
+    Ref<Piece> top = Revealing(0, 0, 1), low = Revealing(0, 1, 1);
+    top->PlayFlip = low->PlayFlip = 1;
     ScrollOffset = 2.0f;
     int shaking = 1;
     Seams.IsShaking = [&] { return shaking; };
@@ -120,17 +121,13 @@ TEST_F(PieceUpdate, FlipSoundIsSilentAboveTheScreenAndDuringQuakes) {
 
 TEST_F(PieceUpdate, TransitionsAndSelectionCutTheRevealShort) {
     BuildBoard({"1", "1"});
-    Ref<Piece> p = PieceAt(0, 1);
-    p->Bottom = 1;
-    p->BottomDelay = 30;
+    Ref<Piece> p = Revealing(0, 1, 30);
     p->MahjongOver = 1;
     p->Update();
     EXPECT_EQ(p->BottomDelay, 0);
     EXPECT_EQ(p->BottomFadeIn, 0);
 
-    Ref<Piece> q = PieceAt(0, 0);
-    q->Bottom = 1;
-    q->BottomDelay = 30;
+    Ref<Piece> q = Revealing(0, 0, 30);
     Seams.TransitionInProgress = [] { return 1; };
     q->Update();
     EXPECT_EQ(q->BottomDelay, 0);
