@@ -104,11 +104,9 @@ void ExtraLife(cairo_t* cr) {
 
 void Rainbow(cairo_t* cr) {
     RoundedRect(cr, 1, 1, kTile - 1, kTile - 1, 9);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 48, 48);
-    for (int i = 0; i < 8; ++i) AddStop(g, i / 7.0, PieceColourAt(i).base);
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
+    cairo_pattern_t* all_colours = LinearGradient(0, 0, 48, 48, {});
+    for (int i = 0; i < 8; ++i) AddStop(all_colours, i / 7.0, PieceColourAt(i).base);
+    FillPreserveWith(cr, all_colours);
     Stroke(cr, kWhite, 2, 0.9);
     // a swirl of white light
     cairo_move_to(cr, 24.5, 24.5);
