@@ -120,6 +120,24 @@ TEST_F(GeneratedPictures, TransparentPixelsAreAllZero) {
     }
 }
 
+// A painter that leaves its drawing context broken loses every frame drawn
+// after it, so no cell of a sheet may come out empty.
+TEST_F(GeneratedPictures, EveryFrameOfASheetShowsSomething) {
+    for (const Required& r : RequiredPictures()) {
+        if (r.frames <= 0 || r.path.ends_with(".jpg")) continue;
+        Ref<TPixmap> p = Pixels(r.path);
+        ASSERT_TRUE(p) << r.path;
+        int columns = p->width / r.cell_width;
+        for (int f = 0; f < r.frames; ++f) {
+            int left = r.cell_width * (f % columns), top = r.cell_height * (f / columns);
+            int visible = 0;
+            for (int y = top; y < top + r.cell_height; ++y)
+                for (int x = left; x < left + r.cell_width; ++x) visible += Alpha(p, x, y) > 0;
+            EXPECT_GT(visible, 0) << r.path << " frame " << f;
+        }
+    }
+}
+
 TEST_F(GeneratedPictures, TransitionCornersCoverTheirTriangleOnly) {
     struct Corner {
         const char* path;

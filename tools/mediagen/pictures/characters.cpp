@@ -79,7 +79,6 @@ void Book(cairo_t* cr, double cx, double cy, double scale, double open) {
     if (open > 0) Glow(cr, 0, -10, 50 * open, kLanternHot, 0.5 * open);
     if (open <= 0.5) cover(false);
     cairo_restore(cr);
-    cairo_restore(cr);
 }
 
 } // namespace
