@@ -14,7 +14,6 @@
 #include "game/app/startup.h"
 #include "tests/support/input_events.h"
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace wispwood::test {
 
@@ -24,10 +23,7 @@ struct ProgramEnded {};
 
 } // namespace
 
-GameHarness::GameHarness(const Text& gameFolder) {
-    char cwd[4096];
-    if (::getcwd(cwd, sizeof cwd)) oldDir_ = cwd;
-    if (::chdir(gameFolder.c_str()) != 0) ADD_FAILURE() << "cannot enter " << gameFolder;
+GameHarness::GameHarness(const Text& gameFolder) : folder_(gameFolder) {
     clock_ = std::make_shared<TManualClock>(100000);
     SetClock(clock_);
     SetEndProgramHandler([] { throw ProgramEnded{}; });
@@ -41,7 +37,6 @@ GameHarness::~GameHarness() {
     ResetRandom();
     SetEndProgramHandler(nullptr);
     ResetClock();
-    if (!oldDir_.empty() && ::chdir(oldDir_.c_str()) != 0) ADD_FAILURE() << "cannot return to " << oldDir_;
 }
 
 bool GameHarness::Start(const TextArray& words) {

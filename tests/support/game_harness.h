@@ -6,12 +6,13 @@
 // so returns and Ended() turns true instead of the test binary exiting.
 #include "engine/draw/pixmap.h"
 #include "engine/input/clock.h"
+#include "tests/support/paths.h"
 #include "tests/support/user_folder.h"
 
 namespace wispwood::test {
 
 class GameHarness {
-public:
+  public:
     // gameFolder: the installation folder to run from.
     explicit GameHarness(const Text& gameFolder = GamePath(""));
     ~GameHarness();
@@ -48,9 +49,9 @@ public:
     const UserFolder& User() const { return user_; }
     TManualClock& Clock() { return *clock_; }
 
-private:
+  private:
     UserFolder user_;
-    Text oldDir_;
+    WorkingFolder folder_; // left last, after the game state is reset
     Ref<TManualClock> clock_;
     bool ended_ = false;
 };

@@ -5,7 +5,6 @@
 #include "framework/images/game_image.h"
 #include "game/app/game_fonts.h"
 #include "tests/support/paths.h"
-#include <filesystem>
 
 namespace wispwood::datatest {
 
@@ -15,10 +14,10 @@ void GameFontsTest::SetUp() {
     ResetFonts();
     ResetGameFonts();
     // The game finds its font folders from the working folder.
-    const std::filesystem::path old = std::filesystem::current_path();
-    std::filesystem::current_path(test::GamePath(""));
-    LoadFonts();
-    std::filesystem::current_path(old);
+    {
+        test::WorkingFolder inGame(test::GamePath(""));
+        LoadFonts();
+    }
     for (const Ref<Font>& font : {MainFont, TutorialFont, BigFont})
         ASSERT_TRUE(font && font->Image) << "the generated fonts did not load";
 }
