@@ -80,7 +80,7 @@ void BusyFrame(benchmark::State& state) {
     for (auto& p : board)
         p = {RandomInt(0, 5), RandomInt(128, 255), RandomInt(128, 255), RandomInt(128, 255)};
     struct Spark {
-        float x, y, alpha;
+        double x, y, alpha;
         int r, g, b;
     };
     std::vector<Spark> sparks(300);
