@@ -1,0 +1,27 @@
+#pragma once
+// The player's side of the board: the group under the mouse, the selected
+// group, and the click that moves the selection or makes a match.
+#include "engine/core/ref.h"
+#include <vector>
+
+namespace wispwood {
+
+class Piece;
+
+extern int SelectionChanged;
+extern Ref<Piece> LastHoveredPiece;
+extern float LastClearX, LastClearY;
+
+// The per-update board step: hover, clicks, piece updates, stuck check.
+void BoardUpdate();
+// Turns a click into a new selection or a match.
+void BoardClick();
+// After a row push: the selection and the hover take in new members of
+// their groups.
+void RegrowSelection();
+// Clears MahjongOverCenter everywhere and sets it on this piece.
+void SetSelectionCentre(const Ref<Piece>& piece);
+
+void ResetSelection();
+
+} // namespace wispwood
