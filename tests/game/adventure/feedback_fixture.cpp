@@ -20,7 +20,7 @@ void FeedbackTest::ResetFeedback() {
     ResetGameScore();
     ResetEffectImages();
     ResetGameFonts();
-    PanelParticles = ParticleGroup{};
+    ResetScorePanel();
     TDrawState::Reset();
 }
 

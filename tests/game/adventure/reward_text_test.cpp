@@ -140,23 +140,23 @@ TEST_F(RewardTexts, OnlyImportantLinesSparkle) {
 }
 
 TEST_F(RewardTexts, GlintsLeaveTheMainRandomStreamWhereItWas) {
-    auto g = CreateRewardText("ABABABABABAB", "", 1, 1, 0);
+    // The line alone: the sparkles it made draw from the stream as they live.
+    auto line = Line(CreateRewardText("ABABABABABAB", "", 1, 1, 0), 0);
     int quiet = 0, glinting = 0;
     for (int i = 0; i < 200; ++i) {
         const int32_t seed = RandomSeed();
         const int before = Sparkles();
-        UpdateRewardTexts();
-        const int made = Sparkles() - before;
-        if (made == 0) {
+        line->Update();
+        if (Sparkles() == before) {
             EXPECT_EQ(RandomSeed(), seed) << "update " << i + 1;
             quiet += 1;
         } else {
             glinting += 1;
         }
-        RenderRewardTexts();
+        line->Render();
     }
-    EXPECT_GT(quiet, 100);
-    EXPECT_GT(glinting, 0);
+    EXPECT_GT(quiet, 60);
+    EXPECT_GT(glinting, 10);
 }
 
 TEST_F(RewardTexts, TheGlintPatternBelongsToTheText) {
@@ -164,19 +164,20 @@ TEST_F(RewardTexts, TheGlintPatternBelongsToTheText) {
     // updates.
     auto pattern = [&](bool disturb) {
         ResetRewardTexts();
-        auto g = CreateRewardText("ABABABABABAB", "", 1, 1, 0);
-        Line(g, 0)->baseTicksSeed = 4321;
+        auto line = Line(CreateRewardText("ABABABABABAB", "", 1, 1, 0), 0);
+        line->baseTicksSeed = 4321;
         std::vector<int> updates;
         for (int i = 0; i < 200; ++i) {
             if (disturb) RandomInt(0, 1000);
             const int before = Sparkles();
-            Step();
+            line->Update();
+            line->Render();
             if (Sparkles() > before) updates.push_back(i);
         }
         return updates;
     };
     const std::vector<int> calm = pattern(false);
-    EXPECT_FALSE(calm.empty());
+    EXPECT_GT(calm.size(), 10u);
     EXPECT_EQ(pattern(true), calm);
 }
 
