@@ -102,7 +102,9 @@ TEST_F(Confetti, EveryOtherBurstPieceComesBackAtTheTop) {
     }
     for (size_t k = 0; k < pieces.size(); ++k) {
         EXPECT_EQ(recycled[k], k % 2 == 1) << k;
-        if (k % 2 == 0) EXPECT_GT(pieces[k]->y, 620) << k; // fell out and stays there
+        if (k % 2 == 0) {
+            EXPECT_GT(pieces[k]->y, 620) << k; // fell out and stays there
+        }
     }
     EXPECT_EQ(ConfettiLayerA.AllParticles.Count(), 10);
 }
