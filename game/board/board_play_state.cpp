@@ -1,5 +1,9 @@
 #include "game/board/board_play_state.h"
+#include "game/adventure/confetti.h"
+#include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/reward_text.h"
+#include "game/adventure/score_flight.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
@@ -41,6 +45,10 @@ void ResetBoardPlayState() {
     ResetClearPass();
     ResetCrumble();
     ResetGameStats();
+    ResetRewardTexts();
+    ResetScoreFlights();
+    ResetExtraLifeFlights();
+    ResetConfetti();
 }
 
 } // namespace wispwood

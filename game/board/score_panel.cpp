@@ -4,6 +4,7 @@
 #include "framework/images/game_image.h"
 #include "framework/scene/tunables.h"
 #include "game/app/game_fonts.h"
+#include "game/adventure/score_flight.h"
 #include "game/app/profiles.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_score.h"
@@ -64,6 +65,7 @@ void RenderScorePanel() {
         RenderLives(*CurrentProfile);
     }
     PanelParticles.Render();
+    RenderScoreFlights();
 }
 
 void ResetScorePanel() {
