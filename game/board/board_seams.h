@@ -1,7 +1,7 @@
 #pragma once
 // Steps of other board features that the board model calls but does not own:
 // falling pieces, dead-end recovery, quota particles, effects, the scene's
-// transition state, earthquakes, the tutorial and row generation.
+// transition state, earthquakes, the tutorial and the bonus board.
 // The feature that owns a step installs it here at start-up. Until then an
 // action does nothing and a query answers that what it asks about is not
 // happening (no transition, no quake, nothing held back).
@@ -12,7 +12,6 @@
 namespace wispwood {
 
 class Piece;
-class Level;
 
 struct BoardSeams {
     // Falling pieces: drops every piece that lost its hold on the top.
@@ -55,12 +54,6 @@ struct BoardSeams {
     std::function<int(const Ref<Piece>&)> TutorialClickDisallowed;
     std::function<float(Piece&)> TutorialFade;
 
-    // Row generation: one cell of a new row, the level's creation
-    // overrides, the starting board, and the scroll speed.
-    std::function<Ref<Piece>(Level&, int x, int forceNormal)> NewPiece;
-    std::function<void()> StartLevelOverrides;
-    std::function<void(int retry)> StartLevelBoard;
-    std::function<float()> CurrentSpeed;
     // Bonus game: builds the bonus board when a bonus level starts.
     std::function<void()> StartBonusBoard;
     // Idle hint: steps the hint's particle group once.

@@ -4,6 +4,7 @@
 #include "game/board/match_availability.h"
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
+#include "game/board/scroll.h"
 
 namespace wispwood {
 
@@ -29,7 +30,7 @@ void ResetHint() {
 void UpdateHint() {
     HintIdleTicks += 1;
     bool quotaDone = CurrentLevel && CurrentLevel->DoneQuotaBottleEffect;
-    if (AskSeam(Seams.StuckActive, 0) || AskSeam(Seams.CurrentSpeed, 0.0f) > 0.1f || quotaDone) ResetHint();
+    if (AskSeam(Seams.StuckActive, 0) || CurrentSpeed > 0.1f || quotaDone) ResetHint();
     CallSeam(Seams.UpdateHintParticles);
     CallSeam(Seams.UpdateHintParticles);
     ComputeMatchPath(1);

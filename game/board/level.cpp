@@ -1,6 +1,5 @@
 #include "game/board/level.h"
 #include "engine/io/random.h"
-#include "game/board/board_seams.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"
@@ -52,11 +51,6 @@ int Level::MaxColor() {
     if (Colors.empty()) return 0;
     int i = std::clamp(CurrentLevelIndex, 0, static_cast<int>(Colors.size()) - 1);
     return std::clamp(Colors[i], 0, kStandardColourCount);
-}
-
-Ref<Piece> Level::NewPiece(int x, int forceNormal) {
-    if (!Seams.NewPiece) return nullptr;
-    return Seams.NewPiece(*this, x, forceNormal);
 }
 
 Ref<Piece> Level::NewPieceQuotaFinished(int) {

@@ -52,6 +52,8 @@ class Level {
     virtual int Quota();
     virtual float AdvanceSpeed();
     virtual int MaxColor();
+    // One cell of a new row, null for an empty cell (the row generator's
+    // rule, in new_piece.cpp).
     virtual Ref<Piece> NewPiece(int x, int forceNormal);
     virtual Ref<Piece> NewPieceQuotaFinished(int x);
     virtual int Width();

@@ -1,8 +1,10 @@
 #include "game/board/level_set.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
+#include "game/board/creation_override.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece_definition.h"
+#include "game/board/start_level_board.h"
 
 namespace wispwood {
 
@@ -55,8 +57,8 @@ int StartLevel(int first, int retry) {
     if (first) CallSeam(Seams.StartQuota);
     if (!bonus) SetLevelTime(level.Time * 100);
     RebuildColumnMarks(level);
-    CallSeam(Seams.StartLevelOverrides);
-    CallSeam(Seams.StartLevelBoard, retry);
+    StartLevelOverrides();
+    StartLevelBoard(retry);
     if (bonus) CallSeam(Seams.StartBonusBoard);
     CallSeam(Seams.ResetFalling);
     return 0;
