@@ -5,6 +5,7 @@
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"
+#include "game/board/scroll.h"
 #include "tests/support/ascii_board.h"
 
 namespace wispwood {
@@ -16,8 +17,6 @@ class Levels : public test::BoardTest {
     void SetUp() override {
         test::BoardTest::SetUp();
         Seams.StartQuota = [this] { calls.push_back("quota"); };
-        Seams.StartLevelOverrides = [this] { calls.push_back("overrides"); };
-        Seams.StartLevelBoard = [this](int retry) { calls.push_back(retry ? "board retry" : "board"); };
         Seams.StartBonusBoard = [this] { calls.push_back("bonus"); };
         Seams.ResetFalling = [this] { calls.push_back("falling"); };
     }
@@ -51,8 +50,6 @@ TEST_F(Levels, NewLevelsHaveTheDocumentedDefaults) {
     EXPECT_EQ(level.Time, 0);
     EXPECT_EQ(level.NewPieceQuotaFinished(3), nullptr);
     EXPECT_EQ(level.LastRowComplete, 1);
-    // No row generator installed: the cell stays empty.
-    EXPECT_EQ(level.NewPiece(0, 0), nullptr);
 }
 
 TEST_F(Levels, ComicsBelongToSixLocationsAndFiveOfThemHaveANumber) {
@@ -101,7 +98,10 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(PieceDefinitions.size(), 8u);
     EXPECT_EQ(LevelTime, 9000);
     EXPECT_EQ(TimeLeft, 9000);
-    EXPECT_EQ(calls, (std::vector<Text>{"quota", "overrides", "board", "falling"}));
+    EXPECT_EQ(calls, (std::vector<Text>{"quota", "falling"}));
+    // The starting board: the level's width, ten rows generated.
+    EXPECT_EQ(BoardWidth, 10);
+    EXPECT_EQ(LowestOccupiedRow(), 9);
     EXPECT_EQ(LevelColumnMarks, (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(CurrentLevel->MaxColor(), 4);
 
@@ -112,13 +112,15 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(CurrentLevelIndex, 1);
     EXPECT_EQ(CellWidth, 48);
     EXPECT_EQ(LevelTime, 5);
-    EXPECT_EQ(calls, (std::vector<Text>{"overrides", "board", "bonus", "falling"}));
+    EXPECT_EQ(calls, (std::vector<Text>{"bonus", "falling"}));
+    EXPECT_EQ(CountPieces(), 0); // the bonus game lays its own board
 
     // A retry plays the same position again; past the end the set is done.
     calls.clear();
     EXPECT_EQ(StartLevel(0, 1), 0);
     EXPECT_EQ(CurrentLevelIndex, 1);
-    EXPECT_EQ(calls[1], "board retry");
+    EXPECT_EQ(CountPieces(), 0); // a retry starts empty and moving
+    EXPECT_FLOAT_EQ(CurrentSpeed, 1.25f);
     calls.clear();
     EXPECT_EQ(StartLevel(0, 0), 1);
     EXPECT_TRUE(calls.empty());
