@@ -1,5 +1,8 @@
 #include "tools/boardview/board_view.h"
 #include "engine/draw/graphics.h"
+#include "engine/draw/pixmap_loader.h"
+#include "engine/input/key_codes.h"
+#include "engine/io/text_convert.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
@@ -86,9 +89,13 @@ int BoardView::Update() {
     if (autoplay_) {
         Autoplay();
         if (updates_ == 700) Celebrate();
-    } else if (GameKeyPresses('c')) {
+    } else if (GameKeyPresses(KeyA + 'C' - 'A')) {
         Celebrate();
     }
+    // P keeps the last frame shown, for looking at a session afterwards.
+    if (GameKeyPresses(KeyA + 'P' - 'A'))
+        SavePixmapPNG(GrabPixmap(0, 0, GraphicsWidth(), GraphicsHeight()),
+                      "boardview-" + IntToText(updates_) + ".png");
     CountDisplayedScore();
     ScorePopups.Update();
     PanelParticles.Update();

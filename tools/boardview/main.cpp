@@ -33,7 +33,8 @@ struct Options {
 void Usage() {
     PrintLine("Usage: boardview [--location N] [--autoplay] [--seed S]");
     PrintLine("                 [--frames N --screenshot PREFIX --shots F1,F2,...]");
-    PrintLine("Runs from the game folder (build/game). Escape quits; C fires confetti.");
+    PrintLine("Runs from the game folder (build/game). Escape quits; C fires confetti;");
+    PrintLine("P saves the frame shown as boardview-N.png.");
     PrintLine("With --frames the view runs that many 10 ms frames on a stepped clock,");
     PrintLine("saves PREFIX-F.png at each shot frame and prints the score.");
 }
