@@ -1,18 +1,37 @@
 #pragma once
 // GameLoop: the base of every scene (every screen of the game).
 #include "engine/core/ref.h"
+#include <functional>
 
 namespace wispwood {
 
+class GameLoop;
 class MusicScene;
 
+// Makes a new scene of one class.
+using SceneFactory = std::function<Ref<GameLoop>()>;
+
+// A factory for scenes of the class T (made with no arguments).
+template <class T>
+Ref<GameLoop> NewScene() {
+    return New<T>();
+}
+
 class GameLoop {
-public:
+  protected:
+    GameLoop() = default;
+    // A scene that a pop replaces by the factory's fresh scene of its class
+    // whenever it is revealed. The flag comes only with the factory, so a
+    // class cannot ask to be reset and silently keep its old object; an
+    // empty factory is a run-time error.
+    explicit GameLoop(SceneFactory recreate);
+
+  public:
     virtual ~GameLoop() = default;
 
     // When a pop reveals this scene, a fresh scene of the same class takes
-    // its place (the class must then override NewOfSameClass).
-    int ResetWhenInactive = 0;
+    // its place. Set by the constructor that takes the factory.
+    const int ResetWhenInactive = 0;
     // Asks to be popped at the end of the current frame.
     int GameLoopExiting = 0;
     // While on top, every frame runs exactly one update.
@@ -43,13 +62,16 @@ public:
     // Asks to be popped at the end of the frame, unless a transition runs.
     virtual int Escape();
 
-    // A new object of the scene's own class, for ResetWhenInactive; null
-    // keeps the revealed object.
-    virtual Ref<GameLoop> NewOfSameClass() const { return nullptr; }
+    // A new object of the scene's own class from the factory given at
+    // construction; null for a scene without ResetWhenInactive.
+    Ref<GameLoop> NewOfSameClass() const { return recreate_ ? recreate_() : nullptr; }
 
     // Each scene class has a static Load that loads its shared images; the
     // base has none to load.
     static int Load() { return 0; }
+
+  private:
+    SceneFactory recreate_;
 };
 
 } // namespace wispwood

@@ -1,10 +1,16 @@
 #include "framework/scene/scene_stack.h"
+#include "engine/core/runtime_error.h"
 #include "framework/scene/tunables.h"
+#include <typeinfo>
 
 namespace wispwood {
 
 TStack<Ref<GameLoop>> SceneStack;
 Ref<ScreenFade> CurrentTransition;
+
+GameLoop::GameLoop(SceneFactory recreate) : ResetWhenInactive(1), recreate_(std::move(recreate)) {
+    if (!recreate_) RaiseRuntimeError("A scene that resets when revealed needs a factory");
+}
 
 int GameLoop::Escape() {
     if (!TransitionInProgress(0)) GameLoopExiting = 1;
@@ -58,12 +64,15 @@ int PopScene(const Ref<GameLoop>& scene, int popping) {
     SceneStack.Pop();
     Ref<GameLoop> revealed = TopScene();
     if (revealed && revealed->ResetWhenInactive) {
-        if (Ref<GameLoop> fresh = revealed->NewOfSameClass()) {
-            SceneStack.Pop();
-            SceneStack.Push(fresh);
-            fresh->Init();
-            revealed = fresh;
-        }
+        Ref<GameLoop> fresh = revealed->NewOfSameClass();
+        // Keeping the old object would show stale state as if it were new.
+        const GameLoop& old = *revealed;
+        if (!fresh || typeid(*fresh) != typeid(old))
+            RaiseRuntimeError("A revealed scene was not replaced by a new scene of its class");
+        SceneStack.Pop();
+        SceneStack.Push(fresh);
+        fresh->Init();
+        revealed = fresh;
     }
     ClearActiveTunables();
     StartTransition(scene, revealed, popping);

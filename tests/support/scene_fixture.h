@@ -10,7 +10,10 @@ namespace wispwood::test {
 
 // A scene that counts what the loop does to it.
 class ProbeScene : public GameLoop {
-public:
+  public:
+    ProbeScene() = default;
+    // A probe that a pop replaces by the factory's scene.
+    explicit ProbeScene(SceneFactory recreate) : GameLoop(std::move(recreate)) {}
     int updates = 0, renders = 0, inits = 0;
     std::function<void(ProbeScene&)> onUpdate;
     int Update() override {
@@ -31,7 +34,7 @@ public:
 // Starts every test with an empty scene stack, fresh loop state and a
 // manual clock at 1000 ms; restores the system clock afterwards.
 class SceneLoopTest : public HeadlessDisplayTest {
-protected:
+  protected:
     Ref<TManualClock> clock;
     void SetUp() override;
     void TearDown() override;

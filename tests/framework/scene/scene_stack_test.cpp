@@ -1,7 +1,9 @@
+#include "engine/core/runtime_error.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/scene/tunables.h"
 #include "tests/support/scene_fixture.h"
+#include <type_traits>
 
 namespace wispwood {
 namespace {
@@ -11,12 +13,22 @@ using test::ProbeScene;
 class ResettingScene : public ProbeScene {
   public:
     static int made;
-    Ref<GameLoop> NewOfSameClass() const override {
-        ++made;
-        return New<ResettingScene>();
-    }
+    ResettingScene()
+        : ProbeScene([] {
+              ++made;
+              return New<ResettingScene>();
+          }) {}
 };
 int ResettingScene::made = 0;
+
+// Resets, but its factory makes a scene of another class.
+class MisfactoredScene : public ProbeScene {
+  public:
+    MisfactoredScene() : ProbeScene(NewScene<ProbeScene>) {}
+};
+
+// Only the constructor that takes a factory can ask for the reset.
+static_assert(!std::is_assignable_v<decltype((std::declval<GameLoop&>().ResetWhenInactive)), int>);
 
 class SceneStackTest : public test::SceneLoopTest {
   protected:
@@ -108,7 +120,7 @@ TEST_F(SceneStackTest, RevealedScenesResetWhenAskedAndDeletedScenesGo) {
     bottom->DeleteFromStack = 1;
     BeginGameLoop(bottom);
     auto resetting = New<ResettingScene>();
-    resetting->ResetWhenInactive = 1;
+    EXPECT_EQ(resetting->ResetWhenInactive, 1);
     PushScene(resetting);
     EXPECT_EQ(SceneStack.Size(), 2); // not removed while a transition runs
     FinishTransition();
@@ -123,6 +135,54 @@ TEST_F(SceneStackTest, RevealedScenesResetWhenAskedAndDeletedScenesGo) {
     auto fresh = TopScene();
     EXPECT_NE(fresh, resetting);
     EXPECT_EQ(Cast<ResettingScene>(fresh)->inits, 1);
+}
+
+TEST_F(SceneStackTest, ARevealedResettingSceneIsAFreshObjectEveryTime) {
+    ResettingScene::made = 0;
+    auto first = New<ResettingScene>();
+    BeginGameLoop(first);
+    Frame(10);
+    ASSERT_GT(first->updates, 0);
+    Ref<GameLoop> shown = first;
+    for (int visit = 1; visit <= 2; ++visit) {
+        auto cover = New<ProbeScene>();
+        PushScene(cover);
+        FinishTransition();
+        PopScene(cover);
+        auto fresh = Cast<ResettingScene>(TopScene());
+        ASSERT_TRUE(fresh);
+        EXPECT_NE(fresh, shown);
+        EXPECT_EQ(fresh->updates, 0);
+        EXPECT_EQ(fresh->inits, 1);
+        EXPECT_EQ(fresh->ResetWhenInactive, 1);
+        EXPECT_EQ(SceneStack.Size(), 1);
+        shown = fresh;
+        FinishTransition();
+    }
+    EXPECT_EQ(ResettingScene::made, 2);
+}
+
+TEST_F(SceneStackTest, ScenesThatDoNotResetAreRevealedAsTheyWere) {
+    auto base = New<ProbeScene>();
+    EXPECT_EQ(base->ResetWhenInactive, 0);
+    EXPECT_EQ(base->NewOfSameClass(), nullptr);
+    BeginGameLoop(base);
+    auto cover = New<ProbeScene>();
+    PushScene(cover);
+    FinishTransition();
+    PopScene(cover);
+    EXPECT_EQ(TopScene(), base);
+    EXPECT_EQ(base->inits, 1); // no second Init
+}
+
+TEST_F(SceneStackTest, AResetThatCannotMakeAFreshSceneOfTheClassIsAnError) {
+    EXPECT_THROW(ProbeScene{SceneFactory{}}, RuntimeError);
+
+    BeginGameLoop(New<MisfactoredScene>());
+    auto cover = New<ProbeScene>();
+    PushScene(cover);
+    FinishTransition();
+    EXPECT_THROW(PopScene(cover), RuntimeError);
 }
 
 TEST_F(SceneStackTest, SlideObscuresEverythingWhileClosingAndTheCornersWhileOpening) {
