@@ -15,6 +15,13 @@ std::function<Ref<Rank>()> FirstRankSeam;
 
 namespace {
 
+// Only this file makes them, so a profile read from or written to the file
+// is never one.
+class TemporaryProfile : public PlayerProfile {
+  public:
+    TemporaryProfile() { Name = "Player"; }
+};
+
 Text NameKey(const Text& name) {
     return LowerText(TrimText(name));
 }
@@ -36,6 +43,8 @@ Text ProfilesPath() {
 
 void LoadProfiles() {
     Profiles.Clear();
+    // A profile that was current before is no longer in the list.
+    CurrentProfile = nullptr;
     auto file = GameFile::Create(ProfilesPath());
     file->Read();
     file->AssociateReading = 1;
@@ -69,8 +78,11 @@ void SaveProfiles() {
     auto file = GameFile::Create(ProfilesPath());
     file->AssociateReading = 0;
     file->SetNode("");
-    file->AddData("current", IntToText(CurrentProfile ? CurrentProfile->ID : 0));
+    // A temporary profile stands in for "none current".
+    bool realCurrent = CurrentProfile && !IsTemporaryProfile(CurrentProfile);
+    file->AddData("current", IntToText(realCurrent ? CurrentProfile->ID : 0));
     for (const auto& profile : Profiles) {
+        if (IsTemporaryProfile(profile)) continue;
         file->SetNode(IntToText(profile->ID));
         profile->Associate(*file);
     }
@@ -97,6 +109,19 @@ Ref<PlayerProfile> GetCurrentProfile() {
 
 void SetCurrentProfile(const Ref<PlayerProfile>& profile) {
     CurrentProfile = profile;
+}
+
+Ref<PlayerProfile> UseTemporaryProfile() {
+    CurrentProfile = New<TemporaryProfile>();
+    return CurrentProfile;
+}
+
+Ref<PlayerProfile> EnsureCurrentProfile() {
+    return CurrentProfile ? CurrentProfile : UseTemporaryProfile();
+}
+
+int IsTemporaryProfile(const Ref<PlayerProfile>& profile) {
+    return dynamic_cast<const TemporaryProfile*>(profile.get()) ? 1 : 0;
 }
 
 void SelectProfileByName(const Text& name) {

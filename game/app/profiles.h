@@ -33,6 +33,15 @@ void SelectProfileByName(const Text& name);
 // becomes current.
 void DeleteCurrentProfile();
 
+// Makes CurrentProfile a new temporary profile and returns it: the run,
+// images and test switches start play at once, also before any player has
+// made a profile. It is in no list, has id 0 and is never written to the
+// profiles file.
+Ref<PlayerProfile> UseTemporaryProfile();
+// The current profile, a temporary one when none is current.
+Ref<PlayerProfile> EnsureCurrentProfile();
+int IsTemporaryProfile(const Ref<PlayerProfile>& profile);
+
 // No profiles, none current, ids from 1 again (start-up state).
 void ResetProfiles();
 

@@ -191,5 +191,51 @@ TEST_F(Profiles_, DeletingMakesANeighbourCurrent) {
     EXPECT_EQ(Profiles.First()->ID, 4);
 }
 
+TEST_F(Profiles_, AFreshInstallPlaysOnATemporaryProfileThatIsNeverSaved) {
+    LoadProfiles(); // no file yet
+    ASSERT_EQ(GetCurrentProfile(), nullptr);
+    Ref<PlayerProfile> temporary = EnsureCurrentProfile();
+    ASSERT_TRUE(temporary);
+    EXPECT_EQ(GetCurrentProfile(), temporary);
+    EXPECT_EQ(IsTemporaryProfile(temporary), 1);
+    EXPECT_EQ(EnsureCurrentProfile(), temporary); // made once
+    EXPECT_EQ(Profiles.Count(), 0);
+    // It holds progress like any profile while the run lasts.
+    temporary->SetCurrentAdventure(7);
+    temporary->SetLevelState(3, 2);
+    EXPECT_EQ(temporary->GetCurrentAdventure(), 7);
+    EXPECT_EQ(temporary->GetLevelState(3), 2);
+
+    SaveProfiles();
+    EXPECT_EQ(ReadBack(), "[]\r\ncurrent = 0\r\n");
+    LoadProfiles();
+    EXPECT_EQ(Profiles.Count(), 0);
+    EXPECT_EQ(GetCurrentProfile(), nullptr);
+}
+
+TEST_F(Profiles_, ATemporaryProfileLeavesThePlayersProfilesAsTheyWere) {
+    WriteFile("[]\ncurrent = 0\n[1]\nname = Ida\n");
+    LoadProfiles();
+    Ref<PlayerProfile> temporary = EnsureCurrentProfile();
+    EXPECT_EQ(IsTemporaryProfile(temporary), 1);
+    EXPECT_EQ(IsTemporaryProfile(Profiles.First()), 0);
+    EXPECT_EQ(temporary->ID, 0); // takes no id from the players
+    ASSERT_EQ(CreateProfile("Jo"), 1);
+    EXPECT_EQ(Profiles.Last()->ID, 2);
+    // Even put in the list by mistake, it is not written.
+    Profiles.AddLast(temporary);
+    SaveProfiles();
+    Profiles.Remove(temporary);
+    LoadProfiles();
+    EXPECT_EQ(Ids(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(GetCurrentProfile(), nullptr);
+
+    // A player's current profile is kept, not replaced.
+    SelectProfileByName("Jo");
+    Ref<PlayerProfile> jo = GetCurrentProfile();
+    EXPECT_EQ(EnsureCurrentProfile(), jo);
+    EXPECT_EQ(IsTemporaryProfile(jo), 0);
+}
+
 } // namespace
 } // namespace wispwood
