@@ -5,6 +5,7 @@
 #include "game/board/creation_override.h"
 #include "game/board/groups.h"
 #include "game/board/level_set.h"
+#include "game/board/new_piece.h"
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
 #include "game/board/piece_match.h"
@@ -131,6 +132,7 @@ void ScheduleNewRow() {
 
 int CreateTopRow(int forceNormal) {
     if (BoardHeight < 1) return 0;
+    SpecialsBelowRowZero specialsBelow;
     for (int attempt = 1; attempt <= kTopRowAttempts; ++attempt) {
         int j, k;
         GenerateRow(forceNormal, j, k);

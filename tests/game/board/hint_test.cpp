@@ -4,6 +4,7 @@
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
+#include "game/board/scroll.h"
 #include "tests/support/ascii_board.h"
 
 namespace wispwood {
@@ -21,6 +22,10 @@ class Hint : public test::BoardTest {
             "1..1",
         });
         FindReachablePieces();
+    }
+    void TearDown() override {
+        ResetScroll();
+        test::BoardTest::TearDown();
     }
     void Run(int updates) {
         for (int i = 0; i < updates; ++i) UpdateHint();
@@ -61,12 +66,11 @@ TEST_F(Hint, GoesWhenAHintedPieceLeavesTheBoard) {
 }
 
 TEST_F(Hint, ScrollingRecoveryAndAReachedQuotaKeepItAway) {
-    float speed = 0.11f;
-    Seams.CurrentSpeed = [&] { return speed; };
+    CurrentSpeed = 0.11f;
     Run(700);
     EXPECT_TRUE(HintGroups.empty());
     EXPECT_EQ(HintIdleTicks, 0);
-    speed = 0.1f;
+    CurrentSpeed = 0.1f;
     Run(700);
     EXPECT_FALSE(HintGroups.empty());
 
