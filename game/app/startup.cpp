@@ -16,6 +16,7 @@
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
+#include "game/adventure/game_stats.h"
 #include "game/app/display.h"
 #include "game/app/game_fonts.h"
 #include "game/app/loader_queue.h"
@@ -28,7 +29,9 @@
 #include "game/app/start_flags.h"
 #include "game/app/text_table.h"
 #include "game/app/user_data.h"
+#include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
+#include "game/board/effect_images.h"
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
 
@@ -42,11 +45,16 @@ void RegisterGameLoaders() {
     // Steps of screens that are not built yet are empty: they still advance
     // the progress bar until their screen fills them.
     RegisterLoader(LoadTransitionImages); // 1
-    RegisterLoader(nullptr);              // 2
+    RegisterLoader(LoadSparkleImages);    // 2: the main menu's sparkles, shared by every screen
     RegisterLoader(nullptr);              // 3
     RegisterLoader(LoadFonts);            // 4
-    RegisterLoader(LoadPieceImages);      // 5
-    for (int step = 6; step <= 12; ++step) RegisterLoader(nullptr);
+    RegisterLoader([] {                   // 5
+        LoadPieceImages();
+        LoadBoardEffectImages();
+        LoadCrumbleShards();
+    });
+    for (int step = 6; step <= 11; ++step) RegisterLoader(nullptr);
+    RegisterLoader(LoadPanelImages);       // 12
     RegisterLoader(LoadEffectsA);          // 13
     RegisterLoader(LoadEffectsB);          // 14
     RegisterLoader(LoadEffectsAndJingles); // 15
@@ -57,7 +65,11 @@ void RegisterGameLoaders() {
     RegisterLoader(CreateGameMusicScene);  // 20
     for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
-    for (int step = 25; step <= 29; ++step) RegisterLoader(nullptr);
+    RegisterLoader(nullptr);                        // 25
+    RegisterLoader(nullptr);                        // 26
+    RegisterLoader(LoadConfettiImages);             // 27
+    RegisterLoader(nullptr);                        // 28
+    RegisterLoader(nullptr);                        // 29
 }
 
 int StartUp(const TextArray& words) {
@@ -73,6 +85,8 @@ int StartUp(const TextArray& words) {
     SetDefaultImageFlags(2);
     // 5.
     CreateSettings();
+    // The level statistics the tally lists, in tally order.
+    CreateGameStats();
     // 8. Any working output will do; without one the game runs silent.
     SetAudioDriver("DirectSound");
     // 9. Low-memory machines get a 16-bit full screen and less detail.
@@ -155,6 +169,9 @@ void ResetStartUp() {
     ResetFrameLoop();
     ResetProfiles();
     ResetPieceImages();
+    ResetEffectImages();
+    ResetCrumbleShards();
+    ResetGameStats();
     ResetPieceDefinitions();
     ResetPredefinedLevels();
     ResetMainLayout();

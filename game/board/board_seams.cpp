@@ -6,12 +6,13 @@ namespace wispwood {
 
 BoardSeams Seams;
 
-void PlayBoardSound(const Text& path) {
+void PlayBoardSound(const Text& path, float rate) {
     if (Seams.PlaySound) {
         Seams.PlaySound(path);
-    } else {
-        GameSound(path)->Play();
+        return;
     }
+    Ref<ActiveChannel> channel = GameSound(path)->Play();
+    if (channel && rate != 1) channel->SetRate(rate);
 }
 
 void ResetBoardSeams() {

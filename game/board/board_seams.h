@@ -29,17 +29,9 @@ struct BoardSeams {
     // Quota: a first level of a set starts counting afresh.
     std::function<void()> StartQuota;
 
-    // Effects of a gold piece leaving: sparkles and its 100-point text.
-    std::function<void(Piece&)> GoldRemovalEffect;
-    // The four sparkles of a piece fading in from its creation.
-    std::function<void(Piece&)> CreationSparkles;
     // 1 while a piece's creation fade must wait (board panel not in place,
     // an overlay screen open, or the quota display catching up).
     std::function<int()> CreationShineHeld;
-    // The shine kept on a reachable powerup.
-    std::function<void(Piece&)> PowerupShine;
-    // One twinkle at a board position.
-    std::function<void(Piece&, float x, float y)> Twinkle;
     // Draws the gem embedded in a piece.
     std::function<void(Piece&, float x, float y)> RenderGem;
     // Lock overlays: the lock flying off after delay updates towards
@@ -51,8 +43,6 @@ struct BoardSeams {
     // here); empty, PlayBoardSound plays the loaded sound.
     std::function<void(const Text& path)> PlaySound;
 
-    // Scene loop: 1 while a screen transition runs.
-    std::function<int()> TransitionInProgress;
     // Earthquake: 1 while the board shakes, and the current shake offset.
     std::function<int()> IsShaking;
     std::function<void(float& dx, float& dy)> CurrentShake;
@@ -76,8 +66,8 @@ struct BoardSeams {
 
 extern BoardSeams Seams;
 
-// Plays a sound effect once.
-void PlayBoardSound(const Text& path);
+// Plays a sound effect once, at a playback rate (1 as recorded).
+void PlayBoardSound(const Text& path, float rate = 1);
 
 // Every seam empty again (tests).
 void ResetBoardSeams();

@@ -43,9 +43,8 @@ void LoadPanelImages() {
 }
 
 void LoadConfettiImages() {
-    EffectImages.Confetti =
-        LoadFramedImageList({"f-blue.png", "f-purple.png", "f-white.png", "f-black.png"}, "media\\particles",
-                            32, 32, 0, 32, -1);
+    EffectImages.Confetti = LoadFramedImageList({"f-blue.png", "f-purple.png", "f-white.png", "f-black.png"},
+                                                "media\\particles", 32, 32, 0, 32, -1);
 }
 
 void ResetEffectImages() {

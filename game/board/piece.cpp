@@ -1,11 +1,13 @@
 #include "game/board/piece.h"
 #include "engine/io/random.h"
+#include "framework/scene/scene_stack.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_piece.h"
 #include "game/board/path_search.h"
 #include "game/board/piece_definition.h"
+#include "game/board/piece_effects.h"
 #include "game/board/powerup.h"
 #include <algorithm>
 
@@ -34,7 +36,7 @@ void Piece::DoPowerupTwinkle() {
     if (Bottom && CreationShine <= 50 && BottomDelay == 0 && Particle % 100 == 1) {
         float tx = LastDrawnx + static_cast<float>(RandomInt(12, 36));
         float ty = LastDrawnY + static_cast<float>(RandomInt(12, 36));
-        CallSeam(Seams.Twinkle, *this, tx, ty);
+        PowerupTwinkle(*this, tx, ty);
     }
 }
 
@@ -98,7 +100,7 @@ void Piece::Update() {
     if (PieceExplosionParticle) mover = MahjongOver = MarkForDestruction = 0;
 
     if (Bottom) {
-        if (AskSeam(Seams.TransitionInProgress, 0)) {
+        if (TransitionInProgress()) {
             if (BottomDelay > 0) {
                 BottomDelay = 0;
                 BottomFadeIn = 48;
@@ -129,7 +131,7 @@ void Piece::Update() {
         CreationShine -= 1;
         if (CreationShine < 50 && !CreationParticles) {
             CreationParticles = 1;
-            CallSeam(Seams.CreationSparkles, *this);
+            CreationSparkles(*this);
             if (x == 0) PlayBoardSound("media\\sound\\rowcreate.ogg");
         }
     }
@@ -207,7 +209,7 @@ void Piece::RemoveFromBoard(int dropUnsupported) {
     OnBoard = 0;
     if (!NoParticle) {
         if (IsGold) {
-            CallSeam(Seams.GoldRemovalEffect, *this);
+            GoldRemovalEffect(*this);
         } else {
             CallSeam(Seams.SendQuotaParticles, *this);
         }

@@ -2,6 +2,7 @@
 #include "engine/io/text_convert.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
+#include "game/board/piece_effects.h"
 #include "game/board/piece_images.h"
 #include "game/board/vine_pieces.h"
 
@@ -13,7 +14,7 @@ Powerup::Powerup(const Text& name, const Ref<TImage>& image) : Piece(name, image
 
 void Powerup::Update() {
     Piece::Update();
-    if (Bottom && !IsKind<VineBody>(this)) CallSeam(Seams.PowerupShine, *this);
+    if (Bottom && !IsKind<VineBody>(this)) PowerupShine(*this);
 }
 
 int Powerup::Activate() {

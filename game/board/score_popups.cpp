@@ -72,7 +72,8 @@ Ref<Particle> ShowPoints(int points, float x, float y, float scale, int rises, i
     Ref<Particle> text = TextPopup(IntToText(points), font, x, y, static_cast<float>(life), scale, 55);
 
     if (excellent) {
-        Ref<Particle> e = TextPopup("EXCELLENT", font, x, y - 40, static_cast<float>(life) / 2.4f, scale / 1.6f, 80);
+        Ref<Particle> e =
+            TextPopup("EXCELLENT", font, x, y - 40, static_cast<float>(life) / 2.4f, scale / 1.6f, 80);
         if (rises) {
             e->y -= 20;
             e->dy = -0.25f;

@@ -1,9 +1,12 @@
 #include "tests/support/ascii_board.h"
 #include "engine/io/random.h"
 #include "framework/particles/particle.h"
+#include "framework/scene/scene_stack.h"
+#include "framework/scene/tickers.h"
 #include "game/app/profiles.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
+#include "game/board/board_play_state.h"
 #include "game/board/board_seams.h"
 #include "game/board/defined_levels.h"
 #include "game/board/gem_piece.h"
@@ -98,15 +101,9 @@ Ref<Particle> ExplosionMarker() {
 }
 
 void ResetBoardWorld() {
-    ResetBoard();
-    ResetBoardSeams();
-    ResetPaths();
-    ResetHintState();
-    ResetLevels();
-    ResetPredefinedLevels();
-    ResetPieceDefinitions();
-    ResetBoardFrame();
-    ResetBoardParticles();
+    ResetBoardPlayState();
+    ResetSceneStack();
+    ResetTickers();
     ResetProfiles();
     ResetRandom();
 }

@@ -115,6 +115,7 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_FLOAT_EQ(ScrollOffset, 39);
     EXPECT_TRUE(PieceAt(5, 9));
     EXPECT_FALSE(PieceAt(5, 10));
+    EXPECT_EQ(LowestOccupiedRow(), 9);
     EXPECT_EQ(LevelColumnMarks, (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(CurrentLevel->MaxColor(), 4);
 
@@ -127,13 +128,14 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(LevelTime, 5);
     EXPECT_EQ(calls, (std::vector<Text>{"bonus", "falling"}));
     EXPECT_EQ(ActiveOverrides.Count(), 0);
-    EXPECT_FALSE(PieceAt(5, 9)) << "no starting rows for the bonus game";
+    EXPECT_EQ(CountPieces(), 0); // the bonus game lays its own board
 
     // A retry plays the same position again; past the end the set is done.
     calls.clear();
     CurrentSpeed = 0;
     EXPECT_EQ(StartLevel(0, 1), 0);
     EXPECT_EQ(CurrentLevelIndex, 1);
+    EXPECT_EQ(CountPieces(), 0); // a retry starts empty and moving
     EXPECT_FLOAT_EQ(CurrentSpeed, 1.25f);
     calls.clear();
     EXPECT_EQ(StartLevel(0, 0), 1);

@@ -1,12 +1,19 @@
+#include "framework/particles/effect.h"
+#include "framework/scene/scene_stack.h"
+#include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
+#include "game/board/game_score.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_piece.h"
 #include "game/board/path_search.h"
 #include "game/board/piece_definition.h"
+#include "game/board/piece_effects.h"
 #include "game/board/powerup.h"
+#include "game/board/score_popups.h"
 #include "game/board/stone_pieces.h"
 #include "game/board/vine_pieces.h"
 #include "tests/support/ascii_board.h"
+#include <set>
 
 namespace wispwood {
 namespace {
@@ -47,9 +54,8 @@ TEST_F(PieceUpdate, GoldShimmersOnceAndThenLeavesTheBoard) {
     Ref<Piece> p = PieceAt(0, 0);
     p->Locked = 1;
     ScrollOffset = 10; // on screen
-    int fades = 0, removals = 0, gold = 0;
+    int fades = 0, removals = 0;
     Seams.OverlayFades = [&](Piece&, int) { ++fades; };
-    Seams.GoldRemovalEffect = [&](Piece&) { ++gold; };
     Seams.DropUnsupported = [&] { ++removals; };
     p->TurnToGold();
     std::vector<int> frames;
@@ -73,7 +79,9 @@ TEST_F(PieceUpdate, GoldShimmersOnceAndThenLeavesTheBoard) {
     p->Update();
     EXPECT_EQ(p->OnBoard, 0);
     EXPECT_EQ(PieceAt(0, 0), nullptr);
-    EXPECT_EQ(gold, 1);
+    // A gold piece leaving is worth 100 points, shown over its cell.
+    EXPECT_EQ(GameScore, 100);
+    EXPECT_EQ(ScorePopups.AllParticles.Count(), 2);
     EXPECT_EQ(removals, 1);
     // TurnToGold only starts the sequence.
     p->TurnToGold();
@@ -128,7 +136,7 @@ TEST_F(PieceUpdate, TransitionsAndSelectionCutTheRevealShort) {
     EXPECT_EQ(p->BottomFadeIn, 0);
 
     Ref<Piece> q = Revealing(0, 0, 30);
-    Seams.TransitionInProgress = [] { return 1; };
+    CurrentTransition = New<SlideScreenFade>();
     q->Update();
     EXPECT_EQ(q->BottomDelay, 0);
     EXPECT_EQ(q->BottomFadeIn, 48);
@@ -173,24 +181,24 @@ TEST_F(PieceUpdate, CreationShineCountsDownSparklesOnceAndWaitsWhenHeld) {
     BuildBoard({"12"});
     Ref<Piece> p = PieceAt(0, 0);
     p->CreationShine = 51;
-    int sparkles = 0, held = 1;
-    Seams.CreationSparkles = [&](Piece&) { ++sparkles; };
+    int held = 1;
+    auto sparkles = [] { return BoardTwinkles.AllParticles.Count(); };
     Seams.CreationShineHeld = [&] { return held; };
     p->Update();
     EXPECT_EQ(p->CreationShine, 51);
     held = 0;
     p->Update();
     EXPECT_EQ(p->CreationShine, 50);
-    EXPECT_EQ(sparkles, 0);
+    EXPECT_EQ(sparkles(), 0);
     p->Update();
     p->Update();
     EXPECT_EQ(p->CreationShine, 48);
-    EXPECT_EQ(sparkles, 1);
+    EXPECT_EQ(sparkles(), 4); // four sparkles, once
     EXPECT_EQ(sounds, std::vector<Text>{"media\\sound\\rowcreate.ogg"});
     Ref<Piece> q = PieceAt(1, 0);
     q->CreationShine = 50;
     q->Update();
-    EXPECT_EQ(sparkles, 2);
+    EXPECT_EQ(sparkles(), 8);
     EXPECT_EQ(sounds.size(), 1u); // only column 0 plays the row sound
 }
 
@@ -310,13 +318,17 @@ TEST_F(PieceUpdate, HoverLiftFollowsTheSelectedColour) {
 
 TEST_F(PieceUpdate, PowerupsKeepTheirShineWhileReachable) {
     BuildBoard({"BO="});
-    int shines = 0;
-    Seams.PowerupShine = [&](Piece&) { ++shines; };
-    for (int x = 0; x < 3; ++x) {
-        PieceAt(x, 0)->Bottom = 1;
-        PieceAt(x, 0)->Update();
+    // Glints come now and then (a few seconds apart), each sitting on its
+    // piece; the vine body never glints.
+    for (int x = 0; x < 3; ++x) PieceAt(x, 0)->Bottom = 1;
+    for (int i = 0; i < 600; ++i)
+        for (int x = 0; x < 3; ++x) PieceAt(x, 0)->Update();
+    std::set<Piece*> owners;
+    for (const auto& particle : BoardTwinkles.AllParticles) {
+        auto effect = Cast<EffectParticle>(particle);
+        if (effect) owners.insert(PieceGlintOwner(*effect->e).get());
     }
-    EXPECT_EQ(shines, 2); // not the vine body
+    EXPECT_EQ(owners, (std::set<Piece*>{PieceAt(0, 0).get(), PieceAt(1, 0).get()}));
 }
 
 } // namespace

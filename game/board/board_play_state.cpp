@@ -1,0 +1,54 @@
+#include "game/board/board_play_state.h"
+#include "game/adventure/confetti.h"
+#include "game/adventure/extra_life_flight.h"
+#include "game/adventure/game_stats.h"
+#include "game/adventure/reward_text.h"
+#include "game/adventure/score_flight.h"
+#include "game/board/board.h"
+#include "game/board/board_frame.h"
+#include "game/board/board_particles.h"
+#include "game/board/board_seams.h"
+#include "game/board/clear_pass.h"
+#include "game/board/column_stacks.h"
+#include "game/board/crumble.h"
+#include "game/board/defined_levels.h"
+#include "game/board/game_score.h"
+#include "game/board/hint.h"
+#include "game/board/level_set.h"
+#include "game/board/outlines.h"
+#include "game/board/path_search.h"
+#include "game/board/piece_definition.h"
+#include "game/board/quota.h"
+#include "game/board/score_panel.h"
+#include "game/board/score_popups.h"
+#include "game/board/selection.h"
+
+namespace wispwood {
+
+void ResetBoardPlayState() {
+    ResetBoard();
+    ResetBoardSeams();
+    ResetPaths();
+    ResetHintState();
+    ResetLevels();
+    ResetPredefinedLevels();
+    ResetPieceDefinitions();
+    ResetBoardFrame();
+    ResetBoardParticles();
+    ResetColumnStacks(0);
+    ResetQuotaState();
+    ResetGameScore();
+    ResetScorePopups();
+    ResetScorePanel();
+    ResetOutlines();
+    ResetSelection();
+    ResetClearPass();
+    ResetCrumble();
+    ResetGameStats();
+    ResetRewardTexts();
+    ResetScoreFlights();
+    ResetExtraLifeFlights();
+    ResetConfetti();
+}
+
+} // namespace wispwood
