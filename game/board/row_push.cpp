@@ -21,8 +21,12 @@ namespace {
 
 // Why rows were thrown out is of interest when tuning the generator, and
 // noise otherwise.
+bool RowDiagnostics() {
+    return std::getenv("WISPWOOD_DEBUG_ROWS") != nullptr;
+}
+
 void RowDiagnostic(const Text& line) {
-    if (std::getenv("WISPWOOD_DEBUG_ROWS")) PrintLine(line);
+    if (RowDiagnostics()) PrintLine(line);
 }
 
 // Runs count changes along the row: two pieces are alike only when both are
@@ -136,11 +140,15 @@ int CreateTopRow(int forceNormal) {
     for (int attempt = 1; attempt <= kTopRowAttempts; ++attempt) {
         int j, k;
         GenerateRow(forceNormal, j, k);
+        bool varied = j > k / 4 + 2 || j >= k;
+        // A row with too few changes is thrown out either way; its groups
+        // only decide which reason the log gives.
+        if (!varied && !RowDiagnostics()) continue;
         if (GroupTooLarge()) {
             RowDiagnostic("!!");
             continue;
         }
-        if (j > k / 4 + 2 || j >= k) return attempt;
+        if (varied) return attempt;
         RowDiagnostic("throwingout " + IntToText(j) + "," + IntToText(k));
     }
     return 0;
