@@ -44,6 +44,18 @@ int RandomInt(int lo, int hi) {
     return static_cast<int>(hi + static_cast<int64_t>(u * static_cast<double>(1 - d)));
 }
 
+void SkipRandomUnits(int64_t count) {
+    // Each unit takes two steps, and a step multiplies by 48271 modulo the
+    // prime, so count units multiply by 48271^(2 count).
+    constexpr int64_t kModulus = 2147483647;
+    int64_t factor = 1, base = 48271;
+    for (int64_t e = count > 0 ? 2 * count : 0; e > 0; e >>= 1) {
+        if (e & 1) factor = factor * base % kModulus;
+        base = base * base % kModulus;
+    }
+    gSeed = static_cast<int32_t>(gSeed * factor % kModulus);
+}
+
 void ResetRandom() {
     gSeed = kRandomStartSeed;
 }

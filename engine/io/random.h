@@ -16,6 +16,10 @@ double RandomUnit();
 double RandomFloat(double lo, double hi);
 // Both bounds included, in either order.
 int RandomInt(int lo, int hi);
+// Moves the generator on as count RandomUnit, RandomFloat or RandomInt calls
+// would, in constant time: for a caller that knows the outcome of a long run
+// of draws but must leave the sequence where the draws would.
+void SkipRandomUnits(int64_t count);
 // Back to the start-up seed (tests).
 void ResetRandom();
 

@@ -21,6 +21,28 @@ int NextGemIsPick = 0;
 namespace {
 
 std::array<Ref<Piece>, kSpecialKindCount> Templates;
+// The rule's specials below row 0 while a SpecialsBelowRowZero lives.
+const std::vector<Ref<Piece>>* SpecialsBelow = nullptr;
+
+// Pieces the special rule counts: placed by it, of a special kind.
+bool PlacedByRule(const Ref<Piece>& p) {
+    return p && p->CreatedWithLogic && !p->Normal();
+}
+
+// Calls f for every piece the special rule counts.
+template <class F>
+void ForEachPlacedSpecial(F&& f) {
+    if (!SpecialsBelow) {
+        ForEachPiece([&](const Ref<Piece>& p) {
+            if (PlacedByRule(p)) f(p);
+        });
+        return;
+    }
+    for (const auto& p : *SpecialsBelow) f(p);
+    if (Board.Height() == 0) return;
+    for (int x = 0; x < Board.Width(); ++x)
+        if (PlacedByRule(Board(x, 0))) f(Board(x, 0));
+}
 
 // After this many rejected draws a look-alike colour is good enough.
 constexpr int kLookAlikeFromDraw = 52;
@@ -101,8 +123,8 @@ int SpecialRuleAllows(Piece& templ, int f) {
     NextGemIsPick = 0;
     int count = 0, deepest = 0;
     Ref<Piece> placed;
-    ForEachPiece([&](const Ref<Piece>& p) {
-        if (p->Normal() || p->Name != templ.Name || !p->CreatedWithLogic) return;
+    ForEachPlacedSpecial([&](const Ref<Piece>& p) {
+        if (p->Name != templ.Name) return;
         deepest = count == 0 ? p->y : std::max(deepest, p->y);
         placed = p;
         ++count;
@@ -118,6 +140,17 @@ int SpecialRuleAllows(Piece& templ, int f) {
     }
     if (allowed) templ.CreatedWithLogic = 1;
     return allowed ? 1 : 0;
+}
+
+SpecialsBelowRowZero::SpecialsBelowRowZero() : previous_(SpecialsBelow) {
+    for (int x = 0; x < Board.Width(); ++x)
+        for (int y = 1; y < Board.Height(); ++y)
+            if (PlacedByRule(Board(x, y))) pieces_.push_back(Board(x, y));
+    SpecialsBelow = &pieces_;
+}
+
+SpecialsBelowRowZero::~SpecialsBelowRowZero() {
+    SpecialsBelow = previous_;
 }
 
 std::vector<int> ColourWeights(Level& level, int x, bool groupingAllowed) {
@@ -151,6 +184,14 @@ std::vector<int> ColourWeights(Level& level, int x, bool groupingAllowed) {
 
 ColourDraw DrawColour(const std::vector<int>& w) {
     int size = static_cast<int>(w.size());
+    if (std::all_of(w.begin(), w.end(), [](int weight) { return weight == 1; })) {
+        // Nothing can be accepted, so every draw is rejected and all weigh
+        // the same: the first one drawn is taken. The rest are not worth
+        // drawing one by one, but the sequence moves on as if they were.
+        int first = RandomInt(0, size - 1);
+        SkipRandomUnits(kMaxColourDraws - 1);
+        return {first, kMaxColourDraws};
+    }
     ColourDraw best{0, 0};
     int bestWeight = -1;
     for (int draw = 1; draw <= kMaxColourDraws; ++draw) {

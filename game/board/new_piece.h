@@ -37,6 +37,21 @@ Ref<Piece> TakeSpecialTemplate(SpecialKind kind);
 // CreatedWithLogic when it may.
 int SpecialRuleAllows(Piece& templ, int f);
 
+// While one of these lives the special rule takes the specials below row 0
+// from a list made once, instead of searching the grid for every cell: for
+// the row generator, which changes nothing but row 0 while it works.
+class SpecialsBelowRowZero {
+  public:
+    SpecialsBelowRowZero();
+    ~SpecialsBelowRowZero();
+    SpecialsBelowRowZero(const SpecialsBelowRowZero&) = delete;
+    SpecialsBelowRowZero& operator=(const SpecialsBelowRowZero&) = delete;
+
+  private:
+    std::vector<Ref<Piece>> pieces_;
+    const std::vector<Ref<Piece>>* previous_ = nullptr;
+};
+
 // Colour weights for column x of row 0: 0 free, 2 a look-alike of a
 // neighbour (taken only after 51 rejected draws), 1 never (a neighbour's own
 // colour unless grouping is allowed, and the selected colour below).

@@ -5,6 +5,7 @@
 #include "game/board/creation_override.h"
 #include "game/board/groups.h"
 #include "game/board/level_set.h"
+#include "game/board/new_piece.h"
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
 #include "game/board/piece_match.h"
@@ -20,8 +21,12 @@ namespace {
 
 // Why rows were thrown out is of interest when tuning the generator, and
 // noise otherwise.
+bool RowDiagnostics() {
+    return std::getenv("WISPWOOD_DEBUG_ROWS") != nullptr;
+}
+
 void RowDiagnostic(const Text& line) {
-    if (std::getenv("WISPWOOD_DEBUG_ROWS")) PrintLine(line);
+    if (RowDiagnostics()) PrintLine(line);
 }
 
 // Runs count changes along the row: two pieces are alike only when both are
@@ -131,14 +136,19 @@ void ScheduleNewRow() {
 
 int CreateTopRow(int forceNormal) {
     if (BoardHeight < 1) return 0;
+    SpecialsBelowRowZero specialsBelow;
     for (int attempt = 1; attempt <= kTopRowAttempts; ++attempt) {
         int j, k;
         GenerateRow(forceNormal, j, k);
+        bool varied = j > k / 4 + 2 || j >= k;
+        // A row with too few changes is thrown out either way; its groups
+        // only decide which reason the log gives.
+        if (!varied && !RowDiagnostics()) continue;
         if (GroupTooLarge()) {
             RowDiagnostic("!!");
             continue;
         }
-        if (j > k / 4 + 2 || j >= k) return attempt;
+        if (varied) return attempt;
         RowDiagnostic("throwingout " + IntToText(j) + "," + IntToText(k));
     }
     return 0;

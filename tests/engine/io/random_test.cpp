@@ -36,6 +36,20 @@ TEST_F(Random, PinnedSequence) {
     EXPECT_EQ(RandomSeed(), 1546689008);
 }
 
+TEST_F(Random, SkippingLeavesTheSequenceWhereTheDrawsWouldHave) {
+    for (int64_t count : {0, 1, 2, 999, 1000, 123456}) {
+        SeedRandom(777);
+        for (int64_t i = 0; i < count; ++i) RandomInt(0, 7);
+        int32_t drawn = RandomSeed();
+        SeedRandom(777);
+        SkipRandomUnits(count);
+        EXPECT_EQ(RandomSeed(), drawn) << count;
+    }
+    SeedRandom(5);
+    SkipRandomUnits(-3);
+    EXPECT_EQ(RandomSeed(), 5);
+}
+
 TEST_F(Random, SeedingMasksAndAvoidsTheFixedPoints) {
     SeedRandom(0);
     EXPECT_EQ(RandomSeed(), 4660);

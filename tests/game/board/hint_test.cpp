@@ -23,6 +23,10 @@ class Hint : public test::BoardTest {
         });
         FindReachablePieces();
     }
+    void TearDown() override {
+        ResetScroll();
+        test::BoardTest::TearDown();
+    }
     void Run(int updates) {
         for (int i = 0; i < updates; ++i) UpdateHint();
     }

@@ -1,21 +1,23 @@
 #include "game/app/profiles.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
+#include "game/board/column_stacks.h"
+#include "game/board/creation_override.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"
 #include "game/board/scroll.h"
-#include "tests/support/ascii_board.h"
+#include "tests/support/row_world.h"
 
 namespace wispwood {
 namespace {
 
-class Levels : public test::BoardTest {
+class Levels : public test::RowsTest {
   protected:
     std::vector<Text> calls;
     void SetUp() override {
-        test::BoardTest::SetUp();
+        test::RowsTest::SetUp();
         Seams.StartQuota = [this] { calls.push_back("quota"); };
         Seams.StartBonusBoard = [this] { calls.push_back("bonus"); };
         Seams.ResetFalling = [this] { calls.push_back("falling"); };
@@ -28,6 +30,7 @@ class Levels : public test::BoardTest {
         level->Time = 90;
         level->Colors = {4, 5};
         level->Columns = {1, 3, 17, 0, -2};
+        level->CreationOverride = 8; // SimpleSideMissing
         CurrentLevelSet->Levels.push_back(level);
         if (bonus) {
             auto b = New<BonusLevel>();
@@ -50,6 +53,10 @@ TEST_F(Levels, NewLevelsHaveTheDocumentedDefaults) {
     EXPECT_EQ(level.Time, 0);
     EXPECT_EQ(level.NewPieceQuotaFinished(3), nullptr);
     EXPECT_EQ(level.LastRowComplete, 1);
+    // Even a level without colours makes pieces: of colour 0.
+    Ref<Piece> p = level.NewPiece(0, 0);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->Color, 0);
 }
 
 TEST_F(Levels, ComicsBelongToSixLocationsAndFiveOfThemHaveANumber) {
@@ -99,8 +106,15 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(LevelTime, 9000);
     EXPECT_EQ(TimeLeft, 9000);
     EXPECT_EQ(calls, (std::vector<Text>{"quota", "falling"}));
-    // The starting board: the level's width, ten rows generated.
+    // The level's patterns start before its board: they counted its ten rows.
+    ASSERT_EQ(ActiveOverrides.Count(), 1);
+    EXPECT_EQ(ActiveOverrides.First(), GapCatalogueEntry(8));
+    EXPECT_EQ(GapCatalogueEntry(8)->y, 10);
     EXPECT_EQ(BoardWidth, 10);
+    EXPECT_EQ(ColumnStacks.size(), 10u);
+    EXPECT_FLOAT_EQ(ScrollOffset, 39);
+    EXPECT_TRUE(PieceAt(5, 9));
+    EXPECT_FALSE(PieceAt(5, 10));
     EXPECT_EQ(LowestOccupiedRow(), 9);
     EXPECT_EQ(LevelColumnMarks, (std::vector<int>{1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(CurrentLevel->MaxColor(), 4);
@@ -113,10 +127,12 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(CellWidth, 48);
     EXPECT_EQ(LevelTime, 5);
     EXPECT_EQ(calls, (std::vector<Text>{"bonus", "falling"}));
+    EXPECT_EQ(ActiveOverrides.Count(), 0);
     EXPECT_EQ(CountPieces(), 0); // the bonus game lays its own board
 
     // A retry plays the same position again; past the end the set is done.
     calls.clear();
+    CurrentSpeed = 0;
     EXPECT_EQ(StartLevel(0, 1), 0);
     EXPECT_EQ(CurrentLevelIndex, 1);
     EXPECT_EQ(CountPieces(), 0); // a retry starts empty and moving
