@@ -1,10 +1,13 @@
+#include "engine/draw/pixmap_loader.h"
 #include "engine/io/memory_stream.h"
 #include "framework/data/game_file.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/board/level_set.h"
 #include "tests/support/ascii_board.h"
+#include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
+#include <filesystem>
 #include <fstream>
 
 namespace wispwood {
@@ -243,6 +246,23 @@ TEST_F(QuestSpotTest, BonusOrdinalsAreKnownWithoutEnteringTheMap) {
     EXPECT_EQ(SpotAt(5)->BonusNumber, 0);
     EXPECT_EQ(SpotAt(10)->BonusNumber, 1);
     EXPECT_EQ(SpotAt(12)->BonusNumber, 2);
+}
+
+TEST_F(QuestSpotTest, ATempleSpriteIsThreeFramesSideBySideHeldAtTheirCentre) {
+    test::OpenHeadlessDisplay();
+    std::filesystem::create_directories(dir.Path() + "/media/quest");
+    ASSERT_EQ(SavePixmapPNG(test::SolidPixmap(90, 40, 0xff336699), dir.File("media/quest/tower.png")), 1);
+    test::WorkingFolder folder(dir.Path());
+    ASSERT_TRUE(folder.Entered());
+    Load("[a]\n[b]\nbig = 1\nsprite = tower\n");
+    EXPECT_EQ(SpotAt(0)->Location, nullptr);
+    Ref<TImage> sprite = SpotAt(1)->Location;
+    ASSERT_TRUE(sprite);
+    EXPECT_EQ(ImageFrameCount(sprite), 3);
+    EXPECT_EQ(ImageWidth(sprite), 30);
+    EXPECT_EQ(ImageHeight(sprite), 40);
+    EXPECT_FLOAT_EQ(sprite->handle_x, 15);
+    EXPECT_FLOAT_EQ(sprite->handle_y, 20);
 }
 
 TEST_F(QuestSpotTest, LocationsTheGameDoesNotHaveAreRefused) {
