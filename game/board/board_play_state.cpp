@@ -31,22 +31,13 @@ namespace wispwood {
 void ResetBoardPlayState() {
     ResetBoard();
     ResetBoardSeams();
-    ResetPaths();
-    ResetHintState();
     ResetLevels();
     ResetPredefinedLevels();
     ResetPieceDefinitions();
     ResetBoardFrame();
-    ResetBoardParticles();
+    ResetGameBoardState();
     ResetColumnStacks(0);
-    ResetQuotaState();
     ResetGameScore();
-    ResetScorePopups();
-    ResetScorePanel();
-    ResetOutlines();
-    ResetSelection();
-    ResetClearPass();
-    ResetCrumble();
     ResetGameStats();
     ResetScroll();
     ResetCreationOverrides();
