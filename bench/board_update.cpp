@@ -1,5 +1,6 @@
 // One update's board logic on a full 16-column board: the reachability
 // flood, the reveal schedule and the path search between two large groups.
+#include "bench/bench_boards.h"
 #include "game/board/board.h"
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
@@ -17,19 +18,10 @@ using namespace wispwood;
 void BuildFullBoard() {
     ResetBoard();
     ResetPaths();
-    ResetBoardGrid(16, 32);
-    auto place = [](int x, int y, int colour) {
-        Ref<Piece> p = NewStandardPiece(colour);
-        p->x = x;
-        p->y = y;
-        Board(x, y) = p;
-        return p;
-    };
-    for (int x = 0; x < 16; ++x)
-        for (int y = 0; y < 10; ++y) place(x, y, (x * 3 + y * 5 + (x / 4) * y) % 7);
+    bench::FillMixedRows();
     for (int y = 10; y < 14; ++y) {
-        for (int x = 0; x < 5; ++x) place(x, y, 7)->MahjongOver = 1;
-        for (int x = 11; x < 16; ++x) place(x, y, 7)->mover = 1;
+        for (int x = 0; x < 5; ++x) bench::PlacePiece(x, y, 7)->MahjongOver = 1;
+        for (int x = 11; x < 16; ++x) bench::PlacePiece(x, y, 7)->mover = 1;
     }
     FindReachablePieces();
     ScheduleReveal();

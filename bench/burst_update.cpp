@@ -1,6 +1,7 @@
 // One update of the board while a 30-piece clear is bursting on a full
 // 16-column board: the board step (reachability, reveal, hover, piece
 // updates), the outlines, the path and the particle layers of the bursts.
+#include "bench/bench_boards.h"
 #include "game/adventure/game_stats.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
@@ -25,19 +26,10 @@ using namespace wispwood;
 void StartBurst() {
     ResetBoardPlayState();
     CreateGameStats();
-    ResetBoardGrid(16, 32);
-    auto place = [](int x, int y, int colour) {
-        Ref<Piece> p = NewStandardPiece(colour);
-        p->x = x;
-        p->y = y;
-        Board(x, y) = p;
-        return p;
-    };
-    for (int x = 0; x < 16; ++x)
-        for (int y = 0; y < 10; ++y) place(x, y, (x * 3 + y * 5 + (x / 4) * y) % 7);
+    bench::FillMixedRows();
     for (int y = 10; y < 13; ++y) {
-        for (int x = 0; x < 5; ++x) place(x, y, 7)->MarkForDestruction = 1;
-        for (int x = 11; x < 16; ++x) place(x, y, 7)->MarkForDestruction = 1;
+        for (int x = 0; x < 5; ++x) bench::PlacePiece(x, y, 7)->MarkForDestruction = 1;
+        for (int x = 11; x < 16; ++x) bench::PlacePiece(x, y, 7)->MarkForDestruction = 1;
     }
     FindReachablePieces();
     ClearMarked();

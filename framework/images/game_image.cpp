@@ -184,4 +184,10 @@ std::vector<float> OpaqueBottomRows(const Ref<TPixmap>& pixmap) {
     return FirstOpaqueRows(pixmap, true);
 }
 
+Ref<TImage> LoadCentredGameImage(const PixmapSource& source, int flags) {
+    Ref<TImage> image = LoadGameImage(source, flags);
+    if (image) CentreImageHandle(image);
+    return image;
+}
+
 } // namespace wispwood

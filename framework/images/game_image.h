@@ -30,6 +30,9 @@ std::vector<Ref<TImage>> LoadImageList(const TextArray& names, const Text& folde
 std::vector<Ref<TImage>> LoadFramedImageList(const TextArray& names, const Text& folder, int cellWidth,
                                              int cellHeight, int firstCell, int cellCount, int flags = -1);
 
+// LoadGameImage with the handle at the picture's centre (null stays null).
+Ref<TImage> LoadCentredGameImage(const PixmapSource& source, int flags = -1);
+
 // handle := (fx x width, fy x height).
 void SetImageHandleRelative(const Ref<TImage>& image, float fx, float fy);
 

@@ -10,17 +10,20 @@
 #include "game/board/board_seams.h"
 #include "game/board/clear_pass.h"
 #include "game/board/column_stacks.h"
+#include "game/board/creation_override.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
 #include "game/board/game_score.h"
 #include "game/board/hint.h"
 #include "game/board/level_set.h"
+#include "game/board/new_piece.h"
 #include "game/board/outlines.h"
 #include "game/board/path_search.h"
 #include "game/board/piece_definition.h"
 #include "game/board/quota.h"
 #include "game/board/score_panel.h"
 #include "game/board/score_popups.h"
+#include "game/board/scroll.h"
 #include "game/board/selection.h"
 
 namespace wispwood {
@@ -28,27 +31,34 @@ namespace wispwood {
 void ResetBoardPlayState() {
     ResetBoard();
     ResetBoardSeams();
-    ResetPaths();
-    ResetHintState();
     ResetLevels();
     ResetPredefinedLevels();
     ResetPieceDefinitions();
     ResetBoardFrame();
-    ResetBoardParticles();
+    ResetGameBoardState();
     ResetColumnStacks(0);
-    ResetQuotaState();
     ResetGameScore();
+    ResetGameStats();
+    ResetScroll();
+    ResetCreationOverrides();
+    ResetNewPiece();
+    ResetRewardTexts();
+    ResetScoreFlights();
+    ResetExtraLifeFlights();
+    ResetConfetti();
+}
+
+void ResetGameBoardState() {
+    ResetBoardParticles();
+    ResetPaths();
+    ResetHintState();
+    ResetQuotaState();
     ResetScorePopups();
     ResetScorePanel();
     ResetOutlines();
     ResetSelection();
     ResetClearPass();
     ResetCrumble();
-    ResetGameStats();
-    ResetRewardTexts();
-    ResetScoreFlights();
-    ResetExtraLifeFlights();
-    ResetConfetti();
 }
 
 } // namespace wispwood

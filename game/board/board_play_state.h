@@ -5,4 +5,9 @@ namespace wispwood {
 
 void ResetBoardPlayState();
 
+// The start of a game: what the last game left on and around the board
+// goes, while the level set to play, the loaded pictures and the colour
+// definitions stay.
+void ResetGameBoardState();
+
 } // namespace wispwood

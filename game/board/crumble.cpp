@@ -76,9 +76,7 @@ void LoadCrumbleShards() {
     }
     CrumbleFollowers.clear();
     for (int i = 1; i <= 3; ++i) {
-        Ref<TImage> bit = LoadGameImage("media\\crumble\\bit" + IntToText(i) + ".png");
-        if (bit) CentreImageHandle(bit);
-        CrumbleFollowers.push_back(bit);
+        CrumbleFollowers.push_back(LoadCentredGameImage("media\\crumble\\bit" + IntToText(i) + ".png"));
     }
 }
 

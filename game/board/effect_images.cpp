@@ -6,40 +6,30 @@ namespace wispwood {
 
 EffectImageSet EffectImages;
 
-namespace {
-
-Ref<TImage> LoadCentred(const Text& path) {
-    Ref<TImage> image = LoadGameImage(path);
-    if (image) CentreImageHandle(image);
-    return image;
-}
-
-} // namespace
-
 void LoadSparkleImages() {
-    EffectImages.Star = LoadCentred("media\\particles\\star.png");
-    EffectImages.Twinkle = LoadCentred("media\\particles\\twinkle.png");
+    EffectImages.Star = LoadCentredGameImage("media\\particles\\star.png");
+    EffectImages.Twinkle = LoadCentredGameImage("media\\particles\\twinkle.png");
 }
 
 void LoadBoardEffectImages() {
     EffectImageSet& e = EffectImages;
-    e.StarGold = LoadCentred("media\\particles\\star-gold.png");
-    e.TwinkleGold = LoadCentred("media\\particles\\twinkle-gold.png");
+    e.StarGold = LoadCentredGameImage("media\\particles\\star-gold.png");
+    e.TwinkleGold = LoadCentredGameImage("media\\particles\\twinkle-gold.png");
     const Text dir = "media\\particles\\";
-    e.OutlineEdge = LoadCentred(dir + "horizontal.png");
-    e.OutlineCorner = LoadCentred(dir + "corner.png");
-    e.OutlineSmallCorner = LoadCentred(dir + "smallcorner.png");
-    e.OutlineEdgeSmall = LoadCentred(dir + "horizontalsmall.png");
-    e.OutlineCornerSmall = LoadCentred(dir + "cornersmall.png");
-    e.OutlineSmallCornerSmall = LoadCentred(dir + "smallcornersmall.png");
+    e.OutlineEdge = LoadCentredGameImage(dir + "horizontal.png");
+    e.OutlineCorner = LoadCentredGameImage(dir + "corner.png");
+    e.OutlineSmallCorner = LoadCentredGameImage(dir + "smallcorner.png");
+    e.OutlineEdgeSmall = LoadCentredGameImage(dir + "horizontalsmall.png");
+    e.OutlineCornerSmall = LoadCentredGameImage(dir + "cornersmall.png");
+    e.OutlineSmallCornerSmall = LoadCentredGameImage(dir + "smallcornersmall.png");
 }
 
 void LoadPanelImages() {
     EffectImageSet& e = EffectImages;
     e.LivesIcon = LoadGameImage("media\\game\\livesicon.png");
     e.GemsIcon = LoadGameImage("media\\game\\gemsicon.png");
-    e.ScoreBacking = LoadCentred("media\\blocks\\scorebacking.png");
-    e.AddToScore = LoadCentred("media\\particles\\addtoscore.png");
+    e.ScoreBacking = LoadCentredGameImage("media\\blocks\\scorebacking.png");
+    e.AddToScore = LoadCentredGameImage("media\\particles\\addtoscore.png");
 }
 
 void LoadConfettiImages() {

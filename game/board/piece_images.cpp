@@ -25,16 +25,10 @@ Ref<TImage> LoadSheet(const Text& path, int cell = kPieceCell) {
     return image;
 }
 
-Ref<TImage> LoadCentred(const Text& path) {
-    Ref<TImage> image = LoadGameImage(path);
-    CentreImageHandle(image);
-    return image;
-}
-
 // Pictures a set may do without: null when the file is not there.
 Ref<TImage> LoadOptionalCentred(const Text& path) {
     if (PathKind(path) != 1) return nullptr;
-    return LoadCentred(path);
+    return LoadCentredGameImage(path);
 }
 
 std::vector<Ref<TImage>> LoadSetImages(PieceDefinitionSet& set, const TextArray& colours,
@@ -70,11 +64,11 @@ void LoadPieceImages() {
     b.Lock = LoadSheet(blocks + "lockpiece.png");
     b.Key = LoadSheet(blocks + "key.png");
     b.Stone = LoadSheet(blocks + "stonepiece.png");
-    b.BlockLocked = LoadCentred(blocks + "blocklocked.png");
-    b.DestroyLocked = LoadCentred(blocks + "destroylocked.png");
+    b.BlockLocked = LoadCentredGameImage(blocks + "blocklocked.png");
+    b.DestroyLocked = LoadCentredGameImage(blocks + "destroylocked.png");
     b.ComboGold = LoadSheet(blocks + "combogold.png");
-    b.PathCorner = LoadCentred("media\\path\\corner.png");
-    b.PathStraight = LoadCentred("media\\path\\straight.png");
+    b.PathCorner = LoadCentredGameImage("media\\path\\corner.png");
+    b.PathStraight = LoadCentredGameImage("media\\path\\straight.png");
 
     const Text vine = blocks + "big\\vine\\";
     b.Vine.BodyStraight[0] = LoadSheet(vine + "vinebody_vertical.png");

@@ -3,6 +3,7 @@
 #include "game/board/board_particles.h"
 #include "game/board/column_stacks.h"
 #include "game/board/level_set.h"
+#include "game/board/outlines.h"
 #include "game/board/piece.h"
 #include "game/board/row_push.h"
 #include "game/board/score_popups.h"
@@ -73,6 +74,9 @@ void ScrollBoard() {
     // The gem, vine-coin and horizontal-flash groups belong to the board too;
     // their owners add them here.
     ScrollPopups(v);
+    // The outlines are laid round the cells they were built for; without
+    // this they would slide off their groups while the board creeps.
+    ScrollOutlines(v);
     ScrollOffset += v;
     if (ScrollOffset > CellHeight) {
         if (CurrentLevel && CurrentLevel->LastRowComplete) {

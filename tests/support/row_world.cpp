@@ -2,24 +2,13 @@
 #include "game/app/start_flags.h"
 #include "game/board/board.h"
 #include "game/board/column_stacks.h"
-#include "game/board/creation_override.h"
 #include "game/board/level_set.h"
-#include "game/board/new_piece.h"
 #include "game/board/piece.h"
-#include "game/board/quota.h"
-#include "game/board/score_popups.h"
-#include "game/board/scroll.h"
 
 namespace wispwood::test {
 
 void ResetRowWorld() {
     ResetBoardWorld();
-    ResetScroll();
-    ResetCreationOverrides();
-    ResetNewPiece();
-    ResetColumnStacks(0);
-    ResetQuotaState();
-    ResetScorePopups();
     ResetStartFlags();
 }
 
