@@ -91,6 +91,7 @@ int QuotaRingSpreading() {
 }
 
 int QuotaDisplayCatchingUp() {
+    if (!CurrentLevel) return 0;
     const float t = static_cast<float>(Quota() - QuotaCollected) / static_cast<float>(QuotaDivisor());
     return QuotaLevel != t ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"
+#include "game/board/quota.h"
 #include "game/board/scroll.h"
 #include "tests/support/ascii_board.h"
 
@@ -16,7 +17,6 @@ class Levels : public test::BoardTest {
     std::vector<Text> calls;
     void SetUp() override {
         test::BoardTest::SetUp();
-        Seams.StartQuota = [this] { calls.push_back("quota"); };
         Seams.StartBonusBoard = [this] { calls.push_back("bonus"); };
         Seams.ResetFalling = [this] { calls.push_back("falling"); };
     }
@@ -90,6 +90,9 @@ TEST_F(Levels, ColourCountFollowsThePositionInTheSetWithinTheStandardColours) {
 
 TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     MakeSet(true);
+    QuotaCollected = 7;
+    QuotaLevel = 0.5f;
+    Ref<QuotaParticle> flying = LaunchQuotaParticle(100, 100, 1, 0);
     EXPECT_EQ(StartLevel(1, 0), 0);
     EXPECT_EQ(CurrentLevel, CurrentLevelSet->Levels[0]);
     EXPECT_EQ(CurrentLevelIndex, 0);
@@ -98,7 +101,12 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(PieceDefinitions.size(), 8u);
     EXPECT_EQ(LevelTime, 9000);
     EXPECT_EQ(TimeLeft, 9000);
-    EXPECT_EQ(calls, (std::vector<Text>{"quota", "falling"}));
+    EXPECT_EQ(calls, (std::vector<Text>{"falling"}));
+    // The quota starts afresh; what was still flying counts for nothing.
+    EXPECT_EQ(QuotaCollected, 0);
+    EXPECT_EQ(QuotaRemaining, 100);
+    EXPECT_EQ(QuotaLevel, 1.0f);
+    EXPECT_EQ(flying->Invalid, 1);
     // The starting board: the level's width, ten rows generated.
     EXPECT_EQ(BoardWidth, 10);
     EXPECT_EQ(LowestOccupiedRow(), 9);
@@ -108,7 +116,9 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     // Then the bonus level: no timer, the bonus board.
     calls.clear();
     LevelTime = 5;
+    QuotaCollected = 100;
     EXPECT_EQ(StartLevel(0, 0), 0);
+    EXPECT_EQ(QuotaCollected, 100); // only a first start resets the count
     EXPECT_EQ(CurrentLevelIndex, 1);
     EXPECT_EQ(CellWidth, 48);
     EXPECT_EQ(LevelTime, 5);
