@@ -175,6 +175,9 @@ void TempleComplete::CashIn() {
     CashInScoreFlights();
     GameScore += CompleteScore - AllocatedScore;
     AllocatedScore = CompleteScore;
+    // Nothing is left to count up or to fly.
+    TickUpComplete = 1;
+    Total() = 0;
 }
 
 void TempleComplete::Update(guiContainer& scene) {
