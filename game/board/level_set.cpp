@@ -4,6 +4,7 @@
 #include "game/board/creation_override.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece_definition.h"
+#include "game/board/quota.h"
 #include "game/board/start_level_board.h"
 
 namespace wispwood {
@@ -54,7 +55,7 @@ int StartLevel(int first, int retry) {
     SelectLevel(target);
     Level& level = *CurrentLevel;
     bool bonus = IsBonusLevel(level);
-    if (first) CallSeam(Seams.StartQuota);
+    ResetQuota(first);
     if (!bonus) SetLevelTime(level.Time * 100);
     RebuildColumnMarks(level);
     StartLevelOverrides();
