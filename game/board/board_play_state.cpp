@@ -12,6 +12,7 @@
 #include "game/board/column_stacks.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
 #include "game/board/hint.h"
 #include "game/board/level_set.h"
@@ -22,6 +23,7 @@
 #include "game/board/score_panel.h"
 #include "game/board/score_popups.h"
 #include "game/board/selection.h"
+#include "game/board/stuck_recovery.h"
 
 namespace wispwood {
 
@@ -36,6 +38,8 @@ void ResetBoardPlayState() {
     ResetBoardFrame();
     ResetBoardParticles();
     ResetColumnStacks(0);
+    ResetFalling();
+    ResetStuck();
     ResetQuotaState();
     ResetGameScore();
     ResetScorePopups();

@@ -14,16 +14,6 @@ namespace wispwood {
 class Piece;
 
 struct BoardSeams {
-    // Falling pieces: drops every piece that lost its hold on the top.
-    std::function<void()> DropUnsupported;
-    // Falling pieces: empties the lists of falling pieces at a level start.
-    std::function<void()> ResetFalling;
-    // Dead-end recovery: recolours colours left with a single reachable
-    // group, before newly reachable pieces are scheduled.
-    std::function<void()> RecolourLoneGroups;
-    // Dead-end recovery: 1 while the stuck recovery is clearing rows.
-    std::function<int()> StuckActive;
-
     // Quota: the particles a removed piece sends into the bottle.
     std::function<void(Piece&)> SendQuotaParticles;
     // Quota: a first level of a set starts counting afresh.

@@ -3,6 +3,7 @@
 #include "framework/scene/scene_stack.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_piece.h"
 #include "game/board/path_search.h"
@@ -214,7 +215,7 @@ void Piece::RemoveFromBoard(int dropUnsupported) {
             CallSeam(Seams.SendQuotaParticles, *this);
         }
     }
-    if (dropUnsupported == 1) CallSeam(Seams.DropUnsupported);
+    if (dropUnsupported == 1) DropUnsupported();
 }
 
 void Piece::MovedDown() {}

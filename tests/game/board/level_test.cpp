@@ -1,11 +1,13 @@
 #include "game/app/profiles.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"
 #include "game/board/scroll.h"
+#include "game/board/stuck_recovery.h"
 #include "tests/support/ascii_board.h"
 
 namespace wispwood {
@@ -18,7 +20,6 @@ class Levels : public test::BoardTest {
         test::BoardTest::SetUp();
         Seams.StartQuota = [this] { calls.push_back("quota"); };
         Seams.StartBonusBoard = [this] { calls.push_back("bonus"); };
-        Seams.ResetFalling = [this] { calls.push_back("falling"); };
     }
     // A location's set: a level and, when asked, its bonus level.
     void MakeSet(bool bonus) {
@@ -90,7 +91,12 @@ TEST_F(Levels, ColourCountFollowsThePositionInTheSetWithinTheStandardColours) {
 
 TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     MakeSet(true);
+    // Pieces still falling from before and a stuck recovery under way.
+    FallingPieces.AddFirst(New<PieceParticle>());
+    StuckState = 5;
     EXPECT_EQ(StartLevel(1, 0), 0);
+    EXPECT_TRUE(FallingPieces.IsEmpty());
+    EXPECT_EQ(StuckState, 0);
     EXPECT_EQ(CurrentLevel, CurrentLevelSet->Levels[0]);
     EXPECT_EQ(CurrentLevelIndex, 0);
     EXPECT_EQ(CellWidth, 40);
@@ -98,7 +104,7 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(PieceDefinitions.size(), 8u);
     EXPECT_EQ(LevelTime, 9000);
     EXPECT_EQ(TimeLeft, 9000);
-    EXPECT_EQ(calls, (std::vector<Text>{"quota", "falling"}));
+    EXPECT_EQ(calls, (std::vector<Text>{"quota"}));
     // The starting board: the level's width, ten rows generated.
     EXPECT_EQ(BoardWidth, 10);
     EXPECT_EQ(LowestOccupiedRow(), 9);
@@ -108,11 +114,13 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     // Then the bonus level: no timer, the bonus board.
     calls.clear();
     LevelTime = 5;
+    FallingPieces.AddFirst(New<PieceParticle>());
     EXPECT_EQ(StartLevel(0, 0), 0);
+    EXPECT_TRUE(FallingPieces.IsEmpty());
     EXPECT_EQ(CurrentLevelIndex, 1);
     EXPECT_EQ(CellWidth, 48);
     EXPECT_EQ(LevelTime, 5);
-    EXPECT_EQ(calls, (std::vector<Text>{"bonus", "falling"}));
+    EXPECT_EQ(calls, (std::vector<Text>{"bonus"}));
     EXPECT_EQ(CountPieces(), 0); // the bonus game lays its own board
 
     // A retry plays the same position again; past the end the set is done.
