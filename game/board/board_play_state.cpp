@@ -2,8 +2,10 @@
 #include "game/adventure/confetti.h"
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/level_result.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
+#include "game/adventure/tally.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
@@ -20,6 +22,7 @@
 #include "game/board/path_search.h"
 #include "game/board/piece_definition.h"
 #include "game/board/quota.h"
+#include "game/board/quota_images.h"
 #include "game/board/score_panel.h"
 #include "game/board/score_popups.h"
 #include "game/board/selection.h"
@@ -53,6 +56,9 @@ void ResetBoardPlayState() {
     ResetScoreFlights();
     ResetExtraLifeFlights();
     ResetConfetti();
+    ResetTally();
+    ResetLevelResult();
+    ResetQuotaImages();
 }
 
 } // namespace wispwood

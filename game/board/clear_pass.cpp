@@ -10,6 +10,7 @@
 #include "game/board/outlines.h"
 #include "game/board/piece.h"
 #include "game/board/powerup.h"
+#include "game/board/quota_particle.h"
 #include "game/board/score_popups.h"
 #include "game/board/selection.h"
 #include <algorithm>
@@ -77,6 +78,9 @@ void DelayedExplosionLogic::Logic(Particle& p) {
 void DelayedExplosionLogic::Death(Particle&) {
     Piece& pc = *piece;
     pc.RemoveFromBoard(1);
+    // The removal sent the piece's first particle; a burst piece counts
+    // twice.
+    PieceQuotaParticle(pc, 0);
     if (pc.PlayMatchSound) PlayBoardSound("media\\sound\\tilematch.ogg");
     float x = static_cast<float>(pc.GetX()), y = static_cast<float>(pc.GetY());
     CrumbleEffect(pc.Definition(), x, y, 0, nullptr);
@@ -109,6 +113,7 @@ void BurstPiece(const Ref<Piece>& piece, int delay, int points) {
 }
 
 void ClearMarked() {
+    ResetQuotaParticleCount();
     LastClearX = static_cast<float>(GameMouseX());
     LastClearY = static_cast<float>(GameMouseY());
     BuildOutline(0, 0);

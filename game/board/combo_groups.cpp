@@ -11,6 +11,7 @@
 #include "game/board/effect_images.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
+#include "game/board/quota_particle.h"
 #include "game/board/score_popups.h"
 #include <algorithm>
 #include <cmath>
@@ -180,6 +181,7 @@ void PieceParticleComboGroup::CreateAveragedScoreParticle() {
     ax /= n;
     ay /= n;
     ShowPoints(Score(), ax, ay, 1.6f + static_cast<float>(Size) / 60, 1, 250, MorphGold);
+    ComboQuotaParticle(ax, ay, MorphGold, Pieces.Count());
 }
 
 void PieceParticleComboGroup::Update() {

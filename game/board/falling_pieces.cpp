@@ -9,6 +9,7 @@
 #include "game/board/combo_groups.h"
 #include "game/board/combo_tile_images.h"
 #include "game/board/groups.h"
+#include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/scroll.h"
@@ -175,7 +176,9 @@ void UpdateFallingPieces() {
         for (const Ref<PieceParticleStack>& stack : ColumnStacks) stack->NewBounce();
     for (const Ref<PieceParticleStack>& stack : ColumnStacks) stack->Update();
 
-    int levelEnding = LevelEndSequenceExists();
+    // During the game-over and the success sequences fallen pieces drop
+    // out of the screen instead of stacking.
+    bool levelEnding = GameOverSequence || SuccessSequence;
     for (const Ref<PieceParticle>& r : FallingPieces) {
         if (levelEnding) r->Inert = 1;
         r->p->Update();
@@ -222,10 +225,6 @@ Ref<PieceParticle> FallingRecordOf(const Piece& piece) {
 void ForgetFallingPiece(const Ref<PieceParticle>& record) {
     FallingPieces.Remove(record);
     for (const Ref<PieceParticleGroup>& g : FallingGroups) g->PieceParticles.Remove(record);
-}
-
-int LevelEndSequenceExists() {
-    return 0;
 }
 
 } // namespace wispwood

@@ -76,9 +76,4 @@ Ref<PieceParticle> FallingRecordOf(const Piece& piece);
 // Takes the record out of FallingPieces and out of its drop group.
 void ForgetFallingPiece(const Ref<PieceParticle>& record);
 
-// 1 while the game-over or the level-success sequence exists. Those
-// sequences belong to the level end, which is not built yet: until it is,
-// this answers 0 and fallen pieces always stack.
-int LevelEndSequenceExists();
-
 } // namespace wispwood

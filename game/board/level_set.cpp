@@ -5,6 +5,7 @@
 #include "game/board/falling_pieces.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece_definition.h"
+#include "game/board/quota.h"
 #include "game/board/start_level_board.h"
 #include "game/board/stuck_recovery.h"
 
@@ -56,7 +57,7 @@ int StartLevel(int first, int retry) {
     SelectLevel(target);
     Level& level = *CurrentLevel;
     bool bonus = IsBonusLevel(level);
-    if (first) CallSeam(Seams.StartQuota);
+    ResetQuota(first);
     if (!bonus) SetLevelTime(level.Time * 100);
     RebuildColumnMarks(level);
     StartLevelOverrides();

@@ -7,6 +7,7 @@
 #include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
 #include "game/board/piece.h"
+#include "game/board/quota_particle.h"
 #include "game/board/score_popups.h"
 #include "tests/support/ascii_board.h"
 #include <algorithm>
@@ -80,9 +81,10 @@ TEST_F(Combos, FourPiecesInAdjacentColumnsAreWorthTenEachAndFadeAway) {
     EXPECT_TRUE(ComboGroups.IsEmpty());
     EXPECT_EQ(StackedCount(0), 1);
     Run(1);
-    EXPECT_EQ(StackedCount(0), 0); // the stacks let go of finished pieces
+    EXPECT_EQ(StackedCount(0), 0);         // the stacks let go of finished pieces
+    EXPECT_TRUE(QuotaParticles.IsEmpty()); // a small group sends none
     EXPECT_EQ(GameScore, 40);
-    EXPECT_EQ(SilverCombosStat->Value(), 0);
+    EXPECT_EQ(SilverCombosStat->n, 0);
     EXPECT_EQ(Chimes(), 0);
 }
 
@@ -101,12 +103,16 @@ TEST_F(Combos, FivePiecesMakeASilverComboWorthTwentyAPiece) {
     Run(1);
     EXPECT_EQ(GameScore, 100);
     EXPECT_EQ(ExcellentPopups(), 0);
+    // One quota particle carries the whole combo.
+    ASSERT_EQ(QuotaParticles.Count(), 1);
+    EXPECT_EQ(QuotaParticles.First()->Value, 5);
+    EXPECT_EQ(QuotaParticles.First()->Combo, 1);
     EXPECT_EQ(BiggestComboStat->Value(), 100);
     RunUntilGone();
     EXPECT_TRUE(ComboGroups.IsEmpty());
     EXPECT_EQ(GameScore, 100);
-    EXPECT_EQ(SilverCombosStat->Value(), 1);
-    EXPECT_EQ(GoldCombosStat->Value(), 0);
+    EXPECT_EQ(SilverCombosStat->n, 1);
+    EXPECT_EQ(GoldCombosStat->n, 0);
     EXPECT_EQ(Chimes(), 1); // one chime per row the pieces came from
 }
 
@@ -119,6 +125,8 @@ TEST_F(Combos, FifteenPiecesMakeAGoldComboWorthFiftyAPieceWithExcellent) {
     Run(40);
     EXPECT_EQ(GameScore, 750);
     EXPECT_EQ(ExcellentPopups(), 1);
+    ASSERT_EQ(QuotaParticles.Count(), 1);
+    EXPECT_EQ(QuotaParticles.First()->Combo, 2);
     // The lowest pieces turn first.
     int low = 0, high = 0;
     for (const Ref<PieceParticle>& r : g->Pieces) {
@@ -129,7 +137,7 @@ TEST_F(Combos, FifteenPiecesMakeAGoldComboWorthFiftyAPieceWithExcellent) {
     EXPECT_GE(low, 40);
     EXPECT_GT(low, high);
     RunUntilGone();
-    EXPECT_EQ(GoldCombosStat->Value(), 1);
+    EXPECT_EQ(GoldCombosStat->n, 1);
     EXPECT_EQ(BiggestComboStat->Value(), 750);
     EXPECT_EQ(Chimes(), 3);
 }

@@ -3,6 +3,7 @@
 #include "game/board/board_seams.h"
 #include "game/board/column_stacks.h"
 #include "game/board/falling_pieces.h"
+#include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/scroll.h"
@@ -206,6 +207,17 @@ TEST_F(Falling, APieceFallingOntoAHeldPartOfTheBoardGoesBackIntoTheGrid) {
     EXPECT_EQ(four->OnBoard, 1);
     EXPECT_EQ(sounds, std::vector<Text>{kHitPiece});
     EXPECT_EQ(AnyPieceFalling(), 0);
+}
+
+TEST_F(Falling, DuringALevelEndFallenPiecesDropOutOfTheScreen) {
+    Board({".", "1", "2"});
+    DropUnsupported();
+    SuccessSequence = New<GameSuccess>();
+    for (int i = 0; i < 400 && !FallingPieces.IsEmpty(); ++i) UpdateFallingPieces();
+    EXPECT_TRUE(FallingPieces.IsEmpty());
+    EXPECT_EQ(StackedCount(0), 0);
+    EXPECT_TRUE(sounds.empty());
+    SuccessSequence = nullptr;
 }
 
 TEST_F(Falling, ResetEmptiesEverything) {

@@ -6,6 +6,7 @@
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"
+#include "game/board/quota.h"
 #include "game/board/scroll.h"
 #include "game/board/stuck_recovery.h"
 #include "tests/support/ascii_board.h"
@@ -18,7 +19,6 @@ class Levels : public test::BoardTest {
     std::vector<Text> calls;
     void SetUp() override {
         test::BoardTest::SetUp();
-        Seams.StartQuota = [this] { calls.push_back("quota"); };
         Seams.StartBonusBoard = [this] { calls.push_back("bonus"); };
     }
     // A location's set: a level and, when asked, its bonus level.
@@ -91,6 +91,9 @@ TEST_F(Levels, ColourCountFollowsThePositionInTheSetWithinTheStandardColours) {
 
 TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     MakeSet(true);
+    QuotaCollected = 7;
+    QuotaLevel = 0.5f;
+    Ref<QuotaParticle> flying = LaunchQuotaParticle(100, 100, 1, 0);
     // Pieces still falling from before and a stuck recovery under way.
     FallingPieces.AddFirst(New<PieceParticle>());
     StuckState = 5;
@@ -104,7 +107,12 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(PieceDefinitions.size(), 8u);
     EXPECT_EQ(LevelTime, 9000);
     EXPECT_EQ(TimeLeft, 9000);
-    EXPECT_EQ(calls, (std::vector<Text>{"quota"}));
+    EXPECT_TRUE(calls.empty());
+    // The quota starts afresh; what was still flying counts for nothing.
+    EXPECT_EQ(QuotaCollected, 0);
+    EXPECT_EQ(QuotaRemaining, 100);
+    EXPECT_EQ(QuotaLevel, 1.0f);
+    EXPECT_EQ(flying->Invalid, 1);
     // The starting board: the level's width, ten rows generated.
     EXPECT_EQ(BoardWidth, 10);
     EXPECT_EQ(LowestOccupiedRow(), 9);
@@ -114,8 +122,10 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     // Then the bonus level: no timer, the bonus board.
     calls.clear();
     LevelTime = 5;
+    QuotaCollected = 100;
     FallingPieces.AddFirst(New<PieceParticle>());
     EXPECT_EQ(StartLevel(0, 0), 0);
+    EXPECT_EQ(QuotaCollected, 100); // only a first start resets the count
     EXPECT_TRUE(FallingPieces.IsEmpty());
     EXPECT_EQ(CurrentLevelIndex, 1);
     EXPECT_EQ(CellWidth, 48);

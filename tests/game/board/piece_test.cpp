@@ -1,5 +1,6 @@
 #include "framework/particles/effect.h"
 #include "framework/scene/scene_stack.h"
+#include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/falling_pieces.h"
@@ -10,6 +11,7 @@
 #include "game/board/piece_definition.h"
 #include "game/board/piece_effects.h"
 #include "game/board/powerup.h"
+#include "game/board/quota_particle.h"
 #include "game/board/score_popups.h"
 #include "game/board/stone_pieces.h"
 #include "game/board/vine_pieces.h"
@@ -185,12 +187,12 @@ TEST_F(PieceUpdate, CreationShineCountsDownSparklesOnceAndWaitsWhenHeld) {
     BuildBoard({"12"});
     Ref<Piece> p = PieceAt(0, 0);
     p->CreationShine = 51;
-    int held = 1;
     auto sparkles = [] { return BoardTwinkles.AllParticles.Count(); };
-    Seams.CreationShineHeld = [&] { return held; };
+    // The board frame still sliding to its place holds the fade.
+    FrameX = BoardLeft() + 2;
     p->Update();
     EXPECT_EQ(p->CreationShine, 51);
-    held = 0;
+    SnapBoardFrame();
     p->Update();
     EXPECT_EQ(p->CreationShine, 50);
     EXPECT_EQ(sparkles(), 0);
@@ -208,20 +210,19 @@ TEST_F(PieceUpdate, CreationShineCountsDownSparklesOnceAndWaitsWhenHeld) {
 
 TEST_F(PieceUpdate, RemovalEmptiesTheCellOnceAndFeedsTheQuota) {
     BuildBoard({"1W", "2.", "3."});
-    int quota = 0;
-    Seams.SendQuotaParticles = [&](Piece&) { ++quota; };
+    auto quota = [] { return QuotaParticles.Count(); };
     auto drops = [] { return FallingPieces.Count(); };
     Ref<Piece> p = PieceAt(0, 0);
     p->RemoveFromBoard(0);
     EXPECT_EQ(PieceAt(0, 0), nullptr);
     EXPECT_EQ(p->OnBoard, 0);
     p->RemoveFromBoard(1);
-    EXPECT_EQ(quota, 1);
+    EXPECT_EQ(quota(), 1);
     EXPECT_EQ(drops(), 0);
     Ref<Piece> q = PieceAt(0, 1);
     q->NoParticle = 1;
     q->RemoveFromBoard(1);
-    EXPECT_EQ(quota, 1);
+    EXPECT_EQ(quota(), 1);
     EXPECT_EQ(drops(), 1); // the piece below it fell
     // A stone wall stays.
     PieceAt(1, 0)->RemoveFromBoard(1);
