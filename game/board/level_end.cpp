@@ -15,7 +15,6 @@
 #include "game/board/board_frame.h"
 #include "game/board/board_seams.h"
 #include "game/board/falling_pieces.h"
-#include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
 #include "game/board/outlines.h"
