@@ -15,6 +15,7 @@
 #include "game/board/creation_override.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
 #include "game/board/hint.h"
 #include "game/board/level_set.h"
@@ -28,6 +29,7 @@
 #include "game/board/score_popups.h"
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
+#include "game/board/stuck_recovery.h"
 
 namespace wispwood {
 
@@ -40,6 +42,8 @@ void ResetBoardPlayState() {
     ResetBoardFrame();
     ResetGameBoardState();
     ResetColumnStacks(0);
+    ResetFalling();
+    ResetStuck();
     ResetGameScore();
     ResetGameStats();
     ResetScroll();

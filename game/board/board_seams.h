@@ -14,16 +14,6 @@ namespace wispwood {
 class Piece;
 
 struct BoardSeams {
-    // Falling pieces: drops every piece that lost its hold on the top.
-    std::function<void()> DropUnsupported;
-    // Falling pieces: empties the lists of falling pieces at a level start.
-    std::function<void()> ResetFalling;
-    // Dead-end recovery: recolours colours left with a single reachable
-    // group, before newly reachable pieces are scheduled.
-    std::function<void()> RecolourLoneGroups;
-    // Dead-end recovery: 1 while the stuck recovery is clearing rows.
-    std::function<int()> StuckActive;
-
     // Draws the gem embedded in a piece.
     std::function<void(Piece&, float x, float y)> RenderGem;
     // Lock overlays: the lock flying off after delay updates towards

@@ -6,6 +6,7 @@
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/crumble.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/outlines.h"
 #include "game/board/piece.h"
 #include "game/board/powerup.h"
@@ -140,7 +141,7 @@ void ClearMarked() {
         }
         Sparkles(*piece, 6, 0);
     }
-    CallSeam(Seams.DropUnsupported);
+    DropUnsupported();
 
     if (processed && powerupHit) {
         PlayBoardSound(kind == 1   ? "media\\sound\\cheif.ogg"

@@ -14,6 +14,7 @@
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_seams.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
 #include "game/board/outlines.h"
@@ -126,10 +127,6 @@ void GameSuccess::Render() {
     if (!TryAgain) return;
     const float b = ClampFloat(Ticks <= 300 ? 100.0f : static_cast<float>(400 - Ticks), 0, 100);
     DropInText(GetText("game", "timeout"), Ticks, LerpSquareClamped(0, 1, b / 100));
-}
-
-int AnyPieceFalling() {
-    return 0;
 }
 
 void StartSuccessSequence() {

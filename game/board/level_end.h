@@ -57,10 +57,6 @@ float TryAgainProgress();
 
 // The bonus game has finished: its level is won.
 void StartSuccessSequence();
-// 1 while a piece that left the grid is still falling or lying on a column
-// floor. Nothing falls yet, so it answers 0; the falling pieces answer
-// here once they exist.
-int AnyPieceFalling();
 
 // While a sequence runs the board does not scroll: the sequence slides it
 // away instead (called by the scroll step).

@@ -2,10 +2,12 @@
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/creation_override.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece_definition.h"
 #include "game/board/quota.h"
 #include "game/board/start_level_board.h"
+#include "game/board/stuck_recovery.h"
 
 namespace wispwood {
 
@@ -61,7 +63,8 @@ int StartLevel(int first, int retry) {
     StartLevelOverrides();
     StartLevelBoard(retry);
     if (bonus) CallSeam(Seams.StartBonusBoard);
-    CallSeam(Seams.ResetFalling);
+    ResetFalling();
+    ResetStuck();
     return 0;
 }
 

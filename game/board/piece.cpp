@@ -4,6 +4,7 @@
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/creation_shine.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_piece.h"
 #include "game/board/path_search.h"
@@ -216,7 +217,7 @@ void Piece::RemoveFromBoard(int dropUnsupported) {
             PieceQuotaParticle(*this, 1);
         }
     }
-    if (dropUnsupported == 1) CallSeam(Seams.DropUnsupported);
+    if (dropUnsupported == 1) DropUnsupported();
 }
 
 void Piece::MovedDown() {}

@@ -43,7 +43,8 @@ class QuotaFlights : public test::BoardTest {
 };
 
 TEST_F(QuotaFlights, AMatchedPieceCountsTwiceARemovedOneOnceAndOthersNever) {
-    BuildBoard({"11W", "2G."});
+    // The walls hold the second row up once the pair has gone.
+    BuildBoard({"11WW", "..2G"});
     PieceAt(0, 0)->MarkForDestruction = 1;
     PieceAt(1, 0)->MarkForDestruction = 1;
     ClearMarked();
@@ -54,13 +55,13 @@ TEST_F(QuotaFlights, AMatchedPieceCountsTwiceARemovedOneOnceAndOthersNever) {
 
     // Removed without a burst (the stuck recovery, a vine): once.
     ResetQuotaParticleCount();
-    PieceAt(0, 1)->RemoveFromBoard(0);
+    PieceAt(2, 1)->RemoveFromBoard(0);
     Settle();
     EXPECT_EQ(QuotaCollected, 5);
 
     // A gem tile is no coloured piece; a piece dropping out of the grid
     // leaves without its particle; a gold piece pays points instead.
-    PieceAt(1, 1)->RemoveFromBoard(0);
+    PieceAt(3, 1)->RemoveFromBoard(0);
     BuildBoard({"33"});
     PieceAt(0, 0)->NoParticle = 1;
     PieceAt(0, 0)->RemoveFromBoard(0);
