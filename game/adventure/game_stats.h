@@ -19,7 +19,8 @@ class GameStats {
 
     void Inc() { ++n; }
     void Set(int value) { n = value; }
-    int Value() const { return n; }
+    // The bonus points: the count times the points per unit.
+    int Value() const { return static_cast<int>(static_cast<float>(n) * Points); }
     void Reset() { n = def; }
 };
 

@@ -90,10 +90,6 @@ void AddToScoreParticle::Render() {
     TDrawState::Pop();
 }
 
-int ScoreTallyShowing() {
-    return 0;
-}
-
 void UpdateScoreFlights(int onlyDuringTally) {
     if (onlyDuringTally != 0 && !ScoreTallyShowing()) return;
     for (const Ref<AddToScoreParticle>& p : ScoreFlights) p->Update();

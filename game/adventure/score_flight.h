@@ -43,8 +43,7 @@ class AddToScoreParticle : public std::enable_shared_from_this<AddToScoreParticl
 
 extern TList<Ref<AddToScoreParticle>> ScoreFlights;
 
-// 1 while the level-complete tally is on screen. Nothing shows it yet, so
-// it answers 0; the tally answers here once it exists.
+// 1 while the level-complete tally is on screen (answered by the tally).
 int ScoreTallyShowing();
 
 // Every flight advances when onlyDuringTally is 0 or the tally is showing

@@ -2,8 +2,10 @@
 #include "game/adventure/confetti.h"
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/level_result.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
+#include "game/adventure/tally.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
@@ -13,6 +15,7 @@
 #include "game/board/creation_override.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
 #include "game/board/hint.h"
 #include "game/board/level_set.h"
@@ -21,10 +24,12 @@
 #include "game/board/path_search.h"
 #include "game/board/piece_definition.h"
 #include "game/board/quota.h"
+#include "game/board/quota_images.h"
 #include "game/board/score_panel.h"
 #include "game/board/score_popups.h"
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
+#include "game/board/stuck_recovery.h"
 
 namespace wispwood {
 
@@ -37,6 +42,8 @@ void ResetBoardPlayState() {
     ResetBoardFrame();
     ResetGameBoardState();
     ResetColumnStacks(0);
+    ResetFalling();
+    ResetStuck();
     ResetGameScore();
     ResetGameStats();
     ResetScroll();
@@ -46,6 +53,9 @@ void ResetBoardPlayState() {
     ResetScoreFlights();
     ResetExtraLifeFlights();
     ResetConfetti();
+    ResetTally();
+    ResetLevelResult();
+    ResetQuotaImages();
 }
 
 void ResetGameBoardState() {

@@ -1,7 +1,7 @@
 #pragma once
 // Steps of other board features that the board model calls but does not own:
-// falling pieces, dead-end recovery, quota particles, effects, the scene's
-// transition state, earthquakes, the tutorial and the bonus board.
+// falling pieces, dead-end recovery, effects, the scene's transition state,
+// earthquakes, the tutorial and the bonus board.
 // The feature that owns a step installs it here at start-up. Until then an
 // action does nothing and a query answers that what it asks about is not
 // happening (no transition, no quake, nothing held back).
@@ -14,24 +14,6 @@ namespace wispwood {
 class Piece;
 
 struct BoardSeams {
-    // Falling pieces: drops every piece that lost its hold on the top.
-    std::function<void()> DropUnsupported;
-    // Falling pieces: empties the lists of falling pieces at a level start.
-    std::function<void()> ResetFalling;
-    // Dead-end recovery: recolours colours left with a single reachable
-    // group, before newly reachable pieces are scheduled.
-    std::function<void()> RecolourLoneGroups;
-    // Dead-end recovery: 1 while the stuck recovery is clearing rows.
-    std::function<int()> StuckActive;
-
-    // Quota: the particles a removed piece sends into the bottle.
-    std::function<void(Piece&)> SendQuotaParticles;
-    // Quota: a first level of a set starts counting afresh.
-    std::function<void()> StartQuota;
-
-    // 1 while a piece's creation fade must wait (board panel not in place,
-    // an overlay screen open, or the quota display catching up).
-    std::function<int()> CreationShineHeld;
     // Draws the gem embedded in a piece.
     std::function<void(Piece&, float x, float y)> RenderGem;
     // Lock overlays: the lock flying off after delay updates towards

@@ -6,9 +6,11 @@
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/crumble.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/outlines.h"
 #include "game/board/piece.h"
 #include "game/board/powerup.h"
+#include "game/board/quota_particle.h"
 #include "game/board/score_popups.h"
 #include "game/board/selection.h"
 #include <algorithm>
@@ -76,6 +78,9 @@ void DelayedExplosionLogic::Logic(Particle& p) {
 void DelayedExplosionLogic::Death(Particle&) {
     Piece& pc = *piece;
     pc.RemoveFromBoard(1);
+    // The removal sent the piece's first particle; a burst piece counts
+    // twice.
+    PieceQuotaParticle(pc, 0);
     if (pc.PlayMatchSound) PlayBoardSound("media\\sound\\tilematch.ogg");
     float x = static_cast<float>(pc.GetX()), y = static_cast<float>(pc.GetY());
     CrumbleEffect(pc.Definition(), x, y, 0, nullptr);
@@ -108,6 +113,7 @@ void BurstPiece(const Ref<Piece>& piece, int delay, int points) {
 }
 
 void ClearMarked() {
+    ResetQuotaParticleCount();
     LastClearX = static_cast<float>(GameMouseX());
     LastClearY = static_cast<float>(GameMouseY());
     BuildOutline(0, 0);
@@ -135,7 +141,7 @@ void ClearMarked() {
         }
         Sparkles(*piece, 6, 0);
     }
-    CallSeam(Seams.DropUnsupported);
+    DropUnsupported();
 
     if (processed && powerupHit) {
         PlayBoardSound(kind == 1   ? "media\\sound\\cheif.ogg"

@@ -5,6 +5,7 @@
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
 #include "game/board/scroll.h"
+#include "game/board/stuck_recovery.h"
 
 namespace wispwood {
 
@@ -30,7 +31,7 @@ void ResetHint() {
 void UpdateHint() {
     HintIdleTicks += 1;
     bool quotaDone = CurrentLevel && CurrentLevel->DoneQuotaBottleEffect;
-    if (AskSeam(Seams.StuckActive, 0) || CurrentSpeed > 0.1f || quotaDone) ResetHint();
+    if (StuckActive() || CurrentSpeed > 0.1f || quotaDone) ResetHint();
     CallSeam(Seams.UpdateHintParticles);
     CallSeam(Seams.UpdateHintParticles);
     ComputeMatchPath(1);

@@ -2,9 +2,12 @@
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/creation_override.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece_definition.h"
+#include "game/board/quota.h"
 #include "game/board/start_level_board.h"
+#include "game/board/stuck_recovery.h"
 
 namespace wispwood {
 
@@ -54,13 +57,14 @@ int StartLevel(int first, int retry) {
     SelectLevel(target);
     Level& level = *CurrentLevel;
     bool bonus = IsBonusLevel(level);
-    if (first) CallSeam(Seams.StartQuota);
+    ResetQuota(first);
     if (!bonus) SetLevelTime(level.Time * 100);
     RebuildColumnMarks(level);
     StartLevelOverrides();
     StartLevelBoard(retry);
     if (bonus) CallSeam(Seams.StartBonusBoard);
-    CallSeam(Seams.ResetFalling);
+    ResetFalling();
+    ResetStuck();
     return 0;
 }
 

@@ -5,6 +5,7 @@ namespace wispwood {
 
 int LevelTime = 0;
 int TimeLeft = 0;
+int LevelEndTicks = 0;
 
 void SetLevelTime(int t) {
     Ref<PlayerProfile> profile = GetCurrentProfile();
@@ -15,8 +16,17 @@ void SetLevelTime(int t) {
     LevelTime = TimeLeft = t;
 }
 
+int IsTimed() {
+    return LevelTime > 2 ? 1 : 0;
+}
+
+int TimeIsUp() {
+    return IsTimed() && TimeLeft <= 0 ? 1 : 0;
+}
+
 void ResetLevelTimer() {
     LevelTime = TimeLeft = 0;
+    LevelEndTicks = 0;
 }
 
 } // namespace wispwood

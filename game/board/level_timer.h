@@ -4,10 +4,18 @@ namespace wispwood {
 
 extern int LevelTime;
 extern int TimeLeft;
+// 0 while the level runs; 1 from the medal decision of a won level on,
+// then counted up by the level-end display.
+extern int LevelEndTicks;
 
 // Sets both to t updates. In the master quest t is halved first and an
 // untimed level gets 18000 (three minutes), so every level there is timed.
 void SetLevelTime(int t);
+
+// 1 when the level has a time limit (more than 2 updates).
+int IsTimed();
+// 1 once a timed level's time has run out.
+int TimeIsUp();
 
 void ResetLevelTimer();
 

@@ -3,12 +3,15 @@
 #include "framework/scene/scene_stack.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
+#include "game/board/creation_shine.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_piece.h"
 #include "game/board/path_search.h"
 #include "game/board/piece_definition.h"
 #include "game/board/piece_effects.h"
 #include "game/board/powerup.h"
+#include "game/board/quota_particle.h"
 #include <algorithm>
 
 namespace wispwood {
@@ -127,7 +130,7 @@ void Piece::Update() {
 
     UpdateHeight();
 
-    if (CreationShine != 0 && !AskSeam(Seams.CreationShineHeld, 0)) {
+    if (CreationShine != 0 && !CreationShineHeld()) {
         CreationShine -= 1;
         if (CreationShine < 50 && !CreationParticles) {
             CreationParticles = 1;
@@ -211,10 +214,10 @@ void Piece::RemoveFromBoard(int dropUnsupported) {
         if (IsGold) {
             GoldRemovalEffect(*this);
         } else {
-            CallSeam(Seams.SendQuotaParticles, *this);
+            PieceQuotaParticle(*this, 1);
         }
     }
-    if (dropUnsupported == 1) CallSeam(Seams.DropUnsupported);
+    if (dropUnsupported == 1) DropUnsupported();
 }
 
 void Piece::MovedDown() {}

@@ -1,7 +1,7 @@
 #include "game/board/reachability.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/dead_end.h"
 #include "game/board/groups.h"
 #include "game/board/piece.h"
 #include <algorithm>
@@ -82,7 +82,7 @@ void ScheduleReveal() {
     bool waiting = false;
     ForEachPiece([&](const Ref<Piece>& p) { waiting = waiting || (p->Bottom && p->BottomDelay == -1); });
     if (!waiting) return;
-    CallSeam(Seams.RecolourLoneGroups);
+    RecolourLoneGroups();
     int d = 35;
     for (int y = BoardHeight - 1; y >= 0; --y) {
         bool any = false;

@@ -5,6 +5,7 @@
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/clear_pass.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/groups.h"
 #include "game/board/hint.h"
 #include "game/board/level_set.h"
@@ -15,6 +16,7 @@
 #include "game/board/piece_match.h"
 #include "game/board/rainbow_piece.h"
 #include "game/board/reachability.h"
+#include "game/board/stuck_recovery.h"
 
 namespace wispwood {
 
@@ -37,6 +39,10 @@ void FollowPieceGlints() {
         Ref<Piece> owner = effect && effect->e ? PieceGlintOwner(*effect->e) : nullptr;
         if (!owner) continue;
         effect->e->OwnerBaseY = static_cast<float>(owner->GetY());
+        if (Ref<PieceParticle> falling = FallingRecordOf(*owner)) {
+            effect->e->OwnerBaseY = falling->y;
+            effect->e->ShortenLife(5);
+        }
         if (!owner->OnBoard) effect->e->ShortenLife(5);
     }
 }
@@ -145,7 +151,7 @@ void BoardUpdate() {
     bool released = ReleaseCounts();
     if (released || GameMouseClicks(1)) BoardClick();
     UpdateHoverOutline();
-    // The stuck check joins here with the dead-end recovery.
+    if (CountBeingCreated() == 0) UpdateStuck();
 }
 
 void BoardClick() {

@@ -5,6 +5,7 @@
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
 #include "game/board/scroll.h"
+#include "game/board/stuck_recovery.h"
 #include "tests/support/ascii_board.h"
 
 namespace wispwood {
@@ -74,11 +75,10 @@ TEST_F(Hint, ScrollingRecoveryAndAReachedQuotaKeepItAway) {
     Run(700);
     EXPECT_FALSE(HintGroups.empty());
 
-    int stuck = 1;
-    Seams.StuckActive = [&] { return stuck; };
+    StuckState = 1; // the stuck recovery is clearing rows
     Run(1);
     EXPECT_TRUE(HintGroups.empty());
-    stuck = 0;
+    StuckState = 0;
 
     CurrentLevel = New<Level>();
     CurrentLevel->DoneQuotaBottleEffect = 1;

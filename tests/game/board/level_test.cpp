@@ -3,11 +3,14 @@
 #include "game/board/board_seams.h"
 #include "game/board/column_stacks.h"
 #include "game/board/creation_override.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"
+#include "game/board/quota.h"
 #include "game/board/scroll.h"
+#include "game/board/stuck_recovery.h"
 #include "tests/support/row_world.h"
 
 namespace wispwood {
@@ -18,9 +21,7 @@ class Levels : public test::RowsTest {
     std::vector<Text> calls;
     void SetUp() override {
         test::RowsTest::SetUp();
-        Seams.StartQuota = [this] { calls.push_back("quota"); };
         Seams.StartBonusBoard = [this] { calls.push_back("bonus"); };
-        Seams.ResetFalling = [this] { calls.push_back("falling"); };
     }
     // A location's set: a level and, when asked, its bonus level.
     void MakeSet(bool bonus) {
@@ -97,7 +98,15 @@ TEST_F(Levels, ColourCountFollowsThePositionInTheSetWithinTheStandardColours) {
 
 TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     MakeSet(true);
+    QuotaCollected = 7;
+    QuotaLevel = 0.5f;
+    Ref<QuotaParticle> flying = LaunchQuotaParticle(100, 100, 1, 0);
+    // Pieces still falling from before and a stuck recovery under way.
+    FallingPieces.AddFirst(New<PieceParticle>());
+    StuckState = 5;
     EXPECT_EQ(StartLevel(1, 0), 0);
+    EXPECT_TRUE(FallingPieces.IsEmpty());
+    EXPECT_EQ(StuckState, 0);
     EXPECT_EQ(CurrentLevel, CurrentLevelSet->Levels[0]);
     EXPECT_EQ(CurrentLevelIndex, 0);
     EXPECT_EQ(CellWidth, 40);
@@ -105,7 +114,12 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     EXPECT_EQ(PieceDefinitions.size(), 8u);
     EXPECT_EQ(LevelTime, 9000);
     EXPECT_EQ(TimeLeft, 9000);
-    EXPECT_EQ(calls, (std::vector<Text>{"quota", "falling"}));
+    EXPECT_TRUE(calls.empty());
+    // The quota starts afresh; what was still flying counts for nothing.
+    EXPECT_EQ(QuotaCollected, 0);
+    EXPECT_EQ(QuotaRemaining, 100);
+    EXPECT_EQ(QuotaLevel, 1.0f);
+    EXPECT_EQ(flying->Invalid, 1);
     // The level's patterns start before its board: they counted its ten rows.
     ASSERT_EQ(ActiveOverrides.Count(), 1);
     EXPECT_EQ(ActiveOverrides.First(), GapCatalogueEntry(8));
@@ -122,11 +136,15 @@ TEST_F(Levels, StartingTheFirstLevelSelectsItAndPreparesTheBoard) {
     // Then the bonus level: no timer, the bonus board.
     calls.clear();
     LevelTime = 5;
+    QuotaCollected = 100;
+    FallingPieces.AddFirst(New<PieceParticle>());
     EXPECT_EQ(StartLevel(0, 0), 0);
+    EXPECT_EQ(QuotaCollected, 100); // only a first start resets the count
+    EXPECT_TRUE(FallingPieces.IsEmpty());
     EXPECT_EQ(CurrentLevelIndex, 1);
     EXPECT_EQ(CellWidth, 48);
     EXPECT_EQ(LevelTime, 5);
-    EXPECT_EQ(calls, (std::vector<Text>{"bonus", "falling"}));
+    EXPECT_EQ(calls, (std::vector<Text>{"bonus"}));
     EXPECT_EQ(ActiveOverrides.Count(), 0);
     EXPECT_EQ(CountPieces(), 0); // the bonus game lays its own board
 

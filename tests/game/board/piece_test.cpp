@@ -1,7 +1,9 @@
 #include "framework/particles/effect.h"
 #include "framework/scene/scene_stack.h"
+#include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
+#include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_piece.h"
@@ -9,6 +11,7 @@
 #include "game/board/piece_definition.h"
 #include "game/board/piece_effects.h"
 #include "game/board/powerup.h"
+#include "game/board/quota_particle.h"
 #include "game/board/score_popups.h"
 #include "game/board/stone_pieces.h"
 #include "game/board/vine_pieces.h"
@@ -50,13 +53,13 @@ TEST_F(PieceUpdate, NewPiecesTakeIdsAndARandomTwinklePhase) {
 }
 
 TEST_F(PieceUpdate, GoldShimmersOnceAndThenLeavesTheBoard) {
-    BuildBoard({"1."});
+    BuildBoard({"1.", "2."});
     Ref<Piece> p = PieceAt(0, 0);
+    Ref<Piece> hanging = PieceAt(0, 1);
     p->Locked = 1;
     ScrollOffset = 10; // on screen
-    int fades = 0, removals = 0;
+    int fades = 0;
     Seams.OverlayFades = [&](Piece&, int) { ++fades; };
-    Seams.DropUnsupported = [&] { ++removals; };
     p->TurnToGold();
     std::vector<int> frames;
     for (int i = 0; i < 99; ++i) {
@@ -82,7 +85,10 @@ TEST_F(PieceUpdate, GoldShimmersOnceAndThenLeavesTheBoard) {
     // A gold piece leaving is worth 100 points, shown over its cell.
     EXPECT_EQ(GameScore, 100);
     EXPECT_EQ(ScorePopups.AllParticles.Count(), 2);
-    EXPECT_EQ(removals, 1);
+    // The drop pass ran: the piece it held falls.
+    EXPECT_EQ(PieceAt(0, 1), nullptr);
+    ASSERT_EQ(FallingPieces.Count(), 1);
+    EXPECT_EQ(FallingPieces.First()->p, hanging);
     // TurnToGold only starts the sequence.
     p->TurnToGold();
     EXPECT_EQ(p->IsGold, 101);
@@ -181,12 +187,12 @@ TEST_F(PieceUpdate, CreationShineCountsDownSparklesOnceAndWaitsWhenHeld) {
     BuildBoard({"12"});
     Ref<Piece> p = PieceAt(0, 0);
     p->CreationShine = 51;
-    int held = 1;
     auto sparkles = [] { return BoardTwinkles.AllParticles.Count(); };
-    Seams.CreationShineHeld = [&] { return held; };
+    // The board frame still sliding to its place holds the fade.
+    FrameX = BoardLeft() + 2;
     p->Update();
     EXPECT_EQ(p->CreationShine, 51);
-    held = 0;
+    SnapBoardFrame();
     p->Update();
     EXPECT_EQ(p->CreationShine, 50);
     EXPECT_EQ(sparkles(), 0);
@@ -203,22 +209,21 @@ TEST_F(PieceUpdate, CreationShineCountsDownSparklesOnceAndWaitsWhenHeld) {
 }
 
 TEST_F(PieceUpdate, RemovalEmptiesTheCellOnceAndFeedsTheQuota) {
-    BuildBoard({"1W", "2."});
-    int quota = 0, drops = 0;
-    Seams.SendQuotaParticles = [&](Piece&) { ++quota; };
-    Seams.DropUnsupported = [&] { ++drops; };
+    BuildBoard({"1W", "2.", "3."});
+    auto quota = [] { return QuotaParticles.Count(); };
+    auto drops = [] { return FallingPieces.Count(); };
     Ref<Piece> p = PieceAt(0, 0);
     p->RemoveFromBoard(0);
     EXPECT_EQ(PieceAt(0, 0), nullptr);
     EXPECT_EQ(p->OnBoard, 0);
     p->RemoveFromBoard(1);
-    EXPECT_EQ(quota, 1);
-    EXPECT_EQ(drops, 0);
+    EXPECT_EQ(quota(), 1);
+    EXPECT_EQ(drops(), 0);
     Ref<Piece> q = PieceAt(0, 1);
     q->NoParticle = 1;
     q->RemoveFromBoard(1);
-    EXPECT_EQ(quota, 1);
-    EXPECT_EQ(drops, 1);
+    EXPECT_EQ(quota(), 1);
+    EXPECT_EQ(drops(), 1); // the piece below it fell
     // A stone wall stays.
     PieceAt(1, 0)->RemoveFromBoard(1);
     EXPECT_NE(PieceAt(1, 0), nullptr);

@@ -111,7 +111,8 @@ TEST_F(Selection, AMatchBurstsBothGroupsForTenPointsMoreEachPiece) {
     EXPECT_EQ(GameScore, 30);
     EXPECT_EQ(PieceAt(0, 0), nullptr);
     EXPECT_EQ(PieceAt(3, 0), nullptr);
-    EXPECT_EQ(TilesPopped->Value(), 2);
+    EXPECT_EQ(TilesPopped->n, 2);
+    EXPECT_EQ(TilesPopped->Value(), 20); // ten bonus points a tile
     // Only the first piece of the pass plays the match sound.
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "media\\sound\\tilematch.ogg"), 1);
 }

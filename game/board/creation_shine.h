@@ -1,0 +1,11 @@
+#pragma once
+// Pieces restored with a creation fade wait to fade in until the board is
+// ready to be looked at.
+namespace wispwood {
+
+// 1 while the fade must wait: the board frame is still sliding to its
+// place, the level-complete tally is over the board, or the bottle's fill
+// is still catching up with the quota count.
+int CreationShineHeld();
+
+} // namespace wispwood
