@@ -1,6 +1,5 @@
 #pragma once
-// Starting a location: its levels become the current level set and the game
-// scene is pushed over the map.
+// Starting a location: its levels become the current level set.
 
 namespace wispwood {
 
@@ -10,10 +9,6 @@ extern int CurrentSpotIndex;
 // CurrentLevelSet := the location's levels, or null when the game has no
 // such location.
 void LoadSpotLevels(int index);
-
-// Plays the location: 1 when the game scene was pushed. A location the game
-// does not have is refused (0) and nothing changes.
-int StartQuestLevel(int index);
 
 // Start-up state: location 0.
 void ResetSpotLevels();
