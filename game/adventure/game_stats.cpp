@@ -28,7 +28,7 @@ void CreateGameStats() {
     BiggestComboStat = MakeStat("Biggest Combo", 1);
 }
 
-void ResetGameStatCounts() {
+void ResetAllStats() {
     for (const auto& stat : TallyStats) stat->Reset();
 }
 

@@ -34,7 +34,7 @@ extern Ref<GameStats> BiggestComboStat;
 // The four statistics, made once at start-up in tally order.
 void CreateGameStats();
 // Every count back to its start value (a new level).
-void ResetGameStatCounts();
+void ResetAllStats();
 // No statistics (start-up state).
 void ResetGameStats();
 

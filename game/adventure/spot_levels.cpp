@@ -1,6 +1,8 @@
 #include "game/adventure/spot_levels.h"
+#include "framework/scene/scene_stack.h"
 #include "game/adventure/quest_spot.h"
 #include "game/board/level_set.h"
+#include "game/board/main_game.h"
 
 namespace wispwood {
 
@@ -15,6 +17,15 @@ void LoadSpotLevels(int index) {
     auto set = New<LevelSet>();
     set->Levels = spot->CreateLevels();
     CurrentLevelSet = set;
+}
+
+int StartQuestLevel(int index) {
+    // Checked first: a game scene made and then refused would still have
+    // become CurrentGame.
+    if (!LocationExists(index) || TransitionInProgress(0)) return 0;
+    CurrentSpotIndex = index;
+    LoadSpotLevels(index);
+    return PushScene(MakeMainGame());
 }
 
 void ResetSpotLevels() {

@@ -10,6 +10,10 @@ extern int CurrentSpotIndex;
 // such location.
 void LoadSpotLevels(int index);
 
+// Plays the location: 1 when the game scene was pushed. A missing location
+// or a running transition is refused (0) and nothing changes.
+int StartQuestLevel(int index);
+
 // Start-up state: location 0.
 void ResetSpotLevels();
 

@@ -3,9 +3,16 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/quest_spot.h"
+#include "game/adventure/spot_levels.h"
 #include "game/app/loader_queue.h"
+#include "game/app/profiles.h"
 #include "game/app/sound_tables.h"
+#include "game/app/start_flags.h"
 #include "game/app/temporary_first_scene.h"
+#include "game/board/level_capture.h"
+#include "game/board/main_game.h"
+#include <algorithm>
 
 namespace wispwood {
 
@@ -28,9 +35,29 @@ int Loading::Update() {
         LoadingProgress += 1;
     } else {
         // Refused while a transition runs; the next update tries again.
-        PushScene(MakeFirstScene(), 0, 0);
+        PushScene(FirstScene(), 0, 0);
     }
     return 0;
+}
+
+Ref<GameLoop> Loading::FirstScene() {
+    int location = -1;
+    if (ImagesMode) {
+        CaptureLocation = 0;
+        location = 0;
+    } else if (RunMode && LocationExists(RunLocation)) {
+        location = RunLocation;
+    } else if (TestMode) {
+        // The self-playing mode starts where the menu would continue.
+        location = CurrentProfile ? std::clamp(CurrentProfile->CurrentAdventure, 0, 99) : 0;
+        if (!LocationExists(location)) location = -1;
+    }
+    if (location < 0 || !LocationExists(location)) return MakeFirstScene();
+    // Developer modes on a fresh install play without a stored profile.
+    EnsureCurrentProfile();
+    CurrentSpotIndex = location;
+    LoadSpotLevels(location);
+    return MakeMainGame();
 }
 
 int Loading::Render() {

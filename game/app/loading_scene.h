@@ -7,7 +7,7 @@
 namespace wispwood {
 
 class Loading : public GameLoop {
-public:
+  public:
     // The scene's own fields with the base names; the loop reads the base ones.
     int ResetWhenInactive = 0;
     int GameLoopExiting = 0;
@@ -23,6 +23,11 @@ public:
     int Init() override { return 0; }
     int Escape() override;
     static int Load();
+
+  private:
+    // The game straight away in the run, images and test modes (a location
+    // the game does not have is refused), else the first screen.
+    Ref<GameLoop> FirstScene();
 };
 
 // The scene the loading screen hands over to. Later parts of the game

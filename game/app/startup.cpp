@@ -17,6 +17,9 @@
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/quest_spot.h"
+#include "game/adventure/spot_levels.h"
+#include "game/adventure/tally.h"
 #include "game/app/display.h"
 #include "game/app/game_fonts.h"
 #include "game/app/loader_queue.h"
@@ -29,11 +32,17 @@
 #include "game/app/start_flags.h"
 #include "game/app/text_table.h"
 #include "game/app/user_data.h"
+#include "game/board/combo_tile_images.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
 #include "game/board/effect_images.h"
+#include "game/board/game_overlays.h"
+#include "game/board/level_capture.h"
+#include "game/board/level_clock.h"
+#include "game/board/main_game.h"
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
+#include "game/board/quota_images.h"
 
 namespace wispwood {
 
@@ -44,25 +53,34 @@ bool gStarted = false;
 void RegisterGameLoaders() {
     // Steps of screens that are not built yet are empty: they still advance
     // the progress bar until their screen fills them.
-    RegisterLoader(LoadTransitionImages); // 1
-    RegisterLoader(LoadSparkleImages);    // 2: the main menu's sparkles, shared by every screen
-    RegisterLoader(nullptr);              // 3
-    RegisterLoader(LoadFonts);            // 4
-    RegisterLoader([] {                   // 5
+    RegisterLoader(LoadTransitionImages);     // 1
+    RegisterLoader(LoadSparkleImages);        // 2: the main menu's sparkles, shared by every screen
+    RegisterLoader([] { MainGame::Load(); }); // 3
+    RegisterLoader(LoadFonts);                // 4
+    RegisterLoader([] {                       // 5
         LoadPieceImages();
         LoadBoardEffectImages();
         LoadCrumbleShards();
+        LoadComboTileImages();
+        LoadClockImages();
+        LoadGameOverlays();
+        LoadTallyImages();
     });
-    for (int step = 6; step <= 11; ++step) RegisterLoader(nullptr);
-    RegisterLoader(LoadPanelImages);       // 12
-    RegisterLoader(LoadEffectsA);          // 13
-    RegisterLoader(LoadEffectsB);          // 14
-    RegisterLoader(LoadEffectsAndJingles); // 15
-    RegisterLoader(LoadGameTrack0);        // 16
-    RegisterLoader(LoadGameTrack1);        // 17
-    RegisterLoader(LoadGameTrack2);        // 18
-    RegisterLoader(LoadGameTrack3);        // 19
-    RegisterLoader(CreateGameMusicScene);  // 20
+    RegisterLoader(LoadQuotaImages);          // 6
+    RegisterLoader(nullptr);                  // 7
+    RegisterLoader(nullptr);                  // 8
+    RegisterLoader([] { LoadQuestSpots(); }); // 9: the locations, with the quest map's pictures later
+    RegisterLoader(nullptr);                  // 10
+    RegisterLoader(nullptr);                  // 11
+    RegisterLoader(LoadPanelImages);          // 12
+    RegisterLoader(LoadEffectsA);             // 13
+    RegisterLoader(LoadEffectsB);             // 14
+    RegisterLoader(LoadEffectsAndJingles);    // 15
+    RegisterLoader(LoadGameTrack0);           // 16
+    RegisterLoader(LoadGameTrack1);           // 17
+    RegisterLoader(LoadGameTrack2);           // 18
+    RegisterLoader(LoadGameTrack3);           // 19
+    RegisterLoader(CreateGameMusicScene);     // 20
     for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
     RegisterLoader(nullptr);                        // 25
@@ -169,6 +187,15 @@ void ResetStartUp() {
     ResetFrameLoop();
     ResetProfiles();
     ResetPieceImages();
+    ResetComboTileImages();
+    ResetLevelClock();
+    ResetGameOverlays();
+    ResetTally();
+    ResetQuotaImages();
+    ResetQuestSpots();
+    ResetSpotLevels();
+    ResetMainGame();
+    ResetLevelCapture();
     ResetEffectImages();
     ResetCrumbleShards();
     ResetGameStats();

@@ -1,0 +1,51 @@
+#include "game/board/level_capture.h"
+#include "engine/draw/graphics.h"
+#include "engine/draw/pixmap_loader.h"
+#include "engine/io/file_system.h"
+#include "engine/io/print_line.h"
+#include "engine/io/text_convert.h"
+#include "engine/io/text_routines.h"
+#include "framework/scene/scene_stack.h"
+#include "game/adventure/quest_spot.h"
+#include "game/adventure/spot_levels.h"
+#include "game/app/startup.h"
+#include "game/board/main_game.h"
+
+namespace wispwood {
+
+int CaptureLocation = 0;
+
+namespace {
+
+constexpr int kCapturedLocations = 100;
+constexpr int kSettleUpdates = 201;
+
+Text CapturePath(int location) {
+    Text digits = IntToText(location);
+    while (digits.size() < 3) digits = "0" + digits;
+    return "levelimages\\out" + digits + ".png";
+}
+
+} // namespace
+
+void CaptureLevelImage(MainGame& game) {
+    if (TransitionInProgress() || TopScene().get() != &game) return;
+    if (PathKind("levelimages") == 0) CreateDir("levelimages", 0);
+    SavePixmapPNG(GrabPixmap(0, 0, ScreenWidth, ScreenHeight), CapturePath(CaptureLocation));
+    CaptureLocation += 1;
+    PrintLine("Doing " + IntToText(CaptureLocation));
+    if (CaptureLocation >= kCapturedLocations || !LocationExists(CaptureLocation)) ShutDown();
+    CurrentSpotIndex = CaptureLocation;
+    LoadSpotLevels(CaptureLocation);
+    Ref<GameLoop> next = MakeMainGame();
+    game.DeleteFromStack = 1;
+    PushScene(next, 0, 1);
+    // The board settles (rows revealed, frame in place) before its picture.
+    for (int i = 0; i < kSettleUpdates; ++i) next->Update();
+}
+
+void ResetLevelCapture() {
+    CaptureLocation = 0;
+}
+
+} // namespace wispwood

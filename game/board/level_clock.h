@@ -1,0 +1,35 @@
+#pragma once
+// The level clock around the board: the count-down while a level runs, the
+// hurry warning with the guide pointing at the clock, and after a win the
+// time bonus drained from the time left and the medal it earned.
+#include "framework/particles/particle.h"
+
+namespace wispwood {
+
+extern int TimeUpArmed;
+extern int TimeBonus;
+extern int TimeBonusDone;
+extern int TimeRanOut;
+extern int BonusStartTick;
+extern int MedalShown;
+extern float TickPitch;
+extern int GuideTicks;
+extern ParticleGroup MedalShine;
+
+// More than three quarters of a timed level's time has gone.
+int Hurry();
+// 2 gold, 1 silver, 0 bronze for the time left now.
+int MedalKind();
+
+// One update of the clock while the board runs.
+void UpdateTimer();
+// Once per game update: the time bonus, the medal, the guide.
+void UpdateHud();
+void RenderClock();
+
+// The clock, the guide and their pictures.
+void LoadClockImages();
+// Start of a game: the counters, the shine and the guide.
+void ResetLevelClock();
+
+} // namespace wispwood

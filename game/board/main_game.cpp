@@ -1,0 +1,350 @@
+#include "game/board/main_game.h"
+#include "engine/draw/graphics.h"
+#include "engine/io/random.h"
+#include "framework/draw_state/draw_state.h"
+#include "framework/gui/gui_are_you_sure.h"
+#include "framework/gui/gui_container.h"
+#include "framework/images/game_image.h"
+#include "framework/scene/input_snapshot.h"
+#include "framework/scene/scene_stack.h"
+#include "framework/sound/music_scene.h"
+#include "game/adventure/confetti.h"
+#include "game/adventure/extra_life_flight.h"
+#include "game/adventure/game_stats.h"
+#include "game/adventure/level_result.h"
+#include "game/adventure/reward_text.h"
+#include "game/adventure/score_flight.h"
+#include "game/adventure/tally.h"
+#include "game/app/profiles.h"
+#include "game/app/sound_tables.h"
+#include "game/app/start_flags.h"
+#include "game/app/text_table.h"
+#include "game/board/board.h"
+#include "game/board/board_frame.h"
+#include "game/board/board_particles.h"
+#include "game/board/board_play_state.h"
+#include "game/board/board_render.h"
+#include "game/board/board_seams.h"
+#include "game/board/crumble.h"
+#include "game/board/falling_pieces.h"
+#include "game/board/game_overlays.h"
+#include "game/board/game_score.h"
+#include "game/board/hint.h"
+#include "game/board/level_capture.h"
+#include "game/board/level_clock.h"
+#include "game/board/level_end.h"
+#include "game/board/level_set.h"
+#include "game/board/level_timer.h"
+#include "game/board/outlines.h"
+#include "game/board/path_search.h"
+#include "game/board/quota.h"
+#include "game/board/quota_bottle.h"
+#include "game/board/quota_particle.h"
+#include "game/board/score_panel.h"
+#include "game/board/score_popups.h"
+#include "game/board/scroll.h"
+#include "game/board/selection.h"
+#include "game/board/stuck_recovery.h"
+
+namespace wispwood {
+
+Ref<MainGame> CurrentGame;
+Text ResumeSavePath;
+
+namespace {
+
+Ref<TImage> gContainerImage;
+Ref<TImage> gSidebarImage;
+Ref<TImage> gSidebarButton;
+
+bool Alive(const Ref<guiGadget>& g) {
+    return g && !g->Removed;
+}
+
+bool Alive(const Ref<guiContainer>& c) {
+    return c && !c->Removed && !c->Destroying;
+}
+
+bool Alive(const Ref<guiAreYouSure>& d) {
+    return d && d->Alive() && !d->Removed;
+}
+
+bool BonusLevelPlaying() {
+    return CurrentLevel && IsBonusLevel(*CurrentLevel);
+}
+
+} // namespace
+
+// A game scene revealed by a pop is replaced by a fresh one, which starts
+// the current level again.
+MainGame::MainGame() : GameLoop(MakeMainGame) {
+    Container = New<guiContainer>();
+    Scene = GameMusicScene;
+}
+
+Ref<GameLoop> MakeMainGame() {
+    auto game = New<MainGame>();
+    CurrentGame = game;
+    return game;
+}
+
+int MainGame::Load() {
+    gContainerImage = LoadGameImage("media\\gui\\container.png");
+    gSidebarImage = LoadGameImage("media\\game\\sidebar.png");
+    gSidebarButton = LoadGameImage("media\\gui\\button-sidebar.png");
+    LoadPauseMenuImages();
+    return 0;
+}
+
+void MainGame::InitialiseAllGame() {
+    ClearMedalDecisionLatch();
+    ResetConfetti();
+    ResetLevelClock();
+    ResetExtraLifeFlights();
+    ResetTally();
+    ResetRewardTexts();
+    ResetScoreFlights();
+    ResetBoardForGame();
+    ResetGameBoardState();
+    ResetAllStats();
+}
+
+int MainGame::Init() {
+    InitialiseAllGame();
+    if (!ResumeSavePath.empty()) {
+        // Saved games come back with the resume path; until then the file is
+        // only dropped so that it cannot be offered again.
+        ResumeSavePath.clear();
+    }
+    Ref<PlayerProfile> profile = CurrentProfile;
+    if (profile && profile->Lives == 0) profile->Lives = 3;
+    GameScore = profile ? profile->Score : 0;
+    DisplayedScore = GameScore;
+    ResetLevelEnd();
+    if (CurrentLevelSet) StartLevel(1, 0);
+    SnapBoardFrame();
+    MenuButton = Container->AddButton(665, 247, gSidebarButton, nullptr);
+    if (MenuButton) MenuButton->DrawnText = GetText("main", "menu");
+    if (profile) profile->DisplayHowToPlay = 0;
+    return 0;
+}
+
+int MainGame::Paused(int includeTally) {
+    if (Alive(MenuContainer)) return 1;
+    if (GetReady >= 75) return 1;
+    if (Alive(ExitAreYouSure)) return 1;
+    if (GamePaused) return 1;
+    if (includeTally && TallyShowing()) return 1;
+    return 0;
+}
+
+void MainGame::UpdatePaused() {
+    if (TallyShowing()) GamePaused = 0;
+    PausedProgress += GamePaused ? 1 : -1;
+    PausedProgress = std::clamp(PausedProgress, 0, 32);
+}
+
+void MainGame::PopSelf() {
+    Ref<GameLoop> top = TopScene();
+    if (top.get() == this) PopScene(top, 1);
+}
+
+void MainGame::LeaveAfterWin() {
+    if (CurrentProfile) CurrentProfile->Score = GameScore;
+    DeleteFromStack = 1;
+    // The comic page and the quest map take over here once they exist;
+    // until then the game returns to the scene below it.
+    PopSelf();
+}
+
+void MainGame::LeaveAfterLoss() {
+    DeleteFromStack = 1;
+    if (Ref<PlayerProfile> p = CurrentProfile) {
+        p->Score = p->Lives = p->Gems = p->GoldMedals = p->SilverMedals = 0;
+    }
+    // The high-score entry takes over here once it exists; until then the
+    // game returns to the scene below it.
+    PopSelf();
+}
+
+void MainGame::UpdateBoardAndEffects() {
+    // 17. The tally, the score counter and the score layers.
+    if ((CurrentTally != nullptr)) UpdateTally(*Container);
+    if (!Paused(0) || TallyShowing()) {
+        CountDisplayedScore();
+        ScorePopups.Update();
+        PanelParticles.Update();
+    }
+    UpdateScoreFlights(Paused(0));
+    // 18.
+    if (!Paused(1) || TallyShowing()) {
+        UpdateConfetti();
+    }
+    // 19.
+    if ((CurrentTally != nullptr) && MenuButton) MenuButton->Deactivate();
+    // 20.
+    if (!Paused(0)) {
+        UpdateRewardTexts();
+        ShardParticles.Update();
+        BoardEffects.Update();
+        BoardTwinkles.Update();
+    }
+    // 21.
+    AgeFadingPaths();
+    // 22. The board runs.
+    if (Paused(1)) return;
+    UpdateHint();
+    UpdateTimer();
+    UpdateOutlines();
+    UpdateBoardFrame();
+    UpdateGameOver();
+    UpdateSuccess();
+    UpdateExtraLifeFlights();
+    FadeSelectionIfIdle();
+    UpdateQuota();
+    ComputeMatchPath(0);
+    if (!BonusLevelPlaying()) {
+        ScrollBoard();
+        UpdateFallingPieces();
+        BoardUpdate();
+    }
+    DropUnsupported();
+}
+
+int MainGame::Update() {
+    // 1. The self-playing mode clicks anywhere over the board.
+    if (TestMode && !TransitionInProgress() && !GameWindowInactive()) {
+        int y = RandomInt(0, 599);
+        int x = BoardLeft() + static_cast<int>(RandomFloat(0, BoardWidth * CellWidth));
+        OverrideMouse(x, y);
+        ForceMouseClicks(1);
+    }
+    // 4, 5.
+    if (Won || LevelWon) {
+        LeaveAfterWin();
+        return 0;
+    }
+    if (Lost || LevelLost) {
+        LeaveAfterLoss();
+        return 0;
+    }
+    // 6.
+    Container->Update();
+    // 7, 8.
+    if (GameKeyPresses(80)) createPauseMenu();
+    if (GameWindowInactive() && !Paused(1) && !TestMode && !ImagesMode) createPauseMenu();
+    // 10.
+    UpdatePaused();
+    // A resumed game counts its "GET READY" down while the window is active
+    // and the menu is closed.
+    if (GetReady > 0 && !GameWindowInactive() && !Alive(MenuContainer)) GetReady -= 1;
+    // 11 to 15: the pause menu.
+    menuOpenedThisUpdate_ = false;
+    bool escape = GameKeyPresses(27) != 0;
+    if ((!Container->Child || !Alive(Container->Child)) && Alive(MenuButton) &&
+        (MenuButton->mhit || escape)) {
+        createPauseMenu();
+        menuOpenedThisUpdate_ = Alive(MenuContainer);
+    }
+    if (Alive(BackButton) && (BackButton->mhit || escape) && !menuOpenedThisUpdate_ && MenuContainer &&
+        !MenuContainer->Destroying && !MenuContainer->HasActiveChildren())
+        MenuContainer->Destroy();
+    if (Alive(ExitButton) && MenuContainer && !MenuContainer->HasActiveChildren() && ExitButton->mhit) {
+        ExitAreYouSure = MenuContainer->AreYouSure(1);
+        if (ExitAreYouSure)
+            ExitAreYouSure->Text = {GetText("prompts", "quit1"), GetText("prompts", "quit2"),
+                                    GetText("prompts", "quit3")};
+    }
+    if (ExitAreYouSure && ExitAreYouSure->Value() == 1) {
+        ExitAreYouSure = nullptr;
+        PlayBoardSound("media\\jingles\\exitplayinggame.ogg");
+        PopSelf();
+        return 0;
+    }
+    // 16.
+    UpdateHud();
+    UpdateBoardAndEffects();
+    return 0;
+}
+
+int MainGame::Render() {
+    TDrawState::Push();
+    SetBlend(SOLIDBLEND);
+    SetColor(0, 0, 0);
+    DrawRect(0, 0, GraphicsWidth(), GraphicsHeight());
+    SetColor(255, 255, 255);
+    // 2.
+    RenderBoardFrame();
+    // 3.
+    RenderGameOverlay(GameOverlay::BottomLeft);
+    // 4.
+    TDrawState::Push();
+    TDrawState::PushOrigin(0, static_cast<float>(BoardTop()));
+    RenderFallingPieces();
+    TDrawState::Pop();
+    // 5. The pieces with the board's layers between their passes, then the
+    // paths.
+    RenderBoard();
+    RenderPaths();
+    // 6.
+    DrawTallyDarkening();
+    // 7.
+    TDrawState::Push();
+    TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
+    TDrawState::PushBlend(ALPHABLEND);
+    RenderOutlines();
+    ShardParticles.Render();
+    TDrawState::Pop();
+    // 8.
+    RenderGameOverlay(GameOverlay::Right);
+    // 9.
+    Container->RenderFirst();
+    // 10.
+    RenderQuotaBottle();
+    RenderGameOver();
+    RenderSuccess();
+    // 11.
+    RenderGameOverlay(GameOverlay::BottomLeftMask);
+    // 12.
+    ScorePopups.Render();
+    RenderGameOverlay(GameOverlay::TopLeft);
+    // 13.
+    if (!(CurrentTally != nullptr)) RenderClock();
+    // 14.
+    RenderRewardTexts();
+    TDrawState::Push();
+    TDrawState::PushOrigin(static_cast<float>(BoardLeft()), 0);
+    RenderExtraLifeFlights();
+    TDrawState::Pop();
+    RenderStuckNotice();
+    // 15.
+    GetReadyRender();
+    // 16.
+    if (TallyShowing()) {
+        Container->RenderRest();
+        RenderClock();
+        RenderScorePanel();
+    } else {
+        RenderScorePanel();
+        if ((CurrentTally != nullptr)) RenderClock();
+        Container->RenderRest();
+    }
+    RenderConfettiA();
+    // 17.
+    if ((CurrentTally != nullptr)) RenderTally();
+    // 18.
+    RenderPaused();
+    TDrawState::Pop();
+    // 19.
+    if (ImagesMode) CaptureLevelImage(*this);
+    return 0;
+}
+
+void ResetMainGame() {
+    CurrentGame = nullptr;
+    ResumeSavePath.clear();
+    gContainerImage = gSidebarImage = gSidebarButton = nullptr;
+    ResetPauseMenuImages();
+}
+
+} // namespace wispwood

@@ -1,0 +1,70 @@
+#pragma once
+// The scene in which a level is played. It owns no board data: it resets
+// the board's and the effects' state when a game starts, runs their steps
+// in one fixed order while the game is not paused, draws their layers in a
+// fixed painter's order, and frames the board with the pause menu, the
+// exit confirmation and the level clock.
+#include "engine/core/text.h"
+#include "framework/scene/game_loop.h"
+
+namespace wispwood {
+
+class guiContainer;
+class guiGadget;
+class guiAreYouSure;
+
+class MainGame : public GameLoop {
+  public:
+    MainGame();
+
+    int Won = 0;
+    int Lost = 0;
+    Ref<guiContainer> Container;
+    Ref<guiGadget> MenuButton;
+    Ref<guiGadget> BackButton;
+    Ref<guiGadget> OptionsButton;
+    Ref<guiGadget> ExitButton;
+    Ref<guiGadget> HelpButton;
+    Ref<guiContainer> MenuContainer;
+    Ref<guiAreYouSure> ExitAreYouSure;
+    int GamePaused = 0;
+    int PausedProgress = 0;
+    int GetReady = 0;
+
+    int Update() override;
+    int Render() override;
+    int Init() override;
+    // "media\gui\container.png", "media\game\sidebar.png", the side
+    // panel's button and the pause menu's pictures.
+    static int Load();
+
+    virtual void createPauseMenu();
+    virtual void GetReadyRender();
+    virtual void InitialiseAllGame();
+    virtual int Paused(int includeTally);
+    virtual void UpdatePaused();
+    virtual void RenderPaused();
+
+  private:
+    // Steps 17 to 22 of an update: the board and the effects around it.
+    void UpdateBoardAndEffects();
+    void LeaveAfterWin();
+    void LeaveAfterLoss();
+    // Pops this scene when it is the top one.
+    void PopSelf();
+    bool menuOpenedThisUpdate_ = false;
+};
+
+// The most recently constructed game scene.
+extern Ref<MainGame> CurrentGame;
+extern Text ResumeSavePath;
+
+Ref<GameLoop> MakeMainGame();
+
+// The pause menu's backing and buttons and the "PAUSED" banner.
+void LoadPauseMenuImages();
+void ResetPauseMenuImages();
+
+void ResetMainGame();
+
+} // namespace wispwood
