@@ -41,6 +41,9 @@ int Loading::Update() {
 }
 
 Ref<GameLoop> Loading::FirstScene() {
+    // A developer mode starts its location once; a game that ends and
+    // reveals this screen leads on to the first screen.
+    if (DeveloperStartUsed) return MakeFirstScene();
     int location = -1;
     if (ImagesMode) {
         CaptureLocation = 0;
@@ -55,6 +58,7 @@ Ref<GameLoop> Loading::FirstScene() {
     if (location < 0 || !LocationExists(location)) return MakeFirstScene();
     // Developer modes on a fresh install play without a stored profile.
     EnsureCurrentProfile();
+    DeveloperStartUsed = true;
     CurrentSpotIndex = location;
     LoadSpotLevels(location);
     return MakeMainGame();

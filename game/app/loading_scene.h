@@ -28,6 +28,7 @@ class Loading : public GameLoop {
     // The game straight away in the run, images and test modes (a location
     // the game does not have is refused), else the first screen.
     Ref<GameLoop> FirstScene();
+    bool DeveloperStartUsed = false;
 };
 
 // The scene the loading screen hands over to. Later parts of the game

@@ -154,8 +154,9 @@ void UpdateHud() {
     if (Hurry() && GuideTicks % 6 == 0) gGuideFrame = (gGuideFrame + 1) % 13;
 }
 
-void RenderClock() {
-    if (!IsTimed()) return;
+namespace {
+
+void RenderClockFace() {
     float x = GetTunable("timerx", "54"), y = GetTunable("timery", "534"), s = 1;
     float hurryTime = static_cast<float>(LevelTime) * 0.25f - static_cast<float>(TimeLeft);
     if (Hurry() && !GameOverSequence) s = 1 + 0.08f * std::sin(Rad(hurryTime * 6));
@@ -214,8 +215,13 @@ void RenderClock() {
                   AlignCentre, GetTunable("hurryscale", "0.800000012"));
         TDrawState::Pop();
     }
+}
 
-    if (LevelEndTicks > 0) {
+// After a win: the time bonus and the medal it earned, then the tally's
+// lines below them (also on untimed levels, which have no bonus line).
+void RenderLevelEndLines() {
+    if (LevelEndTicks <= 0) return;
+    if (IsTimed()) {
         TDrawState::Push();
         TDrawState::PushBlend(ALPHABLEND);
         CurrentFontScope font(BigFont);
@@ -237,6 +243,14 @@ void RenderClock() {
         MedalShine.Render();
         TDrawState::Pop();
     }
+    RenderTallyLines(LevelEndTicks);
+}
+
+} // namespace
+
+void RenderClock() {
+    if (IsTimed()) RenderClockFace();
+    RenderLevelEndLines();
     RenderConfettiB();
 }
 

@@ -101,7 +101,7 @@ void MainGame::InitialiseAllGame() {
     ResetConfetti();
     ResetLevelClock();
     ResetExtraLifeFlights();
-    ResetTally();
+    EndTally();
     ResetRewardTexts();
     ResetScoreFlights();
     ResetBoardForGame();
@@ -169,7 +169,7 @@ void MainGame::LeaveAfterLoss() {
 
 void MainGame::UpdateBoardAndEffects() {
     // 17. The tally, the score counter and the score layers.
-    if ((CurrentTally != nullptr)) UpdateTally(*Container);
+    if (CurrentTally) UpdateTally(*Container);
     if (!Paused(0) || TallyShowing()) {
         CountDisplayedScore();
         ScorePopups.Update();
@@ -181,7 +181,7 @@ void MainGame::UpdateBoardAndEffects() {
         UpdateConfetti();
     }
     // 19.
-    if ((CurrentTally != nullptr) && MenuButton) MenuButton->Deactivate();
+    if (CurrentTally && MenuButton) MenuButton->Deactivate();
     // 20.
     if (!Paused(0)) {
         UpdateRewardTexts();
@@ -273,6 +273,7 @@ int MainGame::Render() {
     SetColor(0, 0, 0);
     DrawRect(0, 0, GraphicsWidth(), GraphicsHeight());
     SetColor(255, 255, 255);
+    SetBlend(ALPHABLEND);
     // 2.
     RenderBoardFrame();
     // 3.
@@ -309,7 +310,7 @@ int MainGame::Render() {
     ScorePopups.Render();
     RenderGameOverlay(GameOverlay::TopLeft);
     // 13.
-    if (!(CurrentTally != nullptr)) RenderClock();
+    if (!CurrentTally) RenderClock();
     // 14.
     RenderRewardTexts();
     TDrawState::Push();
@@ -322,16 +323,17 @@ int MainGame::Render() {
     // 16.
     if (TallyShowing()) {
         Container->RenderRest();
-        RenderClock();
+        if (CurrentTally) RenderClock();
+        RenderTally();
         RenderScorePanel();
     } else {
         RenderScorePanel();
-        if ((CurrentTally != nullptr)) RenderClock();
+        if (CurrentTally) RenderClock();
         Container->RenderRest();
     }
     RenderConfettiA();
     // 17.
-    if ((CurrentTally != nullptr)) RenderTally();
+    if (CurrentTally) CurrentTally->LevelCompleteRender();
     // 18.
     RenderPaused();
     TDrawState::Pop();
