@@ -12,8 +12,10 @@
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
 #include "game/adventure/level_result.h"
+#include "game/adventure/quest_spot.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
+#include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
 #include "game/app/profiles.h"
 #include "game/app/sound_tables.h"
@@ -149,8 +151,22 @@ void MainGame::PopSelf() {
     if (top.get() == this) PopScene(top, 1);
 }
 
+bool MainGame::PlayOnInTestMode(int location) {
+    if (!TestMode) return false;
+    if (!LocationExists(location)) location = 0;
+    CurrentSpotIndex = location;
+    LoadSpotLevels(location);
+    // Refused while a transition runs; Won and Lost stay set, so the next
+    // update tries again.
+    if (!PushScene(MakeMainGame(), 0, 0)) return true;
+    DeleteFromStack = 1;
+    return true;
+}
+
 void MainGame::LeaveAfterWin() {
     if (CurrentProfile) CurrentProfile->Score = GameScore;
+    // The self-playing mode goes on with the next location.
+    if (PlayOnInTestMode(CurrentSpotIndex + 1)) return;
     DeleteFromStack = 1;
     // The comic page and the quest map take over here once they exist;
     // until then the game returns to the scene below it.
@@ -158,10 +174,12 @@ void MainGame::LeaveAfterWin() {
 }
 
 void MainGame::LeaveAfterLoss() {
-    DeleteFromStack = 1;
     if (Ref<PlayerProfile> p = CurrentProfile) {
         p->Score = p->Lives = p->Gems = p->GoldMedals = p->SilverMedals = 0;
     }
+    // The self-playing mode starts the same location again.
+    if (PlayOnInTestMode(CurrentSpotIndex)) return;
+    DeleteFromStack = 1;
     // The high-score entry takes over here once it exists; until then the
     // game returns to the scene below it.
     PopSelf();

@@ -50,6 +50,8 @@ class MainGame : public GameLoop {
     void UpdateBoardAndEffects();
     void LeaveAfterWin();
     void LeaveAfterLoss();
+    // In the self-playing mode: the game goes on at that location (true).
+    bool PlayOnInTestMode(int location);
     // Pops this scene when it is the top one.
     void PopSelf();
     bool menuOpenedThisUpdate_ = false;

@@ -88,6 +88,10 @@ void RenderQuotaBottle() {
     TDrawState::Push();
     TDrawState::PushBlend(kAlphaBlend);
     DrawGameImage(q.Overlay, BottleX, BottleY);
+    // The mask is the bottle's silhouette: drawn plainly it would paint the
+    // liquid over in white, so it only lays a faint sheen on the glass.
+    TDrawState::PushBlend(kAdditive);
+    TDrawState::PushAlpha(0.08f);
     DrawGameImage(q.Mask, BottleX, BottleY);
     TDrawState::Pop();
 }

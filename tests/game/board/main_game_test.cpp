@@ -86,5 +86,28 @@ TEST_F(GameScene, AScriptedPlayerWinsLocationZeroAndTheTallyHandsOver) {
     EXPECT_TRUE(OnTop<TemporaryFirstScene>() || OnTop<Loading>());
 }
 
+TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {
+    StartLocation("run3");
+    Ref<MainGame> scene = Cast<MainGame>(TopScene());
+    ASSERT_TRUE(IsTimed());
+    CurrentProfile->Lives = 1;
+    CurrentProfile->Score = 500;
+    TimeLeft = 3;
+    ASSERT_TRUE(game.RunUntil([] { return GameOverSequence != nullptr; }, 100));
+    EXPECT_EQ(CurrentProfile->Lives, 0);
+    game.Frames(200);
+    game.SaveFrame("game-over");
+    // After 400 updates of the game-over text the game scene hands over.
+    ASSERT_TRUE(game.RunUntil([&] { return TopScene() != scene; }, 600));
+    EXPECT_EQ(CurrentProfile->Score, 0);
+    EXPECT_FALSE(OnTop<MainGame>());
+}
+
+TEST_F(GameScene, ALocationTheGameDoesNotHaveIsRefused) {
+    ASSERT_TRUE(game.Start({"run150"}));
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 2000));
+    EXPECT_EQ(CurrentGame, nullptr);
+}
+
 } // namespace
 } // namespace wispwood
