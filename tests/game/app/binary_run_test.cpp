@@ -5,6 +5,7 @@
 #include "tests/support/paths.h"
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -86,6 +87,29 @@ TEST(BinaryRun, HelpAndVersionFollowLinuxConventions) {
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 0) << word;
     }
+}
+
+// The images mode captures every location's first board and ends in order;
+// on a fresh install it plays with a temporary profile that is never saved.
+TEST(BinaryRun, ImagesModeCapturesEveryLocationAndExits) {
+    test::TempDir user;
+    const Text folder = test::GamePath("levelimages");
+    auto capture = [&](int location) {
+        char name[16];
+        std::snprintf(name, sizeof name, "/out%03d.png", location);
+        return folder + name;
+    };
+    for (int i = 0; i < 100; ++i) DeleteFile(capture(i));
+    pid_t pid = Launch({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()},
+                       {"images"});
+    ASSERT_GT(pid, 0);
+    int status = WaitFor(pid, 240);
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    for (int i = 0; i < 100; ++i) EXPECT_GT(FileSize(capture(i)), 10000) << i;
+    Text profiles;
+    LoadText(user.Path() + "/Wispwood/playerprofiles.txt", profiles);
+    EXPECT_EQ(profiles.find("Player"), Text::npos);
 }
 
 } // namespace
