@@ -12,6 +12,7 @@
 #include "game/board/hint.h"
 #include "game/board/hover_piece.h"
 #include "game/board/lock_piece.h"
+#include "game/board/main_game.h"
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
 #include "game/board/piece_images.h"
@@ -77,7 +78,7 @@ void RenderBoard() {
     TDrawState::PushBlend(ALPHABLEND);
     BoardEffects.Render();
     bool shaking = AskSeam(Seams.IsShaking, 0) != 0;
-    bool paused = AskSeam(Seams.Paused, 0) != 0;
+    bool paused = CurrentGame && CurrentGame->Paused(0);
     for (int pass = 0; pass < 2; ++pass)
         ForEachPiece([&](const Ref<Piece>& p) {
             if ((p->Height > 0) != (pass == 1)) return;

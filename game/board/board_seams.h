@@ -28,8 +28,6 @@ struct BoardSeams {
     // Earthquake: 1 while the board shakes, and the current shake offset.
     std::function<int()> IsShaking;
     std::function<void(float& dx, float& dy)> CurrentShake;
-    // Game scene: 1 while the game is paused.
-    std::function<int()> Paused;
 
     // Tutorial: 1 when the lesson keeps the player off this piece; the
     // fade factor a lesson gives a piece (0 outside lessons).
@@ -38,8 +36,6 @@ struct BoardSeams {
 
     // Bonus game: builds the bonus board when a bonus level starts.
     std::function<void()> StartBonusBoard;
-    // Idle hint: steps the hint's particle group once.
-    std::function<void()> UpdateHintParticles;
 
     // Board drawing: the extra drawing of fairy tiles and rainbow pieces
     // over both passes.

@@ -23,6 +23,8 @@ bool HintedPieceLeft() {
 
 } // namespace
 
+ParticleGroup HintParticles;
+
 void ResetHint() {
     HintIdleTicks = 0;
     HintGroups.clear();
@@ -32,8 +34,8 @@ void UpdateHint() {
     HintIdleTicks += 1;
     bool quotaDone = CurrentLevel && CurrentLevel->DoneQuotaBottleEffect;
     if (StuckActive() || CurrentSpeed > 0.1f || quotaDone) ResetHint();
-    CallSeam(Seams.UpdateHintParticles);
-    CallSeam(Seams.UpdateHintParticles);
+    HintParticles.Update();
+    HintParticles.Update();
     ComputeMatchPath(1);
     if (HintIdleTicks <= 600) {
         if (HintBlinkTicks > 0) HintBlinkTicks -= 1;
@@ -55,6 +57,7 @@ float HintAlpha() {
 void ResetHintState() {
     ResetHint();
     HintBlinkTicks = 0;
+    HintParticles.AllParticles.Clear();
 }
 
 } // namespace wispwood
