@@ -247,7 +247,7 @@ int MainGame::Update() {
         menuOpenedThisUpdate_ = Alive(MenuContainer);
     }
     if (Alive(BackButton) && (BackButton->mhit || escape) && !menuOpenedThisUpdate_ && MenuContainer &&
-        !MenuContainer->Destroying && !MenuContainer->HasActiveChildren())
+        !MenuContainer->HasInactiveChildren() && !MenuContainer->HasActiveChildren())
         MenuContainer->Destroy();
     if (Alive(ExitButton) && MenuContainer && !MenuContainer->HasActiveChildren() && ExitButton->mhit) {
         ExitAreYouSure = MenuContainer->AreYouSure(1);
