@@ -128,10 +128,13 @@ void BuildBusyScene() {
     FindReachablePieces();
     ClearMarked();
 
+    // The rest of the particles in flight: half glints and sparkles over the
+    // pieces, half burst sparks.
     int inFlight = BoardEffects.AllParticles.Count() + ShardParticles.AllParticles.Count();
     for (int i = inFlight; i < kParticles; ++i) {
-        auto p = AddTwinkle(BoardTwinkles, static_cast<float>((i * 37) % 640),
-                            static_cast<float>((i * 53) % 560), 0, EffectImages.Twinkle, -1);
+        ParticleGroup& group = i % 2 ? BoardEffects : BoardTwinkles;
+        auto p = AddTwinkle(group, static_cast<float>((i * 37) % 640), static_cast<float>((i * 53) % 560), 0,
+                            EffectImages.Twinkle, -1);
         if (p) p->TotalLife = 1e9f; // stays for the whole run
     }
 }
