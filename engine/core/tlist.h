@@ -43,7 +43,7 @@ class TList {
         const V& operator*() const { return value_; }
         const V* operator->() const { return &value_; }
         Iterator& operator++() {
-            Fetch(pending_);
+            Fetch(std::move(pending_));
             return *this;
         }
         bool operator==(const Iterator& other) const { return atEnd_ == other.atEnd_; }
@@ -51,20 +51,25 @@ class TList {
 
       private:
         friend class TList;
-        explicit Iterator(const std::shared_ptr<Node>& first) { Fetch(first); }
+        explicit Iterator(std::shared_ptr<Node> first) { Fetch(std::move(first)); }
         void Fetch(std::shared_ptr<Node> node) {
+            // Removed nodes keep their next link, so the walk goes on from
+            // them; moves keep the reference counts still while it does.
             while (node && node->removed) node = node->next;
             if (!node) {
                 atEnd_ = true;
                 value_ = V{};
                 pending_.reset();
+                current_.reset();
                 return;
             }
             atEnd_ = false;
             value_ = node->value;
             pending_ = node->next;
+            current_ = std::move(node);
         }
         V value_{};
+        std::shared_ptr<Node> current_;
         std::shared_ptr<Node> pending_;
         bool atEnd_ = true;
     };
@@ -123,6 +128,12 @@ class TList {
 
     void RemoveLink(const Link& link) {
         if (link.IsValid()) Unlink(link.node_.get());
+    }
+
+    // Removes the element an enumeration of this list stands on, without a
+    // search; nothing when it was removed already.
+    void Erase(const Iterator& at) {
+        if (at.current_ && !at.current_->removed) Unlink(at.current_.get());
     }
 
     bool Contains(const V& value) const {

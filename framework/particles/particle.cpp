@@ -72,9 +72,12 @@ Ref<Particle> ParticleGroup::AddParticle(const Ref<Particle>& p) {
 }
 
 void ParticleGroup::Update() {
-    for (const Ref<Particle>& p : AllParticles) {
+    // Many particles die each update; removing each where the walk stands
+    // keeps that from searching the list from its head every time.
+    for (auto it = AllParticles.begin(); it != AllParticles.end(); ++it) {
+        const Ref<Particle>& p = *it;
         p->Update();
-        if (p->_Deleted) AllParticles.Remove(p);
+        if (p->_Deleted) AllParticles.Erase(it);
     }
 }
 

@@ -80,21 +80,28 @@ void HandBonusToTally() {
     TimeBonusDone = 1;
 }
 
+// The time a won level still has to drain; an untimed level has none,
+// whatever its counter holds.
+int TimeToDrain() {
+    return IsTimed() ? TimeLeft : 0;
+}
+
 // One step of the drain: each step takes 1/200 of the level time and is
-// worth 100 points.
+// worth 100 points. The step that empties the clock counts before the
+// bonus goes to the tally, so the tally gets the bonus the clock shows.
 void TimeBonusStep() {
-    if (TimeLeft > 0) {
+    if (TimeToDrain() > 0) {
         TimeLeft = static_cast<int>(static_cast<float>(TimeLeft) - static_cast<float>(LevelTime) / 200);
         TickPitch += 0.001f;
         Ref<Sound> tick = GameSound("media\\sound\\timetick.ogg");
         if (tick && !tick->Playing()) PlayBoardSound("media\\sound\\timetick.ogg", 1 + TickPitch);
+        TimeBonus += 100;
         if (TimeLeft <= 0) {
             HandBonusToTally();
             PlayBoardSound("media\\sound\\timedone.ogg");
             TimeLeft = 0;
             TimeRanOut = 1;
         }
-        TimeBonus += 100;
     } else {
         HandBonusToTally();
     }
@@ -109,6 +116,9 @@ int Hurry() {
 }
 
 int MedalKind() {
+    // Once the level is won the medal was decided with the time left then;
+    // the drain that follows empties the clock and must not take it away.
+    if (LevelEndTicks > 0) return LastMedal;
     int n = CurrentLevel ? CurrentLevel->n : 0;
     return MedalForTime(IsTimed() ? TimeLeft : 0, IsTimed() ? LevelTime : 0, n);
 }
@@ -126,7 +136,7 @@ void UpdateTimer() {
 
 void UpdateHud() {
     int medal = MedalKind();
-    if (LevelEndTicks > 0 && TimeLeft <= 0 && LevelEndTicks > BonusStartTick && MedalImage(medal)) {
+    if (LevelEndTicks > 0 && TimeToDrain() <= 0 && LevelEndTicks > BonusStartTick && MedalImage(medal)) {
         float mx = GetTunable("medaltextx", "191"), my = GetTunable("medaltexty", "367");
         AddTwinkle(MedalShine, mx + static_cast<float>(RandomFloat(-20, 20)),
                    my + static_cast<float>(RandomFloat(-20, 20)), 0, EffectImages.Twinkle, 15, 1);
@@ -137,7 +147,7 @@ void UpdateHud() {
         if (LevelEndTicks > 120 || !IsTimed()) TimeBonusStep();
     }
     if (!IsTimed()) BonusStartTick = 100;
-    if (TimeLeft > 0) BonusStartTick = LevelEndTicks;
+    if (TimeToDrain() > 0) BonusStartTick = LevelEndTicks;
     if (LevelEndTicks - BonusStartTick >= 60 && !MedalShown && medal != 0) {
         ConfettiExplosion(GetTunable("medalx", "120"), GetTunable("medaly", "372"), 0, 1, 65, 1.0f);
         PlayBoardSound("media\\jingles\\medalawarded.ogg");
@@ -229,7 +239,7 @@ void RenderLevelEndLines() {
                   GetTunable("timebonusx", "193"), GetTunable("timebonusy", "167"), AlignLeft,
                   GetTunable("timebonusscale", "0.750000000"));
         int medal = MedalKind();
-        if (TimeLeft <= 0 && medal != 0) {
+        if (TimeToDrain() <= 0 && medal != 0) {
             float t = std::clamp(static_cast<float>(LevelEndTicks - BonusStartTick) / 40, 0.0f, 1.0f);
             float mx = GetTunable("medaltextx", "191"), my = GetTunable("medaltexty", "367");
             TDrawState::PushAlpha(t);

@@ -249,6 +249,9 @@ int MainGame::Update() {
     // 6.
     Container->Update();
     // 7, 8.
+    // A menu opened in this update, by whichever step, is not closed by the
+    // Escape of the same update.
+    bool menuWasOpen = Alive(MenuContainer);
     if (GameKeyPresses(80)) createPauseMenu();
     if (GameWindowInactive() && !Paused(1) && !TestMode && !ImagesMode) createPauseMenu();
     // 10.
@@ -257,15 +260,14 @@ int MainGame::Update() {
     // and the menu is closed.
     if (GetReady > 0 && !GameWindowInactive() && !Alive(MenuContainer)) GetReady -= 1;
     // 11 to 15: the pause menu.
-    menuOpenedThisUpdate_ = false;
     bool escape = GameKeyPresses(27) != 0;
     if ((!Container->Child || !Alive(Container->Child)) && Alive(MenuButton) &&
         (MenuButton->mhit || escape)) {
         createPauseMenu();
-        menuOpenedThisUpdate_ = Alive(MenuContainer);
     }
-    if (Alive(BackButton) && (BackButton->mhit || escape) && !menuOpenedThisUpdate_ && MenuContainer &&
-        !MenuContainer->Destroying && !MenuContainer->HasActiveChildren())
+    bool menuOpenedThisUpdate = !menuWasOpen && Alive(MenuContainer);
+    if (Alive(BackButton) && (BackButton->mhit || escape) && !menuOpenedThisUpdate && MenuContainer &&
+        !MenuContainer->HasInactiveChildren() && !MenuContainer->HasActiveChildren())
         MenuContainer->Destroy();
     if (Alive(ExitButton) && MenuContainer && !MenuContainer->HasActiveChildren() && ExitButton->mhit) {
         ExitAreYouSure = MenuContainer->AreYouSure(1);

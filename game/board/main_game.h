@@ -54,7 +54,6 @@ class MainGame : public GameLoop {
     bool PlayOnInTestMode(int location);
     // Pops this scene when it is the top one.
     void PopSelf();
-    bool menuOpenedThisUpdate_ = false;
 };
 
 // The most recently constructed game scene.

@@ -39,6 +39,24 @@ TEST(TList, RemovingDuringEnumerationVisitsEveryOtherElementOnce) {
     EXPECT_TRUE(list.IsEmpty());
 }
 
+// Erasing where the walk stands removes that element only, also when the
+// loop body removed it, or its neighbours, first.
+TEST(TList, ErasingTheCurrentElementRemovesJustIt) {
+    TList<int> list;
+    for (int i = 0; i < 6; ++i) list.AddLast(i);
+    std::vector<int> seen;
+    for (auto it = list.begin(); it != list.end(); ++it) {
+        seen.push_back(*it);
+        if (*it == 1) list.Remove(1);
+        if (*it == 2) list.Remove(3);
+        if (*it % 2 == 0 || *it == 1) list.Erase(it);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 4, 5}));
+    EXPECT_EQ(list.ToArray(), (std::vector<int>{5}));
+    list.Erase(list.end());
+    EXPECT_EQ(list.Count(), 1);
+}
+
 TEST(TList, ElementsAddedDuringEnumerationAreVisitedUnlessAtTheLast) {
     TList<int> list;
     list.AddLast(1);

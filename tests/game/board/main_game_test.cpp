@@ -1,5 +1,7 @@
 // The game scene end to end: the real program started with "run0" in
 // process, played by a scripted player through real mouse input.
+#include "framework/gui/gui_are_you_sure.h"
+#include "framework/gui/gui_container.h"
 #include "framework/gui/gui_gadget.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/level_result.h"
@@ -8,6 +10,7 @@
 #include "game/app/profiles.h"
 #include "game/app/temporary_first_scene.h"
 #include "game/board/board.h"
+#include "game/board/board_seams.h"
 #include "game/board/game_score.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
@@ -35,6 +38,11 @@ class GameScene : public ::testing::Test {
         ASSERT_TRUE(game.Start({word}));
         ASSERT_TRUE(game.RunUntil([] { return OnTop<MainGame>(); }, 2000));
         ASSERT_TRUE(game.RunUntil([] { return !TransitionInProgress(0); }, 400));
+    }
+
+    void ClickGadget(const Ref<guiGadget>& g) {
+        ASSERT_TRUE(g);
+        game.Click(static_cast<int>(g->x + g->GetWidtH() / 2), static_cast<int>(g->y + g->GetHeight() / 2));
     }
 
     void ClickPiece(const Ref<Piece>& p) {
@@ -107,6 +115,44 @@ TEST_F(GameScene, ALocationTheGameDoesNotHaveIsRefused) {
     ASSERT_TRUE(game.Start({"run150"}));
     ASSERT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 2000));
     EXPECT_EQ(CurrentGame, nullptr);
+}
+
+TEST_F(GameScene, ThePanelButtonPausesBackResumesAndAConfirmedExitLeavesTheGame) {
+    StartLocation("run0");
+    Ref<MainGame> scene = Cast<MainGame>(TopScene());
+    ASSERT_TRUE(scene);
+    std::vector<Text> sounds;
+    Seams.PlaySound = [&](const Text& path) { sounds.push_back(path); };
+    auto menuOpen = [&] { return scene->MenuContainer && !scene->MenuContainer->Destroying; };
+    // The score counting up to points just won tells that the game runs.
+    GameScore = DisplayedScore + 5000;
+    int start = DisplayedScore;
+    game.Frames(2);
+    ASSERT_GT(DisplayedScore, start);
+
+    ClickGadget(scene->MenuButton);
+    game.Frames(2);
+    ASSERT_TRUE(menuOpen());
+    int held = DisplayedScore;
+    game.Frames(20);
+    EXPECT_EQ(DisplayedScore, held);
+
+    ClickGadget(scene->BackButton);
+    game.Frames(2);
+    EXPECT_FALSE(menuOpen());
+    game.Frames(5);
+    EXPECT_GT(DisplayedScore, held);
+
+    game.PressKey(27);
+    game.Frames(30);
+    ASSERT_TRUE(menuOpen());
+    ClickGadget(scene->ExitButton);
+    game.Frames(60);
+    ASSERT_TRUE(scene->ExitAreYouSure && scene->ExitAreYouSure->Alive());
+    ClickGadget(scene->ExitAreYouSure->yes);
+    ASSERT_TRUE(game.RunUntil([&] { return TopScene() != scene; }, 200));
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "media\\jingles\\exitplayinggame.ogg"), 1);
+    EXPECT_TRUE(OnTop<TemporaryFirstScene>() || OnTop<Loading>());
 }
 
 } // namespace
