@@ -75,8 +75,12 @@ void DelayedExplosionLogic::Logic(Particle& p) {
     piece->Update();
 }
 
-void DelayedExplosionLogic::Death(Particle&) {
-    Piece& pc = *piece;
+void DelayedExplosionLogic::Death(Particle& p) {
+    // The piece and its burst particle refer to each other; once the burst
+    // is over that ring is cut, or every burst piece would stay in memory.
+    Ref<Piece> keep = std::exchange(piece, nullptr);
+    p.OverrideRender = nullptr;
+    Piece& pc = *keep;
     pc.RemoveFromBoard(1);
     // The removal sent the piece's first particle; a burst piece counts
     // twice.

@@ -35,7 +35,9 @@ std::vector<Ref<Piece>> AllPieces() {
 // Glints that sit on a piece follow it down the board and die with it.
 void FollowPieceGlints() {
     for (const Ref<Particle>& particle : BoardTwinkles.AllParticles) {
-        auto effect = Cast<EffectParticle>(particle);
+        // Thousands of twinkles pass here each update: a plain cast, no
+        // reference counting.
+        auto* effect = dynamic_cast<EffectParticle*>(particle.get());
         Ref<Piece> owner = effect && effect->e ? PieceGlintOwner(*effect->e) : nullptr;
         if (!owner) continue;
         effect->e->OwnerBaseY = static_cast<float>(owner->GetY());

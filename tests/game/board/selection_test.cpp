@@ -117,6 +117,21 @@ TEST_F(Selection, AMatchBurstsBothGroupsForTenPointsMoreEachPiece) {
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "media\\sound\\tilematch.ogg"), 1);
 }
 
+TEST_F(Selection, ABurstPieceIsFreedWhenItsBurstIsOver) {
+    Board({
+        "1221",
+        "....",
+    });
+    std::weak_ptr<Piece> left = PieceAt(0, 0), right = PieceAt(3, 0);
+    Click(0, 0);
+    Click(3, 0);
+    FinishBursts();
+    Hover(1, 1);
+    Step(); // the board step lets go of the groups it last found
+    EXPECT_TRUE(left.expired());
+    EXPECT_TRUE(right.expired());
+}
+
 TEST_F(Selection, PressingOnAGroupAndReleasingOverItsMatchMakesTheMatch) {
     Board({
         "1221",
