@@ -34,6 +34,7 @@ class EffectParticle : public Particle {
     static Ref<EffectParticle> CreateFromEffect(const Ref<Effect>& e);
     void Render() override;
     void Update() override;
+    Effect* CarriedEffect() override { return e.get(); }
 };
 
 } // namespace wispwood

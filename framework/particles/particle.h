@@ -12,6 +12,7 @@ namespace wispwood {
 
 class TImage;
 class Particle;
+class Effect;
 
 // A curve over a particle's life, 0 to 1.
 class Func {
@@ -106,6 +107,9 @@ class Particle : public std::enable_shared_from_this<Particle> {
     virtual void Update();
     // Runs the death hook once and marks the particle for removal.
     virtual void DeleteParticle();
+    // The effect a particle carries instead of its own life, or null; a
+    // virtual call, as sweeps over thousands of particles look for them.
+    virtual Effect* CarriedEffect() { return nullptr; }
 
   private:
     bool dying_ = false;

@@ -35,17 +35,15 @@ std::vector<Ref<Piece>> AllPieces() {
 // Glints that sit on a piece follow it down the board and die with it.
 void FollowPieceGlints() {
     for (const Ref<Particle>& particle : BoardTwinkles.AllParticles) {
-        // Thousands of twinkles pass here each update: a plain cast, no
-        // reference counting.
-        auto* effect = dynamic_cast<EffectParticle*>(particle.get());
-        Ref<Piece> owner = effect && effect->e ? PieceGlintOwner(*effect->e) : nullptr;
+        Effect* effect = particle->CarriedEffect();
+        Ref<Piece> owner = effect ? PieceGlintOwner(*effect) : nullptr;
         if (!owner) continue;
-        effect->e->OwnerBaseY = static_cast<float>(owner->GetY());
+        effect->OwnerBaseY = static_cast<float>(owner->GetY());
         if (Ref<PieceParticle> falling = FallingRecordOf(*owner)) {
-            effect->e->OwnerBaseY = falling->y;
-            effect->e->ShortenLife(5);
+            effect->OwnerBaseY = falling->y;
+            effect->ShortenLife(5);
         }
-        if (!owner->OnBoard) effect->e->ShortenLife(5);
+        if (!owner->OnBoard) effect->ShortenLife(5);
     }
 }
 
