@@ -48,12 +48,6 @@ int gGuideFrame = 0, gWingFrame = 0;
 bool gBonusHandedOver = false;
 float gClockAlpha = 1;
 
-Ref<TImage> Centred(const Text& path) {
-    Ref<TImage> image = LoadGameImage(path);
-    if (image) CentreImageHandle(image);
-    return image;
-}
-
 Ref<TImage> CentredFrames(const Text& path, int cell, int frames) {
     Ref<TImage> image = LoadGameFramedImage(path, cell, cell, 0, frames);
     if (image) CentreImageHandle(image);
@@ -265,14 +259,14 @@ void RenderClock() {
 }
 
 void LoadClockImages() {
-    gImages.Backing = Centred("media\\game\\timer-backing.png");
-    gImages.Hand = Centred("media\\game\\timer-hand.png");
-    gImages.Glow = Centred("media\\game\\timer-backing-glow.png");
-    gImages.GlowRed = Centred("media\\game\\timer-backing-glow-red.png");
+    gImages.Backing = LoadCentredGameImage("media\\game\\timer-backing.png");
+    gImages.Hand = LoadCentredGameImage("media\\game\\timer-hand.png");
+    gImages.Glow = LoadCentredGameImage("media\\game\\timer-backing-glow.png");
+    gImages.GlowRed = LoadCentredGameImage("media\\game\\timer-backing-glow-red.png");
     gImages.GuidePoint = CentredFrames("media\\game\\wizzle-point.png", 104, 13);
     gImages.GuideWings = CentredFrames("media\\game\\wings-left.png", 104, 3);
-    gImages.Gold = Centred("media\\medals\\gold.png");
-    gImages.Silver = Centred("media\\medals\\silver.png");
+    gImages.Gold = LoadCentredGameImage("media\\medals\\gold.png");
+    gImages.Silver = LoadCentredGameImage("media\\medals\\silver.png");
 }
 
 void ResetLevelClock() {

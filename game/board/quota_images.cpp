@@ -6,16 +6,6 @@ namespace wispwood {
 
 QuotaImageSet QuotaImages;
 
-namespace {
-
-Ref<TImage> LoadCentred(const Text& path) {
-    Ref<TImage> image = LoadGameImage(path);
-    if (image) CentreImageHandle(image);
-    return image;
-}
-
-} // namespace
-
 void LoadQuotaImages() {
     QuotaImageSet& q = QuotaImages;
     const Text dir = "media\\game\\";
@@ -23,14 +13,14 @@ void LoadQuotaImages() {
     q.Full = LoadGameImage(dir + "quotabottlefull.png");
     q.Overlay = LoadGameImage(dir + "quotabottleoverlay.png");
     q.Mask = LoadGameImage(dir + "quotabottlemask.png");
-    q.Wave = LoadCentred(dir + "quotabottlewave.png");
-    q.Sprite = LoadCentred(dir + "quotasprite.png");
-    q.FireSprite = LoadCentred(dir + "quotafiresprite.png");
-    q.SpriteTrail = LoadCentred(dir + "quotaspritetrail.png");
-    q.DoneThin = LoadCentred(dir + "quotadonethin.png");
-    q.Done = LoadCentred(dir + "quotadone.png");
-    q.ComboSilver = LoadCentred("media\\particles\\comboquotasilver.png");
-    q.ComboGold = LoadCentred("media\\particles\\comboquotagold.png");
+    q.Wave = LoadCentredGameImage(dir + "quotabottlewave.png");
+    q.Sprite = LoadCentredGameImage(dir + "quotasprite.png");
+    q.FireSprite = LoadCentredGameImage(dir + "quotafiresprite.png");
+    q.SpriteTrail = LoadCentredGameImage(dir + "quotaspritetrail.png");
+    q.DoneThin = LoadCentredGameImage(dir + "quotadonethin.png");
+    q.Done = LoadCentredGameImage(dir + "quotadone.png");
+    q.ComboSilver = LoadCentredGameImage("media\\particles\\comboquotasilver.png");
+    q.ComboGold = LoadCentredGameImage("media\\particles\\comboquotagold.png");
 }
 
 int BottleWidth() {
