@@ -24,6 +24,7 @@
 #include "game/board/board_seams.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_score.h"
+#include "game/board/level_clock.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
@@ -244,9 +245,7 @@ void TempleComplete::Render() {
     TDrawState::PushBlend(kAlphaBlend);
     Layer.Render();
     const int wingFrame = (LevelCompleteTicks / 3) % 3;
-    const int pointFrame = (LevelCompleteTicks / 3) % 13;
-    DrawGameImage(TallyImages.Point, RightFairyX(), RightFairyY(), TallyImages.Point ? pointFrame : 0);
-    DrawGameImage(TallyImages.Wings, RightFairyX(), RightFairyY(), TallyImages.Wings ? wingFrame : 0);
+    RenderGuide(RightFairyX(), RightFairyY());
     TDrawState::PushScale(0.5f, 0.5f);
     DrawGameImage(TallyImages.LeftFairy, LeftFairyX(), LeftFairyY(), TallyImages.LeftFairy ? wingFrame : 0);
     TDrawState::Pop();
@@ -343,10 +342,7 @@ int TimeBonusCountingDown() {
 void LoadTallyImages() {
     TallyImages.Container = LoadGameImage("media\\game\\level-container.png");
     TallyImages.LeftFairy = LoadGameFramedImage("media\\highscores\\girl.png", 170, 170, 0, 3);
-    TallyImages.Point = LoadGameFramedImage("media\\game\\wizzle-point.png", 104, 104, 0, 13);
-    TallyImages.Wings = LoadGameFramedImage("media\\game\\wings-left.png", 104, 104, 0, 3);
-    for (const Ref<TImage>& image : {TallyImages.LeftFairy, TallyImages.Point, TallyImages.Wings})
-        if (image) CentreImageHandle(image);
+    if (TallyImages.LeftFairy) CentreImageHandle(TallyImages.LeftFairy);
 }
 
 void ResetTally() {

@@ -71,8 +71,6 @@ class TempleComplete {
 struct TallyImageSet {
     Ref<TImage> Container; // the panel
     Ref<TImage> LeftFairy; // 3 frames of 170 x 170
-    Ref<TImage> Point;     // the guide pointing, 13 frames of 104 x 104
-    Ref<TImage> Wings;     // 3 frames of 104 x 104
 };
 extern TallyImageSet TallyImages;
 

@@ -155,7 +155,8 @@ void UpdateHud() {
                    static_cast<float>(RandomFloat(140, 190)), 0, EffectImages.Twinkle, 5, 1);
     }
     if (GuideTicks % 8 == 0) gWingFrame = (gWingFrame + 1) % 3;
-    if (Hurry() && GuideTicks % 6 == 0) gGuideFrame = (gGuideFrame + 1) % 13;
+    // The guide points during the hurry and from the tally's panel.
+    if ((Hurry() || CurrentTally) && GuideTicks % 6 == 0) gGuideFrame = (gGuideFrame + 1) % 13;
 }
 
 namespace {
@@ -212,8 +213,7 @@ void RenderClockFace() {
         float gy = LerpDampenClamped(300, 162, p);
         TDrawState::Push();
         TDrawState::PushBlend(ALPHABLEND);
-        DrawGameImage(gImages.GuideWings, gx, gy, gWingFrame);
-        DrawGameImage(gImages.GuidePoint, gx, gy, gGuideFrame);
+        RenderGuide(gx, gy);
         CurrentFontScope font(MainFont);
         PrintText(GetText("game", "timehurry"), GetTunable("hurryx", "209"), GetTunable("hurryy", "507"),
                   AlignCentre, GetTunable("hurryscale", "0.800000012"));
@@ -256,6 +256,11 @@ void RenderClock() {
     if (IsTimed()) RenderClockFace();
     RenderLevelEndLines();
     RenderConfettiB();
+}
+
+void RenderGuide(float x, float y) {
+    DrawGameImage(gImages.GuidePoint, x, y, gGuideFrame);
+    DrawGameImage(gImages.GuideWings, x, y, gWingFrame);
 }
 
 void LoadClockImages() {

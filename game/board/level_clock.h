@@ -26,6 +26,9 @@ void UpdateTimer();
 // Once per game update: the time bonus, the medal, the guide.
 void UpdateHud();
 void RenderClock();
+// The guide at (x, y): its pointing frame with its wings over it, as the
+// clock's animation has them now (the tally's fairy shows it too).
+void RenderGuide(float x, float y);
 
 // The clock, the guide and their pictures.
 void LoadClockImages();

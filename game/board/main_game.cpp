@@ -51,13 +51,10 @@
 namespace wispwood {
 
 Ref<MainGame> CurrentGame;
+Ref<TImage> MainGame::ContainerImage, MainGame::SidebarImage, MainGame::SidebarButton;
 Text ResumeSavePath;
 
 namespace {
-
-Ref<TImage> gContainerImage;
-Ref<TImage> gSidebarImage;
-Ref<TImage> gSidebarButton;
 
 bool Alive(const Ref<guiGadget>& g) {
     return g && !g->Removed;
@@ -91,9 +88,9 @@ Ref<GameLoop> MakeMainGame() {
 }
 
 int MainGame::Load() {
-    gContainerImage = LoadGameImage("media\\gui\\container.png");
-    gSidebarImage = LoadGameImage("media\\game\\sidebar.png");
-    gSidebarButton = LoadGameImage("media\\gui\\button-sidebar.png");
+    ContainerImage = LoadGameImage("media\\gui\\container.png");
+    SidebarImage = LoadGameImage("media\\game\\sidebar.png");
+    SidebarButton = LoadGameImage("media\\gui\\button-sidebar.png");
     LoadPauseMenuImages();
     return 0;
 }
@@ -125,7 +122,7 @@ int MainGame::Init() {
     ResetLevelEnd();
     if (CurrentLevelSet) StartLevel(1, 0);
     SnapBoardFrame();
-    MenuButton = Container->AddButton(665, 247, gSidebarButton, nullptr);
+    MenuButton = Container->AddButton(665, 247, SidebarButton, nullptr);
     if (MenuButton) MenuButton->DrawnText = GetText("main", "menu");
     if (profile) profile->DisplayHowToPlay = 0;
     return 0;
@@ -365,7 +362,7 @@ int MainGame::Render() {
 void ResetMainGame() {
     CurrentGame = nullptr;
     ResumeSavePath.clear();
-    gContainerImage = gSidebarImage = gSidebarButton = nullptr;
+    MainGame::ContainerImage = MainGame::SidebarImage = MainGame::SidebarButton = nullptr;
     ResetPauseMenuImages();
 }
 

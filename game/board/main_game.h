@@ -12,6 +12,7 @@ namespace wispwood {
 class guiContainer;
 class guiGadget;
 class guiAreYouSure;
+class TImage;
 
 class MainGame : public GameLoop {
   public:
@@ -37,6 +38,7 @@ class MainGame : public GameLoop {
     // "media\gui\container.png", "media\game\sidebar.png", the side
     // panel's button and the pause menu's pictures.
     static int Load();
+    static Ref<TImage> ContainerImage, SidebarImage, SidebarButton;
 
     virtual void createPauseMenu();
     virtual void GetReadyRender();

@@ -7,6 +7,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
 #include "framework/gui/gui_container.h"
+#include "framework/gui/gui_resources.h"
 #include "framework/gui/gui_text_heading.h"
 #include "framework/images/game_image.h"
 #include "framework/layout/apply_layout.h"
@@ -23,10 +24,10 @@ namespace wispwood {
 
 namespace {
 
-Ref<TImage> gMenuBacking, gMenuButton, gPausedBanner, gContainerSize;
+Ref<TImage> gMenuBacking, gPausedBanner;
 
 Ref<guiGadget> MenuButtonAt(guiContainer& menu, float x, float y, const Text& key) {
-    Ref<guiGadget> button = menu.AddButton(x, y, gMenuButton, nullptr);
+    Ref<guiGadget> button = menu.AddButton(x, y, GuiButtonEmpty, nullptr);
     if (!button) return nullptr;
     button->DrawnText = GetText("main", key);
     button->LayoutName = key;
@@ -37,13 +38,11 @@ Ref<guiGadget> MenuButtonAt(guiContainer& menu, float x, float y, const Text& ke
 
 void LoadPauseMenuImages() {
     gMenuBacking = LoadGameImage("media\\options\\backing.png");
-    gMenuButton = LoadGameImage("media\\gui\\button-empty.png");
     gPausedBanner = LoadGameImage("media\\gui\\button-big.png");
-    gContainerSize = LoadGameImage("media\\gui\\container.png");
 }
 
 void ResetPauseMenuImages() {
-    gMenuBacking = gMenuButton = gPausedBanner = gContainerSize = nullptr;
+    gMenuBacking = gPausedBanner = nullptr;
 }
 
 void MainGame::createPauseMenu() {
@@ -52,8 +51,9 @@ void MainGame::createPauseMenu() {
     if (!MenuButton || MenuButton->Removed) return;
     MenuContainer = Container->AddContainer();
     if (!MenuContainer) return;
-    float w = gContainerSize ? static_cast<float>(ImageWidth(gContainerSize)) : 0;
-    float h = gContainerSize ? static_cast<float>(ImageHeight(gContainerSize)) : 0;
+    const Ref<TImage>& size = ContainerImage;
+    float w = size ? static_cast<float>(ImageWidth(size)) : 0;
+    float h = size ? static_cast<float>(ImageHeight(size)) : 0;
     if (Ref<guiGadget> backing =
             MenuContainer->AddStatic(std::trunc(400 - w / 2), std::trunc(300 - h / 2), gMenuBacking))
         backing->LayoutName = "static";

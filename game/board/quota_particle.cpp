@@ -39,13 +39,24 @@ float TargetY() {
     return BottleY + GetTunable("targety", "25");
 }
 
+// A combo's particles are drawn with its silver or gold picture.
+Ref<TImage> ImageFor(int combo, const Ref<TImage>& plain) {
+    if (combo == 0) return plain;
+    return combo == 2 ? QuotaImages.ComboGold : QuotaImages.ComboSilver;
+}
+
+Ref<Particle> Glowing(ParticleGroup& group, const Ref<TImage>& image, float x, float y) {
+    Ref<Particle> p = group.AddParticle();
+    p->Image = image;
+    p->Blend = kAdditive;
+    p->x = x;
+    p->y = y;
+    return p;
+}
+
 void Splash(float x, float y, int count, float scale) {
     for (int i = 0; i < count; ++i) {
-        Ref<Particle> p = QuotaDrops.AddParticle();
-        p->Image = QuotaImages.Sprite;
-        p->Blend = kAdditive;
-        p->x = x;
-        p->y = y;
+        Ref<Particle> p = Glowing(QuotaDrops, QuotaImages.Sprite, x, y);
         p->dx = static_cast<float>(RandomFloat(-1.2, 1.2));
         p->dy = static_cast<float>(RandomFloat(-2.0, -0.5));
         p->ay = 0.08f;
@@ -58,12 +69,7 @@ void Splash(float x, float y, int count, float scale) {
 }
 
 void Trail(const QuotaParticle& q) {
-    Ref<Particle> p = QuotaTrails.AddParticle();
-    p->Image =
-        q.Combo ? (q.Combo == 2 ? QuotaImages.ComboGold : QuotaImages.ComboSilver) : QuotaImages.SpriteTrail;
-    p->Blend = kAdditive;
-    p->x = q.x;
-    p->y = q.y;
+    Ref<Particle> p = Glowing(QuotaTrails, ImageFor(q.Combo, QuotaImages.SpriteTrail), q.x, q.y);
     p->TotalLife = 25;
     p->StartScale = 0.6f * q.Scale;
     p->EndScale = 0.2f * q.Scale;
@@ -72,12 +78,8 @@ void Trail(const QuotaParticle& q) {
 }
 
 void Drop(const QuotaParticle& q) {
-    Ref<Particle> p = QuotaDrops.AddParticle();
-    p->Image =
-        q.Combo ? (q.Combo == 2 ? QuotaImages.ComboGold : QuotaImages.ComboSilver) : QuotaImages.Sprite;
-    p->Blend = kAdditive;
-    p->x = BottleX + static_cast<float>(BottleWidth()) / 2 + static_cast<float>(RandomFloat(-10, 10));
-    p->y = q.y;
+    float x = BottleX + static_cast<float>(BottleWidth()) / 2 + static_cast<float>(RandomFloat(-10, 10));
+    Ref<Particle> p = Glowing(QuotaDrops, ImageFor(q.Combo, QuotaImages.Sprite), x, q.y);
     p->ay = 0.05f;
     p->TotalLife = 200;
     p->StartScale = p->EndScale = 0.5f * q.Scale;
@@ -115,7 +117,7 @@ void QuotaParticle::Render() {
     TDrawState::PushBlend(kAdditive);
     TDrawState::PushScale(Scale, Scale);
     if (Combo) {
-        DrawGameImage(Combo == 2 ? QuotaImages.ComboGold : QuotaImages.ComboSilver, x, y);
+        DrawGameImage(ImageFor(Combo, nullptr), x, y);
     } else {
         DrawGameImage(QuotaImages.FireSprite, x, y);
         DrawGameImage(QuotaImages.Sprite, x, y);
