@@ -4,10 +4,34 @@
 #include <cstdlib>
 #include <exception>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace wispwood {
+
+// The rename lives in the folder's entries: until they reach the disk a
+// power cut can bring back the old file, or none at all.
+void SyncFolderOf(const Text& path) {
+    Text folder = DirectoryPart(path);
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void RemoveStaleTemporaries(const Text& path) {
+    Text finalPath = NormalisePath(path);
+    Text folder = DirectoryPart(finalPath);
+    // The pattern OpenWrite gives mkstemp: "." + name + "." + six characters.
+    Text prefix = "." + FileNamePart(finalPath) + ".";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, error)) {
+        Text name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+            std::filesystem::remove(entry.path(), error);
+    }
+}
 
 TCStream::TCStream(FILE* file, Text tempPath, Text finalPath)
     : file_(file), tempPath_(std::move(tempPath)), finalPath_(std::move(finalPath)) {}
@@ -110,6 +134,7 @@ int TCStream::Close() {
         ::unlink(tempPath_.c_str());
         return 0;
     }
+    SyncFolderOf(finalPath_);
     return 1;
 }
 

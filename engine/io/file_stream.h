@@ -43,5 +43,10 @@ Ref<TStream> WriteFile(const Text& path);
 bool LoadText(const Text& path, Text& bytes);
 // Writes the bytes atomically; 1 on success.
 int SaveText(const Text& path, const Text& bytes);
+// Flushes the folder holding the path, so a rename in it survives a crash.
+void SyncFolderOf(const Text& path);
+// Deletes the temporary files that writes of this path left behind when the
+// process was killed before it could rename them.
+void RemoveStaleTemporaries(const Text& path);
 
 } // namespace wispwood

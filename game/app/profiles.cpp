@@ -2,6 +2,7 @@
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
 #include "framework/data/game_file.h"
+#include "game/app/profiles_file.h"
 #include "game/app/user_data.h"
 #include <algorithm>
 #include <set>
@@ -45,8 +46,7 @@ void LoadProfiles() {
     Profiles.Clear();
     // A profile that was current before is no longer in the list.
     CurrentProfile = nullptr;
-    auto file = GameFile::Create(ProfilesPath());
-    file->Read();
+    auto file = ReadProfilesFile();
     file->AssociateReading = 1;
     file->SetNode("");
     int currentId = TextToInt(file->GetData("current"));
@@ -75,6 +75,7 @@ void LoadProfiles() {
 }
 
 void SaveProfiles() {
+    PrepareProfilesSave();
     auto file = GameFile::Create(ProfilesPath());
     file->AssociateReading = 0;
     file->SetNode("");
@@ -150,6 +151,7 @@ void ResetProfiles() {
     CurrentProfile = nullptr;
     LastProfileID = 0;
     FirstRankSeam = nullptr;
+    ResetProfilesFile();
 }
 
 } // namespace wispwood

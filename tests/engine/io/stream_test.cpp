@@ -128,6 +128,20 @@ TEST(AtomicWrite, AWriteThatFailsMidwayKeepsTheOldFileAndReportsFailure) {
     EXPECT_EQ(ListDirectory(dir.Path()).size(), 1u);
 }
 
+TEST(AtomicWrite, TemporariesOfAKilledWriteAreClearedButNothingElse) {
+    test::TempDir dir;
+    Text path = dir.File("profiles.txt");
+    ASSERT_EQ(SaveText(path, "saved"), 1);
+    // What a write leaves when the process dies before its rename, and names
+    // that only look alike.
+    for (const char* name : {".profiles.txt.a1B2c3", ".profiles.txt.zzzzzz", ".profiles.txt.bak.x1y2z3",
+                             ".profiles.txt.toolongname", "profiles.txt.a1B2c3"})
+        ASSERT_EQ(SaveText(dir.File(name), "junk"), 1);
+    RemoveStaleTemporaries(path);
+    EXPECT_EQ(ListDirectory(dir.Path()), (TextArray{".profiles.txt.bak.x1y2z3", ".profiles.txt.toolongname",
+                                                     "profiles.txt", "profiles.txt.a1B2c3"}));
+}
+
 TEST(AtomicWrite, FullDiskReportsFailure) {
     if (PathKind("/dev/full") != 1) GTEST_SKIP() << "no /dev/full";
     // A stream on /dev/full fails every write the way a full disk does.
