@@ -35,6 +35,7 @@
 #include "game/board/combo_tile_images.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
+#include "game/board/level_in_progress.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_overlays.h"
 #include "game/board/level_capture.h"
@@ -169,7 +170,8 @@ void ShutDown() {
             out->WriteLine(branch.Name + " = " + (branch.Value ? *branch.Value : Text()));
         out->Close();
     }
-    // 2.
+    // 2. The level being played first: the next start offers it back.
+    SaveLevelInProgress();
     SaveProfiles();
     // 3.
     SaveSettings();

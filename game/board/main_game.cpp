@@ -1,5 +1,6 @@
 #include "game/board/main_game.h"
 #include "engine/draw/graphics.h"
+#include "engine/io/file_system.h"
 #include "engine/io/random.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/gui/gui_are_you_sure.h"
@@ -18,6 +19,7 @@
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
 #include "game/app/profiles.h"
+#include "game/app/saved_game_path.h"
 #include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
 #include "game/app/text_table.h"
@@ -42,6 +44,7 @@
 #include "game/board/quota.h"
 #include "game/board/quota_bottle.h"
 #include "game/board/quota_particle.h"
+#include "game/board/saved_game.h"
 #include "game/board/score_panel.h"
 #include "game/board/score_popups.h"
 #include "game/board/scroll.h"
@@ -110,22 +113,31 @@ void MainGame::InitialiseAllGame() {
 
 int MainGame::Init() {
     InitialiseAllGame();
-    if (!ResumeSavePath.empty()) {
-        // Saved games come back with the resume path; until then the file is
-        // only dropped so that it cannot be offered again.
-        ResumeSavePath.clear();
-    }
     Ref<PlayerProfile> profile = CurrentProfile;
     if (profile && profile->Lives == 0) profile->Lives = 3;
     GameScore = profile ? profile->Score : 0;
     DisplayedScore = GameScore;
     ResetLevelEnd();
-    if (CurrentLevelSet) StartLevel(1, 0);
+    if (!ResumeSavedGame() && CurrentLevelSet) StartLevel(1, 0);
     SnapBoardFrame();
     MenuButton = Container->AddButton(665, 247, SidebarButton, nullptr);
     if (MenuButton) MenuButton->DrawnText = GetText("main", "menu");
     if (profile) profile->DisplayHowToPlay = 0;
     return 0;
+}
+
+bool MainGame::ResumeSavedGame() {
+    Text path = ResumeSavePath;
+    ResumeSavePath.clear();
+    if (path.empty()) return false;
+    // Only the current profile's own saved game is ever read or deleted.
+    if (!CurrentProfile || path != SavedGamePath(CurrentProfile->Name)) return false;
+    SavedGameLoad loaded = LoadGame(path);
+    // Resumed at most once, and an unreadable file is not offered again.
+    DeleteFile(path);
+    if (loaded == SavedGameLoad::Unreadable) return false;
+    if (loaded == SavedGameLoad::Resumed) GetReady = 150;
+    return true;
 }
 
 int MainGame::Paused(int includeTally) {
