@@ -44,6 +44,7 @@
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
 #include "game/board/quota_images.h"
+#include "game/board/special_piece_images.h"
 
 namespace wispwood {
 
@@ -60,6 +61,7 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadFonts);                // 4
     RegisterLoader([] {                       // 5
         LoadPieceImages();
+        LoadSpecialPieceImages();
         LoadBoardEffectImages();
         LoadCrumbleShards();
         LoadComboTileImages();
@@ -189,6 +191,7 @@ void ResetStartUp() {
     ResetFrameLoop();
     ResetProfiles();
     ResetPieceImages();
+    ResetSpecialPieceImages();
     ResetComboTileImages();
     ResetLevelClock();
     ResetGameOverlays();

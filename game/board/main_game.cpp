@@ -30,6 +30,7 @@
 #include "game/board/board_render.h"
 #include "game/board/board_seams.h"
 #include "game/board/crumble.h"
+#include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/game_overlays.h"
 #include "game/board/game_score.h"
@@ -223,6 +224,7 @@ void MainGame::UpdateBoardAndEffects() {
     UpdateHint();
     UpdateTimer();
     UpdateOutlines();
+    UpdateEarthquake();
     UpdateBoardFrame();
     UpdateGameOver();
     UpdateSuccess();

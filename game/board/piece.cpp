@@ -4,6 +4,7 @@
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/creation_shine.h"
+#include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_piece.h"
@@ -115,7 +116,7 @@ void Piece::Update() {
         } else if (BottomDelay > 0) {
             BottomDelay -= 1;
             if (BottomDelay == 0 && PlayFlip) {
-                if ((y != 0 || ScrollOffset > 2.0f) && !AskSeam(Seams.IsShaking, 0))
+                if ((y != 0 || ScrollOffset > 2.0f) && !IsShaking())
                     PlayBoardSound("media\\sound\\tileflip.ogg");
                 PlayFlip = 0;
             }
