@@ -11,7 +11,6 @@ namespace wispwood {
 TList<Ref<PlayerProfile>> Profiles;
 Ref<PlayerProfile> CurrentProfile;
 int LastProfileID = 0;
-std::function<Ref<Rank>()> FirstRankSeam;
 
 namespace {
 
@@ -149,7 +148,6 @@ void ResetProfiles() {
     Profiles.Clear();
     CurrentProfile = nullptr;
     LastProfileID = 0;
-    FirstRankSeam = nullptr;
 }
 
 } // namespace wispwood
