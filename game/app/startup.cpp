@@ -17,7 +17,11 @@
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/gem_images.h"
+#include "game/adventure/quest_map.h"
+#include "game/adventure/quest_progress.h"
 #include "game/adventure/quest_spot.h"
+#include "game/adventure/rank.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
 #include "game/app/display.h"
@@ -72,7 +76,7 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadQuotaImages);          // 6
     RegisterLoader(nullptr);                  // 7
     RegisterLoader(nullptr);                  // 8
-    RegisterLoader([] { LoadQuestSpots(); }); // 9: the locations, with the quest map's pictures later
+    RegisterLoader([] { QuestMap::Load(); }); // 9
     RegisterLoader(nullptr);                  // 10
     RegisterLoader(nullptr);                  // 11
     RegisterLoader(LoadPanelImages);          // 12
@@ -89,8 +93,8 @@ void RegisterGameLoaders() {
     RegisterLoader(nullptr);                        // 25
     RegisterLoader(nullptr);                        // 26
     RegisterLoader(LoadConfettiImages);             // 27
-    RegisterLoader(nullptr);                        // 28
-    RegisterLoader(nullptr);                        // 29
+    RegisterLoader(LoadGemImages);                  // 28
+    RegisterLoader(LoadRanks);                      // 29
 }
 
 int StartUp(const TextArray& words) {
@@ -172,8 +176,11 @@ void ShutDown() {
             out->WriteLine(branch.Name + " = " + (branch.Value ? *branch.Value : Text()));
         out->Close();
     }
-    // 2. The level being played first: the next start offers it back.
+    // 2. The level being played, so that the next start offers it back; a
+    // level won just before the window closed (during the tally or a comic)
+    // has not reached the quest map, which would add it.
     SaveLevelInProgress();
+    BankUnconsumedLevelResult();
     SaveProfiles();
     // 3.
     SaveSettings();
@@ -198,6 +205,9 @@ void ResetStartUp() {
     ResetTally();
     ResetQuotaImages();
     ResetQuestSpots();
+    ResetQuestMap();
+    ResetRanks();
+    ResetGemImages();
     ResetSpotLevels();
     ResetMainGame();
     ResetLevelCapture();

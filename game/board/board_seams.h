@@ -14,8 +14,6 @@ namespace wispwood {
 class Piece;
 
 struct BoardSeams {
-    // Draws the gem embedded in a piece.
-    std::function<void(Piece&, float x, float y)> RenderGem;
     // Lock overlays: the lock flying off after delay updates towards
     // (dx, dy), and an overlay fading out in place (the unlocker's when set).
     std::function<void(Piece&, int delay, float dx, float dy)> LockOverlayFlies;

@@ -12,7 +12,9 @@
 #include "game/adventure/confetti.h"
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/gem.h"
 #include "game/adventure/level_result.h"
+#include "game/adventure/quest_map.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
@@ -101,6 +103,7 @@ int MainGame::Load() {
 
 void MainGame::InitialiseAllGame() {
     ClearMedalDecisionLatch();
+    ResetGems();
     ResetConfetti();
     ResetLevelClock();
     ResetExtraLifeFlights();
@@ -175,12 +178,13 @@ bool MainGame::PlayOnInTestMode(int location) {
 
 void MainGame::LeaveAfterWin() {
     if (CurrentProfile) CurrentProfile->Score = GameScore;
-    // The self-playing mode goes on with the next location.
-    if (PlayOnInTestMode(CurrentSpotIndex + 1)) return;
+    // COMIC HAND-OVER: a won level whose location has a comic goes to the
+    // comic page (ComicPage, with GoBackToQuestMap set after the push) in
+    // place of the quest map; the comic then pushes the map itself.
+    // Refused while a transition runs; Won stays set, so the next update
+    // tries again.
+    if (!PushScene(MakeQuestMap(), 0, 0)) return;
     DeleteFromStack = 1;
-    // The comic page and the quest map take over here once they exist;
-    // until then the game returns to the scene below it.
-    PopSelf();
 }
 
 void MainGame::LeaveAfterLoss() {
@@ -212,6 +216,7 @@ void MainGame::UpdateBoardAndEffects() {
     if (CurrentTally && MenuButton) MenuButton->Deactivate();
     // 20.
     if (!Paused(0)) {
+        UpdateGems();
         UpdateRewardTexts();
         ShardParticles.Update();
         BoardEffects.Update();
@@ -357,8 +362,10 @@ int MainGame::Render() {
         if (CurrentTally) RenderClock();
         RenderTally();
         RenderScorePanel();
+        RenderGems();
     } else {
         RenderScorePanel();
+        RenderGems();
         if (CurrentTally) RenderClock();
         Container->RenderRest();
     }

@@ -1,6 +1,7 @@
 #include "game/board/piece.h"
 #include "engine/io/random.h"
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/gem.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/creation_shine.h"
@@ -28,7 +29,9 @@ Piece::Piece(const Text& name, const Ref<TImage>& image) : Piece() {
 }
 
 void Piece::RenderGem(float px, float py) {
-    if (HasGem && GemInstance) CallSeam(Seams.RenderGem, *this, px, py);
+    (void)px;
+    (void)py;
+    if (HasGem && GemInstance) GemInstance->Render();
 }
 
 void Piece::TurnToGold() {
