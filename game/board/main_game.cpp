@@ -8,6 +8,7 @@
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/sound/music_scene.h"
+#include "game/adventure/comic_page.h"
 #include "game/adventure/confetti.h"
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
@@ -165,8 +166,15 @@ void MainGame::LeaveAfterWin() {
     // The self-playing mode goes on with the next location.
     if (PlayOnInTestMode(CurrentSpotIndex + 1)) return;
     DeleteFromStack = 1;
-    // The comic page and the quest map take over here once they exist;
-    // until then the game returns to the scene below it.
+    // A story level shows its comic, which leads on to the quest map. The
+    // push is refused while a transition runs; Won stays set, so the next
+    // update tries again.
+    if (CurrentLevel && CurrentLevel->HasComic()) {
+        ShowComicAfterLevel(CurrentLevel->ComicNumbeR() + 1);
+        return;
+    }
+    // The quest map takes over here once it exists; until then the game
+    // returns to the scene below it.
     PopSelf();
 }
 
