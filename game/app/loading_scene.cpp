@@ -3,6 +3,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/comic_menu.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/app/loader_queue.h"
@@ -44,6 +45,12 @@ Ref<GameLoop> Loading::FirstScene() {
     // A developer mode starts its location once; a game that ends and
     // reveals this screen leads on to the first screen.
     if (DeveloperStartUsed) return MakeFirstScene();
+    if (ComicsMode) {
+        // The collection of the stored player (or of a temporary one).
+        EnsureCurrentProfile();
+        DeveloperStartUsed = true;
+        return MakeComicMenu();
+    }
     int location = -1;
     if (ImagesMode) {
         CaptureLocation = 0;

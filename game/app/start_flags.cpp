@@ -8,6 +8,7 @@ int RunMode = 0;
 int RunLocation = 0;
 int TestMode = 0;
 int ImagesMode = 0;
+int ComicsMode = 0;
 int ForceLowDepth = 0;
 int LowDetail = 0;
 
@@ -34,11 +35,13 @@ void ApplyCommandWord(const Text& word) {
         TestMode = 1;
     } else if (FindText(w, "images")) {
         ImagesMode = 1;
+    } else if (FindText(w, "comics")) {
+        ComicsMode = 1;
     }
 }
 
 void ResetStartFlags() {
-    RunMode = RunLocation = TestMode = ImagesMode = ForceLowDepth = LowDetail = 0;
+    RunMode = RunLocation = TestMode = ImagesMode = ComicsMode = ForceLowDepth = LowDetail = 0;
 }
 
 } // namespace wispwood

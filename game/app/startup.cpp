@@ -16,6 +16,7 @@
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
+#include "game/adventure/comic_menu.h"
 #include "game/adventure/game_stats.h"
 #include "game/adventure/gem_images.h"
 #include "game/adventure/quest_map.h"
@@ -90,7 +91,7 @@ void RegisterGameLoaders() {
     RegisterLoader(CreateGameMusicScene);     // 20
     for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
-    RegisterLoader(nullptr);                        // 25
+    RegisterLoader([] { ComicMenu::Load(); });      // 25
     RegisterLoader(nullptr);                        // 26
     RegisterLoader(LoadConfettiImages);             // 27
     RegisterLoader(LoadGemImages);                  // 28
@@ -203,6 +204,7 @@ void ResetStartUp() {
     ResetLevelClock();
     ResetGameOverlays();
     ResetTally();
+    ResetComicImages();
     ResetQuotaImages();
     ResetQuestSpots();
     ResetQuestMap();

@@ -9,6 +9,7 @@
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/sound/music_scene.h"
+#include "game/adventure/comic_page.h"
 #include "game/adventure/confetti.h"
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
@@ -178,12 +179,14 @@ bool MainGame::PlayOnInTestMode(int location) {
 
 void MainGame::LeaveAfterWin() {
     if (CurrentProfile) CurrentProfile->Score = GameScore;
-    // COMIC HAND-OVER: a won level whose location has a comic goes to the
-    // comic page (ComicPage, with GoBackToQuestMap set after the push) in
-    // place of the quest map; the comic then pushes the map itself.
-    // Refused while a transition runs; Won stays set, so the next update
-    // tries again.
-    if (!PushScene(MakeQuestMap(), 0, 0)) return;
+    // A story level shows its comic, which leads on to the quest map; any
+    // other goes straight to the map. A push is refused while a transition
+    // runs; Won stays set, so the next update tries again.
+    if (CurrentLevel && CurrentLevel->HasComic()) {
+        if (!ShowComicAfterLevel(CurrentLevel->ComicNumbeR() + 1)) return;
+    } else if (!PushScene(MakeQuestMap(), 0, 0)) {
+        return;
+    }
     DeleteFromStack = 1;
 }
 

@@ -42,7 +42,12 @@ TEST_F(StartFlags, RunBeatsTestAndTestBeatsImages) {
     EXPECT_EQ(ImagesMode, 1);
     ResetStartFlags();
     ApplyCommandWord("--fullscreen");
-    EXPECT_EQ(RunMode + TestMode + ImagesMode, 0);
+    EXPECT_EQ(RunMode + TestMode + ImagesMode + ComicsMode, 0);
+    ApplyCommandWord("imagescomics");
+    EXPECT_EQ(ComicsMode, 0);
+    ResetStartFlags();
+    ApplyCommandWord("Comics");
+    EXPECT_EQ(ComicsMode, 1);
 }
 
 TEST_F(StartFlags, MemoryThresholdIsStrict) {

@@ -4,6 +4,7 @@
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_gadget.h"
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/comic_page.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/tally.h"
@@ -88,10 +89,19 @@ TEST_F(GameScene, AScriptedPlayerWinsLocationZeroAndTheTallyHandsOver) {
     game.Click(static_cast<int>(CurrentTally->OK->x + CurrentTally->OK->GetWidtH() / 2),
                static_cast<int>(CurrentTally->OK->y + CurrentTally->OK->GetHeight() / 2));
     ASSERT_TRUE(game.RunUntil([&] { return TopScene() != scene; }, 1000));
-    // The profile keeps the score and the quest map takes over.
+    // The profile keeps the score, and the story begins: the first
+    // location shows the first comic, which leads on to the quest map.
     EXPECT_EQ(CurrentProfile->Score, GameScore);
     EXPECT_GE(GameScore, scoreBefore);
-    EXPECT_TRUE(OnTop<QuestMap>());
+    Ref<ComicPage> comic = Cast<ComicPage>(TopScene());
+    ASSERT_TRUE(comic);
+    EXPECT_EQ(comic->ComicNumber, 1);
+    EXPECT_EQ(comic->GoBackToQuestMap, 1);
+    ASSERT_TRUE(game.RunUntil([] { return !TransitionInProgress(0); }, 400));
+    game.SaveFrame("game-run0-comic");
+    // Escape leaves the comic for the quest map.
+    game.PressKey(27);
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<QuestMap>(); }, 100));
 }
 
 TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {

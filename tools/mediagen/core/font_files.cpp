@@ -29,6 +29,11 @@ std::string FontFileFor(FontRole role) {
     return "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 }
 
+std::mutex& SharedFaceMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
 cairo_font_face_t* CairoFaceFor(FontRole role) {
     static std::once_flag once;
     static cairo_font_face_t* faces[kFontRoles] = {};

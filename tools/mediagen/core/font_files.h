@@ -3,6 +3,7 @@
 // DejaVu stands in when one is missing), opened once for the whole process.
 #include <cairo.h>
 
+#include <mutex>
 #include <string>
 
 namespace wispwood::mediagen {
@@ -18,5 +19,8 @@ constexpr int kFontRoles = 4;
 std::string FontFileFor(FontRole role);
 // A cairo face for the role; owned by the process, never released.
 cairo_font_face_t* CairoFaceFor(FontRole role);
+// Held while cairo draws text with those faces: the painters run on several
+// threads and FreeType faces are not safe to share between them.
+std::mutex& SharedFaceMutex();
 
 } // namespace wispwood::mediagen

@@ -44,72 +44,6 @@ void Marker(cairo_t* cr, int frame) {
     Lantern(cr, 36.5, 8 - bob, 30);
 }
 
-// Five temples, one per region: dark when frame 0, restored and lit when 1.
-void Temple(cairo_t* cr, int kind, int frame) {
-    bool lit = frame >= 1;
-    Colour stone = lit ? Lighten(kStone, 0.25) : Darken(kStone, 0.35);
-    double cx = 32;
-    if (lit) Glow(cr, cx, 34, 32, kind == 4 ? kMoon : kLantern, 0.55);
-    // plinth
-    RoundedRect(cr, 8, 50, 48, 10, 3);
-    Fill(cr, Darken(stone, 0.2));
-    switch (kind) {
-    case 0: // root shrine: a dome under a tree of roots
-        cairo_arc(cr, cx, 44, 18, M_PI, 2 * M_PI);
-        cairo_rectangle(cr, cx - 18, 44, 36, 7);
-        Fill(cr, stone);
-        for (int i = -1; i <= 1; ++i) {
-            cairo_move_to(cr, cx + i * 10, 26);
-            cairo_curve_to(cr, cx + i * 16, 14, cx + i * 6, 8, cx + i * 20, 4);
-        }
-        Stroke(cr, kBark, 3);
-        break;
-    case 1: // lantern pagoda
-        for (int t = 0; t < 3; ++t) {
-            double y = 48 - t * 13, w = 40 - t * 9;
-            cairo_rectangle(cr, cx - w / 2 + 4, y - 8, w - 8, 9);
-            Fill(cr, stone);
-            PolygonPath(cr, {{cx - w / 2 - 2, y - 7},
-                             {cx + w / 2 + 2, y - 7},
-                             {cx + w / 2 - 6, y - 13},
-                             {cx - w / 2 + 6, y - 13}});
-            Fill(cr, lit ? Rgb(170, 60, 50) : Rgb(70, 30, 30));
-        }
-        break;
-    case 2: // toadstool tower
-        cairo_rectangle(cr, cx - 7, 28, 14, 24);
-        Fill(cr, lit ? Rgb(236, 226, 200) : Rgb(110, 104, 96));
-        Mushroom(cr, cx, 40, 36, lit ? Rgb(220, 70, 80) : Rgb(90, 40, 50), false);
-        break;
-    case 3: // pine lodge with a spire
-        cairo_rectangle(cr, cx - 16, 34, 32, 17);
-        Fill(cr, lit ? kWoodLight : kWoodDark);
-        PolygonPath(cr, {{cx - 20, 35}, {cx, 8}, {cx + 20, 35}});
-        Fill(cr, lit ? kLeaf : kDeepGreen);
-        break;
-    default: // star temple
-        for (int c = -1; c <= 1; c += 2) {
-            cairo_rectangle(cr, cx + c * 14 - 3, 26, 6, 25);
-            Fill(cr, stone);
-        }
-        PolygonPath(cr, {{cx - 22, 27}, {cx, 14}, {cx + 22, 27}});
-        Fill(cr, stone);
-        StarPath(cr, cx, 8, 7, 3);
-        Fill(cr, lit ? kGoldLight : Darken(kGold, 0.6));
-        break;
-    }
-    // the door: lit from within once restored
-    RoundedRect(cr, cx - 5, 40, 10, 11, 4);
-    Fill(cr, lit ? kLanternHot : Rgb(10, 10, 14));
-    if (!lit) {
-        // ivy creeping over the ruin
-        Rng rng(kind + 3);
-        for (int i = 0; i < 8; ++i) {
-            cairo_arc(cr, rng.Range(12, 52), rng.Range(20, 54), rng.Range(2, 4), 0, 2 * M_PI);
-            Fill(cr, kDeepGreen, 0.9);
-        }
-    }
-}
 
 void Rank(cairo_t* cr, int rank) {
     // badges of growing splendour: bronze leaf, silver, gold, then jewels
@@ -259,6 +193,72 @@ Raster MapLayer2() {
 }
 
 } // namespace
+
+void Temple(cairo_t* cr, int kind, int frame) {
+    bool lit = frame >= 1;
+    Colour stone = lit ? Lighten(kStone, 0.25) : Darken(kStone, 0.35);
+    double cx = 32;
+    if (lit) Glow(cr, cx, 34, 32, kind == 4 ? kMoon : kLantern, 0.55);
+    // plinth
+    RoundedRect(cr, 8, 50, 48, 10, 3);
+    Fill(cr, Darken(stone, 0.2));
+    switch (kind) {
+    case 0: // root shrine: a dome under a tree of roots
+        cairo_arc(cr, cx, 44, 18, M_PI, 2 * M_PI);
+        cairo_rectangle(cr, cx - 18, 44, 36, 7);
+        Fill(cr, stone);
+        for (int i = -1; i <= 1; ++i) {
+            cairo_move_to(cr, cx + i * 10, 26);
+            cairo_curve_to(cr, cx + i * 16, 14, cx + i * 6, 8, cx + i * 20, 4);
+        }
+        Stroke(cr, kBark, 3);
+        break;
+    case 1: // lantern pagoda
+        for (int t = 0; t < 3; ++t) {
+            double y = 48 - t * 13, w = 40 - t * 9;
+            cairo_rectangle(cr, cx - w / 2 + 4, y - 8, w - 8, 9);
+            Fill(cr, stone);
+            PolygonPath(cr, {{cx - w / 2 - 2, y - 7},
+                             {cx + w / 2 + 2, y - 7},
+                             {cx + w / 2 - 6, y - 13},
+                             {cx - w / 2 + 6, y - 13}});
+            Fill(cr, lit ? Rgb(170, 60, 50) : Rgb(70, 30, 30));
+        }
+        break;
+    case 2: // toadstool tower
+        cairo_rectangle(cr, cx - 7, 28, 14, 24);
+        Fill(cr, lit ? Rgb(236, 226, 200) : Rgb(110, 104, 96));
+        Mushroom(cr, cx, 40, 36, lit ? Rgb(220, 70, 80) : Rgb(90, 40, 50), false);
+        break;
+    case 3: // pine lodge with a spire
+        cairo_rectangle(cr, cx - 16, 34, 32, 17);
+        Fill(cr, lit ? kWoodLight : kWoodDark);
+        PolygonPath(cr, {{cx - 20, 35}, {cx, 8}, {cx + 20, 35}});
+        Fill(cr, lit ? kLeaf : kDeepGreen);
+        break;
+    default: // star temple
+        for (int c = -1; c <= 1; c += 2) {
+            cairo_rectangle(cr, cx + c * 14 - 3, 26, 6, 25);
+            Fill(cr, stone);
+        }
+        PolygonPath(cr, {{cx - 22, 27}, {cx, 14}, {cx + 22, 27}});
+        Fill(cr, stone);
+        StarPath(cr, cx, 8, 7, 3);
+        Fill(cr, lit ? kGoldLight : Darken(kGold, 0.6));
+        break;
+    }
+    // the door: lit from within once restored
+    RoundedRect(cr, cx - 5, 40, 10, 11, 4);
+    Fill(cr, lit ? kLanternHot : Rgb(10, 10, 14));
+    if (!lit) {
+        // ivy creeping over the ruin
+        Rng rng(kind + 3);
+        for (int i = 0; i < 8; ++i) {
+            cairo_arc(cr, rng.Range(12, 52), rng.Range(20, 54), rng.Range(2, 4), 0, 2 * M_PI);
+            Fill(cr, kDeepGreen, 0.9);
+        }
+    }
+}
 
 void AddAdventurePictures(Catalogue& out) {
     out.push_back({"media/quest/map-layer-1.png", 0, 0, 0,

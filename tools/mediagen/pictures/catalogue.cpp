@@ -20,7 +20,7 @@ void AddFramed(Catalogue& out, std::string path, int cw, int ch, int frames, int
                    }});
 }
 
-Catalogue FullCatalogue() {
+Catalogue FullCatalogue(const Story& story) {
     Catalogue out;
     AddScreenPictures(out);
     AddPiecePictures(out);
@@ -30,6 +30,7 @@ Catalogue FullCatalogue() {
     AddGamePictures(out);
     AddAdventurePictures(out);
     AddStoryPictures(out);
+    AddComicPictures(out, story);
     return out;
 }
 

@@ -13,9 +13,11 @@
 namespace wispwood::mediagen {
 
 struct Trail; // data/quest/trail.txt
+struct Story; // data/story.txt
 
 struct PictureInputs {
     const Trail* trail = nullptr;
+    const Story* story = nullptr;
 };
 
 struct PictureEntry {
@@ -43,8 +45,10 @@ void AddPiecePictures(Catalogue& out);     // colour pieces, specials, vines, sh
 void AddEffectPictures(Catalogue& out);    // particles, glows, confetti
 void AddCharacterPictures(Catalogue& out); // the fairies and the guide
 void AddAdventurePictures(Catalogue& out); // quest map, bonus, ranks, medals, high scores
-void AddStoryPictures(Catalogue& out);     // board backgrounds, cut-outs, comics
+void AddStoryPictures(Catalogue& out);     // board backgrounds, cut-outs, comics menu backdrop
+void AddComicPictures(Catalogue& out, const Story& story); // the comic pages and their frames
 
-Catalogue FullCatalogue();
+// Every picture; the comic pages follow the story's chapters.
+Catalogue FullCatalogue(const Story& story);
 
 } // namespace wispwood::mediagen

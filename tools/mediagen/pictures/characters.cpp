@@ -6,18 +6,18 @@
 
 namespace wispwood::mediagen {
 
-namespace {
-
 using namespace palette;
 
-FairyLook Girl() {
+FairyLook GirlLook() {
     return {.dress = kGirlDress, .hair = kHair};
 }
 
-FairyLook Sprite(int variant) {
+FairyLook SpriteLook(int variant) {
     static const Colour dresses[3] = {Rgb(90, 190, 120), Rgb(250, 170, 60), Rgb(120, 170, 250)};
     return {.dress = dresses[variant % 3], .hair = variant % 2 ? Rgb(250, 220, 120) : Rgb(170, 90, 50)};
 }
+
+namespace {
 
 void FlyingFrame(cairo_t* cr, int f, const FairyLook& look, double facing) {
     Fairy(cr, 52, 56, 84, look,
@@ -87,7 +87,7 @@ void AddCharacterPictures(Catalogue& out) {
     for (int i = 0; i < 2; ++i)
         AddFramed(out, "media/mainmenu/fairy" + std::to_string(i) + ".png", 40, 40, 8, 8,
                   [i](cairo_t* cr, int f) {
-                      Fairy(cr, 20, 20, 36, Sprite(i),
+                      Fairy(cr, 20, 20, 36, SpriteLook(i),
                             {.wing = f / 8.0 + i * 0.3, .arm = 40, .facing = i ? -1.0 : 1.0});
                   });
     AddFramed(out, "media/game/wizzle-point.png", 104, 104, 13, 5, [](cairo_t* cr, int f) {
@@ -108,7 +108,7 @@ void AddCharacterPictures(Catalogue& out) {
                       std::string(bonus ? "media/bonus/" : "media/game/") + "fairy-fly-" +
                           (right ? "right" : "left") + ".png",
                       104, 104, 3, 3,
-                      [=](cairo_t* cr, int f) { FlyingFrame(cr, f, Sprite(bonus), right ? 1 : -1); });
+                      [=](cairo_t* cr, int f) { FlyingFrame(cr, f, SpriteLook(bonus), right ? 1 : -1); });
     AddFramed(out, "media/blocks/fairy-tile-b.png", 52, 52, 25, 5, [](cairo_t* cr, int f) {
         FairyTileBack(cr);
         double swing = (f - 12) / 12.0 * 28; // left for 0..11, right for 13..24
@@ -118,23 +118,23 @@ void AddCharacterPictures(Catalogue& out) {
         cairo_move_to(cr, 0, 0);
         cairo_line_to(cr, 0, 9);
         Stroke(cr, kSilver, 1);
-        Fairy(cr, 0, 24, 34, Sprite(2), {.wing = f / 25.0, .arm = 160});
+        Fairy(cr, 0, 24, 34, SpriteLook(2), {.wing = f / 25.0, .arm = 160});
         cairo_restore(cr);
     });
     AddFramed(out, "media/blocks/fairy-tile-c.png", 52, 52, 8, 8, [](cairo_t* cr, int f) {
         FairyTileBack(cr);
-        Fairy(cr, 24.5, 27, 36, Sprite(2),
+        Fairy(cr, 24.5, 27, 36, SpriteLook(2),
               {.wing = f / 8.0,
                .arm = 30.0 + (f >= 2 && f <= 5 ? 60 : 0),
                .blink = f == 4 || f == 5 ? 1.0 : 0.0});
     });
     AddFramed(out, "media/blocks/fairy-tile-d.png", 52, 52, 8, 8, [](cairo_t* cr, int f) {
         FairyTileBack(cr);
-        Fairy(cr, 24.5, 27, 36, Sprite(2),
+        Fairy(cr, 24.5, 27, 36, SpriteLook(2),
               {.wing = f / 8.0, .arm = 40.0 + f * 17}); // waving higher frame by frame
     });
     AddFramed(out, "media/highscores/girl.png", 170, 170, 3, 3, [](cairo_t* cr, int f) {
-        Fairy(cr, 85, 90, 140, Girl(), {.wing = f / 3.0, .arm = 70, .bob = f == 1 ? -2.0 : 0.0});
+        Fairy(cr, 85, 90, 140, GirlLook(), {.wing = f / 3.0, .arm = 70, .bob = f == 1 ? -2.0 : 0.0});
     });
     AddFramed(out, "media/quest/guy1.png", 200, 200, 2, 2, [](cairo_t* cr, int f) {
         // looking across the map

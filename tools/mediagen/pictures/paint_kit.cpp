@@ -668,9 +668,7 @@ void Landscape(Canvas& canvas, const SceneRecipe& recipe) {
 // --- text --------------------------------------------------------------------------
 
 void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y) {
-    // the painters run on several threads and share the FreeType faces
-    static std::mutex mutex;
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::mutex> lock(SharedFaceMutex());
     cairo_set_font_face(cr, CairoFaceFor(face == Face::Display ? FontRole::Heading : FontRole::Text));
     cairo_set_font_size(cr, size);
     cairo_text_extents_t ext;

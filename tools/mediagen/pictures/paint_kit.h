@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <string>
 
 #include "tools/mediagen/core/canvas.h"
 
@@ -51,8 +52,17 @@ struct FairyPose {
 };
 // The guide: white hair, the robe, the pointed hat and the staff.
 FairyLook GuideLook();
+// The girl of the high-score screen (Pip of the story).
+FairyLook GirlLook();
+// The three small fairies (green, orange, blue) of the menu, the game and the tiles.
+FairyLook SpriteLook(int variant);
 // Draws a fairy centred at (cx, cy); `size` is its full height.
 void Fairy(cairo_t* cr, double cx, double cy, double size, const FairyLook& look, const FairyPose& pose);
+
+// --- places -------------------------------------------------------------------
+// A region's temple (kind 0 to 4) in a 64 x 64 cell: dark when frame is 0,
+// restored and lit from frame 1.
+void Temple(cairo_t* cr, int kind, int frame);
 
 // --- landscape -----------------------------------------------------------------
 struct SceneRecipe {
@@ -76,6 +86,8 @@ struct SceneRecipe {
     double brightness = 1.0;
 };
 void Landscape(Canvas& canvas, const SceneRecipe& recipe);
+// The recipe of a board background by its name ("mossy_hollow", "dawn_glade", ...).
+const SceneRecipe& BoardRecipe(const std::string& name);
 // A silhouetted tree (pine or broadleaf) with its base at (x, base_y).
 void TreeSilhouette(cairo_t* cr, double x, double base_y, double height, bool pine, Colour colour,
                     uint32_t seed);

@@ -7,7 +7,9 @@
 
 #include "tools/mediagen/core/family.h"
 #include "tools/mediagen/pictures/catalogue.h"
+#include "tools/mediagen/pictures/comic_pages.h"
 #include "tools/mediagen/pictures/contact_sheet.h"
+#include "tools/mediagen/pictures/story_text.h"
 #include "tools/mediagen/pictures/trail.h"
 
 namespace wispwood::mediagen {
@@ -21,10 +23,16 @@ int RunPictures(const FamilyContext& context) {
         std::fprintf(stderr, "mediagen: %s\n", error.c_str());
         return 1;
     }
+    Story story;
+    if (!LoadStory(context.data_dir / "story.txt", story, error)) {
+        std::fprintf(stderr, "mediagen: %s\n", error.c_str());
+        return 1;
+    }
     PictureInputs inputs;
     inputs.trail = &trail;
+    inputs.story = &story;
 
-    Catalogue catalogue = FullCatalogue();
+    Catalogue catalogue = FullCatalogue(story);
     std::vector<Raster> results(catalogue.size());
     std::atomic<size_t> next{0};
     std::atomic<bool> failed{false};
@@ -49,6 +57,7 @@ int RunPictures(const FamilyContext& context) {
     worker();
     for (std::thread& thread : threads) thread.join();
     if (failed) return 1;
+    RemoveUnusedComicPages(story, context.media_dir);
     return WriteContactSheets(catalogue, results, context.preview_dir) ? 0 : 1;
 }
 

@@ -1,5 +1,5 @@
-// Full-screen paintings: loading, logos, title, high scores, comics menu,
-// the board backgrounds with their cut-outs, and the six comic pages.
+// Full-screen paintings: loading, logos, title, high scores, comics menu
+// backdrop, and the board backgrounds with their cut-outs.
 #include <cmath>
 
 #include "tools/mediagen/core/rng.h"
@@ -247,48 +247,13 @@ const Board kBoards[] = {
       .brightness = 1.25}},
 };
 
-// One comic page: a row of painted panels telling the story without words.
-void ComicPanel(cairo_t* cr, double x, double y, double w, double h, int page, int panel) {
-    cairo_save(cr);
-    cairo_rectangle(cr, x, y, w, h);
-    cairo_clip(cr);
-    Canvas scene{int(w), int(h)};
-    SceneRecipe recipe;
-    recipe.seed = page * 10 + panel;
-    recipe.fireflies = 10;
-    recipe.brightness = page == 6 ? 1.2 : (page == 1 ? 0.8 : 1.0);
-    if (page == 6) recipe.horizon = Rgb(255, 200, 140), recipe.sky_top = Rgb(60, 90, 160);
-    Landscape(scene, recipe);
-    cairo_set_source_surface(cr, scene.Surface(), x, y);
-    cairo_paint(cr);
-    Fairy(cr, x + w * (0.3 + 0.2 * panel), y + h * 0.55, h * 0.45, GuideLook(),
-          {.wing = panel * 0.3, .arm = 40.0 + panel * 40});
-    // what the panel shows: the dark wisp (trouble), a temple, or a celebration
-    if (page == 1 && panel == 0) {
-        Glow(cr, x + w * 0.75, y + h * 0.4, h * 0.35, Rgb(60, 0, 80), 0.8);
-    } else if (page >= 2 && page <= 5) {
-        Glow(cr, x + w * 0.78, y + h * 0.6, h * 0.3, panel == 2 ? kLantern : kFog, 0.6);
-    } else if (page == 6) {
-        Fireflies(cr, x, y, w, h, 30, page * 3 + panel, 1.6);
-    }
-    cairo_restore(cr);
-    RoundedRect(cr, x, y, w, h, 6);
-    Stroke(cr, kInk, 5);
-}
-
-Raster ComicPage(int page) {
-    Canvas canvas(800, 600);
-    cairo_t* cr = canvas.Cr();
-    cairo_rectangle(cr, 0, 0, 800, 600);
-    Fill(cr, kParchment);
-    ComicPanel(cr, 24, 24, 752, 270, page, 0);
-    ComicPanel(cr, 24, 310, 364, 266, page, 1);
-    ComicPanel(cr, 412, 310, 364, 266, page, 2);
-    canvas.Grain(page, 0.02);
-    return canvas.ToRaster();
-}
-
 } // namespace
+
+const SceneRecipe& BoardRecipe(const std::string& name) {
+    for (const Board& b : kBoards)
+        if (name == b.name) return b.recipe;
+    return kBoards[0].recipe;
+}
 
 void AddStoryPictures(Catalogue& out) {
     for (const Board& b : kBoards)
@@ -339,24 +304,6 @@ void AddStoryPictures(Catalogue& out) {
                                          {1, s ? kParchment : Darken(kParchment, 0.15)}}));
         }
     });
-    for (int i = 1; i <= 6; ++i) {
-        AddPicture(out, "media/comics/Scene-" + std::to_string(i) + ".jpg", [i] { return ComicPage(i); });
-        AddPicture(out, "media/comicsmenu/frame" + std::to_string(i) + ".png", [i] {
-            Raster page = ComicPage(i);
-            return Single(150, 110, [&page](cairo_t* cr) {
-                cairo_surface_t* s = SurfaceFrom(page);
-                Plate(cr, 0, 0, 149, 109, 8, PlateKind::Wood);
-                cairo_save(cr);
-                cairo_translate(cr, 9, 9);
-                cairo_scale(cr, 130.0 / 800, 90.0 / 600);
-                cairo_set_source_surface(cr, s, 0, 0);
-                cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-                cairo_paint(cr);
-                cairo_restore(cr);
-                cairo_surface_destroy(s);
-            });
-        });
-    }
 }
 
 } // namespace wispwood::mediagen
