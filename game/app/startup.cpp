@@ -17,6 +17,8 @@
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/high_score_menu.h"
+#include "game/adventure/jungle_dust.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
@@ -25,7 +27,9 @@
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
+#include "game/app/main_scene.h"
 #include "game/app/memory_check.h"
+#include "game/app/options_dialog.h"
 #include "game/app/profiles.h"
 #include "game/app/settings.h"
 #include "game/app/sound_tables.h"
@@ -54,7 +58,7 @@ void RegisterGameLoaders() {
     // Steps of screens that are not built yet are empty: they still advance
     // the progress bar until their screen fills them.
     RegisterLoader(LoadTransitionImages);     // 1
-    RegisterLoader(LoadSparkleImages);        // 2: the main menu's sparkles, shared by every screen
+    RegisterLoader([] { MainScene::Load(); }); // 2: with the sparkles every screen shares
     RegisterLoader([] { MainGame::Load(); }); // 3
     RegisterLoader(LoadFonts);                // 4
     RegisterLoader([] {                       // 5
@@ -67,11 +71,11 @@ void RegisterGameLoaders() {
         LoadTallyImages();
     });
     RegisterLoader(LoadQuotaImages);          // 6
-    RegisterLoader(nullptr);                  // 7
+    RegisterLoader(LoadOptionsImages);        // 7
     RegisterLoader(nullptr);                  // 8
     RegisterLoader([] { LoadQuestSpots(); }); // 9: the locations, with the quest map's pictures later
     RegisterLoader(nullptr);                  // 10
-    RegisterLoader(nullptr);                  // 11
+    RegisterLoader([] { HighScoreMenu::Load(); }); // 11
     RegisterLoader(LoadPanelImages);          // 12
     RegisterLoader(LoadEffectsA);             // 13
     RegisterLoader(LoadEffectsB);             // 14
@@ -205,6 +209,10 @@ void ResetStartUp() {
     ResetGuiResources();
     ResetPointer();
     ResetHighScores();
+    ResetHighScoreMenu();
+    ResetMainScene();
+    ResetJungleDust();
+    ResetOptions();
     ResetSoundTables();
     ResetSoundManager();
     ResetAudio();
