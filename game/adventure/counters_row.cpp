@@ -14,7 +14,7 @@ namespace {
 Ref<TImage> gGem, gSilver, gGold;
 
 constexpr float kNumberScale = 0.75f;
-constexpr float kGap = 4;   // between a picture and its number
+constexpr float kGap = 4;    // between a picture and its number
 constexpr float kSpace = 14; // after a number
 
 // The picture centred a little left of x, the number after it; returns the

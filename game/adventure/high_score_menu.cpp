@@ -55,8 +55,8 @@ Ref<TImage> gBackground, gFairy, gGlow;
 Ref<TAnim> gFairyAnim;
 
 const std::vector<std::pair<Text, Text>> kDefaultEntries = {
-    {"Ada", "50000"},   {"Bram", "40000"}, {"Clara", "35000"}, {"Dorian", "30000"}, {"Elsa", "25000"},
-    {"Finn", "20000"},  {"Greta", "15000"}, {"Hugo", "10000"}, {"Iris", "7500"},    {"Jonas", "5000"},
+    {"Ada", "50000"},  {"Bram", "40000"},  {"Clara", "35000"}, {"Dorian", "30000"}, {"Elsa", "25000"},
+    {"Finn", "20000"}, {"Greta", "15000"}, {"Hugo", "10000"},  {"Iris", "7500"},    {"Jonas", "5000"},
 };
 
 float Between(double lo, double hi) {
@@ -178,7 +178,8 @@ void HighScoreMenu::CreateWritingSparks() {
     const float firstY = count > 0 ? digits[0].y : rowY;
     for (int i = 0; i <= count + 4; ++i) {
         float tx, ty;
-        auto spark = HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, Between(5, 6), -Between(4, 6), 0, 0);
+        auto spark =
+            HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, Between(5, 6), -Between(4, 6), 0, 0);
         if (i < count) {
             tx = digits[i].x;
             ty = digits[i].y - 16;

@@ -27,8 +27,8 @@ extern int PendingScore;
 extern Text PendingExtra; // "gems,silver,gold"
 
 // The screen's state.
-extern int NewSlot; // 1-based slot the pending entry takes, 0 none
-extern Ref<THighScoreTable> ShownTable; // the table as it was before the entry
+extern int NewSlot;                                      // 1-based slot the pending entry takes, 0 none
+extern Ref<THighScoreTable> ShownTable;                  // the table as it was before the entry
 extern std::vector<int> NameCharScales, ScoreCharScales; // 1 once a spark delivered it
 extern int ExtrasArrived;
 extern TList<Ref<HighScoreMenuDisplayParticle>> HighScoreSparks;

@@ -1,12 +1,12 @@
 #include "game/adventure/high_score_spark.h"
 #include "engine/io/random.h"
-#include <algorithm>
 #include "framework/anim/easing.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include "framework/particles/particle_logic.h"
 #include "game/adventure/high_score_menu.h"
 #include "game/board/effect_images.h"
+#include <algorithm>
 
 namespace wispwood {
 
@@ -73,7 +73,8 @@ void HighScoreMenuDisplayParticle::Update() {
         }
         int count = AddingChar != 0 ? 5 : 20;
         for (int i = 0; i < count; ++i)
-            AddTwinkle(*HighScoreLayer, x + Between(-6, 6), y + Between(4, 12), 0, EffectImages.Twinkle, 5, 1);
+            AddTwinkle(*HighScoreLayer, x + Between(-6, 6), y + Between(4, 12), 0, EffectImages.Twinkle, 5,
+                       1);
         return;
     }
 

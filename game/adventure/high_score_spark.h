@@ -10,8 +10,8 @@ class HighScoreMenuDisplayParticle {
   public:
     int Invalid = 0; // landed; the screen drops it
     float startx = 0, starty = 0;
-    float x = 0, y = 0; // drawn position
-    float Progress = 0; // 0 to 1 from start to target
+    float x = 0, y = 0;                                 // drawn position
+    float Progress = 0;                                 // 0 to 1 from start to target
     float realx = 0, realy = 0, realdy = 0, realdx = 0; // free flight
     float lastframex = 0, lastframey = 0;
     int Ticks = 0;
@@ -25,7 +25,8 @@ class HighScoreMenuDisplayParticle {
 
     // Starting at (sx, sy) with the free-flight velocity (dx, dy), bound
     // for (tx, ty).
-    static Ref<HighScoreMenuDisplayParticle> Create(float sx, float sy, float dx, float dy, float tx, float ty);
+    static Ref<HighScoreMenuDisplayParticle> Create(float sx, float sy, float dx, float dy, float tx,
+                                                    float ty);
 
     void Update();
     void Render();

@@ -71,8 +71,8 @@ void JungleDust::Update() {
     }
 }
 
-float JungleDust::DoAlpha(float ax1, float ay1, float ax2, float ay2, float bx1, float by1, float bx2, float by2,
-                          float length, float px, float py) {
+float JungleDust::DoAlpha(float ax1, float ay1, float ax2, float ay2, float bx1, float by1, float bx2,
+                          float by2, float length, float px, float py) {
     float r = SignedLineDistance(ax1, ay1, ax2, ay2, px, py);
     float t = SignedLineDistance(bx1, by1, bx2, by2, px, py);
     if ((r < 0) == (t < 0)) return 0;

@@ -25,8 +25,8 @@ class JungleDust {
     // The light of one beam, the band between the lines a and b, at (px, py):
     // fading with depth to nothing at length and softly over 10 pixels at
     // the band's sides.
-    virtual float DoAlpha(float ax1, float ay1, float ax2, float ay2, float bx1, float by1, float bx2, float by2,
-                          float length, float px, float py);
+    virtual float DoAlpha(float ax1, float ay1, float ax2, float ay2, float bx1, float by1, float bx2,
+                          float by2, float length, float px, float py);
 
     // A new mote somewhere in the band, added to DustMotes.
     static Ref<JungleDust> Create();

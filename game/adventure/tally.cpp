@@ -159,8 +159,8 @@ void TempleComplete::FlyTotal() {
     const Text text = IntToText(value);
     const float w = CurrentFontLength(text, 0.75f), h = CurrentFontHeight(0.75f);
     for (int i = 0; i < 20; ++i)
-        FairySparkle(Layer, sx + static_cast<float>(RandomFloat(0, w)), sy + static_cast<float>(RandomFloat(0, h)),
-                1);
+        FairySparkle(Layer, sx + static_cast<float>(RandomFloat(0, w)),
+                     sy + static_cast<float>(RandomFloat(0, h)), 1);
     Total() = 0;
 }
 

@@ -6,10 +6,10 @@
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/app/loader_queue.h"
+#include "game/app/main_scene.h"
 #include "game/app/profiles.h"
 #include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
-#include "game/app/main_scene.h"
 #include "game/board/level_capture.h"
 #include "game/board/main_game.h"
 #include <algorithm>

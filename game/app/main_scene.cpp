@@ -150,7 +150,8 @@ void MainScene::InitMainButtons(int slideIn) {
     }
     MasterQuestButton = nullptr;
     if (CurrentProfile && CurrentProfile->MasterQuestEnabled() == 1) {
-        MasterQuestButton = MenuButton(*guiBase, 275, std::trunc(191 + a), GuiButtonBig, "masterquest", 0.875f);
+        MasterQuestButton =
+            MenuButton(*guiBase, 275, std::trunc(191 + a), GuiButtonBig, "masterquest", 0.875f);
         if (MasterQuestButton) {
             MasterQuestButton->DrawnTextFont = BigFont;
             MasterQuestButton->DrawnTextScale = 0.6f;
@@ -221,8 +222,8 @@ void MainScene::UpdateBook() {
         int n = BookWasHovered ? (RandomInt(1, 3) == 1 ? 1 : 0) : 40;
         for (int i = 0; i < n; ++i)
             AddTwinkle(MainParticleGroup, BookButton->x + Between(0, BookButton->GetWidtH()),
-                       BookButton->y + Between(0, BookButton->GetHeight()), 0, MainMenuImages.TwinklePurple, 5,
-                       1);
+                       BookButton->y + Between(0, BookButton->GetHeight()), 0, MainMenuImages.TwinklePurple,
+                       5, 1);
     }
     BookWasHovered = BookButton ? BookButton->mover : 0;
     // The book stays shut while there is no collection to open.
@@ -237,8 +238,8 @@ void MainScene::UpdateBook() {
         if (RandomInt(1, 2) == 1) {
             float s = BookButtonScale();
             AddTwinkle(MainParticleGroup, BookButtonX() + Between(0.5, 0.8) * s * kBookFrameWidth,
-                       BookButtonY() + Between(0.5, 0.8) * s * kBookFrameHeight, 0, MainMenuImages.TwinklePurple,
-                       5, 1);
+                       BookButtonY() + Between(0.5, 0.8) * s * kBookFrameHeight, 0,
+                       MainMenuImages.TwinklePurple, 5, 1);
         }
         BookScaleUp += 1;
         if (BookScaleUp > 200 && TopScene().get() == this) {
@@ -307,7 +308,8 @@ int MainScene::Update() {
 
     if (Exiting > 0) {
         Exiting += 1;
-        if (MenuMusicScene) MenuMusicScene->SetVolume(LerpLinearClamped(1, 0, static_cast<float>(Exiting) / 50));
+        if (MenuMusicScene)
+            MenuMusicScene->SetVolume(LerpLinearClamped(1, 0, static_cast<float>(Exiting) / 50));
         if (Exiting > 150 && ExitHook) ExitHook();
         return 0;
     }

@@ -134,8 +134,8 @@ void MainScene::LogoUpdate() {
     const float cutoff = LogoCutoff();
     for (float r = kLogoScale * LogoColumnTop[column]; r <= kLogoScale * LogoColumnBottom[column]; r += 10) {
         if (RandomInt(1, 5) != 1) continue;
-        AddTwinkle(MenuParticles, cutoff, LogoY - 0.375f * h + r + Between(-5, 5), 0, MainMenuImages.Twinkle, 4,
-                   0.9f);
+        AddTwinkle(MenuParticles, cutoff, LogoY - 0.375f * h + r + Between(-5, 5), 0, MainMenuImages.Twinkle,
+                   4, 0.9f);
     }
 }
 

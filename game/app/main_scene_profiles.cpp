@@ -94,9 +94,9 @@ void MainScene::InitProfileSelection() {
     ProfileNameStatic.clear();
     int i = 0, delay = 0;
     for (const auto& profile : Profiles) {
-        Ref<guiSelectable> name =
-            ProfileContainer->AddSelectable(270, std::trunc(130 + 45.0f * static_cast<float>(i)),
-                                            MainMenuImages.ProfileName, MainMenuImages.ProfileNameSelected, -1, 0);
+        Ref<guiSelectable> name = ProfileContainer->AddSelectable(
+            270, std::trunc(130 + 45.0f * static_cast<float>(i)), MainMenuImages.ProfileName,
+            MainMenuImages.ProfileNameSelected, -1, 0);
         ++i;
         if (!name) continue;
         name->DrawnText = profile->Name;
@@ -148,7 +148,8 @@ void MainScene::UpdateProfileDialog() {
     }
     if (Hit(ProfileDelete) && CurrentProfile) {
         DeleteProfileAreYouSure = ProfileContainer->AreYouSure(1);
-        if (DeleteProfileAreYouSure) DeleteProfileAreYouSure->Text = {"Are you sure you want to", "delete this profile?"};
+        if (DeleteProfileAreYouSure)
+            DeleteProfileAreYouSure->Text = {"Are you sure you want to", "delete this profile?"};
     }
     if (Hit(ProfileOK)) {
         ConfirmProfileDialog();
@@ -164,7 +165,8 @@ void MainScene::UpdateProfileDialog() {
 }
 
 void MainScene::InitNewProfile(int first) {
-    NewProfileContainer = Alive(ProfileContainer) ? ProfileContainer->AddContainer() : guiBase->AddContainer();
+    NewProfileContainer =
+        Alive(ProfileContainer) ? ProfileContainer->AddContainer() : guiBase->AddContainer();
     if (!NewProfileContainer) return;
     guiContainer& c = *NewProfileContainer;
     float h = MainMenuImages.NewContainer ? static_cast<float>(ImageHeight(MainMenuImages.NewContainer)) : 0;
@@ -214,7 +216,8 @@ void MainScene::UpdateNewProfileDialog() {
         CreateTypedProfile();
         return;
     }
-    if (NewProfileCancel && (Hit(NewProfileCancel) || GameKeyPresses(kEscape))) NewProfileContainer->Destroy();
+    if (NewProfileCancel && (Hit(NewProfileCancel) || GameKeyPresses(kEscape)))
+        NewProfileContainer->Destroy();
 }
 
 void MainScene::UpdateDeleteConfirmation() {

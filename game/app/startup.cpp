@@ -57,11 +57,11 @@ bool gStarted = false;
 void RegisterGameLoaders() {
     // Steps of screens that are not built yet are empty: they still advance
     // the progress bar until their screen fills them.
-    RegisterLoader(LoadTransitionImages);     // 1
+    RegisterLoader(LoadTransitionImages);      // 1
     RegisterLoader([] { MainScene::Load(); }); // 2: with the sparkles every screen shares
-    RegisterLoader([] { MainGame::Load(); }); // 3
-    RegisterLoader(LoadFonts);                // 4
-    RegisterLoader([] {                       // 5
+    RegisterLoader([] { MainGame::Load(); });  // 3
+    RegisterLoader(LoadFonts);                 // 4
+    RegisterLoader([] {                        // 5
         LoadPieceImages();
         LoadBoardEffectImages();
         LoadCrumbleShards();
@@ -70,21 +70,21 @@ void RegisterGameLoaders() {
         LoadGameOverlays();
         LoadTallyImages();
     });
-    RegisterLoader(LoadQuotaImages);          // 6
-    RegisterLoader(LoadOptionsImages);        // 7
-    RegisterLoader(nullptr);                  // 8
-    RegisterLoader([] { LoadQuestSpots(); }); // 9: the locations, with the quest map's pictures later
-    RegisterLoader(nullptr);                  // 10
+    RegisterLoader(LoadQuotaImages);               // 6
+    RegisterLoader(LoadOptionsImages);             // 7
+    RegisterLoader(nullptr);                       // 8
+    RegisterLoader([] { LoadQuestSpots(); });      // 9: the locations, with the quest map's pictures later
+    RegisterLoader(nullptr);                       // 10
     RegisterLoader([] { HighScoreMenu::Load(); }); // 11
-    RegisterLoader(LoadPanelImages);          // 12
-    RegisterLoader(LoadEffectsA);             // 13
-    RegisterLoader(LoadEffectsB);             // 14
-    RegisterLoader(LoadEffectsAndJingles);    // 15
-    RegisterLoader(LoadGameTrack0);           // 16
-    RegisterLoader(LoadGameTrack1);           // 17
-    RegisterLoader(LoadGameTrack2);           // 18
-    RegisterLoader(LoadGameTrack3);           // 19
-    RegisterLoader(CreateGameMusicScene);     // 20
+    RegisterLoader(LoadPanelImages);               // 12
+    RegisterLoader(LoadEffectsA);                  // 13
+    RegisterLoader(LoadEffectsB);                  // 14
+    RegisterLoader(LoadEffectsAndJingles);         // 15
+    RegisterLoader(LoadGameTrack0);                // 16
+    RegisterLoader(LoadGameTrack1);                // 17
+    RegisterLoader(LoadGameTrack2);                // 18
+    RegisterLoader(LoadGameTrack3);                // 19
+    RegisterLoader(CreateGameMusicScene);          // 20
     for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
     RegisterLoader(nullptr);                        // 25

@@ -1,6 +1,7 @@
 #include "game/board/main_game.h"
 #include "engine/draw/graphics.h"
 #include "engine/io/random.h"
+#include "engine/io/text_convert.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
@@ -18,7 +19,6 @@
 #include "game/adventure/score_flight.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
-#include "engine/io/text_convert.h"
 #include "game/app/options_dialog.h"
 #include "game/app/profiles.h"
 #include "game/app/sound_tables.h"
@@ -188,8 +188,8 @@ void MainGame::LeaveAfterLoss() {
     PendingEntry = 1;
     PendingName = p ? p->Name : Text();
     PendingScore = GameScore;
-    PendingExtra = p ? IntToText(p->Gems) + "," + IntToText(p->SilverMedals) + "," + IntToText(p->GoldMedals)
-                     : Text();
+    PendingExtra =
+        p ? IntToText(p->Gems) + "," + IntToText(p->SilverMedals) + "," + IntToText(p->GoldMedals) : Text();
     // Refused while a transition runs; Lost stays set, so the next update
     // offers the score again with the profile still intact.
     if (!PushScene(New<HighScoreMenu>(), 0, 0)) {

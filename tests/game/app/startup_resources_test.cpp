@@ -4,8 +4,8 @@
 #include "framework/scene/frame_loop.h"
 #include "game/app/game_fonts.h"
 #include "game/app/loader_queue.h"
-#include "game/app/sound_tables.h"
 #include "game/app/main_scene.h"
+#include "game/app/sound_tables.h"
 #include "game/app/text_table.h"
 #include "tests/support/game_harness.h"
 #include <gtest/gtest.h>
