@@ -1,5 +1,7 @@
 // The high-score screen: which scores take a slot, how the rows fade in,
 // the sparks that write a new entry, and when the entry enters the table.
+#include "engine/draw/graphics.h"
+#include "engine/draw/pixmap_loader.h"
 #include "engine/io/file_system.h"
 #include "framework/gui/gui_container.h"
 #include "framework/highscores/high_score_table.h"
@@ -160,6 +162,30 @@ TEST_F(HighScoreScreen, ASparkFliesFreeThenSettlesOnItsTarget) {
     EXPECT_LT(spark->Progress, 1.02f);
     EXPECT_NEAR(spark->x, 170, 1);
     EXPECT_NEAR(spark->y, 159, 1);
+}
+
+TEST_F(HighScoreScreen, TheNewEntryIsDrawnInTheGapItOpened) {
+    Offer("Ann", 45000, "4,2,1");
+    Show();
+    Run(500);
+    Cls();
+    screen->Render();
+    Ref<TPixmap> before = test::GrabScreen();
+    Run(300); // the rows have moved down and the entry is written
+    Cls();
+    screen->Render();
+    Ref<TPixmap> after = test::GrabScreen();
+    CreateDir(Text(WISPWOOD_BINARY_DIR) + "/test-output", 1);
+    SavePixmapPNG(after, Text(WISPWOOD_BINARY_DIR) + "/test-output/high-score-entry.png");
+    // Row 2 now holds the new name and score.
+    auto rowDiffers = [&](int top) {
+        int changed = 0;
+        for (int y = top; y < top + 24; ++y)
+            for (int x = 180; x < 500; ++x)
+                changed += before->ReadPixel(x, y) != after->ReadPixel(x, y) ? 1 : 0;
+        return changed;
+    };
+    EXPECT_GT(rowDiffers(166 + 32), 400);
 }
 
 TEST_F(HighScoreScreen, TheTableIsWrittenWhereItCameFrom) {
