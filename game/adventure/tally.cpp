@@ -13,6 +13,7 @@
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound.h"
+#include "game/adventure/fairy_dust.h"
 #include "game/adventure/game_stats.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
@@ -55,11 +56,6 @@ float InactiveOffsetY() {
 
 float Sine(float degrees) {
     return std::sin(degrees * 3.14159265f / 180.0f);
-}
-
-void Sparkle(ParticleGroup& group, float x, float y, float scale) {
-    Ref<Particle> p = AddTwinkle(group, x, y, 0, EffectImages.Twinkle, 11, 1);
-    if (p) p->StartScale = p->EndScale = p->StartScale * scale;
 }
 
 int ImageHeightOr0(const Ref<TImage>& image) {
@@ -163,8 +159,8 @@ void TempleComplete::FlyTotal() {
     const Text text = IntToText(value);
     const float w = CurrentFontLength(text, 0.75f), h = CurrentFontHeight(0.75f);
     for (int i = 0; i < 20; ++i)
-        Sparkle(Layer, sx + static_cast<float>(RandomFloat(0, w)), sy + static_cast<float>(RandomFloat(0, h)),
-                1);
+        FairySparkle(Layer, sx + static_cast<float>(RandomFloat(0, w)),
+                     sy + static_cast<float>(RandomFloat(0, h)), 1);
     Total() = 0;
 }
 
@@ -183,8 +179,8 @@ void TempleComplete::CashIn() {
 
 void TempleComplete::Update(guiContainer& scene) {
     if (LeftFairyActive()) {
-        if (RandomInt(1, 11) == 1) Sparkle(Layer, LeftFairyX() + 49, LeftFairyY() + 43, 0.7f);
-        if (RandomInt(1, 11) == 1) Sparkle(Layer, RightFairyX(), RightFairyY() + 5, 0.7f);
+        FairyDust(Layer, LeftFairyX() + 49, LeftFairyY() + 43, 0.7f);
+        FairyDust(Layer, RightFairyX(), RightFairyY() + 5, 0.7f);
     }
     Layer.Update();
 

@@ -7,10 +7,10 @@
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/app/loader_queue.h"
+#include "game/app/main_scene.h"
 #include "game/app/profiles.h"
 #include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
-#include "game/app/temporary_first_scene.h"
 #include "game/board/level_capture.h"
 #include "game/board/main_game.h"
 #include <algorithm>
@@ -18,7 +18,7 @@
 namespace wispwood {
 
 Ref<TImage> Loading::Background, Loading::Bar, Loading::BarGold;
-Ref<GameLoop> (*MakeFirstScene)() = MakeTemporaryFirstScene;
+Ref<GameLoop> (*MakeFirstScene)() = MakeMainScene;
 
 Loading::Loading() {
     FadeOnTop = 1;

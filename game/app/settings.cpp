@@ -45,6 +45,16 @@ void ReadSettings() {
     for (const auto& [key, value] : kDefaults) file.AssertData(key, value);
 }
 
+void RereadSettings() {
+    GameFile& file = File();
+    if (file.Read()) {
+        for (const auto& [key, value] : kDefaults) file.AssertData(key, value);
+        return;
+    }
+    file.SetNode("");
+    for (const auto& [key, value] : kDefaults) file.AddData(key, value);
+}
+
 int SaveSettings() {
     return File().Write();
 }

@@ -11,6 +11,11 @@ extern Ref<GameFile> Settings;
 void CreateSettings();
 // Reads the file and supplies every missing key with its default.
 void ReadSettings();
+// Discards unsaved changes: the file's values again, every key the file
+// lacks at its default. Without a readable file every key returns to its
+// default, as at a first start (a failed read alone would keep the changed
+// values in memory).
+void RereadSettings();
 // Writes the file; 0 when it could not be written.
 int SaveSettings();
 

@@ -21,6 +21,8 @@
 #include "game/adventure/gem_images.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_progress.h"
+#include "game/adventure/high_score_menu.h"
+#include "game/adventure/jungle_dust.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/rank.h"
 #include "game/adventure/spot_levels.h"
@@ -30,7 +32,9 @@
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
+#include "game/app/main_scene.h"
 #include "game/app/memory_check.h"
+#include "game/app/options_dialog.h"
 #include "game/app/profiles.h"
 #include "game/app/settings.h"
 #include "game/app/sound_tables.h"
@@ -60,11 +64,11 @@ bool gStarted = false;
 void RegisterGameLoaders() {
     // Steps of screens that are not built yet are empty: they still advance
     // the progress bar until their screen fills them.
-    RegisterLoader(LoadTransitionImages);     // 1
-    RegisterLoader(LoadSparkleImages);        // 2: the main menu's sparkles, shared by every screen
-    RegisterLoader([] { MainGame::Load(); }); // 3
-    RegisterLoader(LoadFonts);                // 4
-    RegisterLoader([] {                       // 5
+    RegisterLoader(LoadTransitionImages);      // 1
+    RegisterLoader([] { MainScene::Load(); }); // 2: with the sparkles every screen shares
+    RegisterLoader([] { MainGame::Load(); });  // 3
+    RegisterLoader(LoadFonts);                 // 4
+    RegisterLoader([] {                        // 5
         LoadPieceImages();
         LoadSpecialPieceImages();
         LoadBoardEffectImages();
@@ -74,21 +78,21 @@ void RegisterGameLoaders() {
         LoadGameOverlays();
         LoadTallyImages();
     });
-    RegisterLoader(LoadQuotaImages);          // 6
-    RegisterLoader(nullptr);                  // 7
-    RegisterLoader(nullptr);                  // 8
-    RegisterLoader([] { QuestMap::Load(); }); // 9
-    RegisterLoader(nullptr);                  // 10
-    RegisterLoader(nullptr);                  // 11
-    RegisterLoader(LoadPanelImages);          // 12
-    RegisterLoader(LoadEffectsA);             // 13
-    RegisterLoader(LoadEffectsB);             // 14
-    RegisterLoader(LoadEffectsAndJingles);    // 15
-    RegisterLoader(LoadGameTrack0);           // 16
-    RegisterLoader(LoadGameTrack1);           // 17
-    RegisterLoader(LoadGameTrack2);           // 18
-    RegisterLoader(LoadGameTrack3);           // 19
-    RegisterLoader(CreateGameMusicScene);     // 20
+    RegisterLoader(LoadQuotaImages);               // 6
+    RegisterLoader(LoadOptionsImages);             // 7
+    RegisterLoader(nullptr);                       // 8
+    RegisterLoader([] { QuestMap::Load(); });      // 9: the locations and the map's pictures
+    RegisterLoader(nullptr);                       // 10
+    RegisterLoader([] { HighScoreMenu::Load(); }); // 11
+    RegisterLoader(LoadPanelImages);               // 12
+    RegisterLoader(LoadEffectsA);                  // 13
+    RegisterLoader(LoadEffectsB);                  // 14
+    RegisterLoader(LoadEffectsAndJingles);         // 15
+    RegisterLoader(LoadGameTrack0);                // 16
+    RegisterLoader(LoadGameTrack1);                // 17
+    RegisterLoader(LoadGameTrack2);                // 18
+    RegisterLoader(LoadGameTrack3);                // 19
+    RegisterLoader(CreateGameMusicScene);          // 20
     for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
     RegisterLoader([] { ComicMenu::Load(); });      // 25
@@ -222,6 +226,10 @@ void ResetStartUp() {
     ResetGuiResources();
     ResetPointer();
     ResetHighScores();
+    ResetHighScoreMenu();
+    ResetMainScene();
+    ResetJungleDust();
+    ResetOptions();
     ResetSoundTables();
     ResetSoundManager();
     ResetAudio();

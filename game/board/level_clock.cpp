@@ -128,7 +128,7 @@ void UpdateTimer() {
     TimeLeft = std::max(0, TimeLeft - 1);
 }
 
-void UpdateHud() {
+void UpdateHud(int pointing) {
     int medal = MedalKind();
     if (LevelEndTicks > 0 && TimeToDrain() <= 0 && LevelEndTicks > BonusStartTick && MedalImage(medal)) {
         float mx = GetTunable("medaltextx", "191"), my = GetTunable("medaltexty", "367");
@@ -155,8 +155,9 @@ void UpdateHud() {
                    static_cast<float>(RandomFloat(140, 190)), 0, EffectImages.Twinkle, 5, 1);
     }
     if (GuideTicks % 8 == 0) gWingFrame = (gWingFrame + 1) % 3;
-    // The guide points during the hurry and from the tally's panel.
-    if ((Hurry() || CurrentTally) && GuideTicks % 6 == 0) gGuideFrame = (gGuideFrame + 1) % 13;
+    // The guide points during the hurry, from the tally's panel and when
+    // the caller asks.
+    if ((Hurry() || CurrentTally || pointing) && GuideTicks % 6 == 0) gGuideFrame = (gGuideFrame + 1) % 13;
 }
 
 namespace {
@@ -272,6 +273,10 @@ void LoadClockImages() {
     gImages.GuideWings = CentredFrames("media\\game\\wings-left.png", 104, 3);
     gImages.Gold = LoadCentredGameImage("media\\medals\\gold.png");
     gImages.Silver = LoadCentredGameImage("media\\medals\\silver.png");
+}
+
+void ResetGuideAnimations() {
+    GuideTicks = gGuideFrame = gWingFrame = 0;
 }
 
 void ResetLevelClock() {

@@ -23,8 +23,12 @@ int MedalKind();
 
 // One update of the clock while the board runs.
 void UpdateTimer();
-// Once per game update: the time bonus, the medal, the guide.
-void UpdateHud();
+// Once per game update: the time bonus, the medal, the guide. With
+// pointing set the guide's pointing animation runs whatever the clock says
+// (the main menu's guide points at the book).
+void UpdateHud(int pointing = 0);
+// The guide's wings and pointing back to their first frames.
+void ResetGuideAnimations();
 void RenderClock();
 // The guide at (x, y): its pointing frame with its wings over it, as the
 // clock's animation has them now (the tally's fairy shows it too).

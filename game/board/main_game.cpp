@@ -2,6 +2,7 @@
 #include "engine/draw/graphics.h"
 #include "engine/io/file_system.h"
 #include "engine/io/random.h"
+#include "engine/io/text_convert.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
@@ -14,6 +15,7 @@
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
 #include "game/adventure/gem.h"
+#include "game/adventure/high_score_menu.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_spot.h"
@@ -21,6 +23,7 @@
 #include "game/adventure/score_flight.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
+#include "game/app/options_dialog.h"
 #include "game/app/profiles.h"
 #include "game/app/saved_game_path.h"
 #include "game/app/sound_tables.h"
@@ -150,6 +153,7 @@ int MainGame::Paused(int includeTally) {
     if (GetReady >= 75) return 1;
     if (Alive(ExitAreYouSure)) return 1;
     if (GamePaused) return 1;
+    if (OptionsOpen()) return 1;
     if (includeTally && TallyShowing()) return 1;
     return 0;
 }
@@ -191,15 +195,29 @@ void MainGame::LeaveAfterWin() {
 }
 
 void MainGame::LeaveAfterLoss() {
-    if (Ref<PlayerProfile> p = CurrentProfile) {
-        p->Score = p->Lives = p->Gems = p->GoldMedals = p->SilverMedals = 0;
-    }
+    Ref<PlayerProfile> p = CurrentProfile;
+    auto clearProfile = [&p] {
+        if (p) p->Score = p->Lives = p->Gems = p->GoldMedals = p->SilverMedals = 0;
+    };
     // The self-playing mode starts the same location again.
-    if (PlayOnInTestMode(CurrentSpotIndex)) return;
+    if (TestMode) {
+        clearProfile();
+        PlayOnInTestMode(CurrentSpotIndex);
+        return;
+    }
+    PendingEntry = 1;
+    PendingName = p ? p->Name : Text();
+    PendingScore = GameScore;
+    PendingExtra =
+        p ? IntToText(p->Gems) + "," + IntToText(p->SilverMedals) + "," + IntToText(p->GoldMedals) : Text();
+    // Refused while a transition runs; Lost stays set, so the next update
+    // offers the score again with the profile still intact.
+    if (!PushScene(New<HighScoreMenu>(), 0, 0)) {
+        PendingEntry = 0;
+        return;
+    }
     DeleteFromStack = 1;
-    // The high-score entry takes over here once it exists; until then the
-    // game returns to the scene below it.
-    PopSelf();
+    clearProfile();
 }
 
 void MainGame::UpdateBoardAndEffects() {
@@ -273,6 +291,8 @@ int MainGame::Update() {
     bool menuWasOpen = Alive(MenuContainer);
     if (GameKeyPresses(80)) createPauseMenu();
     if (GameWindowInactive() && !Paused(1) && !TestMode && !ImagesMode) createPauseMenu();
+    // 9.
+    UpdateOptions();
     // 10.
     UpdatePaused();
     // A resumed game counts its "GET READY" down while the window is active
@@ -294,6 +314,7 @@ int MainGame::Update() {
             ExitAreYouSure->Text = {GetText("prompts", "quit1"), GetText("prompts", "quit2"),
                                     GetText("prompts", "quit3")};
     }
+    if (Alive(OptionsButton) && OptionsButton->mhit && MenuContainer) OpenOptions(*MenuContainer);
     if (ExitAreYouSure && ExitAreYouSure->Value() == 1) {
         ExitAreYouSure = nullptr;
         PlayBoardSound("media\\jingles\\exitplayinggame.ogg");

@@ -13,7 +13,7 @@
 #include "game/adventure/tally.h"
 #include "game/app/profiles.h"
 #include "game/app/startup.h"
-#include "game/app/temporary_first_scene.h"
+#include "game/app/main_scene.h"
 #include "game/board/board.h"
 #include "game/board/level_set.h"
 #include "game/board/main_game.h"
@@ -73,10 +73,10 @@ class QuestMapFlow : public ::testing::Test {
 
     Ref<PlayerProfile> NewPlayerOnTheMap() {
         EXPECT_TRUE(game.Start({}));
-        EXPECT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 2000));
+        EXPECT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 2000));
         EXPECT_EQ(CreateProfile("Tess"), 1);
         SetCurrentProfile(Profiles.ValueAtIndex(Profiles.Count() - 1));
-        game.PressKey(13);
+        PushScene(MakeQuestMap());
         EXPECT_TRUE(game.RunUntil([] { return OnTop<QuestMap>(); }, 200));
         Settle();
         return CurrentProfile;

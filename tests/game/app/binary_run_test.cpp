@@ -3,6 +3,7 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "tests/support/paths.h"
+#include "tests/support/program_run.h"
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -12,62 +13,18 @@
 #include <thread>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace wispwood {
 namespace {
-
-// Runs the program from its folder with the given extra environment and
-// arguments; returns its pid.
-pid_t Launch(const std::vector<std::string>& env, const std::vector<std::string>& args) {
-    std::vector<std::string> envStrings;
-    for (char** e = environ; *e; ++e) {
-        std::string entry = *e;
-        bool replaced = false;
-        for (const auto& mine : env)
-            if (entry.compare(0, mine.find('=') + 1, mine, 0, mine.find('=') + 1) == 0) replaced = true;
-        if (!replaced) envStrings.push_back(entry);
-    }
-    envStrings.insert(envStrings.end(), env.begin(), env.end());
-    std::vector<char*> envp, argv;
-    for (auto& s : envStrings) envp.push_back(s.data());
-    envp.push_back(nullptr);
-    std::string program = "./wispwood";
-    argv.push_back(program.data());
-    std::vector<std::string> argCopies = args;
-    for (auto& a : argCopies) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, test::GamePath("").c_str());
-    pid_t pid = -1;
-    int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    return rc == 0 ? pid : -1;
-}
-
-int WaitFor(pid_t pid, int seconds) {
-    for (int i = 0; i < seconds * 20; ++i) {
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) return status;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    kill(pid, SIGKILL);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return -1;
-}
 
 TEST(BinaryRun, SigtermShutsDownInOrderAndLeavesTheFiles) {
     test::TempDir user;
     DeleteFile(test::GamePath("out.txt"));
-    pid_t pid =
-        Launch({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {});
+    pid_t pid = test::LaunchGame(
+        {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {});
     ASSERT_GT(pid, 0);
     std::this_thread::sleep_for(std::chrono::seconds(3));
     ASSERT_EQ(kill(pid, SIGTERM), 0);
-    int status = WaitFor(pid, 20);
+    int status = test::WaitFor(pid, 20);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0);
 
@@ -81,9 +38,9 @@ TEST(BinaryRun, SigtermShutsDownInOrderAndLeavesTheFiles) {
 
 TEST(BinaryRun, HelpAndVersionFollowLinuxConventions) {
     for (const char* word : {"--help", "--version"}) {
-        pid_t pid = Launch({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"}, {word});
+        pid_t pid = test::LaunchGame({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"}, {word});
         ASSERT_GT(pid, 0);
-        int status = WaitFor(pid, 10);
+        int status = test::WaitFor(pid, 10);
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 0) << word;
     }
@@ -100,10 +57,10 @@ TEST(BinaryRun, ImagesModeCapturesEveryLocationAndExits) {
         return folder + name;
     };
     for (int i = 0; i < 100; ++i) DeleteFile(capture(i));
-    pid_t pid = Launch({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()},
-                       {"images"});
+    pid_t pid = test::LaunchGame(
+        {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {"images"});
     ASSERT_GT(pid, 0);
-    int status = WaitFor(pid, 240);
+    int status = test::WaitFor(pid, 240);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0);
     for (int i = 0; i < 100; ++i) EXPECT_GT(FileSize(capture(i)), 10000) << i;

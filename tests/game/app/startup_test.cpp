@@ -7,11 +7,11 @@
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
+#include "game/app/main_scene.h"
 #include "game/app/profiles.h"
 #include "game/app/settings.h"
 #include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
-#include "game/app/temporary_first_scene.h"
 #include "game/app/user_data.h"
 #include "game/board/board.h"
 #include "game/board/defined_levels.h"
@@ -47,7 +47,7 @@ TEST(StartUp, RunsTheSplashScreensThenLoadsEverythingThenHandsOver) {
     EXPECT_EQ(loading->Scene, MenuMusicScene);
     ASSERT_TRUE(game.RunUntil([&] { return loading->LoadingProgress == 15; }, 200));
     game.SaveFrame("loading-half");
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 400));
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 400));
     EXPECT_EQ(loading->LoadingProgress, 29);
     game.RunUntil([] { return !TransitionInProgress(0); }, 400);
     game.Frames(1);
@@ -103,7 +103,7 @@ TEST(StartUp, TheLoadingScreenLoadsThePiecesAndTheLayouts) {
     test::GameHarness game;
     ASSERT_TRUE(game.Start());
     ASSERT_TRUE(game.RunUntil([] { return OnTop<Loading>(); }, 1200));
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 600));
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 600));
     ASSERT_EQ(StandardPieceImages.size(), 8u);
     for (const auto& image : StandardPieceImages) EXPECT_EQ(ImageFrameCount(image), 25);
     EXPECT_GT(PieceDefinitions[0]->r, 0);

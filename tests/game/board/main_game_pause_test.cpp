@@ -9,6 +9,8 @@
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/tally.h"
+#include "game/app/options_dialog.h"
+#include "game/app/settings.h"
 #include "game/board/board.h"
 #include "game/board/game_score.h"
 #include "game/board/level_clock.h"
@@ -51,6 +53,8 @@ class PausedGame : public ::testing::Test {
     }
     void TearDown() override {
         test::EmitInput(EventAppResume, 0);
+        ResetOptions();
+        ResetSettings();
         game = nullptr;
         ResetMainGame();
         ResetLevelClock();
@@ -131,6 +135,25 @@ TEST_F(PausedGame, EscapeAnswersTheExitConfirmationAndLeavesTheMenuOpen) {
     EXPECT_EQ(game->ExitAreYouSure->Value(), 0); // "no": the game stays
     EXPECT_TRUE(MenuOpen());
     EXPECT_EQ(TopScene(), game);
+}
+
+TEST_F(PausedGame, OptionsFromTheMenuHoldTheGameAndEscapeClosesOnlyThem) {
+    Press(kEscape);
+    Step();
+    ASSERT_TRUE(MenuOpen());
+    OpenOptions(*game->MenuContainer);
+    ASSERT_EQ(OptionsOpen(), 1);
+    EXPECT_EQ(game->Paused(0), 1);
+    Step(30);
+    Press(kEscape);
+    Step();
+    EXPECT_EQ(OptionsOpen(), 0);
+    EXPECT_TRUE(MenuOpen()); // the same Escape does not close the menu too
+    Step(60);
+    Press(kEscape);
+    Step();
+    EXPECT_FALSE(MenuOpen());
+    EXPECT_EQ(game->Paused(0), 0);
 }
 
 TEST_F(PausedGame, UnderTheTallyNoInputOpensTheMenuAndItsButtonIsOff) {

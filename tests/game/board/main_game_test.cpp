@@ -5,12 +5,13 @@
 #include "framework/gui/gui_gadget.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/comic_page.h"
+#include "game/adventure/high_score_menu.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/tally.h"
 #include "game/app/loading_scene.h"
+#include "game/app/main_scene.h"
 #include "game/app/profiles.h"
-#include "game/app/temporary_first_scene.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/game_score.h"
@@ -102,6 +103,7 @@ TEST_F(GameScene, AScriptedPlayerWinsLocationZeroAndTheTallyHandsOver) {
     // Escape leaves the comic for the quest map.
     game.PressKey(27);
     ASSERT_TRUE(game.RunUntil([] { return OnTop<QuestMap>(); }, 100));
+    EXPECT_TRUE(OnTop<MainScene>() || OnTop<Loading>());
 }
 
 TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {
@@ -115,15 +117,19 @@ TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {
     EXPECT_EQ(CurrentProfile->Lives, 0);
     game.Frames(200);
     game.SaveFrame("game-over");
-    // After 400 updates of the game-over text the game scene hands over.
+    // After 400 updates of the game-over text the game scene hands over to
+    // the high scores, offering the game's score.
     ASSERT_TRUE(game.RunUntil([&] { return TopScene() != scene; }, 600));
     EXPECT_EQ(CurrentProfile->Score, 0);
-    EXPECT_FALSE(OnTop<MainGame>());
+    ASSERT_TRUE(OnTop<HighScoreMenu>());
+    EXPECT_EQ(PendingEntry, 0); // taken by the screen
+    EXPECT_EQ(PendingScore, GameScore);
+    EXPECT_EQ(PendingName, CurrentProfile->Name);
 }
 
 TEST_F(GameScene, ALocationTheGameDoesNotHaveIsRefused) {
     ASSERT_TRUE(game.Start({"run150"}));
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 2000));
+    ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 2000));
     EXPECT_EQ(CurrentGame, nullptr);
 }
 
@@ -162,7 +168,7 @@ TEST_F(GameScene, ThePanelButtonPausesBackResumesAndAConfirmedExitLeavesTheGame)
     ClickGadget(scene->ExitAreYouSure->yes);
     ASSERT_TRUE(game.RunUntil([&] { return TopScene() != scene; }, 200));
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "media\\jingles\\exitplayinggame.ogg"), 1);
-    EXPECT_TRUE(OnTop<TemporaryFirstScene>() || OnTop<Loading>());
+    EXPECT_TRUE(OnTop<MainScene>() || OnTop<Loading>());
 }
 
 } // namespace

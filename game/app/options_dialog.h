@@ -1,0 +1,34 @@
+#pragma once
+// The options dialog: display mode, hints and the volumes. There is only
+// ever one, whichever scene opened it, so its widgets are globals. Display
+// and volume changes take effect while it is open; OK saves the settings
+// file, Cancel or Escape goes back to what the file holds.
+#include "engine/core/ref.h"
+
+namespace wispwood {
+
+class TImage;
+class guiContainer;
+class guiGadget;
+class guiSelectable;
+class guiSlider;
+
+extern Ref<guiContainer> OptionsContainer;
+extern Ref<guiGadget> OptionsOK, OptionsCancel;
+extern Ref<guiSelectable> FullscreenTick, WindowedTick;
+extern Ref<guiSelectable> HintsOnTick, HintsOffTick;
+extern Ref<guiSlider> SoundSlider, MusicSlider, VoiceSlider;
+extern Ref<TImage> OptionsBacking, TickImage;
+
+void LoadOptionsImages();
+// Opens the dialog inside parent; nothing while one is alive.
+void OpenOptions(guiContainer& parent);
+// Every update of a scene that can open the dialog, open or not.
+void UpdateOptions();
+// 1 while the dialog is open and not fading out.
+int OptionsOpen();
+
+// No dialog, no pictures (start-up state).
+void ResetOptions();
+
+} // namespace wispwood

@@ -1,0 +1,22 @@
+#pragma once
+// Starting the real program (or a helper tool) as a separate process from
+// a test, with an environment of its own, and waiting for it to end.
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace wispwood::test {
+
+// Runs program from folder with the test's environment, each "NAME=value"
+// of env replacing or adding a variable; the pid, or -1.
+pid_t Launch(const std::string& program, const std::string& folder, const std::vector<std::string>& env,
+             const std::vector<std::string>& args);
+// The game from the built game folder.
+pid_t LaunchGame(const std::vector<std::string>& env, const std::vector<std::string>& args);
+// The wait status once the process has ended; after seconds it is killed
+// and -1 is returned.
+int WaitFor(pid_t pid, int seconds);
+// The full path of a program found on $PATH, or "" when there is none.
+std::string FindOnPath(const std::string& name);
+
+} // namespace wispwood::test
