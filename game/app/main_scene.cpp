@@ -269,7 +269,7 @@ void MainScene::PlayQuest() {
 }
 
 void MainScene::OfferResume() {
-    ResumeGameAreYouSure = guiBase->AreYouSure(0);
+    ResumeGameAreYouSure = guiBase->AreYouSure(1);
     if (!ResumeGameAreYouSure) return;
     ResumeGameAreYouSure->Text = {"You have a game in progress.", "Do you want to carry on?"};
     // "No" starts afresh and throws the saved level away, so it must be a

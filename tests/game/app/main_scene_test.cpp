@@ -17,6 +17,7 @@
 #include "game/app/saved_game_path.h"
 #include "game/app/start_flags.h"
 #include "game/app/user_data.h"
+#include "game/board/main_game.h"
 #include "game/board/level_clock.h"
 #include "tests/support/menu_fixture.h"
 #include <cmath>
@@ -192,6 +193,43 @@ TEST_F(Menu, ANewProfilesOldSavedGameGoesOnlyWhenTheDialogIsConfirmed) {
     EXPECT_EQ(FileSize(SavedGamePath("Bo")), -1);
 }
 
+TEST_F(Menu, PlayOffersASavedLevelBackAndOnlyAClickedNoThrowsItAway) {
+    AddProfile("Ann")->CurrentAdventure = 0;
+    StartMenu();
+    test::TempDir saves;
+    test::WorkingFolder inSaves(saves.Path());
+    ASSERT_EQ(CreateDir("media\\saves\\", 1), 1);
+    Text path = SavedGamePath("Ann");
+    ASSERT_EQ(SaveText(path, "[game]\ntemple = 0\n"), 1);
+
+    Click(menu->MainButton);
+    Step(*menu, 30);
+    ASSERT_TRUE(menu->ResumeGameAreYouSure);
+    Key(kEscape);
+    Step(*menu, 5);
+    EXPECT_EQ(menu->ResumeGameAreYouSure->Value(), 0) << "Escape must not answer";
+    EXPECT_NE(FileSize(path), -1);
+    ClickGadget(menu->ResumeGameAreYouSure->yes);
+    Step(*menu, 2);
+    EXPECT_FALSE(menu->ResumeGameAreYouSure);
+    // The game scene took the path and, having read the file, deleted it.
+    EXPECT_TRUE(Cast<MainGame>(TopScene()));
+    EXPECT_TRUE(ResumeSavePath.empty());
+    EXPECT_EQ(FileSize(path), -1);
+    ResetSceneStack();
+
+    ASSERT_EQ(SaveText(path, "[game]\ntemple = 0\n"), 1);
+    StartMenu();
+    Click(menu->MainButton);
+    Step(*menu, 30);
+    ASSERT_TRUE(menu->ResumeGameAreYouSure);
+    ClickGadget(menu->ResumeGameAreYouSure->no);
+    Step(*menu, 2);
+    EXPECT_EQ(FileSize(path), -1);
+    EXPECT_TRUE(ResumeSavePath.empty());
+    EXPECT_FALSE(menu->ResumeGameAreYouSure);
+}
+
 TEST_F(Menu, TheForcedFirstProfileRemovesAnOldSavedGameAtOnce) {
     StartMenu(false);
     test::TempDir saves;
@@ -224,10 +262,11 @@ TEST_F(Menu, TheBookIsThereOnlyOnceTheQuestHasBegun) {
     Step(*menu);
     EXPECT_EQ(menu->BookActive(), 1);
     EXPECT_EQ(menu->BookButton->disablemouse, 0);
-    // Until there is a comic collection the click leaves the menu as it is.
+    // A click starts opening the book, with an empty dialog holding the
+    // buttons still.
     Click(menu->BookButton);
-    EXPECT_EQ(menu->BookScaleUp, 0);
-    EXPECT_FALSE(menu->guiBase->Child);
+    EXPECT_GT(menu->BookScaleUp, 0);
+    EXPECT_TRUE(menu->guiBase->Child);
     CurrentProfile = nullptr;
     EXPECT_EQ(menu->BookActive(), 0);
 }
