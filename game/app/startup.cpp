@@ -16,6 +16,9 @@
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
+#include "game/adventure/background.h"
+#include "game/adventure/bonus_game.h"
+#include "game/adventure/bonus_images.h"
 #include "game/adventure/game_stats.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
@@ -35,11 +38,11 @@
 #include "game/board/combo_tile_images.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
-#include "game/board/level_in_progress.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_overlays.h"
 #include "game/board/level_capture.h"
 #include "game/board/level_clock.h"
+#include "game/board/level_in_progress.h"
 #include "game/board/main_game.h"
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
@@ -71,7 +74,7 @@ void RegisterGameLoaders() {
     });
     RegisterLoader(LoadQuotaImages);          // 6
     RegisterLoader(nullptr);                  // 7
-    RegisterLoader(nullptr);                  // 8
+    RegisterLoader(LoadBonusImages);          // 8
     RegisterLoader([] { LoadQuestSpots(); }); // 9: the locations, with the quest map's pictures later
     RegisterLoader(nullptr);                  // 10
     RegisterLoader(nullptr);                  // 11
@@ -125,6 +128,7 @@ int StartUp(const TextArray& words) {
     SetAppTitle("Wispwood");
     // 12. A missing layout file leaves every gadget where its screen puts it.
     MainLayout = LayoutResource::Create("media\\res.dat");
+    LoadBackgrounds();
     LoadTextTable();
     LoadDistributionTable();
     // 13. Saved games in progress live here.
@@ -200,6 +204,9 @@ void ResetStartUp() {
     ResetQuestSpots();
     ResetSpotLevels();
     ResetMainGame();
+    ResetBonusGame();
+    ResetBonusImages();
+    ResetBackgrounds();
     ResetLevelCapture();
     ResetEffectImages();
     ResetCrumbleShards();
