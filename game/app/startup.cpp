@@ -17,6 +17,9 @@
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
 #include "game/adventure/comic_menu.h"
+#include "game/adventure/background.h"
+#include "game/adventure/bonus_game.h"
+#include "game/adventure/bonus_images.h"
 #include "game/adventure/game_stats.h"
 #include "game/adventure/gem_images.h"
 #include "game/adventure/quest_map.h"
@@ -44,11 +47,11 @@
 #include "game/board/combo_tile_images.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
-#include "game/board/level_in_progress.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_overlays.h"
 #include "game/board/level_capture.h"
 #include "game/board/level_clock.h"
+#include "game/board/level_in_progress.h"
 #include "game/board/main_game.h"
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
@@ -80,7 +83,7 @@ void RegisterGameLoaders() {
     });
     RegisterLoader(LoadQuotaImages);               // 6
     RegisterLoader(LoadOptionsImages);             // 7
-    RegisterLoader(nullptr);                       // 8
+    RegisterLoader(LoadBonusImages);               // 8
     RegisterLoader([] { QuestMap::Load(); });      // 9: the locations and the map's pictures
     RegisterLoader(nullptr);                       // 10
     RegisterLoader([] { HighScoreMenu::Load(); }); // 11
@@ -134,6 +137,7 @@ int StartUp(const TextArray& words) {
     SetAppTitle("Wispwood");
     // 12. A missing layout file leaves every gadget where its screen puts it.
     MainLayout = LayoutResource::Create("media\\res.dat");
+    LoadBackgrounds();
     LoadTextTable();
     LoadDistributionTable();
     // 13. Saved games in progress live here.
@@ -216,6 +220,9 @@ void ResetStartUp() {
     ResetGemImages();
     ResetSpotLevels();
     ResetMainGame();
+    ResetBonusGame();
+    ResetBonusImages();
+    ResetBackgrounds();
     ResetLevelCapture();
     ResetEffectImages();
     ResetCrumbleShards();

@@ -1,4 +1,5 @@
 #include "game/board/board_play_state.h"
+#include "game/adventure/bonus_game.h"
 #include "game/adventure/confetti.h"
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
@@ -57,6 +58,7 @@ void ResetBoardPlayState() {
     ResetTally();
     ResetLevelResult();
     ResetQuotaImages();
+    ResetBonusGame();
 }
 
 void ResetGameBoardState() {

@@ -1,7 +1,7 @@
 #pragma once
 // Steps of other board features that the board model calls but does not own:
 // falling pieces, dead-end recovery, effects, the scene's transition state,
-// the tutorial and the bonus board.
+// and the tutorial.
 // The feature that owns a step installs it here at start-up. Until then an
 // action does nothing and a query answers that what it asks about is not
 // happening (no transition, no quake, nothing held back).
@@ -27,9 +27,6 @@ struct BoardSeams {
     // fade factor a lesson gives a piece (0 outside lessons).
     std::function<int(const Ref<Piece>&)> TutorialClickDisallowed;
     std::function<float(Piece&)> TutorialFade;
-
-    // Bonus game: builds the bonus board when a bonus level starts.
-    std::function<void()> StartBonusBoard;
 
     // Board drawing: the extra drawing of fairy tiles and rainbow pieces
     // over both passes.

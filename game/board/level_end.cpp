@@ -4,6 +4,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
 #include "framework/scene/tunables.h"
+#include "game/adventure/bonus_game.h"
 #include "game/adventure/confetti.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/reward_text.h"
@@ -156,7 +157,12 @@ void UpdateSuccess() {
         SuccessSequence->Update();
         return;
     }
-    if (!CurrentLevel || IsBonusLevel(*CurrentLevel)) return;
+    if (!CurrentLevel) return;
+    if (IsBonusLevel(*CurrentLevel)) {
+        // Once the set is finished the tally is up and the level stays won.
+        if (BonusGameOver() && !CurrentTally) StartSuccessSequence();
+        return;
+    }
     Level& level = *CurrentLevel;
     if (!QuotaReached() || !level.DoneQuotaBottleEffect) return;
     level.ConfettiEffect += 1;

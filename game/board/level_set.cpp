@@ -1,4 +1,5 @@
 #include "game/board/level_set.h"
+#include "game/adventure/bonus_game.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/column_stacks.h"
@@ -72,7 +73,7 @@ int StartLevel(int first, int retry) {
     if (target >= LevelCount()) return 1;
     PrepareLevel(target, first);
     StartLevelBoard(retry);
-    if (IsBonusLevel(*CurrentLevel)) CallSeam(Seams.StartBonusBoard);
+    if (IsBonusLevel(*CurrentLevel)) BuildBonusGrid();
     ResetFalling();
     ResetStuck();
     return 0;

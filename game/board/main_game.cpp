@@ -11,6 +11,8 @@
 #include "framework/scene/scene_stack.h"
 #include "framework/sound/music_scene.h"
 #include "game/adventure/comic_page.h"
+#include "game/adventure/background.h"
+#include "game/adventure/bonus_game.h"
 #include "game/adventure/confetti.h"
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
@@ -115,6 +117,7 @@ void MainGame::InitialiseAllGame() {
     ResetRewardTexts();
     ResetScoreFlights();
     ResetBoardForGame();
+    ResetBonusGame();
     ResetGameBoardState();
     ResetAllStats();
 }
@@ -245,6 +248,7 @@ void MainGame::UpdateBoardAndEffects() {
     }
     // 21.
     AgeFadingPaths();
+    if (BonusLevelPlaying()) UpdateBonusGame();
     // 22. The board runs.
     if (Paused(1)) return;
     UpdateHint();
@@ -334,6 +338,10 @@ int MainGame::Render() {
     DrawRect(0, 0, GraphicsWidth(), GraphicsHeight());
     SetColor(255, 255, 255);
     SetBlend(ALPHABLEND);
+    // 1. The location's scene behind everything.
+    TDrawState::Push();
+    RenderLocationBackground();
+    TDrawState::Pop();
     // 2.
     RenderBoardFrame();
     // 3.
@@ -373,6 +381,11 @@ int MainGame::Render() {
     if (!CurrentTally) RenderClock();
     // 14.
     RenderRewardTexts();
+    if (BonusLevelPlaying()) {
+        TDrawState::Push();
+        RenderBonusGame();
+        TDrawState::Pop();
+    }
     TDrawState::Push();
     TDrawState::PushOrigin(static_cast<float>(BoardLeft()), 0);
     RenderExtraLifeFlights();
