@@ -43,6 +43,7 @@
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
 #include "game/board/quota_images.h"
+#include "game/board/special_images.h"
 
 namespace wispwood {
 
@@ -59,6 +60,7 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadFonts);                // 4
     RegisterLoader([] {                       // 5
         LoadPieceImages();
+        LoadSpecialPieceImages();
         LoadBoardEffectImages();
         LoadCrumbleShards();
         LoadComboTileImages();
@@ -187,6 +189,7 @@ void ResetStartUp() {
     ResetFrameLoop();
     ResetProfiles();
     ResetPieceImages();
+    ResetSpecialPieceImages();
     ResetComboTileImages();
     ResetLevelClock();
     ResetGameOverlays();

@@ -19,6 +19,7 @@
 #include "game/board/game_score.h"
 #include "game/board/hint.h"
 #include "game/board/level_set.h"
+#include "game/board/lock_particles.h"
 #include "game/board/new_piece.h"
 #include "game/board/outlines.h"
 #include "game/board/path_search.h"
@@ -30,6 +31,7 @@
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/vine_coin.h"
 
 namespace wispwood {
 
@@ -69,6 +71,8 @@ void ResetGameBoardState() {
     ResetSelection();
     ResetClearPass();
     ResetCrumble();
+    ResetVineCoins();
+    ResetLockParticles();
 }
 
 } // namespace wispwood

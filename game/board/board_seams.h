@@ -16,10 +16,6 @@ class Piece;
 struct BoardSeams {
     // Draws the gem embedded in a piece.
     std::function<void(Piece&, float x, float y)> RenderGem;
-    // Lock overlays: the lock flying off after delay updates towards
-    // (dx, dy), and an overlay fading out in place (the unlocker's when set).
-    std::function<void(Piece&, int delay, float dx, float dy)> LockOverlayFlies;
-    std::function<void(Piece&, int unlocker)> OverlayFades;
 
     // Plays a sound effect in place of the sound manager (tests listen
     // here); empty, PlayBoardSound plays the loaded sound.
@@ -36,10 +32,6 @@ struct BoardSeams {
 
     // Bonus game: builds the bonus board when a bonus level starts.
     std::function<void()> StartBonusBoard;
-
-    // Board drawing: the extra drawing of fairy tiles and rainbow pieces
-    // over both passes.
-    std::function<void(Piece&)> RenderAfter;
 };
 
 extern BoardSeams Seams;

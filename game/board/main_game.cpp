@@ -37,6 +37,7 @@
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
+#include "game/board/locks.h"
 #include "game/board/outlines.h"
 #include "game/board/path_search.h"
 #include "game/board/quota.h"
@@ -47,6 +48,7 @@
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/vine_coin.h"
 
 namespace wispwood {
 
@@ -208,6 +210,8 @@ void MainGame::UpdateBoardAndEffects() {
     AgeFadingPaths();
     // 22. The board runs.
     if (Paused(1)) return;
+    UpdateVineCoins();
+    UpdateLocks();
     UpdateHint();
     UpdateTimer();
     UpdateOutlines();
@@ -304,6 +308,11 @@ int MainGame::Render() {
     // paths.
     RenderBoard();
     RenderPaths();
+    TDrawState::Push();
+    TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
+    TDrawState::PushBlend(ALPHABLEND);
+    RenderVineCoins();
+    TDrawState::Pop();
     // 6.
     DrawTallyDarkening();
     // 7.
