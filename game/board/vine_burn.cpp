@@ -93,7 +93,7 @@ void VineBase::Update() {
         if (DestroyDelay == 0) Burn();
         return;
     }
-    if (!OnBoard || y <= kLastQuietRow) return;
+    if (!OnBoard || PieceExplosionParticle || y <= kLastQuietRow) return;
     CheckTicks += 1;
     if (CheckTicks % 10 == 0 && IsKind<VineBody>(this) && VineNeighbours() <= 1) DoActivate(kLinkDelay);
 }
