@@ -3,12 +3,10 @@
 #include "framework/anim/easing.h"
 #include "framework/particles/particle_logic.h"
 #include "game/adventure/reward_text.h"
-#include "game/app/profiles.h"
 #include "game/app/text_table.h"
 #include "game/board/board.h"
 #include "game/board/effect_images.h"
-#include "game/board/score_panel.h"
-#include <algorithm>
+#include "game/board/extra_life.h"
 
 namespace wispwood {
 
@@ -51,7 +49,7 @@ void ExtraLifeParticle::Update() {
         if (Ref<ExtraLifeParticle> self = weak_from_this().lock()) ExtraLifeFlights.Remove(self);
         ArrivalSparkles(*this);
         if (Onleft) {
-            AwardExtraLife();
+            GainLife();
             CreateRewardText(GetText("reward", "extralife"), "", 0, 0, 0);
         }
     }
@@ -88,16 +86,6 @@ void PairExtraLifeFlights() {
             a->Onleft = aLeft ? 1 : 0;
             b->Onleft = aLeft ? 0 : 1;
         }
-    }
-}
-
-void AwardExtraLife() {
-    if (CurrentProfile) CurrentProfile->Lives += 1;
-    for (int i = 0; i < 60; ++i) {
-        const float px = 725 + static_cast<float>(RandomFloat(-64, 64));
-        const float py = 130 + static_cast<float>(RandomFloat(-24, 24));
-        Ref<Particle> s = Sparkle(PanelParticles, px, py, 15);
-        s->Delayed = std::max(0, RandomInt(-20, 80));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Extra-life flights: the two halves of a matched extra-life pair fly to
-// the two top corners of the board; the one flying left awards the life.
+// the two top corners of the board; the one flying left awards the life
+// (GainLife, extra_life.h).
 // Positions are board-relative: the game scene draws them with the origin
 // at (BoardLeft, 0).
 #include "engine/core/tlist.h"
@@ -45,8 +46,6 @@ Ref<ExtraLifeParticle> CreateExtraLifeFlight(float x, float y);
 // the other to the right one. A flight without a partner keeps target x 0
 // and awards nothing.
 void PairExtraLifeFlights();
-// The current profile's life, with sparkles round the lives display.
-void AwardExtraLife();
 // The sparkles, then every flight.
 void UpdateExtraLifeFlights();
 void RenderExtraLifeFlights();

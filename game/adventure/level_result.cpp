@@ -4,7 +4,7 @@
 
 namespace wispwood {
 
-int LastPlayedSpot = 0;
+int LastPlayedSpot = -1;
 int LastMedal = 0;
 int LastGemsEarned = 0;
 int GemsCollected = 0;
@@ -40,7 +40,8 @@ void ClearMedalDecisionLatch() {
 }
 
 void ResetLevelResult() {
-    LastPlayedSpot = LastMedal = LastGemsEarned = 0;
+    LastPlayedSpot = -1;
+    LastMedal = LastGemsEarned = 0;
     GemsCollected = ResultRecorded = 0;
 }
 

@@ -11,6 +11,7 @@ namespace wispwood {
 class GameFileNode;
 class Level;
 class TImage;
+class guiContainer;
 class guiGadget;
 
 class QuestSpot {
@@ -56,6 +57,27 @@ class QuestSpot {
     float SmallDotsTotal = 0;
     float SmallDotsComplete = 0;
 
+    // Forgets the map's view of the location: no clickable area, visible,
+    // unfinished, no reveal pending.
+    virtual void Reset();
+    // The medal reveal fires after delay counting ticks; until then the
+    // location shows oldState.
+    virtual void QueueReveal(int oldState, int delay);
+    // The sound and sparkles of a medal appearing.
+    virtual void UpgradeEffect();
+    // Per tick on the map: the pending reveal and the gold shine.
+    virtual void Update();
+    // 1 while the marker is walking away from this location.
+    virtual int CurrentlyUnlocking();
+    // The clickable area that replays the location.
+    virtual void InitGadget(guiContainer& container);
+    virtual void Render();
+    virtual int FilledGold();
+    // The level state the current profile holds for the location.
+    virtual int FilledNumber();
+    // The medallion to draw now.
+    virtual Ref<TImage> FilledIMage();
+
     // The location's level, followed by its bonus level when it has one.
     virtual std::vector<Ref<Level>> CreateLevels();
     // 1 when a bonus level follows: every fifth location and every temple,
@@ -88,6 +110,10 @@ int LoadQuestSpots(const Text& path = kQuestSpotsPath);
 int LocationExists(int index);
 // The location at that index, or null when there is none.
 Ref<QuestSpot> SpotAt(int index);
+
+// The locations after and before spot in QuestSpots, null past the ends.
+Ref<QuestSpot> NextQuestSpot(const Ref<QuestSpot>& spot);
+Ref<QuestSpot> PreviousQuestSpot(const Ref<QuestSpot>& spot);
 
 // No locations (start-up state).
 void ResetQuestSpots();

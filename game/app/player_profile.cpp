@@ -1,4 +1,5 @@
 #include "game/app/player_profile.h"
+#include "game/adventure/rank.h"
 #include "engine/io/print_line.h"
 #include "framework/data/game_file.h"
 #include "game/app/profiles.h"
@@ -28,7 +29,7 @@ int PlayerProfile::MasterQuestEnabled() {
 }
 
 Ref<Rank> PlayerProfile::Rank() {
-    return FirstRankSeam ? FirstRankSeam() : nullptr;
+    return Ranks.empty() ? nullptr : Ranks.front();
 }
 
 void PlayerProfile::SetLevelState(int index, int state) {

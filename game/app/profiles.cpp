@@ -12,7 +12,6 @@ namespace wispwood {
 TList<Ref<PlayerProfile>> Profiles;
 Ref<PlayerProfile> CurrentProfile;
 int LastProfileID = 0;
-std::function<Ref<Rank>()> FirstRankSeam;
 
 namespace {
 
@@ -150,7 +149,6 @@ void ResetProfiles() {
     Profiles.Clear();
     CurrentProfile = nullptr;
     LastProfileID = 0;
-    FirstRankSeam = nullptr;
     ResetProfilesFile();
 }
 

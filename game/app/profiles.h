@@ -11,9 +11,6 @@ extern TList<Ref<PlayerProfile>> Profiles;
 extern Ref<PlayerProfile> CurrentProfile;
 extern int LastProfileID;
 
-// Installed by the medal and rank step: the first entry of its rank table.
-extern std::function<Ref<Rank>()> FirstRankSeam;
-
 Text ProfilesPath();
 
 // Rebuilds Profiles and CurrentProfile from the file.

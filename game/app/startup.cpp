@@ -17,7 +17,11 @@
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/gem_images.h"
+#include "game/adventure/quest_map.h"
+#include "game/adventure/quest_progress.h"
 #include "game/adventure/quest_spot.h"
+#include "game/adventure/rank.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
 #include "game/app/display.h"
@@ -35,6 +39,7 @@
 #include "game/board/combo_tile_images.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
+#include "game/board/level_in_progress.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_overlays.h"
 #include "game/board/level_capture.h"
@@ -43,7 +48,8 @@
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
 #include "game/board/quota_images.h"
-#include "game/board/special_images.h"
+#include "game/board/special_effect_images.h"
+#include "game/board/special_piece_images.h"
 
 namespace wispwood {
 
@@ -61,6 +67,7 @@ void RegisterGameLoaders() {
     RegisterLoader([] {                       // 5
         LoadPieceImages();
         LoadSpecialPieceImages();
+        LoadSpecialEffectImages();
         LoadBoardEffectImages();
         LoadCrumbleShards();
         LoadComboTileImages();
@@ -71,7 +78,7 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadQuotaImages);          // 6
     RegisterLoader(nullptr);                  // 7
     RegisterLoader(nullptr);                  // 8
-    RegisterLoader([] { LoadQuestSpots(); }); // 9: the locations, with the quest map's pictures later
+    RegisterLoader([] { QuestMap::Load(); }); // 9
     RegisterLoader(nullptr);                  // 10
     RegisterLoader(nullptr);                  // 11
     RegisterLoader(LoadPanelImages);          // 12
@@ -88,8 +95,8 @@ void RegisterGameLoaders() {
     RegisterLoader(nullptr);                        // 25
     RegisterLoader(nullptr);                        // 26
     RegisterLoader(LoadConfettiImages);             // 27
-    RegisterLoader(nullptr);                        // 28
-    RegisterLoader(nullptr);                        // 29
+    RegisterLoader(LoadGemImages);                  // 28
+    RegisterLoader(LoadRanks);                      // 29
 }
 
 int StartUp(const TextArray& words) {
@@ -171,7 +178,11 @@ void ShutDown() {
             out->WriteLine(branch.Name + " = " + (branch.Value ? *branch.Value : Text()));
         out->Close();
     }
-    // 2.
+    // 2. The level being played, so that the next start offers it back; a
+    // level won just before the window closed (during the tally or a comic)
+    // has not reached the quest map, which would add it.
+    SaveLevelInProgress();
+    BankUnconsumedLevelResult();
     SaveProfiles();
     // 3.
     SaveSettings();
@@ -190,12 +201,16 @@ void ResetStartUp() {
     ResetProfiles();
     ResetPieceImages();
     ResetSpecialPieceImages();
+    ResetSpecialEffectImages();
     ResetComboTileImages();
     ResetLevelClock();
     ResetGameOverlays();
     ResetTally();
     ResetQuotaImages();
     ResetQuestSpots();
+    ResetQuestMap();
+    ResetRanks();
+    ResetGemImages();
     ResetSpotLevels();
     ResetMainGame();
     ResetLevelCapture();

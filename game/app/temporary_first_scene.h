@@ -1,6 +1,7 @@
 #pragma once
 // TEMPORARY: stands in for the main menu until the menu exists. The loading
-// screen hands over to it; Escape or the close button quits in order.
+// screen hands over to it; Enter or a click opens the quest map, Escape or
+// the close button quits in order.
 #include "framework/scene/game_loop.h"
 
 namespace wispwood {

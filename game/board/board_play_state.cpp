@@ -15,6 +15,7 @@
 #include "game/board/creation_override.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
+#include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
 #include "game/board/hint.h"
@@ -71,6 +72,7 @@ void ResetGameBoardState() {
     ResetSelection();
     ResetClearPass();
     ResetCrumble();
+    ResetEarthquake();
     ResetVineCoins();
     ResetLockParticles();
 }

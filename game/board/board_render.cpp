@@ -9,6 +9,7 @@
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
+#include "game/board/earthquake.h"
 #include "game/board/hint.h"
 #include "game/board/hover_piece.h"
 #include "game/board/lock_particles.h"
@@ -77,14 +78,19 @@ void RenderBoard() {
     // Pieces fade in and out, so they blend by their alpha.
     TDrawState::PushBlend(ALPHABLEND);
     BoardEffects.Render();
-    bool shaking = AskSeam(Seams.IsShaking, 0) != 0;
+    // The board goes on shaking, more and more gently, after the quake.
+    bool shaking = IsShaking() || IsAfterShaking();
     bool paused = CurrentGame && CurrentGame->Paused(0);
     for (int pass = 0; pass < 2; ++pass)
         ForEachPiece([&](const Ref<Piece>& p) {
             if ((p->Height > 0) != (pass == 1)) return;
             TDrawState::Push();
             if (shaking) {
-                if (!paused) CallSeam(Seams.CurrentShake, p->EarthquakeX, p->EarthquakeY);
+                if (!paused) {
+                    ShakeOffset shake = CurrentShake();
+                    p->EarthquakeX = shake.x;
+                    p->EarthquakeY = shake.y;
+                }
                 TDrawState::PushOrigin(p->EarthquakeX, p->EarthquakeY);
             } else {
                 p->EarthquakeX = p->EarthquakeY = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // Steps of other board features that the board model calls but does not own:
 // falling pieces, dead-end recovery, effects, the scene's transition state,
-// earthquakes, the tutorial and the bonus board.
+// the tutorial and the bonus board.
 // The feature that owns a step installs it here at start-up. Until then an
 // action does nothing and a query answers that what it asks about is not
 // happening (no transition, no quake, nothing held back).
@@ -14,16 +14,9 @@ namespace wispwood {
 class Piece;
 
 struct BoardSeams {
-    // Draws the gem embedded in a piece.
-    std::function<void(Piece&, float x, float y)> RenderGem;
-
     // Plays a sound effect in place of the sound manager (tests listen
     // here); empty, PlayBoardSound plays the loaded sound.
     std::function<void(const Text& path)> PlaySound;
-
-    // Earthquake: 1 while the board shakes, and the current shake offset.
-    std::function<int()> IsShaking;
-    std::function<void(float& dx, float& dy)> CurrentShake;
 
     // Tutorial: 1 when the lesson keeps the player off this piece; the
     // fade factor a lesson gives a piece (0 outside lessons).

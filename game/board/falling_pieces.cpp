@@ -140,6 +140,32 @@ float PieceParticleGroup::AverageX() {
     return (n ? sum / static_cast<float>(n) : 0) + static_cast<float>(CellWidth) / 2;
 }
 
+namespace {
+
+// The piece leaves its cell and falls with the others of the group, which
+// is made with the first piece that drops.
+void Release(const Ref<Piece>& piece, Ref<PieceParticleGroup>& group) {
+    if (!group) {
+        group = New<PieceParticleGroup>();
+        CurrentFallingGroup = group;
+        FallingGroups.AddFirst(group);
+    }
+    auto r = New<PieceParticle>();
+    r->p = piece;
+    r->x = static_cast<float>(BoardLeft() + piece->GetX());
+    r->y = static_cast<float>(piece->GetY());
+    r->columnx = piece->x;
+    r->columny = piece->y;
+    r->dy = DropSpeed();
+    piece->mover = 0;
+    piece->OnBoard = 0;
+    group->PieceParticles.AddFirst(r);
+    FallingPieces.AddFirst(r);
+    Board(piece->x, piece->y) = nullptr;
+}
+
+} // namespace
+
 void DropUnsupported() {
     MarkSupported();
     // The group is made only when a piece drops: this runs after every
@@ -151,24 +177,14 @@ void DropUnsupported() {
             if (!piece || piece->Checked || piece->PieceExplosionParticle || piece->IsGold ||
                 piece->BlockGravity() != 0)
                 continue;
-            if (!group) {
-                group = New<PieceParticleGroup>();
-                CurrentFallingGroup = group;
-                FallingGroups.AddFirst(group);
-            }
-            auto r = New<PieceParticle>();
-            r->p = piece;
-            r->x = static_cast<float>(BoardLeft() + piece->GetX());
-            r->y = static_cast<float>(piece->GetY());
-            r->columnx = x;
-            r->columny = y;
-            r->dy = DropSpeed();
-            piece->mover = 0;
-            piece->OnBoard = 0;
-            group->PieceParticles.AddFirst(r);
-            FallingPieces.AddFirst(r);
-            Board(x, y) = nullptr;
+            Release(piece, group);
         }
+}
+
+void DropPiece(const Ref<Piece>& piece) {
+    if (!piece || !Board.Inside(piece->x, piece->y) || Board(piece->x, piece->y) != piece) return;
+    Ref<PieceParticleGroup> group;
+    Release(piece, group);
 }
 
 void UpdateFallingPieces() {

@@ -61,6 +61,8 @@ extern Ref<PieceParticleGroup> CurrentFallingGroup;
 // Every piece that is no longer held by the top row (and is neither
 // bursting, gold nor holding itself up) leaves the grid and starts to fall.
 void DropUnsupported();
+// The piece leaves the grid and falls on its own (an earthquake's drop).
+void DropPiece(const Ref<Piece>& piece);
 // One update: falling, landing, catching, then the combo groups.
 void UpdateFallingPieces();
 // Nothing falling, lying or grouped (a level start, and start-up state).

@@ -21,6 +21,5 @@ Ref<TImage> LockPiece::GetMyImage(int) {
     return Unlocker ? BlockImages.Lock : BlockImages.Key;
 }
 
-GemPiece::GemPiece(int pick) : Piece("gem", nullptr), Pick(pick) {}
 
 } // namespace wispwood

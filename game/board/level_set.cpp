@@ -1,6 +1,7 @@
 #include "game/board/level_set.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
+#include "game/board/column_stacks.h"
 #include "game/board/creation_override.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_timer.h"
@@ -44,6 +45,21 @@ void SelectLevel(int i) {
     PieceDefinitions = GetStandardPieceDefinitions();
 }
 
+namespace {
+
+// What every start of a level does before the board gets its pieces: the
+// level, its quota, its time and its row generation.
+void PrepareLevel(int index, int first) {
+    SelectLevel(index);
+    Level& level = *CurrentLevel;
+    ResetQuota(first);
+    if (!IsBonusLevel(level)) SetLevelTime(level.Time * 100);
+    RebuildColumnMarks(level);
+    StartLevelOverrides();
+}
+
+} // namespace
+
 int StartLevel(int first, int retry) {
     int target;
     if (first) {
@@ -54,18 +70,22 @@ int StartLevel(int first, int retry) {
         target = retry ? at : at + 1;
     }
     if (target >= LevelCount()) return 1;
-    SelectLevel(target);
-    Level& level = *CurrentLevel;
-    bool bonus = IsBonusLevel(level);
-    ResetQuota(first);
-    if (!bonus) SetLevelTime(level.Time * 100);
-    RebuildColumnMarks(level);
-    StartLevelOverrides();
+    PrepareLevel(target, first);
     StartLevelBoard(retry);
-    if (bonus) CallSeam(Seams.StartBonusBoard);
+    if (IsBonusLevel(*CurrentLevel)) CallSeam(Seams.StartBonusBoard);
     ResetFalling();
     ResetStuck();
     return 0;
+}
+
+int ResumeLevel(int index) {
+    if (index < 0 || index >= LevelCount()) return 0;
+    PrepareLevel(index, 1);
+    ResetBoardGrid(CurrentLevel->Width(), 32);
+    ResetColumnStacks(CurrentLevel->Width());
+    ResetFalling();
+    ResetStuck();
+    return 1;
 }
 
 void ResetLevels() {

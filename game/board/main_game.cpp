@@ -1,5 +1,6 @@
 #include "game/board/main_game.h"
 #include "engine/draw/graphics.h"
+#include "engine/io/file_system.h"
 #include "engine/io/random.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/gui/gui_are_you_sure.h"
@@ -11,13 +12,16 @@
 #include "game/adventure/confetti.h"
 #include "game/adventure/extra_life_flight.h"
 #include "game/adventure/game_stats.h"
+#include "game/adventure/gem.h"
 #include "game/adventure/level_result.h"
+#include "game/adventure/quest_map.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
 #include "game/app/profiles.h"
+#include "game/app/saved_game_path.h"
 #include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
 #include "game/app/text_table.h"
@@ -28,6 +32,7 @@
 #include "game/board/board_render.h"
 #include "game/board/board_seams.h"
 #include "game/board/crumble.h"
+#include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/game_overlays.h"
 #include "game/board/game_score.h"
@@ -43,6 +48,7 @@
 #include "game/board/quota.h"
 #include "game/board/quota_bottle.h"
 #include "game/board/quota_particle.h"
+#include "game/board/saved_game.h"
 #include "game/board/score_panel.h"
 #include "game/board/score_popups.h"
 #include "game/board/scroll.h"
@@ -99,6 +105,7 @@ int MainGame::Load() {
 
 void MainGame::InitialiseAllGame() {
     ClearMedalDecisionLatch();
+    ResetGems();
     ResetConfetti();
     ResetLevelClock();
     ResetExtraLifeFlights();
@@ -112,22 +119,31 @@ void MainGame::InitialiseAllGame() {
 
 int MainGame::Init() {
     InitialiseAllGame();
-    if (!ResumeSavePath.empty()) {
-        // Saved games come back with the resume path; until then the file is
-        // only dropped so that it cannot be offered again.
-        ResumeSavePath.clear();
-    }
     Ref<PlayerProfile> profile = CurrentProfile;
     if (profile && profile->Lives == 0) profile->Lives = 3;
     GameScore = profile ? profile->Score : 0;
     DisplayedScore = GameScore;
     ResetLevelEnd();
-    if (CurrentLevelSet) StartLevel(1, 0);
+    if (!ResumeSavedGame() && CurrentLevelSet) StartLevel(1, 0);
     SnapBoardFrame();
     MenuButton = Container->AddButton(665, 247, SidebarButton, nullptr);
     if (MenuButton) MenuButton->DrawnText = GetText("main", "menu");
     if (profile) profile->DisplayHowToPlay = 0;
     return 0;
+}
+
+bool MainGame::ResumeSavedGame() {
+    Text path = ResumeSavePath;
+    ResumeSavePath.clear();
+    if (path.empty()) return false;
+    // Only the current profile's own saved game is ever read or deleted.
+    if (!CurrentProfile || path != SavedGamePath(CurrentProfile->Name)) return false;
+    SavedGameLoad loaded = LoadGame(path);
+    // Resumed at most once, and an unreadable file is not offered again.
+    DeleteFile(path);
+    if (loaded == SavedGameLoad::Unreadable) return false;
+    if (loaded == SavedGameLoad::Resumed) GetReady = 150;
+    return true;
 }
 
 int MainGame::Paused(int includeTally) {
@@ -164,12 +180,13 @@ bool MainGame::PlayOnInTestMode(int location) {
 
 void MainGame::LeaveAfterWin() {
     if (CurrentProfile) CurrentProfile->Score = GameScore;
-    // The self-playing mode goes on with the next location.
-    if (PlayOnInTestMode(CurrentSpotIndex + 1)) return;
+    // COMIC HAND-OVER: a won level whose location has a comic goes to the
+    // comic page (ComicPage, with GoBackToQuestMap set after the push) in
+    // place of the quest map; the comic then pushes the map itself.
+    // Refused while a transition runs; Won stays set, so the next update
+    // tries again.
+    if (!PushScene(MakeQuestMap(), 0, 0)) return;
     DeleteFromStack = 1;
-    // The comic page and the quest map take over here once they exist;
-    // until then the game returns to the scene below it.
-    PopSelf();
 }
 
 void MainGame::LeaveAfterLoss() {
@@ -201,6 +218,7 @@ void MainGame::UpdateBoardAndEffects() {
     if (CurrentTally && MenuButton) MenuButton->Deactivate();
     // 20.
     if (!Paused(0)) {
+        UpdateGems();
         UpdateRewardTexts();
         ShardParticles.Update();
         BoardEffects.Update();
@@ -215,6 +233,7 @@ void MainGame::UpdateBoardAndEffects() {
     UpdateHint();
     UpdateTimer();
     UpdateOutlines();
+    UpdateEarthquake();
     UpdateBoardFrame();
     UpdateGameOver();
     UpdateSuccess();
@@ -352,8 +371,10 @@ int MainGame::Render() {
         if (CurrentTally) RenderClock();
         RenderTally();
         RenderScorePanel();
+        RenderGems();
     } else {
         RenderScorePanel();
+        RenderGems();
         if (CurrentTally) RenderClock();
         Container->RenderRest();
     }

@@ -50,6 +50,9 @@ class MainGame : public GameLoop {
   private:
     // Steps 17 to 22 of an update: the board and the effects around it.
     void UpdateBoardAndEffects();
+    // Restores the game ResumeSavePath names, then deletes its file; false
+    // when there was none to restore and the level starts afresh.
+    bool ResumeSavedGame();
     void LeaveAfterWin();
     void LeaveAfterLoss();
     // In the self-playing mode: the game goes on at that location (true).

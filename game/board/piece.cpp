@@ -1,9 +1,11 @@
 #include "game/board/piece.h"
 #include "engine/io/random.h"
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/gem.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/creation_shine.h"
+#include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_particles.h"
@@ -28,7 +30,9 @@ Piece::Piece(const Text& name, const Ref<TImage>& image) : Piece() {
 }
 
 void Piece::RenderGem(float px, float py) {
-    if (HasGem && GemInstance) CallSeam(Seams.RenderGem, *this, px, py);
+    (void)px;
+    (void)py;
+    if (HasGem && GemInstance) GemInstance->Render();
 }
 
 void Piece::TurnToGold() {
@@ -116,7 +120,7 @@ void Piece::Update() {
         } else if (BottomDelay > 0) {
             BottomDelay -= 1;
             if (BottomDelay == 0 && PlayFlip) {
-                if ((y != 0 || ScrollOffset > 2.0f) && !AskSeam(Seams.IsShaking, 0))
+                if ((y != 0 || ScrollOffset > 2.0f) && !IsShaking())
                     PlayBoardSound("media\\sound\\tileflip.ogg");
                 PlayFlip = 0;
             }

@@ -40,8 +40,11 @@ Ref<Piece> CreatePieceByName(const Text& name, int x, int y, int colour, int shi
         if (CurrentLevel) CurrentLevel->FirstStoneWall = 0;
         piece = wall;
     } else if (FindText(name, "crumbling")) {
+        // The stage comes from a file; a stage no piece can have is refused.
+        int stage = DigitsToInt(name);
+        if (stage < 0 || stage > 2) return nullptr;
         auto crumbling = New<CrumblingPiece>();
-        crumbling->SetStage(std::clamp(DigitsToInt(name), 0, 2));
+        crumbling->SetStage(stage);
         piece = crumbling;
     } else {
         return nullptr;

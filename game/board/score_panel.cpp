@@ -4,6 +4,7 @@
 #include "framework/images/game_image.h"
 #include "framework/scene/tunables.h"
 #include "game/app/game_fonts.h"
+#include "game/adventure/level_result.h"
 #include "game/adventure/score_flight.h"
 #include "game/app/profiles.h"
 #include "game/board/effect_images.h"
@@ -36,7 +37,8 @@ void RenderGems(const PlayerProfile& profile) {
     float x = Fixed("gemsx", "666"), y = Fixed("gemsy", "200") + Fixed("gemoffsety", "-13");
     DrawGameImage(EffectImages.GemsIcon, x, y);
     float w = EffectImages.GemsIcon ? static_cast<float>(ImageWidth(EffectImages.GemsIcon)) : 0;
-    PrintText("X " + IntToText(profile.Gems), x + w, Fixed("gemsy", "200"), AlignLeft, 1);
+    // The level's gems count as soon as they reach the counter.
+    PrintText("X " + IntToText(profile.Gems + GemsCollected), x + w, Fixed("gemsy", "200"), AlignLeft, 1);
 }
 
 void RenderLives(const PlayerProfile& profile) {

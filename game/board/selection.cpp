@@ -5,6 +5,7 @@
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
 #include "game/board/clear_pass.h"
+#include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/groups.h"
 #include "game/board/hint.h"
@@ -89,7 +90,7 @@ bool ReleaseCounts() {
 }
 
 bool ClickIgnored() {
-    if (AskSeam(Seams.IsShaking, 0) || CountBeingCreated() > 0) return true;
+    if (IsShaking() || CountBeingCreated() > 0) return true;
     bool finishes = false;
     ForEachPiece([&](const Ref<Piece>& p) {
         if (p->mover && p->FinishLevelIfClicked() == 1) finishes = true;

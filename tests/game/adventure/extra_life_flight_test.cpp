@@ -2,6 +2,7 @@
 #include "game/adventure/reward_text.h"
 #include "game/app/profiles.h"
 #include "game/board/board.h"
+#include "game/board/extra_life.h"
 #include "game/board/score_panel.h"
 #include "tests/game/adventure/feedback_fixture.h"
 
@@ -112,7 +113,7 @@ TEST_F(ExtraLifeFlight, FlightsAlreadyUnderWayAreNotPairedAgain) {
 
 TEST_F(ExtraLifeFlight, AwardingWithoutAPlayerOnlySparkles) {
     SetCurrentProfile(nullptr);
-    AwardExtraLife();
+    GainLife();
     EXPECT_EQ(PanelParticles.AllParticles.Count(), 60);
 }
 

@@ -5,6 +5,7 @@
 #include "framework/gui/gui_gadget.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/level_result.h"
+#include "game/adventure/quest_map.h"
 #include "game/adventure/tally.h"
 #include "game/app/loading_scene.h"
 #include "game/app/profiles.h"
@@ -87,11 +88,10 @@ TEST_F(GameScene, AScriptedPlayerWinsLocationZeroAndTheTallyHandsOver) {
     game.Click(static_cast<int>(CurrentTally->OK->x + CurrentTally->OK->GetWidtH() / 2),
                static_cast<int>(CurrentTally->OK->y + CurrentTally->OK->GetHeight() / 2));
     ASSERT_TRUE(game.RunUntil([&] { return TopScene() != scene; }, 1000));
-    // The profile keeps the score; with no quest map yet the game returns
-    // to the screen below it.
+    // The profile keeps the score and the quest map takes over.
     EXPECT_EQ(CurrentProfile->Score, GameScore);
     EXPECT_GE(GameScore, scoreBefore);
-    EXPECT_TRUE(OnTop<TemporaryFirstScene>() || OnTop<Loading>());
+    EXPECT_TRUE(OnTop<QuestMap>());
 }
 
 TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {

@@ -3,6 +3,7 @@
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
+#include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
 #include "game/board/level_set.h"
@@ -123,8 +124,7 @@ TEST_F(PieceUpdate, FlipSoundIsSilentAboveTheScreenAndDuringQuakes) {
     Ref<Piece> top = Revealing(0, 0, 1), low = Revealing(0, 1, 1);
     top->PlayFlip = low->PlayFlip = 1;
     ScrollOffset = 2.0f;
-    int shaking = 1;
-    Seams.IsShaking = [&] { return shaking; };
+    StartEarthquake();
     top->Update();
     low->Update();
     EXPECT_TRUE(sounds.empty());

@@ -8,7 +8,7 @@ namespace wispwood {
 
 class TImage;
 
-struct SpecialImageSet {
+struct SpecialEffectImageSet {
     Ref<TImage> FairyTileIdle; // 8 frames of 52 pixels
     Ref<TImage> Cobweb;        // handle at its left middle
     Ref<TImage> FairyFlyLeft;  // 3 frames of 104 pixels, centred
@@ -17,10 +17,10 @@ struct SpecialImageSet {
     Ref<TImage> Wizzlestaff;
 };
 
-extern SpecialImageSet SpecialImages;
+extern SpecialEffectImageSet SpecialEffectImages;
 
 // Loaded with the piece pictures.
-void LoadSpecialPieceImages();
-void ResetSpecialPieceImages();
+void LoadSpecialEffectImages();
+void ResetSpecialEffectImages();
 
 } // namespace wispwood

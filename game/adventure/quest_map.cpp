@@ -1,0 +1,188 @@
+#include "game/adventure/quest_map.h"
+#include "framework/gui/gui_container.h"
+#include "framework/gui/gui_resources.h"
+#include "framework/scene/input_snapshot.h"
+#include "framework/scene/scene_stack.h"
+#include "game/adventure/gem_particle.h"
+#include "game/adventure/level_result.h"
+#include "game/adventure/quest_map_state.h"
+#include "game/adventure/quest_progress.h"
+#include "game/adventure/quest_spot.h"
+#include "game/adventure/reward_text.h"
+#include "game/adventure/spot_levels.h"
+#include "game/adventure/temple_particle.h"
+#include "game/app/profiles.h"
+#include "game/app/sound_tables.h"
+#include "game/app/start_flags.h"
+#include "game/app/text_table.h"
+#include <algorithm>
+
+namespace wispwood {
+
+namespace {
+
+constexpr int kLastLocation = 99;
+
+bool Alive(const Ref<guiGadget>& g) {
+    return g && !g->Removed;
+}
+
+} // namespace
+
+// Revealed again by a pop, the map is made afresh, so every return to it
+// takes the level result anew.
+QuestMap::QuestMap() : GameLoop(NewScene<QuestMap>) {
+    Container = New<guiContainer>();
+    DeleteFromStack = 1;
+    Scene = MenuMusicScene;
+}
+
+Ref<GameLoop> MakeQuestMap() {
+    return New<QuestMap>();
+}
+
+int QuestMap::Load() {
+    LoadQuestSpots();
+    LoadQuestMapImages();
+    return 0;
+}
+
+int ContinueSpotIndex() {
+    const int adventure = CurrentProfile ? CurrentProfile->GetCurrentAdventure() : 0;
+    return std::clamp(adventure, 0, kLastLocation);
+}
+
+int TestModeChoice(int visits) {
+    if (visits <= 0) return -1;
+    const int k = (visits - 1) % (kLastLocation + 1);
+    Ref<QuestSpot> spot = SpotAt(k);
+    return spot && spot->Gadget ? k : -1;
+}
+
+int QuestMap::ToEscape(int) {
+    return GameKeyPresses(27) ? 1 : 0;
+}
+
+void QuestMap::TakeLevelResult() {
+    Ref<PlayerProfile> profile = EnsureCurrentProfile();
+    AdventureStep step = AdvanceAdventure(*profile);
+    Ref<QuestSpot> played = SpotAt(step.spot);
+    if (played && step.reveal) played->QueueReveal(step.revealOldState, step.revealDelay);
+    if (played && step.frontier) {
+        if (played->Big) {
+            TempleUnlockTicks = 1;
+        } else {
+            SpotUnlockTicks = 1;
+        }
+        if (step.spot == kLastLocation) InitFinishSequence();
+    }
+    const float fromX = played ? played->x : 0, fromY = played ? played->y : 0;
+    for (const RewardFlight& f : BankRewards(*profile)) {
+        Ref<GemParticle> g = GemParticle::Create(fromX, fromY, f.tx, f.ty, f.medal);
+        g->Delay += f.extraDelay;
+        g->RankUp = f.rankUp;
+    }
+}
+
+int QuestMap::Init() {
+    // 1, 2.
+    GemParticles.Clear();
+    TempleParticles.Clear();
+    for (const Ref<QuestSpot>& spot : QuestSpots) spot->Reset();
+    TempleUnlockTicks = SpotUnlockTicks = 0;
+    UnlockingSpot = LastPlayedSpot;
+    Ref<PlayerProfile> profile = EnsureCurrentProfile();
+    ShownGems = profile->Gems;
+    ShownSilverMedals = profile->SilverMedals;
+    ShownGoldMedals = profile->GoldMedals;
+    FinishSequence = 0;
+    // 3, 4.
+    if (LastPlayedSpot >= 0) TakeLevelResult();
+    // 5, 6.
+    MiscInitShit();
+    InitQuestSpots();
+    // 7.
+    QuestBack = Container->AddButton(19, 553, GuiButtonEmpty, nullptr);
+    QuestContinue = Container->AddButton(616, 553, GuiButtonEmpty, nullptr);
+    QuestBack->DrawnText = GetText("map", "back");
+    QuestContinue->DrawnText = GetText("map", "continue");
+    if (FinishSequence != 0) {
+        for (const Ref<guiGadget>& b : {QuestBack, QuestContinue}) {
+            b->active = 0;
+            b->hidden = 1;
+        }
+    }
+    // 8.
+    ClearLastResult();
+    return 0;
+}
+
+void QuestMap::MiscInitShit() {
+    if (TestMode) TestModeVisits += 1;
+    TempleParticles.Clear();
+    ResetRewardTexts();
+    QuestParticles = ParticleGroup{};
+}
+
+void QuestMap::UpdateTestMode() {
+    if (!TestMode || TestModeVisits == 0 || UnlockRunning() || FinishSequence != 0) return;
+    const int k = TestModeChoice(TestModeVisits);
+    if (k >= 0) {
+        SpotAt(k)->Gadget->mhit = 1;
+    } else if (Alive(QuestContinue)) {
+        QuestContinue->mhit = 1;
+    }
+}
+
+int QuestMap::Update() {
+    // 1.
+    Ticks += 1;
+    if (MarkerAnim) MarkerAnim->Update();
+    if (GuideAnim) GuideAnim->Update();
+    MapGlow.Update();
+    TempleParticle::UpdateAll();
+    UpdateRewardTexts();
+    GemParticle::UpdateAll();
+    // 2.
+    if (FinishSequence != 0) UpdateFinishSequence();
+    // 3.
+    QuestParticles.Update();
+    Container->Update();
+    // 4.
+    UpdateTestMode();
+    // 5.
+    if (FinishSequence == 0) {
+        if (Alive(QuestBack) && QuestBack->mhit) {
+            Ref<GameLoop> top = TopScene();
+            if (top.get() == this) PopScene(top, 1);
+            return 0;
+        }
+        if (Alive(QuestContinue) && QuestContinue->mhit) StartQuestLevel(ContinueSpotIndex());
+    }
+    // 6.
+    int i = 0;
+    for (const Ref<QuestSpot>& spot : QuestSpots) {
+        spot->Update();
+        if (spot->Gadget && spot->Gadget->mhit) StartQuestLevel(i);
+        ++i;
+    }
+    // 7.
+    HandleUnlocking();
+    return 0;
+}
+
+void ResetQuestMap() {
+    GemParticles.Clear();
+    TempleParticles.Clear();
+    ResetQuestMapState();
+}
+
+Ref<QuestSpot> QuestMap::NextQuestSpot(const Ref<QuestSpot>& spot) {
+    return wispwood::NextQuestSpot(spot);
+}
+
+Ref<QuestSpot> QuestMap::PreviousQuestSpot(const Ref<QuestSpot>& spot) {
+    return wispwood::PreviousQuestSpot(spot);
+}
+
+} // namespace wispwood

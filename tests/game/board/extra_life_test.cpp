@@ -1,0 +1,47 @@
+#include "game/adventure/extra_life_flight.h"
+#include "game/app/profiles.h"
+#include "game/board/extra_life.h"
+#include "game/board/powerup.h"
+#include "game/board/score_panel.h"
+#include "tests/game/board/special_pieces_fixture.h"
+
+namespace wispwood {
+namespace {
+
+class ExtraLives : public test::SpecialPieceTest {
+  protected:
+    void SetUp() override {
+        test::SpecialPieceTest::SetUp();
+        ASSERT_TRUE(CreateProfile("Ann"));
+        SelectProfileByName("Ann");
+        ASSERT_TRUE(CurrentProfile);
+        CurrentProfile->Lives = 2;
+    }
+};
+
+TEST_F(ExtraLives, AMatchedPairFliesToTheCornersAndGivesOneLife) {
+    Board({
+        "1111",
+        "X22X",
+    });
+    Match({{0, 1}, {3, 1}});
+    EXPECT_EQ(PieceAt(0, 1), nullptr);
+    EXPECT_EQ(PieceAt(3, 1), nullptr);
+    EXPECT_EQ(BoardEffects.AllParticles.Count(), 0);
+    ASSERT_EQ(ExtraLifeFlights.Count(), 2);
+    int onLeft = 0;
+    for (const auto& f : ExtraLifeFlights) {
+        onLeft += f->Onleft;
+        EXPECT_EQ(f->y, CellHeight + CellHeight / 2);
+    }
+    EXPECT_EQ(onLeft, 1);
+    EXPECT_EQ(CurrentProfile->Lives, 2);
+
+    for (int i = 0; i < 400 && !ExtraLifeFlights.IsEmpty(); ++i) UpdateExtraLifeFlights();
+    EXPECT_TRUE(ExtraLifeFlights.IsEmpty());
+    EXPECT_EQ(CurrentProfile->Lives, 3);
+    EXPECT_EQ(PanelParticles.AllParticles.Count(), 60);
+}
+
+} // namespace
+} // namespace wispwood
