@@ -10,9 +10,11 @@
 #include "framework/scene/tunables.h"
 #include "game/adventure/bonus_game.h"
 #include "game/adventure/bonus_images.h"
+#include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/crumble.h"
 #include "game/board/effect_images.h"
+#include "game/board/fairy_flight.h"
 #include "game/board/main_game.h"
 #include "game/board/score_popups.h"
 #include <algorithm>
@@ -73,27 +75,11 @@ void SparklesToCounter(float fromX, float fromY, int slot) {
     }
 }
 
-// The freed fairy flies off to one side and up. Only the bonus game sends
-// fairies off so far; the board's fairy tiles release theirs through the
-// board's own fairy flight, which this call hands over to once both exist
-// in one tree.
+// The fairy of a found brick flies off as the board's freed fairies do,
+// from the brick's centre, in the bonus game's own layer.
 void FreeBonusFairy(float x, float y) {
-    const bool left = RandomInt(0, 1) == 0;
-    auto p = BonusParticles.AddParticle();
-    p->Image = left ? BonusImages.FlyLeft : BonusImages.FlyRight;
-    p->x = x;
-    p->y = y;
-    p->StartFrame = 0;
-    p->EndFrame = 2;
-    p->FrameTickSpeed = 4;
-    p->TotalLife = 160;
-    p->StartScale = 0.5f;
-    p->EndScale = 1.5f;
-    p->EndAlpha = 0;
-    p->dx = left ? -0.5f : 0.5f;
-    p->dy = 0.6f;
-    p->ax = left ? -0.06f : 0.06f;
-    p->ay = -0.05f;
+    const FairyImagePair pictures{BonusImages.FlyLeft, BonusImages.FlyRight};
+    ReleaseFairy(x - CellWidth / 2.0f, y + CellHeight / 2.0f, &pictures, &BonusParticles);
 }
 
 // The "oops" picture jumps up at the tile and fades.

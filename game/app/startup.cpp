@@ -56,6 +56,7 @@
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
 #include "game/board/quota_images.h"
+#include "game/board/special_effect_images.h"
 #include "game/board/special_piece_images.h"
 
 namespace wispwood {
@@ -74,6 +75,7 @@ void RegisterGameLoaders() {
     RegisterLoader([] {                        // 5
         LoadPieceImages();
         LoadSpecialPieceImages();
+        LoadSpecialEffectImages();
         LoadBoardEffectImages();
         LoadCrumbleShards();
         LoadComboTileImages();
@@ -208,6 +210,7 @@ void ResetStartUp() {
     ResetProfiles();
     ResetPieceImages();
     ResetSpecialPieceImages();
+    ResetSpecialEffectImages();
     ResetComboTileImages();
     ResetLevelClock();
     ResetGameOverlays();

@@ -21,6 +21,7 @@
 #include "game/board/game_score.h"
 #include "game/board/hint.h"
 #include "game/board/level_set.h"
+#include "game/board/lock_particles.h"
 #include "game/board/new_piece.h"
 #include "game/board/outlines.h"
 #include "game/board/path_search.h"
@@ -32,6 +33,7 @@
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/vine_coin.h"
 
 namespace wispwood {
 
@@ -73,6 +75,8 @@ void ResetGameBoardState() {
     ResetClearPass();
     ResetCrumble();
     ResetEarthquake();
+    ResetVineCoins();
+    ResetLockParticles();
 }
 
 } // namespace wispwood

@@ -12,6 +12,7 @@
 #include "game/board/earthquake.h"
 #include "game/board/hint.h"
 #include "game/board/hover_piece.h"
+#include "game/board/lock_particles.h"
 #include "game/board/lock_piece.h"
 #include "game/board/main_game.h"
 #include "game/board/path_search.h"
@@ -26,12 +27,11 @@ namespace {
 
 constexpr float kSmallCellScale = 5.0f / 6.0f;
 
-// The art is made for 48-pixel cells; 40-pixel cells draw it at 5/6.
+} // namespace
+
 void PushCellScale() {
     if (CellWidth == 40) TDrawState::PushScale(kSmallCellScale, kSmallCellScale);
 }
-
-} // namespace
 
 void Piece::RenderAt(float px, float py) {
     px -= Height;
@@ -100,8 +100,11 @@ void RenderBoard() {
             TDrawState::Pop();
         });
     BoardTwinkles.Render();
+    // The overlays leaving locked pieces fly over the pieces they left.
+    LockParticles.Render();
     ForEachPiece([](const Ref<Piece>& p) {
-        if (IsKind<HoverPiece>(p) || IsKind<RainbowPiece>(p)) CallSeam(Seams.RenderAfter, *p);
+        if (auto hover = Cast<HoverPiece>(p)) hover->RenderAfter();
+        if (auto rainbow = Cast<RainbowPiece>(p)) rainbow->RenderAfter();
     });
     TDrawState::Pop();
 }

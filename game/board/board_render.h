@@ -4,6 +4,8 @@
 namespace wispwood {
 
 void RenderBoard();
+// The art is made for 48-pixel cells; 40-pixel cells draw it at 5/6.
+void PushCellScale();
 // Declared with the paths and the frame: RenderPaths (path_search.h) and
 // RenderBoardFrame (board_frame.h).
 

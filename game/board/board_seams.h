@@ -14,11 +14,6 @@ namespace wispwood {
 class Piece;
 
 struct BoardSeams {
-    // Lock overlays: the lock flying off after delay updates towards
-    // (dx, dy), and an overlay fading out in place (the unlocker's when set).
-    std::function<void(Piece&, int delay, float dx, float dy)> LockOverlayFlies;
-    std::function<void(Piece&, int unlocker)> OverlayFades;
-
     // Plays a sound effect in place of the sound manager (tests listen
     // here); empty, PlayBoardSound plays the loaded sound.
     std::function<void(const Text& path)> PlaySound;
@@ -28,9 +23,6 @@ struct BoardSeams {
     std::function<int(const Ref<Piece>&)> TutorialClickDisallowed;
     std::function<float(Piece&)> TutorialFade;
 
-    // Board drawing: the extra drawing of fairy tiles and rainbow pieces
-    // over both passes.
-    std::function<void(Piece&)> RenderAfter;
 };
 
 extern BoardSeams Seams;

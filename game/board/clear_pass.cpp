@@ -7,6 +7,7 @@
 #include "game/board/board_seams.h"
 #include "game/board/crumble.h"
 #include "game/board/falling_pieces.h"
+#include "game/board/locks.h"
 #include "game/board/outlines.h"
 #include "game/board/piece.h"
 #include "game/board/powerup.h"
@@ -98,7 +99,7 @@ void PieceRenderLogic::Render(Particle&) {
 
 void BurstPiece(const Ref<Piece>& piece, int delay, int points) {
     if (!piece) return;
-    // A key's unlocking effect joins here once locks and keys act.
+    if (piece->Unlocker) KeyBurst(piece);
     piece->Score = points;
     Ref<Particle> p = BoardEffects.AddParticle();
     p->Delayed = delay != -1 ? delay : BurstDelay(*piece);

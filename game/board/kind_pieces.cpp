@@ -1,9 +1,7 @@
 // Constructors and fixed answers of the obstacle kinds.
 #include "game/board/gem_piece.h"
-#include "game/board/hover_piece.h"
 #include "game/board/lock_piece.h"
 #include "game/board/piece_images.h"
-#include "game/board/rainbow_piece.h"
 #include "game/board/stone_pieces.h"
 
 namespace wispwood {
@@ -13,10 +11,6 @@ BlockImageSet BlockImages;
 StonePiece::StonePiece() : Piece("stonepiece", BlockImages.Stone) {}
 
 StoneWall::StoneWall() : Piece("stonewall", BlockImages.Stone) {}
-
-HoverPiece::HoverPiece() : Piece("hoverpiece", BlockImages.FairyTile) {}
-
-RainbowPiece::RainbowPiece() : Piece("rainbow", BlockImages.Rainbow) {}
 
 LockPiece::LockPiece(int unlocker) : Piece("lock", unlocker ? BlockImages.Lock : BlockImages.Key) {
     Unlocker = unlocker;

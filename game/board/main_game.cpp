@@ -48,6 +48,7 @@
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
+#include "game/board/locks.h"
 #include "game/board/outlines.h"
 #include "game/board/path_search.h"
 #include "game/board/quota.h"
@@ -59,6 +60,7 @@
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/vine_coin.h"
 
 namespace wispwood {
 
@@ -251,6 +253,8 @@ void MainGame::UpdateBoardAndEffects() {
     if (BonusLevelPlaying()) UpdateBonusGame();
     // 22. The board runs.
     if (Paused(1)) return;
+    UpdateVineCoins();
+    UpdateLocks();
     UpdateHint();
     UpdateTimer();
     UpdateOutlines();
@@ -355,6 +359,11 @@ int MainGame::Render() {
     // paths.
     RenderBoard();
     RenderPaths();
+    TDrawState::Push();
+    TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
+    TDrawState::PushBlend(ALPHABLEND);
+    RenderVineCoins();
+    TDrawState::Pop();
     // 6.
     DrawTallyDarkening();
     // 7.

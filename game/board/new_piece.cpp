@@ -67,12 +67,6 @@ Ref<Piece> MakeSpecial(SpecialKind kind) {
     }
 }
 
-int CountRainbows() {
-    int n = 0;
-    ForEachPiece([&](const Ref<Piece>& p) { n += IsKind<RainbowPiece>(p) ? 1 : 0; });
-    return n;
-}
-
 // Later levels always carry a few of the specials they introduced, whatever
 // the location file says; the raised values stay for the rest of the play.
 void RaiseMinimumFrequencies(Level& level) {
@@ -225,7 +219,7 @@ Ref<Piece> Level::NewPiece(int x, int forceNormal) {
     if (RandomInt(1, 100) < Gaps) return nullptr;
     if (!forceNormal && !locked && !unlock) {
         if (RandomInt(0, 1000) < StonePieceFrequency) return New<StonePiece>();
-        if (RandomInt(0, 1000) < RainbowFrequency && RandomFloat(0, 1) < 1.0 / (CountRainbows() + 1))
+        if (RandomInt(0, 1000) < RainbowFrequency && RandomFloat(0, 1) < 1.0 / (RainbowCount() + 1))
             return New<RainbowPiece>();
         RaiseMinimumFrequencies(*this);
         if (Ref<Piece> special = ChooseSpecial(*this)) return special;

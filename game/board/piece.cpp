@@ -8,6 +8,7 @@
 #include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
+#include "game/board/lock_particles.h"
 #include "game/board/lock_piece.h"
 #include "game/board/path_search.h"
 #include "game/board/piece_definition.h"
@@ -193,19 +194,19 @@ int Piece::PowerupActivate() {
 void Piece::UnlockSilently() {
     if (!Locked) return;
     Locked = 0;
-    if (OnScreen() && !IsGold) CallSeam(Seams.OverlayFades, *this, Unlocker);
+    if (OnScreen() && !IsGold) FadeLockOverlay(*this, Unlocker);
 }
 
-void Piece::Unlock(int kind, float fromX, float fromY) {
+void Piece::Unlock(int delay, float dx, float dy) {
     if (Locked) {
         Locked = 0;
-        CallSeam(Seams.LockOverlayFlies, *this, kind, fromX, fromY);
+        FlyLockOverlay(*this, delay, dx, dy);
     }
     // A lock piece's Unlocker tells its lock face from its key face; it
     // keeps it.
     if (Unlocker && !IsKind<LockPiece>(this)) {
         Unlocker = 0;
-        CallSeam(Seams.OverlayFades, *this, 1);
+        FadeLockOverlay(*this, 1);
     }
 }
 

@@ -105,7 +105,9 @@ class Piece : public std::enable_shared_from_this<Piece> {
     virtual int Normal();
     virtual int PowerupActivate();
     virtual void UnlockSilently();
-    virtual void Unlock(int kind, float fromX, float fromY);
+    // The lock opens after delay updates, its overlay flying off along
+    // (dx, dy); a piece carrying the unlocker loses it.
+    virtual void Unlock(int delay, float dx, float dy);
     virtual void RemoveFromBoard(int dropUnsupported);
     virtual void MovedDown();
     virtual Ref<PieceDefinition> Definition();

@@ -8,6 +8,7 @@
 #include "game/board/piece.h"
 #include "game/board/row_push.h"
 #include "game/board/score_popups.h"
+#include "game/board/vine_coin.h"
 #include <algorithm>
 #include <vector>
 
@@ -78,6 +79,7 @@ void ScrollBoard() {
     // The gem, vine-coin and horizontal-flash groups belong to the board too;
     // their owners add them here.
     ScrollPopups(v);
+    ScrollVineCoins(v);
     // The outlines are laid round the cells they were built for; without
     // this they would slide off their groups while the board creeps.
     ScrollOutlines(v);

@@ -161,10 +161,7 @@ void BoardClick() {
     });
     if (ClickIgnored()) return;
 
-    bool rainbow = false;
-    ForEachPiece([&](const Ref<Piece>& p) {
-        if (p->MahjongOver && IsKind<RainbowPiece>(p)) rainbow = true;
-    });
+    bool rainbow = RainbowSelected() > 0;
 
     if (CountSelected() > 0) {
         int decision = Decide(rainbow);

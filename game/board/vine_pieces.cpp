@@ -11,6 +11,15 @@ const int kNeighbourDy[4] = {0, 0, -1, 1};
 
 } // namespace
 
+void HeadDirection(int overlay, int& dx, int& dy) {
+    static const int kHeadDx[4] = {0, -1, 0, 1};
+    static const int kHeadDy[4] = {1, 0, -1, 0};
+    dx = dy = 0;
+    if (overlay < 0 || overlay > 3) return;
+    dx = kHeadDx[overlay];
+    dy = kHeadDy[overlay];
+}
+
 int VineBase::VineAt(int dx, int dy) {
     if (!OnBoard) return 0;
     return IsKind<VineBase>(PieceAt(x + dx, y + dy)) ? 1 : 0;

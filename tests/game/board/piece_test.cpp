@@ -7,6 +7,7 @@
 #include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
 #include "game/board/level_set.h"
+#include "game/board/lock_particles.h"
 #include "game/board/lock_piece.h"
 #include "game/board/path_search.h"
 #include "game/board/piece_definition.h"
@@ -59,8 +60,6 @@ TEST_F(PieceUpdate, GoldShimmersOnceAndThenLeavesTheBoard) {
     Ref<Piece> hanging = PieceAt(0, 1);
     p->Locked = 1;
     ScrollOffset = 10; // on screen
-    int fades = 0;
-    Seams.OverlayFades = [&](Piece&, int) { ++fades; };
     p->TurnToGold();
     std::vector<int> frames;
     for (int i = 0; i < 99; ++i) {
@@ -78,7 +77,7 @@ TEST_F(PieceUpdate, GoldShimmersOnceAndThenLeavesTheBoard) {
     EXPECT_EQ(frames[98], 12);
     EXPECT_EQ(p->Locked, 0);
     // The lock overlay of a gold piece does not fade: the gold covers it.
-    EXPECT_EQ(fades, 0);
+    EXPECT_EQ(LockParticles.AllParticles.Count(), 0);
     EXPECT_EQ(p->OnBoard, 1);
     p->Update();
     EXPECT_EQ(p->OnBoard, 0);
@@ -237,19 +236,29 @@ TEST_F(PieceUpdate, RemovalEmptiesTheCellOnceAndFeedsTheQuota) {
 TEST_F(PieceUpdate, UnlockingClearsTheRightFlags) {
     BuildBoard({"1L", "2."});
     Ref<Piece> p = PieceAt(0, 0);
-    std::vector<std::pair<int, int>> flights;
-    int fades = 0;
-    Seams.LockOverlayFlies = [&](Piece&, int delay, float dx, float) {
-        flights.emplace_back(delay, int(dx));
+    // The flying lock and the fading ones, by their life and wait.
+    auto flights = [] {
+        int n = 0;
+        for (const auto& q : LockParticles.AllParticles) n += q->TotalLife == 300 ? 1 : 0;
+        return n;
     };
-    Seams.OverlayFades = [&](Piece&, int) { ++fades; };
+    auto fades = [] {
+        int n = 0;
+        for (const auto& q : LockParticles.AllParticles) n += q->TotalLife == 60 ? 1 : 0;
+        return n;
+    };
     p->Locked = 1;
     p->Unlocker = 1;
     p->Unlock(40, 12, 0);
     EXPECT_EQ(p->Locked, 0);
     EXPECT_EQ(p->Unlocker, 0);
-    EXPECT_EQ(flights, (std::vector<std::pair<int, int>>{{40, 12}}));
-    EXPECT_EQ(fades, 1);
+    ASSERT_EQ(flights(), 1);
+    Ref<Particle> flight = LockParticles.AllParticles.First();
+    EXPECT_EQ(flight->Delayed, 40);
+    // The direction is kept at one pixel per update.
+    EXPECT_FLOAT_EQ(flight->dx, 1);
+    EXPECT_FLOAT_EQ(flight->dy, 0);
+    EXPECT_EQ(fades(), 1);
     // A lock piece keeps its face.
     Ref<Piece> lock = PieceAt(1, 0);
     lock->Unlock(40, 0, 0);
@@ -259,11 +268,11 @@ TEST_F(PieceUpdate, UnlockingClearsTheRightFlags) {
     q->Locked = 1;
     q->UnlockSilently();
     EXPECT_EQ(q->Locked, 0);
-    EXPECT_EQ(fades, 2);
+    EXPECT_EQ(fades(), 2);
     p->y = 0;
     p->Locked = 1;
     p->UnlockSilently();
-    EXPECT_EQ(fades, 2); // row 0 above the screen
+    EXPECT_EQ(fades(), 2); // row 0 above the screen
 }
 
 TEST_F(PieceUpdate, PositionsImagesAndKindAnswers) {
