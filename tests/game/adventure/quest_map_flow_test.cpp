@@ -74,6 +74,7 @@ class QuestMapFlow : public ::testing::Test {
     Ref<PlayerProfile> NewPlayerOnTheMap() {
         EXPECT_TRUE(game.Start({}));
         EXPECT_TRUE(game.RunUntil([] { return OnTop<TemporaryFirstScene>(); }, 2000));
+        Settle();
         EXPECT_EQ(CreateProfile("Tess"), 1);
         SetCurrentProfile(Profiles.ValueAtIndex(Profiles.Count() - 1));
         game.PressKey(13);
@@ -93,6 +94,7 @@ class QuestMapFlow : public ::testing::Test {
     void Continue() {
         auto map = Cast<QuestMap>(TopScene());
         ASSERT_TRUE(map);
+        Settle();
         ClickGadget(map->QuestContinue);
         ASSERT_TRUE(game.RunUntil([] { return OnTop<MainGame>(); }, 200));
         Settle();
