@@ -98,7 +98,7 @@ int QuestMap::Render() {
     // 9.
     TDrawState::Push();
     TDrawState::PushBlend(ALPHABLEND);
-    if (BigFont && CurrentProfile)
+    if (BigFont && CurrentProfile && !CurrentProfile->Name.empty())
         BigFont->FontPrintCareful(QuestMapTitle(CurrentProfile->Name), kTitleX, kTitleY, AlignCentre, kTitleScale);
     RenderRewardTexts();
     TDrawState::Pop();

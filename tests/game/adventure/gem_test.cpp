@@ -100,7 +100,7 @@ TEST_F(GemTest, APickCarriesNoGemAndAnUncoveredTileGrowsItsGemIn) {
     pick->Update();
     EXPECT_EQ(pick->HasGem, 0);
     EXPECT_EQ(pick->GemInstance, nullptr);
-    EXPECT_EQ(tile->GemScale(), 0);
+    EXPECT_NEAR(tile->GemScale(), 0, 0.01);
     for (int i = 0; i < 60; ++i) {
         tile->BottomFadeIn = 40;
         tile->UpdateGem();
