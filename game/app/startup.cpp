@@ -56,8 +56,8 @@
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
 #include "game/board/quota_images.h"
-#include "game/board/special_effect_images.h"
-#include "game/board/special_piece_images.h"
+#include "game/board/fairy_glow_images.h"
+#include "game/board/beam_rubble_images.h"
 
 namespace wispwood {
 
@@ -74,8 +74,8 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadFonts);                 // 4
     RegisterLoader([] {                        // 5
         LoadPieceImages();
-        LoadSpecialPieceImages();
-        LoadSpecialEffectImages();
+        LoadBeamRubbleImages();
+        LoadFairyGlowImages();
         LoadBoardEffectImages();
         LoadCrumbleShards();
         LoadComboTileImages();
@@ -209,8 +209,8 @@ void ResetStartUp() {
     ResetFrameLoop();
     ResetProfiles();
     ResetPieceImages();
-    ResetSpecialPieceImages();
-    ResetSpecialEffectImages();
+    ResetBeamRubbleImages();
+    ResetFairyGlowImages();
     ResetComboTileImages();
     ResetLevelClock();
     ResetGameOverlays();

@@ -5,7 +5,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include "game/board/crumble.h"
-#include "game/board/special_piece_images.h"
+#include "game/board/beam_rubble_images.h"
 #include <algorithm>
 #include <cmath>
 
@@ -33,7 +33,7 @@ float WidthOf(Particle& p) {
 
 Ref<Particle> NewBeam(float x, float y) {
     Ref<Particle> p = ShardParticles.AddParticle();
-    p->Image = SpecialPieceImages.DestroyFlash;
+    p->Image = BeamRubbleImages.DestroyFlash;
     p->x = x;
     p->y = y;
     p->Blend = LIGHTBLEND;

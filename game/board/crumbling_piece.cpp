@@ -8,7 +8,7 @@
 #include "game/board/falling_pieces.h"
 #include "game/board/piece_images.h"
 #include "game/board/powerup.h"
-#include "game/board/special_piece_images.h"
+#include "game/board/beam_rubble_images.h"
 
 namespace wispwood {
 
@@ -83,7 +83,7 @@ void CrumblingPiece::ActivateSurroundings() {
 }
 
 void CrumblingPiece::Particles() {
-    const auto& rubble = SpecialPieceImages.CrumblingRubble;
+    const auto& rubble = BeamRubbleImages.CrumblingRubble;
     for (int i = 0; i < kRubblePieces; ++i) {
         Ref<wispwood::Particle> p = BoardEffects.AddParticle();
         if (rubble.size() >= 2) p->Image = rubble[RandomInt(0, 1)];

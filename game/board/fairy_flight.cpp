@@ -6,7 +6,7 @@
 #include "game/board/board.h"
 #include "game/board/effect_images.h"
 #include "game/board/score_popups.h"
-#include "game/board/special_effect_images.h"
+#include "game/board/fairy_glow_images.h"
 
 namespace wispwood {
 
@@ -18,7 +18,7 @@ void FairyFlyLogic::Logic(Particle& p) {
 }
 
 void ReleaseFairy(float x, float y, const FairyImagePair* images, ParticleGroup* group) {
-    FairyImagePair board{SpecialEffectImages.FairyFlyLeft, SpecialEffectImages.FairyFlyRight};
+    FairyImagePair board{FairyGlowImages.FairyFlyLeft, FairyGlowImages.FairyFlyRight};
     const FairyImagePair& pair = images ? *images : board;
     ParticleGroup& into = group ? *group : ScorePopups;
     float w = static_cast<float>(CellWidth), h = static_cast<float>(CellHeight);

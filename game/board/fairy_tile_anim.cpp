@@ -1,6 +1,6 @@
 #include "game/board/fairy_tile_anim.h"
 #include "game/board/piece_images.h"
-#include "game/board/special_effect_images.h"
+#include "game/board/fairy_glow_images.h"
 #include <set>
 
 namespace wispwood {
@@ -18,7 +18,7 @@ void CollectChain(const Ref<TAnimStretch>& stretch, std::set<Ref<TAnimStretch>>&
 } // namespace
 
 Ref<TAnim> NewFairyTileAnim() {
-    auto idle = TAnimStretch::CreateFromFrameSequence(SpecialEffectImages.FairyTileIdle, {0, 1, 2, 3, 4, 5, 6, 7});
+    auto idle = TAnimStretch::CreateFromFrameSequence(FairyGlowImages.FairyTileIdle, {0, 1, 2, 3, 4, 5, 6, 7});
     idle->FrameTickSpeed = 1; // 2 updates a frame
     idle->NumberOfRepeats = kIdleRepeats;
     for (int reach : {8, 10, 12})

@@ -11,7 +11,7 @@
 #include "game/board/piece_images.h"
 #include "game/board/piece_match.h"
 #include "game/board/score_popups.h"
-#include "game/board/special_effect_images.h"
+#include "game/board/fairy_glow_images.h"
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -155,7 +155,7 @@ void HoverPiece::RenderAfter() {
             TDrawState::PushAlpha(LerpLinearClamped(0, fade, static_cast<float>(strength) / kCobwebMax));
             TDrawState::PushRotation(static_cast<float>(std::atan2(dy, dx) * 180 / std::numbers::pi));
             PushCellScale();
-            DrawGameImage(SpecialEffectImages.Cobweb, cx, cy);
+            DrawGameImage(FairyGlowImages.Cobweb, cx, cy);
             TDrawState::Pop();
         }
 }

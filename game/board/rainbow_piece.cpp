@@ -8,7 +8,7 @@
 #include "game/board/level.h"
 #include "game/board/level_set.h"
 #include "game/board/piece_images.h"
-#include "game/board/special_effect_images.h"
+#include "game/board/fairy_glow_images.h"
 #include <cmath>
 
 namespace wispwood {
@@ -23,7 +23,7 @@ void RainbowPiece::Update() {
     bool bursting = PieceExplosionParticle && PieceExplosionParticle->Delayed <= 0;
     if (!bursting || DoneExplosion || (CurrentLevel && CurrentLevel->DoneQuotaBottleEffect)) return;
     Ref<wispwood::Particle> p = BoardTwinkles.AddParticle();
-    p->Image = SpecialEffectImages.Wizzlestaff;
+    p->Image = FairyGlowImages.Wizzlestaff;
     p->x = static_cast<float>(GetX() + CellWidth / 2);
     p->y = static_cast<float>(GetY() + CellHeight / 2);
     p->Blend = LIGHTBLEND;
@@ -43,7 +43,7 @@ void RainbowPiece::RenderAfter() {
     TDrawState::PushAlpha((glow + 1) * static_cast<float>(BottomFadeIn) / 48.0f);
     float scale = 0.5f * std::sqrt(1.5f * glow);
     TDrawState::PushScale(scale, scale);
-    DrawGameImage(SpecialEffectImages.Glow, LastDrawnx + 34 * k, LastDrawnY + 16 * k);
+    DrawGameImage(FairyGlowImages.Glow, LastDrawnx + 34 * k, LastDrawnY + 16 * k);
     TDrawState::Pop();
 }
 

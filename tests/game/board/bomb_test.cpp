@@ -1,12 +1,12 @@
 #include "game/board/powerup.h"
-#include "tests/game/board/special_pieces_fixture.h"
+#include "tests/game/board/clear_pass_fixture.h"
 #include <algorithm>
 #include <set>
 
 namespace wispwood {
 namespace {
 
-class Bombs : public test::SpecialPieceTest {};
+class Bombs : public test::ClearPassWorldTest {};
 
 TEST_F(Bombs, APairBurstsEveryReachableColouredPieceOnceWithRisingPoints) {
     // The 4s sit behind stones, out of the player's reach.

@@ -1,14 +1,14 @@
 #include "game/board/falling_pieces.h"
 #include "game/board/piece_match.h"
 #include "game/board/powerup.h"
-#include "tests/game/board/special_pieces_fixture.h"
+#include "tests/game/board/clear_pass_fixture.h"
 
 namespace wispwood {
 namespace {
 
 using test::Picture;
 
-class Crumbling : public test::SpecialPieceTest {
+class Crumbling : public test::ClearPassWorldTest {
   protected:
     // The stage of every crumbling piece: 0 whole, 1 cracked.
     static Picture Stages(int rows) {

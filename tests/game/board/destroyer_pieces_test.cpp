@@ -2,7 +2,7 @@
 #include "game/board/crumble.h"
 #include "game/board/powerup.h"
 #include "game/board/stone_pieces.h"
-#include "tests/game/board/special_pieces_fixture.h"
+#include "tests/game/board/clear_pass_fixture.h"
 #include <algorithm>
 
 namespace wispwood {
@@ -10,7 +10,7 @@ namespace {
 
 using test::Picture;
 
-class Destroyers : public test::SpecialPieceTest {
+class Destroyers : public test::ClearPassWorldTest {
   protected:
     template <class Flash>
     static std::vector<Ref<Particle>> Beams() {

@@ -4,7 +4,7 @@
 #include "game/board/falling_pieces.h"
 #include "game/board/powerup.h"
 #include "game/board/selection.h"
-#include "tests/game/board/special_pieces_fixture.h"
+#include "tests/game/board/clear_pass_fixture.h"
 #include <cmath>
 
 namespace wispwood {
@@ -12,11 +12,11 @@ namespace {
 
 using test::Picture;
 
-class Quake : public test::SpecialPieceTest {
+class Quake : public test::ClearPassWorldTest {
   protected:
     void TearDown() override {
         ResetInputSnapshot();
-        test::SpecialPieceTest::TearDown();
+        test::ClearPassWorldTest::TearDown();
     }
     // Runs the quake step for the given updates; the updates (counted from
     // 1) in which a piece dropped.

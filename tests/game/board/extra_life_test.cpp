@@ -3,15 +3,15 @@
 #include "game/board/extra_life.h"
 #include "game/board/powerup.h"
 #include "game/board/score_panel.h"
-#include "tests/game/board/special_pieces_fixture.h"
+#include "tests/game/board/clear_pass_fixture.h"
 
 namespace wispwood {
 namespace {
 
-class ExtraLives : public test::SpecialPieceTest {
+class ExtraLives : public test::ClearPassWorldTest {
   protected:
     void SetUp() override {
-        test::SpecialPieceTest::SetUp();
+        test::ClearPassWorldTest::SetUp();
         ASSERT_TRUE(CreateProfile("Ann"));
         SelectProfileByName("Ann");
         ASSERT_TRUE(CurrentProfile);

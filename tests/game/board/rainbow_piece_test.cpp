@@ -9,7 +9,7 @@
 #include "game/board/rainbow_piece.h"
 #include "game/board/reachability.h"
 #include "game/board/selection.h"
-#include "game/board/special_effect_images.h"
+#include "game/board/fairy_glow_images.h"
 #include "game/board/vine_pieces.h"
 #include "tests/support/ascii_board.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// A board world for the special pieces: sounds collected, statistics made,
+// A board world for matching powerups and obstacles: sounds collected, statistics made,
 // and matches made by marking both halves and running the clear pass.
 #include "game/adventure/game_stats.h"
 #include "game/board/board.h"
@@ -13,7 +13,7 @@
 
 namespace wispwood::test {
 
-class SpecialPieceTest : public FeedbackTest {
+class ClearPassWorldTest : public FeedbackTest {
   protected:
     void SetUp() override {
         FeedbackTest::SetUp();

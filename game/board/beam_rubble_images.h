@@ -1,5 +1,5 @@
 #pragma once
-// The pictures the special pieces need besides their own faces: the
+// Pictures drawn around pieces rather than as them: the
 // destroyers' beam and the crumbling pieces' rubble.
 #include "engine/core/ref.h"
 #include <vector>
@@ -8,16 +8,16 @@ namespace wispwood {
 
 class TImage;
 
-struct SpecialPieceImageSet {
+struct BeamRubbleImageSet {
     // Handle at the top middle: a beam is stretched down (or, rotated,
     // sideways) from where it starts.
     Ref<TImage> DestroyFlash;
     std::vector<Ref<TImage>> CrumblingRubble; // four bits, handles centred
 };
 
-extern SpecialPieceImageSet SpecialPieceImages;
+extern BeamRubbleImageSet BeamRubbleImages;
 
-void LoadSpecialPieceImages();
-void ResetSpecialPieceImages();
+void LoadBeamRubbleImages();
+void ResetBeamRubbleImages();
 
 } // namespace wispwood

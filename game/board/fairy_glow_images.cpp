@@ -1,11 +1,11 @@
-#include "game/board/special_effect_images.h"
+#include "game/board/fairy_glow_images.h"
 #include "engine/draw/image.h"
 #include "framework/images/game_image.h"
 #include "game/board/vine_coin.h"
 
 namespace wispwood {
 
-SpecialEffectImageSet SpecialEffectImages;
+FairyGlowImageSet FairyGlowImages;
 
 namespace {
 
@@ -18,8 +18,8 @@ Ref<TImage> LoadFrames(const Text& path, int cell, int count, bool centred) {
 
 } // namespace
 
-void LoadSpecialEffectImages() {
-    SpecialEffectImageSet& s = SpecialEffectImages;
+void LoadFairyGlowImages() {
+    FairyGlowImageSet& s = FairyGlowImages;
     s.FairyTileIdle = LoadFrames("media\\blocks\\fairy-tile-c.png", 52, 8, false);
     s.Cobweb = LoadGameImage("media\\game\\cobweb.png");
     SetImageHandleRelative(s.Cobweb, 0, 0.5f);
@@ -30,8 +30,8 @@ void LoadSpecialEffectImages() {
     LoadVineCoinImages();
 }
 
-void ResetSpecialEffectImages() {
-    SpecialEffectImages = SpecialEffectImageSet{};
+void ResetFairyGlowImages() {
+    FairyGlowImages = FairyGlowImageSet{};
     CoinImage = nullptr;
 }
 

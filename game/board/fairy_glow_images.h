@@ -1,5 +1,5 @@
 #pragma once
-// The pictures the special pieces draw besides their own tiles: the fairy
+// Pictures drawn around pieces rather than as them: the fairy
 // tile's idle flutter and cobwebs, the freed fairy, the rainbow's glow and
 // flash, and the vine coin.
 #include "engine/core/ref.h"
@@ -8,7 +8,7 @@ namespace wispwood {
 
 class TImage;
 
-struct SpecialEffectImageSet {
+struct FairyGlowImageSet {
     Ref<TImage> FairyTileIdle; // 8 frames of 52 pixels
     Ref<TImage> Cobweb;        // handle at its left middle
     Ref<TImage> FairyFlyLeft;  // 3 frames of 104 pixels, centred
@@ -17,10 +17,10 @@ struct SpecialEffectImageSet {
     Ref<TImage> Wizzlestaff;
 };
 
-extern SpecialEffectImageSet SpecialEffectImages;
+extern FairyGlowImageSet FairyGlowImages;
 
 // Loaded with the piece pictures.
-void LoadSpecialEffectImages();
-void ResetSpecialEffectImages();
+void LoadFairyGlowImages();
+void ResetFairyGlowImages();
 
 } // namespace wispwood

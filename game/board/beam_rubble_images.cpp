@@ -1,13 +1,13 @@
-#include "game/board/special_piece_images.h"
+#include "game/board/beam_rubble_images.h"
 #include "engine/io/text_convert.h"
 #include "framework/images/game_image.h"
 
 namespace wispwood {
 
-SpecialPieceImageSet SpecialPieceImages;
+BeamRubbleImageSet BeamRubbleImages;
 
-void LoadSpecialPieceImages() {
-    SpecialPieceImageSet& s = SpecialPieceImages;
+void LoadBeamRubbleImages() {
+    BeamRubbleImageSet& s = BeamRubbleImages;
     s.DestroyFlash = LoadGameImage("media\\blocks\\destroyverticalflash.png");
     if (s.DestroyFlash) SetImageHandleRelative(s.DestroyFlash, 0.5f, 0);
     s.CrumblingRubble.clear();
@@ -16,8 +16,8 @@ void LoadSpecialPieceImages() {
             LoadCentredGameImage("media\\blocks\\crumbling\\crumblingshrapnel" + IntToText(n) + ".png"));
 }
 
-void ResetSpecialPieceImages() {
-    SpecialPieceImages = SpecialPieceImageSet{};
+void ResetBeamRubbleImages() {
+    BeamRubbleImages = BeamRubbleImageSet{};
 }
 
 } // namespace wispwood
