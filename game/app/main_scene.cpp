@@ -30,11 +30,12 @@
 #include "game/app/options_dialog.h"
 #include "game/app/profiles.h"
 #include "game/app/saved_game_path.h"
-#include "game/board/main_game.h"
 #include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
 #include "game/app/text_table.h"
 #include "game/board/level_clock.h"
+#include "game/board/main_game.h"
+#include <algorithm>
 #include <cmath>
 
 namespace wispwood {
@@ -414,7 +415,13 @@ int MainScene::Render() {
     SetBlend(kAlphaBlend);
     DrawGameImage(MainMenuImages.Background, 0, 0);
     Text channel = FileSize("data2.dat") != -1 ? DataText("Channel", "Channel Name") : Text("Gladecast");
-    PrintText("Version 1 Build 9 " + channel, 610, 580, AlignLeft, 0.6f);
+    // A long channel name in a wide font would run off the right edge: the
+    // line shrinks to fit rather than being cut.
+    const Text version = "Version 1 Build 9 " + channel;
+    const float width = CurrentFontLength(version);
+    float scale = 0.6f;
+    if (width > 0) scale = std::min(scale, static_cast<float>(GraphicsWidth() - 612) / width);
+    PrintText(version, 610, 580, AlignLeft, scale);
     RenderBeams();
     JungleDust::RenderAll();
     MainParticleGroup.Render();

@@ -33,7 +33,14 @@ void Title(cairo_t* cr, const char* text, double x, double y, double size, Colou
 // with a purple outline; transparent elsewhere.
 void Logo(cairo_t* cr) {
     Glow(cr, 240, 96, 200, kMagic, 0.0);
-    Title(cr, "Wispwood", 240, 122, 112, Rgb(170, 210, 255), Rgb(50, 26, 90));
+    // The lettering is sized to the picture: the title screen uncovers the
+    // logo up to its edges, so anything past them would be cut off there.
+    double size = 112, x1, y1, x2, y2;
+    TextPath(cr, Face::Display, size, "Wispwood", 240, 122);
+    cairo_path_extents(cr, &x1, &y1, &x2, &y2);
+    cairo_new_path(cr);
+    if (x2 - x1 > 430) size *= 430 / (x2 - x1);
+    Title(cr, "Wispwood", 240, 122, size, Rgb(170, 210, 255), Rgb(50, 26, 90));
     for (int i = 0; i < 6; ++i) {
         double x = 60 + i * 75, y = 30 + (i % 2) * 120;
         cairo_save(cr);
