@@ -13,7 +13,7 @@ PACKAGES=(
     libfreetype-dev libcairo2-dev libharfbuzz-dev
     fonts-dejavu-core fonts-quicksand fonts-comfortaa fonts-leckerli-one fonts-dosis
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool
+    xvfb xauth xdotool imagemagick
 )
 
 install_missing() {

@@ -1,150 +1,188 @@
 // A first start as a player makes it, with real input: the program runs on
-// a virtual X display with an empty per-user folder; the logos are skipped
-// with a key, a first profile is typed, play is pressed, the level is left
-// through the pause menu and the game is quit from the main menu. The
-// files the run must leave behind are checked afterwards.
+// a virtual X display with an empty per-user folder. The logos are skipped
+// with a key, a first profile is typed, play is pressed (a new player goes
+// straight into the first location), the level is left through the pause
+// menu and the game is quit from the main menu. The player then comes back
+// as one who has reached the quest map: the map opens, location 0 is
+// started from it, paused, the music is turned down in the options and the
+// level is left. Each step's screen is compared with a golden picture, and
+// the files the runs leave behind are checked.
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
+#include "tests/support/golden_image.h"
 #include "tests/support/paths.h"
 #include "tests/support/program_run.h"
-#include <chrono>
-#include <csignal>
+#include "tests/support/x_session.h"
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace wispwood {
 namespace {
 
-void Wait(double seconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(static_cast<int>(seconds * 1000)));
-}
+using test::WaitSeconds;
 
-bool Exists(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
-
-// A virtual X server on a display number of its own, ended with the object.
-class VirtualDisplay {
-  public:
-    explicit VirtualDisplay(const std::string& xvfb) {
-        for (int n = 170 + static_cast<int>(getpid() % 50); n < 260; ++n) {
-            if (Exists("/tmp/.X11-unix/X" + std::to_string(n)) ||
-                Exists("/tmp/.X" + std::to_string(n) + "-lock"))
-                continue;
-            number_ = n;
-            break;
-        }
-        if (number_ < 0) return;
-        pid_ = test::Launch(xvfb, "", {}, {Name(), "-screen", "0", "800x600x24", "-nolisten", "tcp"});
-        for (int i = 0; i < 100 && pid_ > 0; ++i) {
-            if (Exists("/tmp/.X11-unix/X" + std::to_string(number_))) return;
-            Wait(0.1);
-        }
-    }
-    ~VirtualDisplay() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGTERM);
-        test::WaitFor(pid_, 10);
-    }
-    bool Ready() const { return pid_ > 0 && Exists("/tmp/.X11-unix/X" + std::to_string(number_)); }
-    std::string Name() const { return ":" + std::to_string(number_); }
-
-  private:
-    int number_ = -1;
-    pid_t pid_ = -1;
+struct Area {
+    int x, y, width, height;
 };
 
-class Player {
-  public:
-    Player(std::string xdotool, std::string display)
-        : xdotool_(std::move(xdotool)), display_(std::move(display)) {}
-    void Do(const std::vector<std::string>& args) const {
-        pid_t pid = test::Launch(xdotool_, "", {"DISPLAY=" + display_}, args);
-        ASSERT_GT(pid, 0);
-        test::WaitFor(pid, 10);
+// Where each step's screen holds still: dialogs, buttons and panels. The
+// board's pieces, the beams, the dust and the fireflies move or are dealt
+// at random, so they stay outside the areas or within the tolerance.
+constexpr Area kMenuButtons{290, 195, 220, 225};
+constexpr Area kGamePanel{665, 0, 135, 300};
+constexpr Area kDialog{205, 85, 390, 425};
+constexpr Area kMapTitle{180, 20, 440, 60};
+constexpr Area kMapFooter{0, 500, 560, 100};
+
+class Journey : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string missing = test::MissingXTools();
+        if (!missing.empty()) GTEST_SKIP() << missing;
+        display_ = std::make_unique<test::VirtualDisplay>();
+        if (!display_->Ready()) GTEST_SKIP() << "Xvfb did not start a display";
+        player_ = std::make_unique<test::XPlayer>(display_->Name());
     }
-    void Key(const std::string& key) const { Do({"key", key}); }
-    void Type(const std::string& text) const { Do({"type", "--delay", "120", text}); }
-    void Click(int x, int y) const {
-        Do({"mousemove", std::to_string(x), std::to_string(y)});
-        Wait(0.3);
-        Do({"click", "1"});
+    void TearDown() override {
+        if (game_ > 0) {
+            kill(game_, SIGKILL);
+            test::WaitFor(game_, 5);
+        }
     }
 
-  private:
-    std::string xdotool_, display_;
+    // The program on the display, through its two logos (each skipped by a
+    // key) and the loading screen. The waits are generous: a loaded machine
+    // draws slowly.
+    void Launch() {
+        game_ = test::LaunchGame({"DISPLAY=" + display_->Name(), "SDL_VIDEODRIVER=x11",
+                                  "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user_.Path()},
+                                 {});
+        ASSERT_GT(game_, 0);
+        WaitSeconds(3);
+        player_->Key("space");
+        WaitSeconds(3);
+        player_->Key("space");
+        WaitSeconds(30);
+    }
+
+    // The screen inside the area against its golden picture. Pixels that
+    // change colour noticeably count as different; a few percent of the area
+    // may (sparkles and fireflies pass through everything).
+    void Step(const char* name, Area area) {
+        player_->MoveTo(790, 590); // no hover glow on the buttons
+        WaitSeconds(1.5);
+        Ref<TPixmap> screen = player_->Screenshot();
+        ASSERT_TRUE(screen) << "no screenshot at " << name;
+        test::GoldenTolerance tolerance{48, area.width * area.height * 6 / 100};
+        EXPECT_TRUE(test::MatchesGolden(test::CropPixmap(screen, area.x, area.y, area.width, area.height),
+                                        Text("journey-") + name, tolerance));
+    }
+
+    // Exit, then yes: the menu fades out and the program ends. Asked again
+    // if the first answer came before the dialog was there.
+    void QuitFromMainMenu() {
+        int status = -1;
+        for (int attempt = 0; attempt < 2 && status == -1; ++attempt) {
+            player_->Click(400, 401);
+            WaitSeconds(3);
+            player_->Click(330, 329);
+            for (int i = 0; i < 200 && status == -1; ++i) {
+                int st = 0;
+                if (waitpid(game_, &st, WNOHANG) == game_) status = st;
+                WaitSeconds(0.1);
+            }
+        }
+        if (status == -1) status = test::WaitFor(game_, 1);
+        game_ = -1;
+        ASSERT_NE(status, -1) << "the game did not end after quitting from the main menu";
+        ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+
+    void LeaveLevelThroughPause() {
+        player_->Key("Escape");
+        WaitSeconds(2);
+        player_->Click(400, 317); // exit level
+        WaitSeconds(2);
+        player_->Click(330, 415); // yes
+        WaitSeconds(8);
+    }
+
+    Text Folder() const { return user_.Path() + "/Wispwood/"; }
+
+    std::unique_ptr<test::VirtualDisplay> display_;
+    std::unique_ptr<test::XPlayer> player_;
+    test::TempDir user_;
+    pid_t game_ = -1;
 };
 
-TEST(FirstStartJourney, AFirstProfileAPlayAndAQuitLeaveTheirFiles) {
-    const std::string xvfb = test::FindOnPath("Xvfb"), xdotool = test::FindOnPath("xdotool");
-    if (xvfb.empty() || xdotool.empty())
-        GTEST_SKIP() << "needs Xvfb and xdotool on PATH to drive the game with real input";
-    VirtualDisplay display(xvfb);
-    if (!display.Ready()) GTEST_SKIP() << "Xvfb did not start a display";
-    test::TempDir user;
-    pid_t game = test::LaunchGame({"DISPLAY=" + display.Name(), "SDL_VIDEODRIVER=x11",
-                                   "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()},
-                                  {});
-    ASSERT_GT(game, 0);
-    Player player(xdotool, display.Name());
-
-    // The waits are generous: other tests may be running beside this one.
-    // Two logos, each skipped by a key; then the loading screen.
-    Wait(3);
-    player.Key("space");
-    Wait(3);
-    player.Key("space");
-    Wait(30);
+TEST_F(Journey, AFirstStartAndAReturnToTheMapLeaveTheirFilesAndScreens) {
+    Launch();
     // The first-profile dialog takes the name; Enter confirms it. Typed a
     // second time in case loading was still running: in the menu the keys
     // do nothing.
     for (int i = 0; i < 2; ++i) {
-        player.Type("ivy");
-        Wait(0.5);
-        player.Key("Return");
-        Wait(8);
+        player_->Type("ivy");
+        WaitSeconds(0.5);
+        player_->Key("Return");
+        WaitSeconds(8);
     }
-    player.Click(400, 225); // play
-    Wait(15);
-    player.Key("Escape"); // the pause menu
-    Wait(3);
-    player.Click(400, 317); // exit level
-    Wait(3);
-    player.Click(330, 415); // yes
-    Wait(8);
-    // Exit, then yes: the menu fades out and the program ends. Asked again
-    // if the first answer came before the dialog was there.
-    int status = -1;
-    for (int attempt = 0; attempt < 2 && status == -1; ++attempt) {
-        player.Click(400, 401);
-        Wait(3);
-        player.Click(330, 329);
-        for (int i = 0; i < 200 && status == -1; ++i) {
-            int st = 0;
-            if (waitpid(game, &st, WNOHANG) == game) status = st;
-            Wait(0.1);
-        }
-    }
-    if (status == -1) status = test::WaitFor(game, 1);
-    ASSERT_NE(status, -1) << "the game did not end after quitting from the main menu";
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    Step("menu", kMenuButtons);
+    player_->Click(400, 225); // play
+    WaitSeconds(15);
+    Step("first-level", kGamePanel);
+    LeaveLevelThroughPause();
+    ASSERT_NO_FATAL_FAILURE(QuitFromMainMenu());
 
-    const Text folder = user.Path() + "/Wispwood/";
     Text config, profiles;
-    ASSERT_TRUE(LoadText(folder + "config.txt", config));
+    ASSERT_TRUE(LoadText(Folder() + "config.txt", config));
     EXPECT_EQ(config.substr(0, 4), "[]\r\n");
     EXPECT_NE(config.find("soundvolume = 1.0\r\n"), Text::npos);
-    ASSERT_TRUE(LoadText(folder + "playerprofiles.txt", profiles));
+    EXPECT_NE(config.find("musicvolume = 0.8\r\n"), Text::npos);
+    ASSERT_TRUE(LoadText(Folder() + "playerprofiles.txt", profiles));
     EXPECT_NE(profiles.find("name = Ivy\r\n"), Text::npos) << profiles;
     EXPECT_NE(profiles.find("current = 1\r\n"), Text::npos);
     // Ten default entries: a count, then per entry a score, a name and an
     // empty extra text.
-    EXPECT_GT(FileSize(folder + "highscores.dat"), 4 + 10 * 12);
+    EXPECT_GT(FileSize(Folder() + "highscores.dat"), 4 + 10 * 12);
+
+    // Back as a player who has won the first location: play opens the map.
+    const size_t unplayed = profiles.find("currentadventure = 0\r\n");
+    ASSERT_NE(unplayed, Text::npos);
+    profiles[unplayed + 19] = '1';
+    ASSERT_EQ(SaveText(Folder() + "playerprofiles.txt", profiles), 1);
+    Launch();
+    player_->Click(400, 225); // play
+    WaitSeconds(8);
+    Step("map-title", kMapTitle);
+    Step("map-footer", kMapFooter);
+    player_->Click(47, 477); // location 0's spot
+    WaitSeconds(10);
+    Step("level", kGamePanel);
+    player_->Key("Escape");
+    WaitSeconds(2);
+    Step("pause", kDialog);
+    player_->Click(400, 189); // options
+    WaitSeconds(2);
+    Step("options", kDialog);
+    player_->Drag(443, 377, 350, 377); // the music slider's knob, to the left
+    Step("options-music-down", kDialog);
+    player_->Click(298, 453); // ok
+    WaitSeconds(2);
+    player_->Click(400, 317); // exit level
+    WaitSeconds(2);
+    player_->Click(330, 415); // yes
+    WaitSeconds(8);
+    ASSERT_NO_FATAL_FAILURE(QuitFromMainMenu());
+
+    ASSERT_TRUE(LoadText(Folder() + "config.txt", config));
+    const size_t at = config.find("musicvolume = ");
+    ASSERT_NE(at, Text::npos) << config;
+    const double music = std::stod(config.substr(at + 14));
+    EXPECT_LT(music, 0.7) << "the lowered music volume was not kept";
+    EXPECT_GT(music, 0.2);
+    ASSERT_TRUE(LoadText(Folder() + "playerprofiles.txt", profiles));
+    EXPECT_NE(profiles.find("name = Ivy\r\n"), Text::npos) << profiles;
 }
 
 } // namespace

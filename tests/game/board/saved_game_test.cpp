@@ -17,23 +17,16 @@
 #include "game/board/quota.h"
 #include "game/board/saved_game.h"
 #include "tests/support/ascii_board.h"
+#include "tests/support/board_listing.h"
 #include "tests/support/game_harness.h"
+#include "tests/support/scripted_player.h"
 #include <cmath>
 #include <gtest/gtest.h>
 
 namespace wispwood {
 namespace {
 
-// Every piece as the file records it, in grid order.
-std::vector<Text> Pieces() {
-    std::vector<Text> out;
-    for (int x = 0; x < BoardWidth; ++x)
-        for (int y = 0; y < BoardHeight; ++y)
-            if (Ref<Piece> p = Board(x, y))
-                out.push_back(p->Name + "@" + std::to_string(x) + "," + std::to_string(y) + ":" +
-                              std::to_string(p->Color));
-    return out;
-}
+using test::ListPieces;
 
 class SavedGame : public ::testing::Test {
   protected:
@@ -52,22 +45,6 @@ class SavedGame : public ::testing::Test {
     }
     void TearDown() override { DeleteFile(path); }
 
-    void PlayMatches(int count) {
-        for (int i = 0; i < count; ++i) {
-            GroupPair pair = FindMatchingPair(-1, 1, 0);
-            if (pair.size() != 2 || pair[0].empty() || pair[1].empty()) {
-                game.Frames(50);
-                continue;
-            }
-            for (const auto& group : pair) {
-                const Ref<Piece>& p = group[0];
-                game.Click(BoardLeft() + p->GetX() + CellWidth / 2, BoardTop() + p->GetY() + CellHeight / 2);
-                game.Frames(20);
-            }
-            game.Frames(60);
-        }
-    }
-
     // A fresh game scene asked to resume the profile's saved game.
     Ref<MainGame> Resume() {
         ResumeSavePath = path;
@@ -79,11 +56,11 @@ class SavedGame : public ::testing::Test {
 };
 
 TEST_F(SavedGame, ALevelSavedMidwayComesBackAsItWasAndCountsGetReadyDown) {
-    PlayMatches(4);
+    test::PlayMatches(game, 4);
     game.Frames(300);
     ASSERT_EQ(LevelInProgress(), 1);
     CurrentProfile->Lives = 2;
-    std::vector<Text> pieces = Pieces();
+    std::vector<Text> pieces = ListPieces(true);
     int score = GameScore, quota = QuotaCollected, timeLeft = TimeLeft, level = CurrentLevelIndex;
     float scroll = ScrollOffset;
     ASSERT_GT(score, 0);
@@ -105,9 +82,8 @@ TEST_F(SavedGame, ALevelSavedMidwayComesBackAsItWasAndCountsGetReadyDown) {
     EXPECT_EQ(TimeLeft, timeLeft);
     EXPECT_EQ(CurrentProfile->Lives, 2);
     EXPECT_NEAR(ScrollOffset, scroll, 0.01);
-    // The kinds that are not rebuilt (the gems of this location) leave holes.
-    std::erase_if(pieces, [](const Text& p) { return p.rfind("gem@", 0) == 0; });
-    EXPECT_EQ(Pieces(), pieces);
+    // The kinds that are not rebuilt (gems, destroyers, ...) leave holes.
+    EXPECT_EQ(ListPieces(), pieces);
     EXPECT_GT(scene->GetReady, 140);
     // "GET READY" holds the clock, then play goes on.
     ASSERT_TRUE(game.RunUntil([&] { return scene->GetReady < 80; }, 200));
@@ -130,8 +106,8 @@ TEST_F(SavedGame, OnlyTheSimpleKindsAreRebuiltAndARunningSequenceComesBack) {
     EXPECT_NE(bytes.find("standard,0,0,5,0"), Text::npos) << bytes;
     EXPECT_NE(bytes.find("crumbling1,4,0,3,0"), Text::npos) << bytes;
     ASSERT_EQ(LoadGame(path), SavedGameLoad::Resumed);
-    EXPECT_EQ(Pieces(), (std::vector<Text>{"standard@0,0:5", "bomb@1,0:3", "stonepiece@2,0:3",
-                                           "stonewall@3,0:3", "crumbling1@4,0:3", "standard@4,2:3"}));
+    EXPECT_EQ(ListPieces(), (std::vector<Text>{"standard@0,0:5", "bomb@1,0:3", "stonepiece@2,0:3",
+                                               "stonewall@3,0:3", "crumbling1@4,0:3", "standard@4,2:3"}));
     EXPECT_EQ(Cast<CrumblingPiece>(Board(4, 0))->CrumblingProgress, 1);
 
     // Saved inside the try-again sequence, it resumes there without the
@@ -160,7 +136,7 @@ TEST_F(SavedGame, HostileFilesAreRefusedWholeOrPieceByPiece) {
     // Through the scene an unreadable file starts the level afresh and is gone.
     Resume();
     EXPECT_EQ(PathKind(path), 0);
-    EXPECT_FALSE(Pieces().empty());
+    EXPECT_FALSE(ListPieces().empty());
 
     ASSERT_EQ(SaveText(path,
                        "[game]\ntemple = 3\nlevel = 0\n[board]\ny = nan\n[pieces]\n"
@@ -169,13 +145,13 @@ TEST_F(SavedGame, HostileFilesAreRefusedWholeOrPieceByPiece) {
                        "piece7 = standard,1,2\npiece8 = crumbling1,2,0,4,0\n"),
               1);
     ASSERT_EQ(LoadGame(path), SavedGameLoad::Resumed);
-    EXPECT_EQ(Pieces(), (std::vector<Text>{"standard@0,0:2", "crumbling1@2,0:4"}));
+    EXPECT_EQ(ListPieces(), (std::vector<Text>{"standard@0,0:2", "crumbling1@2,0:4"}));
     EXPECT_TRUE(std::isfinite(ScrollOffset));
 }
 
 TEST_F(SavedGame, OnlyTheCurrentProfilesOwnSavedGameIsReadOrDeleted) {
     Text other = SavedGamePath("Bob");
-    PlayMatches(1);
+    test::PlayMatches(game, 1);
     ASSERT_EQ(SaveGame(other), 1);
     ResumeSavePath = other;
     PushSceneInstantly(MakeMainGame());
