@@ -10,6 +10,7 @@
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/reward_text.h"
+#include "game/app/end_game_screen.h"
 #include "game/app/profiles.h"
 #include "game/app/text_table.h"
 #include "game/board/board_seams.h"
@@ -65,11 +66,10 @@ void QuestMap::UpdateFinishSequence() {
         }
     }
     if (FinishSequence > kEndTick) {
-        DeleteFromStack = 1;
-        // The end-of-game screen takes over here once it exists; until then
-        // the map returns to the scene below it.
-        Ref<GameLoop> top = TopScene();
-        if (top.get() == this) PopScene(top, 1);
+        // Refused while a transition runs; the count stays past the end, so
+        // the next update tries again. Once it is up, the map leaves the
+        // stack and the end screen's button reveals the title screen.
+        if (PushScene(MakeEndGameScreen(), 0, 0)) DeleteFromStack = 1;
         return;
     }
     const int k = (FinishSequence - kBurstStart) / kBurstSpacing;

@@ -30,7 +30,9 @@
 #include "game/adventure/rank.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
+#include "game/app/credits_file.h"
 #include "game/app/display.h"
+#include "game/app/end_game_screen.h"
 #include "game/app/game_fonts.h"
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
@@ -98,7 +100,9 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadGameTrack2);                // 18
     RegisterLoader(LoadGameTrack3);                // 19
     RegisterLoader(CreateGameMusicScene);          // 20
-    for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
+    RegisterLoader(nullptr);                         // 21
+    RegisterLoader(nullptr);                         // 22
+    RegisterLoader([] { EndGameScreen::Load(); });   // 23: the credits
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
     RegisterLoader([] { ComicMenu::Load(); });      // 25
     RegisterLoader(nullptr);                        // 26
@@ -216,6 +220,7 @@ void ResetStartUp() {
     ResetGameOverlays();
     ResetTally();
     ResetComicImages();
+    ResetCredits();
     ResetQuotaImages();
     ResetQuestSpots();
     ResetQuestMap();

@@ -3,15 +3,18 @@
 // the flights and the self-playing mode's clicks.
 #include "game/adventure/quest_map.h"
 #include "framework/gui/gui_gadget.h"
+#include "framework/scene/scene_stack.h"
 #include "game/adventure/gem_particle.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/rank.h"
 #include "game/adventure/temple_particle.h"
+#include "game/app/end_game_screen.h"
 #include "game/app/profiles.h"
 #include "game/app/start_flags.h"
 #include "tests/game/adventure/feedback_fixture.h"
+#include "tests/support/scene_fixture.h"
 #include <gtest/gtest.h>
 #include <map>
 
@@ -40,6 +43,7 @@ class QuestMapTest : public test::FeedbackTest {
         ResetProfiles();
         ResetRanks();
         ResetStartFlags();
+        ResetSceneStack();
     }
 
     // count locations 40 pixels apart, temples at the given indices.
@@ -220,6 +224,38 @@ TEST_F(QuestMapTest, TheLastLocationStartsTheClosingSequence) {
     EXPECT_EQ(Played("media\\jingles\\questcompleted.ogg"), 1);
     EXPECT_EQ(map->QuestBack->y, 9999);
     EXPECT_EQ(ContinueSpotIndex(), 99); // the adventure is at 100
+}
+
+TEST_F(QuestMapTest, TheClosingSequenceHandsOverToTheEndScreen) {
+    MakeSpots(100, {});
+    profile->CurrentAdventure = 99;
+    Result(99, 0, 0);
+    auto title = New<test::ProbeScene>();
+    PushSceneInstantly(title);
+    auto map = Cast<QuestMap>(MakeQuestMap());
+    PushSceneInstantly(map); // entered once, as the stack enters it
+    ASSERT_EQ(map->FinishSequence, 1);
+    while (map->FinishSequence < 1200) map->Update();
+    EXPECT_EQ(TopScene(), map); // the last tick has not passed yet
+
+    // A transition under way refuses the push; the map keeps trying.
+    CurrentTransition = New<FadeOnTop>();
+    map->Update();
+    EXPECT_EQ(TopScene(), map);
+    CurrentTransition = nullptr;
+
+    map->Update();
+    auto screen = Cast<EndGameScreen>(TopScene());
+    ASSERT_TRUE(screen);
+    // Once covered, the map leaves the stack, so the end screen's button
+    // goes back to the title screen.
+    ASSERT_EQ(SceneStack.Stack.Count(), 3);
+    for (const auto& scene : SceneStack.Stack)
+        if (scene != TopScene() && scene->DeleteFromStack) SceneStack.Stack.Remove(scene);
+    CurrentTransition = nullptr; // the arrival has run its course
+    screen->Whatever->mhit = 1;
+    screen->Update();
+    EXPECT_EQ(TopScene(), title);
 }
 
 TEST_F(QuestMapTest, TheSelfPlayingModeReplaysFinishedLocationsElseContinues) {

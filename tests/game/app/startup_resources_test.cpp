@@ -1,7 +1,9 @@
 // The start-up sequence and the loading screen fill the text table, the
-// fonts, the sounds and the music.
+// fonts, the sounds, the music and the credits.
 #include "engine/draw/graphics.h"
 #include "framework/scene/frame_loop.h"
+#include "game/app/credit.h"
+#include "game/app/credits_file.h"
 #include "game/app/game_fonts.h"
 #include "game/app/loader_queue.h"
 #include "game/app/main_scene.h"
@@ -30,6 +32,9 @@ TEST(StartUpResources, TextFontsSoundsAndMusicAreReadyForTheFirstScene) {
     for (const auto& track : GameMusicTracks) EXPECT_NE(track, SilentSound);
     ASSERT_TRUE(GameMusicScene);
     EXPECT_EQ(GameMusicScene->Music[0].size(), 4u);
+    // The credits the end of the adventure scrolls, from the installed file.
+    ASSERT_GT(Credits.Count(), 0);
+    EXPECT_EQ(Credits.First()->Size, 2);
     // The first scene draws its pictures over the whole screen.
     auto menu = New<MainScene>();
     menu->Init();
