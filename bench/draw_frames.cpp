@@ -61,7 +61,7 @@ BENCHMARK(AlphaSprites)->Unit(benchmark::kMillisecond)->UseRealTime();
 // 24 x 24 particles, 20 rotated and scaled 64 x 64 sprites. Argument 1 draws
 // a full-screen background first, as in play; argument 2 leaves the pieces
 // untinted, to show what the tint costs.
-void BusyFrame(benchmark::State& state) {
+void DrawBusyFrames(benchmark::State& state) {
     Open(state);
     // The six piece colours are frames of one sheet, as the game's are.
     auto sheet = TPixmap::Create(48 * 6, 48, PF_RGBA8888);
@@ -126,7 +126,20 @@ void BusyFrame(benchmark::State& state) {
     }
     Report(state);
 }
+
+void BusyFrame(benchmark::State& state) {
+    DrawBusyFrames(state);
+}
 BENCHMARK(BusyFrame)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same frames with every picture drawn as triangles, as the software
+// renderer would without its copies of unturned pictures: what they save.
+void BusyFrameAsTriangles(benchmark::State& state) {
+    SetUnturnedCopies(false);
+    DrawBusyFrames(state);
+    SetUnturnedCopies(true);
+}
+BENCHMARK(BusyFrameAsTriangles)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Flip alone: what presenting an unchanged frame costs.
 void PresentOnly(benchmark::State& state) {

@@ -15,6 +15,15 @@ namespace {
 Ref<TDrawDriver> gDriver;
 std::vector<GraphicsHook> gFlipHooks;
 Ref<TImage> gDevFont;
+constexpr int DefaultDisplayRate = 60;
+
+Ref<TClock>& PacingClock() {
+    static Ref<TClock> clock = New<TSystemClock>();
+    return clock;
+}
+// SDL paces presents itself where the renderer has no vertical sync to
+// give; that is real time, which a manual pacing clock stands in for.
+bool gRealPacing = true;
 
 // State set while no display is open is kept here and goes to the driver
 // when one opens.
@@ -71,14 +80,13 @@ bool VerticalSyncMatches(TDrawDriver& driver, int hz) {
 }
 
 void SetUpFrameTiming(TDrawContext& c) {
+    c.displayPacer.Start(c.hz > 0 ? c.hz : DefaultDisplayRate, PacingClock()->Milliseconds());
     c.softSync = false;
     if (c.hz <= 0) return;
     if (c.depth != 0 && VerticalSyncMatches(*c.driver, c.hz)) return;
     c.softSync = true;
-    c.frameTime = 1000 / c.hz;
-    c.frameRemainder = 1000 - c.frameTime * c.hz;
-    c.remainderAccumulated = 0;
-    c.nextFrame = Milliseconds();
+    c.softPacer.Start(c.hz, Milliseconds());
+    c.frameTime = c.softPacer.FrameTime();
 }
 
 Ref<TImage> DevFont() {
@@ -164,20 +172,24 @@ void Flip(int sync) {
         driver->Present(driver->IsFullScreen());
         return;
     }
-    c.nextFrame += c.frameTime;
-    c.remainderAccumulated += c.frameRemainder;
-    if (c.remainderAccumulated >= c.hz) {
-        c.remainderAccumulated -= c.hz;
-        c.nextFrame += 1;
-    }
-    // Clock readings wrap; the wait is measured as a difference.
-    int now = Milliseconds();
-    int wait = static_cast<int>(static_cast<uint32_t>(c.nextFrame) - static_cast<uint32_t>(now));
-    if (wait > 0)
-        Delay(wait);
-    else
-        c.nextFrame = now;
+    Delay(c.softPacer.WaitBeforeFrame(Milliseconds()));
     driver->Present(false);
+}
+
+void FlipPaced() {
+    for (GraphicsHook hook : gFlipHooks) hook();
+    TDrawDriver* driver = Driver();
+    if (!driver) return;
+    TClock& clock = *PacingClock();
+    clock.Delay(gContext->displayPacer.WaitBeforeFrame(clock.Milliseconds()));
+    driver->Present(gRealPacing);
+}
+
+void SetPacingClock(Ref<TClock> clock) {
+    gRealPacing = !clock;
+    PacingClock() = clock ? std::move(clock) : New<TSystemClock>();
+    TDrawContext& c = *gContext;
+    c.displayPacer.Start(c.displayPacer.Rate(), PacingClock()->Milliseconds());
 }
 
 void Cls() {

@@ -5,7 +5,9 @@
 // on an 800 x 600 screen; the display shows that picture in a window or
 // scaled to fit a full screen.
 #include "engine/draw/draw_driver.h"
+#include "engine/draw/frame_pacer.h"
 #include "engine/draw/image.h"
+#include "engine/input/clock.h"
 
 namespace wispwood {
 
@@ -47,12 +49,12 @@ class TDrawContext {
     int hz = 0;
     Ref<TDrawDriver> driver;
 
-    // Software frame pacing (see Flip); times are clock readings.
+    // Software frame pacing of Flip(-1), on the game clock.
     bool softSync = false;
     int frameTime = 0;
-    int frameRemainder = 0;
-    int remainderAccumulated = 0;
-    int nextFrame = 0;
+    TFramePacer softPacer;
+    // FlipPaced's pacing, on the pacing clock.
+    TFramePacer displayPacer;
 
     // Sends every state value to the driver.
     void Apply();
@@ -75,6 +77,16 @@ int GraphicsIsFullScreen();
 // Runs the flip hooks, then shows the back buffer: sync 0 at once, 1 after
 // the vertical blank, -1 paced by software timing where that is on.
 void Flip(int sync = -1);
+// Runs the flip hooks and shows the frame at most once per display refresh:
+// the renderer waits for the vertical blank where it can, and the frame
+// waits on the pacing clock so that frames come no faster than the rate
+// given to OpenGraphics (60 when that was 0) where it cannot: no screen,
+// or an X server without vertical sync. The game clock is never read.
+void FlipPaced();
+// The clock FlipPaced reads and sleeps on; null restores the real one. A
+// test stepping the game clock gives it a manual clock, so that frames cost
+// no real time.
+void SetPacingClock(Ref<TClock> clock);
 void Cls();
 
 void SetColor(int red, int green, int blue);

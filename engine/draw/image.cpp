@@ -78,9 +78,11 @@ Ref<TImage> TImage::LoadFramed(const Ref<TPixmap>& pixmap, int cellWidth, int ce
 }
 
 Ref<TImageFrame> TImage::Frame(int index) {
-    if (index < 0 || index >= FrameCount() || !pixmaps[index]) return nullptr;
+    if (index < 0 || index >= FrameCount()) return nullptr;
     TDrawDriver* driver = CurrentDrawDriver();
     if (!driver) return nullptr;
+    if (released_) return seqs[index] == driver->Generation() ? frames[index] : nullptr;
+    if (!pixmaps[index]) return nullptr;
     // Every frame is made at once: frames made together share a texture.
     if (!frames[index] || seqs[index] != driver->Generation()) {
         frames = driver->CreateFrames(pixmaps, flags);
@@ -88,6 +90,15 @@ Ref<TImageFrame> TImage::Frame(int index) {
         seqs.assign(pixmaps.size(), driver->Generation());
     }
     return frames[index];
+}
+
+bool TImage::ReleasePixels() {
+    if (flags & DYNAMICIMAGE) return false;
+    for (int i = 0; i < FrameCount(); ++i)
+        if (pixmaps[i] && !Frame(i)) return false;
+    pixmaps.assign(pixmaps.size(), nullptr);
+    released_ = true;
+    return true;
 }
 
 void TImage::RefreshFrame(int index) {

@@ -37,8 +37,18 @@ class TImage {
     Ref<TImageFrame> Frame(int index);
     // Sends a changed pixmap of a frame to its texture.
     void RefreshFrame(int index);
+    // Lets the pixmaps go once every frame has its texture, for a picture
+    // whose pixels nobody reads again: the textures then hold the only copy.
+    // The frames keep drawing while the display keeps its textures; a
+    // display opened afresh has nothing to make them from, and LockImage
+    // gives null. Dynamic images keep their pixmaps. False when kept.
+    bool ReleasePixels();
+    bool PixelsReleased() const { return released_; }
 
-    int FrameCount() const { return static_cast<int>(pixmaps.size()); }
+    int FrameCount() const { return static_cast<int>(frames.size()); }
+
+  private:
+    bool released_ = false;
 };
 
 // A picture too large for one texture, cut into square tiles. `im` is

@@ -1,4 +1,6 @@
 #include "engine/draw/pixmap.h"
+#include "engine/draw/draw_memory.h"
+#include <atomic>
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -107,6 +109,14 @@ void ConvertRow(const uint8_t* s, int from, uint8_t* d, int to, int count) {
     for (int i = 0; i < count; ++i, s += sbpp, d += dbpp) EncodePixel(d, to, DecodePixel(s, from));
 }
 
+namespace {
+std::atomic<size_t> gPixmapBytes{0};
+} // namespace
+
+size_t PixmapBytesInUse() {
+    return gPixmapBytes;
+}
+
 Ref<TPixmap> TPixmap::Create(int width, int height, int format) {
     int bpp = BytesPerPixel(format);
     if (bpp == 0 || width < 0 || height < 0) return nullptr;
@@ -115,7 +125,12 @@ Ref<TPixmap> TPixmap::Create(int width, int height, int format) {
     int64_t size = pitch * height;
     if (size > std::numeric_limits<int>::max()) return nullptr;
     auto pixmap = New<TPixmap>();
-    pixmap->memory_ = std::shared_ptr<uint8_t[]>(new uint8_t[std::max<int64_t>(size, 1)]());
+    size_t bytes = static_cast<size_t>(std::max<int64_t>(size, 1));
+    gPixmapBytes += bytes;
+    pixmap->memory_ = std::shared_ptr<uint8_t[]>(new uint8_t[bytes](), [bytes](uint8_t* p) {
+        gPixmapBytes -= bytes;
+        delete[] p;
+    });
     pixmap->pixels = pixmap->memory_.get();
     pixmap->width = width;
     pixmap->height = height;

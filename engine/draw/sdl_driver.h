@@ -26,5 +26,9 @@ const char* GraphicsRendererName();
 // Whether SDL's video driver shows a real screen: false for the dummy and
 // offscreen drivers of headless runs, and before video started.
 bool VideoHasScreen();
+// The software renderer draws unturned, unscaled pictures through its fast
+// copy rather than as triangles (on at start); both give the same pixels,
+// and switching off lets a test compare them.
+void SetUnturnedCopies(bool on);
 
 } // namespace wispwood

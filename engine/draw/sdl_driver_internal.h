@@ -114,6 +114,8 @@ class Driver : public TDrawDriver {
     // The SDL blend mode and vertex alpha for drawing a picture of the given
     // kind in the current blend; false when nothing would show.
     bool ChooseBlend(AlphaKind kind, SDL_BlendMode* mode, Uint8* alpha, bool* useMask) const;
+    bool CopyUnturned(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys,
+                      const float* us, const float* vs, float tx, float ty, Uint8 alpha);
     void Queue(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys, const float* us,
                const float* vs, float tx, float ty, Uint8 alpha);
 
@@ -146,5 +148,7 @@ class Driver : public TDrawDriver {
 
 // The driver whose display is open, or null.
 extern Driver* gOpenDriver;
+// See SetUnturnedCopies.
+extern bool gUnturnedCopies;
 
 } // namespace wispwood::sdl

@@ -1,8 +1,11 @@
 // Drawing quads in the SDL back end: blend choice, placement, batching and
 // the clip rectangle.
 #include "engine/draw/sdl_driver_internal.h"
+#include <cmath>
 
 namespace wispwood::sdl {
+
+bool gUnturnedCopies = true;
 
 namespace {
 const int QuadIndices[6] = {0, 1, 2, 0, 2, 3};
@@ -63,10 +66,42 @@ void Driver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty
     Queue(nullptr, mode, xs, ys, none, none, tx, ty, alpha);
 }
 
+// The software renderer fills triangles texel by texel, and tints them
+// through its slowest path; an unturned, unscaled picture on whole pixels
+// goes through its copy instead, whose tinted blits are many times faster
+// and give the same pixels. Between pixels the triangles sample otherwise,
+// so those keep to them.
+bool Driver::CopyUnturned(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys,
+                          const float* us, const float* vs, float tx, float ty, Uint8 alpha) {
+    if (!software_ || !texture || !gUnturnedCopies || iy_ != 0 || jx_ != 0 || ix_ <= 0 || jy_ <= 0)
+        return false;
+    int w, h;
+    if (SDL_QueryTexture(texture, nullptr, nullptr, &w, &h) != 0) return false;
+    float x0 = xs[0] * ix_ + tx, x1 = xs[1] * ix_ + tx, y0 = ys[0] * jy_ + ty, y1 = ys[2] * jy_ + ty;
+    if (x0 != std::floor(x0) || y0 != std::floor(y0) || !(std::fabs(x0) < 1e6f && std::fabs(y0) < 1e6f))
+        return false;
+    int left = static_cast<int>(x0), top = static_cast<int>(y0);
+    int right = static_cast<int>(std::lround(x1)), bottom = static_cast<int>(std::lround(y1));
+    SDL_Rect source{static_cast<int>(std::lround(us[0] * w)), static_cast<int>(std::lround(vs[0] * h)), 0, 0};
+    source.w = static_cast<int>(std::lround(us[1] * w)) - source.x;
+    source.h = static_cast<int>(std::lround(vs[2] * h)) - source.y;
+    // Only one to one: a scaled copy samples other texels than the triangles.
+    if (source.w != right - left || source.h != bottom - top) return false;
+    if (source.w <= 0 || source.h <= 0) return true;
+    Flush();
+    SDL_Rect target{left, top, source.w, source.h};
+    SDL_SetTextureColorMod(texture, red_, green_, blue_);
+    SDL_SetTextureAlphaMod(texture, alpha);
+    SDL_SetTextureBlendMode(texture, mode);
+    SDL_RenderCopy(renderer_, texture, &source, &target);
+    return true;
+}
+
 // Corners relative to the handle go through the matrix, then to the
 // position.
 void Driver::Queue(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys,
                    const float* us, const float* vs, float tx, float ty, Uint8 alpha) {
+    if (CopyUnturned(texture, mode, xs, ys, us, vs, tx, ty, alpha)) return;
     if (texture != batchTexture_ || mode != batchMode_ || batchVertices_.size() >= MaxBatchQuads * 4) Flush();
     batchTexture_ = texture;
     batchMode_ = mode;
@@ -86,9 +121,12 @@ void Driver::Queue(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, co
 
 void Driver::Flush() {
     if (batchVertices_.empty()) return;
-    if (batchTexture_)
+    if (batchTexture_) {
+        // A copy may have left its tint on the texture; the vertices carry it here.
+        SDL_SetTextureColorMod(batchTexture_, 255, 255, 255);
+        SDL_SetTextureAlphaMod(batchTexture_, 255);
         SDL_SetTextureBlendMode(batchTexture_, batchMode_);
-    else
+    } else
         SDL_SetRenderDrawBlendMode(renderer_, batchMode_);
     SDL_RenderGeometry(renderer_, batchTexture_, batchVertices_.data(),
                        static_cast<int>(batchVertices_.size()), batchIndices_.data(),
@@ -113,3 +151,12 @@ void Driver::ApplyClip() {
 }
 
 } // namespace wispwood::sdl
+
+namespace wispwood {
+
+void SetUnturnedCopies(bool on) {
+    if (sdl::gOpenDriver) sdl::gOpenDriver->Flush();
+    sdl::gUnturnedCopies = on;
+}
+
+} // namespace wispwood

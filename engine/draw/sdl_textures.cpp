@@ -1,4 +1,5 @@
 // Textures of the SDL back end: the frames of an image share texture sheets.
+#include "engine/draw/draw_memory.h"
 #include "engine/draw/sdl_driver_internal.h"
 #include <cmath>
 #include <cstring>
@@ -6,6 +7,12 @@
 namespace wispwood::sdl {
 
 namespace {
+
+size_t gTextureBytes = 0;
+
+size_t BytesOf(const TextureSheet& sheet) {
+    return static_cast<size_t>(sheet.width) * sheet.height * 4 * ((sheet.main ? 1 : 0) + (sheet.mask ? 1 : 0));
+}
 
 int PowerOfTwo(int n) {
     int p = 1;
@@ -53,6 +60,8 @@ Ref<TPixmap> Bordered(const TPixmap& pixmap, int border, bool thresholdAlpha) {
 } // namespace
 
 TextureSheet::~TextureSheet() {
+    // Textures that went with their renderer are counted out all the same.
+    gTextureBytes -= BytesOf(*this);
     if (!*alive_) return;
     driver_->Flush();
     if (main) SDL_DestroyTexture(main);
@@ -126,6 +135,7 @@ std::vector<Ref<TImageFrame>> Driver::CreateFrames(const std::vector<Ref<TPixmap
         if (!sheet->main) continue;
         // Dynamic images may gain soft edges later, so they always get the copy.
         if (anySoft) sheet->mask = MakeTexture(sheet->width, sheet->height, smooth);
+        gTextureBytes += BytesOf(*sheet);
         for (size_t i = 0; i < count; ++i) {
             const Ref<TPixmap>& pixmap = pixmaps[first + i];
             if (!pixmap) continue;
@@ -146,3 +156,11 @@ std::vector<Ref<TImageFrame>> Driver::CreateFrames(const std::vector<Ref<TPixmap
 }
 
 } // namespace wispwood::sdl
+
+namespace wispwood {
+
+size_t TextureBytesInUse() {
+    return sdl::gTextureBytes;
+}
+
+} // namespace wispwood

@@ -21,10 +21,13 @@ Ref<TImage> ReportFailure(const PixmapSource& source) {
 }
 
 // Makes every texture now and draws once just right of the screen, so that
-// nothing is prepared during play.
+// nothing is prepared during play. The game reads no pixels of its loaded
+// pictures (hit tests and outlines read pixmaps loaded for them), so the
+// decoded copies go once the textures hold them.
 Ref<TImage> Prepare(const Ref<TImage>& image) {
     for (int i = 0; i < image->FrameCount(); ++i) image->Frame(i);
     DrawGameImage(image, ScreenWidth, 0, 0);
+    image->ReleasePixels();
     return image;
 }
 
@@ -114,8 +117,7 @@ Ref<TSplitImage> LoadSplitImage(const Ref<TPixmap>& pixmap, int step) {
             auto tile =
                 pixmap->Window(x, y, std::min(step, pixmap->width - x), std::min(step, pixmap->height - y));
             split->im[c][r] = LoadImage(tile, -1);
-            for (int i = 0; split->im[c][r] && i < split->im[c][r]->FrameCount(); ++i)
-                split->im[c][r]->Frame(i);
+            if (split->im[c][r]) split->im[c][r]->ReleasePixels();
         }
     }
     return split;

@@ -44,7 +44,9 @@ void DrawFrame() {
         top->Render();
     Delay(5);
     if (top && top->DrawPointer && DrawMousePointer) DrawMousePointer(GameMouseX(), GameMouseY());
-    Flip(0);
+    // Drawing faster than the display shows frames only burns the processor;
+    // the updates still follow the game clock, however long the wait.
+    FlipPaced();
 }
 
 void EndOfFrameHousekeeping() {

@@ -26,6 +26,8 @@ struct ProgramEnded {};
 GameHarness::GameHarness(const Text& gameFolder) : folder_(gameFolder) {
     clock_ = std::make_shared<TManualClock>(100000);
     SetClock(clock_);
+    // Frames are held back for the display on a clock of their own.
+    SetPacingClock(New<TManualClock>());
     SetEndProgramHandler([] { throw ProgramEnded{}; });
 }
 
@@ -37,6 +39,7 @@ GameHarness::~GameHarness() {
     ResetRandom();
     SetEndProgramHandler(nullptr);
     ResetClock();
+    SetPacingClock(nullptr);
 }
 
 bool GameHarness::Start(const TextArray& words) {

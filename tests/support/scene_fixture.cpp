@@ -1,4 +1,5 @@
 #include "tests/support/scene_fixture.h"
+#include "engine/draw/graphics.h"
 #include "engine/input/polled_input.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/scene/frame_loop.h"
@@ -18,6 +19,7 @@ void SceneLoopTest::SetUp() {
     ResetTickers();
     clock = std::make_shared<TManualClock>(1000);
     SetClock(clock);
+    SetPacingClock(New<TManualClock>());
 }
 
 void SceneLoopTest::TearDown() {
@@ -25,6 +27,7 @@ void SceneLoopTest::TearDown() {
     ResetFrameLoop();
     ResetInputSnapshot();
     ResetClock();
+    SetPacingClock(nullptr);
 }
 
 void SceneLoopTest::Frame(int elapsedMs) {

@@ -1,4 +1,5 @@
 #include "engine/core/text.h"
+#include "engine/draw/graphics.h"
 #include "engine/input/event.h"
 #include "engine/input/key_codes.h"
 #include "engine/input/polled_input.h"
@@ -278,6 +279,9 @@ TEST_F(PolledInput, TheHookFollowsOnlyWhileEnabledAndEnablingFlushes) {
 }
 
 TEST_F(PolledInput, MoveMouseLandsOnTheScreenPositionOfAScaledWindow) {
+    // The pointer goes to the game's display when one is open; an earlier
+    // test may have left it so.
+    CloseGraphics();
     SDL_Window* window = SDL_CreateWindow("t", 0, 0, 1600, 1200, 0);
     ASSERT_TRUE(window) << SDL_GetError();
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);

@@ -1,4 +1,5 @@
 #include "engine/core/end_program.h"
+#include "engine/draw/graphics.h"
 #include "framework/anim/ticker.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
@@ -107,6 +108,20 @@ TEST_F(FrameLoop, SnapshotQueriesAgreeWithinAnUpdate) {
     EXPECT_EQ(GameMouseY(), 45);
     EXPECT_EQ(GameWindowInactive(), 0);
     EXPECT_EQ(GameKeyPresses(300), 0); // out of range is harmless
+}
+
+// Frames wait for the display on the pacing clock; the updates go by the
+// game clock alone, so fast frames and slow ones see the same game.
+TEST_F(FrameLoop, FramesAreHeldForTheDisplayWithoutChangingTheUpdates) {
+    auto pacing = New<TManualClock>(0);
+    SetPacingClock(pacing);
+    auto scene = New<ProbeScene>();
+    BeginGameLoop(scene);
+    for (int i = 0; i < 60; ++i) Frame(5); // 5 ms stepped + 5 ms slept each
+    EXPECT_EQ(scene->updates, 59); // the first frame's 5 ms make no update
+    EXPECT_EQ(scene->renders, 60);
+    EXPECT_EQ(pacing->Milliseconds(), 1000); // at most 60 frames a second
+    EXPECT_EQ(clock->Milliseconds(), 1000 + 600);
 }
 
 } // namespace
