@@ -58,6 +58,8 @@
 #include "game/board/quota_images.h"
 #include "game/board/fairy_glow_images.h"
 #include "game/board/beam_rubble_images.h"
+#include "game/board/tutorial_images.h"
+#include "game/board/tutorials.h"
 
 namespace wispwood {
 
@@ -74,6 +76,7 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadFonts);                 // 4
     RegisterLoader([] {                        // 5
         LoadPieceImages();
+        LoadTutorialArrowImage();
         LoadBeamRubbleImages();
         LoadFairyGlowImages();
         LoadBoardEffectImages();
@@ -101,7 +104,7 @@ void RegisterGameLoaders() {
     for (int step = 21; step <= 23; ++step) RegisterLoader(nullptr);
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
     RegisterLoader([] { ComicMenu::Load(); });      // 25
-    RegisterLoader(nullptr);                        // 26
+    RegisterLoader(LoadHelpPanelImage);             // 26
     RegisterLoader(LoadConfettiImages);             // 27
     RegisterLoader(LoadGemImages);                  // 28
     RegisterLoader(LoadRanks);                      // 29
@@ -209,6 +212,8 @@ void ResetStartUp() {
     ResetFrameLoop();
     ResetProfiles();
     ResetPieceImages();
+    ResetTutorialImages();
+    ClearTutorials();
     ResetBeamRubbleImages();
     ResetFairyGlowImages();
     ResetComboTileImages();
