@@ -42,6 +42,7 @@ class Lessons : public test::BoardTest {
     void Reveal() {
         FindReachablePieces();
         ForEachPiece([](const Ref<Piece>& p) {
+            p->CreationShine = 0;
             if (p->Bottom) p->BottomDelay = 0, p->BottomFadeIn = 48;
         });
     }
@@ -92,6 +93,9 @@ TEST_F(Lessons, TheFirstLessonLeadsFromGroupAToGroupBAndThenEnds) {
     ASSERT_EQ(lesson->Stage, LessonGroupA);
     EXPECT_EQ(lesson->PieceTargetA, PieceAt(0, 2));
     EXPECT_EQ(lesson->PieceTargetB, PieceAt(3, 2));
+    // The arrow and the highlight follow from the next update on.
+    EXPECT_EQ(lesson->ArrowA->Hide, 1);
+    Step();
     EXPECT_EQ(PieceAt(0, 1)->Highlightfortutorial, 1);
     EXPECT_EQ(lesson->ArrowA->Hide, 0);
     EXPECT_EQ(lesson->ArrowB->Hide, 1);
@@ -107,6 +111,7 @@ TEST_F(Lessons, TheFirstLessonLeadsFromGroupAToGroupBAndThenEnds) {
     Step();
     EXPECT_EQ(lesson->Stage, LessonGroupB);
     EXPECT_EQ(lesson->Backing->DrawnTextNewLines, (TextArray{"second"}));
+    Step();
     EXPECT_EQ(lesson->ArrowA->Hide, 1);
     EXPECT_EQ(lesson->ArrowB->Hide, 0);
     EXPECT_EQ(PieceAt(3, 1)->Highlightfortutorial, 1);
@@ -132,6 +137,7 @@ TEST_F(Lessons, DroppingTheSelectionPointsAtGroupAAgainWithTheSecondText) {
     ForEachPiece([](const Ref<Piece>& p) { p->MahjongOver = 0; });
     Step();
     EXPECT_EQ(lesson->Stage, LessonGroupA);
+    Step();
     EXPECT_EQ(ShownText(*lesson), (TextArray{"second"}));
     EXPECT_EQ(lesson->ArrowA->Hide, 0);
     Click(0, 1);
@@ -309,7 +315,7 @@ TEST_F(Lessons, TheClockLessonEndsAtAClickAfterItsFirstUpdatesOrAfterALongWhile)
 
 TEST_F(Lessons, TheFairyLessonLetsOnlyTheFirstTwoColoursBeClickedUntilTheFairyIsFree) {
     Picture rows(10, "00000000");
-    rows[9] = "22221H03";
+    rows[9] = "222210H3";
     Board(rows);
     auto lesson = Start(New<TutorialObjectHover>());
     EXPECT_EQ(lesson->FoundLastPieces, 1);
