@@ -11,6 +11,7 @@
 #include "game/adventure/bonus_brick.h"
 #include "game/adventure/bonus_gems.h"
 #include "game/adventure/bonus_images.h"
+#include "game/adventure/bonus_tutorial.h"
 #include "game/adventure/reward_text.h"
 #include "game/app/game_fonts.h"
 #include "game/app/settings.h"
@@ -21,6 +22,7 @@
 #include "game/board/level_set.h"
 #include "game/board/main_game.h"
 #include "game/board/score_popups.h"
+#include "game/board/tutorials.h"
 #include <algorithm>
 
 namespace wispwood {
@@ -93,6 +95,7 @@ float PromptY() {
 
 void HideFairies() {
     HideClicked = 1;
+    SwapBonusTutorialText();
     PlayBoardSound("media\\sound\\bonusflip.ogg");
     ForEachBrick([](const Ref<BonusBrick>& b) {
         if (b->Treasure) b->TurningBackRound = 1;
@@ -111,6 +114,7 @@ void Finish() {
     } else {
         PlayBoardSound("media\\jingles\\bonusgamenotperfect.ogg");
     }
+    ClearTutorials();
     BonusTimer = 0;
 }
 
@@ -122,7 +126,10 @@ void UpdatePhase() {
         if (!AnyFlipping()) BonusPhase = BonusFind;
         break;
     case BonusFind:
-        if (!AnyFairyLeft() && ScorePopups.AllParticles.Count() == 0) BonusPhase = BonusClear;
+        if (!AnyFairyLeft() && ScorePopups.AllParticles.Count() == 0) {
+            BonusPhase = BonusClear;
+            if (BonusPerfect) SwapBonusTutorialTextGreat();
+        }
         break;
     case BonusClear:
         if (Ref<BonusBrick> b = FirstBrick()) {
@@ -217,6 +224,7 @@ void UpdateBonusGame() {
             BonusTimer = kFadeTicks;
             BonusStarted = 1;
         }
+        if (FirstBonusGame()) StartBonusTutorial();
     }
     // The tiles run from the end of the start delay, so the first fairies
     // show while the grid is still fading in.

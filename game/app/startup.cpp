@@ -60,6 +60,8 @@
 #include "game/board/quota_images.h"
 #include "game/board/fairy_glow_images.h"
 #include "game/board/beam_rubble_images.h"
+#include "game/board/tutorial_images.h"
+#include "game/board/tutorials.h"
 
 namespace wispwood {
 
@@ -76,6 +78,7 @@ void RegisterGameLoaders() {
     RegisterLoader(LoadFonts);                 // 4
     RegisterLoader([] {                        // 5
         LoadPieceImages();
+        LoadTutorialArrowImage();
         LoadBeamRubbleImages();
         LoadFairyGlowImages();
         LoadBoardEffectImages();
@@ -105,7 +108,7 @@ void RegisterGameLoaders() {
     RegisterLoader([] { EndGameScreen::Load(); });   // 23: the credits
     RegisterLoader([] { LoadPredefinedLevels(); }); // 24
     RegisterLoader([] { ComicMenu::Load(); });      // 25
-    RegisterLoader(nullptr);                        // 26
+    RegisterLoader(LoadHelpPanelImage);             // 26
     RegisterLoader(LoadConfettiImages);             // 27
     RegisterLoader(LoadGemImages);                  // 28
     RegisterLoader(LoadRanks);                      // 29
@@ -213,6 +216,8 @@ void ResetStartUp() {
     ResetFrameLoop();
     ResetProfiles();
     ResetPieceImages();
+    ResetTutorialImages();
+    ClearTutorials();
     ResetBeamRubbleImages();
     ResetFairyGlowImages();
     ResetComboTileImages();

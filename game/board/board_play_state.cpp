@@ -33,6 +33,8 @@
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/tutorial_images.h"
+#include "game/board/tutorials.h"
 #include "game/board/vine_coin.h"
 
 namespace wispwood {
@@ -61,6 +63,8 @@ void ResetBoardPlayState() {
     ResetLevelResult();
     ResetQuotaImages();
     ResetBonusGame();
+    ClearTutorials();
+    ResetTutorialImages();
 }
 
 void ResetGameBoardState() {

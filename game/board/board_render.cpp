@@ -8,7 +8,6 @@
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
 #include "game/board/earthquake.h"
 #include "game/board/hint.h"
 #include "game/board/hover_piece.h"
@@ -95,7 +94,6 @@ void RenderBoard() {
             } else {
                 p->EarthquakeX = p->EarthquakeY = 0;
             }
-            TDrawState::PushAlpha(1 + 2 * AskSeam(Seams.TutorialFade, 0.0f, *p));
             p->Render();
             TDrawState::Pop();
         });

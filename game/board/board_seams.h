@@ -1,7 +1,7 @@
 #pragma once
 // Steps of other board features that the board model calls but does not own:
-// falling pieces, dead-end recovery, effects, the scene's transition state,
-// and the tutorial.
+// falling pieces, dead-end recovery, effects and the scene's transition
+// state.
 // The feature that owns a step installs it here at start-up. Until then an
 // action does nothing and a query answers that what it asks about is not
 // happening (no transition, no quake, nothing held back).
@@ -17,11 +17,6 @@ struct BoardSeams {
     // Plays a sound effect in place of the sound manager (tests listen
     // here); empty, PlayBoardSound plays the loaded sound.
     std::function<void(const Text& path)> PlaySound;
-
-    // Tutorial: 1 when the lesson keeps the player off this piece; the
-    // fade factor a lesson gives a piece (0 outside lessons).
-    std::function<int(const Ref<Piece>&)> TutorialClickDisallowed;
-    std::function<float(Piece&)> TutorialFade;
 
 };
 

@@ -23,6 +23,7 @@
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
 #include "game/board/quota.h"
+#include "game/board/tutorials.h"
 #include <cmath>
 #include <numbers>
 
@@ -118,7 +119,7 @@ int MedalKind() {
 }
 
 void UpdateTimer() {
-    if (CountShining() || !CurrentLevel || IsBonusLevel(*CurrentLevel)) return;
+    if (CountShining() || !CurrentLevel || IsBonusLevel(*CurrentLevel) || TutorialCount() != 0) return;
     if (QuotaReached() || !IsTimed() || LevelEndTicks > 0) return;
     if (TimeLeft < 3 && TimeUpArmed == 1) {
         TimeUpArmed = 0;

@@ -19,6 +19,7 @@
 #include "game/adventure/gem.h"
 #include "game/adventure/high_score_menu.h"
 #include "game/adventure/level_result.h"
+#include "game/adventure/level_tutorial.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/reward_text.h"
@@ -60,6 +61,7 @@
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/tutorials.h"
 #include "game/board/vine_coin.h"
 
 namespace wispwood {
@@ -115,6 +117,7 @@ void MainGame::InitialiseAllGame() {
     ResetConfetti();
     ResetLevelClock();
     ResetExtraLifeFlights();
+    ClearTutorials();
     EndTally();
     ResetRewardTexts();
     ResetScoreFlights();
@@ -131,7 +134,11 @@ int MainGame::Init() {
     GameScore = profile ? profile->Score : 0;
     DisplayedScore = GameScore;
     ResetLevelEnd();
-    if (!ResumeSavedGame() && CurrentLevelSet) StartLevel(1, 0);
+    // A resumed game does not repeat its location's lesson.
+    if (!ResumeSavedGame() && CurrentLevelSet) {
+        StartLevel(1, 0);
+        StartLevelTutorial();
+    }
     SnapBoardFrame();
     MenuButton = Container->AddButton(665, 247, SidebarButton, nullptr);
     if (MenuButton) MenuButton->DrawnText = GetText("main", "menu");
@@ -256,6 +263,7 @@ void MainGame::UpdateBoardAndEffects() {
     UpdateVineCoins();
     UpdateLocks();
     UpdateHint();
+    UpdateTutorial();
     UpdateTimer();
     UpdateOutlines();
     UpdateEarthquake();
@@ -395,6 +403,7 @@ int MainGame::Render() {
         RenderBonusGame();
         TDrawState::Pop();
     }
+    RenderTutorial();
     TDrawState::Push();
     TDrawState::PushOrigin(static_cast<float>(BoardLeft()), 0);
     RenderExtraLifeFlights();

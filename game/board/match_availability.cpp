@@ -1,8 +1,8 @@
 #include "game/board/match_availability.h"
 #include "engine/io/random.h"
-#include "game/board/board_seams.h"
 #include "game/board/piece.h"
 #include "game/board/piece_match.h"
+#include "game/board/tutorials.h"
 #include "game/board/vine_pieces.h"
 #include <algorithm>
 #include <set>
@@ -78,7 +78,7 @@ GroupPair FindMatchingPair(int colour, int normal, int lowOnly) {
 GroupPair RandomMatchingPair(int colour, int normal) {
     PieceGroup pieces = ReachablePieces([](Piece& p) { return p.y > 1 && !IsKind<VineBody>(&p); });
     std::erase_if(pieces,
-                  [](const Ref<Piece>& p) { return AskSeam(Seams.TutorialClickDisallowed, 0, p) != 0; });
+                  [](const Ref<Piece>& p) { return TutorialClickDisallowed(p) != 0; });
     std::vector<std::pair<Ref<Piece>, Ref<Piece>>> pairs;
     for (const auto& p : pieces)
         for (const auto& q : pieces)

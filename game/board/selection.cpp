@@ -18,6 +18,7 @@
 #include "game/board/rainbow_piece.h"
 #include "game/board/reachability.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/tutorials.h"
 
 namespace wispwood {
 
@@ -96,7 +97,7 @@ bool ClickIgnored() {
         if (p->mover && p->FinishLevelIfClicked() == 1) finishes = true;
     });
     if (finishes) return true;
-    return AskSeam(Seams.TutorialClickDisallowed, 0, Ref<Piece>()) != 0;
+    return TutorialClickDisallowed(nullptr) != 0;
 }
 
 // 0 for a group that does not match the selection, 1 for a match, -1 when
@@ -131,7 +132,7 @@ void BoardUpdate() {
     ScheduleReveal();
 
     // Lessons keep the selection: the right button drops it only outside them.
-    if (GameMouseClicks(2)) {
+    if (GameMouseClicks(2) && TutorialCount() == 0) {
         ForEachPiece([](const Ref<Piece>& p) { p->MahjongOver = 0; });
         FadeOutline(0, 0);
     }

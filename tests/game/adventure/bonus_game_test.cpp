@@ -1,17 +1,22 @@
 // The bonus game's rules: the show, the hide click, the finds and the
 // wrong clicks with their scores, the finish and its timing, and the
 // pattern table.
+#include "framework/gui/gui_gadget.h"
+#include "framework/gui/gui_text_heading.h"
 #include "framework/scene/input_snapshot.h"
 #include "game/adventure/bonus_brick.h"
 #include "game/adventure/bonus_game.h"
+#include "game/adventure/bonus_tutorial.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/reward_text.h"
+#include "game/app/settings.h"
 #include "game/board/board.h"
 #include "game/board/board_seams.h"
 #include "game/board/game_score.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"
 #include "game/board/score_popups.h"
+#include "game/board/tutorials.h"
 #include "tests/support/ascii_board.h"
 #include <algorithm>
 
@@ -30,6 +35,7 @@ class BonusGame : public test::BoardTest {
     }
     void TearDown() override {
         ResetInputSnapshot();
+        ResetSettings();
         test::BoardTest::TearDown();
     }
 
@@ -223,6 +229,40 @@ TEST(BonusPatterns, TheFirstHidesTheCornersAndTheOthersTenFairiesSaveTwo) {
     EXPECT_EQ(BonusPatternFairies(100), 0);
     EXPECT_EQ(BonusPatternFairies(-1), 0);
     EXPECT_EQ(BonusPatternFlag(1, 5, 0), 0);
+}
+
+TEST_F(BonusGame, TheFirstGameTeachesItselfOnceAndItsLessonFollowsThePlay) {
+    SetHints(1);
+    Start(0);
+    ASSERT_TRUE(StepUntil([] { return BonusStarted == 1; }));
+    ASSERT_EQ(TutorialCount(), 1); // asked on every start-up update, made once
+    auto lesson = Cast<TutorialObjectBonus>(Tutorials.front());
+    ASSERT_TRUE(lesson);
+    EXPECT_EQ(lesson->y(), 15);
+    EXPECT_EQ(TutorialClickDisallowed(nullptr), 0);
+    UpdateTutorial();
+    EXPECT_FLOAT_EQ(lesson->Heading->OverallAlpha, BonusFadeAlpha());
+    const TextArray first = lesson->Backing->DrawnTextLines;
+
+    ShowAndHide();
+    EXPECT_EQ(lesson->Backing->DrawnTextNewLines, lesson->TextBoxText[1]);
+    EXPECT_EQ(lesson->Backing->DrawnTextLines, first);
+    for (auto [column, row] : {std::pair{0, 0}, {4, 0}, {0, 3}, {4, 3}}) Click(column, row);
+    ASSERT_TRUE(StepUntil([] { return BonusPhase == BonusClear; }));
+    EXPECT_EQ(lesson->Backing->DrawnTextNewLines, lesson->TextBoxText[2]);
+    ASSERT_TRUE(StepUntil([] { return BonusGameOver() == 1; }));
+    EXPECT_EQ(TutorialCount(), 0);
+}
+
+TEST_F(BonusGame, LaterGamesAndGamesWithHintsOffHaveNoLesson) {
+    SetHints(0);
+    Start(0);
+    ASSERT_TRUE(StepUntil([] { return BonusStarted == 1; }));
+    EXPECT_EQ(TutorialCount(), 0);
+    SetHints(1);
+    Start(1);
+    ASSERT_TRUE(StepUntil([] { return BonusStarted == 1; }));
+    EXPECT_EQ(TutorialCount(), 0);
 }
 
 } // namespace

@@ -20,6 +20,8 @@
 #include "game/board/main_game.h"
 #include "game/board/match_availability.h"
 #include "game/board/piece.h"
+#include "game/board/staged_lesson.h"
+#include "game/board/tutorials.h"
 #include "tests/support/game_harness.h"
 #include <gtest/gtest.h>
 
@@ -46,10 +48,18 @@ class QuestMapFlow : public ::testing::Test {
         game.Click(BoardLeft() + p->GetX() + CellWidth / 2, BoardTop() + p->GetY() + CellHeight / 2);
     }
 
+    static GroupPair LessonPair() {
+        auto lesson = Tutorials.empty() ? nullptr : Cast<TutorialObjectBase>(Tutorials.front());
+        if (!lesson || lesson->Stage < LessonGroupA || lesson->Stage > LessonGroupB) return {};
+        return {lesson->GroupA, lesson->GroupB};
+    }
+
     // Matches groups until the level's tally shows.
     void PlayToTally() {
         for (int i = 0; i < 400 && !CurrentTally; ++i) {
-            GroupPair pair = FindMatchingPair(-1, 1, 0);
+            // A running lesson only lets its own groups be clicked.
+            GroupPair pair = LessonPair();
+            if (pair.empty()) pair = FindMatchingPair(-1, 1, 0);
             if (pair.size() == 2 && !pair[0].empty() && !pair[1].empty()) {
                 ClickPiece(pair[0][0]);
                 game.Frames(20);

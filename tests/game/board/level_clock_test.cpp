@@ -8,6 +8,8 @@
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/quota.h"
+#include "game/board/tutorial_object.h"
+#include "game/board/tutorials.h"
 #include "tests/support/ascii_board.h"
 #include <algorithm>
 
@@ -78,6 +80,11 @@ TEST_F(LevelClock, TheTimerStandsStillWhileTheBoardHoldsTheLevelBack) {
     Board(1, 0)->CreationShine = 20; // a piece still shining from its creation
     EXPECT_FALSE(runs());
     Board(1, 0)->CreationShine = 0;
+    EXPECT_TRUE(runs());
+
+    AddTutorial(New<TutorialObject>()); // a lesson is waiting
+    EXPECT_FALSE(runs());
+    ClearTutorials();
     EXPECT_TRUE(runs());
 
     QuotaCollected = CurrentLevel->Quota();

@@ -1,7 +1,8 @@
-#include "game/board/board_seams.h"
 #include "game/board/match_availability.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
+#include "game/board/tutorial_object.h"
+#include "game/board/tutorials.h"
 #include "tests/support/ascii_board.h"
 
 namespace wispwood {
@@ -10,6 +11,12 @@ namespace {
 using test::BuildBoard;
 
 class Availability : public test::BoardTest {};
+
+// A lesson that keeps the player off colour 3.
+class NoThrees : public TutorialObject {
+  public:
+    int PlayerClickDisallow(const Ref<Piece>& p) override { return p && p->Color == 3 ? 1 : 0; }
+};
 
 std::vector<int> Colours(const PieceGroup& group) {
     std::vector<int> colours;
@@ -114,7 +121,7 @@ TEST_F(Availability, RandomPairsSkipTopRowsVineBodiesAndTutorialPieces) {
     EXPECT_GT(twos, 0);
     EXPECT_GT(threes, 0);
     EXPECT_TRUE(RandomMatchingPair(-1, 0).empty()); // vine bodies never pair
-    Seams.TutorialClickDisallowed = [](const Ref<Piece>& p) { return p->Color == 3 ? 1 : 0; };
+    AddTutorial(New<NoThrees>());
     for (int i = 0; i < 10; ++i) EXPECT_EQ(RandomMatchingPair(-1, 1)[0][0]->Color, 2);
     EXPECT_EQ(RandomMatchingPair(3, 1).size(), 0u);
 }
