@@ -1,0 +1,74 @@
+// The bot's choice of match on drawn boards: what it may click, what it
+// prefers, and that thinking leaves the game's generator alone.
+#include "engine/io/random.h"
+#include "game/board/piece.h"
+#include "game/board/reachability.h"
+#include "tests/support/ascii_board.h"
+#include "tools/autoplay/board_bot.h"
+
+namespace wispwood::autoplay {
+namespace {
+
+using test::BuildBoard;
+
+class BotChoice : public test::BoardTest {
+  protected:
+    // The board as a player sees it once every reachable piece has shown.
+    void Show(const test::Picture& rows) {
+        BuildBoard(rows);
+        FindReachablePieces();
+        ForEachPiece([](const Ref<Piece>& p) {
+            if (p->Bottom) p->BottomDelay = 0;
+        });
+    }
+};
+
+TEST_F(BotChoice, PrefersTheMatchThatClearsMostAndSkipsWhatCannotBeClicked) {
+    Show({
+        "......",
+        "......",
+        "1.22.1",
+        "1.22.3",
+        "3....2",
+    });
+    std::optional<MatchChoice> best = BestMatch();
+    ASSERT_TRUE(best);
+    // The two 2-groups (five pieces) beat the pair of 1-groups (three) and
+    // the single 3s.
+    EXPECT_EQ(best->first->Color, 2);
+    EXPECT_EQ(best->second->Color, 2);
+    EXPECT_NE(best->first->BottomGroupID, best->second->BottomGroupID);
+
+    // Locked pieces and pieces still hidden are not offered.
+    Show({
+        "......",
+        "......",
+        "a....a",
+        "2....2",
+        "......",
+    });
+    PieceAt(5, 3)->BottomDelay = 12;
+    EXPECT_FALSE(BestMatch());
+    PieceAt(5, 3)->BottomDelay = 0;
+    best = BestMatch();
+    ASSERT_TRUE(best);
+    EXPECT_EQ(best->first->Color, 2);
+}
+
+TEST_F(BotChoice, NoMatchOnABoardWithoutPairsAndTheGeneratorIsUntouched) {
+    Show({
+        "....",
+        "....",
+        "1..2",
+        "3..4",
+    });
+    SeedRandom(777);
+    EXPECT_FALSE(BestMatch());
+    BoardBot bot;
+    bot.Restart();
+    for (int i = 0; i < 3 * ClickGapUpdates; ++i) bot.Act();
+    EXPECT_EQ(RandomSeed(), 777);
+}
+
+} // namespace
+} // namespace wispwood::autoplay

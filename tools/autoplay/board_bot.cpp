@@ -1,0 +1,170 @@
+#include "tools/autoplay/board_bot.h"
+#include "engine/io/random.h"
+#include "game/adventure/bonus_brick.h"
+#include "game/adventure/bonus_game.h"
+#include "game/adventure/tally.h"
+#include "game/board/board.h"
+#include "game/board/groups.h"
+#include "game/board/level_end.h"
+#include "game/board/level_set.h"
+#include "game/board/match_availability.h"
+#include "game/board/piece.h"
+#include "game/board/piece_match.h"
+#include "game/board/stuck_recovery.h"
+#include <map>
+
+namespace wispwood::autoplay {
+
+namespace {
+
+bool Pickable(const Ref<Piece>& p) {
+    return p && p->OnBoard && p->Bottom && p->BottomDelay == 0 && p->Valid() && p->y > 1 && !p->Locked &&
+           p->InvalidForSelection() == 0;
+}
+
+bool BoardIdle() {
+    if (!CurrentLevel || CurrentLevel->DoneQuotaBottleEffect) return false;
+    return !StuckActive() && !SuccessSequence && !GameOverSequence && !TallyShowing();
+}
+
+double GroupValue(const Ref<Piece>& representative) {
+    PieceGroup group = SameColourGroup(representative);
+    if (group.empty()) group.push_back(representative);
+    double value = static_cast<double>(group.size());
+    for (const Ref<Piece>& p : group) {
+        // Specials do more than their own cell: blasters, bombs, keys.
+        if (!p->Normal()) value += 3;
+        if (p->HasGem || p->Unlocker) value += 2;
+        // Low pieces first: what they held up drops into reach.
+        value += 0.05 * p->y;
+    }
+    return value;
+}
+
+// Board clicks and the board's own random pick both read the generator;
+// the bot's thinking must not move it, or the game would play differently
+// for the same seed depending on how often the bot looked.
+GroupPair BoardsOwnPick() {
+    const int32_t seed = RandomSeed();
+    GroupPair pair = RandomMatchingPair(-1, 1);
+    if (pair.size() != 2 || pair[0].empty() || pair[1].empty()) pair = RandomMatchingPair(-1, 0);
+    SeedRandom(seed);
+    return pair;
+}
+
+} // namespace
+
+std::optional<MatchChoice> BestMatch() {
+    std::map<int, Ref<Piece>> groups; // one reachable piece per group
+    ForEachPiece([&](const Ref<Piece>& p) {
+        if (!Pickable(p)) return;
+        auto [it, added] = groups.emplace(p->BottomGroupID, p);
+        if (!added && p->y > it->second->y) it->second = p;
+    });
+    std::map<int, double> values;
+    std::optional<MatchChoice> best;
+    for (auto a = groups.begin(); a != groups.end(); ++a)
+        for (auto b = std::next(a); b != groups.end(); ++b) {
+            if (!PiecesMatch(a->second, b->second)) continue;
+            for (int id : {a->first, b->first})
+                if (!values.count(id)) values[id] = GroupValue(groups[id]);
+            double value = values[a->first] + values[b->first];
+            if (!best || value > best->value) best = MatchChoice{a->second, b->second, value};
+        }
+    if (best) best->groupsInReach = static_cast<int>(groups.size());
+    return best;
+}
+
+void BoardBot::Restart() {
+    sinceClick_ = ClickGapUpdates;
+    partner_ = nullptr;
+    looking_.reset();
+    refusedSelections_ = 0;
+    awaitingSelection_ = false;
+    seenFairies_.clear();
+    hideClicked_ = false;
+}
+
+std::optional<BoardClickAt> BoardBot::Act() {
+    ++sinceClick_;
+    if (!CurrentLevel) return std::nullopt;
+    std::optional<BoardClickAt> click = IsBonusLevel(*CurrentLevel) ? ActOnBonus() : ActOnBoard();
+    if (click) sinceClick_ = 0;
+    return click;
+}
+
+std::optional<BoardClickAt> BoardBot::ClickPiece(const Ref<Piece>& piece) {
+    return BoardClickAt{BoardLeft() + piece->GetX() + CellWidth / 2, BoardTop() + piece->GetY() + CellHeight / 2};
+}
+
+std::optional<BoardClickAt> BoardBot::ActOnBoard() {
+    if (!BoardIdle()) {
+        partner_ = nullptr;
+        looking_.reset();
+        return std::nullopt;
+    }
+    if (sinceClick_ < ClickGapUpdates) return std::nullopt;
+    const bool selected = CountSelected() > 0;
+    if (awaitingSelection_) {
+        refusedSelections_ = selected ? 0 : refusedSelections_ + 1;
+        awaitingSelection_ = false;
+    }
+    if (selected && Pickable(partner_)) {
+        Ref<Piece> target = partner_;
+        partner_ = nullptr;
+        return ClickPiece(target);
+    }
+    Ref<Piece> first, second;
+    if (refusedSelections_ >= 2) {
+        GroupPair pair = BoardsOwnPick();
+        if (pair.size() == 2 && !pair[0].empty() && !pair[1].empty()) first = pair[0][0], second = pair[1][0];
+    } else {
+        // A pair chosen while looking is clicked once the look is over, if
+        // both pieces are still there; otherwise the look starts again.
+        if (looking_ && !(Pickable(looking_->first) && Pickable(looking_->second))) looking_.reset();
+        if (!looking_) {
+            looking_ = BestMatch();
+            if (!looking_) return std::nullopt;
+            foundAt_ = sinceClick_ + (fastPace_ || selected ? 0 : ScanUpdatesPerGroup * looking_->groupsInReach);
+        }
+        if (sinceClick_ < foundAt_) return std::nullopt;
+        first = looking_->first, second = looking_->second;
+        looking_.reset();
+    }
+    if (!first) return std::nullopt;
+    if (first->MahjongOver) return ClickPiece(second);
+    partner_ = second;
+    awaitingSelection_ = true;
+    return ClickPiece(first);
+}
+
+std::optional<BoardClickAt> BoardBot::ActOnBonus() {
+    for (int c = 0; c < BonusColumns; ++c)
+        for (int r = 0; r < BonusRows; ++r) {
+            const Ref<BonusBrick>& b = BonusGrid[c][r];
+            // A tile turned over to show its fairy is what the player sees.
+            if (b && b->onBoard && BonusPhase == BonusShow && b->FlipDelay <= 0 && b->Frame >= 24)
+                seenFairies_.insert({c, r});
+        }
+    if (sinceClick_ < ClickGapUpdates || !BonusStarted) return std::nullopt;
+    if (BonusPhase == BonusShow) {
+        if (hideClicked_ || HideClicked || static_cast<int>(seenFairies_.size()) < FairyCount) return std::nullopt;
+        hideClicked_ = true;
+        return BoardClickAt{BonusGridLeft() + BonusTileSize * BonusColumns / 2, BonusGridTop() - 40};
+    }
+    if (BonusPhase != BonusFind) return std::nullopt;
+    for (auto it = seenFairies_.begin(); it != seenFairies_.end();) {
+        const Ref<BonusBrick>& b = BonusGrid[it->first][it->second];
+        if (!b || !b->onBoard) {
+            it = seenFairies_.erase(it);
+            continue;
+        }
+        if (b->Flipping) return std::nullopt;
+        Ref<BonusBrick> target = b;
+        seenFairies_.erase(it);
+        return BoardClickAt{BonusGridLeft() + target->GetX() + BonusTileSize / 2, target->GetY() + BonusTileSize / 2};
+    }
+    return std::nullopt;
+}
+
+} // namespace wispwood::autoplay
