@@ -104,16 +104,6 @@ TEST_F(Display, ResizingTheWindowRescalesAndRemapsAtOnce) {
     EXPECT_EQ(MouseY(), 456);
 }
 
-// Switching modes keeps one window; it can be resized only as a window.
-TEST_F(Display, OnlyAWindowCanBeResized) {
-    ASSERT_TRUE(OpenGraphics(800, 600, 0, 0, 0));
-    EXPECT_NE(SDL_GetWindowFlags(GraphicsWindow()) & SDL_WINDOW_RESIZABLE, 0u);
-    ASSERT_TRUE(OpenGraphics(800, 600, 32, 0, 0));
-    EXPECT_EQ(SDL_GetWindowFlags(GraphicsWindow()) & SDL_WINDOW_RESIZABLE, 0u);
-    ASSERT_TRUE(OpenGraphics(800, 600, 0, 0, 0));
-    EXPECT_NE(SDL_GetWindowFlags(GraphicsWindow()) & SDL_WINDOW_RESIZABLE, 0u);
-}
-
 TEST_F(Display, OtherCodeQuittingTheVideoSubsystemLeavesTheDisplayOpen) {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);

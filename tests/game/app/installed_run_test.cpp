@@ -53,7 +53,7 @@ TEST_F(InstalledRun, StartsFromAnyFolderAndWritesOnlyToThePerUserFolder) {
         test::Launch(Installed("bin/wispwood"), elsewhere.Path(),
                      {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {});
     ASSERT_GT(pid, 0);
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    std::this_thread::sleep_for(std::chrono::seconds(3));
     ASSERT_EQ(kill(pid, SIGTERM), 0);
     int status = test::WaitFor(pid, 20);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
