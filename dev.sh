@@ -14,6 +14,7 @@ PACKAGES=(
     fonts-dejavu-core fonts-quicksand fonts-comfortaa fonts-leckerli-one fonts-dosis
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
+    desktop-file-utils appstream
 )
 
 install_missing() {

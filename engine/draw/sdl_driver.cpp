@@ -12,6 +12,7 @@ Driver* gOpenDriver = nullptr;
 
 namespace {
 constexpr int CanvasMaxWidth = 800, CanvasMaxHeight = 600;
+constexpr int MinimumWindowWidth = 320, MinimumWindowHeight = 240;
 int gGeneration = 0;
 } // namespace
 
@@ -62,6 +63,7 @@ bool Driver::PlaceWindow(int width, int height) {
         if (SDL_GetDisplayBounds(display, &desktop) != 0) desktop = {0, 0, width, height};
     }
     if (window_ && fullScreen_) {
+        SDL_SetWindowResizable(window_, SDL_FALSE);
         SDL_SetWindowBordered(window_, SDL_FALSE);
         SDL_SetWindowSize(window_, desktop.w, desktop.h);
         SDL_SetWindowPosition(window_, desktop.x, desktop.y);
@@ -71,14 +73,18 @@ bool Driver::PlaceWindow(int width, int height) {
     if (window_) {
         SDL_SetWindowFullscreen(window_, 0);
         SDL_SetWindowBordered(window_, SDL_TRUE);
+        SDL_SetWindowResizable(window_, SDL_TRUE);
         SDL_SetWindowSize(window_, width, height);
         SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         return true;
     }
     Uint32 flags =
-        SDL_WINDOW_ALLOW_HIGHDPI | (fullScreen_ ? SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        SDL_WINDOW_ALLOW_HIGHDPI |
+        (fullScreen_ ? SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE);
     window_ = SDL_CreateWindow(AppTitle().c_str(), desktop.x, desktop.y, desktop.w, desktop.h, flags);
     if (!window_) return false;
+    // Below this the 800 x 600 picture is too small to play.
+    SDL_SetWindowMinimumSize(window_, MinimumWindowWidth, MinimumWindowHeight);
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_TARGETTEXTURE);
     if (!renderer_) {
         SDL_DestroyWindow(window_);
@@ -107,13 +113,14 @@ bool Driver::MakeCanvas(int width, int height) {
     return true;
 }
 
-// Full screen (and a window too small for the picture) scales the canvas to
-// fit through SDL's logical size, which also maps mouse positions back to
-// canvas pixels. A window that holds the canvas shows it unscaled.
+// Full screen and a window of any other size than the canvas scale the
+// canvas to fit, aspect kept, through SDL's logical size, which also maps
+// mouse positions back to canvas pixels. A window exactly the canvas's size
+// shows it unscaled, pixel for pixel.
 void Driver::ConfigureOutput() {
     int w, h;
     SDL_GetWindowSize(window_, &w, &h);
-    scaledOutput_ = fullScreen_ || w < canvasWidth_ || h < canvasHeight_;
+    scaledOutput_ = fullScreen_ || w != canvasWidth_ || h != canvasHeight_;
     SDL_SetRenderTarget(renderer_, nullptr);
     if (scaledOutput_) {
         SDL_RenderSetLogicalSize(renderer_, canvasWidth_, canvasHeight_);
@@ -121,6 +128,14 @@ void Driver::ConfigureOutput() {
         SDL_RenderSetLogicalSize(renderer_, 0, 0);
         SDL_RenderSetScale(renderer_, 1, 1);
     }
+}
+
+void Driver::WindowResized() {
+    if (!renderer_ || !canvas_) return;
+    Flush();
+    ConfigureOutput();
+    SDL_SetRenderTarget(renderer_, canvas_);
+    ApplyClip();
 }
 
 void Driver::PictureToWindow(float x, float y, int* windowX, int* windowY) {
@@ -201,10 +216,12 @@ void Driver::Present(bool vsync) {
         SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
     } else {
         // High-DPI windows have more pixels than points; the picture covers
-        // the same points either way.
+        // the same points either way. The window's own pixel size is asked,
+        // not the renderer's output: just after leaving full screen the
+        // output can still have the full screen's size for a while.
         int windowW, windowH, outputW, outputH;
         SDL_GetWindowSize(window_, &windowW, &windowH);
-        SDL_GetRendererOutputSize(renderer_, &outputW, &outputH);
+        SDL_GetWindowSizeInPixels(window_, &outputW, &outputH);
         SDL_Rect target{0, 0, canvasWidth_ * outputW / std::max(windowW, 1),
                         canvasHeight_ * outputH / std::max(windowH, 1)};
         SDL_RenderCopy(renderer_, canvas_, nullptr, &target);
@@ -229,6 +246,10 @@ SDL_Window* GraphicsWindow() {
 }
 SDL_Renderer* GraphicsRenderer() {
     return sdl::gOpenDriver ? sdl::gOpenDriver->renderer_ : nullptr;
+}
+
+void GraphicsWindowResized() {
+    if (sdl::gOpenDriver) sdl::gOpenDriver->WindowResized();
 }
 
 void GraphicsToWindow(float x, float y, int* windowX, int* windowY) {

@@ -1,9 +1,10 @@
 #pragma once
 // The SDL_Renderer back end of the drawing service. The game draws into an
 // off-screen canvas the size of the logical screen; Present puts the canvas
-// in the window (top left, unscaled) or on the full screen (scaled to fit,
-// centred, letterboxed, with SDL mapping mouse positions back). Other engine
-// modules reach the window through GraphicsWindow().
+// in a window of its own size unscaled, and on the full screen or in a
+// window resized to anything else scaled to fit (centred, letterboxed, with
+// SDL mapping mouse positions back). Other engine modules reach the window
+// through GraphicsWindow().
 #include "engine/draw/draw_driver.h"
 
 struct SDL_Window;
@@ -21,6 +22,9 @@ SDL_Renderer* GraphicsRenderer();
 // SDL_RenderLogicalToWindow cannot be used: the renderer draws into the
 // off-screen canvas, and SDL would answer for the canvas.
 void GraphicsToWindow(float x, float y, int* windowX, int* windowY);
+// Chooses scaled or unscaled output again for the window's new size; the
+// event pump calls it when the window was resized.
+void GraphicsWindowResized();
 // The renderer's name ("software", "opengl", ...), or "" without a display.
 const char* GraphicsRendererName();
 // Whether SDL's video driver shows a real screen: false for the dummy and

@@ -100,6 +100,8 @@ class Driver : public TDrawDriver {
     // as one geometry call (tint and alpha travel in the vertex colours).
     void Flush();
     void PictureToWindow(float x, float y, int* windowX, int* windowY);
+    // The window changed size (by the player or the window manager).
+    void WindowResized();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;

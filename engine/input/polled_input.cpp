@@ -2,6 +2,7 @@
 #include "engine/input/clock.h"
 #include "engine/input/close_signals.h"
 #include "engine/input/event.h"
+#include "engine/input/key_modifiers.h"
 #include "engine/input/system_events.h"
 #include "engine/input/timer.h"
 #include <array>
@@ -36,6 +37,7 @@ struct Buttons {
 struct PolledState {
     int hook = 0; // event hook handle, 0 while disabled
     Buttons<KeyCount> keys;
+    std::array<int, KeyCount> pressModifiers{};
     std::deque<int> typed;
     Buttons<MouseButtonCount> mouse;
     int mouseX = 0;
@@ -52,6 +54,7 @@ PolledState& State() {
 
 void ClearKeyState() {
     State().keys.Clear();
+    State().pressModifiers.fill(0);
     State().typed.clear();
 }
 
@@ -73,6 +76,7 @@ void PolledInputHook(const TEvent& event) {
         s.terminate = 1;
         break;
     case EventKeyDown:
+        if (s.keys.Valid(event.data) && !s.keys.Down(event.data)) s.pressModifiers[event.data] = event.mods;
         s.keys.Press(event.data);
         break;
     case EventKeyUp:
@@ -123,6 +127,12 @@ int KeyPresses(int key) {
 int KeyDown(int key) {
     PumpSystemEvents();
     return State().keys.Down(key);
+}
+
+int ModifiersAtLastPress(int key) {
+    PumpSystemEvents();
+    const PolledState& s = State();
+    return s.keys.Valid(key) ? s.pressModifiers[key] : 0;
 }
 
 int NextTypedChar() {

@@ -93,6 +93,9 @@ void Translate(const SDL_Event& e) {
         case SDL_WINDOWEVENT_MAXIMIZED:
             Window().minimised = false;
             break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            GraphicsWindowResized();
+            break;
         default:
             break;
         }

@@ -1,6 +1,7 @@
 #include "framework/gui/gui_text_input.h"
 #include "engine/draw/image.h"
 #include "engine/input/key_codes.h"
+#include "framework/anim/ticker.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
 #include "framework/scene/input_snapshot.h"
@@ -14,6 +15,7 @@ const char kKeys[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ ";
 const char kTyped[] = "0123456789abcdefghijklmnopqrstuvwxyz ";
 constexpr int kCaretBlink = 30; // updates on, then off
 constexpr float kMargin = 10;
+int64_t gLastTypingUpdate = -2;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -24,6 +26,14 @@ char Upper(char c) {
 }
 
 } // namespace
+
+int TextBoxTyping() {
+    return gLastTypingUpdate >= UpdateCount - 1 && gLastTypingUpdate <= UpdateCount ? 1 : 0;
+}
+
+void ResetTextBoxTyping() {
+    gLastTypingUpdate = -2;
+}
 
 int guiTextInput::KeyCharacter(int key) {
     for (int i = 0; kKeys[i]; ++i)
@@ -54,6 +64,7 @@ void guiTextInput::Update(int blocked) {
     // Keys reach only the box the player can use: not one behind a dialog,
     // in a container going away, or switched off.
     if (blocked || !active || disablemouse) return;
+    gLastTypingUpdate = UpdateCount;
     for (int i = 0; kKeys[i]; ++i)
         if (GameKeyPresses(kKeys[i])) TypeCharacter(kTyped[i]);
     if (GameKeyPresses(KeyBackspace) && !Text.empty()) Text.pop_back();

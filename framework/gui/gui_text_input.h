@@ -6,6 +6,11 @@
 
 namespace wispwood {
 
+// 1 while a text box takes typing: one did in this update or the one
+// before (keys handled ahead of the scenes see the previous update's boxes).
+int TextBoxTyping();
+void ResetTextBoxTyping();
+
 class guiTextInput : public guiGadget {
   public:
     wispwood::Text Text;

@@ -5,6 +5,7 @@
 #include "engine/input/polled_input.h"
 #include "framework/anim/ticker.h"
 #include "framework/draw_state/draw_state.h"
+#include "framework/scene/global_keys.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 
@@ -27,6 +28,7 @@ bool gLoopBegun = false;
 void RunPerUpdateServices(const Ref<GameLoop>& top) {
     TakeInputSnapshot();
     UpdateCount += 1;
+    if (GlobalKeys) GlobalKeys();
     if (CurrentTransition) CurrentTransition->Update();
     if (SoundHousekeeping) SoundHousekeeping(top ? top->Scene : nullptr);
     if (CloseRequested() && CloseAllowed == 1) {
@@ -113,6 +115,7 @@ void ResetFrameLoop() {
     UpdateCount = 0;
     SoundHousekeeping = nullptr;
     DrawMousePointer = nullptr;
+    GlobalKeys = nullptr;
     ExitHook = nullptr;
     CloseAllowed = 1;
     gLoopBegun = false;

@@ -1,6 +1,7 @@
 #include "game/app/display.h"
 #include "engine/draw/graphics.h"
 #include "engine/input/polled_input.h"
+#include "game/app/options_dialog.h"
 #include "game/app/settings.h"
 #include "game/app/start_flags.h"
 
@@ -17,6 +18,13 @@ int OpenDisplay() {
     HideMouse();
     MoveMouse(500, 400);
     return 1;
+}
+
+void ToggleDisplayMode() {
+    SetWindowed(GetWindowed() ? 0 : 1);
+    OpenDisplay();
+    SaveSettingNow("windowed");
+    ShowSettingsInOptions();
 }
 
 } // namespace wispwood

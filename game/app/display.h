@@ -7,4 +7,9 @@ namespace wispwood {
 // display could be opened at all. The settings are never rewritten for it.
 int OpenDisplay();
 
+// Switches between a window and full screen as the options dialog does,
+// saves the choice in the settings file at once and shows it in an open
+// dialog.
+void ToggleDisplayMode();
+
 } // namespace wispwood

@@ -2,6 +2,7 @@
 // own start-up and scene loop.
 #include "engine/core/runtime_error.h"
 #include "engine/io/print_line.h"
+#include "game/app/install_folder.h"
 #include "game/app/startup.h"
 #include "game/app/version.h"
 #include <cstdio>
@@ -11,11 +12,13 @@ int main(int argc, char** argv) {
     TextArray words(argv + 1, argv + argc);
     if (!words.empty() && words[0] == "--help") {
         PrintLine("Usage: wispwood [WORD]");
-        PrintLine("Starts the game from the folder that holds its media tree.");
+        PrintLine("Starts the game; its media are found beside the program or in");
+        PrintLine("../share/wispwood from the program's folder.");
         PrintLine("  runN     start adventure location N straight after loading");
         PrintLine("  test     accelerated updates with automatic play");
         PrintLine("  images   capture every location's board, then quit");
         PrintLine("  --help, --version");
+        PrintLine("  F11 or Alt+Enter  window or full screen    M  sound on or off");
         PrintLine("Settings, profiles and high scores: $XDG_DATA_HOME/Wispwood/");
         return 0;
     }
@@ -24,6 +27,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
+        // Media paths are relative: the installation folder becomes the
+        // working folder, and decides where the files beside it go.
+        ChooseWriteFolder(EnterInstallFolder());
         if (!StartUp(words)) {
             std::fprintf(stderr, "Wispwood could not open a display (not even an 800 x 600 window).\n");
             return 1;

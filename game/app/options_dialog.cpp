@@ -9,11 +9,11 @@
 #include "framework/images/game_image.h"
 #include "framework/layout/layout_resource.h"
 #include "framework/scene/input_snapshot.h"
-#include "framework/sound/sound.h"
 #include "game/app/display.h"
 #include "game/app/game_fonts.h"
 #include "game/app/settings.h"
 #include "game/app/text_table.h"
+#include "game/app/volumes.h"
 
 namespace wispwood {
 
@@ -69,12 +69,27 @@ bool Hit(const Ref<guiGadget>& g) {
     return g && g->mhit;
 }
 
-// Dragging a slider changes the setting and its volume at once.
-template <class Setter, class Apply>
-void FollowSlider(const Ref<guiSlider>& slider, Setter set, Apply apply) {
+// While muted the sliders stand at zero, which is what is heard.
+float ShownVolume(float volume) {
+    return GetMuted() ? 0.0f : volume;
+}
+
+void ShowVolume(const Ref<guiSlider>& slider, float volume) {
+    if (slider) slider->SliderValue = ShownVolume(volume);
+}
+
+// Dragging a slider changes the setting and its volume at once. Dragging
+// while muted unmutes: the player is choosing a volume to hear, and the
+// other sliders come back to their own values.
+template <class Setter>
+void FollowSlider(const Ref<guiSlider>& slider, Setter set) {
     if (!slider || !slider->mover || !GameMouseDown(1)) return;
     set(slider->SliderValue);
-    apply(slider->SliderValue);
+    if (GetMuted()) {
+        SetMuted(0);
+        ShowSettingsInOptions();
+    }
+    ApplySettingsVolumes();
 }
 
 void DiscardChanges() {
@@ -83,10 +98,8 @@ void DiscardChanges() {
     // stays; everything else returns to the file.
     int windowed = GetWindowed();
     RereadSettings();
-    ApplyEffectsVolume(GetSoundVolume());
-    ApplyMusicVolume(GetMusicVolume());
-    ApplyVoiceVolume(GetVoiceVolume());
     SetWindowed(windowed);
+    ApplySettingsVolumes();
 }
 
 } // namespace
@@ -119,9 +132,9 @@ void OpenOptions(guiContainer& parent) {
     HintsOffTick = Tick(401, 189, 2, "hintsoff", "hintsOff");
     if (Ref<guiSelectable> hints = GetHints() ? HintsOnTick : HintsOffTick) hints->SelectItem(1);
 
-    SoundSlider = Slider(265, "soundvolume", GetSoundVolume(), "Sound");
-    MusicSlider = Slider(336, "musicvolume", GetMusicVolume(), "Music");
-    VoiceSlider = Slider(382, "voicevolume", GetVoiceVolume(), "Voice");
+    SoundSlider = Slider(265, "soundvolume", ShownVolume(GetSoundVolume()), "Sound");
+    MusicSlider = Slider(336, "musicvolume", ShownVolume(GetMusicVolume()), "Music");
+    VoiceSlider = Slider(382, "voicevolume", ShownVolume(GetVoiceVolume()), "Voice");
     // The voice volume is kept in the settings but not offered.
     if (VoiceSlider) {
         VoiceSlider->hidden = 1;
@@ -151,9 +164,9 @@ void UpdateOptions() {
         int hints = Hit(HintsOnTick) ? 1 : 0;
         if (hints != GetHints()) SetHints(hints);
     }
-    FollowSlider(SoundSlider, SetSoundVolume, ApplyEffectsVolume);
-    FollowSlider(MusicSlider, SetMusicVolume, ApplyMusicVolume);
-    FollowSlider(VoiceSlider, SetVoiceVolume, ApplyVoiceVolume);
+    FollowSlider(SoundSlider, SetSoundVolume);
+    FollowSlider(MusicSlider, SetMusicVolume);
+    FollowSlider(VoiceSlider, SetVoiceVolume);
 
     if (Hit(OptionsOK)) {
         OptionsContainer->Destroy();
@@ -161,6 +174,15 @@ void UpdateOptions() {
     } else if (Hit(OptionsCancel) || GameKeyPresses(kEscape)) {
         DiscardChanges();
     }
+}
+
+void ShowSettingsInOptions() {
+    if (!DialogAlive()) return;
+    const Ref<guiSelectable>& mode = GetWindowed() ? WindowedTick : FullscreenTick;
+    if (mode && !mode->IsSelected()) mode->SelectItem(1);
+    ShowVolume(SoundSlider, GetSoundVolume());
+    ShowVolume(MusicSlider, GetMusicVolume());
+    ShowVolume(VoiceSlider, GetVoiceVolume());
 }
 
 int OptionsOpen() {

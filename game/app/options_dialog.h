@@ -25,6 +25,9 @@ void LoadOptionsImages();
 void OpenOptions(guiContainer& parent);
 // Every update of a scene that can open the dialog, open or not.
 void UpdateOptions();
+// Brings an open dialog's display ticks and volume sliders up to the
+// settings after they changed outside it (the comfort keys).
+void ShowSettingsInOptions();
 // 1 while the dialog is open and not fading out.
 int OptionsOpen();
 

@@ -1,6 +1,7 @@
 #include "game/app/saved_game_path.h"
 #include "engine/io/file_system.h"
 #include "engine/io/text_routines.h"
+#include "engine/io/write_folder.h"
 
 namespace wispwood {
 
@@ -12,7 +13,7 @@ Text SavedGamePath(const Text& profileName) {
         bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
         if (!ok) return "";
     }
-    return "media\\saves\\" + name + ".txt";
+    return WritablePath("media\\saves\\" + name + ".txt");
 }
 
 int DeleteSavedGame(const Text& profileName) {

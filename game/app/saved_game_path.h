@@ -1,7 +1,8 @@
 #pragma once
 // Where a profile's game in progress is saved: "media\saves\" + name +
-// ".txt" under the working folder. The name becomes part of a file path, so
-// only a name of letters, digits and spaces has a saved game at all.
+// ".txt" beside the media, or in the write folder standing in for them. The
+// name becomes part of a file path, so only a name of letters, digits and
+// spaces has a saved game at all.
 #include "engine/core/text.h"
 
 namespace wispwood {

@@ -10,9 +10,9 @@ namespace {
 
 // Defaults in the order they are asserted.
 const std::pair<const char*, const char*> kDefaults[] = {
-    {"resx", "800"},        {"resy", "600"},        {"depth", "32"},
-    {"windowed", "0"},      {"hints", "1"},         {"loadsteps", "1"},
-    {"soundvolume", "1.0"}, {"musicvolume", "0.8"}, {"voicevolume", "0.8"},
+    {"resx", "800"},        {"resy", "600"},    {"depth", "32"},        {"windowed", "0"},
+    {"hints", "1"},         {"loadsteps", "1"}, {"soundvolume", "1.0"}, {"musicvolume", "0.8"},
+    {"voicevolume", "0.8"}, {"muted", "0"},
 };
 
 GameFile& File() {
@@ -59,6 +59,17 @@ int SaveSettings() {
     return File().Write();
 }
 
+int SaveSettingNow(const Text& key) {
+    GameFile& file = File();
+    Ref<GameFile> onDisk = GameFile::Create(file.Path);
+    // Without a readable file there is nothing to keep apart: the whole
+    // in-memory state is what the next start would assume anyway.
+    if (!onDisk->Read()) return file.Write();
+    onDisk->SetNode("");
+    onDisk->AddData(key, file.GetData(key));
+    return onDisk->Write();
+}
+
 int GetResX() {
     return GetInt("resx");
 }
@@ -86,6 +97,9 @@ float GetMusicVolume() {
 float GetVoiceVolume() {
     return GetFloat("voicevolume");
 }
+int GetMuted() {
+    return GetInt("muted");
+}
 
 void SetWindowed(int value) {
     SetInt("windowed", value);
@@ -104,6 +118,9 @@ void SetMusicVolume(float value) {
 }
 void SetVoiceVolume(float value) {
     SetFloat("voicevolume", value);
+}
+void SetMuted(int value) {
+    SetInt("muted", value);
 }
 
 void ResetSettings() {

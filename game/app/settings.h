@@ -18,6 +18,10 @@ void ReadSettings();
 void RereadSettings();
 // Writes the file; 0 when it could not be written.
 int SaveSettings();
+// Writes one key's in-memory value into the file at once, leaving the
+// file's other keys as they are (unconfirmed changes of an open options
+// dialog stay unsaved). 0 when the file could not be written.
+int SaveSettingNow(const Text& key);
 
 int GetResX();
 int GetResY();
@@ -28,6 +32,8 @@ int GetLoadSteps();
 float GetSoundVolume();
 float GetMusicVolume();
 float GetVoiceVolume();
+// 1 while every sound is silenced; the volumes keep their values meanwhile.
+int GetMuted();
 
 void SetWindowed(int value);
 void SetHints(int value);
@@ -35,6 +41,7 @@ void SetLoadSteps(int value);
 void SetSoundVolume(float value);
 void SetMusicVolume(float value);
 void SetVoiceVolume(float value);
+void SetMuted(int value);
 
 // No settings object (start-up state).
 void ResetSettings();

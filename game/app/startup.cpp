@@ -7,7 +7,9 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "engine/io/random.h"
+#include "engine/io/write_folder.h"
 #include "framework/gui/gui_resources.h"
+#include "framework/gui/gui_text_input.h"
 #include "framework/gui/pointer.h"
 #include "framework/highscores/high_score_table.h"
 #include "framework/images/game_image.h"
@@ -30,6 +32,7 @@
 #include "game/adventure/rank.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/tally.h"
+#include "game/app/comfort_keys.h"
 #include "game/app/credits_file.h"
 #include "game/app/display.h"
 #include "game/app/end_game_screen.h"
@@ -46,6 +49,7 @@
 #include "game/app/start_flags.h"
 #include "game/app/text_table.h"
 #include "game/app/user_data.h"
+#include "game/app/volumes.h"
 #include "game/board/combo_tile_images.h"
 #include "game/board/crumble.h"
 #include "game/board/defined_levels.h"
@@ -149,14 +153,13 @@ int StartUp(const TextArray& words) {
     LoadBackgrounds();
     LoadTextTable();
     LoadDistributionTable();
-    // 13. Saved games in progress live here.
-    if (PathKind("media\\saves\\") == 0) CreateDir("media\\saves\\", 0);
+    // 13. Saved games in progress live here (under the per-user folder when
+    // the installation folder takes no files, so with its parents).
+    if (PathKind(WritablePath("media\\saves\\")) == 0) CreateDir(WritablePath("media\\saves\\"), 1);
     // 14. Missing keys take their defaults; present ones keep their values.
     ReadSettings();
     // 15.
-    ApplyEffectsVolume(GetSoundVolume());
-    ApplyMusicVolume(GetMusicVolume());
-    ApplyVoiceVolume(GetVoiceVolume());
+    ApplySettingsVolumes();
     // 16.
     ResetTunables();
     LoadProfiles();
@@ -178,6 +181,7 @@ int StartUp(const TextArray& words) {
     LoadFonts();
     LoadGuiResources();
     InstallGamePointer();
+    InstallComfortKeys();
     return 1;
 }
 
@@ -189,7 +193,7 @@ void RunGame() {
 void ShutDown() {
     // 1. The exported tunables, one "name = value" line each (none are
     // exported, so the file is written empty).
-    if (auto out = WriteFile("out.txt")) {
+    if (auto out = WriteFile(WritablePath("out.txt"))) {
         for (const auto& branch : ConsoleTunables.GetBranches())
             out->WriteLine(branch.Name + " = " + (branch.Value ? *branch.Value : Text()));
         out->Close();
@@ -212,6 +216,7 @@ void ResetStartUp() {
     ResetLoaderQueue();
     ResetSettings();
     ResetStartFlags();
+    ResetWriteFolder();
     ResetTunables();
     ResetFrameLoop();
     ResetProfiles();
@@ -244,6 +249,7 @@ void ResetStartUp() {
     ResetPredefinedLevels();
     ResetMainLayout();
     ResetGuiResources();
+    ResetTextBoxTyping();
     ResetPointer();
     ResetHighScores();
     ResetHighScoreMenu();

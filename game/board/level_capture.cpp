@@ -5,6 +5,7 @@
 #include "engine/io/print_line.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
+#include "engine/io/write_folder.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
@@ -23,14 +24,14 @@ constexpr int kSettleUpdates = 201;
 Text CapturePath(int location) {
     Text digits = IntToText(location);
     while (digits.size() < 3) digits = "0" + digits;
-    return "levelimages\\out" + digits + ".png";
+    return WritablePath("levelimages\\out" + digits + ".png");
 }
 
 } // namespace
 
 void CaptureLevelImage(MainGame& game) {
     if (TransitionInProgress() || TopScene().get() != &game) return;
-    if (PathKind("levelimages") == 0) CreateDir("levelimages", 0);
+    if (PathKind(WritablePath("levelimages")) == 0) CreateDir(WritablePath("levelimages"), 1);
     SavePixmapPNG(GrabPixmap(0, 0, ScreenWidth, ScreenHeight), CapturePath(CaptureLocation));
     CaptureLocation += 1;
     PrintLine("Doing " + IntToText(CaptureLocation));

@@ -3,6 +3,7 @@
 #include "engine/draw/sdl_driver.h"
 #include "engine/input/clock.h"
 #include "engine/input/polled_input.h"
+#include "engine/input/system_events.h"
 #include "tests/support/headless_display.h"
 #include <SDL.h>
 
@@ -40,25 +41,67 @@ TEST_F(Display, FullScreenScalesThePictureAndMapsTheMouseBack) {
     EXPECT_EQ(wy, 384);
 }
 
-TEST_F(Display, ALargerWindowShowsThePictureUnscaledAtTheTopLeft) {
+int ShownPixel(int x, int y) {
+    SDL_Surface* shown = SDL_GetWindowSurface(GraphicsWindow());
+    if (!shown) return -1;
+    Uint32 pixel = static_cast<Uint32*>(shown->pixels)[y * shown->pitch / 4 + x];
+    Uint8 r, g, b;
+    SDL_GetRGB(pixel, shown->format, &r, &g, &b);
+    return r << 16 | g << 8 | b;
+}
+
+void ResizeWindow(int width, int height) {
+    SDL_SetWindowSize(GraphicsWindow(), width, height);
+    PumpSystemEvents();
+}
+
+// A window of another size than the picture (a hand-edited resx, or the
+// player dragging its edge) shows the picture scaled to fit with its aspect
+// kept, letterboxed, and the mouse comes back in picture pixels.
+TEST_F(Display, ALargerWindowScalesThePictureToFitCentred) {
     ASSERT_TRUE(OpenGraphics(1000, 700, 0, 0, 0));
-    MoveSystemMouse(640, 384);
-    EXPECT_EQ(MouseX(), 640);
-    EXPECT_EQ(MouseY(), 384);
+    // 700 / 600: the picture is 933 pixels wide, 33 from either side.
+    MoveSystemMouse(500, 350);
+    EXPECT_EQ(MouseX(), 400);
+    EXPECT_EQ(MouseY(), 300);
     SetColor(255, 0, 0);
     DrawRect(790, 590, 10, 10);
     Flip(0);
-    SDL_Surface* shown = SDL_GetWindowSurface(GraphicsWindow());
-    ASSERT_TRUE(shown);
-    auto at = [&](int x, int y) {
-        Uint32 pixel = static_cast<Uint32*>(shown->pixels)[y * shown->pitch / 4 + x];
-        Uint8 r, g, b;
-        SDL_GetRGB(pixel, shown->format, &r, &g, &b);
-        return r << 16 | g << 8 | b;
-    };
-    EXPECT_EQ(at(795, 595), 0xff0000);
-    EXPECT_EQ(at(805, 595), 0);
-    EXPECT_EQ(at(795, 605), 0);
+    EXPECT_EQ(ShownPixel(960, 694), 0xff0000);
+    EXPECT_EQ(ShownPixel(975, 694), 0); // the right-hand border
+    EXPECT_EQ(ShownPixel(20, 350), 0);
+}
+
+TEST_F(Display, ResizingTheWindowRescalesAndRemapsAtOnce) {
+    ASSERT_TRUE(OpenGraphics(800, 600, 0, 0, 0));
+    MoveSystemMouse(640, 384);
+    EXPECT_EQ(MouseX(), 640); // the window holds the picture pixel for pixel
+
+    ResizeWindow(1600, 1200);
+    MoveSystemMouse(1280, 768);
+    EXPECT_EQ(MouseX(), 640);
+    EXPECT_EQ(MouseY(), 384);
+    int wx, wy;
+    GraphicsToWindow(400, 300, &wx, &wy);
+    EXPECT_EQ(wx, 800);
+    EXPECT_EQ(wy, 600);
+
+    // Wider than 4:3: bars left and right, the picture 533 x 400.
+    ResizeWindow(1000, 400);
+    SetColor(0, 255, 0);
+    DrawRect(0, 0, 20, 20);
+    Flip(0);
+    EXPECT_EQ(ShownPixel(240, 5), 0x00ff00);
+    EXPECT_EQ(ShownPixel(225, 5), 0);
+    MoveSystemMouse(500, 200);
+    EXPECT_EQ(MouseX(), 400);
+    EXPECT_EQ(MouseY(), 300);
+
+    // Back to the picture's own size: unscaled again.
+    ResizeWindow(800, 600);
+    MoveSystemMouse(123, 456);
+    EXPECT_EQ(MouseX(), 123);
+    EXPECT_EQ(MouseY(), 456);
 }
 
 TEST_F(Display, OtherCodeQuittingTheVideoSubsystemLeavesTheDisplayOpen) {

@@ -27,7 +27,7 @@ TEST_F(SettingsTest, UserFolderFollowsXdgDataHome) {
     EXPECT_EQ(UserDataPath(), "/home/someone/.local/share/Wispwood/");
 }
 
-TEST_F(SettingsTest, MissingFileGivesDefaultsAndSavesNineSortedKeys) {
+TEST_F(SettingsTest, MissingFileGivesDefaultsAndSavesTenSortedKeys) {
     ASSERT_EQ(EnsureUserDataFolder(), 1);
     CreateSettings();
     ReadSettings();
@@ -39,13 +39,14 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsAndSavesNineSortedKeys) {
     EXPECT_FLOAT_EQ(GetSoundVolume(), 1.0f);
     EXPECT_FLOAT_EQ(GetMusicVolume(), 0.8f);
     EXPECT_FLOAT_EQ(GetVoiceVolume(), 0.8f);
+    EXPECT_EQ(GetMuted(), 0);
     SetMusicVolume(0.8f);
     ASSERT_EQ(SaveSettings(), 1);
     Text bytes;
     ASSERT_TRUE(LoadText(UserDataPath() + "config.txt", bytes));
-    EXPECT_EQ(bytes,
-              "[]\r\ndepth = 32\r\nhints = 1\r\nloadsteps = 1\r\nmusicvolume = 0.800000000\r\n"
-              "resx = 800\r\nresy = 600\r\nsoundvolume = 1.0\r\nvoicevolume = 0.8\r\nwindowed = 0\r\n");
+    EXPECT_EQ(bytes, "[]\r\ndepth = 32\r\nhints = 1\r\nloadsteps = 1\r\nmusicvolume = 0.800000000\r\n"
+                     "muted = 0\r\nresx = 800\r\nresy = 600\r\nsoundvolume = 1.0\r\nvoicevolume = "
+                     "0.8\r\nwindowed = 0\r\n");
 }
 
 TEST_F(SettingsTest, PresentKeysKeepTheirValuesAndJunkReadsAsZero) {
@@ -57,6 +58,38 @@ TEST_F(SettingsTest, PresentKeysKeepTheirValuesAndJunkReadsAsZero) {
     EXPECT_EQ(GetResX(), 1024);
     EXPECT_EQ(GetResY(), 600);
     EXPECT_EQ(GetSoundVolume(), 0.0f);
+}
+
+// The comfort keys save their one setting at once; what an open options
+// dialog changed but nobody confirmed must not reach the file with it.
+TEST_F(SettingsTest, SavingOneKeyLeavesUnconfirmedChangesOutOfTheFile) {
+    ASSERT_EQ(EnsureUserDataFolder(), 1);
+    CreateSettings();
+    ReadSettings();
+    ASSERT_EQ(SaveSettings(), 1);
+    SetSoundVolume(0.25f); // dragged in the dialog, not confirmed
+    SetMuted(1);
+    ASSERT_EQ(SaveSettingNow("muted"), 1);
+    EXPECT_FLOAT_EQ(GetSoundVolume(), 0.25f); // memory keeps the drag
+
+    ResetSettings();
+    CreateSettings();
+    ReadSettings();
+    EXPECT_EQ(GetMuted(), 1);
+    EXPECT_FLOAT_EQ(GetSoundVolume(), 1.0f);
+}
+
+TEST_F(SettingsTest, SavingOneKeyWithoutAFileWritesEverything) {
+    ASSERT_EQ(EnsureUserDataFolder(), 1);
+    CreateSettings();
+    ReadSettings();
+    SetWindowed(1);
+    ASSERT_EQ(SaveSettingNow("windowed"), 1);
+    ResetSettings();
+    CreateSettings();
+    ReadSettings();
+    EXPECT_EQ(GetWindowed(), 1);
+    EXPECT_EQ(GetResX(), 800);
 }
 
 TEST_F(SettingsTest, LoadStepsSurviveEveryLoaderAndTheQueueEndsAtTheLastOne) {

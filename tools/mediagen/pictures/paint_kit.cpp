@@ -677,4 +677,13 @@ void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, d
     cairo_text_path(cr, text);
 }
 
+void Title(cairo_t* cr, const char* text, double x, double y, double size, Colour face, Colour outline) {
+    TextPath(cr, Face::Display, size, text, x + 3, y + 4);
+    Fill(cr, palette::kBlack, 0.45);
+    TextPath(cr, Face::Display, size, text, x, y);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    StrokePreserve(cr, outline, size * 0.09);
+    FillWith(cr, LinearGradient(0, y - size * 0.8, 0, y, {{0, palette::kWhite}, {1, face}}));
+}
+
 } // namespace wispwood::mediagen

@@ -103,5 +103,11 @@ void Fireflies(cairo_t* cr, double x, double y, double w, double h, int count, u
 // baseline at y. Fonts are the Debian font packages the fonts family uses.
 enum class Face { Display, Rounded };
 void TextPath(cairo_t* cr, Face face, double size, const char* text, double x, double y);
+// The game's title lettering: a drop shadow, a round outline and a face
+// fading from white at the top, centred on x with its baseline at y.
+void Title(cairo_t* cr, const char* text, double x, double y, double size, Colour face, Colour outline);
+// The logo's moonlit face and purple outline.
+inline constexpr Colour kLogoFace = Rgb(170, 210, 255);
+inline constexpr Colour kLogoOutline = Rgb(50, 26, 90);
 
 } // namespace wispwood::mediagen

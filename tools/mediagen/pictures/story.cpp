@@ -20,15 +20,6 @@ Raster Painting(const SceneRecipe& recipe, const std::function<void(cairo_t*)>& 
     return canvas.ToRaster();
 }
 
-void Title(cairo_t* cr, const char* text, double x, double y, double size, Colour face, Colour outline) {
-    TextPath(cr, Face::Display, size, text, x + 3, y + 4);
-    Fill(cr, kBlack, 0.45);
-    TextPath(cr, Face::Display, size, text, x, y);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    StrokePreserve(cr, outline, size * 0.09);
-    FillWith(cr, LinearGradient(0, y - size * 0.8, 0, y, {{0, kWhite}, {1, face}}));
-}
-
 // The title logo: pale moonlit lettering (blue above 128, so it sparkles)
 // with a purple outline; transparent elsewhere.
 void Logo(cairo_t* cr) {
@@ -40,7 +31,7 @@ void Logo(cairo_t* cr) {
     cairo_path_extents(cr, &x1, &y1, &x2, &y2);
     cairo_new_path(cr);
     if (x2 - x1 > 430) size *= 430 / (x2 - x1);
-    Title(cr, "Wispwood", 240, 122, size, Rgb(170, 210, 255), Rgb(50, 26, 90));
+    Title(cr, "Wispwood", 240, 122, size, kLogoFace, kLogoOutline);
     for (int i = 0; i < 6; ++i) {
         double x = 60 + i * 75, y = 30 + (i % 2) * 120;
         cairo_save(cr);
@@ -271,7 +262,7 @@ void AddStoryPictures(Catalogue& out) {
                    [&cut] { return CutOut(cut); });
     AddPicture(out, "media/load/loading.jpg", [] {
         return Painting({.seed = 2, .lanterns = true}, [](cairo_t* cr) {
-            Title(cr, "Wispwood", 400, 250, 120, Rgb(170, 210, 255), Rgb(50, 26, 90));
+            Title(cr, "Wispwood", 400, 250, 120, kLogoFace, kLogoOutline);
         });
     });
     AddSingle(out, "media/Load/Logo.jpg", 800, 600, [](cairo_t* cr) {
@@ -285,7 +276,7 @@ void AddStoryPictures(Catalogue& out) {
     });
     AddPicture(out, "media/Load/Logo2.jpg", [] {
         return Painting({.seed = 3, .fireflies = 90}, [](cairo_t* cr) {
-            Title(cr, "Wispwood", 400, 330, 140, Rgb(170, 210, 255), Rgb(50, 26, 90));
+            Title(cr, "Wispwood", 400, 330, 140, kLogoFace, kLogoOutline);
         });
     });
     AddPicture(out, "media/mainmenu/background.jpg", [] {
