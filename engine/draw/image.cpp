@@ -9,6 +9,7 @@ constexpr int StartupImageFlags = MASKEDIMAGE | FILTEREDIMAGE;
 
 int gAutoImageFlags = StartupImageFlags;
 bool gAutoMidHandle = false;
+bool gKeepDecodedPixels = false;
 int gMaskRed = 0, gMaskGreen = 0, gMaskBlue = 0;
 
 int ResolveFlags(int flags) {
@@ -93,7 +94,7 @@ Ref<TImageFrame> TImage::Frame(int index) {
 }
 
 bool TImage::ReleasePixels() {
-    if (flags & DYNAMICIMAGE) return false;
+    if ((flags & DYNAMICIMAGE) || gKeepDecodedPixels) return false;
     for (int i = 0; i < FrameCount(); ++i)
         if (pixmaps[i] && !Frame(i)) return false;
     pixmaps.assign(pixmaps.size(), nullptr);
@@ -175,7 +176,12 @@ void GetMaskColor(int& red, int& green, int& blue) {
     blue = gMaskBlue;
 }
 
+void SetKeepDecodedPixels(bool keep) {
+    gKeepDecodedPixels = keep;
+}
+
 void ResetImageDefaults() {
+    gKeepDecodedPixels = false;
     gAutoImageFlags = StartupImageFlags;
     gAutoMidHandle = false;
     SetMaskColor(0, 0, 0);

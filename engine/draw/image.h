@@ -83,7 +83,11 @@ void SetDefaultImageFlags(int flags);
 int GetDefaultImageFlags();
 void SetMaskColor(int red, int green, int blue);
 void GetMaskColor(int& red, int& green, int& blue);
-// Automatic flags, mask colour and auto-centring as at start-up.
+// Whether pictures keep their decoded pixels after their textures are made
+// (off at start-up: the game reads none of them again). Tools and tests
+// that inspect loaded pictures pixel by pixel turn it on.
+void SetKeepDecodedPixels(bool keep);
+// Automatic flags, mask colour, auto-centring and pixel keeping as at start-up.
 void ResetImageDefaults();
 
 } // namespace wispwood

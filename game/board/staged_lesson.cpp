@@ -105,6 +105,12 @@ void TutorialObjectBase::Update() {
     switch (Stage) {
     case LessonSearching:
         InitGroups();
+        // A lesson that refuses every click while it searches also holds
+        // the clock: a board that never shows its groups would hold the
+        // level for ever, so such a lesson gives up after a few seconds.
+        if (Stage == LessonSearching && PlayerClickDisallow(nullptr) == 1 &&
+            ++SearchTicks > kLessonSearchPatience)
+            RemoveSelf();
         break;
     case LessonGroupA:
         ShowGroupA();

@@ -10,11 +10,15 @@ namespace wispwood {
 
 enum LessonStage { LessonSearching = 0, LessonGroupA = 1, LessonGroupB = 2, LessonFinished = 3 };
 
+// Updates a lesson may search for its groups before it gives up (3 s).
+constexpr int kLessonSearchPatience = 300;
+
 class TutorialObjectBase : public TutorialObject {
   public:
     TutorialObjectBase();
 
     int Stage = LessonSearching;
+    int SearchTicks = 0; // updates spent looking for the lesson's groups
     int Initialised = 0;
     PieceGroup GroupA, GroupB;
     Ref<Piece> PieceTargetA, PieceTargetB; // the last piece of each group

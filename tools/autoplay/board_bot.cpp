@@ -11,15 +11,21 @@
 #include "game/board/piece.h"
 #include "game/board/piece_match.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/tutorials.h"
 #include <map>
 
 namespace wispwood::autoplay {
 
 namespace {
 
+// In reach and uncovered; a piece that cannot be selected may still be
+// clicked as the second of a match (a fairy tile, after a rainbow).
+bool InReach(const Ref<Piece>& p) {
+    return p && p->OnBoard && p->Bottom && p->BottomDelay == 0 && p->Valid() && p->y > 1 && !p->Locked;
+}
+
 bool Pickable(const Ref<Piece>& p) {
-    return p && p->OnBoard && p->Bottom && p->BottomDelay == 0 && p->Valid() && p->y > 1 && !p->Locked &&
-           p->InvalidForSelection() == 0;
+    return InReach(p) && p->InvalidForSelection() == 0;
 }
 
 bool BoardIdle() {
@@ -52,12 +58,29 @@ GroupPair BoardsOwnPick() {
     return pair;
 }
 
+// Whether a running lesson keeps the player off some of the pieces in reach.
+bool LessonRestricts() {
+    if (TutorialCount() == 0) return false;
+    bool restricted = false;
+    ForEachPiece([&](const Ref<Piece>& p) { restricted |= InReach(p) && TutorialClickDisallowed(p) != 0; });
+    return restricted;
+}
+
+// The piece a lesson lets the player click, where its arrow points.
+Ref<Piece> PieceTheLessonShows() {
+    Ref<Piece> shown;
+    ForEachPiece([&](const Ref<Piece>& p) {
+        if (!shown && InReach(p) && !p->MahjongOver && TutorialClickDisallowed(p) == 0) shown = p;
+    });
+    return shown;
+}
+
 } // namespace
 
-std::optional<MatchChoice> BestMatch() {
+std::optional<MatchChoice> BestMatch(bool lessonAllowedOnly) {
     std::map<int, Ref<Piece>> groups; // one reachable piece per group
     ForEachPiece([&](const Ref<Piece>& p) {
-        if (!Pickable(p)) return;
+        if (!Pickable(p) || (lessonAllowedOnly && TutorialClickDisallowed(p) != 0)) return;
         auto [it, added] = groups.emplace(p->BottomGroupID, p);
         if (!added && p->y > it->second->y) it->second = p;
     });
@@ -94,7 +117,8 @@ std::optional<BoardClickAt> BoardBot::Act() {
 }
 
 std::optional<BoardClickAt> BoardBot::ClickPiece(const Ref<Piece>& piece) {
-    return BoardClickAt{BoardLeft() + piece->GetX() + CellWidth / 2, BoardTop() + piece->GetY() + CellHeight / 2};
+    return BoardClickAt{BoardLeft() + piece->GetX() + CellWidth / 2,
+                        BoardTop() + piece->GetY() + CellHeight / 2};
 }
 
 std::optional<BoardClickAt> BoardBot::ActOnBoard() {
@@ -115,7 +139,15 @@ std::optional<BoardClickAt> BoardBot::ActOnBoard() {
         return ClickPiece(target);
     }
     Ref<Piece> first, second;
-    if (refusedSelections_ >= 2) {
+    if (LessonRestricts()) {
+        // A match among the pieces the lesson allows; a lesson that lets
+        // one group be clicked at a time is followed arrow by arrow.
+        if (std::optional<MatchChoice> allowed = BestMatch(true)) {
+            first = allowed->first, second = allowed->second;
+        } else if (Ref<Piece> shown = PieceTheLessonShows()) {
+            return ClickPiece(shown);
+        }
+    } else if (refusedSelections_ >= 2) {
         GroupPair pair = BoardsOwnPick();
         if (pair.size() == 2 && !pair[0].empty() && !pair[1].empty()) first = pair[0][0], second = pair[1][0];
     } else {
@@ -125,7 +157,8 @@ std::optional<BoardClickAt> BoardBot::ActOnBoard() {
         if (!looking_) {
             looking_ = BestMatch();
             if (!looking_) return std::nullopt;
-            foundAt_ = sinceClick_ + (fastPace_ || selected ? 0 : ScanUpdatesPerGroup * looking_->groupsInReach);
+            foundAt_ =
+                sinceClick_ + (fastPace_ || selected ? 0 : ScanUpdatesPerGroup * looking_->groupsInReach);
         }
         if (sinceClick_ < foundAt_) return std::nullopt;
         first = looking_->first, second = looking_->second;
@@ -148,7 +181,8 @@ std::optional<BoardClickAt> BoardBot::ActOnBonus() {
         }
     if (sinceClick_ < ClickGapUpdates || !BonusStarted) return std::nullopt;
     if (BonusPhase == BonusShow) {
-        if (hideClicked_ || HideClicked || static_cast<int>(seenFairies_.size()) < FairyCount) return std::nullopt;
+        if (hideClicked_ || HideClicked || static_cast<int>(seenFairies_.size()) < FairyCount)
+            return std::nullopt;
         hideClicked_ = true;
         return BoardClickAt{BonusGridLeft() + BonusTileSize * BonusColumns / 2, BonusGridTop() - 40};
     }
@@ -162,7 +196,8 @@ std::optional<BoardClickAt> BoardBot::ActOnBonus() {
         if (b->Flipping) return std::nullopt;
         Ref<BonusBrick> target = b;
         seenFairies_.erase(it);
-        return BoardClickAt{BonusGridLeft() + target->GetX() + BonusTileSize / 2, target->GetY() + BonusTileSize / 2};
+        return BoardClickAt{BonusGridLeft() + target->GetX() + BonusTileSize / 2,
+                            target->GetY() + BonusTileSize / 2};
     }
     return std::nullopt;
 }

@@ -37,8 +37,9 @@ struct MatchChoice {
 
 // The best legal match among the reachable pieces, or none. Prefers more
 // pieces cleared, specials, and pieces low on the board (whose removal lets
-// the pieces above drop into reach).
-std::optional<MatchChoice> BestMatch();
+// the pieces above drop into reach). With lessonAllowedOnly, only among the
+// pieces a running lesson lets the player click.
+std::optional<MatchChoice> BestMatch(bool lessonAllowedOnly = false);
 
 class BoardBot {
   public:

@@ -21,6 +21,7 @@
 #include "game/board/main_game.h"
 #include "game/board/match_availability.h"
 #include "game/board/piece.h"
+#include "game/board/tutorials.h"
 #include "tests/support/game_harness.h"
 #include <gtest/gtest.h>
 
@@ -107,6 +108,7 @@ TEST_F(GameScene, AScriptedPlayerWinsLocationZeroAndTheTallyHandsOver) {
 
 TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {
     StartLocation("run3");
+    ClearTutorials(); // the time lesson holds the clock until it is read
     Ref<MainGame> scene = Cast<MainGame>(TopScene());
     ASSERT_TRUE(IsTimed());
     CurrentProfile->Lives = 1;

@@ -190,6 +190,20 @@ TEST_F(Lessons, ALessonWhoseGroupALeftTheBoardLooksForItsPiecesAgain) {
     EXPECT_EQ(lesson->ArrowA->Hide, 1);
 }
 
+// Searching refuses every click and holds the clock, so a board that never
+// shows the lesson's groups must not hold the level for ever.
+TEST_F(Lessons, ALessonThatNeverFindsItsGroupsGivesUpAndFreesTheBoard) {
+    Board(kTwoPairs); // standard pieces only: nothing for the chains lesson
+    auto lesson = Start(New<TutorialObjectChains>());
+    for (int i = 0; i < kLessonSearchPatience - 10; ++i) Step();
+    EXPECT_EQ(lesson->Stage, LessonSearching);
+    EXPECT_EQ(TutorialCount(), 1);
+    EXPECT_EQ(TutorialClickDisallowed(PieceAt(0, 2)), 1);
+    for (int i = 0; i < 20; ++i) Step();
+    EXPECT_EQ(TutorialCount(), 0);
+    EXPECT_EQ(TutorialClickDisallowed(PieceAt(0, 2)), 0);
+}
+
 TEST_F(Lessons, OnceGroupBIsGoingTheLessonIsOverWhateverGroupADoes) {
     Board(kTwoPairs);
     auto lesson = Start(New<TutorialObjectIntro>());

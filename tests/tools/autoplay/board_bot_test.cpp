@@ -1,8 +1,10 @@
 // The bot's choice of match on drawn boards: what it may click, what it
 // prefers, and that thinking leaves the game's generator alone.
 #include "engine/io/random.h"
+#include "game/board/hover_lesson.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
+#include "game/board/tutorials.h"
 #include "tests/support/ascii_board.h"
 #include "tools/autoplay/board_bot.h"
 
@@ -53,6 +55,25 @@ TEST_F(BotChoice, PrefersTheMatchThatClearsMostAndSkipsWhatCannotBeClicked) {
     best = BestMatch();
     ASSERT_TRUE(best);
     EXPECT_EQ(best->first->Color, 2);
+}
+
+// The fairy-tile lesson lets only the first two colours be clicked: the bot
+// keeps to them, where otherwise the bigger groups would win.
+TEST_F(BotChoice, WhileALessonKeepsThePlayerOffSomeColoursOnlyTheAllowedMatchIsChosen) {
+    Show({
+        "......",
+        "......",
+        "1.22.1",
+        "1.22.3",
+        "3....2",
+    });
+    AddTutorial(New<TutorialObjectHover>());
+    EXPECT_EQ(BestMatch()->first->Color, 2);
+    std::optional<MatchChoice> allowed = BestMatch(true);
+    ASSERT_TRUE(allowed);
+    EXPECT_EQ(allowed->first->Color, 1);
+    EXPECT_EQ(allowed->second->Color, 1);
+    ClearTutorials();
 }
 
 TEST_F(BotChoice, NoMatchOnABoardWithoutPairsAndTheGeneratorIsUntouched) {

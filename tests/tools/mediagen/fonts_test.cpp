@@ -18,7 +18,15 @@ namespace {
 class FontFolder : public wispwood::test::HeadlessDisplayTest,
                    public ::testing::WithParamInterface<std::pair<const char*, int>> {
   protected:
-    void TearDown() override { ResetFonts(); }
+    // The tests read the glyph pictures' pixels.
+    void SetUp() override {
+        HeadlessDisplayTest::SetUp();
+        SetKeepDecodedPixels(true);
+    }
+    void TearDown() override {
+        ResetFonts();
+        ResetImageDefaults();
+    }
 };
 
 TEST_P(FontFolder, LoadsWithEveryGlyphTheGameTextsNeed) {

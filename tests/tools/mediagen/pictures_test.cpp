@@ -46,6 +46,7 @@ class GeneratedPictures : public wispwood::test::HeadlessDisplayTest {
     void SetUp() override {
         HeadlessDisplayTest::SetUp();
         SetDefaultImageFlags(FILTEREDIMAGE);
+        SetKeepDecodedPixels(true); // the tests read the loaded frames' pixels
     }
     void TearDown() override { ResetImageDefaults(); }
 

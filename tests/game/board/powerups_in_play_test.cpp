@@ -13,6 +13,7 @@
 #include "game/board/piece_match.h"
 #include "game/board/rainbow_piece.h"
 #include "game/board/score_popups.h"
+#include "game/board/tutorials.h"
 #include "game/board/vine_coin.h"
 #include "game/board/vine_pieces.h"
 #include "tests/support/game_harness.h"
@@ -21,7 +22,7 @@
 namespace wispwood {
 namespace {
 
-class SpecialsInPlay : public ::testing::Test {
+class PowerupsInPlay : public ::testing::Test {
   protected:
     test::GameHarness game;
 
@@ -30,6 +31,9 @@ class SpecialsInPlay : public ::testing::Test {
         ASSERT_TRUE(game.RunUntil([] { return Cast<MainGame>(TopScene()) != nullptr; }, 2000));
         ASSERT_TRUE(game.RunUntil(
             [] { return !TransitionInProgress(0) && CurrentGame && !CurrentGame->Paused(1); }, 600));
+        // The locations' lessons would refuse the clicks made here; the
+        // lessons are tested on their own.
+        ClearTutorials();
     }
     void ClickPiece(const Ref<Piece>& p) {
         game.Click(BoardLeft() + p->GetX() + CellWidth / 2, BoardTop() + p->GetY() + CellHeight / 2);
@@ -63,7 +67,7 @@ class SpecialsInPlay : public ::testing::Test {
     }
 };
 
-TEST_F(SpecialsInPlay, MatchingAVinesHeadsBurnsItAndPaysItsCoin) {
+TEST_F(PowerupsInPlay, MatchingAVinesHeadsBurnsItAndPaysItsCoin) {
     StartLocation("run8");
     Ref<VineHead> first, second;
     auto headsInReach = [&] {
@@ -88,7 +92,7 @@ TEST_F(SpecialsInPlay, MatchingAVinesHeadsBurnsItAndPaysItsCoin) {
     game.Frames(20);
     ClickPiece(second);
     game.Frames(5);
-    game.SaveFrame("specials-vine-burning");
+    game.SaveFrame("powerups-vine-burning");
     EXPECT_FALSE(first->OnBoard);
     EXPECT_TRUE(second->OnBoard); // the fire has not reached it yet
     ASSERT_TRUE(game.RunUntil([&] { return !second->OnBoard; }, 600));
@@ -102,7 +106,7 @@ TEST_F(SpecialsInPlay, MatchingAVinesHeadsBurnsItAndPaysItsCoin) {
     if (burnt == 0) ADD_FAILURE() << "the vine carried no coin";
 }
 
-TEST_F(SpecialsInPlay, AKeysBurstOpensTheLocksOfItsRegion) {
+TEST_F(PowerupsInPlay, AKeysBurstOpensTheLocksOfItsRegion) {
     StartLocation("run6");
     Ref<Piece> key, partner;
     auto keyInReach = [&] {
@@ -128,10 +132,10 @@ TEST_F(SpecialsInPlay, AKeysBurstOpensTheLocksOfItsRegion) {
     for (const auto& p : LockParticles.AllParticles) flying += p->TotalLife == 300 ? 1 : 0;
     EXPECT_GT(flying, 0);
     game.Frames(60);
-    game.SaveFrame("specials-locks-opening");
+    game.SaveFrame("powerups-locks-opening");
 }
 
-TEST_F(SpecialsInPlay, AFairyTileLeftWithoutColouredNeighboursFliesFree) {
+TEST_F(PowerupsInPlay, AFairyTileLeftWithoutColouredNeighboursFliesFree) {
     StartLocation("run13");
     Ref<HoverPiece> tile;
     ForEachPiece([&](const Ref<Piece>& p) {
@@ -151,10 +155,10 @@ TEST_F(SpecialsInPlay, AFairyTileLeftWithoutColouredNeighboursFliesFree) {
     for (const auto& p : ScorePopups.AllParticles) fairies += Cast<FairyFlyLogic>(p->ExtraLogic) ? 1 : 0;
     EXPECT_EQ(fairies, 1);
     game.Frames(40);
-    game.SaveFrame("specials-fairy-free");
+    game.SaveFrame("powerups-fairy-free");
 }
 
-TEST_F(SpecialsInPlay, ARainbowMatchesAGroupOfAnyColour) {
+TEST_F(PowerupsInPlay, ARainbowMatchesAGroupOfAnyColour) {
     StartLocation("run15");
     Ref<Piece> rainbow, other;
     auto rainbowInReach = [&] {
@@ -174,7 +178,7 @@ TEST_F(SpecialsInPlay, ARainbowMatchesAGroupOfAnyColour) {
     EXPECT_TRUE(rainbow->PieceExplosionParticle);
     EXPECT_TRUE(other->PieceExplosionParticle || !other->OnBoard);
     game.Frames(30);
-    game.SaveFrame("specials-rainbow-burst");
+    game.SaveFrame("powerups-rainbow-burst");
     EXPECT_FALSE(rainbow->OnBoard);
 }
 
