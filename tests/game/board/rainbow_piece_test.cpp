@@ -5,13 +5,14 @@
 #include "game/adventure/game_stats.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_seams.h"
+#include "game/board/fairy_glow_images.h"
 #include "game/board/path_search.h"
 #include "game/board/rainbow_piece.h"
 #include "game/board/reachability.h"
 #include "game/board/selection.h"
-#include "game/board/fairy_glow_images.h"
 #include "game/board/vine_pieces.h"
 #include "tests/support/ascii_board.h"
+#include "tests/support/board_play.h"
 
 namespace wispwood {
 namespace {
@@ -19,38 +20,8 @@ namespace {
 using test::BuildBoard;
 using test::Picture;
 
-class Rainbows : public test::BoardTest {
+class Rainbows : public test::BoardPlayTest {
   protected:
-    void SetUp() override {
-        test::BoardTest::SetUp();
-        ResetInputSnapshot();
-        CreateGameStats();
-        Seams.PlaySound = [](const Text&) {};
-    }
-    void TearDown() override {
-        ResetInputSnapshot();
-        test::BoardTest::TearDown();
-    }
-    void Board(const Picture& rows) {
-        BuildBoard(rows);
-        FindReachablePieces();
-        ForEachPiece([](const Ref<Piece>& p) {
-            if (p->Bottom) p->BottomDelay = 0, p->BottomFadeIn = 48;
-        });
-    }
-    void Click(int x, int y) {
-        OverrideMouse(BoardLeft() + x * CellWidth + CellWidth / 2,
-                      static_cast<int>(static_cast<float>(y * CellHeight - CellHeight / 2) + ScrollOffset));
-        TakeInputSnapshot();
-        ForceMouseClicks(1);
-        BoardUpdate();
-    }
-    void Hover(int x, int y) {
-        OverrideMouse(BoardLeft() + x * CellWidth + CellWidth / 2,
-                      static_cast<int>(static_cast<float>(y * CellHeight - CellHeight / 2) + ScrollOffset));
-        TakeInputSnapshot();
-        BoardUpdate();
-    }
     int Flashes() {
         int n = 0;
         for (const auto& p : BoardTwinkles.AllParticles) n += p->TotalLife == 80 && p->EndScale == 6 ? 1 : 0;
@@ -65,6 +36,7 @@ TEST_F(Rainbows, ASelectedRainbowMatchesEvenAPieceThatCannotBePicked) {
     EXPECT_EQ(RainbowCount(), 1);
     // The path to a vine body is drawn untinted.
     Hover(1, 1);
+    Step();
     ComputeMatchPath(0);
     ASSERT_TRUE(CurrentPath);
     EXPECT_EQ(CurrentPath->Rainbow, 1);

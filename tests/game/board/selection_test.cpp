@@ -11,6 +11,7 @@
 #include "game/board/score_popups.h"
 #include "game/board/selection.h"
 #include "tests/support/ascii_board.h"
+#include "tests/support/board_play.h"
 
 namespace wispwood {
 namespace {
@@ -21,47 +22,7 @@ using test::Picture;
 
 // Drives the board step as the game scene does, with the mouse put on
 // cells and clicks forced into the input snapshot.
-class Selection : public test::BoardTest {
-  protected:
-    std::vector<Text> sounds;
-
-    void SetUp() override {
-        test::BoardTest::SetUp();
-        ResetInputSnapshot();
-        CreateGameStats();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
-    }
-    void TearDown() override {
-        ResetInputSnapshot();
-        test::BoardTest::TearDown();
-    }
-
-    // Builds the board with every reachable piece already revealed.
-    void Board(const Picture& rows) {
-        BuildBoard(rows);
-        FindReachablePieces();
-        ForEachPiece([](const Ref<Piece>& p) {
-            if (p->Bottom) p->BottomDelay = 0, p->BottomFadeIn = 48;
-        });
-    }
-    void Hover(int x, int y) {
-        OverrideMouse(BoardLeft() + x * CellWidth + CellWidth / 2,
-                      static_cast<int>(static_cast<float>(y * CellHeight - CellHeight / 2) + ScrollOffset));
-    }
-    void Step(int button = 0) {
-        TakeInputSnapshot();
-        if (button) ForceMouseClicks(button);
-        BoardUpdate();
-    }
-    void Click(int x, int y, int button = 1) {
-        Hover(x, y);
-        Step(button);
-    }
-    // Lets every burst run to its end.
-    void FinishBursts() {
-        for (int i = 0; i < 1000 && BoardEffects.AllParticles.Count() > 0; ++i) BoardEffects.Update();
-    }
-};
+using Selection = test::BoardPlayTest;
 
 Picture Selected(int rows) {
     return DrawBoard(rows, [](const Piece& p) { return p.MahjongOver ? 's' : '-'; });

@@ -12,6 +12,7 @@
 #include "game/board/time_lesson.h"
 #include "game/board/tutorials.h"
 #include "tests/support/ascii_board.h"
+#include "tests/support/board_play.h"
 
 namespace wispwood {
 namespace {
@@ -21,30 +22,16 @@ using test::Picture;
 
 // Runs a lesson beside the board step, in the game scene's order: the
 // lesson's update, then the board's, with the mouse put on cells.
-class Lessons : public test::BoardTest {
+class Lessons : public test::BoardPlayTest {
   protected:
-    void SetUp() override {
-        test::BoardTest::SetUp();
-        ResetInputSnapshot();
-        CreateGameStats();
-        Seams.PlaySound = [](const Text&) {};
-    }
-    void TearDown() override {
-        ResetInputSnapshot();
-        test::BoardTest::TearDown();
-    }
-
-    // The board with every reachable piece revealed.
+    // The board with every reachable piece revealed and shown in full.
     void Board(const Picture& rows) {
         BuildBoard(rows);
         Reveal();
     }
     void Reveal() {
-        FindReachablePieces();
-        ForEachPiece([](const Ref<Piece>& p) {
-            p->CreationShine = 0;
-            if (p->Bottom) p->BottomDelay = 0, p->BottomFadeIn = 48;
-        });
+        test::BoardPlayTest::Reveal();
+        ForEachPiece([](const Ref<Piece>& p) { p->CreationShine = 0; });
     }
     template <class Lesson>
     Ref<Lesson> Start(Ref<Lesson> lesson) {
@@ -53,23 +40,12 @@ class Lessons : public test::BoardTest {
         AddTutorial(lesson);
         return lesson;
     }
-    void Hover(int x, int y) {
-        OverrideMouse(BoardLeft() + x * CellWidth + CellWidth / 2,
-                      static_cast<int>(static_cast<float>(y * CellHeight - CellHeight / 2) + ScrollOffset));
-    }
-    // One update of the game: a click (button 1) or none (0).
-    void Step(int button = 0) {
+    // One update of the game: the lesson's, then the board's.
+    void Step(int button = 0) override {
         TakeInputSnapshot();
         if (button) ForceMouseClicks(button);
         UpdateTutorial();
         BoardUpdate();
-    }
-    void Click(int x, int y) {
-        Hover(x, y);
-        Step(1);
-    }
-    void FinishBursts() {
-        for (int i = 0; i < 1000 && BoardEffects.AllParticles.Count() > 0; ++i) BoardEffects.Update();
     }
     static bool Selected(int x, int y) { return PieceAt(x, y) && PieceAt(x, y)->MahjongOver; }
 };

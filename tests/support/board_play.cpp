@@ -1,0 +1,56 @@
+#include "tests/support/board_play.h"
+#include "framework/scene/input_snapshot.h"
+#include "game/adventure/game_stats.h"
+#include "game/board/board_particles.h"
+#include "game/board/board_seams.h"
+#include "game/board/piece.h"
+#include "game/board/reachability.h"
+#include "game/board/selection.h"
+
+namespace wispwood::test {
+
+void BoardPlayTest::SetUp() {
+    BoardTest::SetUp();
+    ResetInputSnapshot();
+    CreateGameStats();
+    Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+}
+
+void BoardPlayTest::TearDown() {
+    ResetInputSnapshot();
+    BoardTest::TearDown();
+}
+
+void BoardPlayTest::Board(const Picture& rows) {
+    BuildBoard(rows);
+    Reveal();
+}
+
+void BoardPlayTest::Reveal() {
+    FindReachablePieces();
+    ForEachPiece([](const Ref<Piece>& p) {
+        if (p->Bottom) p->BottomDelay = 0, p->BottomFadeIn = 48;
+    });
+}
+
+void BoardPlayTest::Hover(int x, int y) {
+    OverrideMouse(BoardLeft() + x * CellWidth + CellWidth / 2,
+                  static_cast<int>(static_cast<float>(y * CellHeight - CellHeight / 2) + ScrollOffset));
+}
+
+void BoardPlayTest::Step(int button) {
+    TakeInputSnapshot();
+    if (button) ForceMouseClicks(button);
+    BoardUpdate();
+}
+
+void BoardPlayTest::Click(int x, int y, int button) {
+    Hover(x, y);
+    Step(button);
+}
+
+void BoardPlayTest::FinishBursts() {
+    for (int i = 0; i < 1000 && BoardEffects.AllParticles.Count() > 0; ++i) BoardEffects.Update();
+}
+
+} // namespace wispwood::test
