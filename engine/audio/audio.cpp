@@ -1,4 +1,6 @@
 #include "engine/audio/audio.h"
+#include "engine/audio/ogg_stream.h"
+#include "engine/io/file_stream.h"
 #include "engine/audio/sample_loaders.h"
 #include "engine/audio/sdl_audio_driver.h"
 #include "engine/io/text_routines.h"
@@ -44,10 +46,22 @@ Ref<TSound> LoadSound(const Ref<TAudioSample>& sample, int flags) {
 }
 
 Ref<TSound> LoadSound(const Text& path, int flags) {
-    return LoadSound(LoadAudioSample(path), flags);
+    if (!(flags & SoundFlagStream)) return LoadSound(LoadAudioSample(path), flags);
+    Ref<TStream> stream = ReadFile(path);
+    Ref<TSound> sound = LoadSound(stream, flags);
+    if (stream) stream->Close();
+    return sound;
 }
 
 Ref<TSound> LoadSound(const Ref<TStream>& stream, int flags) {
+    if (!stream || !(flags & SoundFlagStream)) return LoadSound(LoadAudioSample(stream), flags);
+    flags &= ~SoundFlagStream;
+    int64_t start = stream->Pos();
+    if (Ref<const TOggRecording> recording = TOggRecording::Load(*stream)) {
+        Ref<TAudioDriver> driver = CurrentAudioDriver();
+        return driver ? driver->CreateStreamedSound(recording, flags) : nullptr;
+    }
+    if (start < 0 || stream->Seek(start) != start) return nullptr;
     return LoadSound(LoadAudioSample(stream), flags);
 }
 

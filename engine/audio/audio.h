@@ -16,7 +16,9 @@ int SetAudioDriver(const Text& name);
 Ref<TAudioDriver> CurrentAudioDriver();
 
 // Decodes the file (WAV, then Ogg Vorbis) and prepares it for the back end;
-// null when no decoder accepts it. Flag SoundFlagLoop repeats it.
+// null when no decoder accepts it. Flag SoundFlagLoop repeats it; with
+// SoundFlagStream an Ogg Vorbis file is kept compressed and decoded as it
+// plays.
 Ref<TSound> LoadSound(const Text& path, int flags);
 Ref<TSound> LoadSound(const Ref<TStream>& stream, int flags);
 Ref<TSound> LoadSound(const Ref<TAudioSample>& sample, int flags);

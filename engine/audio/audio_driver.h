@@ -35,6 +35,11 @@ class TSound {
 };
 
 constexpr int SoundFlagLoop = 1;
+// An Ogg Vorbis file stays compressed and is decoded as it plays (long
+// recordings: music); any other file loads whole as without the flag.
+constexpr int SoundFlagStream = 2;
+
+class TOggRecording;
 
 class TAudioDriver {
   public:
@@ -44,6 +49,7 @@ class TAudioDriver {
     virtual int Startup() = 0;
     virtual void Shutdown() = 0;
     virtual Ref<TSound> CreateSound(const Ref<TAudioSample>& sample, int flags) = 0;
+    virtual Ref<TSound> CreateStreamedSound(const Ref<const TOggRecording>& recording, int flags) = 0;
     virtual Ref<TChannel> AllocChannel() = 0;
 };
 

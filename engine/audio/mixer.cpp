@@ -1,4 +1,5 @@
 #include "engine/audio/mixer.h"
+#include "engine/audio/ogg_stream.h"
 #include "engine/input/clock.h"
 #include <algorithm>
 #include <cmath>
@@ -12,11 +13,13 @@ struct TMixPcm {
     int frames = 0;
     int hertz = 0;
     bool loop = false;
+    Ref<const TOggRecording> streamed; // instead of samples: decoded as it plays
 };
 
 // Everything the mixing thread reads; changed only under the mixer's lock.
 struct TMixVoice {
     Ref<const TMixPcm> pcm;
+    Ref<TOggDecoder> decoder; // for a streamed recording
     uint64_t position = 0; // frames, 32.32 fixed point
     uint64_t step = 0;     // position advance per output frame
     float volume = 1;
@@ -102,6 +105,66 @@ bool MixVoice(TMixVoice& v, float* acc, int frames) {
     return true;
 }
 
+// A streamed recording mixes in blocks, each from a window of decoded frames
+// just long enough for it (the rate decides how long).
+template <int Channels>
+bool MixStreamed(TMixVoice& v, float* acc, int frames) {
+    const TMixPcm& pcm = *v.pcm;
+    const uint64_t end = static_cast<uint64_t>(pcm.frames) << 32;
+    constexpr int Block = 512;
+    uint64_t pos = v.position;
+    for (int done = 0; done < frames;) {
+        if (pos >= end) {
+            if (!pcm.loop || end == 0) {
+                v.position = end;
+                return false;
+            }
+            pos %= end;
+        }
+        const int n = std::min(frames - done, Block);
+        const uint32_t first = static_cast<uint32_t>(pos >> 32);
+        uint64_t local = pos & 0xffffffffu;
+        const uint64_t wanted = ((local + static_cast<uint64_t>(n - 1) * v.step) >> 32) + 2;
+        uint32_t got = 0;
+        const int16_t* s = v.decoder->Window(first, static_cast<uint32_t>(wanted), pcm.loop, &got);
+        int i = 0;
+        for (; i < n; ++i) {
+            uint32_t at = static_cast<uint32_t>(local >> 32);
+            if (at >= got) break;
+            float frac = static_cast<float>(local & 0xffffffffu) * (1.0f / 4294967296.0f);
+            uint32_t next = at + 1 < got ? at + 1 : at;
+            float* out = acc + 2 * (done + i);
+            if constexpr (Channels == 1) {
+                float a = s[at];
+                float value = a + (s[next] - a) * frac;
+                out[0] += value * v.left;
+                out[1] += value * v.right;
+            } else {
+                float l = s[2 * at], r = s[2 * at + 1];
+                out[0] += (l + (s[2 * next] - l) * frac) * v.left;
+                out[1] += (r + (s[2 * next + 1] - r) * frac) * v.right;
+            }
+            local += v.step;
+        }
+        pos = (static_cast<uint64_t>(first) << 32) + local;
+        done += i;
+        if (i < n) {
+            // Only a recording that does not loop runs out of window.
+            v.position = end;
+            return false;
+        }
+    }
+    if (pos >= end) {
+        if (!pcm.loop || end == 0) {
+            v.position = end;
+            return false;
+        }
+        pos %= end;
+    }
+    v.position = pos;
+    return true;
+}
+
 } // namespace
 
 int VolumeToAttenuation(float volume) {
@@ -130,9 +193,11 @@ class TMixChannel : public TChannel {
     explicit TMixChannel(Ref<TMixer> mixer) : mixer_(std::move(mixer)), voice_(New<TMixVoice>()) {}
 
     void Stop() override {
+        Ref<TOggDecoder> decoder;
         auto lock = mixer_->Acquire();
         voice_->playing = false;
         voice_->pcm = nullptr;
+        decoder.swap(voice_->decoder); // closed after the lock is let go
     }
     void SetPaused(int paused) override {
         auto lock = mixer_->Acquire();
@@ -186,7 +251,10 @@ class TMixSound : public TSound {
         auto own = Cast<TMixChannel>(channel);
         // A channel of another mixer cannot carry this recording.
         if (!own || own->Mixer() != mixer_) own = New<TMixChannel>(mixer_);
-        mixer_->Cue(own->Voice(), pcm_);
+        // The decoder reads the file's headers: done before the mixing
+        // thread has to wait for the lock.
+        Ref<TOggDecoder> decoder = pcm_->streamed ? New<TOggDecoder>(pcm_->streamed) : nullptr;
+        mixer_->Cue(own->Voice(), pcm_, std::move(decoder));
         return own;
     }
 
@@ -218,6 +286,18 @@ Ref<TSound> TMixer::CreateSound(const Ref<TAudioSample>& sample, int flags) {
     return New<TMixSound>(shared_from_this(), std::move(pcm));
 }
 
+Ref<TSound> TMixer::CreateStreamedSound(const Ref<const TOggRecording>& recording, int flags) {
+    if (!recording || recording->frames <= 0 || (recording->channels != 1 && recording->channels != 2))
+        return nullptr;
+    auto pcm = New<TMixPcm>();
+    pcm->channels = recording->channels;
+    pcm->frames = recording->frames;
+    pcm->hertz = recording->hertz > 0 ? recording->hertz : outputHertz_;
+    pcm->loop = (flags & SoundFlagLoop) != 0;
+    pcm->streamed = recording;
+    return New<TMixSound>(shared_from_this(), std::move(pcm));
+}
+
 Ref<TChannel> TMixer::AllocChannel() {
     return New<TMixChannel>(shared_from_this());
 }
@@ -233,10 +313,11 @@ std::unique_lock<std::mutex> TMixer::Acquire() {
     return lock;
 }
 
-void TMixer::Cue(const Ref<TMixVoice>& voice, const Ref<const TMixPcm>& pcm) {
+void TMixer::Cue(const Ref<TMixVoice>& voice, const Ref<const TMixPcm>& pcm, Ref<TOggDecoder> decoder) {
     auto lock = Acquire();
     TMixVoice& v = *voice;
     v.pcm = pcm;
+    decoder.swap(v.decoder); // the old one is closed after the lock is let go
     v.position = 0;
     v.paused = true;
     v.playing = !closed_;
@@ -264,7 +345,10 @@ void TMixer::Mix(int16_t* out, int frames) {
     for (const Ref<TMixVoice>& voice : active_) {
         TMixVoice& v = *voice;
         if (!v.playing || v.paused) continue;
-        bool going = v.pcm->channels == 1 ? MixVoice<1>(v, acc, frames) : MixVoice<2>(v, acc, frames);
+        bool going = v.decoder ? (v.pcm->channels == 1 ? MixStreamed<1>(v, acc, frames)
+                                                       : MixStreamed<2>(v, acc, frames))
+                               : (v.pcm->channels == 1 ? MixVoice<1>(v, acc, frames)
+                                                       : MixVoice<2>(v, acc, frames));
         if (!going) v.playing = false;
     }
     Prune();

@@ -32,6 +32,8 @@ int PlaybackFrequency(float rate, int hertz);
 
 struct TMixVoice;
 struct TMixPcm;
+class TOggRecording;
+class TOggDecoder;
 
 class TMixer : public std::enable_shared_from_this<TMixer> {
   public:
@@ -42,6 +44,8 @@ class TMixer : public std::enable_shared_from_this<TMixer> {
 
     // Null for a sample of unknown format. Flag SoundFlagLoop repeats it.
     Ref<TSound> CreateSound(const Ref<TAudioSample>& sample, int flags);
+    // Decoded as it plays, by each voice playing it.
+    Ref<TSound> CreateStreamedSound(const Ref<const TOggRecording>& recording, int flags);
     Ref<TChannel> AllocChannel();
 
     // The next frames of every playing voice, summed and clipped.
@@ -68,7 +72,7 @@ class TMixer : public std::enable_shared_from_this<TMixer> {
     std::unique_lock<std::mutex> Acquire();
     void CatchUpWithClock();
     void SkipLocked(int64_t frames);
-    void Cue(const Ref<TMixVoice>& voice, const Ref<const TMixPcm>& pcm);
+    void Cue(const Ref<TMixVoice>& voice, const Ref<const TMixPcm>& pcm, Ref<TOggDecoder> decoder);
     void Prune();
 
     const int outputHertz_;

@@ -51,16 +51,25 @@ long TellCallback(void* source) {
 // short anywhere after its headers decodes cleanly up to the cut, so the
 // last whole page is what tells it from a complete one. Bytes after that
 // page that never form a page (a cut page, trailing junk) do not count.
-bool EndsWithEndOfStreamPage(StreamSource& source) {
+// With gaps, it also tells whether bytes were skipped between whole pages
+// (a page whose checksum failed), which only decoding would notice.
+bool EndsWithEndOfStreamPage(StreamSource& source, bool* gaps = nullptr) {
     if (source.stream->Seek(source.base) != source.base) return false;
     ogg_sync_state sync;
     ogg_sync_init(&sync);
-    bool lastWasEnd = false;
+    bool lastWasEnd = false, skipped = false;
+    if (gaps) *gaps = false;
     for (;;) {
         ogg_page page;
         int got = ogg_sync_pageout(&sync, &page);
         if (got == 1) {
             lastWasEnd = ogg_page_eos(&page) != 0;
+            if (skipped && gaps) *gaps = true;
+            skipped = false;
+            continue;
+        }
+        if (got < 0) {
+            skipped = true;
             continue;
         }
         char* buffer = ogg_sync_buffer(&sync, 65536);
@@ -115,6 +124,31 @@ Ref<TAudioSample> LoadOggSample(TStream& stream) {
     }
     ov_clear(&file);
     return result;
+}
+
+bool ProbeOggFile(TStream& stream, TOggFacts* facts) {
+    StreamSource source{&stream, stream.Pos()};
+    if (source.base < 0) return false;
+    ov_callbacks callbacks{ReadCallback, SeekCallback, nullptr, TellCallback};
+    OggVorbis_File file;
+    if (ov_open_callbacks(&source, &file, nullptr, 0, callbacks) != 0) return false;
+    vorbis_info* first = ov_info(&file, 0);
+    bool sound = first && (first->channels == 1 || first->channels == 2) && first->rate > 0 &&
+                 first->rate <= INT_MAX && ov_seekable(&file);
+    for (long link = 1; sound && link < ov_streams(&file); ++link) {
+        vorbis_info* next = ov_info(&file, static_cast<int>(link));
+        sound = next && next->channels == first->channels && next->rate == first->rate;
+    }
+    ogg_int64_t frames = sound ? ov_pcm_total(&file, -1) : -1;
+    sound = sound && frames > 0 && frames < INT_MAX / (2 * first->channels);
+    if (sound) {
+        facts->channels = first->channels;
+        facts->hertz = static_cast<int>(first->rate);
+        facts->frames = static_cast<int>(frames);
+    }
+    ov_clear(&file);
+    bool gaps = false;
+    return sound && EndsWithEndOfStreamPage(source, &gaps) && !gaps;
 }
 
 } // namespace wispwood

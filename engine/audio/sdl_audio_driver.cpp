@@ -67,6 +67,10 @@ Ref<TSound> TSDLAudioDriver::CreateSound(const Ref<TAudioSample>& sample, int fl
     return mixer_ ? mixer_->CreateSound(sample, flags) : nullptr;
 }
 
+Ref<TSound> TSDLAudioDriver::CreateStreamedSound(const Ref<const TOggRecording>& recording, int flags) {
+    return mixer_ ? mixer_->CreateStreamedSound(recording, flags) : nullptr;
+}
+
 Ref<TChannel> TSDLAudioDriver::AllocChannel() {
     return mixer_ ? mixer_->AllocChannel() : nullptr;
 }

@@ -17,6 +17,7 @@ class TSDLAudioDriver : public TAudioDriver {
     int Startup() override;
     void Shutdown() override;
     Ref<TSound> CreateSound(const Ref<TAudioSample>& sample, int flags) override;
+    Ref<TSound> CreateStreamedSound(const Ref<const TOggRecording>& recording, int flags) override;
     Ref<TChannel> AllocChannel() override;
 
     // The mixer of the running driver, or null before Startup.

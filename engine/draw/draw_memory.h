@@ -1,7 +1,8 @@
 #pragma once
 // Where picture memory goes: bytes of pixels held by pixmaps (decoded
 // pictures and their copies) and by the renderer's textures (on the
-// software renderer these live in main memory too). For measuring.
+// software renderer these live in main memory too, as do the pixels kept
+// packed for mask copies not made yet). For measuring.
 #include <cstddef>
 
 namespace wispwood {

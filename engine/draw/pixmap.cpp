@@ -171,7 +171,7 @@ void TPixmap::Paste(const Ref<TPixmap>& source, int x, int y) {
     int sx0 = std::max(0, -x), sy0 = std::max(0, -y);
     int sx1 = std::min(source->width, width - x), sy1 = std::min(source->height, height - y);
     if (sx0 >= sx1 || sy0 >= sy1) return;
-    int sbpp = BytesPerPixel(source->format), dbpp = BytesPerPixel(format);
+    int dbpp = BytesPerPixel(format);
     for (int sy = sy0; sy < sy1; ++sy) {
         const uint8_t* s = source->PixelPtr(sx0, sy);
         uint8_t* d = PixelPtr(sx0 + x, sy + y);

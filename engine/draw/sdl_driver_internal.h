@@ -19,7 +19,9 @@ enum class AlphaKind { Opaque, Binary, Soft };
 // One renderer texture holding the frames of an image side by side, each
 // with a border repeating its edge so that smooth sampling never reaches a
 // neighbour; and for soft-edged frames a copy with alpha thresholded at one
-// half, for the mask blend.
+// half, for the mask blend. Most soft-edged pictures are only ever blended,
+// so that copy is made on the first draw that needs it, from the frames'
+// pixels kept packed until then.
 class TextureSheet {
   public:
     TextureSheet(Driver* driver, std::shared_ptr<bool> rendererAlive)
@@ -31,16 +33,29 @@ class TextureSheet {
     // Writes a frame's pixels (and its border) into the cell at (x, y).
     void Put(const TPixmap& pixmap, int x, int y);
     bool Alive() const { return *alive_; }
+    // The mask copy, made now if it waits; null when it cannot be made.
+    SDL_Texture* Mask();
+    // Bytes of frame pixels kept packed for a mask not made yet.
+    size_t KeptBytes() const;
 
     SDL_Texture* main = nullptr;
     SDL_Texture* mask = nullptr;
+    bool maskWaits = false; // soft frames whose mask is made on first use
+    bool smooth = false;
     int width = 0;
     int height = 0;
     int border = 0;
 
   private:
+    struct KeptCell {
+        SDL_Rect cell;
+        std::vector<unsigned char> packed;
+    };
+    void Keep(const SDL_Rect& cell, const TPixmap& pixels);
+
     Driver* driver_;
     std::shared_ptr<bool> alive_;
+    std::vector<KeptCell> kept_;
 };
 
 class Frame : public TImageFrame {

@@ -49,7 +49,7 @@ void Driver::DrawFrame(const Frame& frame, float x0, float y0, float x1, float y
     Uint8 alpha;
     bool useMask;
     if (clipEmpty_ || !ChooseBlend(frame.kind, &mode, &alpha, &useMask)) return;
-    SDL_Texture* texture = useMask ? frame.Sheet()->mask : frame.Sheet()->main;
+    SDL_Texture* texture = useMask ? frame.Sheet()->Mask() : frame.Sheet()->main;
     if (!texture) return;
     const float xs[4] = {x0, x1, x1, x0}, ys[4] = {y0, y0, y1, y1};
     const float us[4] = {frame.u0, frame.u1, frame.u1, frame.u0},

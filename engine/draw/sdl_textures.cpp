@@ -3,12 +3,14 @@
 #include "engine/draw/sdl_driver_internal.h"
 #include <cmath>
 #include <cstring>
+#include <zlib.h>
 
 namespace wispwood::sdl {
 
 namespace {
 
 size_t gTextureBytes = 0;
+size_t gKeptBytes = 0;
 
 size_t BytesOf(const TextureSheet& sheet) {
     return static_cast<size_t>(sheet.width) * sheet.height * 4 * ((sheet.main ? 1 : 0) + (sheet.mask ? 1 : 0));
@@ -36,6 +38,10 @@ AlphaKind KindOf(const TPixmap& pixmap) {
 
 // The frame in texture layout, with a border of the given width repeating
 // the edge rows and columns.
+void ThresholdAlpha(uint8_t* bgra, size_t pixels) {
+    for (size_t i = 0; i < pixels; ++i) bgra[4 * i + 3] = bgra[4 * i + 3] >= 128 ? 255 : 0;
+}
+
 Ref<TPixmap> Bordered(const TPixmap& pixmap, int border, bool thresholdAlpha) {
     int w = pixmap.width, h = pixmap.height;
     auto out = TPixmap::Create(w + 2 * border, h + 2 * border, PF_BGRA8888);
@@ -46,8 +52,7 @@ Ref<TPixmap> Bordered(const TPixmap& pixmap, int border, bool thresholdAlpha) {
             std::memcpy(row - 4 * b, row, 4);
             std::memcpy(row + 4 * (w - 1 + b), row + 4 * (w - 1), 4);
         }
-        if (thresholdAlpha)
-            for (int x = -border; x < w + border; ++x) row[4 * x + 3] = row[4 * x + 3] >= 128 ? 255 : 0;
+        if (thresholdAlpha) ThresholdAlpha(row - 4 * border, static_cast<size_t>(w + 2 * border));
     }
     size_t rowBytes = static_cast<size_t>(out->width) * 4;
     for (int b = 0; b < border; ++b) {
@@ -62,6 +67,7 @@ Ref<TPixmap> Bordered(const TPixmap& pixmap, int border, bool thresholdAlpha) {
 TextureSheet::~TextureSheet() {
     // Textures that went with their renderer are counted out all the same.
     gTextureBytes -= BytesOf(*this);
+    gKeptBytes -= KeptBytes();
     if (!*alive_) return;
     driver_->Flush();
     if (main) SDL_DestroyTexture(main);
@@ -78,7 +84,52 @@ void TextureSheet::Put(const TPixmap& pixmap, int x, int y) {
     if (mask) {
         pixels = Bordered(pixmap, border, true);
         SDL_UpdateTexture(mask, &cell, pixels->pixels, pixels->pitch);
+    } else if (maskWaits) {
+        Keep(cell, *pixels);
     }
+}
+
+void TextureSheet::Keep(const SDL_Rect& cell, const TPixmap& pixels) {
+    gKeptBytes -= KeptBytes();
+    std::erase_if(kept_, [&](const KeptCell& k) { return SDL_RectEquals(&k.cell, &cell); });
+    const uLong bytes = static_cast<uLong>(pixels.pitch) * pixels.height;
+    KeptCell kept{cell, std::vector<unsigned char>(compressBound(bytes))};
+    uLongf packed = kept.packed.size();
+    // The fastest level: generated art packs well at any level, and this
+    // runs for every soft-edged picture at load.
+    if (compress2(kept.packed.data(), &packed, static_cast<const Bytef*>(pixels.pixels), bytes, 1) == Z_OK) {
+        kept.packed.resize(packed);
+        kept.packed.shrink_to_fit();
+        kept_.push_back(std::move(kept));
+    }
+    gKeptBytes += KeptBytes();
+}
+
+size_t TextureSheet::KeptBytes() const {
+    size_t bytes = 0;
+    for (const KeptCell& k : kept_) bytes += k.packed.size();
+    return bytes;
+}
+
+SDL_Texture* TextureSheet::Mask() {
+    if (mask || !maskWaits || !*alive_) return mask;
+    maskWaits = false;
+    mask = driver_->MakeTexture(width, height, smooth);
+    if (mask) gTextureBytes += static_cast<size_t>(width) * height * 4;
+    std::vector<uint8_t> pixels;
+    for (const KeptCell& k : kept_) {
+        uLongf bytes = static_cast<uLongf>(k.cell.w) * k.cell.h * 4;
+        pixels.resize(bytes);
+        if (!mask || uncompress(pixels.data(), &bytes, k.packed.data(), k.packed.size()) != Z_OK ||
+            bytes != pixels.size())
+            continue;
+        ThresholdAlpha(pixels.data(), static_cast<size_t>(k.cell.w) * k.cell.h);
+        SDL_UpdateTexture(mask, &k.cell, pixels.data(), k.cell.w * 4);
+    }
+    gKeptBytes -= KeptBytes();
+    kept_.clear();
+    kept_.shrink_to_fit();
+    return mask;
 }
 
 void Frame::Draw(float x0, float y0, float x1, float y1, float tx, float ty) {
@@ -133,8 +184,11 @@ std::vector<Ref<TImageFrame>> Driver::CreateFrames(const std::vector<Ref<TPixmap
         sheet->height = single ? cellH : PowerOfTwo(rows * cellH);
         sheet->main = MakeTexture(sheet->width, sheet->height, smooth);
         if (!sheet->main) continue;
-        // Dynamic images may gain soft edges later, so they always get the copy.
-        if (anySoft) sheet->mask = MakeTexture(sheet->width, sheet->height, smooth);
+        sheet->smooth = smooth;
+        // Dynamic images may gain soft edges later, and are uploaded again
+        // and again: they get the copy at once.
+        if (dynamic) sheet->mask = MakeTexture(sheet->width, sheet->height, smooth);
+        else sheet->maskWaits = anySoft;
         gTextureBytes += BytesOf(*sheet);
         for (size_t i = 0; i < count; ++i) {
             const Ref<TPixmap>& pixmap = pixmaps[first + i];
@@ -160,7 +214,7 @@ std::vector<Ref<TImageFrame>> Driver::CreateFrames(const std::vector<Ref<TPixmap
 namespace wispwood {
 
 size_t TextureBytesInUse() {
-    return sdl::gTextureBytes;
+    return sdl::gTextureBytes + sdl::gKeptBytes;
 }
 
 } // namespace wispwood

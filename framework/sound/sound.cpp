@@ -104,6 +104,8 @@ void Sound::SetVolume(float v) {
 Ref<Sound> SoundWrapper::Load(const TextArray& names, int flags, int music) {
     auto sound = New<Sound>();
     bool complete = !names.empty();
+    // Music is long and plays one track at a time: it stays compressed.
+    if (music) flags |= SoundFlagStream;
     for (const Text& name : names) {
         Ref<TSound> recording = LoadSound(name, flags);
         if (!recording) recording = LoadSound(ReplaceText(name, ".ogg", ".wav"), flags);

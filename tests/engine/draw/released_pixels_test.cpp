@@ -46,6 +46,29 @@ TEST_F(ReleasedPixels, FramesDrawAsBeforeAndThePixelMemoryIsFreed) {
     CopyScreenToImage(released, 0, 0); // harmless
 }
 
+TEST_F(ReleasedPixels, ASoftPicturesMaskCopyIsMadeWhenTheMaskBlendFirstDrawsIt) {
+    auto early = LoadFramedImage(Cells(), 40, 40, 0, 3, FILTEREDIMAGE);
+    const size_t base = TextureBytesInUse();
+    auto image = LoadFramedImage(Cells(), 40, 40, 0, 3, FILTEREDIMAGE);
+    SetBlend(ALPHABLEND);
+    DrawImage(image, 0, 0, 1);
+    const size_t loaded = TextureBytesInUse() - base;
+    SetBlend(MASKBLEND);
+    DrawImage(early, 0, 0, 0);
+    auto drawn = [&] {
+        DrawImage(image, 0, 0, 0);
+        return TextureBytesInUse() - base;
+    };
+    const size_t masked = drawn();
+    // The copy is as large as the sheet; until it is made, only the packed
+    // pixels wait beside the sheet.
+    EXPECT_GT(masked - loaded, loaded / 3);
+    EXPECT_EQ(drawn(), masked) << "made once";
+    // Made late from the packed pixels, it draws what one made at load drew.
+    auto made = DrawAndGrab(image);
+    EXPECT_EQ(test::CountDifferingPixels(DrawAndGrab(early), made, 0), 0);
+}
+
 TEST_F(ReleasedPixels, ImagesThatNeedTheirPixelsKeepThem) {
     // A dynamic image is changed through its pixmap.
     auto dynamic = CreateImage(16, 16);
