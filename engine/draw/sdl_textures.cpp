@@ -2,6 +2,7 @@
 #include "engine/draw/draw_memory.h"
 #include "engine/draw/sdl_driver_internal.h"
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <zlib.h>
 
@@ -20,6 +21,23 @@ int PowerOfTwo(int n) {
     int p = 1;
     while (p < n) p *= 2;
     return p;
+}
+
+// Cells per row for the sheet with the least area, its sides powers of two;
+// a sheet that cannot hold them all is filled whole.
+int SmallestSheetRow(size_t cells, int cellW, int cellH, int mostPerRow, int mostPerColumn) {
+    if (cells >= static_cast<size_t>(mostPerRow) * mostPerColumn) return mostPerRow;
+    int best = mostPerRow;
+    int64_t bestArea = INT64_MAX;
+    for (int perRow = 1; perRow <= mostPerRow; ++perRow) {
+        int64_t rows = (static_cast<int64_t>(cells) + perRow - 1) / perRow;
+        if (rows > mostPerColumn) continue;
+        int columns = static_cast<int>(std::min<int64_t>(perRow, static_cast<int64_t>(cells)));
+        int64_t area = int64_t(PowerOfTwo(columns * cellW)) * PowerOfTwo(static_cast<int>(rows) * cellH);
+        if (area < bestArea) best = perRow, bestArea = area;
+        if (perRow >= static_cast<int64_t>(cells)) break;
+    }
+    return best;
 }
 
 AlphaKind KindOf(const TPixmap& pixmap) {
@@ -164,9 +182,9 @@ std::vector<Ref<TImageFrame>> Driver::CreateFrames(const std::vector<Ref<TPixmap
     int border = single ? 0 : 1;
     cellW += 2 * border, cellH += 2 * border;
     int perRow = std::max(1, maxTextureSide_ / cellW), perColumn = std::max(1, maxTextureSide_ / cellH);
-    // A sheet of many cells is laid out near square.
-    perRow = std::min(
-        perRow, std::max(1, static_cast<int>(std::ceil(std::sqrt(double(pixmaps.size()) * cellH / cellW)))));
+    // Of the ways to lay the cells out in rows, the one whose padded sheet
+    // is smallest (the nearest square can waste three quarters of it).
+    if (!single) perRow = SmallestSheetRow(pixmaps.size(), cellW, cellH, perRow, perColumn);
     int perSheet = perRow * perColumn;
     bool smooth = flags & FILTEREDIMAGE, dynamic = flags & DYNAMICIMAGE;
 
