@@ -155,6 +155,7 @@ void Driver::Close() {
     if (gOpenDriver == this) gOpenDriver = nullptr;
     if (alive_) *alive_ = false;
     alive_.reset();
+    tints_.Clear();
     if (canvas_) SDL_DestroyTexture(canvas_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -229,6 +230,7 @@ void Driver::Present(bool vsync) {
     SDL_RenderPresent(renderer_);
     SDL_SetRenderTarget(renderer_, canvas_);
     ApplyClip();
+    tints_.EndFrame(++frame_);
 }
 
 bool Driver::HasVerticalBlank() const {

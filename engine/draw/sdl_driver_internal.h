@@ -3,7 +3,9 @@
 #include "engine/draw/sdl_driver.h"
 #include <SDL.h>
 #include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace wispwood::sdl {
@@ -75,6 +77,49 @@ class Frame : public TImageFrame {
     std::shared_ptr<TextureSheet> sheet_;
 };
 
+// Tinted copies of picture cells for the software renderer. Its tinted
+// blits run a plain per-pixel loop several times slower than its untinted
+// ones, and a board draws the same few cells in the same tints frame after
+// frame. A cell seen twice in one tint gets a copy with the tint applied,
+// drawn untinted from then on; a tint seen once (a fading particle) costs a
+// table entry, and copies not drawn for a while go.
+class TintCache {
+  public:
+    struct Key {
+        SDL_Texture* texture;
+        int x, y, w, h;
+        uint32_t rgb;
+        bool operator==(const Key&) const = default;
+    };
+    struct Entry {
+        SDL_Texture* copy = nullptr;
+        int lastFrame = 0;
+    };
+    struct KeyHash {
+        size_t operator()(const Key& k) const;
+    };
+
+    // The entry of the key, and whether it is new.
+    std::pair<Entry*, bool> Note(const Key& key, int frame);
+    // Copies not drawn for a while go, and tints not seen again in the
+    // next frame.
+    void EndFrame(int frame);
+    // Every copy made from the texture goes (it changed or it is gone).
+    void Forget(SDL_Texture* texture);
+    void Clear();
+    void Added(SDL_Texture* copy, size_t bytes);
+    bool Full() const { return bytes_ >= MaxBytes; }
+    size_t Bytes() const { return bytes_; }
+
+    static constexpr size_t MaxBytes = 16u << 20;
+    static constexpr int KeepFrames = 120;
+
+  private:
+    void Drop(Entry& entry, const Key& key);
+    std::unordered_map<Key, Entry, KeyHash> entries_;
+    size_t bytes_ = 0;
+};
+
 class Driver : public TDrawDriver {
   public:
     ~Driver() override { Close(); }
@@ -117,6 +162,7 @@ class Driver : public TDrawDriver {
     void PictureToWindow(float x, float y, int* windowX, int* windowY);
     // The window changed size (by the player or the window manager).
     void WindowResized();
+    size_t TintedBytes() const { return tints_.Bytes(); }
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
@@ -131,6 +177,9 @@ class Driver : public TDrawDriver {
     // The SDL blend mode and vertex alpha for drawing a picture of the given
     // kind in the current blend; false when nothing would show.
     bool ChooseBlend(AlphaKind kind, SDL_BlendMode* mode, Uint8* alpha, bool* useMask) const;
+    // The cached copy of the cell in the current tint, made on its second
+    // sight; null to draw the cell tinted.
+    SDL_Texture* TintedCopy(SDL_Texture* texture, const SDL_Rect& cell);
     bool CopyUnturned(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys,
                       const float* us, const float* vs, float tx, float ty, Uint8 alpha);
     void Queue(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys, const float* us,
@@ -138,6 +187,8 @@ class Driver : public TDrawDriver {
 
     SDL_Texture* canvas_ = nullptr;
     std::shared_ptr<bool> alive_;
+    TintCache tints_;
+    int frame_ = 0;
     bool software_ = false;
     int maxTextureSide_ = 4096;
     int generation_ = 0;

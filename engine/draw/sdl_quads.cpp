@@ -90,6 +90,12 @@ bool Driver::CopyUnturned(SDL_Texture* texture, SDL_BlendMode mode, const float*
     if (source.w <= 0 || source.h <= 0) return true;
     Flush();
     SDL_Rect target{left, top, source.w, source.h};
+    if (SDL_Texture* tinted = TintedCopy(texture, source)) {
+        SDL_SetTextureAlphaMod(tinted, alpha);
+        SDL_SetTextureBlendMode(tinted, mode);
+        SDL_RenderCopy(renderer_, tinted, nullptr, &target);
+        return true;
+    }
     SDL_SetTextureColorMod(texture, red_, green_, blue_);
     SDL_SetTextureAlphaMod(texture, alpha);
     SDL_SetTextureBlendMode(texture, mode);

@@ -88,6 +88,7 @@ TextureSheet::~TextureSheet() {
     gKeptBytes -= KeptBytes();
     if (!*alive_) return;
     driver_->Flush();
+    driver_->tints_.Forget(main);
     if (main) SDL_DestroyTexture(main);
     if (mask) SDL_DestroyTexture(mask);
 }
@@ -97,6 +98,7 @@ void TextureSheet::Put(const TPixmap& pixmap, int x, int y) {
     // A texture may be waiting in the current batch with its old contents.
     driver_->Flush();
     SDL_Rect cell{x - border, y - border, pixmap.width + 2 * border, pixmap.height + 2 * border};
+    driver_->tints_.Forget(main);
     auto pixels = Bordered(pixmap, border, false);
     SDL_UpdateTexture(main, &cell, pixels->pixels, pixels->pitch);
     if (mask) {
@@ -232,7 +234,8 @@ std::vector<Ref<TImageFrame>> Driver::CreateFrames(const std::vector<Ref<TPixmap
 namespace wispwood {
 
 size_t TextureBytesInUse() {
-    return sdl::gTextureBytes + sdl::gKeptBytes;
+    size_t tinted = sdl::gOpenDriver ? sdl::gOpenDriver->TintedBytes() : 0;
+    return sdl::gTextureBytes + sdl::gKeptBytes + tinted;
 }
 
 } // namespace wispwood
