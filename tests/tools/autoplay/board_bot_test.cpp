@@ -76,6 +76,31 @@ TEST_F(BotChoice, WhileALessonKeepsThePlayerOffSomeColoursOnlyTheAllowedMatchIsC
     ClearTutorials();
 }
 
+// Gap columns open side faces to the open space. The look costs as much as
+// a look along a board as wide without gaps: more pairs in view must not
+// make a board slower to read (gap-column locations were lost for that).
+TEST_F(BotChoice, AGapColumnsSideFacesCountWithinOneSweepOfTheBoard) {
+    Show({
+        "1.23.4",
+        "5.61.2",
+        "3.45.6",
+        "2.13.5",
+        "4....1",
+        "......",
+    });
+    std::optional<MatchChoice> best = BestMatch();
+    ASSERT_TRUE(best);
+    EXPECT_EQ(best->groupsInReach, 6);
+
+    Show({
+        "......",
+        "......",
+        "1.22.1",
+        "......",
+    });
+    EXPECT_EQ(BestMatch()->groupsInReach, 3);
+}
+
 TEST_F(BotChoice, NoMatchOnABoardWithoutPairsAndTheGeneratorIsUntouched) {
     Show({
         "....",
