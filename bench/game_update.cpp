@@ -28,6 +28,7 @@
 #include "game/board/piece.h"
 #include "game/board/quota.h"
 #include "game/board/reachability.h"
+#include "bench/bench_user_folder.h"
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
@@ -40,20 +41,6 @@ constexpr int kParticles = 2000;
 // Updates before the scene is built afresh: the bursts and the falls are
 // still under way by then.
 constexpr int kRebuildEvery = 40;
-
-// A private per-user folder, removed when the benchmark ends.
-struct BenchUserFolder {
-    std::filesystem::path path;
-    BenchUserFolder() {
-        char pattern[] = "/tmp/wispwood-bench-XXXXXX";
-        if (mkdtemp(pattern)) path = pattern;
-        setenv("XDG_DATA_HOME", path.c_str(), 1);
-    }
-    ~BenchUserFolder() {
-        std::error_code ignored;
-        if (!path.empty()) std::filesystem::remove_all(path, ignored);
-    }
-};
 
 Ref<MainGame> gGame;
 float gStartScroll = 0;

@@ -15,6 +15,7 @@
 #include "game/app/logo_screens.h"
 #include "game/app/main_scene.h"
 #include "game/app/startup.h"
+#include "bench/bench_user_folder.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -25,19 +26,6 @@
 
 namespace wispwood {
 namespace {
-
-struct BenchUserFolder {
-    std::filesystem::path path;
-    BenchUserFolder() {
-        char pattern[] = "/tmp/wispwood-bench-XXXXXX";
-        if (mkdtemp(pattern)) path = pattern;
-        setenv("XDG_DATA_HOME", path.c_str(), 1);
-    }
-    ~BenchUserFolder() {
-        std::error_code ignored;
-        if (!path.empty()) std::filesystem::remove_all(path, ignored);
-    }
-};
 
 double ResidentMegabytes() {
     std::ifstream status("/proc/self/status");

@@ -85,16 +85,18 @@ Raster FlipY(const Raster& raster) {
     return out;
 }
 
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
 bool WriteFileIfChanged(const std::filesystem::path& path, const std::string& bytes) {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    {
-        std::ifstream in(path, std::ios::binary);
-        if (in) {
-            std::string old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            if (old == bytes) return true;
-        }
-    }
+    std::string old;
+    if (ReadWholeFile(path, old) && old == bytes) return true;
     std::filesystem::path temp = path;
     temp += ".tmp";
     {

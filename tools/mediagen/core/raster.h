@@ -31,5 +31,7 @@ std::string EncodeJpeg(const Raster& raster, int quality); // alpha is dropped
 // Creates missing folders. Returns false (with a message on standard error)
 // when the file cannot be written.
 bool WriteFileIfChanged(const std::filesystem::path& path, const std::string& bytes);
+// The whole file; false when it cannot be read.
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 } // namespace wispwood::mediagen

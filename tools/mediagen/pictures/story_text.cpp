@@ -1,5 +1,6 @@
 #include "tools/mediagen/pictures/story_text.h"
 
+#include "tools/mediagen/core/raster.h"
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -165,12 +166,11 @@ bool ParseStory(const std::string& text, Story& story, std::string& error) {
 }
 
 bool LoadStory(const std::filesystem::path& path, Story& story, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
         error = "cannot read " + path.string();
         return false;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return ParseStory(text, story, error);
 }
 

@@ -1,5 +1,6 @@
 #include "tools/mediagen/pictures/trail.h"
 
+#include "tools/mediagen/core/raster.h"
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -59,12 +60,11 @@ bool ParseTrail(const std::string& text, Trail& trail, std::string& error) {
 }
 
 bool LoadTrail(const std::filesystem::path& path, Trail& trail, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
         error = "cannot read " + path.string();
         return false;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return ParseTrail(text, trail, error);
 }
 
