@@ -73,9 +73,9 @@ namespace {
 
 bool gStarted = false;
 
-// One step of a fixed sequence: a short name for the reader (and for
-// anyone stepping through in a debugger) and the call. A step without a
-// call does nothing but still takes its place.
+// One step of a fixed sequence: a short name, so that the list reads as
+// what it does, and the call. A step without a call does nothing but still
+// takes its place.
 struct NamedStep {
     const char* Name;
     Loader Run;
