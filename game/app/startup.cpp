@@ -70,118 +70,173 @@
 namespace wispwood {
 
 namespace {
+
 bool gStarted = false;
+
+// One step of a fixed sequence: a short name, so that the list reads as
+// what it does, and the call. A step without a call does nothing but still
+// takes its place.
+struct NamedStep {
+    const char* Name;
+    Loader Run;
+};
+
+// The loading screen runs one step per frame and grows its bar by one
+// step's share each time, so this list is also the bar's pace.
+const NamedStep kLoaderSteps[] = {
+    {"transition images", LoadTransitionImages},
+    {"main menu", [] { MainScene::Load(); }}, // with the sparkles every screen shares
+    {"game scene", [] { MainGame::Load(); }},
+    {"fonts", LoadFonts},
+    {"board pictures",
+     [] {
+         LoadPieceImages();
+         LoadTutorialArrowImage();
+         LoadBeamRubbleImages();
+         LoadFairyGlowImages();
+         LoadBoardEffectImages();
+         LoadCrumbleShards();
+         LoadComboTileImages();
+         LoadClockImages();
+         LoadGameOverlays();
+         LoadTallyImages();
+     }},
+    {"quota bottle", LoadQuotaImages},
+    {"options dialog", LoadOptionsImages},
+    {"bonus game", LoadBonusImages},
+    {"quest map", [] { QuestMap::Load(); }}, // the locations and the map's pictures
+    // The empty steps load nothing but still take a frame and a share of
+    // the bar, so the bar keeps its pace.
+    {"empty", nullptr},
+    {"high scores", [] { HighScoreMenu::Load(); }},
+    {"side panel icons", LoadPanelImages},
+    {"sound effects A", LoadEffectsA},
+    {"sound effects B", LoadEffectsB},
+    {"effects and jingles", LoadEffectsAndJingles},
+    {"game track 0", LoadGameTrack0},
+    {"game track 1", LoadGameTrack1},
+    {"game track 2", LoadGameTrack2},
+    {"game track 3", LoadGameTrack3},
+    {"game music", CreateGameMusicScene}, // after the four tracks it plays
+    {"empty", nullptr},
+    {"empty", nullptr},
+    {"end screen", [] { EndGameScreen::Load(); }}, // with the credits
+    {"predefined levels", [] { LoadPredefinedLevels(); }},
+    {"comics", [] { ComicMenu::Load(); }},
+    {"help frame", LoadHelpPanelImage},
+    {"confetti", LoadConfettiImages},
+    {"gem panel", LoadGemImages},
+    {"ranks", LoadRanks},
+};
+
+// Start-up before the display opens, in order.
+const NamedStep kServiceSteps[] = {
+    // Pictures loaded with default flags are filtered.
+    {"image filtering", [] { SetDefaultImageFlags(2); }},
+    {"settings file", CreateSettings},     // not read yet: "read settings" below
+    {"level statistics", CreateGameStats}, // the ones the tally lists, in tally order
+    // Any working output will do; without one the game runs silent.
+    {"audio output", [] { SetAudioDriver("DirectSound"); }},
+    // Before the display: a low-memory machine gets a 16-bit full screen and
+    // less detail.
+    {"memory check",
+     [] {
+         if (!HasEnoughMemory(384)) {
+             ForceLowDepth = 1;
+             LowDetail = 1;
+         }
+     }},
+    // The close button (and SIGINT/SIGTERM) save and quit in order.
+    {"exit hook",
+     [] {
+         ExitHook = []() -> int {
+             CloseAllowed = 0;
+             ShutDown();
+         };
+     }},
+    {"random seed and title",
+     [] {
+         SeedRandom(Milliseconds());
+         SetAppTitle("Wispwood");
+     }},
+    // A missing layout file leaves every gadget where its screen puts it.
+    {"layout, backgrounds and texts",
+     [] {
+         MainLayout = LayoutResource::Create("media\\res.dat");
+         LoadBackgrounds();
+         LoadTextTable();
+         LoadDistributionTable();
+     }},
+    // Saved games in progress live here (under the per-user folder when the
+    // installation folder takes no files, so with its parents).
+    {"saves folder",
+     [] {
+         if (PathKind(WritablePath("media\\saves\\")) == 0) CreateDir(WritablePath("media\\saves\\"), 1);
+     }},
+    // Missing keys take their defaults; present ones keep their values.
+    {"read settings", ReadSettings},
+    {"volumes", ApplySettingsVolumes}, // from the settings just read
+    {"tunables and profiles",
+     [] {
+         ResetTunables();
+         LoadProfiles();
+     }},
+    {"loader steps", RegisterGameLoaders},
+    {"sound manager and menu music",
+     [] {
+         SoundWrapper::Init();
+         InstallSoundHousekeeping();
+         CreateMenuMusic();
+     }},
+};
+
+// Start-up once the display is open, in order.
+const NamedStep kFirstScreenSteps[] = {
+    // The first screens' pictures must exist before the queue runs.
+    {"first screens",
+     [] {
+         LogoScreen::Load();
+         Logo2Screen::Load();
+         ChannelScreen::Load();
+         Loading::Load();
+     }},
+    // The fonts, then the widgets' shared pictures and sounds; the scene loop
+    // draws the game's own pointer from now on.
+    {"fonts, widgets and pointer",
+     [] {
+         LoadFonts();
+         LoadGuiResources();
+         InstallGamePointer();
+         InstallComfortKeys();
+     }},
+};
+
+template <std::size_t N>
+void RunSteps(const NamedStep (&steps)[N]) {
+    for (const NamedStep& step : steps)
+        if (step.Run) step.Run();
+}
+
 } // namespace
 
 void RegisterGameLoaders() {
-    // Steps of screens that are not built yet are empty: they still advance
-    // the progress bar until their screen fills them.
-    RegisterLoader(LoadTransitionImages);      // 1
-    RegisterLoader([] { MainScene::Load(); }); // 2: with the sparkles every screen shares
-    RegisterLoader([] { MainGame::Load(); });  // 3
-    RegisterLoader(LoadFonts);                 // 4
-    RegisterLoader([] {                        // 5
-        LoadPieceImages();
-        LoadTutorialArrowImage();
-        LoadBeamRubbleImages();
-        LoadFairyGlowImages();
-        LoadBoardEffectImages();
-        LoadCrumbleShards();
-        LoadComboTileImages();
-        LoadClockImages();
-        LoadGameOverlays();
-        LoadTallyImages();
-    });
-    RegisterLoader(LoadQuotaImages);               // 6
-    RegisterLoader(LoadOptionsImages);             // 7
-    RegisterLoader(LoadBonusImages);               // 8
-    RegisterLoader([] { QuestMap::Load(); });      // 9: the locations and the map's pictures
-    RegisterLoader(nullptr);                       // 10
-    RegisterLoader([] { HighScoreMenu::Load(); }); // 11
-    RegisterLoader(LoadPanelImages);               // 12
-    RegisterLoader(LoadEffectsA);                  // 13
-    RegisterLoader(LoadEffectsB);                  // 14
-    RegisterLoader(LoadEffectsAndJingles);         // 15
-    RegisterLoader(LoadGameTrack0);                // 16
-    RegisterLoader(LoadGameTrack1);                // 17
-    RegisterLoader(LoadGameTrack2);                // 18
-    RegisterLoader(LoadGameTrack3);                // 19
-    RegisterLoader(CreateGameMusicScene);          // 20
-    RegisterLoader(nullptr);                         // 21
-    RegisterLoader(nullptr);                         // 22
-    RegisterLoader([] { EndGameScreen::Load(); });   // 23: the credits
-    RegisterLoader([] { LoadPredefinedLevels(); }); // 24
-    RegisterLoader([] { ComicMenu::Load(); });      // 25
-    RegisterLoader(LoadHelpPanelImage);             // 26
-    RegisterLoader(LoadConfettiImages);             // 27
-    RegisterLoader(LoadGemImages);                  // 28
-    RegisterLoader(LoadRanks);                      // 29
+    for (const NamedStep& step : kLoaderSteps) RegisterLoader(step.Run);
 }
 
 int StartUp(const TextArray& words) {
     if (gStarted) return 1;
     gStarted = true;
 
-    // 2. The per-user folder, created with its parents.
+    // The per-user folder, created with its parents.
     EnsureUserDataFolder();
-    // 3. Only the first word after the program name counts.
+    // Only the first word after the program name counts.
     if (!words.empty()) ApplyCommandWord(words[0]);
     if (TestMode) FastUpdates = 1;
-    // 4. Pictures loaded with default flags are filtered.
-    SetDefaultImageFlags(2);
-    // 5.
-    CreateSettings();
-    // The level statistics the tally lists, in tally order.
-    CreateGameStats();
-    // 8. Any working output will do; without one the game runs silent.
-    SetAudioDriver("DirectSound");
-    // 9. Low-memory machines get a 16-bit full screen and less detail.
-    if (!HasEnoughMemory(384)) {
-        ForceLowDepth = 1;
-        LowDetail = 1;
-    }
-    // 10. The close button (and SIGINT/SIGTERM) save and quit in order.
-    ExitHook = []() -> int {
-        CloseAllowed = 0;
-        ShutDown();
-    };
-    // 11.
-    SeedRandom(Milliseconds());
-    SetAppTitle("Wispwood");
-    // 12. A missing layout file leaves every gadget where its screen puts it.
-    MainLayout = LayoutResource::Create("media\\res.dat");
-    LoadBackgrounds();
-    LoadTextTable();
-    LoadDistributionTable();
-    // 13. Saved games in progress live here (under the per-user folder when
-    // the installation folder takes no files, so with its parents).
-    if (PathKind(WritablePath("media\\saves\\")) == 0) CreateDir(WritablePath("media\\saves\\"), 1);
-    // 14. Missing keys take their defaults; present ones keep their values.
-    ReadSettings();
-    // 15.
-    ApplySettingsVolumes();
-    // 16.
-    ResetTunables();
-    LoadProfiles();
-    // 17.
-    RegisterGameLoaders();
-    // 18.
-    SoundWrapper::Init();
-    InstallSoundHousekeeping();
-    CreateMenuMusic();
-    // 19.
+    RunSteps(kServiceSteps);
+    // The display's size, window and depth come from the settings and the
+    // memory check above.
     if (!OpenDisplay()) return 0;
-    // 20. The first screens' pictures must exist before the queue runs.
-    LogoScreen::Load();
-    Logo2Screen::Load();
-    ChannelScreen::Load();
-    Loading::Load();
-    // 21. The fonts, then the widgets' shared pictures and sounds; the scene
-    // loop draws the game's own pointer from now on.
-    LoadFonts();
-    LoadGuiResources();
-    InstallGamePointer();
-    InstallComfortKeys();
+    RunSteps(kFirstScreenSteps);
     return 1;
 }
 

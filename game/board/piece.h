@@ -2,6 +2,45 @@
 // A piece on the board. Every kind derives from Piece and overrides a few of
 // its operations; the fields carry the state that the board steps share
 // (reachability, selection, reveal, gold, locks).
+//
+// Glossary. These are the design's names, kept exactly as written with their
+// odd spellings: the rest of the code and the tests use them. Do not correct
+// them.
+//   LastDrawnx, LastDrawnY  where the piece was last drawn, board-relative,
+//                           after its hover lift; effects start from there
+//   bouncey, bouncedy       vertical bounce: an offset (0 or less) added to
+//                           GetY, and its speed
+//   mover                   in the group under the mouse ("mouse over")
+//   movercenter             unused, kept 0
+//   moverprogress           hover glow, 0..30
+//   mOverDistance           hover ripple: steps from the hovered piece within
+//                           its group; 9999 where the ripple did not reach
+//   MahjongOver             in the selected group
+//   MahjongOverProgress     selection glow, 0..30
+//   MahjongOverCenter       the piece whose click made the selection; the
+//                           selection regrows from it after a row push
+//   SPecial                 unused, kept 0
+//   HasBorderParticles      unused, kept 0
+//   Bottom                  reachable: touches the open space below the stack
+//   BottomOutside           touched by the reachability flood (locked too)
+//   BottomX, BottomY        the empty cell the flood reached the group from
+//   BottomGroupID           shared by one reachable group of a colour
+//   BottomDelay             updates until a newly reachable piece can be
+//                           picked; -1 while not scheduled
+//   BottomFadeIn            reveal, 0..48; drives brightness and the flip
+//   Highlightfortutorial    a lesson highlights it (drawn brighter)
+//   Particle                the twinkle phase counter, an int, not a particle
+//   InJeoprady              mark of the dead-end check (dead_end.cpp, whose
+//                           JeopradyGroup is a colour with one reachable group)
+//   pid                     unique piece id (GetNewPieceId)
+//   OverrideEquivilance     a kind's say in whether two pieces match:
+//                           -1 none, 0 or 1 decides
+//   MOverValidForHeight     whether hovering lifts the piece
+// Elsewhere on the board: PathPossibility::IsEquivilant (path_search.h) is
+// "the same steps"; Level::ComicNumbeR (level.h) the comic after the level,
+// and Level::_Width, _Speed, _Quota the stored values behind Width(),
+// AdvanceSpeed() and Quota(); GameOver::REnder (level_end.h) draws the
+// game-over sequence.
 #include "engine/core/ref.h"
 #include "engine/core/text.h"
 
