@@ -141,7 +141,7 @@ int StartUp(const TextArray& words) {
         LowDetail = 1;
     }
     // 10. The close button (and SIGINT/SIGTERM) save and quit in order.
-    ExitHook = []() -> int {
+    FrameUpcalls.Exit = []() -> int {
         CloseAllowed = 0;
         ShutDown();
     };
