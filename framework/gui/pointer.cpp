@@ -46,7 +46,7 @@ void DrawGamePointer(int x, int y) {
 }
 
 void InstallGamePointer() {
-    DrawMousePointer = DrawGamePointer;
+    FrameUpcalls.DrawMousePointer = DrawGamePointer;
 }
 
 void ResetPointer() {

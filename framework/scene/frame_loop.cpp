@@ -14,9 +14,7 @@ namespace wispwood {
 int LastFrameTime = 0;
 int UpdateBacklog = 0;
 int FastUpdates = 0;
-std::function<void(const Ref<MusicScene>&)> SoundHousekeeping;
-std::function<void(int, int)> DrawMousePointer;
-std::function<int()> ExitHook;
+FrameLoopUpcalls FrameUpcalls;
 int CloseAllowed = 1;
 
 namespace {
@@ -28,11 +26,11 @@ bool gLoopBegun = false;
 void RunPerUpdateServices(const Ref<GameLoop>& top) {
     TakeInputSnapshot();
     UpdateCount += 1;
-    if (GlobalKeys) GlobalKeys();
+    if (FrameUpcalls.GlobalKeys) FrameUpcalls.GlobalKeys();
     if (CurrentTransition) CurrentTransition->Update();
-    if (SoundHousekeeping) SoundHousekeeping(top ? top->Scene : nullptr);
+    if (FrameUpcalls.SoundHousekeeping) FrameUpcalls.SoundHousekeeping(top ? top->Scene : nullptr);
     if (CloseRequested() && CloseAllowed == 1) {
-        int handled = ExitHook ? ExitHook() : 0;
+        int handled = FrameUpcalls.Exit ? FrameUpcalls.Exit() : 0;
         if (!handled) EndProgram();
     }
 }
@@ -45,7 +43,8 @@ void DrawFrame() {
     else if (top)
         top->Render();
     Delay(5);
-    if (top && top->DrawPointer && DrawMousePointer) DrawMousePointer(GameMouseX(), GameMouseY());
+    if (top && top->DrawPointer && FrameUpcalls.DrawMousePointer)
+        FrameUpcalls.DrawMousePointer(GameMouseX(), GameMouseY());
     // Drawing faster than the display shows frames only burns the processor;
     // the updates still follow the game clock, however long the wait.
     FlipPaced();
@@ -113,10 +112,7 @@ void ResetFrameLoop() {
     UpdateBacklog = 0;
     FastUpdates = 0;
     UpdateCount = 0;
-    SoundHousekeeping = nullptr;
-    DrawMousePointer = nullptr;
-    GlobalKeys = nullptr;
-    ExitHook = nullptr;
+    FrameUpcalls = FrameLoopUpcalls{};
     CloseAllowed = 1;
     gLoopBegun = false;
 }

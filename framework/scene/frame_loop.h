@@ -11,17 +11,30 @@ extern int LastFrameTime;
 extern int UpdateBacklog;
 extern int FastUpdates;
 
-// Called with the top scene's wanted music set before every update; the
-// sound manager installs it.
-extern std::function<void(const Ref<MusicScene>&)> SoundHousekeeping;
-// Draws the game's mouse pointer at the given position; the widgets
-// install it.
-extern std::function<void(int x, int y)> DrawMousePointer;
-
-// Runs when the window's close button (or SIGINT/SIGTERM) asks to quit;
-// start-up installs one that saves and ends the program. A hook that
-// returns 0 (or none) ends the program at once.
-extern std::function<int()> ExitHook;
+// The frame loop's calls up into the layers above it. The scene layer sits
+// below the sound manager, the widgets and the game (they include its
+// headers), so it cannot name their functions; each owner installs its step
+// here instead. An empty step is skipped: the frame goes on without it.
+// ResetFrameLoop empties them all.
+struct FrameLoopUpcalls {
+    // Every update, with the top scene's wanted music: the sound manager's
+    // housekeeping (InstallSoundHousekeeping). Empty: sounds are left as
+    // they are.
+    std::function<void(const Ref<MusicScene>&)> SoundHousekeeping;
+    // After the scene is drawn, for scenes that show a pointer: the widgets
+    // draw the game's mouse pointer at the position (InstallGamePointer).
+    // Empty: no pointer is drawn.
+    std::function<void(int x, int y)> DrawMousePointer;
+    // Every update right after the input snapshot, before the scene sees it:
+    // the keys that work on every screen (InstallComfortKeys, in the game).
+    // Empty: no key is handled ahead of the scenes.
+    std::function<void()> GlobalKeys;
+    // When the window's close button (or SIGINT/SIGTERM) asks to quit while
+    // CloseAllowed: start-up installs one that saves and ends the program.
+    // Empty, or returning 0: the program ends at once.
+    std::function<int()> Exit;
+};
+extern FrameLoopUpcalls FrameUpcalls;
 extern int CloseAllowed;
 
 // Pushes the scene without a transition, gives it Init and runs frames for

@@ -3,8 +3,6 @@
 
 namespace wispwood {
 
-std::function<void()> GlobalKeys;
-
 void ConsumeKeyPress(int key, int typed) {
     if (key >= 0 && key < kSnapshotKeys) SnapshotKeyHits[key] = 0;
     if (typed != 0 && SnapshotChar == typed) SnapshotChar = 0;

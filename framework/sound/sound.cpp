@@ -3,6 +3,7 @@
 #include "engine/io/print_line.h"
 #include "engine/io/random.h"
 #include "engine/io/text_routines.h"
+#include "framework/scene/input_snapshot.h"
 #include "framework/sound/music_scene.h"
 
 namespace wispwood {
@@ -25,7 +26,6 @@ Ref<Sound> SilentSound = MakeSilentSound();
 TList<Ref<Sound>> AllSounds;
 TList<Ref<ActiveChannel>> ActiveChannels;
 TList<Ref<CuedSound>> CuedSounds;
-std::function<int()> SoundWindowInactive;
 
 namespace {
 
@@ -45,7 +45,7 @@ int CopiesPlaying(const Sound* sound) {
 } // namespace
 
 float CurrentMusicVolume() {
-    if (SoundWindowInactive && SoundWindowInactive()) return 0;
+    if (GameWindowInactive()) return 0;
     return MusicDuck * MusicVolume;
 }
 
@@ -230,7 +230,6 @@ void ResetSoundManager() {
     MusicDuck = 1.0f;
     // Loaders may have set flags on the shared silent sound.
     SilentSound = MakeSilentSound();
-    SoundWindowInactive = nullptr;
 }
 
 } // namespace wispwood

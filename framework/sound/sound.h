@@ -7,7 +7,6 @@
 // forgotten.
 #include "engine/audio/audio_driver.h"
 #include "engine/core/tlist.h"
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -96,10 +95,6 @@ extern Ref<Sound> SilentSound;
 extern TList<Ref<Sound>> AllSounds;
 extern TList<Ref<ActiveChannel>> ActiveChannels;
 extern TList<Ref<CuedSound>> CuedSounds;
-
-// 1 while the game window is inactive, when the music falls silent. The
-// scene loop installs the query; without one the window counts as active.
-extern std::function<int()> SoundWindowInactive;
 
 // The music volume now heard: 0 while the window is inactive, else the
 // duck times the music setting.

@@ -1,6 +1,5 @@
 #include "framework/sound/sound_housekeeping.h"
 #include "framework/scene/frame_loop.h"
-#include "framework/scene/input_snapshot.h"
 
 namespace wispwood {
 
@@ -12,8 +11,7 @@ void RunSoundHousekeeping(const Ref<MusicScene>& wanted) {
 }
 
 void InstallSoundHousekeeping() {
-    SoundHousekeeping = RunSoundHousekeeping;
-    SoundWindowInactive = GameWindowInactive;
+    FrameUpcalls.SoundHousekeeping = RunSoundHousekeeping;
 }
 
 } // namespace wispwood

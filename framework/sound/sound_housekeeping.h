@@ -8,8 +8,7 @@ namespace wispwood {
 // every music scene, channel record and cue.
 void RunSoundHousekeeping(const Ref<MusicScene>& wanted);
 
-// Makes the scene loop run those steps every update, and silences music
-// while the game window is inactive.
+// Makes the scene loop run those steps every update.
 void InstallSoundHousekeeping();
 
 } // namespace wispwood

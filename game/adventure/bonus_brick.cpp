@@ -11,7 +11,7 @@
 #include "game/adventure/bonus_game.h"
 #include "game/adventure/bonus_images.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/crumble.h"
 #include "game/board/effect_images.h"
 #include "game/board/fairy_flight.h"

@@ -18,7 +18,7 @@
 #include "game/app/text_table.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/level_set.h"
 #include "game/board/main_game.h"
 #include "game/board/score_popups.h"

@@ -6,7 +6,7 @@
 #include "game/adventure/level_result.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 
 namespace wispwood {
 

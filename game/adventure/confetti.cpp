@@ -2,7 +2,7 @@
 #include "engine/io/random.h"
 #include "framework/anim/easing.h"
 #include "framework/scene/tunables.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include <cmath>
 #include <numbers>

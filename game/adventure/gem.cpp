@@ -12,7 +12,7 @@
 #include "game/adventure/gem_images.h"
 #include "game/adventure/level_result.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/score_panel.h"
 #include <cmath>

@@ -13,7 +13,7 @@
 #include "game/adventure/reward_text.h"
 #include "game/app/profiles.h"
 #include "game/app/text_table.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 
 namespace wispwood {

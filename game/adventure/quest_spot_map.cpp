@@ -12,7 +12,7 @@
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/temple_particle.h"
 #include "game/app/profiles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 
 namespace wispwood {

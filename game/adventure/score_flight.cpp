@@ -7,7 +7,7 @@
 #include "framework/images/game_image.h"
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/tunables.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_score.h"
 #include "game/board/score_panel.h"

@@ -18,11 +18,10 @@
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
 #include "game/app/game_fonts.h"
-#include "game/app/sound_tables.h"
 #include "game/app/text_table.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_score.h"
 #include "game/board/level_clock.h"
@@ -137,12 +136,8 @@ void TempleComplete::TickUp() {
     total += CompleteScore > 5000 ? 250 : 100;
     ScorePlayFrequency += 0.001f;
     const float rate = 1 + ScorePlayFrequency;
-    if (Seams.PlaySound) {
-        PlayBoardSound(kTickSound, rate);
-    } else if (!TickChannel || !TickChannel->PLaying()) {
-        TickChannel = GameSound(kTickSound)->Play();
-        if (TickChannel) TickChannel->SetRate(rate);
-    }
+    // One tick at a time: the next waits for the last to end.
+    if (!TickChannel || !TickChannel->PLaying()) TickChannel = PlayBoardSound(kTickSound, rate);
     if (total > CompleteScore) total = CompleteScore;
     TickUpComplete = total >= CompleteScore ? 1 : 0;
 }

@@ -3,7 +3,7 @@
 #include "framework/particles/particle_logic.h"
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_spot.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 
 namespace wispwood {
 

@@ -3,6 +3,7 @@
 #include "engine/input/key_codes.h"
 #include "engine/input/key_modifiers.h"
 #include "framework/gui/gui_text_input.h"
+#include "framework/scene/frame_loop.h"
 #include "framework/scene/global_keys.h"
 #include "framework/scene/input_snapshot.h"
 #include "game/app/display.h"
@@ -44,7 +45,7 @@ void HandleComfortKeys() {
 }
 
 void InstallComfortKeys() {
-    GlobalKeys = HandleComfortKeys;
+    FrameUpcalls.GlobalKeys = HandleComfortKeys;
 }
 
 } // namespace wispwood

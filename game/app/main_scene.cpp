@@ -351,7 +351,7 @@ int MainScene::Update() {
         Exiting += 1;
         if (MenuMusicScene)
             MenuMusicScene->SetVolume(LerpLinearClamped(1, 0, static_cast<float>(Exiting) / 50));
-        if (Exiting > 150 && ExitHook) ExitHook();
+        if (Exiting > 150 && FrameUpcalls.Exit) FrameUpcalls.Exit();
         return 0;
     }
     UpdateOptions();

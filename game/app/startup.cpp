@@ -147,9 +147,9 @@ const NamedStep kServiceSteps[] = {
          }
      }},
     // The close button (and SIGINT/SIGTERM) save and quit in order.
-    {"exit hook",
+    {"orderly quit",
      [] {
-         ExitHook = []() -> int {
+         FrameUpcalls.Exit = []() -> int {
              CloseAllowed = 0;
              ShutDown();
          };

@@ -9,8 +9,8 @@
 #include "game/adventure/tally.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
+#include "game/board/board_sound.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
 #include "game/board/clear_pass.h"
 #include "game/board/column_stacks.h"
 #include "game/board/creation_override.h"
@@ -41,7 +41,7 @@ namespace wispwood {
 
 void ResetBoardPlayState() {
     ResetBoard();
-    ResetBoardSeams();
+    ResetBoardSound();
     ResetLevels();
     ResetPredefinedLevels();
     ResetPieceDefinitions();

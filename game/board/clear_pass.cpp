@@ -4,7 +4,7 @@
 #include "game/adventure/game_stats.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/crumble.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/locks.h"

@@ -7,7 +7,7 @@
 #include "game/app/sound_tables.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"

@@ -5,7 +5,7 @@
 #include "framework/particles/particle_logic.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"

@@ -4,7 +4,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/column_stacks.h"
 #include "game/board/combo_groups.h"
 #include "game/board/combo_tile_images.h"

@@ -1,5 +1,4 @@
 #include "game/board/hint.h"
-#include "game/board/board_seams.h"
 #include "game/board/level_set.h"
 #include "game/board/match_availability.h"
 #include "game/board/path_search.h"

@@ -4,7 +4,7 @@
 #include "framework/images/game_image.h"
 #include "game/board/board.h"
 #include "game/board/board_render.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/fairy_flight.h"
 #include "game/board/fairy_tile_anim.h"
 #include "game/board/groups.h"

@@ -17,13 +17,14 @@
 #include "game/app/sound_tables.h"
 #include "game/app/text_table.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
 #include "game/board/quota.h"
 #include "game/board/tutorials.h"
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 

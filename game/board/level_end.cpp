@@ -14,7 +14,7 @@
 #include "game/app/text_table.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"

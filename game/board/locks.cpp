@@ -3,7 +3,7 @@
 #include "framework/anim/numeric.h"
 #include "framework/particles/particle_logic.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/groups.h"
 #include "game/board/lock_particles.h"
 #include "game/board/piece.h"

@@ -37,7 +37,7 @@
 #include "game/board/board_particles.h"
 #include "game/board/board_play_state.h"
 #include "game/board/board_render.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/crumble.h"
 #include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"

@@ -3,7 +3,7 @@
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/gem.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/creation_shine.h"
 #include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"

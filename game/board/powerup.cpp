@@ -1,6 +1,5 @@
 #include "game/board/powerup.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
 #include "game/board/piece_effects.h"
 #include "game/board/piece_images.h"
 #include "game/board/vine_pieces.h"

@@ -5,7 +5,7 @@
 #include "framework/particles/shiny_effect.h"
 #include "framework/scene/tunables.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"

@@ -3,7 +3,7 @@
 #include "framework/scene/input_snapshot.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/clear_pass.h"
 #include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"

@@ -5,7 +5,7 @@
 #include "game/adventure/confetti.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/crumble.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level.h"

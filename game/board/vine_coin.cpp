@@ -9,7 +9,7 @@
 #include "framework/particles/shiny_effect.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
+#include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/score_popups.h"
 

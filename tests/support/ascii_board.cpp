@@ -7,7 +7,6 @@
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_play_state.h"
-#include "game/board/board_seams.h"
 #include "game/board/defined_levels.h"
 #include "game/board/gem_piece.h"
 #include "game/board/hint.h"

@@ -1,8 +1,8 @@
+#include "game/board/board_sound.h"
 #include "tests/support/board_play.h"
 #include "framework/scene/input_snapshot.h"
 #include "game/adventure/game_stats.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
 #include "game/board/selection.h"
@@ -13,7 +13,7 @@ void BoardPlayTest::SetUp() {
     BoardTest::SetUp();
     ResetInputSnapshot();
     CreateGameStats();
-    Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+    RecordBoardSounds(&sounds);
 }
 
 void BoardPlayTest::TearDown() {

@@ -1,11 +1,14 @@
 #include "tests/support/sound_fixtures.h"
 #include "engine/audio/audio.h"
 #include "engine/audio/sdl_audio_driver.h"
+#include "engine/input/event.h"
+#include "engine/input/polled_input.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "engine/io/path.h"
 #include "engine/io/random.h"
 #include "engine/io/text_convert.h"
+#include "tests/support/input_events.h"
 #include "tests/support/wav_builder.h"
 #include <vector>
 
@@ -57,7 +60,14 @@ void SoundManagerTest::SetUp() {
 
 void SoundManagerTest::TearDown() {
     ResetSoundManager();
+    // Disconnects the input a deactivated window connected.
+    ResetInput();
     SilentAudioTest::TearDown();
+}
+
+void SoundManagerTest::DeactivateWindow() {
+    EnablePolledInput();
+    EmitInput(EventAppSuspend, 0, 0, 0);
 }
 
 Ref<Sound> SoundManagerTest::LoadConstant(const std::vector<int16_t>& values, int frames, int music) {

@@ -43,6 +43,9 @@ class SoundManagerTest : public SilentAudioTest {
     void TearDown() override;
     // A sound of constant recordings, one per value, each lasting frames.
     Ref<Sound> LoadConstant(const std::vector<int16_t>& values, int frames, int music = 0);
+    // The game window loses focus, as the platform reports it (until the
+    // test ends).
+    void DeactivateWindow();
 };
 
 } // namespace wispwood::test

@@ -74,10 +74,10 @@ TEST_F(Pointer, ItIsDrawnPlainlyWhateverTheSceneLeftAndFadesWithTheOverride) {
 }
 
 TEST_F(Pointer, TheSceneLoopDrawsItOnceInstalled) {
-    EXPECT_FALSE(DrawMousePointer);
+    EXPECT_FALSE(FrameUpcalls.DrawMousePointer);
     InstallGamePointer();
-    ASSERT_TRUE(DrawMousePointer);
-    DrawMousePointer(300, 300);
+    ASSERT_TRUE(FrameUpcalls.DrawMousePointer);
+    FrameUpcalls.DrawMousePointer(300, 300);
     EXPECT_EQ(Pixel(296, 301), 0xff0000);
     ResetPointer();
     EXPECT_EQ(PointerAlphaOverride, 0);

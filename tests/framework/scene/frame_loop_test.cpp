@@ -56,7 +56,7 @@ TEST_F(FrameLoop, FramesUpdateTheTopSceneAndDrawItOnce) {
 TEST_F(FrameLoop, CloseRequestRunsTheExitHookOnce) {
     BeginGameLoop(New<ProbeScene>());
     int calls = 0;
-    ExitHook = [&]() -> int {
+    FrameUpcalls.Exit = [&]() -> int {
         ++calls;
         return 1;
     };

@@ -63,7 +63,7 @@ TEST_F(MusicSceneTest, SetVolumeScalesTheSceneAndTheInactiveWindowSilencesMusicO
     scene->SetVolume(0.5f);
     EXPECT_NEAR(Step(scene), Level(8000, 0.5f), 2);
     effect->Play(0);
-    SoundWindowInactive = [] { return 1; };
+    DeactivateWindow();
     EXPECT_NEAR(Step(scene), Level(8000, 1.0f), 2); // the effect alone
 }
 

@@ -78,7 +78,7 @@ TEST_F(SoundManager, CategoryVolumes) {
     ApplyMusicVolume(0.8f);
     MusicDuck = 0.5f;
     EXPECT_FLOAT_EQ(CategoryVolume(music), 0.4f);
-    SoundWindowInactive = [] { return 1; };
+    DeactivateWindow();
     EXPECT_FLOAT_EQ(CategoryVolume(music), 0.0f);
     EXPECT_FLOAT_EQ(CategoryVolume(jingle), 0.675f);
 }

@@ -1,6 +1,7 @@
 // The bonus game's rules: the show, the hide click, the finds and the
 // wrong clicks with their scores, the finish and its timing, and the
 // pattern table.
+#include "game/board/board_sound.h"
 #include "framework/gui/gui_gadget.h"
 #include "framework/gui/gui_text_heading.h"
 #include "framework/scene/input_snapshot.h"
@@ -11,7 +12,6 @@
 #include "game/adventure/reward_text.h"
 #include "game/app/settings.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
 #include "game/board/game_score.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"
@@ -29,7 +29,7 @@ class BonusGame : public test::BoardTest {
 
     void SetUp() override {
         test::BoardTest::SetUp();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
         SnapshotValid = 1;
         OverrideMouse(0, 0);
     }

@@ -1,3 +1,4 @@
+#include "game/board/board_sound.h"
 #include "tests/game/adventure/feedback_fixture.h"
 #include "framework/draw_state/draw_state.h"
 #include "game/adventure/confetti.h"
@@ -5,7 +6,6 @@
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
 #include "game/app/game_fonts.h"
-#include "game/board/board_seams.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_score.h"
 #include "game/board/score_panel.h"
@@ -27,7 +27,7 @@ void FeedbackTest::ResetFeedback() {
 void FeedbackTest::SetUp() {
     BoardTest::SetUp();
     ResetFeedback();
-    Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+    RecordBoardSounds(&sounds);
 }
 
 void FeedbackTest::TearDown() {

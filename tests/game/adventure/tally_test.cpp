@@ -1,9 +1,9 @@
+#include "game/board/board_sound.h"
 #include "framework/gui/gui_container.h"
 #include "game/adventure/game_stats.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/score_flight.h"
 #include "game/adventure/tally.h"
-#include "game/board/board_seams.h"
 #include "game/board/game_score.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
@@ -21,7 +21,7 @@ class Tally : public test::BoardTest {
 
     void SetUp() override {
         test::BoardTest::SetUp();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
         CreateGameStats();
         CurrentLevel = New<Level>();
         CurrentLevel->n = 12;

@@ -132,7 +132,7 @@ TEST(GuiDialogScene, StartUpProvidesTheLayoutsThePicturesAndThePointer) {
     EXPECT_EQ(GuiImage("media\\gui\\slider.png"), GuiSlider);
     EXPECT_EQ(GuiImage("MEDIA/GUI/Slider.PNG"), GuiSlider);
     EXPECT_FALSE(GuiImage("media\\options\\slider.png"));
-    EXPECT_TRUE(DrawMousePointer);
+    EXPECT_TRUE(FrameUpcalls.DrawMousePointer);
 }
 
 TEST(GuiDialogScene, EveryGadgetKindWorksInTheRunningGame) {

@@ -366,8 +366,8 @@ TEST_F(Menu, QuittingFadesOutAndEndsThroughTheExitHook) {
     AddProfile("Ann");
     StartMenu();
     int exits = 0;
-    auto saved = ExitHook;
-    ExitHook = [&exits]() -> int { return ++exits; };
+    auto saved = FrameUpcalls.Exit;
+    FrameUpcalls.Exit = [&exits]() -> int { return ++exits; };
     Click(menu->ExitButton);
     ASSERT_TRUE(menu->ExitAreYouSure);
     Step(*menu, 30);
@@ -377,7 +377,7 @@ TEST_F(Menu, QuittingFadesOutAndEndsThroughTheExitHook) {
     EXPECT_EQ(exits, 0);
     Step(*menu, 5);
     EXPECT_GE(exits, 1);
-    ExitHook = saved;
+    FrameUpcalls.Exit = saved;
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST(StartUpResources, TextFontsSoundsAndMusicAreReadyForTheFirstScene) {
     EXPECT_TRUE(MainFont->Image);
     ASSERT_TRUE(MenuMusicScene);
     EXPECT_NE(MenuMusic, SilentSound);
-    EXPECT_TRUE(SoundHousekeeping);
+    EXPECT_TRUE(FrameUpcalls.SoundHousekeeping);
     EXPECT_EQ(GameSound("media\\sound\\tileclick.ogg"), SilentSound); // not loaded yet
     for (int step = 0; step < LoaderCount; ++step) RunLoadStep(step);
     EXPECT_NE(GameSound("media\\sound\\tileclick.ogg"), SilentSound);

@@ -1,7 +1,7 @@
+#include "game/board/board_sound.h"
 #include "engine/io/random.h"
 #include "game/adventure/game_stats.h"
 #include "game/adventure/reward_text.h"
-#include "game/board/board_seams.h"
 #include "game/board/column_stacks.h"
 #include "game/board/combo_groups.h"
 #include "game/board/falling_pieces.h"
@@ -28,7 +28,7 @@ class Combos : public test::BoardTest {
         test::BoardTest::SetUp();
         CreateGameStats();
         SeedRandom(99);
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
     }
     // Drops the picture (its top row left empty so nothing holds) and lets
     // every piece land; the combo groups form on the update they do.

@@ -1,6 +1,6 @@
+#include "game/board/board_sound.h"
 #include "engine/io/random.h"
 #include "game/adventure/game_stats.h"
-#include "game/board/board_seams.h"
 #include "game/board/column_stacks.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_end.h"
@@ -27,7 +27,7 @@ class Falling : public test::BoardTest {
     void SetUp() override {
         test::BoardTest::SetUp();
         CreateGameStats();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
     }
     // The board's speed is not part of the board world's reset.
     void TearDown() override {

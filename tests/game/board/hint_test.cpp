@@ -1,4 +1,3 @@
-#include "game/board/board_seams.h"
 #include "game/board/hint.h"
 #include "game/board/level_set.h"
 #include "game/board/path_search.h"

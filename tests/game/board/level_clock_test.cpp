@@ -1,7 +1,7 @@
+#include "game/board/board_sound.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/tally.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
 #include "game/board/level.h"
 #include "game/board/level_clock.h"
 #include "game/board/level_set.h"
@@ -35,7 +35,7 @@ class LevelClock : public test::BoardTest {
     void SetUp() override {
         test::BoardTest::SetUp();
         ResetLevelClock();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
         BuildBoard({"0123"});
         CurrentLevel = New<Level>();
         CurrentLevel->n = 3; // past the first location, which always gives bronze

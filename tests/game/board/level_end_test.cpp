@@ -1,9 +1,9 @@
+#include "game/board/board_sound.h"
 #include "game/adventure/confetti.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/tally.h"
 #include "game/app/profiles.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
@@ -23,7 +23,7 @@ class LevelEnd : public test::BoardTest {
 
     void SetUp() override {
         test::BoardTest::SetUp();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
         profile = PlayerProfile::Create();
         SetCurrentProfile(profile);
     }

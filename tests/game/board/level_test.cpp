@@ -1,7 +1,6 @@
 #include "game/adventure/bonus_game.h"
 #include "game/app/profiles.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
 #include "game/board/column_stacks.h"
 #include "game/board/creation_override.h"
 #include "game/board/falling_pieces.h"

@@ -1,5 +1,6 @@
 // The game scene end to end: the real program started with "run0" in
 // process, played by a scripted player through real mouse input.
+#include "game/board/board_sound.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_gadget.h"
@@ -13,7 +14,6 @@
 #include "game/app/main_scene.h"
 #include "game/app/profiles.h"
 #include "game/board/board.h"
-#include "game/board/board_seams.h"
 #include "game/board/game_score.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
@@ -139,7 +139,7 @@ TEST_F(GameScene, ThePanelButtonPausesBackResumesAndAConfirmedExitLeavesTheGame)
     Ref<MainGame> scene = Cast<MainGame>(TopScene());
     ASSERT_TRUE(scene);
     std::vector<Text> sounds;
-    Seams.PlaySound = [&](const Text& path) { sounds.push_back(path); };
+    RecordBoardSounds(&sounds);
     auto menuOpen = [&] { return scene->MenuContainer && !scene->MenuContainer->Destroying; };
     // The score counting up to points just won tells that the game runs.
     GameScore = DisplayedScore + 5000;

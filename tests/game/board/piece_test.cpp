@@ -1,8 +1,8 @@
+#include "game/board/board_sound.h"
 #include "framework/particles/effect.h"
 #include "framework/scene/scene_stack.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
 #include "game/board/earthquake.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/game_score.h"
@@ -30,7 +30,7 @@ class PieceUpdate : public test::BoardTest {
     std::vector<Text> sounds;
     void SetUp() override {
         test::BoardTest::SetUp();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
     }
     // The piece at (x, y), reachable and showing after delay updates.
     static Ref<Piece> Revealing(int x, int y, int delay) {

@@ -1,6 +1,6 @@
+#include "game/board/board_sound.h"
 #include "engine/draw/image.h"
 #include "framework/particles/effect.h"
-#include "game/board/board_seams.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/quota.h"
@@ -19,7 +19,7 @@ class QuotaBottle : public test::BoardTest {
     std::vector<Text> sounds;
     void SetUp() override {
         test::BoardTest::SetUp();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
         CurrentLevel = New<Level>();
         ResetQuota(1);
     }

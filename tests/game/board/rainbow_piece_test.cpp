@@ -4,7 +4,6 @@
 #include "framework/scene/input_snapshot.h"
 #include "game/adventure/game_stats.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
 #include "game/board/fairy_glow_images.h"
 #include "game/board/path_search.h"
 #include "game/board/rainbow_piece.h"

@@ -1,5 +1,4 @@
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
 #include "tests/support/ascii_board.h"

@@ -1,7 +1,6 @@
 #include "framework/scene/input_snapshot.h"
 #include "game/adventure/game_stats.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
 #include "game/board/clear_pass.h"
 #include "game/board/game_score.h"
 #include "game/board/outlines.h"

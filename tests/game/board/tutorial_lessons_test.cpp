@@ -2,7 +2,6 @@
 #include "framework/scene/input_snapshot.h"
 #include "game/adventure/game_stats.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_seams.h"
 #include "game/board/hover_lesson.h"
 #include "game/board/match_availability.h"
 #include "game/board/pair_lessons.h"

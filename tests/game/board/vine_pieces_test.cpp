@@ -1,7 +1,7 @@
 // Vines on a drawn board: which heads match, how the fire runs along the
 // vine, what sets it off by itself, and what a burnt vine leaves behind.
+#include "game/board/board_sound.h"
 #include "engine/draw/image.h"
-#include "game/board/board_seams.h"
 #include "game/board/game_score.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"
@@ -24,7 +24,7 @@ class Vines : public test::BoardTest {
 
     void SetUp() override {
         test::BoardTest::SetUp();
-        Seams.PlaySound = [this](const Text& path) { sounds.push_back(path); };
+        RecordBoardSounds(&sounds);
         CurrentLevel = New<Level>();
         CurrentLevel->Colors = {4};
     }
