@@ -99,12 +99,4 @@ Ref<Particle> ExplosionMarker() {
     return New<Particle>();
 }
 
-void ResetBoardWorld() {
-    ResetBoardPlayState();
-    ResetSceneStack();
-    ResetTickers();
-    ResetProfiles();
-    ResetRandom();
-}
-
 } // namespace wispwood::test

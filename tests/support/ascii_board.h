@@ -14,6 +14,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
+#include "game/app/world_reset.h"
 
 namespace wispwood::test {
 
@@ -33,15 +34,11 @@ Picture DrawBoard(int rows, const std::function<char(const Piece&)>& mark);
 // A particle for marking a piece as bursting.
 Ref<Particle> ExplosionMarker();
 
-// Every board-side global back to its start-up state, the random
-// generator included.
-void ResetBoardWorld();
-
-// A fixture that starts and ends every test with a reset board world.
+// A fixture that starts and ends every test with the whole world reset.
 class BoardTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetBoardWorld(); }
-    void TearDown() override { ResetBoardWorld(); }
+    void SetUp() override { ResetWorld(); }
+    void TearDown() override { ResetWorld(); }
 };
 
 } // namespace wispwood::test

@@ -11,13 +11,11 @@ namespace wispwood::test {
 
 void BoardPlayTest::SetUp() {
     BoardTest::SetUp();
-    ResetInputSnapshot();
     CreateGameStats();
     RecordBoardSounds(&sounds);
 }
 
 void BoardPlayTest::TearDown() {
-    ResetInputSnapshot();
     BoardTest::TearDown();
 }
 

@@ -14,6 +14,7 @@
 #include "game/app/startup.h"
 #include "tests/support/input_events.h"
 #include <gtest/gtest.h>
+#include "game/app/world_reset.h"
 
 namespace wispwood::test {
 
@@ -24,6 +25,7 @@ struct ProgramEnded {};
 } // namespace
 
 GameHarness::GameHarness(const Text& gameFolder) : folder_(gameFolder) {
+    ResetWorld();
     clock_ = std::make_shared<TManualClock>(100000);
     SetClock(clock_);
     // Frames are held back for the display on a clock of their own.
@@ -32,13 +34,8 @@ GameHarness::GameHarness(const Text& gameFolder) : folder_(gameFolder) {
 }
 
 GameHarness::~GameHarness() {
-    ResetSceneStack();
-    ResetStartUp();
-    ResetInputSnapshot();
-    ResetTickers();
-    ResetRandom();
+    ResetWorld();
     SetEndProgramHandler(nullptr);
-    ResetClock();
     SetPacingClock(nullptr);
 }
 

@@ -12,6 +12,7 @@
 #include "framework/scene/tunables.h"
 #include "tests/support/input_events.h"
 #include "tests/support/test_font.h"
+#include "game/app/world_reset.h"
 
 namespace wispwood::test {
 
@@ -25,13 +26,7 @@ Ref<TImage> Solid(int w, int h, int argb) {
 
 void GuiTest::SetUp() {
     HeadlessDisplayTest::SetUp();
-    ResetInputSnapshot();
-    ResetPointer();
-    ResetSceneStack();
-    ResetTunables();
-    ResetGuiResources();
-    ClearKeys();
-    ClearMouse();
+    ResetWorld();
     SeedRandom(99);
     TDrawState::Reset();
     SetCurrentFont(MakeTestFont());
@@ -45,14 +40,7 @@ void GuiTest::SetUp() {
 }
 
 void GuiTest::TearDown() {
-    ResetInputSnapshot();
-    ResetPointer();
-    ResetSceneStack();
-    ResetTunables();
-    ResetFonts();
-    ResetRandom();
-    ClearKeys();
-    ClearMouse();
+    ResetWorld();
 }
 
 void GuiTest::MoveMouse(int x, int y) {

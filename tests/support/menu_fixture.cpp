@@ -24,35 +24,18 @@
 #include "game/app/user_data.h"
 #include "game/board/level_clock.h"
 #include "tests/support/input_events.h"
+#include "game/app/world_reset.h"
 
 namespace wispwood::test {
 
 namespace {
-
-void ResetMenuState() {
-    ResetInputSnapshot();
-    ResetPointer();
-    ResetSceneStack();
-    ResetTunables();
-    ResetProfiles();
-    ResetSettings();
-    ResetOptions();
-    ResetMainScene();
-    ResetJungleDust();
-    ResetHighScoreMenu();
-    ResetHighScores();
-    ResetStartFlags();
-    ResetLevelClock();
-    ClearKeys();
-    ClearMouse();
-}
 
 } // namespace
 
 void MenuTest::SetUp() {
     HeadlessDisplayTest::SetUp();
     folder = std::make_unique<WorkingFolder>(GamePath(""));
-    ResetMenuState();
+    ResetWorld();
     SeedRandom(7);
     TDrawState::Reset();
     EnsureUserDataFolder();
@@ -68,14 +51,7 @@ void MenuTest::SetUp() {
 }
 
 void MenuTest::TearDown() {
-    ResetMenuState();
-    ResetGuiResources();
-    ResetMainLayout();
-    ResetTextTable();
-    ResetGameFonts();
-    ResetFonts();
-    ResetSoundManager();
-    ResetRandom();
+    ResetWorld();
     folder.reset();
 }
 

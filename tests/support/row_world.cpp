@@ -1,16 +1,10 @@
 #include "tests/support/row_world.h"
-#include "game/app/start_flags.h"
 #include "game/board/board.h"
 #include "game/board/column_stacks.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 
 namespace wispwood::test {
-
-void ResetRowWorld() {
-    ResetBoardWorld();
-    ResetStartFlags();
-}
 
 Level& SelectTestLevel(int width, int colours, Ref<Level> level) {
     if (!level) level = New<Level>();

@@ -4,15 +4,14 @@
 // column stacks, the quota and the popups, and a level made current.
 #include "game/board/level.h"
 #include "tests/support/ascii_board.h"
+#include "game/app/world_reset.h"
 
 namespace wispwood::test {
 
-void ResetRowWorld();
-
 class RowsTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetRowWorld(); }
-    void TearDown() override { ResetRowWorld(); }
+    void SetUp() override { ResetWorld(); }
+    void TearDown() override { ResetWorld(); }
 };
 
 // A one-level set with the level selected: 48-pixel cells, the standard

@@ -7,26 +7,20 @@
 #include "framework/scene/scene_stack.h"
 #include "framework/scene/tickers.h"
 #include "framework/scene/tunables.h"
+#include "game/app/world_reset.h"
 
 namespace wispwood::test {
 
 void SceneLoopTest::SetUp() {
     HeadlessDisplayTest::SetUp();
-    ResetSceneStack();
-    ResetFrameLoop();
-    ResetInputSnapshot();
-    ResetTunables();
-    ResetTickers();
+    ResetWorld();
     clock = std::make_shared<TManualClock>(1000);
     SetClock(clock);
     SetPacingClock(New<TManualClock>());
 }
 
 void SceneLoopTest::TearDown() {
-    ResetSceneStack();
-    ResetFrameLoop();
-    ResetInputSnapshot();
-    ResetClock();
+    ResetWorld();
     SetPacingClock(nullptr);
 }
 

@@ -11,6 +11,7 @@
 #include "tests/support/input_events.h"
 #include "tests/support/wav_builder.h"
 #include <vector>
+#include "game/app/world_reset.h"
 
 namespace wispwood::test {
 
@@ -53,13 +54,14 @@ double SilentAudioTest::Level(int16_t value, float volume) {
 }
 
 void SoundManagerTest::SetUp() {
+    // Before the audio output opens: the world's reset closes the one
+    // start-up opened.
+    ResetWorld();
     SilentAudioTest::SetUp();
-    ResetSoundManager();
-    ResetRandom();
 }
 
 void SoundManagerTest::TearDown() {
-    ResetSoundManager();
+    ResetWorld();
     // Disconnects the input a deactivated window connected.
     ResetInput();
     SilentAudioTest::TearDown();

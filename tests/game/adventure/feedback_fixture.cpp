@@ -12,26 +12,13 @@
 
 namespace wispwood::test {
 
-void FeedbackTest::ResetFeedback() {
-    ResetRewardTexts();
-    ResetScoreFlights();
-    ResetExtraLifeFlights();
-    ResetConfetti();
-    ResetGameScore();
-    ResetEffectImages();
-    ResetGameFonts();
-    ResetScorePanel();
-    TDrawState::Reset();
-}
-
 void FeedbackTest::SetUp() {
     BoardTest::SetUp();
-    ResetFeedback();
+    TDrawState::Reset();
     RecordBoardSounds(&sounds);
 }
 
 void FeedbackTest::TearDown() {
-    ResetFeedback();
     BoardTest::TearDown();
 }
 

@@ -17,9 +17,6 @@ class FeedbackTest : public BoardTest {
     int Played(const Text& path) const {
         return static_cast<int>(std::count(sounds.begin(), sounds.end(), path));
     }
-
-  private:
-    static void ResetFeedback();
 };
 
 } // namespace wispwood::test

@@ -22,6 +22,7 @@
 #include "tests/support/input_events.h"
 #include "tests/support/row_world.h"
 #include "tests/support/scene_fixture.h"
+#include "game/app/world_reset.h"
 
 namespace wispwood {
 namespace {
@@ -34,11 +35,8 @@ class PausedGame : public ::testing::Test {
     Ref<MainGame> game;
 
     void SetUp() override {
-        test::ResetRowWorld();
+        ResetWorld();
         ASSERT_TRUE(test::OpenHeadlessDisplay());
-        ResetInputSnapshot();
-        ResetLevelClock();
-        ResetMainGame();
         Level& level = test::SelectTestLevel(10, 5);
         level.n = 3;
         level.Time = 100;
@@ -53,13 +51,8 @@ class PausedGame : public ::testing::Test {
     }
     void TearDown() override {
         test::EmitInput(EventAppResume, 0);
-        ResetOptions();
-        ResetSettings();
         game = nullptr;
-        ResetMainGame();
-        ResetLevelClock();
-        ResetInputSnapshot();
-        test::ResetRowWorld();
+        ResetWorld();
     }
 
     static void Press(int key) {
