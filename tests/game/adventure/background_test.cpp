@@ -9,6 +9,7 @@
 #include "game/adventure/background.h"
 #include "game/adventure/spot_levels.h"
 #include "game/app/start_flags.h"
+#include "game/app/world_reset.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
@@ -18,9 +19,9 @@ namespace {
 
 class Backgrounds_ : public ::testing::Test {
   protected:
-    void SetUp() override { ResetBackgrounds(); }
+    void SetUp() override { ResetWorld(); }
     void TearDown() override {
-        ResetBackgrounds();
+        ResetWorld();
         LowDetail = 0;
         CurrentSpotIndex = 0;
     }
@@ -109,10 +110,10 @@ class BackgroundDrawing : public test::HeadlessDisplayTest {
     void SetUp() override {
         test::HeadlessDisplayTest::SetUp();
         TDrawState::Reset();
-        ResetBackgrounds();
+        ResetWorld();
     }
     void TearDown() override {
-        ResetBackgrounds();
+        ResetWorld();
         LowDetail = 0;
         CurrentSpotIndex = 0;
     }

@@ -1,7 +1,6 @@
 // The bonus game's rules: the show, the hide click, the finds and the
 // wrong clicks with their scores, the finish and its timing, and the
 // pattern table.
-#include "game/board/board_sound.h"
 #include "framework/gui/gui_gadget.h"
 #include "framework/gui/gui_text_heading.h"
 #include "framework/scene/input_snapshot.h"
@@ -12,6 +11,7 @@
 #include "game/adventure/reward_text.h"
 #include "game/app/settings.h"
 #include "game/board/board.h"
+#include "game/board/board_sound.h"
 #include "game/board/game_score.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"
@@ -33,11 +33,7 @@ class BonusGame : public test::BoardTest {
         SnapshotValid = 1;
         OverrideMouse(0, 0);
     }
-    void TearDown() override {
-        ResetInputSnapshot();
-        ResetSettings();
-        test::BoardTest::TearDown();
-    }
+    void TearDown() override { test::BoardTest::TearDown(); }
 
     // A location whose only level is a bonus level of that number.
     void Start(int bonusNumber) {

@@ -15,6 +15,7 @@
 #include "game/app/profiles.h"
 #include "game/app/start_flags.h"
 #include "game/app/text_table.h"
+#include "game/app/world_reset.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/input_events.h"
 #include "tests/support/paths.h"
@@ -42,10 +43,7 @@ class Comics : public test::HeadlessDisplayTest {
 
     void SetUp() override {
         HeadlessDisplayTest::SetUp();
-        ResetSceneStack();
-        ResetInputSnapshot();
-        ResetStartFlags();
-        ResetProfiles();
+        ResetWorld();
         std::filesystem::create_directories(dir.Path() + "/media/comics");
         SavePage("Scene-1.jpg", 0xffff0000);
         SavePage("Scene-1b.jpg", 0xff0000ff);
@@ -60,13 +58,7 @@ class Comics : public test::HeadlessDisplayTest {
             ComicMenu::ComicFrames[i] = LoadGameImage(test::SolidPixmap(150, 110, 0xff402010));
     }
     void TearDown() override {
-        ResetSceneStack();
-        ResetInputSnapshot();
-        ResetStartFlags();
-        ResetProfiles();
-        ResetComicImages();
-        ResetGuiResources();
-        ResetTextTable();
+        ResetWorld();
         folder.reset();
     }
     void SavePage(const Text& name, int argb) {

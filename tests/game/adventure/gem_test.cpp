@@ -11,16 +11,8 @@ namespace {
 
 class GemTest : public test::FeedbackTest {
   protected:
-    void SetUp() override {
-        FeedbackTest::SetUp();
-        ResetGems();
-        ResetLevelResult();
-    }
-    void TearDown() override {
-        ResetGems();
-        ResetLevelResult();
-        FeedbackTest::TearDown();
-    }
+    void SetUp() override { FeedbackTest::SetUp(); }
+    void TearDown() override { FeedbackTest::TearDown(); }
 
     static Ref<Gem> Released() {
         auto gem = New<Gem>();

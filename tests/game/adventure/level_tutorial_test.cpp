@@ -21,8 +21,6 @@ class LevelLessons : public test::BoardTest {
         test::BuildBoard({"0000"});
     }
     void TearDown() override {
-        ResetSettings();
-        ResetStartFlags();
         CurrentSpotIndex = 0;
         test::BoardTest::TearDown();
     }

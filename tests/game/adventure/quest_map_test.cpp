@@ -1,11 +1,11 @@
 // The quest map scene on a small made-up adventure: which locations it
 // shows, the unlock timelines after a completed level, the medal reveal,
 // the flights and the self-playing mode's clicks.
-#include "game/adventure/quest_map.h"
 #include "framework/gui/gui_gadget.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/gem_particle.h"
 #include "game/adventure/level_result.h"
+#include "game/adventure/quest_map.h"
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/rank.h"
@@ -13,6 +13,7 @@
 #include "game/app/end_game_screen.h"
 #include "game/app/profiles.h"
 #include "game/app/start_flags.h"
+#include "game/app/world_reset.h"
 #include "tests/game/adventure/feedback_fixture.h"
 #include "tests/support/scene_fixture.h"
 #include <gtest/gtest.h>
@@ -27,24 +28,12 @@ class QuestMapTest : public test::FeedbackTest {
 
     void SetUp() override {
         FeedbackTest::SetUp();
-        ResetAll();
         BuildRanks({"a", "b", "c"}, false);
         profile = UseTemporaryProfile();
         profile->Name = "Tess";
     }
-    void TearDown() override {
-        ResetAll();
-        FeedbackTest::TearDown();
-    }
-    static void ResetAll() {
-        ResetQuestSpots();
-        ResetQuestMap();
-        ResetLevelResult();
-        ResetProfiles();
-        ResetRanks();
-        ResetStartFlags();
-        ResetSceneStack();
-    }
+    void TearDown() override { FeedbackTest::TearDown(); }
+    static void ResetAll() { ResetWorld(); }
 
     // count locations 40 pixels apart, temples at the given indices.
     static void MakeSpots(int count, std::initializer_list<int> temples) {

@@ -1,9 +1,10 @@
 // The level result turned into progress: the adventure, the level states,
 // gems and medals, and the flights that show them.
-#include "game/adventure/quest_progress.h"
 #include "game/adventure/level_result.h"
+#include "game/adventure/quest_progress.h"
 #include "game/adventure/rank.h"
 #include "game/app/profiles.h"
+#include "game/app/world_reset.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {
@@ -14,16 +15,11 @@ class QuestProgressTest : public ::testing::Test {
     Ref<PlayerProfile> profile;
 
     void SetUp() override {
-        ResetProfiles();
-        ResetLevelResult();
+        ResetWorld();
         BuildRanks({"a", "b", "c", "d"}, false);
         profile = UseTemporaryProfile();
     }
-    void TearDown() override {
-        ResetProfiles();
-        ResetLevelResult();
-        ResetRanks();
-    }
+    void TearDown() override { ResetWorld(); }
 
     static void Result(int spot, int medal, int gems) {
         LastPlayedSpot = spot;

@@ -15,16 +15,8 @@ namespace {
 
 class QuestSpotTest : public test::BoardTest {
   protected:
-    void SetUp() override {
-        BoardTest::SetUp();
-        ResetQuestSpots();
-        ResetSpotLevels();
-    }
-    void TearDown() override {
-        ResetQuestSpots();
-        ResetSpotLevels();
-        BoardTest::TearDown();
-    }
+    void SetUp() override { BoardTest::SetUp(); }
+    void TearDown() override { BoardTest::TearDown(); }
 
     // The location its one section describes, read as the n-th of the file.
     static Ref<QuestSpot> Spot(const Text& keys, int n = 40) {

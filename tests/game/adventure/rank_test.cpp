@@ -1,5 +1,6 @@
-#include "game/adventure/rank.h"
 #include "framework/scene/tunables.h"
+#include "game/adventure/rank.h"
+#include "game/app/world_reset.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {
@@ -8,13 +9,10 @@ namespace {
 class RankTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetTunables();
+        ResetWorld();
         BuildRanks({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}, false);
     }
-    void TearDown() override {
-        ResetRanks();
-        ResetTunables();
-    }
+    void TearDown() override { ResetWorld(); }
 };
 
 TEST_F(RankTest, EachRankNeedsMoreGemsThanTheOneBefore) {

@@ -54,11 +54,7 @@ class ComfortKeys : public test::MenuTest {
         InstallComfortKeys();
         PushSceneInstantly(screen);
     }
-    void TearDown() override {
-        ResetFrameLoop();
-        ResetTextBoxTyping();
-        MenuTest::TearDown();
-    }
+    void TearDown() override { MenuTest::TearDown(); }
     // Updates as the scene loop runs them: snapshot, global keys, scene.
     void Run(int n = 1) {
         for (int i = 0; i < n; ++i) RunOneUpdate();

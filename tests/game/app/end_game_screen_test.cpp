@@ -9,6 +9,7 @@
 #include "game/app/credits_file.h"
 #include "game/app/end_game_screen.h"
 #include "game/app/game_fonts.h"
+#include "game/app/world_reset.h"
 #include "tests/support/menu_fixture.h"
 #include "tests/support/scene_fixture.h"
 #include "tests/support/test_font.h"
@@ -51,11 +52,7 @@ class CreditsTest : public ::testing::Test {
   protected:
     void SetUp() override { Reset(); }
     void TearDown() override { Reset(); }
-    static void Reset() {
-        ResetCredits();
-        ResetGameFonts();
-        ResetFonts();
-    }
+    static void Reset() { ResetWorld(); }
     static void UseFonts() {
         MainFont = test::MakeTestFont();
         BigFont = test::MakeTestFont();
@@ -116,14 +113,8 @@ TEST_F(CreditsTest, AMissingOrEmptyFileGivesNoCredits) {
 // The scene on its own, with the test font for the credits.
 class EndGameScreenTest : public test::MenuTest {
   protected:
-    void SetUp() override {
-        MenuTest::SetUp();
-        ResetCredits();
-    }
-    void TearDown() override {
-        ResetCredits();
-        MenuTest::TearDown();
-    }
+    void SetUp() override { MenuTest::SetUp(); }
+    void TearDown() override { MenuTest::TearDown(); }
     // The screen over a stand-in for the title screen.
     Ref<EndGameScreen> OverTitle(Ref<test::ProbeScene>& title) {
         title = New<test::ProbeScene>();

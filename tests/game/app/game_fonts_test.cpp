@@ -1,5 +1,6 @@
 #include "framework/fonts/font_files.h"
 #include "game/app/game_fonts.h"
+#include "game/app/world_reset.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
 #include "tests/support/test_font.h"
@@ -13,13 +14,9 @@ class GameFonts : public test::HeadlessDisplayTest {
   protected:
     void SetUp() override {
         HeadlessDisplayTest::SetUp();
-        ResetFonts();
-        ResetGameFonts();
+        ResetWorld();
     }
-    void TearDown() override {
-        ResetFonts();
-        ResetGameFonts();
-    }
+    void TearDown() override { ResetWorld(); }
 };
 
 TEST_F(GameFonts, TheThreeGeneratedFontsLoadAndTheMainOneIsCurrent) {

@@ -6,6 +6,7 @@
 #include "engine/io/write_folder.h"
 #include "game/app/install_folder.h"
 #include "game/app/saved_game_path.h"
+#include "game/app/world_reset.h"
 #include "tests/support/paths.h"
 #include "tests/support/user_folder.h"
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ namespace {
 class InstallFolderTest : public ::testing::Test {
   protected:
     test::TempDir root;
-    void TearDown() override { ResetWriteFolder(); }
+    void TearDown() override { ResetWorld(); }
     void MakeFolder(const Text& relative) { ASSERT_EQ(CreateDir(root.File(relative), 1), 1); }
 };
 

@@ -2,6 +2,7 @@
 #include "engine/io/file_system.h"
 #include "game/app/profiles.h"
 #include "game/app/saved_game_path.h"
+#include "game/app/world_reset.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
 
@@ -10,8 +11,8 @@ namespace {
 
 class Profile : public ::testing::Test {
   protected:
-    void SetUp() override { ResetProfiles(); }
-    void TearDown() override { ResetProfiles(); }
+    void SetUp() override { ResetWorld(); }
+    void TearDown() override { ResetWorld(); }
 };
 
 TEST_F(Profile, NewProfilesStartAtTheBeginning) {

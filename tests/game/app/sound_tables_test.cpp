@@ -10,14 +10,8 @@ namespace {
 
 class SoundTables : public test::SoundManagerTest {
   protected:
-    void SetUp() override {
-        SoundManagerTest::SetUp();
-        ResetSoundTables();
-    }
-    void TearDown() override {
-        ResetSoundTables();
-        SoundManagerTest::TearDown();
-    }
+    void SetUp() override { SoundManagerTest::SetUp(); }
+    void TearDown() override { SoundManagerTest::TearDown(); }
     static void LoadEverything() {
         CreateMenuMusic();
         LoadEffectsA();

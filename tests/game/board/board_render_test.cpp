@@ -43,7 +43,6 @@ class BoardRender : public test::BoardTest {
         SelectLevel(0);
     }
     void TearDown() override {
-        ResetPieceImages();
         game.reset();
         test::BoardTest::TearDown();
     }

@@ -14,10 +14,7 @@ using test::Picture;
 
 class Quake : public test::ClearPassWorldTest {
   protected:
-    void TearDown() override {
-        ResetInputSnapshot();
-        test::ClearPassWorldTest::TearDown();
-    }
+    void TearDown() override { test::ClearPassWorldTest::TearDown(); }
     // Runs the quake step for the given updates; the updates (counted from
     // 1) in which a piece dropped.
     std::vector<int> Run(int updates, bool reflood = false) {

@@ -1,6 +1,6 @@
-#include "game/board/board_sound.h"
 #include "engine/io/random.h"
 #include "game/adventure/game_stats.h"
+#include "game/board/board_sound.h"
 #include "game/board/column_stacks.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_end.h"
@@ -30,10 +30,7 @@ class Falling : public test::BoardTest {
         RecordBoardSounds(&sounds);
     }
     // The board's speed is not part of the board world's reset.
-    void TearDown() override {
-        ResetScroll();
-        test::BoardTest::TearDown();
-    }
+    void TearDown() override { test::BoardTest::TearDown(); }
     // The board with a fresh stack under every column.
     static void Board(const Picture& rows) {
         BuildBoard(rows);

@@ -23,10 +23,7 @@ class Hint : public test::BoardTest {
         });
         FindReachablePieces();
     }
-    void TearDown() override {
-        ResetScroll();
-        test::BoardTest::TearDown();
-    }
+    void TearDown() override { test::BoardTest::TearDown(); }
     void Run(int updates) {
         for (int i = 0; i < updates; ++i) UpdateHint();
     }

@@ -1,7 +1,7 @@
-#include "game/board/board_sound.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/tally.h"
 #include "game/board/board.h"
+#include "game/board/board_sound.h"
 #include "game/board/level.h"
 #include "game/board/level_clock.h"
 #include "game/board/level_set.h"
@@ -34,17 +34,13 @@ class LevelClock : public test::BoardTest {
 
     void SetUp() override {
         test::BoardTest::SetUp();
-        ResetLevelClock();
         RecordBoardSounds(&sounds);
         BuildBoard({"0123"});
         CurrentLevel = New<Level>();
         CurrentLevel->n = 3; // past the first location, which always gives bronze
         ResetQuota(1);
     }
-    void TearDown() override {
-        ResetLevelClock();
-        test::BoardTest::TearDown();
-    }
+    void TearDown() override { test::BoardTest::TearDown(); }
 
     int Played(const char* path) const {
         return static_cast<int>(std::count(sounds.begin(), sounds.end(), path));

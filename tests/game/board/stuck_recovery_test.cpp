@@ -20,14 +20,8 @@ const Picture kNoPair = {".0.", ".1.", ".0.", ".1.", ".2.", ".3.", ".4.", ".5.",
 class Stuck : public test::BoardTest {
   protected:
     int updates = 0;
-    void SetUp() override {
-        test::BoardTest::SetUp();
-        ResetInputSnapshot();
-    }
-    void TearDown() override {
-        ResetInputSnapshot();
-        test::BoardTest::TearDown();
-    }
+    void SetUp() override { test::BoardTest::SetUp(); }
+    void TearDown() override { test::BoardTest::TearDown(); }
     static void Board(const Picture& rows) {
         BuildBoard(rows);
         FindReachablePieces();

@@ -4,15 +4,15 @@
 #include "engine/io/text_routines.h"
 #include "framework/images/game_image.h"
 #include "game/app/game_fonts.h"
+#include "game/app/world_reset.h"
 #include "tests/support/paths.h"
 
 namespace wispwood::datatest {
 
 void GameFontsTest::SetUp() {
     HeadlessDisplayTest::SetUp();
+    ResetWorld();
     SetDefaultImageFlags(FILTEREDIMAGE);
-    ResetFonts();
-    ResetGameFonts();
     // The game finds its font folders from the working folder.
     {
         test::WorkingFolder inGame(test::GamePath(""));
@@ -23,9 +23,7 @@ void GameFontsTest::SetUp() {
 }
 
 void GameFontsTest::TearDown() {
-    ResetGameFonts();
-    ResetFonts();
-    ResetImageDefaults();
+    ResetWorld();
 }
 
 int PictureWidth(const Text& mediaPath) {

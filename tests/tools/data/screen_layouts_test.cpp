@@ -100,10 +100,7 @@ class PlacedLayouts : public GameFontsTest {
         resource = Resource();
         dialog = New<guiContainer>();
     }
-    void TearDown() override {
-        ResetTextTable();
-        GameFontsTest::TearDown();
-    }
+    void TearDown() override { GameFontsTest::TearDown(); }
     static Ref<TImage> Picture(const Text& mediaPath) { return LoadGameImage(test::GamePath(mediaPath)); }
     Ref<guiGadget> Named(Ref<guiGadget> gadget, const Text& layoutName) {
         gadget->LayoutName = layoutName;

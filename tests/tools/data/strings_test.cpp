@@ -6,6 +6,7 @@
 
 #include "engine/io/text_convert.h"
 #include "game/app/text_table.h"
+#include "game/app/world_reset.h"
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -19,7 +20,7 @@ class Strings : public ::testing::Test {
         ASSERT_TRUE(TextTable && TextTable->Nodes().ObjectEnumerator().size() > 1)
             << "Strings.txt did not load";
     }
-    void TearDown() override { ResetTextTable(); }
+    void TearDown() override { ResetWorld(); }
 };
 
 TEST_F(Strings, EveryTextTheScreensAskForIsThere) {

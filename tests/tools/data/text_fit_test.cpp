@@ -63,14 +63,9 @@ class TextsFit : public GameFontsTest {
   protected:
     void SetUp() override {
         GameFontsTest::SetUp();
-        ResetProfiles();
         LoadTextTable(ShippedPath("Strings.txt"));
     }
-    void TearDown() override {
-        ResetTextTable();
-        ResetProfiles();
-        GameFontsTest::TearDown();
-    }
+    void TearDown() override { GameFontsTest::TearDown(); }
 
     static void ExpectFits(const Text& label, const Text& text, const Place& place) {
         EXPECT_NE(text, "") << label;

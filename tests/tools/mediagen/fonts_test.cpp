@@ -7,6 +7,7 @@
 
 #include "engine/draw/image.h"
 #include "framework/fonts/font_files.h"
+#include "game/app/world_reset.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
 #include "tests/tools/mediagen/raw_bytes.h"
@@ -23,10 +24,7 @@ class FontFolder : public wispwood::test::HeadlessDisplayTest,
         HeadlessDisplayTest::SetUp();
         SetKeepDecodedPixels(true);
     }
-    void TearDown() override {
-        ResetFonts();
-        ResetImageDefaults();
-    }
+    void TearDown() override { ResetWorld(); }
 };
 
 TEST_P(FontFolder, LoadsWithEveryGlyphTheGameTextsNeed) {

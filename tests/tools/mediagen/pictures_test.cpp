@@ -11,6 +11,7 @@
 #include "engine/draw/image.h"
 #include "engine/io/file_system.h"
 #include "framework/images/game_image.h"
+#include "game/app/world_reset.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
 #include "tests/tools/mediagen/raw_bytes.h"
@@ -48,7 +49,7 @@ class GeneratedPictures : public wispwood::test::HeadlessDisplayTest {
         SetDefaultImageFlags(FILTEREDIMAGE);
         SetKeepDecodedPixels(true); // the tests read the loaded frames' pixels
     }
-    void TearDown() override { ResetImageDefaults(); }
+    void TearDown() override { ResetWorld(); }
 
     // The picture as the game's decoder gives it, for pixel tests.
     static Ref<TPixmap> Pixels(const std::string& path) { return LoadPixmap(wispwood::test::GamePath(path)); }
