@@ -13,7 +13,6 @@ namespace wispwood {
 namespace {
 
 Ref<TDrawDriver> gDriver;
-std::vector<GraphicsHook> gFlipHooks;
 Ref<TImage> gDevFont;
 constexpr int DefaultDisplayRate = 60;
 
@@ -160,7 +159,6 @@ int GraphicsIsFullScreen() {
 }
 
 void Flip(int sync) {
-    for (GraphicsHook hook : gFlipHooks) hook();
     TDrawDriver* driver = Driver();
     if (!driver) return;
     TDrawContext& c = *gContext;
@@ -177,7 +175,6 @@ void Flip(int sync) {
 }
 
 void FlipPaced() {
-    for (GraphicsHook hook : gFlipHooks) hook();
     TDrawDriver* driver = Driver();
     if (!driver) return;
     TClock& clock = *PacingClock();
@@ -350,8 +347,5 @@ void CopyScreenToImage(const Ref<TImage>& image, int x, int y, int frame) {
     UnlockImage(image, frame);
 }
 
-void AddFlipHook(GraphicsHook hook) {
-    gFlipHooks.push_back(hook);
-}
 
 } // namespace wispwood

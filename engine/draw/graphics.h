@@ -124,8 +124,4 @@ Ref<TPixmap> GrabPixmap(int x, int y, int width, int height);
 // frame, applying the mask colour when the image is masked.
 void CopyScreenToImage(const Ref<TImage>& image, int x, int y, int frame = 0);
 
-// Hooks run at every Flip before the picture is shown.
-using GraphicsHook = void (*)();
-void AddFlipHook(GraphicsHook hook);
-
 } // namespace wispwood

@@ -103,7 +103,7 @@ TEST_F(RewardTexts, ANumericSecondLineAddsToTheScoreOnceWhenMade) {
     EXPECT_EQ(RewardTextCount(), 0);
     EXPECT_EQ(GameScore, 5000);
 
-    for (const Text& other : {"PERFECT!", "12A", "007", " 5", ""}) CreateRewardText(" ", other, 0, 0, 0);
+    for (const char* other : {"PERFECT!", "12A", "007", " 5", ""}) CreateRewardText(" ", other, 0, 0, 0);
     EXPECT_EQ(GameScore, 5000);
 }
 

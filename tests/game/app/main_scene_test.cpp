@@ -28,10 +28,6 @@ namespace {
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 
-bool Open(const Ref<guiContainer>& c) {
-    return c && !c->Removed && !c->Destroying;
-}
-
 class Menu : public test::MenuTest {
   protected:
     Ref<MainScene> menu;
