@@ -57,6 +57,12 @@ int WaitFor(pid_t pid, int seconds) {
     return -1;
 }
 
+int RunThenTerminate(pid_t pid, int seconds) {
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    if (kill(pid, SIGTERM) != 0) return -1;
+    return WaitFor(pid, 20);
+}
+
 std::string FindOnPath(const std::string& name) {
     const char* path = std::getenv("PATH");
     if (!path) return "";

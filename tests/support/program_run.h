@@ -16,6 +16,10 @@ pid_t LaunchGame(const std::vector<std::string>& env, const std::vector<std::str
 // The wait status once the process has ended; after seconds it is killed
 // and -1 is returned.
 int WaitFor(pid_t pid, int seconds);
+// Lets the process run for the given seconds, asks it to stop with SIGTERM
+// as a desktop session would, and returns the wait status (or -1 when it
+// did not end within 20 seconds, and was killed).
+int RunThenTerminate(pid_t pid, int seconds);
 // The full path of a program found on $PATH, or "" when there is none.
 std::string FindOnPath(const std::string& name);
 

@@ -5,12 +5,10 @@
 #include "tests/support/paths.h"
 #include "tests/support/program_run.h"
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace wispwood {
@@ -22,9 +20,7 @@ TEST(BinaryRun, SigtermShutsDownInOrderAndLeavesTheFiles) {
     pid_t pid = test::LaunchGame(
         {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {});
     ASSERT_GT(pid, 0);
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    ASSERT_EQ(kill(pid, SIGTERM), 0);
-    int status = test::WaitFor(pid, 20);
+    int status = test::RunThenTerminate(pid, 3);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0);
 

@@ -6,10 +6,8 @@
 #include "tests/support/paths.h"
 #include "tests/support/program_run.h"
 #include <chrono>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <thread>
 
 namespace wispwood {
 namespace {
@@ -53,9 +51,7 @@ TEST_F(InstalledRun, StartsFromAnyFolderAndWritesOnlyToThePerUserFolder) {
         test::Launch(Installed("bin/wispwood"), elsewhere.Path(),
                      {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + user.Path()}, {});
     ASSERT_GT(pid, 0);
-    std::this_thread::sleep_for(std::chrono::seconds(3));
-    ASSERT_EQ(kill(pid, SIGTERM), 0);
-    int status = test::WaitFor(pid, 20);
+    int status = test::RunThenTerminate(pid, 3);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(WEXITSTATUS(status), 0); // a game without its media would have stopped with 1
 

@@ -92,6 +92,12 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
     return true;
 }
 
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::string& error) {
+    if (ReadWholeFile(path, bytes)) return true;
+    error = "cannot read " + path.string();
+    return false;
+}
+
 bool WriteFileIfChanged(const std::filesystem::path& path, const std::string& bytes) {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);

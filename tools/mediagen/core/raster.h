@@ -33,5 +33,8 @@ std::string EncodeJpeg(const Raster& raster, int quality); // alpha is dropped
 bool WriteFileIfChanged(const std::filesystem::path& path, const std::string& bytes);
 // The whole file; false when it cannot be read.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
+// The same for a source file the generator cannot do without: when it cannot
+// be read, error says which.
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes, std::string& error);
 
 } // namespace wispwood::mediagen

@@ -167,11 +167,7 @@ bool ParseStory(const std::string& text, Story& story, std::string& error) {
 
 bool LoadStory(const std::filesystem::path& path, Story& story, std::string& error) {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
-        error = "cannot read " + path.string();
-        return false;
-    }
-    return ParseStory(text, story, error);
+    return ReadWholeFile(path, text, error) && ParseStory(text, story, error);
 }
 
 } // namespace wispwood::mediagen

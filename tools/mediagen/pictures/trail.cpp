@@ -61,11 +61,7 @@ bool ParseTrail(const std::string& text, Trail& trail, std::string& error) {
 
 bool LoadTrail(const std::filesystem::path& path, Trail& trail, std::string& error) {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
-        error = "cannot read " + path.string();
-        return false;
-    }
-    return ParseTrail(text, trail, error);
+    return ReadWholeFile(path, text, error) && ParseTrail(text, trail, error);
 }
 
 } // namespace wispwood::mediagen
