@@ -98,12 +98,10 @@ make_profile() {
     skip_logos
     settle 1
     [ "$headless" = 1 ] && return
-    # The name is typed until the profile is saved (loading may still run).
-    for _ in $(seq 30); do
-        grep -rqs currentadventure "$profile" && break
-        [ "$headless" = 1 ] || xdotool type ivy
-        sleep 0.5; key Return; sleep 2
-    done
+    # The profile is only written when the game quits, so the name is typed
+    # once, after loading has settled.
+    xdotool type ivy
+    sleep 0.5; key Return; sleep 2
 }
 
 case $screen in
@@ -114,10 +112,15 @@ menu)
 map)
     [ "$headless" = 1 ] && { echo "the map needs a display for its input" >&2; exit 1; }
     make_profile
-    kill -KILL "$game_pid"; wait "$game_pid" 2>/dev/null || true
+    # Quit in order so that the new profile is written.
+    kill -TERM "$game_pid"
+    for _ in $(seq 40); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.5; done
+    kill -KILL "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
     # A profile past its first level opens on the quest map.
     file=$(grep -rl currentadventure "$profile" | head -1)
-    sed -i 's/^currentadventure=0/currentadventure=1/' "$file"
+    [ -n "$file" ] || { echo "the first run wrote no profile" >&2; exit 1; }
+    sed -i 's/^currentadventure *= *0/currentadventure = 1/' "$file"
     start_game
     skip_logos
     settle 2
