@@ -20,8 +20,8 @@ struct TMixPcm {
 struct TMixVoice {
     Ref<const TMixPcm> pcm;
     Ref<TOggDecoder> decoder; // for a streamed recording
-    uint64_t position = 0; // frames, 32.32 fixed point
-    uint64_t step = 0;     // position advance per output frame
+    uint64_t position = 0;    // frames, 32.32 fixed point
+    uint64_t step = 0;        // position advance per output frame
     float volume = 1;
     float pan = 0;
     float rate = 1;
@@ -105,6 +105,18 @@ bool MixVoice(TMixVoice& v, float* acc, int frames) {
     return true;
 }
 
+// At or past the recording's end (32.32 fixed point), a looping voice goes
+// round and any other one ends there; false when it has ended.
+bool WrapAtEnd(TMixVoice& v, uint64_t& pos, uint64_t end) {
+    if (pos < end) return true;
+    if (!v.pcm->loop || end == 0) {
+        v.position = end;
+        return false;
+    }
+    pos %= end;
+    return true;
+}
+
 // A streamed recording mixes in blocks, each from a window of decoded frames
 // just long enough for it (the rate decides how long).
 template <int Channels>
@@ -114,13 +126,7 @@ bool MixStreamed(TMixVoice& v, float* acc, int frames) {
     constexpr int Block = 512;
     uint64_t pos = v.position;
     for (int done = 0; done < frames;) {
-        if (pos >= end) {
-            if (!pcm.loop || end == 0) {
-                v.position = end;
-                return false;
-            }
-            pos %= end;
-        }
+        if (!WrapAtEnd(v, pos, end)) return false;
         const int n = std::min(frames - done, Block);
         const uint32_t first = static_cast<uint32_t>(pos >> 32);
         uint64_t local = pos & 0xffffffffu;
@@ -154,13 +160,7 @@ bool MixStreamed(TMixVoice& v, float* acc, int frames) {
             return false;
         }
     }
-    if (pos >= end) {
-        if (!pcm.loop || end == 0) {
-            v.position = end;
-            return false;
-        }
-        pos %= end;
-    }
+    if (!WrapAtEnd(v, pos, end)) return false;
     v.position = pos;
     return true;
 }
@@ -345,10 +345,10 @@ void TMixer::Mix(int16_t* out, int frames) {
     for (const Ref<TMixVoice>& voice : active_) {
         TMixVoice& v = *voice;
         if (!v.playing || v.paused) continue;
-        bool going = v.decoder ? (v.pcm->channels == 1 ? MixStreamed<1>(v, acc, frames)
-                                                       : MixStreamed<2>(v, acc, frames))
-                               : (v.pcm->channels == 1 ? MixVoice<1>(v, acc, frames)
-                                                       : MixVoice<2>(v, acc, frames));
+        bool going =
+            v.decoder
+                ? (v.pcm->channels == 1 ? MixStreamed<1>(v, acc, frames) : MixStreamed<2>(v, acc, frames))
+                : (v.pcm->channels == 1 ? MixVoice<1>(v, acc, frames) : MixVoice<2>(v, acc, frames));
         if (!going) v.playing = false;
     }
     Prune();

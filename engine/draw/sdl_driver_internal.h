@@ -37,8 +37,6 @@ class TextureSheet {
     bool Alive() const { return *alive_; }
     // The mask copy, made now if it waits; null when it cannot be made.
     SDL_Texture* Mask();
-    // Bytes of frame pixels kept packed for a mask not made yet.
-    size_t KeptBytes() const;
 
     SDL_Texture* main = nullptr;
     SDL_Texture* mask = nullptr;
@@ -58,6 +56,7 @@ class TextureSheet {
     Driver* driver_;
     std::shared_ptr<bool> alive_;
     std::vector<KeptCell> kept_;
+    size_t keptBytes_ = 0; // packed bytes in kept_
 };
 
 class Frame : public TImageFrame {

@@ -11,10 +11,12 @@ namespace wispwood::sdl {
 namespace {
 
 size_t gTextureBytes = 0;
+// Frame pixels kept packed by sheets whose mask copy waits.
 size_t gKeptBytes = 0;
 
 size_t BytesOf(const TextureSheet& sheet) {
-    return static_cast<size_t>(sheet.width) * sheet.height * 4 * ((sheet.main ? 1 : 0) + (sheet.mask ? 1 : 0));
+    return static_cast<size_t>(sheet.width) * sheet.height * 4 *
+           ((sheet.main ? 1 : 0) + (sheet.mask ? 1 : 0));
 }
 
 int PowerOfTwo(int n) {
@@ -54,12 +56,13 @@ AlphaKind KindOf(const TPixmap& pixmap) {
     return partial ? AlphaKind::Soft : transparent ? AlphaKind::Binary : AlphaKind::Opaque;
 }
 
-// The frame in texture layout, with a border of the given width repeating
-// the edge rows and columns.
+// The mask copy's alpha: fully opaque or fully clear, cut at one half.
 void ThresholdAlpha(uint8_t* bgra, size_t pixels) {
     for (size_t i = 0; i < pixels; ++i) bgra[4 * i + 3] = bgra[4 * i + 3] >= 128 ? 255 : 0;
 }
 
+// The frame in texture layout, with a border of the given width repeating
+// the edge rows and columns.
 Ref<TPixmap> Bordered(const TPixmap& pixmap, int border, bool thresholdAlpha) {
     int w = pixmap.width, h = pixmap.height;
     auto out = TPixmap::Create(w + 2 * border, h + 2 * border, PF_BGRA8888);
@@ -85,7 +88,7 @@ Ref<TPixmap> Bordered(const TPixmap& pixmap, int border, bool thresholdAlpha) {
 TextureSheet::~TextureSheet() {
     // Textures that went with their renderer are counted out all the same.
     gTextureBytes -= BytesOf(*this);
-    gKeptBytes -= KeptBytes();
+    gKeptBytes -= keptBytes_;
     if (!*alive_) return;
     driver_->Flush();
     driver_->tints_.Forget(main);
@@ -110,8 +113,12 @@ void TextureSheet::Put(const TPixmap& pixmap, int x, int y) {
 }
 
 void TextureSheet::Keep(const SDL_Rect& cell, const TPixmap& pixels) {
-    gKeptBytes -= KeptBytes();
-    std::erase_if(kept_, [&](const KeptCell& k) { return SDL_RectEquals(&k.cell, &cell); });
+    std::erase_if(kept_, [&](const KeptCell& k) {
+        if (!SDL_RectEquals(&k.cell, &cell)) return false;
+        keptBytes_ -= k.packed.size();
+        gKeptBytes -= k.packed.size();
+        return true;
+    });
     const uLong bytes = static_cast<uLong>(pixels.pitch) * pixels.height;
     KeptCell kept{cell, std::vector<unsigned char>(compressBound(bytes))};
     uLongf packed = kept.packed.size();
@@ -120,15 +127,10 @@ void TextureSheet::Keep(const SDL_Rect& cell, const TPixmap& pixels) {
     if (compress2(kept.packed.data(), &packed, static_cast<const Bytef*>(pixels.pixels), bytes, 1) == Z_OK) {
         kept.packed.resize(packed);
         kept.packed.shrink_to_fit();
+        keptBytes_ += packed;
+        gKeptBytes += packed;
         kept_.push_back(std::move(kept));
     }
-    gKeptBytes += KeptBytes();
-}
-
-size_t TextureSheet::KeptBytes() const {
-    size_t bytes = 0;
-    for (const KeptCell& k : kept_) bytes += k.packed.size();
-    return bytes;
 }
 
 SDL_Texture* TextureSheet::Mask() {
@@ -146,7 +148,8 @@ SDL_Texture* TextureSheet::Mask() {
         ThresholdAlpha(pixels.data(), static_cast<size_t>(k.cell.w) * k.cell.h);
         SDL_UpdateTexture(mask, &k.cell, pixels.data(), k.cell.w * 4);
     }
-    gKeptBytes -= KeptBytes();
+    gKeptBytes -= keptBytes_;
+    keptBytes_ = 0;
     kept_.clear();
     kept_.shrink_to_fit();
     return mask;
@@ -207,8 +210,10 @@ std::vector<Ref<TImageFrame>> Driver::CreateFrames(const std::vector<Ref<TPixmap
         sheet->smooth = smooth;
         // Dynamic images may gain soft edges later, and are uploaded again
         // and again: they get the copy at once.
-        if (dynamic) sheet->mask = MakeTexture(sheet->width, sheet->height, smooth);
-        else sheet->maskWaits = anySoft;
+        if (dynamic)
+            sheet->mask = MakeTexture(sheet->width, sheet->height, smooth);
+        else
+            sheet->maskWaits = anySoft;
         gTextureBytes += BytesOf(*sheet);
         for (size_t i = 0; i < count; ++i) {
             const Ref<TPixmap>& pixmap = pixmaps[first + i];
