@@ -128,7 +128,7 @@ map)
     settle 3
     ;;
 level)
-    start_game run0
+    start_game "${LEVEL:-run20}"
     skip_logos
     settle 5
     ;;
@@ -138,14 +138,31 @@ level)
     ;;
 esac
 
-[ -n "${SHOT:-}" ] && [ "$headless" != 1 ] && import -window root "$SHOT"
+# A busy level is one being played: the pointer clicks lower pieces of
+# the board at random, about six times a second, so that every few clicks
+# two groups of one colour meet and burst.
+player_pid=
+play_along() {
+    while :; do
+        xdotool mousemove $((70 + RANDOM % 520)) $((330 + RANDOM % 150)) click 1
+        sleep 0.15
+    done
+}
+active=${ACTIVE:-$([ "$screen" = level ] && echo 1 || echo 0)}
+if [ "$active" = 1 ] && [ "$headless" != 1 ]; then
+    play_along &
+    player_pid=$!
+fi
+
 start=$(cpu_ticks)
 sleep "$seconds"
 end=$(cpu_ticks)
+[ -n "$player_pid" ] && kill "$player_pid" 2>/dev/null || true
+[ -n "${SHOT:-}" ] && [ "$headless" != 1 ] && import -window root "$SHOT"
 rss=$(awk '/^VmRSS/ {print $2}' "/proc/$game_pid/status")
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 renderer=$([ "$headless" = 1 ] && echo dummy || echo x11)
 awk -v t=$((end - start)) -v hz="$(getconf CLK_TCK)" -v s="$seconds" -v rss="$rss" -v scr="$screen" \
-    -v load="$load" -v drv="$renderer" \
-    'BEGIN { printf "%s (%s): cpu %.1f %% of one core over %d s, resident %.0f MB, load %s\n",
-             scr, drv, 100 * t / hz / s, s, rss / 1024, load }'
+    -v load="$load" -v drv="$renderer" -v act="$([ "$active" = 1 ] && echo played || echo "left alone")" \
+    'BEGIN { printf "%s (%s, %s): cpu %.1f %% of one core over %d s, resident %.0f MB, load %s\n",
+             scr, drv, act, 100 * t / hz / s, s, rss / 1024, load }'

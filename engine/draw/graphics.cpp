@@ -182,6 +182,12 @@ void FlipPaced() {
     driver->Present(gRealPacing);
 }
 
+void PaceWithoutFrame() {
+    if (!Driver()) return;
+    TClock& clock = *PacingClock();
+    clock.Delay(gContext->displayPacer.WaitBeforeFrame(clock.Milliseconds()));
+}
+
 void SetPacingClock(Ref<TClock> clock) {
     gRealPacing = !clock;
     PacingClock() = clock ? std::move(clock) : New<TSystemClock>();

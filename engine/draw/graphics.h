@@ -83,6 +83,8 @@ void Flip(int sync = -1);
 // given to OpenGraphics (60 when that was 0) where it cannot: no screen,
 // or an X server without vertical sync. The game clock is never read.
 void FlipPaced();
+// Waits as FlipPaced would, for a display frame that is left out.
+void PaceWithoutFrame();
 // The clock FlipPaced reads and sleeps on; null restores the real one. A
 // test stepping the game clock gives it a manual clock, so that frames cost
 // no real time.

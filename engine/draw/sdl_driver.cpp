@@ -3,23 +3,56 @@
 #include "engine/draw/message_box.h"
 #include "engine/draw/sdl_driver_internal.h"
 #include <cmath>
+#include <cstring>
 
 namespace wispwood {
 
 namespace sdl {
 
 Driver* gOpenDriver = nullptr;
+bool gDamageTracking = true;
 
 namespace {
 constexpr int CanvasMaxWidth = 800, CanvasMaxHeight = 600;
 constexpr int MinimumWindowWidth = 320, MinimumWindowHeight = 240;
 int gGeneration = 0;
+
+// Whatever happened to the window (shown, uncovered, resized), what it
+// shows may be gone: the next frame is put up even if the canvas is the same.
+int WatchWindow(void* driver, SDL_Event* event) {
+    if (event->type == SDL_WINDOWEVENT) static_cast<Driver*>(driver)->WindowTouched();
+    return 0;
+}
+
+// An OpenGL renderer whose OpenGL is drawn by the processor (Mesa's
+// llvmpipe and softpipe, as under Xvfb, in virtual machines and on remote
+// desktops without a graphics card).
+bool RendersOnProcessor(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || SDL_strncmp(info.name, "opengl", 6) != 0) return false;
+    using GetString = const unsigned char* (*)(unsigned);
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    constexpr unsigned GlRenderer = 0x1F01;
+    const char* name = getString ? reinterpret_cast<const char*>(getString(GlRenderer)) : nullptr;
+    if (!name) return false;
+    for (const char* word : {"llvmpipe", "softpipe", "swrast", "software"})
+        if (SDL_strcasestr(name, word)) return true;
+    return false;
+}
+
+int SoftwareRendererIndex() {
+    for (int i = 0, n = SDL_GetNumRenderDrivers(); i < n; ++i) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && SDL_strcmp(info.name, "software") == 0) return i;
+    }
+    return -1;
+}
 } // namespace
 
 bool Driver::Open(int width, int height, int depth, int hz) {
     (void)hz;
     if (width <= 0 || height <= 0) return false;
-    if (renderer_) Flush();
+    if (renderer_) DrawKeptNow(), Flush();
     // The display holds its own reference on the video subsystem, so that
     // other code initialising and quitting it cannot pull the window away.
     if (!holdsVideo_) {
@@ -36,10 +69,13 @@ bool Driver::Open(int width, int height, int depth, int hz) {
     }
     ConfigureOutput();
     SDL_SetRenderTarget(renderer_, canvas_);
+    clipApplied_ = false;
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     viewX_ = viewY_ = 0, viewW_ = viewH_ = 1 << 30;
     ApplyClip();
+    lastKept_ = false;
+    mustPresent_ = true;
 
     // The game draws its own pointer.
     SDL_ShowCursor(SDL_DISABLE);
@@ -83,14 +119,27 @@ bool Driver::PlaceWindow(int width, int height) {
         (fullScreen_ ? SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE);
     window_ = SDL_CreateWindow(AppTitle().c_str(), desktop.x, desktop.y, desktop.w, desktop.h, flags);
     if (!window_) return false;
-    // Below this the 800 x 600 picture is too small to play.
-    SDL_SetWindowMinimumSize(window_, MinimumWindowWidth, MinimumWindowHeight);
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_TARGETTEXTURE);
-    if (!renderer_) {
+    if (renderer_ && RendersOnProcessor(renderer_) && !SDL_GetHint(SDL_HINT_RENDER_DRIVER)) {
+        // OpenGL carried out on the processor fills every pixel through a
+        // general shader: SDL's own drawing, made for the processor, gives
+        // the same picture for a fraction of the time and memory. Its window
+        // surface goes straight to the X server, not through OpenGL again.
+        SDL_DestroyRenderer(renderer_);
         SDL_DestroyWindow(window_);
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        window_ = SDL_CreateWindow(AppTitle().c_str(), desktop.x, desktop.y, desktop.w, desktop.h, flags);
+        renderer_ = window_ ? SDL_CreateRenderer(window_, SoftwareRendererIndex(), SDL_RENDERER_TARGETTEXTURE)
+                            : nullptr;
+    }
+    if (!renderer_) {
+        if (window_) SDL_DestroyWindow(window_);
         window_ = nullptr;
         return false;
     }
+    SDL_AddEventWatch(WatchWindow, this);
+    // Below this the 800 x 600 picture is too small to play.
+    SDL_SetWindowMinimumSize(window_, MinimumWindowWidth, MinimumWindowHeight);
     SDL_RendererInfo info;
     SDL_GetRendererInfo(renderer_, &info);
     software_ = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
@@ -135,7 +184,8 @@ void Driver::WindowResized() {
     Flush();
     ConfigureOutput();
     SDL_SetRenderTarget(renderer_, canvas_);
-    ApplyClip();
+    clipApplied_ = false;
+    mustPresent_ = true;
 }
 
 void Driver::PictureToWindow(float x, float y, int* windowX, int* windowY) {
@@ -152,6 +202,10 @@ void Driver::PictureToWindow(float x, float y, int* windowX, int* windowY) {
 
 void Driver::Close() {
     Flush();
+    // The kept calls hold sheets, whose textures go with the renderer.
+    ops_.clear(), lastOps_.clear(), sheets_.clear(), lastSheets_.clear();
+    lastKept_ = drawingAtOnce_ = false;
+    if (window_) SDL_DelEventWatch(WatchWindow, this);
     if (gOpenDriver == this) gOpenDriver = nullptr;
     if (alive_) *alive_ = false;
     alive_.reset();
@@ -167,13 +221,18 @@ void Driver::Close() {
 
 void Driver::Cls() {
     if (!renderer_) return;
-    Flush();
-    SDL_SetRenderDrawColor(renderer_, clsRed_, clsGreen_, clsBlue_, 255);
-    SDL_RenderClear(renderer_);
+    DrawOp op;
+    std::memset(&op.key, 0, sizeof op.key);
+    op.key.kind = DrawOp::Kind::Clear;
+    op.key.vertices[0].color = {clsRed_, clsGreen_, clsBlue_, 255};
+    op.key.clip = op.bounds = WholeCanvas();
+    Keep(op, nullptr);
 }
 
 void Driver::DrawPixmap(const TPixmap& pixmap, int x, int y) {
     if (!renderer_ || clipEmpty_ || pixmap.width <= 0 || pixmap.height <= 0) return;
+    DrawKeptNow();
+    UseClip(clip_);
     Flush();
     auto pixels = pixmap.Convert(PF_BGRA8888);
     SDL_Texture* texture = MakeTexture(pixmap.width, pixmap.height, false);
@@ -192,6 +251,7 @@ Ref<TPixmap> Driver::GrabPixmap(int x, int y, int width, int height) {
     if (!renderer_ || !SDL_IntersectRect(&canvas, &wanted, &rect)) return TPixmap::Create(0, 0, PF_RGBA8888);
     auto pixmap = TPixmap::Create(rect.w, rect.h, PF_RGBA8888);
     if (!pixmap) return nullptr;
+    if (!ops_.empty()) DrawKeptNow();
     Flush();
     // RGBA bytes in memory.
     SDL_RenderReadPixels(renderer_, &rect, SDL_PIXELFORMAT_ABGR8888, pixmap->pixels, pixmap->pitch);
@@ -205,11 +265,19 @@ Ref<TPixmap> Driver::GrabPixmap(int x, int y, int width, int height) {
 
 void Driver::Present(bool vsync) {
     if (!renderer_) return;
+    DrawKeptFrame();
     Flush();
     if (vsync != vsync_) {
         SDL_RenderSetVSync(renderer_, vsync ? 1 : 0);
         vsync_ = vsync;
+        mustPresent_ = true;
     }
+    // The window still shows this very picture.
+    if (!canvasChanged_ && !mustPresent_) {
+        tints_.EndFrame(++frame_);
+        return;
+    }
+    mustPresent_ = false;
     SDL_SetRenderTarget(renderer_, nullptr);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
@@ -229,8 +297,60 @@ void Driver::Present(bool vsync) {
     }
     SDL_RenderPresent(renderer_);
     SDL_SetRenderTarget(renderer_, canvas_);
-    ApplyClip();
+    clipApplied_ = false;
     tints_.EndFrame(++frame_);
+}
+
+void Driver::DrawKeptFrame() {
+    canvasChanged_ = true;
+    if (drawingAtOnce_ || !tracking_) {
+        // What the canvas shows was not kept; the next frame is drawn whole.
+        redrawnPixels_ = int64_t(canvasWidth_) * canvasHeight_;
+        drawingAtOnce_ = lastKept_ = false;
+        lastOps_.clear(), lastSheets_.clear();
+        return;
+    }
+    std::vector<SDL_Rect> regions;
+    if (lastKept_ && PaintsWholeCanvas(ops_, canvasWidth_, canvasHeight_))
+        regions = FrameDamage(lastOps_, ops_, canvasWidth_, canvasHeight_);
+    else
+        regions = {WholeCanvas()};
+    redrawnPixels_ = 0;
+    for (const SDL_Rect& region : regions) {
+        Redraw(region);
+        redrawnPixels_ += int64_t(region.w) * region.h;
+    }
+    Flush();
+    canvasChanged_ = !regions.empty();
+    lastKept_ = true;
+    std::swap(ops_, lastOps_);
+    std::swap(sheets_, lastSheets_);
+    ops_.clear(), sheets_.clear();
+}
+
+void Driver::Redraw(const SDL_Rect& region) {
+    for (const DrawOp& op : ops_)
+        if (SDL_HasIntersection(&op.bounds, &region)) Emit(op, region);
+}
+
+void Driver::DrawKeptNow() {
+    if (drawingAtOnce_ || !tracking_ || !renderer_) return;
+    Redraw(WholeCanvas());
+    ops_.clear(), sheets_.clear();
+    drawingAtOnce_ = true;
+}
+
+void Driver::SheetChanging(TextureSheet& sheet) {
+    // Calls kept this frame draw the old pixels; they are drawn now, before
+    // the pixels change.
+    if (sheet.drawnInFrame == frame_ && !ops_.empty()) DrawKeptNow();
+    // A texture may be waiting in the current batch with its old contents.
+    Flush();
+}
+
+void Driver::SetDamageTracking(bool on) {
+    DrawKeptNow();
+    tracking_ = on;
 }
 
 bool Driver::HasVerticalBlank() const {
@@ -248,6 +368,15 @@ SDL_Window* GraphicsWindow() {
 }
 SDL_Renderer* GraphicsRenderer() {
     return sdl::gOpenDriver ? sdl::gOpenDriver->renderer_ : nullptr;
+}
+
+void SetDamageTracking(bool on) {
+    if (sdl::gOpenDriver) sdl::gOpenDriver->SetDamageTracking(on);
+    sdl::gDamageTracking = on;
+}
+
+int64_t LastFrameRedrawnPixels() {
+    return sdl::gOpenDriver ? sdl::gOpenDriver->RedrawnPixels() : 0;
 }
 
 void GraphicsWindowResized() {

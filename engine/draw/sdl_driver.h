@@ -6,6 +6,7 @@
 // SDL mapping mouse positions back). Other engine modules reach the window
 // through GraphicsWindow().
 #include "engine/draw/draw_driver.h"
+#include <cstdint>
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -34,5 +35,12 @@ bool VideoHasScreen();
 // copy rather than as triangles (on at start); both give the same pixels,
 // and switching off lets a test compare them.
 void SetUnturnedCopies(bool on);
+// Each frame's drawing calls are kept until it is presented and compared
+// with the last frame's; only where they differ is the canvas drawn again
+// (on at start). A frame the same as the last is not put up again at all.
+// Off, every frame is drawn whole, as it comes; both give the same pixels.
+void SetDamageTracking(bool on);
+// The canvas pixels drawn for the last frame presented.
+int64_t LastFrameRedrawnPixels();
 
 } // namespace wispwood

@@ -14,6 +14,8 @@ namespace wispwood::sdl {
 constexpr Uint32 TextureFormat = SDL_PIXELFORMAT_ARGB8888;
 
 class Driver;
+// See SetDamageTracking.
+extern bool gDamageTracking;
 
 // How a frame's alpha is made up decides how each blend mode draws it.
 enum class AlphaKind { Opaque, Binary, Soft };
@@ -40,6 +42,11 @@ class TextureSheet {
 
     SDL_Texture* main = nullptr;
     SDL_Texture* mask = nullptr;
+    // Changes with every write to the pixels, and no two sheets share one,
+    // so that a kept drawing call knows its picture is still the same.
+    uint64_t version = 0;
+    // The frame that last drew from the sheet.
+    int drawnInFrame = -1;
     bool maskWaits = false; // soft frames whose mask is made on first use
     bool smooth = false;
     int width = 0;
@@ -119,6 +126,38 @@ class TintCache {
     size_t bytes_ = 0;
 };
 
+// One drawing call of a frame, kept so that the next frame can redraw only
+// where it differs. The key holds everything that decides its pixels and is
+// compared byte for byte (it is zeroed before it is filled).
+struct DrawOp {
+    enum class Kind : uint32_t { Clear, Quad };
+    struct Key {
+        Kind kind;
+        SDL_BlendMode mode;
+        SDL_Texture* texture; // null: a filled quad, or the clear
+        uint64_t version;     // of the texture's sheet
+        SDL_Vertex vertices[4];
+        SDL_Rect clip; // within the canvas
+    } key;
+    SDL_Rect bounds; // the canvas pixels it can change, within the clip
+    uint64_t hash;
+
+    bool Same(const DrawOp& other) const;
+};
+
+// Where a frame can differ from the frame before it, both drawn over the
+// same canvas: the places of the calls that are new, gone or moved in the
+// order. A call kept in the same order among kept calls puts down the same
+// pixels again. Disjoint rectangles, or the whole canvas when that is
+// about as cheap.
+std::vector<SDL_Rect> FrameDamage(const std::vector<DrawOp>& before, const std::vector<DrawOp>& now, int width,
+                                  int height);
+// Whether some call paints every canvas pixel without reading it (the clear,
+// or an opaque unturned picture over it all). Without one a pixel left alone
+// could still change from frame to frame (light added onto last frame's).
+bool PaintsWholeCanvas(const std::vector<DrawOp>& ops, int width, int height);
+uint64_t HashKey(const DrawOp::Key& key);
+
 class Driver : public TDrawDriver {
   public:
     ~Driver() override { Close(); }
@@ -162,6 +201,12 @@ class Driver : public TDrawDriver {
     // The window changed size (by the player or the window manager).
     void WindowResized();
     size_t TintedBytes() const { return tints_.Bytes(); }
+    // A sheet's pixels are about to change.
+    void SheetChanging(TextureSheet& sheet);
+    void SetDamageTracking(bool on);
+    void WindowTouched() { mustPresent_ = true; }
+    // Canvas pixels the last frame drew again (all of it for a frame drawn whole).
+    int64_t RedrawnPixels() const { return redrawnPixels_; }
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
@@ -178,11 +223,24 @@ class Driver : public TDrawDriver {
     bool ChooseBlend(AlphaKind kind, SDL_BlendMode* mode, Uint8* alpha, bool* useMask) const;
     // The cached copy of the cell in the current tint, made on its second
     // sight; null to draw the cell tinted.
-    SDL_Texture* TintedCopy(SDL_Texture* texture, const SDL_Rect& cell);
-    bool CopyUnturned(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys,
-                      const float* us, const float* vs, float tx, float ty, Uint8 alpha);
-    void Queue(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys, const float* us,
-               const float* vs, float tx, float ty, Uint8 alpha);
+    SDL_Texture* TintedCopy(SDL_Texture* texture, const SDL_Rect& cell, SDL_Color tint);
+    bool CopyUnturned(const DrawOp& op);
+    // Places the quad and keeps it for the frame's end, or draws it at once
+    // when the frame is not being kept.
+    void Queue(const std::shared_ptr<TextureSheet>& sheet, SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys,
+               const float* us, const float* vs, float tx, float ty, Uint8 alpha);
+    void Keep(DrawOp& op, const std::shared_ptr<TextureSheet>& sheet);
+    // Draws one call, its clip cut down to the region.
+    void Emit(const DrawOp& op, const SDL_Rect& region);
+    void UseClip(const SDL_Rect& clip);
+    // Draws the kept calls: only where they differ from the last frame's,
+    // or all of them.
+    void DrawKeptFrame();
+    void Redraw(const SDL_Rect& region);
+    // Draws what this frame kept so far, and the rest of it as it comes:
+    // something needs the canvas's pixels now.
+    void DrawKeptNow();
+    SDL_Rect WholeCanvas() const { return {0, 0, canvasWidth_, canvasHeight_}; }
 
     SDL_Texture* canvas_ = nullptr;
     std::shared_ptr<bool> alive_;
@@ -197,6 +255,19 @@ class Driver : public TDrawDriver {
     bool scaledOutput_ = false;
     bool vsync_ = false;
 
+    // The frame's calls, drawn when it is presented, and the last frame's,
+    // which the canvas shows; the sheets they draw from stay alive with them.
+    bool tracking_ = gDamageTracking;
+    bool drawingAtOnce_ = false; // the rest of this frame is not kept
+    bool lastKept_ = false;      // the canvas shows lastOps_ drawn
+    bool mustPresent_ = true;    // the window's contents are stale
+    bool canvasChanged_ = false;
+    int64_t redrawnPixels_ = 0;
+    std::vector<DrawOp> ops_, lastOps_;
+    std::vector<std::shared_ptr<TextureSheet>> sheets_, lastSheets_;
+    SDL_Rect appliedClip_{0, 0, 0, 0};
+    bool clipApplied_ = false;
+
     SDL_Texture* batchTexture_ = nullptr;
     SDL_BlendMode batchMode_ = SDL_BLENDMODE_NONE;
     std::vector<SDL_Vertex> batchVertices_;
@@ -207,7 +278,7 @@ class Driver : public TDrawDriver {
     Uint8 clsRed_ = 0, clsGreen_ = 0, clsBlue_ = 0;
     float ix_ = 1, iy_ = 0, jx_ = 0, jy_ = 1;
     SDL_Rect clip_{0, 0, 0, 0};
-    bool clipWhole_ = true, clipEmpty_ = false;
+    bool clipEmpty_ = false;
     int viewX_ = 0, viewY_ = 0, viewW_ = 1 << 30, viewH_ = 1 << 30;
 
     friend class TextureSheet;

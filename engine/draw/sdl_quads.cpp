@@ -2,6 +2,7 @@
 // the clip rectangle.
 #include "engine/draw/sdl_driver_internal.h"
 #include <cmath>
+#include <cstring>
 
 namespace wispwood::sdl {
 
@@ -54,7 +55,7 @@ void Driver::DrawFrame(const Frame& frame, float x0, float y0, float x1, float y
     const float xs[4] = {x0, x1, x1, x0}, ys[4] = {y0, y0, y1, y1};
     const float us[4] = {frame.u0, frame.u1, frame.u1, frame.u0},
                 vs[4] = {frame.v0, frame.v0, frame.v1, frame.v1};
-    Queue(texture, mode, xs, ys, us, vs, tx, ty, alpha);
+    Queue(frame.Sheet(), texture, mode, xs, ys, us, vs, tx, ty, alpha);
 }
 
 void Driver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty) {
@@ -63,7 +64,7 @@ void Driver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty
     bool useMask;
     if (!renderer_ || clipEmpty_ || !ChooseBlend(AlphaKind::Opaque, &mode, &alpha, &useMask)) return;
     const float xs[4] = {x0, x1, x1, x0}, ys[4] = {y0, y0, y1, y1}, none[4] = {0, 0, 0, 0};
-    Queue(nullptr, mode, xs, ys, none, none, tx, ty, alpha);
+    Queue(nullptr, nullptr, mode, xs, ys, none, none, tx, ty, alpha);
 }
 
 // The software renderer fills triangles texel by texel, and tints them
@@ -71,57 +72,126 @@ void Driver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty
 // goes through its copy instead, whose tinted blits are many times faster
 // and give the same pixels. Between pixels the triangles sample otherwise,
 // so those keep to them.
-bool Driver::CopyUnturned(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys,
-                          const float* us, const float* vs, float tx, float ty, Uint8 alpha) {
-    if (!software_ || !texture || !gUnturnedCopies || iy_ != 0 || jx_ != 0 || ix_ <= 0 || jy_ <= 0)
+bool Driver::CopyUnturned(const DrawOp& op) {
+    const DrawOp::Key& k = op.key;
+    if (!software_ || !k.texture || !gUnturnedCopies) return false;
+    const SDL_Vertex* v = k.vertices;
+    float x0 = v[0].position.x, y0 = v[0].position.y, x1 = v[2].position.x, y1 = v[2].position.y;
+    bool upright = v[1].position.y == y0 && v[1].position.x == x1 && v[3].position.x == x0 &&
+                   v[3].position.y == y1 && x1 > x0 && y1 > y0;
+    if (!upright || x0 != std::floor(x0) || y0 != std::floor(y0) || !(std::fabs(x0) < 1e6f && std::fabs(y0) < 1e6f))
         return false;
     int w, h;
-    if (SDL_QueryTexture(texture, nullptr, nullptr, &w, &h) != 0) return false;
-    float x0 = xs[0] * ix_ + tx, x1 = xs[1] * ix_ + tx, y0 = ys[0] * jy_ + ty, y1 = ys[2] * jy_ + ty;
-    if (x0 != std::floor(x0) || y0 != std::floor(y0) || !(std::fabs(x0) < 1e6f && std::fabs(y0) < 1e6f))
-        return false;
+    if (SDL_QueryTexture(k.texture, nullptr, nullptr, &w, &h) != 0) return false;
     int left = static_cast<int>(x0), top = static_cast<int>(y0);
     int right = static_cast<int>(std::lround(x1)), bottom = static_cast<int>(std::lround(y1));
-    SDL_Rect source{static_cast<int>(std::lround(us[0] * w)), static_cast<int>(std::lround(vs[0] * h)), 0, 0};
-    source.w = static_cast<int>(std::lround(us[1] * w)) - source.x;
-    source.h = static_cast<int>(std::lround(vs[2] * h)) - source.y;
+    SDL_Rect source{static_cast<int>(std::lround(v[0].tex_coord.x * w)),
+                    static_cast<int>(std::lround(v[0].tex_coord.y * h)), 0, 0};
+    source.w = static_cast<int>(std::lround(v[1].tex_coord.x * w)) - source.x;
+    source.h = static_cast<int>(std::lround(v[2].tex_coord.y * h)) - source.y;
     // Only one to one: a scaled copy samples other texels than the triangles.
     if (source.w != right - left || source.h != bottom - top) return false;
     if (source.w <= 0 || source.h <= 0) return true;
     Flush();
     SDL_Rect target{left, top, source.w, source.h};
-    if (SDL_Texture* tinted = TintedCopy(texture, source)) {
-        SDL_SetTextureAlphaMod(tinted, alpha);
-        SDL_SetTextureBlendMode(tinted, mode);
+    SDL_Color tint = v[0].color;
+    if (SDL_Texture* tinted = TintedCopy(k.texture, source, tint)) {
+        SDL_SetTextureAlphaMod(tinted, tint.a);
+        SDL_SetTextureBlendMode(tinted, k.mode);
         SDL_RenderCopy(renderer_, tinted, nullptr, &target);
         return true;
     }
-    SDL_SetTextureColorMod(texture, red_, green_, blue_);
-    SDL_SetTextureAlphaMod(texture, alpha);
-    SDL_SetTextureBlendMode(texture, mode);
-    SDL_RenderCopy(renderer_, texture, &source, &target);
+    SDL_SetTextureColorMod(k.texture, tint.r, tint.g, tint.b);
+    SDL_SetTextureAlphaMod(k.texture, tint.a);
+    SDL_SetTextureBlendMode(k.texture, k.mode);
+    SDL_RenderCopy(renderer_, k.texture, &source, &target);
     return true;
 }
 
 // Corners relative to the handle go through the matrix, then to the
 // position.
-void Driver::Queue(SDL_Texture* texture, SDL_BlendMode mode, const float* xs, const float* ys,
-                   const float* us, const float* vs, float tx, float ty, Uint8 alpha) {
-    if (CopyUnturned(texture, mode, xs, ys, us, vs, tx, ty, alpha)) return;
-    if (texture != batchTexture_ || mode != batchMode_ || batchVertices_.size() >= MaxBatchQuads * 4) Flush();
-    batchTexture_ = texture;
-    batchMode_ = mode;
-    int first = static_cast<int>(batchVertices_.size());
+void Driver::Queue(const std::shared_ptr<TextureSheet>& sheet, SDL_Texture* texture, SDL_BlendMode mode,
+                   const float* xs, const float* ys, const float* us, const float* vs, float tx, float ty,
+                   Uint8 alpha) {
+    DrawOp op;
+    std::memset(&op.key, 0, sizeof op.key);
+    op.key.kind = DrawOp::Kind::Quad;
+    op.key.mode = mode;
+    op.key.texture = texture;
+    op.key.version = sheet ? sheet->version : 0;
+    op.key.clip = clip_;
     SDL_Color colour{red_, green_, blue_, alpha};
+    float left = HUGE_VALF, top = HUGE_VALF, right = -HUGE_VALF, bottom = -HUGE_VALF;
     for (int i = 0; i < 4; ++i) {
-        SDL_Vertex v;
+        SDL_Vertex& v = op.key.vertices[i];
         v.position.x = xs[i] * ix_ + ys[i] * iy_ + tx;
         v.position.y = xs[i] * jx_ + ys[i] * jy_ + ty;
         v.color = colour;
         v.tex_coord.x = us[i];
         v.tex_coord.y = vs[i];
-        batchVertices_.push_back(v);
+        left = std::min(left, v.position.x), right = std::max(right, v.position.x);
+        top = std::min(top, v.position.y), bottom = std::max(bottom, v.position.y);
     }
+    // A pixel is filled when its centre is inside; one more all round is
+    // room for how a renderer rounds.
+    if (!(left >= -1e6f && right <= 1e6f && top >= -1e6f && bottom <= 1e6f)) {
+        op.bounds = clip_;
+    } else {
+        SDL_Rect box{static_cast<int>(std::floor(left)) - 1, static_cast<int>(std::floor(top)) - 1, 0, 0};
+        box.w = static_cast<int>(std::ceil(right)) + 1 - box.x;
+        box.h = static_cast<int>(std::ceil(bottom)) + 1 - box.y;
+        if (!SDL_IntersectRect(&box, &clip_, &op.bounds)) return;
+    }
+    Keep(op, sheet);
+}
+
+void Driver::Keep(DrawOp& op, const std::shared_ptr<TextureSheet>& sheet) {
+    if (drawingAtOnce_ || !tracking_) {
+        Emit(op, WholeCanvas());
+        return;
+    }
+    op.hash = HashKey(op.key);
+    if (sheet && sheet->drawnInFrame != frame_) {
+        sheet->drawnInFrame = frame_;
+        sheets_.push_back(sheet);
+    }
+    ops_.push_back(op);
+}
+
+void Driver::UseClip(const SDL_Rect& clip) {
+    if (clipApplied_ && SDL_RectEquals(&clip, &appliedClip_)) return;
+    Flush();
+    SDL_Rect canvas = WholeCanvas();
+    SDL_RenderSetClipRect(renderer_, SDL_RectEquals(&clip, &canvas) ? nullptr : &clip);
+    appliedClip_ = clip;
+    clipApplied_ = true;
+}
+
+void Driver::Emit(const DrawOp& op, const SDL_Rect& region) {
+    SDL_Rect clip;
+    if (!SDL_IntersectRect(&op.key.clip, &region, &clip)) return;
+    UseClip(clip);
+    const DrawOp::Key& k = op.key;
+    if (k.kind == DrawOp::Kind::Clear) {
+        Flush();
+        SDL_Color c = k.vertices[0].color;
+        SDL_SetRenderDrawColor(renderer_, c.r, c.g, c.b, 255);
+        SDL_Rect canvas = WholeCanvas();
+        // The clear ignores the clip; a region is filled instead.
+        if (SDL_RectEquals(&clip, &canvas)) {
+            SDL_RenderClear(renderer_);
+        } else {
+            SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+            SDL_RenderFillRect(renderer_, &clip);
+        }
+        return;
+    }
+    if (CopyUnturned(op)) return;
+    if (k.texture != batchTexture_ || k.mode != batchMode_ || batchVertices_.size() >= MaxBatchQuads * 4) Flush();
+    batchTexture_ = k.texture;
+    batchMode_ = k.mode;
+    int first = static_cast<int>(batchVertices_.size());
+    batchVertices_.insert(batchVertices_.end(), k.vertices, k.vertices + 4);
     for (int i : QuadIndices) batchIndices_.push_back(first + i);
 }
 
@@ -146,14 +216,11 @@ void Driver::SetViewport(int x, int y, int width, int height) {
     ApplyClip();
 }
 
+// The clip goes with each call; the renderer gets it when calls are drawn.
 void Driver::ApplyClip() {
-    if (!renderer_) return;
-    Flush();
-    SDL_Rect canvas{0, 0, canvasWidth_, canvasHeight_};
+    SDL_Rect canvas = WholeCanvas();
     SDL_Rect view{viewX_, viewY_, std::max(viewW_, 0), std::max(viewH_, 0)};
     clipEmpty_ = !SDL_IntersectRect(&canvas, &view, &clip_);
-    clipWhole_ = !clipEmpty_ && SDL_RectEquals(&clip_, &canvas);
-    SDL_RenderSetClipRect(renderer_, clipWhole_ || clipEmpty_ ? nullptr : &clip_);
 }
 
 } // namespace wispwood::sdl

@@ -14,6 +14,11 @@ size_t gTextureBytes = 0;
 // Frame pixels kept packed by sheets whose mask copy waits.
 size_t gKeptBytes = 0;
 
+uint64_t gSheetVersions = 0;
+uint64_t NextSheetVersion() {
+    return ++gSheetVersions;
+}
+
 size_t BytesOf(const TextureSheet& sheet) {
     return static_cast<size_t>(sheet.width) * sheet.height * 4 *
            ((sheet.main ? 1 : 0) + (sheet.mask ? 1 : 0));
@@ -98,8 +103,8 @@ TextureSheet::~TextureSheet() {
 
 void TextureSheet::Put(const TPixmap& pixmap, int x, int y) {
     if (!*alive_ || pixmap.width <= 0 || pixmap.height <= 0) return;
-    // A texture may be waiting in the current batch with its old contents.
-    driver_->Flush();
+    driver_->SheetChanging(*this);
+    version = NextSheetVersion();
     SDL_Rect cell{x - border, y - border, pixmap.width + 2 * border, pixmap.height + 2 * border};
     driver_->tints_.Forget(main);
     auto pixels = Bordered(pixmap, border, false);

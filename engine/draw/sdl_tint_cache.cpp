@@ -57,22 +57,22 @@ void TintCache::Added(SDL_Texture* copy, size_t bytes) {
     bytes_ += bytes;
 }
 
-SDL_Texture* Driver::TintedCopy(SDL_Texture* texture, const SDL_Rect& cell) {
-    if (red_ == 255 && green_ == 255 && blue_ == 255) return nullptr;
-    TintCache::Key key{texture, cell.x, cell.y, cell.w, cell.h, uint32_t(red_) << 16 | uint32_t(green_) << 8 | blue_};
+SDL_Texture* Driver::TintedCopy(SDL_Texture* texture, const SDL_Rect& cell, SDL_Color tint) {
+    if (tint.r == 255 && tint.g == 255 && tint.b == 255) return nullptr;
+    TintCache::Key key{texture, cell.x, cell.y, cell.w, cell.h, uint32_t(tint.r) << 16 | uint32_t(tint.g) << 8 | tint.b};
     auto [entry, fresh] = tints_.Note(key, frame_);
     if (entry->copy || fresh || tints_.Full()) return entry->copy;
     SDL_Texture* copy = SDL_CreateTexture(renderer_, TextureFormat, SDL_TEXTUREACCESS_TARGET, cell.w, cell.h);
     if (!copy) return nullptr;
     // The tint is applied once, by a plain copy; alpha is kept as it is.
     SDL_SetTextureBlendMode(copy, SDL_BLENDMODE_NONE);
-    SDL_SetTextureColorMod(texture, red_, green_, blue_);
+    SDL_SetTextureColorMod(texture, tint.r, tint.g, tint.b);
     SDL_SetTextureAlphaMod(texture, 255);
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
     SDL_SetRenderTarget(renderer_, copy);
     SDL_RenderCopy(renderer_, texture, &cell, nullptr);
     SDL_SetRenderTarget(renderer_, canvas_);
-    ApplyClip();
+    clipApplied_ = false;
     entry->copy = copy;
     tints_.Added(copy, static_cast<size_t>(cell.w) * cell.h * 4);
     return copy;

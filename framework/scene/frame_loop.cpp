@@ -22,6 +22,8 @@ namespace {
 // A loop has begun: frames are being run, by RunGameLoop's endless loop or
 // by whoever called BeginGameLoop.
 bool gLoopBegun = false;
+// Display frames since the screen was left alone.
+int gIdleFrames = 0;
 
 void RunPerUpdateServices(const Ref<GameLoop>& top) {
     TakeInputSnapshot();
@@ -36,6 +38,11 @@ void RunPerUpdateServices(const Ref<GameLoop>& top) {
 }
 
 void DrawFrame() {
+    TDrawDriver* driver = CurrentDrawDriver();
+    if (LeaveOutIdleFrame(driver && driver->HasVerticalBlank())) {
+        PaceWithoutFrame();
+        return;
+    }
     Ref<GameLoop> top = TopScene();
     TDrawState::Reset();
     if (CurrentTransition)
@@ -60,6 +67,18 @@ void EndOfFrameHousekeeping() {
 }
 
 } // namespace
+
+// Left alone, the screens keep moving only slowly (light sways, motes
+// drift, pieces creep), and most frames would differ by a fraction of a
+// pixel. Headless runs, which have no display to spare, draw every frame,
+// and so does a transition, which is quick.
+bool LeaveOutIdleFrame(bool displayHasScreen) {
+    if (UpdatesSinceInput < IdleAfterUpdates || CurrentTransition || !displayHasScreen) {
+        gIdleFrames = 0;
+        return false;
+    }
+    return gIdleFrames++ % IdleFrameStride != 0;
+}
 
 int UpdatesForElapsed(int elapsedMs) {
     UpdateBacklog += elapsedMs;
@@ -115,6 +134,7 @@ void ResetFrameLoop() {
     FrameUpcalls = FrameLoopUpcalls{};
     CloseAllowed = 1;
     gLoopBegun = false;
+    gIdleFrames = 0;
 }
 
 } // namespace wispwood

@@ -37,6 +37,13 @@ struct FrameLoopUpcalls {
 extern FrameLoopUpcalls FrameUpcalls;
 extern int CloseAllowed;
 
+// After this many updates without input, only one display frame in
+// IdleFrameStride is drawn, until the player acts again.
+constexpr int IdleAfterUpdates = 500;
+constexpr int IdleFrameStride = 3;
+// Whether the frame about to be drawn is left out (counting it).
+bool LeaveOutIdleFrame(bool displayHasScreen);
+
 // Pushes the scene without a transition, gives it Init and runs frames for
 // ever. Called again from inside an update it only hands the scene over:
 // the running loop goes on with it.

@@ -12,15 +12,34 @@ int SnapshotMouseHits[kSnapshotButtons] = {};
 int SnapshotChar = 0;
 int SnapshotMouseX = 0, SnapshotMouseY = 0;
 int MouseOverridden = 0, OverrideMouseX = 0, OverrideMouseY = 0;
+int UpdatesSinceInput = 0;
+
+namespace {
+// Anything the player did since the last snapshot: moved, clicked, dragged,
+// typed or pressed a key.
+bool PlayerActed(int oldX, int oldY) {
+    if (SnapshotMouseX != oldX || SnapshotMouseY != oldY || SnapshotChar) return true;
+    for (int hits : SnapshotMouseHits)
+        if (hits) return true;
+    for (int b = 1; b < kSnapshotButtons; ++b)
+        if (MouseDown(b)) return true;
+    return std::any_of(std::begin(SnapshotKeyHits), std::end(SnapshotKeyHits), [](int hits) { return hits != 0; });
+}
+} // namespace
 
 void TakeInputSnapshot() {
     PumpSystemEvents();
+    int oldX = SnapshotMouseX, oldY = SnapshotMouseY;
     SnapshotValid = 1;
     SnapshotMouseX = MouseX();
     SnapshotMouseY = MouseY();
     SnapshotChar = NextTypedChar();
     for (int k = 0; k < kSnapshotKeys; ++k) SnapshotKeyHits[k] = KeyPresses(k);
     for (int b = 0; b < kSnapshotButtons; ++b) SnapshotMouseHits[b] = MouseClicks(b);
+    if (PlayerActed(oldX, oldY))
+        UpdatesSinceInput = 0;
+    else if (UpdatesSinceInput < 1 << 30)
+        ++UpdatesSinceInput;
 }
 
 int GameKeyPresses(int key) {
@@ -52,13 +71,16 @@ int GameMouseZ() {
     return MouseZ();
 }
 
+// Automatic play counts as a player acting.
 void OverrideMouse(int x, int y) {
+    UpdatesSinceInput = 0;
     MouseOverridden = 1;
     OverrideMouseX = x;
     OverrideMouseY = y;
 }
 
 void ForceMouseClicks(int button) {
+    UpdatesSinceInput = 0;
     if (button >= 0 && button < kSnapshotButtons) SnapshotMouseHits[button] = 1;
 }
 
@@ -72,6 +94,7 @@ void ResetInputSnapshot() {
     std::fill(std::begin(SnapshotMouseHits), std::end(SnapshotMouseHits), 0);
     SnapshotChar = SnapshotMouseX = SnapshotMouseY = 0;
     MouseOverridden = OverrideMouseX = OverrideMouseY = 0;
+    UpdatesSinceInput = 0;
 }
 
 } // namespace wispwood

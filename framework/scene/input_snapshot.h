@@ -14,6 +14,9 @@ extern int SnapshotMouseHits[kSnapshotButtons];
 extern int SnapshotChar;
 extern int SnapshotMouseX, SnapshotMouseY;
 extern int MouseOverridden, OverrideMouseX, OverrideMouseY;
+// Snapshots taken since the player last moved the mouse, clicked, held a
+// button or pressed a key.
+extern int UpdatesSinceInput;
 
 // Takes the snapshot (processing pending platform messages first).
 void TakeInputSnapshot();
