@@ -5,9 +5,10 @@
 #
 # SCREEN is "menu" (the main menu), "map" (the quest map) or "level" (a
 # level in play). The game runs from build/game (WISPWOOD_BUILD=dir to pick
-# another build) on an X display with SDL's default renderer: DISPLAY, or a
-# private Xvfb on :114 (WISPWOOD_XDISPLAY=:N) started for the run. With
-# HEADLESS=1 it runs on SDL's dummy video driver instead (software renderer).
+# another build) on an X display with the renderer the game picks (set
+# SDL_RENDER_DRIVER=opengl to measure OpenGL): DISPLAY, or a private Xvfb on
+# :114 (WISPWOOD_XDISPLAY=:N) started for the run. With HEADLESS=1 it runs
+# on SDL's dummy video driver instead (software renderer).
 #
 # The game's processor time (all its threads, the renderer's included) is
 # sampled over SECONDS (20 by default) once the screen is up, and printed as
@@ -16,9 +17,12 @@
 # The profile folder is private to the run. Screens are reached with real
 # input through xdotool: the logos skipped, a name typed into the first-profile
 # dialog, "play" clicked for the quest map (a profile past its first level
-# opens on the map); "level" uses the developer start "run0". Headless there
-# is no input: "menu" is measured with the first-profile dialog over the
-# menu, "level" as usual, "map" not at all.
+# opens on the map); "level" starts the developer word LEVEL (run20 unless
+# set; "test" has the game play itself). The menu and the map are left
+# alone during the sample; a level is played (clicks at random, about six a
+# second; ACTIVE=0 or 1 says otherwise). SHOT=file saves a screenshot at
+# the end. Headless there is no input: "menu" is measured with the
+# first-profile dialog over the menu, "level" as usual, "map" not at all.
 set -euo pipefail
 
 screen=${1:-menu}

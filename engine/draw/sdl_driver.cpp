@@ -52,7 +52,10 @@ int SoftwareRendererIndex() {
 bool Driver::Open(int width, int height, int depth, int hz) {
     (void)hz;
     if (width <= 0 || height <= 0) return false;
-    if (renderer_) DrawKeptNow(), Flush();
+    if (renderer_) Flush();
+    // The canvas is cleared below: calls kept so far would not show.
+    ops_.clear(), sheets_.clear();
+    drawingAtOnce_ = false;
     // The display holds its own reference on the video subsystem, so that
     // other code initialising and quitting it cannot pull the window away.
     if (!holdsVideo_) {
@@ -349,7 +352,7 @@ void Driver::SheetChanging(TextureSheet& sheet) {
 }
 
 void Driver::SetDamageTracking(bool on) {
-    DrawKeptNow();
+    if (!ops_.empty()) DrawKeptNow();
     tracking_ = on;
 }
 

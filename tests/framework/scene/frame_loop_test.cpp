@@ -4,8 +4,12 @@
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
+#include "engine/input/event.h"
+#include "engine/input/key_codes.h"
+#include "tests/support/input_events.h"
 #include "tests/support/scene_fixture.h"
 #include <csignal>
+#include <string>
 
 namespace wispwood {
 namespace {
@@ -122,6 +126,38 @@ TEST_F(FrameLoop, FramesAreHeldForTheDisplayWithoutChangingTheUpdates) {
     EXPECT_EQ(scene->renders, 60);
     EXPECT_EQ(pacing->Milliseconds(), 1000); // at most 60 frames a second
     EXPECT_EQ(clock->Milliseconds(), 1000 + 600);
+}
+
+// A screen left alone shows one display frame in three; anything the
+// player does, and automatic play, brings every frame back at once. A
+// headless display always draws them all.
+TEST_F(FrameLoop, AScreenLeftAloneShowsOneFrameInThreeUntilThePlayerActs) {
+    BeginGameLoop(New<ProbeScene>());
+    auto frames = [](int n, bool screen = true) {
+        std::string shown;
+        for (int i = 0; i < n; ++i) shown += LeaveOutIdleFrame(screen) ? '-' : 'x';
+        return shown;
+    };
+    for (int i = 0; i < IdleAfterUpdates - 1; ++i) RunOneUpdate();
+    EXPECT_EQ(frames(3), "xxx");
+    RunOneUpdate();
+    EXPECT_EQ(frames(7), "x--x--x");
+    EXPECT_EQ(frames(3, false), "xxx");
+
+    auto idle = [] {
+        for (int i = 0; i < IdleAfterUpdates; ++i) RunOneUpdate();
+    };
+    idle();
+    test::EmitInput(EventMouseMove, 0, 50, 60);
+    RunOneUpdate();
+    EXPECT_EQ(frames(3), "xxx") << "the mouse moved";
+    idle();
+    test::EmitInput(EventKeyDown, KeySpace);
+    RunOneUpdate();
+    EXPECT_EQ(frames(3), "xxx") << "a key";
+    idle();
+    OverrideMouse(10, 10);
+    EXPECT_EQ(frames(3), "xxx") << "automatic play";
 }
 
 } // namespace
