@@ -89,8 +89,8 @@ bool DrawOp::Same(const DrawOp& other) const {
     return hash == other.hash && std::memcmp(&key, &other.key, sizeof key) == 0;
 }
 
-std::vector<SDL_Rect> FrameDamage(const std::vector<DrawOp>& before, const std::vector<DrawOp>& now, int width,
-                                  int height) {
+std::vector<SDL_Rect> FrameDamage(const std::vector<DrawOp>& before, const std::vector<DrawOp>& now,
+                                  int width, int height) {
     // The old calls by hash, then place, to find the next match after the
     // last one matched.
     std::vector<std::pair<uint64_t, uint32_t>> byHash(before.size());
@@ -139,14 +139,10 @@ bool PaintsWholeCanvas(const std::vector<DrawOp>& ops, int width, int height) {
         const DrawOp::Key& k = op.key;
         if (k.kind == DrawOp::Kind::Clear) return true;
         if (k.mode != SDL_BLENDMODE_NONE || painted.size() >= 64) continue;
+        if (!Upright(k)) continue;
         const SDL_Vertex* v = k.vertices;
-        if (v[0].position.y != v[1].position.y || v[1].position.x != v[2].position.x ||
-            v[2].position.y != v[3].position.y || v[3].position.x != v[0].position.x)
-            continue;
-        float left = std::ceil(std::min(v[0].position.x, v[1].position.x)),
-              right = std::floor(std::max(v[0].position.x, v[1].position.x)),
-              top = std::ceil(std::min(v[0].position.y, v[2].position.y)),
-              bottom = std::floor(std::max(v[0].position.y, v[2].position.y));
+        float left = std::ceil(v[0].position.x), right = std::floor(v[2].position.x),
+              top = std::ceil(v[0].position.y), bottom = std::floor(v[2].position.y);
         if (!(left >= -1e6f && right <= 1e6f && top >= -1e6f && bottom <= 1e6f)) continue;
         SDL_Rect inner{int(left), int(top), int(right - left), int(bottom - top)}, r;
         if (SDL_IntersectRect(&inner, &k.clip, &r)) painted.push_back(r);

@@ -53,8 +53,9 @@ bool Driver::Open(int width, int height, int depth, int hz) {
     (void)hz;
     if (width <= 0 || height <= 0) return false;
     if (renderer_) Flush();
-    // The canvas is cleared below: calls kept so far would not show.
-    ops_.clear(), sheets_.clear();
+    // The canvas is cleared below: calls kept so far would not show, and
+    // the last frame's are no longer on it.
+    ops_.clear(), sheets_.clear(), lastOps_.clear(), lastSheets_.clear();
     drawingAtOnce_ = false;
     // The display holds its own reference on the video subsystem, so that
     // other code initialising and quitting it cannot pull the window away.
@@ -250,11 +251,15 @@ void Driver::DrawPixmap(const TPixmap& pixmap, int x, int y) {
 }
 
 Ref<TPixmap> Driver::GrabPixmap(int x, int y, int width, int height) {
+    if (!ops_.empty()) DrawKeptNow();
+    return ReadTarget(x, y, width, height);
+}
+
+Ref<TPixmap> Driver::ReadTarget(int x, int y, int width, int height) {
     SDL_Rect canvas{0, 0, canvasWidth_, canvasHeight_}, wanted{x, y, width, height}, rect;
     if (!renderer_ || !SDL_IntersectRect(&canvas, &wanted, &rect)) return TPixmap::Create(0, 0, PF_RGBA8888);
     auto pixmap = TPixmap::Create(rect.w, rect.h, PF_RGBA8888);
     if (!pixmap) return nullptr;
-    if (!ops_.empty()) DrawKeptNow();
     Flush();
     // RGBA bytes in memory.
     SDL_RenderReadPixels(renderer_, &rect, SDL_PIXELFORMAT_ABGR8888, pixmap->pixels, pixmap->pitch);
@@ -264,6 +269,22 @@ Ref<TPixmap> Driver::GrabPixmap(int x, int y, int width, int height) {
         for (int col = 0; col < pixmap->width; ++col, p += 4) p[3] = 255;
     }
     return pixmap;
+}
+
+Ref<TPixmap> Driver::LastFrameDrawnWhole() {
+    if (!renderer_ || !lastKept_ || !PaintsWholeCanvas(lastOps_, canvasWidth_, canvasHeight_)) return nullptr;
+    Flush();
+    SDL_Texture* scratch =
+        SDL_CreateTexture(renderer_, TextureFormat, SDL_TEXTUREACCESS_TARGET, canvasWidth_, canvasHeight_);
+    if (!scratch) return nullptr;
+    SDL_SetRenderTarget(renderer_, scratch);
+    clipApplied_ = false;
+    for (const DrawOp& op : lastOps_) Emit(op, WholeCanvas());
+    auto pixels = ReadTarget(0, 0, canvasWidth_, canvasHeight_);
+    SDL_SetRenderTarget(renderer_, canvas_);
+    clipApplied_ = false;
+    SDL_DestroyTexture(scratch);
+    return pixels;
 }
 
 void Driver::Present(bool vsync) {
@@ -319,7 +340,8 @@ void Driver::DrawKeptFrame() {
     else
         regions = {WholeCanvas()};
     redrawnPixels_ = 0;
-    for (const SDL_Rect& region : regions) {
+    for (SDL_Rect& region : regions) {
+        if (software_) TakeInCutCopies(region);
         Redraw(region);
         redrawnPixels_ += int64_t(region.w) * region.h;
     }
@@ -329,6 +351,24 @@ void Driver::DrawKeptFrame() {
     std::swap(ops_, lastOps_);
     std::swap(sheets_, lastSheets_);
     ops_.clear(), sheets_.clear();
+}
+
+// The software renderer draws an upright picture that is scaled, or off
+// whole pixels, as a scaled copy, and a clip moves the texels such a copy
+// samples: a region takes in every such picture it cuts, whole (and then
+// what those cut in turn).
+void Driver::TakeInCutCopies(SDL_Rect& region) const {
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const DrawOp& op : ops_) {
+            SDL_Rect both;
+            if (!op.key.texture || !SDL_IntersectRect(&op.bounds, &region, &both) ||
+                SDL_RectEquals(&both, &op.bounds) || !AxisAligned(op.key) || CopiesOneToOne(op.key))
+                continue;
+            SDL_UnionRect(&region, &op.bounds, &region);
+            grew = true;
+        }
+    }
 }
 
 void Driver::Redraw(const SDL_Rect& region) {
@@ -380,6 +420,10 @@ void SetDamageTracking(bool on) {
 
 int64_t LastFrameRedrawnPixels() {
     return sdl::gOpenDriver ? sdl::gOpenDriver->RedrawnPixels() : 0;
+}
+
+Ref<TPixmap> LastFrameDrawnWhole() {
+    return sdl::gOpenDriver ? sdl::gOpenDriver->LastFrameDrawnWhole() : nullptr;
 }
 
 void GraphicsWindowResized() {

@@ -42,5 +42,9 @@ void SetUnturnedCopies(bool on);
 void SetDamageTracking(bool on);
 // The canvas pixels drawn for the last frame presented.
 int64_t LastFrameRedrawnPixels();
+// The last frame presented drawn again whole from its kept calls, on a
+// canvas of its own, to check what was drawn only in part; null when that
+// frame was not kept or does not paint the whole canvas.
+Ref<TPixmap> LastFrameDrawnWhole();
 
 } // namespace wispwood

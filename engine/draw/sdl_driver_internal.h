@@ -86,9 +86,9 @@ class Frame : public TImageFrame {
 // Tinted copies of picture cells for the software renderer. Its tinted
 // blits run a plain per-pixel loop several times slower than its untinted
 // ones, and a board draws the same few cells in the same tints frame after
-// frame. A cell seen twice in one tint gets a copy with the tint applied,
-// drawn untinted from then on; a tint seen once (a fading particle) costs a
-// table entry, and copies not drawn for a while go.
+// frame. A cell seen in one tint in two frames gets a copy with the tint
+// applied, drawn untinted from then on; a tint seen once (a fading
+// particle) costs a table entry, and copies not drawn for a while go.
 class TintCache {
   public:
     struct Key {
@@ -99,13 +99,15 @@ class TintCache {
     };
     struct Entry {
         SDL_Texture* copy = nullptr;
+        int firstFrame = 0;
         int lastFrame = 0;
     };
     struct KeyHash {
         size_t operator()(const Key& k) const;
     };
 
-    // The entry of the key, and whether it is new.
+    // The entry of the key, and whether it was seen in an earlier frame
+    // (every sight within one frame answers alike).
     std::pair<Entry*, bool> Note(const Key& key, int frame);
     // Copies not drawn for a while go, and tints not seen again in the
     // next frame.
@@ -138,6 +140,11 @@ struct DrawOp {
         uint64_t version;     // of the texture's sheet
         SDL_Vertex vertices[4];
         SDL_Rect clip; // within the canvas
+        // Drawn from a tinted copy (the software renderer): the pixels may
+        // round a step apart from the tint applied as drawn, so a call that
+        // changes over is a changed call.
+        uint32_t fromTintedCopy;
+        uint32_t unused;
     } key;
     SDL_Rect bounds; // the canvas pixels it can change, within the clip
     uint64_t hash;
@@ -157,6 +164,12 @@ std::vector<SDL_Rect> FrameDamage(const std::vector<DrawOp>& before, const std::
 // could still change from frame to frame (light added onto last frame's).
 bool PaintsWholeCanvas(const std::vector<DrawOp>& ops, int width, int height);
 uint64_t HashKey(const DrawOp::Key& key);
+// Whether the quad's corners make an upright rectangle in drawing order
+// (not turned, not mirrored).
+bool Upright(const DrawOp::Key& key);
+// Whether the corners make a rectangle with sides along the axes, in any
+// order (mirrored or turned by right angles too).
+bool AxisAligned(const DrawOp::Key& key);
 
 class Driver : public TDrawDriver {
   public:
@@ -207,6 +220,7 @@ class Driver : public TDrawDriver {
     void WindowTouched() { mustPresent_ = true; }
     // Canvas pixels the last frame drew again (all of it for a frame drawn whole).
     int64_t RedrawnPixels() const { return redrawnPixels_; }
+    Ref<TPixmap> LastFrameDrawnWhole();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
@@ -237,10 +251,15 @@ class Driver : public TDrawDriver {
     // or all of them.
     void DrawKeptFrame();
     void Redraw(const SDL_Rect& region);
+    void TakeInCutCopies(SDL_Rect& region) const;
+    // Where the picture's pixels are its texels one to one, on whole pixels.
+    bool CopiesOneToOne(const DrawOp::Key& key, SDL_Rect* source = nullptr, SDL_Rect* target = nullptr) const;
     // Draws what this frame kept so far, and the rest of it as it comes:
     // something needs the canvas's pixels now.
     void DrawKeptNow();
     SDL_Rect WholeCanvas() const { return {0, 0, canvasWidth_, canvasHeight_}; }
+    // The pixels of the renderer's current target, clipped to the canvas.
+    Ref<TPixmap> ReadTarget(int x, int y, int width, int height);
 
     SDL_Texture* canvas_ = nullptr;
     std::shared_ptr<bool> alive_;

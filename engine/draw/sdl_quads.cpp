@@ -72,30 +72,57 @@ void Driver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty
 // goes through its copy instead, whose tinted blits are many times faster
 // and give the same pixels. Between pixels the triangles sample otherwise,
 // so those keep to them.
-bool Driver::CopyUnturned(const DrawOp& op) {
-    const DrawOp::Key& k = op.key;
-    if (!software_ || !k.texture || !gUnturnedCopies) return false;
+bool Upright(const DrawOp::Key& k) {
+    const SDL_Vertex* v = k.vertices;
+    return v[1].position.y == v[0].position.y && v[1].position.x == v[2].position.x &&
+           v[3].position.x == v[0].position.x && v[3].position.y == v[2].position.y &&
+           v[2].position.x > v[0].position.x && v[2].position.y > v[0].position.y;
+}
+
+bool AxisAligned(const DrawOp::Key& k) {
+    const SDL_FPoint p[4] = {k.vertices[0].position, k.vertices[1].position, k.vertices[2].position,
+                             k.vertices[3].position};
+    bool rows = p[0].y == p[1].y && p[1].x == p[2].x && p[2].y == p[3].y && p[3].x == p[0].x;
+    bool columns = p[0].x == p[1].x && p[1].y == p[2].y && p[2].x == p[3].x && p[3].y == p[0].y;
+    return rows || columns;
+}
+
+bool Driver::CopiesOneToOne(const DrawOp::Key& k, SDL_Rect* source, SDL_Rect* target) const {
     const SDL_Vertex* v = k.vertices;
     float x0 = v[0].position.x, y0 = v[0].position.y, x1 = v[2].position.x, y1 = v[2].position.y;
-    bool upright = v[1].position.y == y0 && v[1].position.x == x1 && v[3].position.x == x0 &&
-                   v[3].position.y == y1 && x1 > x0 && y1 > y0;
-    if (!upright || x0 != std::floor(x0) || y0 != std::floor(y0) || !(std::fabs(x0) < 1e6f && std::fabs(y0) < 1e6f))
+    if (!k.texture || !Upright(k) || x0 != std::floor(x0) || y0 != std::floor(y0) ||
+        !(std::fabs(x0) < 1e6f && std::fabs(y0) < 1e6f))
         return false;
     int w, h;
     if (SDL_QueryTexture(k.texture, nullptr, nullptr, &w, &h) != 0) return false;
     int left = static_cast<int>(x0), top = static_cast<int>(y0);
     int right = static_cast<int>(std::lround(x1)), bottom = static_cast<int>(std::lround(y1));
-    SDL_Rect source{static_cast<int>(std::lround(v[0].tex_coord.x * w)),
-                    static_cast<int>(std::lround(v[0].tex_coord.y * h)), 0, 0};
-    source.w = static_cast<int>(std::lround(v[1].tex_coord.x * w)) - source.x;
-    source.h = static_cast<int>(std::lround(v[2].tex_coord.y * h)) - source.y;
-    // Only one to one: a scaled copy samples other texels than the triangles.
-    if (source.w != right - left || source.h != bottom - top) return false;
+    SDL_Rect from{static_cast<int>(std::lround(v[0].tex_coord.x * w)),
+                  static_cast<int>(std::lround(v[0].tex_coord.y * h)), 0, 0};
+    from.w = static_cast<int>(std::lround(v[1].tex_coord.x * w)) - from.x;
+    from.h = static_cast<int>(std::lround(v[2].tex_coord.y * h)) - from.y;
+    if (from.w != right - left || from.h != bottom - top) return false;
+    if (source) *source = from;
+    if (target) *target = {left, top, from.w, from.h};
+    return true;
+}
+
+// The software renderer fills triangles texel by texel, and tints them
+// through its slowest path; an unturned, unscaled picture on whole pixels
+// goes through its copy instead, whose tinted blits are many times faster
+// and give the same pixels. Between pixels the triangles sample otherwise,
+// and a scaled copy samples other texels than the triangles, so those keep
+// to them.
+bool Driver::CopyUnturned(const DrawOp& op) {
+    const DrawOp::Key& k = op.key;
+    SDL_Rect source, target;
+    if (!software_ || !gUnturnedCopies || !CopiesOneToOne(k, &source, &target)) return false;
     if (source.w <= 0 || source.h <= 0) return true;
     Flush();
-    SDL_Rect target{left, top, source.w, source.h};
-    SDL_Color tint = v[0].color;
-    if (SDL_Texture* tinted = TintedCopy(k.texture, source, tint)) {
+    SDL_Color tint = k.vertices[0].color;
+    // Drawn the way it was when it was kept, so that parts of it drawn in
+    // different frames match.
+    if (SDL_Texture* tinted = k.fromTintedCopy ? TintedCopy(k.texture, source, tint) : nullptr) {
         SDL_SetTextureAlphaMod(tinted, tint.a);
         SDL_SetTextureBlendMode(tinted, k.mode);
         SDL_RenderCopy(renderer_, tinted, nullptr, &target);
@@ -141,6 +168,11 @@ void Driver::Queue(const std::shared_ptr<TextureSheet>& sheet, SDL_Texture* text
         box.w = static_cast<int>(std::ceil(right)) + 1 - box.x;
         box.h = static_cast<int>(std::ceil(bottom)) + 1 - box.y;
         if (!SDL_IntersectRect(&box, &clip_, &op.bounds)) return;
+    }
+    if (software_ && gUnturnedCopies) {
+        SDL_Rect source;
+        if (CopiesOneToOne(op.key, &source) && source.w > 0 && source.h > 0)
+            op.key.fromTintedCopy = TintedCopy(texture, source, colour) != nullptr;
     }
     Keep(op, sheet);
 }

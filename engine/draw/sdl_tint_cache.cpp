@@ -13,8 +13,9 @@ size_t TintCache::KeyHash::operator()(const Key& k) const {
 
 std::pair<TintCache::Entry*, bool> TintCache::Note(const Key& key, int frame) {
     auto [at, fresh] = entries_.try_emplace(key);
+    if (fresh) at->second.firstFrame = frame;
     at->second.lastFrame = frame;
-    return {&at->second, fresh};
+    return {&at->second, at->second.firstFrame != frame};
 }
 
 void TintCache::Drop(Entry& entry, const Key& key) {
@@ -60,8 +61,8 @@ void TintCache::Added(SDL_Texture* copy, size_t bytes) {
 SDL_Texture* Driver::TintedCopy(SDL_Texture* texture, const SDL_Rect& cell, SDL_Color tint) {
     if (tint.r == 255 && tint.g == 255 && tint.b == 255) return nullptr;
     TintCache::Key key{texture, cell.x, cell.y, cell.w, cell.h, uint32_t(tint.r) << 16 | uint32_t(tint.g) << 8 | tint.b};
-    auto [entry, fresh] = tints_.Note(key, frame_);
-    if (entry->copy || fresh || tints_.Full()) return entry->copy;
+    auto [entry, seenBefore] = tints_.Note(key, frame_);
+    if (entry->copy || !seenBefore || tints_.Full()) return entry->copy;
     SDL_Texture* copy = SDL_CreateTexture(renderer_, TextureFormat, SDL_TEXTUREACCESS_TARGET, cell.w, cell.h);
     if (!copy) return nullptr;
     // The tint is applied once, by a plain copy; alpha is kept as it is.
@@ -69,9 +70,10 @@ SDL_Texture* Driver::TintedCopy(SDL_Texture* texture, const SDL_Rect& cell, SDL_
     SDL_SetTextureColorMod(texture, tint.r, tint.g, tint.b);
     SDL_SetTextureAlphaMod(texture, 255);
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+    SDL_Texture* target = SDL_GetRenderTarget(renderer_);
     SDL_SetRenderTarget(renderer_, copy);
     SDL_RenderCopy(renderer_, texture, &cell, nullptr);
-    SDL_SetRenderTarget(renderer_, canvas_);
+    SDL_SetRenderTarget(renderer_, target);
     clipApplied_ = false;
     entry->copy = copy;
     tints_.Added(copy, static_cast<size_t>(cell.w) * cell.h * 4);

@@ -84,6 +84,13 @@ TEST_F(DamageTracking, MovingTurningAndLightShowWhatWholeFramesShow) {
         SetBlend(MASKBLEND);
         SetColor(255, 128 + 60 * (f / 2 % 2), 40);
         DrawImage(sprite, 600, 200);
+        // A still picture, scaled, that a small moving one cuts into.
+        SetBlend(ALPHABLEND);
+        SetColor(255, 255, 255);
+        SetTransform(0, 2.5f, 1.5f);
+        DrawImage(sprite, 400, 80);
+        SetTransform(0, 1, 1);
+        DrawImage(sprite, 410 + 2 * f, 90);
         // A sprite that comes and goes.
         if (f % 3 == 1) {
             SetBlend(ALPHABLEND);
@@ -109,8 +116,10 @@ TEST_F(DamageTracking, OrderClipsAndClearsShowWhatWholeFramesShow) {
             DrawImage(sprite, 410, 310);
             SetColor(255, 255, 255);
         };
-        if (f % 2) a(), b();
-        else b(), a();
+        if (f % 2)
+            a(), b();
+        else
+            b(), a();
         SetViewport(100 + 5 * (f / 2), 100, 120, 80);
         DrawImage(quarter, 80, 90);
         SetViewport(0, 0, 800, 600);
@@ -226,7 +235,8 @@ int64_t Area(const std::vector<SDL_Rect>& rects) {
 
 bool Covers(const std::vector<SDL_Rect>& rects, int x, int y) {
     SDL_Point p{x, y};
-    return std::any_of(rects.begin(), rects.end(), [&](const SDL_Rect& r) { return SDL_PointInRect(&p, &r); });
+    return std::any_of(rects.begin(), rects.end(),
+                       [&](const SDL_Rect& r) { return SDL_PointInRect(&p, &r); });
 }
 
 TEST(FrameDamage, CoversWhatIsNewGoneOrReorderedAndNothingElse) {
@@ -271,9 +281,8 @@ TEST(FrameDamage, ACanvasIsPaintedWholeOnlyWhenEveryPixelIsCopiedOver) {
                                            Quad(512, 0, 800, 600, SDL_BLENDMODE_NONE)},
                                        800, 600));
     EXPECT_FALSE(sdl::PaintsWholeCanvas({Quad(0, 0, 800, 600)}, 800, 600)) << "blended";
-    EXPECT_FALSE(sdl::PaintsWholeCanvas(Ops{Quad(0, 0, 512, 600, SDL_BLENDMODE_NONE),
-                                            Quad(513, 0, 800, 600, SDL_BLENDMODE_NONE)},
-                                        800, 600))
+    EXPECT_FALSE(sdl::PaintsWholeCanvas(
+        Ops{Quad(0, 0, 512, 600, SDL_BLENDMODE_NONE), Quad(513, 0, 800, 600, SDL_BLENDMODE_NONE)}, 800, 600))
         << "a column left out";
     EXPECT_FALSE(sdl::PaintsWholeCanvas({Quad(0.5f, 0, 800, 600, SDL_BLENDMODE_NONE)}, 800, 600))
         << "a half-covered column";
