@@ -12,8 +12,6 @@ constexpr int TileSide = 16;
 // More rectangles than this are drawn as their bounding box: every region
 // walks the whole frame's calls.
 constexpr size_t MostRegions = 12;
-// Past this share of the canvas a whole redraw costs about the same.
-constexpr int64_t WholeRedrawPercent = 60;
 
 uint64_t Mix(uint64_t h, uint64_t word) {
     h ^= word;

@@ -340,8 +340,8 @@ void Driver::DrawKeptFrame() {
     else
         regions = {WholeCanvas()};
     redrawnPixels_ = 0;
-    for (SDL_Rect& region : regions) {
-        if (software_) TakeInCutCopies(region);
+    if (software_) TakeInCutCopies(regions);
+    for (const SDL_Rect& region : regions) {
         Redraw(region);
         redrawnPixels_ += int64_t(region.w) * region.h;
     }
@@ -357,18 +357,31 @@ void Driver::DrawKeptFrame() {
 // whole pixels, as a scaled copy, and a clip moves the texels such a copy
 // samples: a region takes in every such picture it cuts, whole (and then
 // what those cut in turn).
-void Driver::TakeInCutCopies(SDL_Rect& region) const {
+void Driver::TakeInCutCopies(std::vector<SDL_Rect>& regions) const {
     for (bool grew = true; grew;) {
         grew = false;
-        for (const DrawOp& op : ops_) {
-            SDL_Rect both;
-            if (!op.key.texture || !SDL_IntersectRect(&op.bounds, &region, &both) ||
-                SDL_RectEquals(&both, &op.bounds) || !AxisAligned(op.key) || CopiesOneToOne(op.key))
-                continue;
-            SDL_UnionRect(&region, &op.bounds, &region);
-            grew = true;
-        }
+        for (SDL_Rect& region : regions)
+            for (const DrawOp& op : ops_) {
+                SDL_Rect both;
+                if (!op.key.texture || !SDL_IntersectRect(&op.bounds, &region, &both) ||
+                    SDL_RectEquals(&both, &op.bounds) || !AxisAligned(op.key) || CopiesOneToOne(op.key))
+                    continue;
+                SDL_UnionRect(&region, &op.bounds, &region);
+                grew = true;
+            }
+        // Regions grown into one another would draw the same pixels twice.
+        for (size_t i = 0; i < regions.size(); ++i)
+            for (size_t j = i + 1; j < regions.size(); ++j)
+                if (SDL_HasIntersection(&regions[i], &regions[j])) {
+                    SDL_UnionRect(&regions[i], &regions[j], &regions[i]);
+                    regions.erase(regions.begin() + static_cast<std::ptrdiff_t>(j));
+                    j = i;
+                    grew = true;
+                }
     }
+    int64_t area = 0;
+    for (const SDL_Rect& r : regions) area += int64_t(r.w) * r.h;
+    if (area * 100 > WholeRedrawPercent * canvasWidth_ * canvasHeight_) regions = {WholeCanvas()};
 }
 
 void Driver::Redraw(const SDL_Rect& region) {

@@ -157,6 +157,8 @@ struct DrawOp {
 // order. A call kept in the same order among kept calls puts down the same
 // pixels again. Disjoint rectangles, or the whole canvas when that is
 // about as cheap.
+// Past this share of the canvas a whole redraw costs about the same.
+constexpr int64_t WholeRedrawPercent = 60;
 std::vector<SDL_Rect> FrameDamage(const std::vector<DrawOp>& before, const std::vector<DrawOp>& now, int width,
                                   int height);
 // Whether some call paints every canvas pixel without reading it (the clear,
@@ -251,7 +253,7 @@ class Driver : public TDrawDriver {
     // or all of them.
     void DrawKeptFrame();
     void Redraw(const SDL_Rect& region);
-    void TakeInCutCopies(SDL_Rect& region) const;
+    void TakeInCutCopies(std::vector<SDL_Rect>& regions) const;
     // Where the picture's pixels are its texels one to one, on whole pixels.
     bool CopiesOneToOne(const DrawOp::Key& key, SDL_Rect* source = nullptr, SDL_Rect* target = nullptr) const;
     // Draws what this frame kept so far, and the rest of it as it comes:

@@ -40,7 +40,7 @@ extern int CloseAllowed;
 // After this many updates without input, only one display frame in
 // IdleFrameStride is drawn, until the player acts again.
 constexpr int IdleAfterUpdates = 500;
-constexpr int IdleFrameStride = 3;
+constexpr int IdleFrameStride = 4;
 // Whether the frame about to be drawn is left out (counting it).
 bool LeaveOutIdleFrame(bool displayHasScreen);
 

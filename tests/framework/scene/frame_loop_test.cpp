@@ -128,10 +128,10 @@ TEST_F(FrameLoop, FramesAreHeldForTheDisplayWithoutChangingTheUpdates) {
     EXPECT_EQ(clock->Milliseconds(), 1000 + 600);
 }
 
-// A screen left alone shows one display frame in three; anything the
+// A screen left alone shows one display frame in four; anything the
 // player does, and automatic play, brings every frame back at once. A
 // headless display always draws them all.
-TEST_F(FrameLoop, AScreenLeftAloneShowsOneFrameInThreeUntilThePlayerActs) {
+TEST_F(FrameLoop, AScreenLeftAloneShowsOneFrameInFourUntilThePlayerActs) {
     BeginGameLoop(New<ProbeScene>());
     auto frames = [](int n, bool screen = true) {
         std::string shown;
@@ -141,7 +141,7 @@ TEST_F(FrameLoop, AScreenLeftAloneShowsOneFrameInThreeUntilThePlayerActs) {
     for (int i = 0; i < IdleAfterUpdates - 1; ++i) RunOneUpdate();
     EXPECT_EQ(frames(3), "xxx");
     RunOneUpdate();
-    EXPECT_EQ(frames(7), "x--x--x");
+    EXPECT_EQ(frames(9), "x---x---x");
     EXPECT_EQ(frames(3, false), "xxx");
 
     auto idle = [] {
