@@ -3,7 +3,6 @@
 #include "engine/draw/message_box.h"
 #include "engine/draw/sdl_driver_internal.h"
 #include <cmath>
-#include <cstring>
 
 namespace wispwood {
 
@@ -225,8 +224,7 @@ void Driver::Close() {
 
 void Driver::Cls() {
     if (!renderer_) return;
-    DrawOp op;
-    std::memset(&op.key, 0, sizeof op.key);
+    DrawOp op{};
     op.key.kind = DrawOp::Kind::Clear;
     op.key.vertices[0].color = {clsRed_, clsGreen_, clsBlue_, 255};
     op.key.clip = op.bounds = WholeCanvas();

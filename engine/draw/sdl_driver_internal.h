@@ -130,7 +130,7 @@ class TintCache {
 
 // One drawing call of a frame, kept so that the next frame can redraw only
 // where it differs. The key holds everything that decides its pixels and is
-// compared byte for byte (it is zeroed before it is filled).
+// compared byte for byte (a call starts value-initialised, all zero).
 struct DrawOp {
     enum class Kind : uint32_t { Clear, Quad };
     struct Key {
@@ -151,6 +151,8 @@ struct DrawOp {
 
     bool Same(const DrawOp& other) const;
 };
+// No padding in the key: its bytes are compared and hashed.
+static_assert(sizeof(DrawOp::Key) == 8 + 8 + 8 + 4 * sizeof(SDL_Vertex) + sizeof(SDL_Rect) + 8);
 
 // Where a frame can differ from the frame before it, both drawn over the
 // same canvas: the places of the calls that are new, gone or moved in the

@@ -2,7 +2,6 @@
 // the clip rectangle.
 #include "engine/draw/sdl_driver_internal.h"
 #include <cmath>
-#include <cstring>
 
 namespace wispwood::sdl {
 
@@ -140,8 +139,7 @@ bool Driver::CopyUnturned(const DrawOp& op) {
 void Driver::Queue(const std::shared_ptr<TextureSheet>& sheet, SDL_Texture* texture, SDL_BlendMode mode,
                    const float* xs, const float* ys, const float* us, const float* vs, float tx, float ty,
                    Uint8 alpha) {
-    DrawOp op;
-    std::memset(&op.key, 0, sizeof op.key);
+    DrawOp op{};
     op.key.kind = DrawOp::Kind::Quad;
     op.key.mode = mode;
     op.key.texture = texture;

@@ -8,7 +8,6 @@
 #include "tests/support/golden_image.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/test_pictures.h"
-#include <cstring>
 #include <functional>
 
 namespace wispwood {
@@ -214,8 +213,7 @@ TEST_F(DamageTracking, RedrawsOnlyAroundWhatChanged) {
 }
 
 sdl::DrawOp Quad(float x0, float y0, float x1, float y1, SDL_BlendMode mode = SDL_BLENDMODE_BLEND) {
-    sdl::DrawOp op;
-    std::memset(&op.key, 0, sizeof op.key);
+    sdl::DrawOp op{};
     op.key.kind = sdl::DrawOp::Kind::Quad;
     op.key.mode = mode;
     op.key.clip = {0, 0, 800, 600};
