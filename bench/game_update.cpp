@@ -103,7 +103,7 @@ void BuildBusyScene() {
     PlaceRows(11, 12, 1, 3, 2);
     PlaceRows(11, 12, 12, 14, 4);
     DropUnsupported();
-    for (int i = 0; i < 500 && ComboGroups.Count() < 2; ++i) UpdateFallingPieces();
+    for (int i = 0; i < 500 && ComboGroups.Count() < 2; ++i) UpdateFallingPieces(false);
 
     // Fifteen more come loose and fall.
     PlaceRows(11, 13, 5, 9, 5);

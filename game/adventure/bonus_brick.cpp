@@ -15,7 +15,6 @@
 #include "game/board/crumble.h"
 #include "game/board/effect_images.h"
 #include "game/board/fairy_flight.h"
-#include "game/board/main_game.h"
 #include "game/board/score_popups.h"
 #include <algorithm>
 #include <cmath>
@@ -36,10 +35,6 @@ Ref<TAnimStretch> Stretch(const std::vector<int>& frames, int ticksPerFrame, int
     s->FrameTickSpeed = ticksPerFrame - 1;
     s->NumberOfRepeats = repeats;
     return s;
-}
-
-int MenuOpen() {
-    return CurrentGame && CurrentGame->Paused(0) ? 1 : 0;
 }
 
 // Twinkles burst over the tile, as over a board piece.
@@ -179,7 +174,7 @@ int BonusBrick::Update(int anyHovered) {
     const int top = GetY();
     const int mx = GameMouseX(), my = GameMouseY();
     mover = !anyHovered && mx >= left && mx < left + BonusTileSize && my >= top && my < top + BonusTileSize;
-    if (mover && !Flipping && BonusPhase > BonusShow && GameMouseClicks(1) && !MenuOpen()) Clicked();
+    if (mover && !Flipping && BonusPhase > BonusShow && GameMouseClicks(1)) Clicked();
     return mover;
 }
 

@@ -20,7 +20,6 @@
 #include "game/board/board_frame.h"
 #include "game/board/board_sound.h"
 #include "game/board/level_set.h"
-#include "game/board/main_game.h"
 #include "game/board/score_popups.h"
 #include "game/board/tutorials.h"
 #include <algorithm>
@@ -55,10 +54,6 @@ void ForEachBrick(Fn fn) {
     for (int row = 0; row < BonusRows; ++row)
         for (int column = 0; column < BonusColumns; ++column)
             if (Ref<BonusBrick> b = BonusGrid[column][row]) fn(b);
-}
-
-int MenuOpen() {
-    return CurrentGame && CurrentGame->Paused(0) ? 1 : 0;
 }
 
 bool AllFairiesTurned() {
@@ -121,7 +116,7 @@ void Finish() {
 void UpdatePhase() {
     switch (BonusPhase) {
     case BonusShow:
-        if (!HideClicked && AllFairiesTurned() && AnyFlipping() && GameMouseClicks(1) && !MenuOpen())
+        if (!HideClicked && AllFairiesTurned() && AnyFlipping() && GameMouseClicks(1))
             HideFairies();
         if (!AnyFlipping()) BonusPhase = BonusFind;
         break;
@@ -210,9 +205,9 @@ void BuildBonusGrid() {
     ClickTextGlow = 0;
 }
 
-void UpdateBonusGame() {
+void UpdateBonusGame(bool paused) {
     BonusParticles.Update();
-    if (MenuOpen()) return;
+    if (paused) return;
     if (StartDelay >= 1) {
         StartDelay -= 1;
         return;

@@ -32,7 +32,8 @@ extern ParticleGroup BonusParticles;
 
 // The current level's bonus game from the start: the grid of its pattern.
 void BuildBonusGrid();
-void UpdateBonusGame();
+// While the game is paused only its sparkles move on.
+void UpdateBonusGame(bool paused);
 void RenderBonusGame();
 // 1 once the finish has played out: the level is complete.
 int BonusGameOver();

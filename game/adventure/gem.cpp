@@ -14,7 +14,7 @@
 #include "game/board/board.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
-#include "game/board/score_panel.h"
+#include "game/board/panel_particles.h"
 #include <cmath>
 
 namespace wispwood {

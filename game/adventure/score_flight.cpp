@@ -10,7 +10,7 @@
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_score.h"
-#include "game/board/score_panel.h"
+#include "game/board/panel_particles.h"
 
 namespace wispwood {
 

@@ -27,6 +27,7 @@
 #include "game/board/level_clock.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/level_timer.h"
 #include <cmath>
 

@@ -11,7 +11,7 @@
 #include "game/app/profiles.h"
 #include "game/app/sound_tables.h"
 #include "game/app/start_flags.h"
-#include "game/board/level_capture.h"
+#include "game/app/level_capture.h"
 #include "game/board/main_game.h"
 #include <algorithm>
 
@@ -68,7 +68,7 @@ Ref<GameLoop> Loading::FirstScene() {
     DeveloperStartUsed = true;
     CurrentSpotIndex = location;
     LoadSpotLevels(location);
-    return MakeMainGame();
+    return ImagesMode ? MakeLevelCaptureGame() : MakeMainGame();
 }
 
 int Loading::Render() {

@@ -55,7 +55,7 @@
 #include "game/board/defined_levels.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_overlays.h"
-#include "game/board/level_capture.h"
+#include "game/app/level_capture.h"
 #include "game/board/level_clock.h"
 #include "game/board/level_in_progress.h"
 #include "game/board/main_game.h"

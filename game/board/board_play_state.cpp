@@ -28,7 +28,7 @@
 #include "game/board/piece_definition.h"
 #include "game/board/quota.h"
 #include "game/board/quota_images.h"
-#include "game/board/score_panel.h"
+#include "game/board/panel_particles.h"
 #include "game/board/score_popups.h"
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
@@ -73,7 +73,7 @@ void ResetGameBoardState() {
     ResetHintState();
     ResetQuotaState();
     ResetScorePopups();
-    ResetScorePanel();
+    ResetPanelParticles();
     ResetOutlines();
     ResetSelection();
     ResetClearPass();

@@ -13,7 +13,6 @@
 #include "game/board/hover_piece.h"
 #include "game/board/lock_particles.h"
 #include "game/board/lock_piece.h"
-#include "game/board/main_game.h"
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
 #include "game/board/piece_images.h"
@@ -71,7 +70,7 @@ void Piece::Render() {
     TDrawState::Pop();
 }
 
-void RenderBoard() {
+void RenderBoard(bool paused) {
     TDrawState::Push();
     TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
     // Pieces fade in and out, so they blend by their alpha.
@@ -79,7 +78,6 @@ void RenderBoard() {
     BoardEffects.Render();
     // The board goes on shaking, more and more gently, after the quake.
     bool shaking = IsShaking() || IsAfterShaking();
-    bool paused = CurrentGame && CurrentGame->Paused(0);
     for (int pass = 0; pass < 2; ++pass)
         ForEachPiece([&](const Ref<Piece>& p) {
             if ((p->Height > 0) != (pass == 1)) return;

@@ -3,7 +3,9 @@
 // overlap their neighbours), the match paths, and the frame.
 namespace wispwood {
 
-void RenderBoard();
+// While the game is paused a quaking board keeps the offsets it was drawn
+// at, so it stands still.
+void RenderBoard(bool paused);
 // The art is made for 48-pixel cells; 40-pixel cells draw it at 5/6.
 void PushCellScale();
 // Declared with the paths and the frame: RenderPaths (path_search.h) and

@@ -1,5 +1,4 @@
 #include "game/board/creation_shine.h"
-#include "game/adventure/tally.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/quota.h"
@@ -9,7 +8,6 @@ namespace wispwood {
 
 int CreationShineHeld() {
     if (std::abs(FrameX - BoardLeft()) > 1) return 1;
-    if (TallyShowing()) return 1;
     return QuotaDisplayCatchingUp();
 }
 

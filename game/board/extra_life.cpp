@@ -7,7 +7,7 @@
 #include "game/board/effect_images.h"
 #include "game/board/piece_images.h"
 #include "game/board/powerup.h"
-#include "game/board/score_panel.h"
+#include "game/board/panel_particles.h"
 #include <algorithm>
 
 namespace wispwood {

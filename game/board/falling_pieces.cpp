@@ -9,7 +9,6 @@
 #include "game/board/combo_groups.h"
 #include "game/board/combo_tile_images.h"
 #include "game/board/groups.h"
-#include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/scroll.h"
@@ -187,14 +186,13 @@ void DropPiece(const Ref<Piece>& piece) {
     Release(piece, group);
 }
 
-void UpdateFallingPieces() {
+void UpdateFallingPieces(bool levelEnding) {
     if (FallingPieces.IsEmpty())
         for (const Ref<PieceParticleStack>& stack : ColumnStacks) stack->NewBounce();
     for (const Ref<PieceParticleStack>& stack : ColumnStacks) stack->Update();
 
-    // During the game-over and the success sequences fallen pieces drop
-    // out of the screen instead of stacking.
-    bool levelEnding = GameOverSequence || SuccessSequence;
+    // While the level ends fallen pieces drop out of the screen instead of
+    // stacking.
     for (const Ref<PieceParticle>& r : FallingPieces) {
         if (levelEnding) r->Inert = 1;
         r->p->Update();

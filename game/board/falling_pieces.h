@@ -63,8 +63,10 @@ extern Ref<PieceParticleGroup> CurrentFallingGroup;
 void DropUnsupported();
 // The piece leaves the grid and falls on its own (an earthquake's drop).
 void DropPiece(const Ref<Piece>& piece);
-// One update: falling, landing, catching, then the combo groups.
-void UpdateFallingPieces();
+// One update: falling, landing, catching, then the combo groups. While the
+// level ends (its success, try-again or game-over sequence runs), fallen
+// pieces drop out of the screen instead of stacking.
+void UpdateFallingPieces(bool levelEnding);
 // Nothing falling, lying or grouped (a level start, and start-up state).
 void ResetFalling();
 // Every record in the order its piece left the grid; the caller sets the

@@ -1,22 +1,21 @@
 #include "game/board/level_end.h"
 #include "framework/anim/easing.h"
 #include "framework/anim/numeric.h"
-#include "framework/draw_state/draw_state.h"
-#include "framework/fonts/font.h"
 #include "framework/scene/tunables.h"
 #include "game/adventure/bonus_game.h"
 #include "game/adventure/confetti.h"
 #include "game/adventure/level_result.h"
 #include "game/adventure/reward_text.h"
 #include "game/adventure/tally.h"
-#include "game/app/game_fonts.h"
 #include "game/app/profiles.h"
 #include "game/app/text_table.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_sound.h"
+#include "game/board/drop_in_text.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/level_timer.h"
 #include "game/board/outlines.h"
 #include "game/board/piece.h"
@@ -24,14 +23,10 @@
 
 namespace wispwood {
 
-Ref<GameOver> GameOverSequence;
 Ref<GameSuccess> SuccessSequence;
 int LevelWon = 0;
-int LevelLost = 0;
 
 namespace {
-
-constexpr int kAlphaBlend = 3;
 
 // The lowest piece's top on screen, or 0 when the grid is empty.
 int LowestPieceY() {
@@ -41,42 +36,12 @@ int LowestPieceY() {
     return 0;
 }
 
-// A text centred on the board whose letters drop in one after another,
-// 15 updates apart, overshooting and settling.
-void DropInText(const Text& text, int ticks, float alpha) {
-    CurrentFontScope scope(BigFont);
-    std::vector<CharDrawInfo> infos = LayoutText(text, static_cast<float>(BoardCentreX()), 0, AlignMiddle, 1);
-    const float rest = static_cast<float>(DrawAreaHeight()) / 2;
-    for (size_t i = 0; i < infos.size(); ++i) {
-        const float t = static_cast<float>(ticks - 15 * static_cast<int>(i)) / 100.0f;
-        infos[i].y += LerpDampenClamped(-10, rest, t);
-    }
-    TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
-    TDrawState::PushAlpha(alpha);
-    DrawCharInfos(infos);
-    TDrawState::Pop();
-}
-
 void StartSuccess(int tryAgain) {
     SuccessSequence = New<GameSuccess>();
     SuccessSequence->TryAgain = tryAgain;
 }
 
 } // namespace
-
-void GameOver::Update() {
-    Ticks += 1;
-    if (Ticks == 1) PlayBoardSound("media\\jingles\\gameover.ogg");
-    if (Ticks > 400) {
-        Ticks = 400;
-        LevelLost = 1;
-    }
-}
-
-void GameOver::REnder() {
-    DropInText(GetText("game", "gameover"), Ticks, 1);
-}
 
 void GameSuccess::Update() {
     if (!TextCreated && Ticks > 390) {
@@ -200,6 +165,10 @@ float TryAgainProgress() {
 
 int LevelEndHoldsScroll() {
     return SuccessSequence ? 1 : 0;
+}
+
+int LevelEnding() {
+    return GameOverSequence || SuccessSequence ? 1 : 0;
 }
 
 void ResetLevelEnd() {

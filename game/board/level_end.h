@@ -9,19 +9,11 @@
 // its text has shown, LevelWon by the level-complete tally when the player
 // leaves it after the last level of the set.
 #include "engine/core/ref.h"
+#include "game/board/game_over.h"
 
 namespace wispwood {
 
 class RewardTextGroup;
-
-class GameOver {
-  public:
-    int Ticks = 0;
-
-    virtual ~GameOver() = default;
-    virtual void Update();
-    virtual void REnder();
-};
 
 // The success sequence, and with TryAgain the try-again sequence.
 class GameSuccess {
@@ -40,10 +32,8 @@ class GameSuccess {
     virtual void Render();
 };
 
-extern Ref<GameOver> GameOverSequence;
 extern Ref<GameSuccess> SuccessSequence;
 extern int LevelWon;
-extern int LevelLost;
 
 // Every update while the board runs, in this order.
 void UpdateGameOver();
@@ -58,9 +48,11 @@ float TryAgainProgress();
 // The bonus game has finished: its level is won.
 void StartSuccessSequence();
 
-// While a sequence runs the board does not scroll: the sequence slides it
-// away instead (called by the scroll step).
+// While the success or try-again sequence runs the board does not scroll:
+// the sequence slides it away instead.
 int LevelEndHoldsScroll();
+// 1 while any of the three sequences runs.
+int LevelEnding();
 
 // No sequence, flags clear.
 void ResetLevelEnd();

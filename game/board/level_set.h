@@ -1,6 +1,5 @@
 #pragma once
-// The levels of one location in play order, the level being played, and
-// the level start that selects a level and prepares the board.
+// The levels of one location in play order and the level being played.
 #include "game/board/level.h"
 
 namespace wispwood {
@@ -18,12 +17,6 @@ extern std::vector<int> LevelColumnMarks;
 
 // Makes Levels[i] current and takes its cell size.
 void SelectLevel(int i);
-// Starts the first level of the set, the same one again (retry) or the next
-// one. Returns 1 when the set is finished (no next level), else 0.
-int StartLevel(int first, int retry);
-// Starts Levels[index] on an empty board, for a saved game to fill; 0 and
-// nothing changed when the set has no such level.
-int ResumeLevel(int index);
 
 // No set and no level (start-up state).
 void ResetLevels();

@@ -44,13 +44,14 @@
 #include "game/board/game_overlays.h"
 #include "game/board/game_score.h"
 #include "game/board/hint.h"
-#include "game/board/level_capture.h"
 #include "game/board/level_clock.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/level_timer.h"
 #include "game/board/locks.h"
 #include "game/board/outlines.h"
+#include "game/board/panel_particles.h"
 #include "game/board/path_search.h"
 #include "game/board/quota.h"
 #include "game/board/quota_bottle.h"
@@ -92,7 +93,9 @@ bool BonusLevelPlaying() {
 
 // A game scene revealed by a pop is replaced by a fresh one, which starts
 // the current level again.
-MainGame::MainGame() : GameLoop(MakeMainGame) {
+MainGame::MainGame() : MainGame(MakeMainGame) {}
+
+MainGame::MainGame(SceneFactory recreate) : GameLoop(std::move(recreate)) {
     Container = New<guiContainer>();
     Scene = GameMusicScene;
 }
@@ -257,7 +260,7 @@ void MainGame::UpdateBoardAndEffects() {
     }
     // 21.
     AgeFadingPaths();
-    if (BonusLevelPlaying()) UpdateBonusGame();
+    if (BonusLevelPlaying()) UpdateBonusGame(Paused(0));
     // 22. The board runs.
     if (Paused(1)) return;
     UpdateVineCoins();
@@ -275,8 +278,8 @@ void MainGame::UpdateBoardAndEffects() {
     UpdateQuota();
     ComputeMatchPath(0);
     if (!BonusLevelPlaying()) {
-        ScrollBoard();
-        UpdateFallingPieces();
+        if (!LevelEndHoldsScroll()) ScrollBoard();
+        UpdateFallingPieces(LevelEnding());
         BoardUpdate();
     }
     DropUnsupported();
@@ -365,7 +368,7 @@ int MainGame::Render() {
     TDrawState::Pop();
     // 5. The pieces with the board's layers between their passes, then the
     // paths.
-    RenderBoard();
+    RenderBoard(Paused(0));
     RenderPaths();
     TDrawState::Push();
     TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
@@ -430,8 +433,6 @@ int MainGame::Render() {
     // 18.
     RenderPaused();
     TDrawState::Pop();
-    // 19.
-    if (ImagesMode) CaptureLevelImage(*this);
     return 0;
 }
 

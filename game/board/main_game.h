@@ -47,6 +47,11 @@ class MainGame : public GameLoop {
     virtual void UpdatePaused();
     virtual void RenderPaused();
 
+  protected:
+    // A scene of a class derived from this one, which a pop that reveals it
+    // replaces by the factory's fresh scene.
+    explicit MainGame(SceneFactory recreate);
+
   private:
     // Steps 17 to 22 of an update: the board and the effects around it.
     void UpdateBoardAndEffects();

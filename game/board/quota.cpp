@@ -7,7 +7,7 @@
 #include "game/board/board.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
-#include "game/board/level_end.h"
+#include "game/board/game_over.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/quota_bottle.h"
@@ -159,7 +159,6 @@ void ResetQuotaState() {
     QuotaDrops.AllParticles.Clear();
     ResetQuotaParticles();
     ResetQuotaWaves();
-    ResetLevelEnd();
 }
 
 } // namespace wispwood

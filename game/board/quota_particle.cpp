@@ -7,7 +7,6 @@
 #include "framework/images/game_image.h"
 #include "framework/scene/tunables.h"
 #include "game/board/board.h"
-#include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"

@@ -12,6 +12,7 @@
 #include "game/board/level.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece_definition.h"
 #include "game/board/piece_factory.h"

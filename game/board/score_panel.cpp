@@ -1,4 +1,5 @@
 #include "game/board/score_panel.h"
+#include "game/board/panel_particles.h"
 #include "engine/io/text_convert.h"
 #include "framework/fonts/font.h"
 #include "framework/images/game_image.h"
@@ -13,7 +14,6 @@
 
 namespace wispwood {
 
-ParticleGroup PanelParticles;
 
 namespace {
 
@@ -68,10 +68,6 @@ void RenderScorePanel() {
     }
     PanelParticles.Render();
     RenderScoreFlights();
-}
-
-void ResetScorePanel() {
-    PanelParticles.AllParticles.Clear();
 }
 
 } // namespace wispwood

@@ -3,7 +3,6 @@
 #include "game/board/board_particles.h"
 #include "game/board/column_stacks.h"
 #include "game/board/level_set.h"
-#include "game/board/level_end.h"
 #include "game/board/outlines.h"
 #include "game/board/piece.h"
 #include "game/board/row_push.h"
@@ -68,9 +67,6 @@ void ControlSpeed() {
 }
 
 void ScrollBoard() {
-    // The game-over sequence holds the board still and the success and
-    // try-again sequences slide it away themselves.
-    if (LevelEndHoldsScroll()) return;
     ControlSpeed();
     // A restored board fades in where it stands.
     if (CountShining() != 0) return;

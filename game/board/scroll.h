@@ -17,8 +17,9 @@ float FreeSpace();
 void ControlSpeed();
 
 // One update of play: speed control, then the board, its effects and the
-// resting score popups move down; a full cell pushes a new row. The caller
-// runs it only while neither the game-over nor the success sequence exists.
+// resting score popups move down; a full cell pushes a new row. The game
+// scene does not run it while the success or try-again sequence slides the
+// board away itself.
 void ScrollBoard();
 
 // Standing still (start-up state).

@@ -10,6 +10,7 @@
 #include "game/board/game_score.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/main_game.h"
 #include "tests/support/game_harness.h"
 #include <gtest/gtest.h>

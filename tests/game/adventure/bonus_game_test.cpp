@@ -15,6 +15,7 @@
 #include "game/board/game_score.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/score_popups.h"
 #include "game/board/tutorials.h"
 #include "tests/support/ascii_board.h"
@@ -50,7 +51,7 @@ class BonusGame : public test::BoardTest {
     static void Update() {
         ScorePopups.Update();
         UpdateRewardTexts();
-        UpdateBonusGame();
+        UpdateBonusGame(false);
     }
     static void Step(int updates = 1) {
         for (int i = 0; i < updates; ++i) Update();

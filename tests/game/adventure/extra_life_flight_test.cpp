@@ -3,7 +3,7 @@
 #include "game/app/profiles.h"
 #include "game/board/board.h"
 #include "game/board/extra_life.h"
-#include "game/board/score_panel.h"
+#include "game/board/panel_particles.h"
 #include "tests/game/adventure/feedback_fixture.h"
 
 namespace wispwood {

@@ -4,7 +4,7 @@
 #include "game/adventure/score_flight.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_score.h"
-#include "game/board/score_panel.h"
+#include "game/board/panel_particles.h"
 #include "tests/game/adventure/feedback_fixture.h"
 #include "tests/support/headless_display.h"
 

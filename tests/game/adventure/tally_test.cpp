@@ -7,6 +7,7 @@
 #include "game/board/game_score.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/level_timer.h"
 #include "tests/support/ascii_board.h"
 #include <algorithm>

@@ -84,7 +84,7 @@ TEST_F(BoardRender, RevealedPiecesShineAndHiddenOnesStayDark) {
     lit->BottomFadeIn = 48; // frame 24: the face fully turned
     dark->BottomFadeIn = 0; // frame 0, brightness 80
     Clear();
-    RenderBoard();
+    RenderBoard(false);
     auto screen = test::GrabScreen();
     int y = dark->GetY() + BoardTop() + 26;
     int darkLight = Light(screen, BoardLeft() + 26, y);
@@ -95,7 +95,7 @@ TEST_F(BoardRender, RevealedPiecesShineAndHiddenOnesStayDark) {
 
     // A lifted piece is drawn up and left by its height.
     lit->Height = 2;
-    RenderBoard();
+    RenderBoard(false);
     EXPECT_FLOAT_EQ(lit->LastDrawnx, 46);
 }
 
@@ -106,7 +106,7 @@ TEST_F(BoardRender, OverlaysAndGoldDrawOverThePiece) {
     int cx = BoardLeft() + 48 + 24, cy = BoardTop() + 48 + 24;
     auto centre = [&] {
         Clear();
-        RenderBoard();
+        RenderBoard(false);
         return test::GrabScreen()->ReadPixel(cx, cy);
     };
     int plain = centre();
@@ -186,7 +186,7 @@ TEST_F(BoardRender, ALayoutBoardWithASelectionAndItsPath) {
     SnapBoardFrame();
 
     Clear();
-    RenderBoard();
+    RenderBoard(false);
     RenderBoardFrame();
     auto withoutPath = test::GrabScreen();
     RenderPaths();

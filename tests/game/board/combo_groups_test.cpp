@@ -38,13 +38,13 @@ class Combos : public test::BoardTest {
         BuildBoard(board);
         ResetColumnStacks(BoardWidth);
         DropUnsupported();
-        for (int i = 0; i < 1000 && ComboGroups.IsEmpty(); ++i) UpdateFallingPieces();
+        for (int i = 0; i < 1000 && ComboGroups.IsEmpty(); ++i) UpdateFallingPieces(false);
     }
     static void Run(int updates) {
-        for (int i = 0; i < updates; ++i) UpdateFallingPieces();
+        for (int i = 0; i < updates; ++i) UpdateFallingPieces(false);
     }
     static void RunUntilGone() {
-        for (int i = 0; i < 2000 && !FallingPieces.IsEmpty(); ++i) UpdateFallingPieces();
+        for (int i = 0; i < 2000 && !FallingPieces.IsEmpty(); ++i) UpdateFallingPieces(false);
     }
     int Chimes() const { return static_cast<int>(std::count(sounds.begin(), sounds.end(), kChime)); }
     static Text LastBanner() {

@@ -1,4 +1,3 @@
-#include "game/adventure/tally.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/creation_shine.h"
@@ -11,7 +10,7 @@ namespace {
 
 using CreationShine = test::BoardTest;
 
-TEST_F(CreationShine, TheFadeWaitsForTheFrameTheTallyAndTheBottle) {
+TEST_F(CreationShine, TheFadeWaitsForTheFrameAndTheBottle) {
     test::BuildBoard({"12"});
     CurrentLevel = New<Level>();
     ResetQuota(1);
@@ -29,11 +28,6 @@ TEST_F(CreationShine, TheFadeWaitsForTheFrameTheTallyAndTheBottle) {
     SetQuotaDisplay();
     QuotaLevel = 0.9f;
     EXPECT_EQ(CreationShineHeld(), 0);
-
-    StartTally();
-    EXPECT_EQ(CreationShineHeld(), 0); // not while it only waits
-    CurrentTally->Ticks = 1;
-    EXPECT_EQ(CreationShineHeld(), 1);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "game/app/profiles.h"
 #include "game/board/extra_life.h"
 #include "game/board/powerup.h"
-#include "game/board/score_panel.h"
+#include "game/board/panel_particles.h"
 #include "tests/game/board/clear_pass_fixture.h"
 
 namespace wispwood {

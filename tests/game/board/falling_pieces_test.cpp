@@ -3,7 +3,6 @@
 #include "game/board/board_sound.h"
 #include "game/board/column_stacks.h"
 #include "game/board/falling_pieces.h"
-#include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/scroll.h"
@@ -44,7 +43,7 @@ class Falling : public test::BoardTest {
     // Updates until every fallen piece has landed (or been caught).
     static int Settle() {
         int n = 0;
-        while (AnyStillFalling() && n < 1000) UpdateFallingPieces(), ++n;
+        while (AnyStillFalling() && n < 1000) UpdateFallingPieces(false), ++n;
         return n;
     }
     static char Kind(const Piece& p) { return static_cast<char>('0' + p.Color); }
@@ -127,7 +126,7 @@ TEST_F(Falling, EachColumnFallsAtItsOwnSeededRateAndPiecesWithOthersBelowFallSlo
     }
     float y = bottom->y, dy = bottom->dy, oy = other->y, ody = other->dy, ty = top->y, tdy = top->dy;
     for (int i = 0; i < 30; ++i) {
-        UpdateFallingPieces();
+        UpdateFallingPieces(false);
         y += dy, dy += 0.09f * b0;
         oy += ody, ody += 0.09f * b1;
         ty += tdy, tdy += (0.09f - 0.002f) * b0; // one piece below it
@@ -136,9 +135,9 @@ TEST_F(Falling, EachColumnFallsAtItsOwnSeededRateAndPiecesWithOthersBelowFallSlo
         ASSERT_FLOAT_EQ(top->y, ty) << i;
     }
     // With nothing falling, every stack draws a new rate.
-    for (int i = 0; i < 400 && !FallingPieces.IsEmpty(); ++i) UpdateFallingPieces();
+    for (int i = 0; i < 400 && !FallingPieces.IsEmpty(); ++i) UpdateFallingPieces(false);
     ASSERT_TRUE(FallingPieces.IsEmpty());
-    UpdateFallingPieces();
+    UpdateFallingPieces(false);
     EXPECT_NE(ColumnStacks[0]->Bounce, b0);
 }
 
@@ -174,7 +173,7 @@ TEST_F(Falling, PiecesPileUpOnTheFloorAndOnlyTheFirstOrARestedTopMakesASound) {
     // Lying pieces age; the next one, landing on a top that has rested,
     // clicks.
     int rested = ColumnStacks[0]->HighestPieceStackTime();
-    UpdateFallingPieces();
+    UpdateFallingPieces(false);
     EXPECT_EQ(ColumnStacks[0]->HighestPieceStackTime(), rested + 1);
     PieceAt(1, 8)->RemoveFromBoard(1);
     ASSERT_EQ(FallingPieces.Count(), 3);
@@ -209,12 +208,10 @@ TEST_F(Falling, APieceFallingOntoAHeldPartOfTheBoardGoesBackIntoTheGrid) {
 TEST_F(Falling, DuringALevelEndFallenPiecesDropOutOfTheScreen) {
     Board({".", "1", "2"});
     DropUnsupported();
-    SuccessSequence = New<GameSuccess>();
-    for (int i = 0; i < 400 && !FallingPieces.IsEmpty(); ++i) UpdateFallingPieces();
+    for (int i = 0; i < 400 && !FallingPieces.IsEmpty(); ++i) UpdateFallingPieces(true);
     EXPECT_TRUE(FallingPieces.IsEmpty());
     EXPECT_EQ(StackedCount(0), 0);
     EXPECT_TRUE(sounds.empty());
-    SuccessSequence = nullptr;
 }
 
 TEST_F(Falling, ResetEmptiesEverything) {

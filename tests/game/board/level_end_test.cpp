@@ -6,6 +6,7 @@
 #include "game/board/board.h"
 #include "game/board/level_end.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/quota.h"

@@ -5,6 +5,7 @@
 #include "game/board/creation_override.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/piece_definition.h"

@@ -128,6 +128,28 @@ TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {
     EXPECT_EQ(PendingName, CurrentProfile->Name);
 }
 
+// The tally stands over the board: nothing on it moves, and a restored
+// piece waits to fade in until the tally has gone.
+TEST_F(GameScene, TheTallyHoldsTheBoardAndARestoredPieceWaitsToFadeIn) {
+    StartLocation("run0");
+    ClearTutorials();
+    Ref<Piece> piece;
+    ForEachPiece([&](const Ref<Piece>& p) {
+        if (!piece) piece = p;
+    });
+    ASSERT_TRUE(piece);
+    StartTally();
+    CurrentTally->Ticks = 1; // its panel has started
+    game.Frames(5);
+    ASSERT_TRUE(TallyShowing());
+    piece->CreationShine = 60;
+    game.Frames(20);
+    EXPECT_EQ(piece->CreationShine, 60);
+    EndTally();
+    game.Frames(20);
+    EXPECT_LT(piece->CreationShine, 60);
+}
+
 TEST_F(GameScene, ALocationTheGameDoesNotHaveIsRefused) {
     ASSERT_TRUE(game.Start({"run150"}));
     ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 2000));

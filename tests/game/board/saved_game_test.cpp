@@ -10,6 +10,7 @@
 #include "game/board/level_end.h"
 #include "game/board/level_in_progress.h"
 #include "game/board/level_set.h"
+#include "game/board/level_start.h"
 #include "game/board/level_timer.h"
 #include "game/board/main_game.h"
 #include "game/board/match_availability.h"

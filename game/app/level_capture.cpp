@@ -1,4 +1,4 @@
-#include "game/board/level_capture.h"
+#include "game/app/level_capture.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/pixmap_loader.h"
 #include "engine/io/file_system.h"
@@ -10,7 +10,6 @@
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/app/startup.h"
-#include "game/board/main_game.h"
 
 namespace wispwood {
 
@@ -29,8 +28,17 @@ Text CapturePath(int location) {
 
 } // namespace
 
-void CaptureLevelImage(MainGame& game) {
-    if (TransitionInProgress() || TopScene().get() != &game) return;
+LevelCaptureGame::LevelCaptureGame() : MainGame(MakeLevelCaptureGame) {}
+
+Ref<GameLoop> MakeLevelCaptureGame() {
+    auto game = New<LevelCaptureGame>();
+    CurrentGame = game;
+    return game;
+}
+
+int LevelCaptureGame::Render() {
+    MainGame::Render();
+    if (TransitionInProgress() || TopScene().get() != this) return 0;
     if (PathKind(WritablePath("levelimages")) == 0) CreateDir(WritablePath("levelimages"), 1);
     SavePixmapPNG(GrabPixmap(0, 0, ScreenWidth, ScreenHeight), CapturePath(CaptureLocation));
     CaptureLocation += 1;
@@ -38,11 +46,12 @@ void CaptureLevelImage(MainGame& game) {
     if (CaptureLocation >= kCapturedLocations || !LocationExists(CaptureLocation)) ShutDown();
     CurrentSpotIndex = CaptureLocation;
     LoadSpotLevels(CaptureLocation);
-    Ref<GameLoop> next = MakeMainGame();
-    game.DeleteFromStack = 1;
+    Ref<GameLoop> next = MakeLevelCaptureGame();
+    DeleteFromStack = 1;
     PushScene(next, 0, 1);
     // The board settles (rows revealed, frame in place) before its picture.
     for (int i = 0; i < kSettleUpdates; ++i) next->Update();
+    return 0;
 }
 
 void ResetLevelCapture() {
