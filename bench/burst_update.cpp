@@ -2,12 +2,11 @@
 // 16-column board: the board step (reachability, reveal, hover, piece
 // updates), the outlines, the path and the particle layers of the bursts.
 #include "bench/bench_boards.h"
-#include "game/adventure/game_stats.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_play_state.h"
 #include "game/board/clear_pass.h"
 #include "game/board/crumble.h"
+#include "game/board/game_stats.h"
 #include "game/board/outlines.h"
 #include "game/board/path_search.h"
 #include "game/board/piece.h"
@@ -15,6 +14,7 @@
 #include "game/board/reachability.h"
 #include "game/board/score_popups.h"
 #include "game/board/selection.h"
+#include "game/level/board_play_state.h"
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -6,6 +6,7 @@
 // GameUpdate times one MainGame update, GameFrame one drawn and presented
 // frame of the same scene on the software renderer.
 #include "bench/bench_boards.h"
+#include "bench/bench_user_folder.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/sdl_driver.h"
 #include "engine/input/clock.h"
@@ -13,6 +14,7 @@
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/main_game.h"
 #include "game/app/logo_screens.h"
 #include "game/app/startup.h"
 #include "game/board/board.h"
@@ -24,11 +26,9 @@
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
 #include "game/board/level_timer.h"
-#include "game/board/main_game.h"
 #include "game/board/piece.h"
 #include "game/board/quota.h"
 #include "game/board/reachability.h"
-#include "bench/bench_user_folder.h"
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>

@@ -8,7 +8,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include "game/adventure/spot_levels.h"
-#include "game/app/start_flags.h"
+#include "game/services/start_flags.h"
 
 namespace wispwood {
 

@@ -11,8 +11,8 @@
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/comic_to_quest_map.h"
-#include "game/app/start_flags.h"
-#include "game/app/text_table.h"
+#include "game/services/start_flags.h"
+#include "game/services/text_table.h"
 
 namespace wispwood {
 

@@ -5,7 +5,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
 #include "framework/images/game_image.h"
-#include "game/app/game_fonts.h"
+#include "game/services/game_fonts.h"
 
 namespace wispwood {
 

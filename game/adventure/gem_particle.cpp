@@ -8,13 +8,13 @@
 #include "framework/images/game_image.h"
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/tunables.h"
-#include "game/adventure/gem_images.h"
 #include "game/adventure/quest_map_state.h"
-#include "game/adventure/reward_text.h"
-#include "game/app/profiles.h"
-#include "game/app/text_table.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
+#include "game/board/gem_images.h"
+#include "game/board/reward_text.h"
+#include "game/services/profiles.h"
+#include "game/services/text_table.h"
 
 namespace wispwood {
 

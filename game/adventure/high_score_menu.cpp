@@ -16,13 +16,13 @@
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound.h"
 #include "game/adventure/counters_row.h"
-#include "game/adventure/fairy_dust.h"
 #include "game/adventure/high_score_spark.h"
-#include "game/app/game_fonts.h"
-#include "game/app/sound_tables.h"
-#include "game/app/text_table.h"
-#include "game/app/user_data.h"
 #include "game/board/effect_images.h"
+#include "game/level/fairy_dust.h"
+#include "game/services/game_fonts.h"
+#include "game/services/sound_tables.h"
+#include "game/services/text_table.h"
+#include "game/services/user_data.h"
 #include <cmath>
 #include <cstdio>
 

@@ -1,12 +1,12 @@
 #include "game/adventure/level_tutorial.h"
 #include "game/adventure/spot_levels.h"
-#include "game/app/profiles.h"
-#include "game/app/settings.h"
-#include "game/app/start_flags.h"
 #include "game/board/hover_lesson.h"
 #include "game/board/pair_lessons.h"
 #include "game/board/time_lesson.h"
 #include "game/board/tutorials.h"
+#include "game/services/profiles.h"
+#include "game/services/settings.h"
+#include "game/services/start_flags.h"
 
 namespace wispwood {
 

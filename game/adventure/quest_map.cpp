@@ -4,17 +4,17 @@
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/gem_particle.h"
-#include "game/adventure/level_result.h"
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_progress.h"
 #include "game/adventure/quest_spot.h"
-#include "game/adventure/reward_text.h"
 #include "game/adventure/spot_levels.h"
 #include "game/adventure/temple_particle.h"
-#include "game/app/profiles.h"
-#include "game/app/sound_tables.h"
-#include "game/app/start_flags.h"
-#include "game/app/text_table.h"
+#include "game/board/level_result.h"
+#include "game/board/reward_text.h"
+#include "game/services/profiles.h"
+#include "game/services/sound_tables.h"
+#include "game/services/start_flags.h"
+#include "game/services/text_table.h"
 #include <algorithm>
 
 namespace wispwood {

@@ -5,16 +5,16 @@
 #include "framework/gui/gui_gadget.h"
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/end_game_screen.h"
 #include "game/adventure/gem_particle.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_spot.h"
-#include "game/adventure/reward_text.h"
-#include "game/app/end_game_screen.h"
-#include "game/app/profiles.h"
-#include "game/app/text_table.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
+#include "game/board/reward_text.h"
+#include "game/services/profiles.h"
+#include "game/services/text_table.h"
 
 namespace wispwood {
 

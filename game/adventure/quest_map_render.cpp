@@ -10,9 +10,9 @@
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/rank_panel.h"
-#include "game/adventure/reward_text.h"
-#include "game/app/game_fonts.h"
-#include "game/app/profiles.h"
+#include "game/board/reward_text.h"
+#include "game/services/game_fonts.h"
+#include "game/services/profiles.h"
 #include <cmath>
 
 namespace wispwood {

@@ -8,7 +8,7 @@
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/temple_particle.h"
-#include "game/app/profiles.h"
+#include "game/services/profiles.h"
 
 namespace wispwood {
 

@@ -1,8 +1,8 @@
 #include "game/adventure/quest_progress.h"
 #include "engine/io/text_convert.h"
-#include "game/adventure/level_result.h"
-#include "game/adventure/rank.h"
-#include "game/app/profiles.h"
+#include "game/board/level_result.h"
+#include "game/services/profiles.h"
+#include "game/services/rank.h"
 
 namespace wispwood {
 

@@ -11,9 +11,9 @@
 #include "game/adventure/quest_map_state.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/temple_particle.h"
-#include "game/app/profiles.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
+#include "game/services/profiles.h"
 
 namespace wispwood {
 

@@ -6,11 +6,11 @@
 #include "framework/fonts/font.h"
 #include "framework/images/game_image.h"
 #include "framework/scene/tunables.h"
-#include "game/adventure/gem_images.h"
 #include "game/adventure/quest_map_state.h"
-#include "game/adventure/rank.h"
-#include "game/app/game_fonts.h"
-#include "game/app/text_table.h"
+#include "game/board/gem_images.h"
+#include "game/services/game_fonts.h"
+#include "game/services/rank.h"
+#include "game/services/text_table.h"
 
 namespace wispwood {
 

@@ -1,8 +1,8 @@
 #include "game/adventure/spot_levels.h"
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/main_game.h"
 #include "game/adventure/quest_spot.h"
 #include "game/board/level_set.h"
-#include "game/board/main_game.h"
 
 namespace wispwood {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The images mode: a picture of every adventure location's first board,
 // one game scene after another, then an orderly end of the program.
-#include "game/board/main_game.h"
+#include "game/adventure/main_game.h"
 
 namespace wispwood {
 

@@ -1,5 +1,5 @@
 #include "game/app/loader_queue.h"
-#include "game/app/settings.h"
+#include "game/services/settings.h"
 
 namespace wispwood {
 

@@ -3,16 +3,16 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include "framework/scene/scene_stack.h"
-#include "game/adventure/comic_menu.h"
+#include "game/adventure/main_game.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
+#include "game/app/comic_menu.h"
+#include "game/app/level_capture.h"
 #include "game/app/loader_queue.h"
 #include "game/app/main_scene.h"
-#include "game/app/profiles.h"
-#include "game/app/sound_tables.h"
-#include "game/app/start_flags.h"
-#include "game/app/level_capture.h"
-#include "game/board/main_game.h"
+#include "game/services/profiles.h"
+#include "game/services/sound_tables.h"
+#include "game/services/start_flags.h"
 #include <algorithm>
 
 namespace wispwood {

@@ -8,7 +8,7 @@
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "game/app/loading_scene.h"
-#include "game/app/sound_tables.h"
+#include "game/services/sound_tables.h"
 
 namespace wispwood {
 

@@ -2,9 +2,9 @@
 // own start-up and scene loop.
 #include "engine/core/runtime_error.h"
 #include "engine/io/print_line.h"
-#include "game/app/install_folder.h"
 #include "game/app/startup.h"
-#include "game/app/version.h"
+#include "game/services/install_folder.h"
+#include "game/services/version.h"
 #include <cstdio>
 
 int main(int argc, char** argv) {

@@ -12,7 +12,7 @@
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/scene/tunables.h"
-#include "game/adventure/jungle_dust.h"
+#include "game/app/jungle_dust.h"
 #include "game/app/main_scene.h"
 #include "game/board/effect_images.h"
 #include <cmath>

@@ -9,12 +9,12 @@
 #include "framework/gui/gui_text_heading.h"
 #include "framework/gui/gui_text_input.h"
 #include "framework/scene/input_snapshot.h"
-#include "game/app/game_fonts.h"
 #include "game/app/main_scene.h"
-#include "game/app/options_dialog.h"
-#include "game/app/profiles.h"
-#include "game/app/saved_game_path.h"
-#include "game/app/text_table.h"
+#include "game/services/game_fonts.h"
+#include "game/services/options_dialog.h"
+#include "game/services/profiles.h"
+#include "game/services/saved_game_path.h"
+#include "game/services/text_table.h"
 #include <algorithm>
 #include <cmath>
 

@@ -1,5 +1,5 @@
 #include "game/board/board_sound.h"
-#include "game/app/sound_tables.h"
+#include "game/services/sound_tables.h"
 
 namespace wispwood {
 

@@ -2,9 +2,9 @@
 #include "framework/anim/easing.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
-#include "game/app/game_fonts.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
+#include "game/services/game_fonts.h"
 #include <vector>
 
 namespace wispwood {

@@ -1,13 +1,13 @@
 #include "game/board/extra_life.h"
 #include "engine/io/random.h"
 #include "framework/particles/particle_logic.h"
-#include "game/adventure/extra_life_flight.h"
-#include "game/app/profiles.h"
 #include "game/board/board.h"
 #include "game/board/effect_images.h"
+#include "game/board/extra_life_flight.h"
+#include "game/board/panel_particles.h"
 #include "game/board/piece_images.h"
 #include "game/board/powerup.h"
-#include "game/board/panel_particles.h"
+#include "game/services/profiles.h"
 #include <algorithm>
 
 namespace wispwood {

@@ -1,7 +1,7 @@
 #include "game/board/game_over.h"
-#include "game/app/text_table.h"
 #include "game/board/board_sound.h"
 #include "game/board/drop_in_text.h"
+#include "game/services/text_table.h"
 
 namespace wispwood {
 

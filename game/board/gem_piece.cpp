@@ -5,12 +5,12 @@
 #include "framework/images/game_image.h"
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/scene_stack.h"
-#include "game/adventure/gem.h"
-#include "game/adventure/gem_images.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
+#include "game/board/gem.h"
+#include "game/board/gem_images.h"
 #include <algorithm>
 #include <cmath>
 

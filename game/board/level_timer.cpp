@@ -1,5 +1,5 @@
 #include "game/board/level_timer.h"
-#include "game/app/profiles.h"
+#include "game/services/profiles.h"
 
 namespace wispwood {
 

@@ -1,9 +1,9 @@
 #include "game/board/score_popups.h"
 #include "engine/io/text_convert.h"
 #include "framework/particles/particle_text.h"
-#include "game/app/game_fonts.h"
 #include "game/board/effect_images.h"
 #include "game/board/game_score.h"
+#include "game/services/game_fonts.h"
 
 namespace wispwood {
 

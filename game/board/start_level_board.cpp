@@ -1,5 +1,4 @@
 #include "game/board/start_level_board.h"
-#include "game/app/start_flags.h"
 #include "game/board/board.h"
 #include "game/board/column_stacks.h"
 #include "game/board/creation_override.h"
@@ -13,6 +12,7 @@
 #include "game/board/row_push.h"
 #include "game/board/scroll.h"
 #include "game/board/stone_pieces.h"
+#include "game/services/start_flags.h"
 #include <utility>
 
 namespace wispwood {

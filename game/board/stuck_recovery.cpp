@@ -2,14 +2,14 @@
 #include "framework/anim/easing.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
-#include "game/app/game_fonts.h"
-#include "game/app/text_table.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
 #include "game/board/crumble.h"
 #include "game/board/match_availability.h"
 #include "game/board/piece.h"
 #include "game/board/stone_pieces.h"
+#include "game/services/game_fonts.h"
+#include "game/services/text_table.h"
 #include <algorithm>
 #include <vector>
 

@@ -4,11 +4,11 @@
 #include "framework/gui/gui_gadget.h"
 #include "framework/gui/gui_text_heading.h"
 #include "framework/scene/tunables.h"
-#include "game/app/game_fonts.h"
-#include "game/app/text_table.h"
 #include "game/board/board_frame.h"
 #include "game/board/tutorial_images.h"
 #include "game/board/tutorials.h"
+#include "game/services/game_fonts.h"
+#include "game/services/text_table.h"
 
 namespace wispwood {
 

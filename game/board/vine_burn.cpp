@@ -2,10 +2,10 @@
 // link, 10 updates apart, each link leaving sparkles, its coin and, on
 // stone-vine levels, a block behind.
 #include "engine/io/random.h"
-#include "game/adventure/confetti.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_sound.h"
+#include "game/board/confetti.h"
 #include "game/board/crumble.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level.h"

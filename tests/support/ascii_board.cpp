@@ -3,10 +3,8 @@
 #include "framework/particles/particle.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/scene/tickers.h"
-#include "game/app/profiles.h"
 #include "game/board/board_frame.h"
 #include "game/board/board_particles.h"
-#include "game/board/board_play_state.h"
 #include "game/board/defined_levels.h"
 #include "game/board/gem_piece.h"
 #include "game/board/hint.h"
@@ -20,6 +18,8 @@
 #include "game/board/rainbow_piece.h"
 #include "game/board/stone_pieces.h"
 #include "game/board/vine_pieces.h"
+#include "game/level/board_play_state.h"
+#include "game/services/profiles.h"
 
 namespace wispwood::test {
 

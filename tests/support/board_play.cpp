@@ -1,11 +1,11 @@
-#include "game/board/board_sound.h"
-#include "tests/support/board_play.h"
 #include "framework/scene/input_snapshot.h"
-#include "game/adventure/game_stats.h"
 #include "game/board/board_particles.h"
+#include "game/board/board_sound.h"
+#include "game/board/game_stats.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
 #include "game/board/selection.h"
+#include "tests/support/board_play.h"
 
 namespace wispwood::test {
 

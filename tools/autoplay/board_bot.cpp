@@ -1,17 +1,17 @@
 #include "tools/autoplay/board_bot.h"
 #include "engine/io/random.h"
-#include "game/adventure/bonus_brick.h"
-#include "game/adventure/bonus_game.h"
-#include "game/adventure/tally.h"
 #include "game/board/board.h"
 #include "game/board/groups.h"
-#include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/match_availability.h"
 #include "game/board/piece.h"
 #include "game/board/piece_match.h"
 #include "game/board/stuck_recovery.h"
 #include "game/board/tutorials.h"
+#include "game/level/bonus_brick.h"
+#include "game/level/bonus_game.h"
+#include "game/level/level_end.h"
+#include "game/level/tally.h"
 #include <algorithm>
 #include <map>
 

@@ -3,8 +3,8 @@
 // savestress check: exits 0 when the saved profiles hold all five, each with
 //                   the same score (one whole save, never a mix or a part).
 #include "engine/io/text_convert.h"
-#include "game/app/profiles.h"
-#include "game/app/user_data.h"
+#include "game/services/profiles.h"
+#include "game/services/user_data.h"
 #include <cstdio>
 #include <cstring>
 

@@ -8,8 +8,8 @@
 #include "framework/draw_state/draw_state.h"
 #include "game/adventure/background.h"
 #include "game/adventure/spot_levels.h"
-#include "game/app/start_flags.h"
 #include "game/app/world_reset.h"
+#include "game/services/start_flags.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/high_score_menu.h"
 #include "game/adventure/high_score_spark.h"
-#include "game/app/user_data.h"
+#include "game/services/user_data.h"
 #include "tests/support/menu_fixture.h"
 #include "tests/support/scene_fixture.h"
 

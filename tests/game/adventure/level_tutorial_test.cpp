@@ -1,13 +1,13 @@
 #include "game/adventure/level_tutorial.h"
 #include "game/adventure/spot_levels.h"
-#include "game/app/player_profile.h"
-#include "game/app/profiles.h"
-#include "game/app/settings.h"
-#include "game/app/start_flags.h"
 #include "game/board/hover_lesson.h"
 #include "game/board/pair_lessons.h"
 #include "game/board/time_lesson.h"
 #include "game/board/tutorials.h"
+#include "game/services/player_profile.h"
+#include "game/services/profiles.h"
+#include "game/services/settings.h"
+#include "game/services/start_flags.h"
 #include "tests/support/ascii_board.h"
 
 namespace wispwood {

@@ -1,10 +1,10 @@
 // The level result turned into progress: the adventure, the level states,
 // gems and medals, and the flights that show them.
-#include "game/adventure/level_result.h"
 #include "game/adventure/quest_progress.h"
-#include "game/adventure/rank.h"
-#include "game/app/profiles.h"
 #include "game/app/world_reset.h"
+#include "game/board/level_result.h"
+#include "game/services/profiles.h"
+#include "game/services/rank.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {

@@ -4,7 +4,7 @@
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/board/level_set.h"
-#include "game/board/level_start.h"
+#include "game/level/level_start.h"
 #include "tests/support/ascii_board.h"
 #include "tests/support/headless_display.h"
 #include "tests/support/paths.h"

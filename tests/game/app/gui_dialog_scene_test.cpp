@@ -20,7 +20,7 @@
 #include "framework/scene/game_loop.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/sound/sound.h"
-#include "game/app/game_fonts.h"
+#include "game/services/game_fonts.h"
 #include "tests/support/game_harness.h"
 #include "tests/support/input_events.h"
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "engine/draw/sdl_driver.h"
 #include "engine/io/random.h"
 #include "framework/scene/scene_stack.h"
-#include "game/board/main_game.h"
+#include "game/adventure/main_game.h"
 #include "tests/support/game_harness.h"
 #include "tests/support/golden_image.h"
 #include <gtest/gtest.h>

@@ -2,13 +2,13 @@
 // fonts, the sounds, the music and the credits.
 #include "engine/draw/graphics.h"
 #include "framework/scene/frame_loop.h"
-#include "game/app/credit.h"
-#include "game/app/credits_file.h"
-#include "game/app/game_fonts.h"
+#include "game/adventure/credit.h"
+#include "game/adventure/credits_file.h"
 #include "game/app/loader_queue.h"
 #include "game/app/main_scene.h"
-#include "game/app/sound_tables.h"
-#include "game/app/text_table.h"
+#include "game/services/game_fonts.h"
+#include "game/services/sound_tables.h"
+#include "game/services/text_table.h"
 #include "tests/support/game_harness.h"
 #include <gtest/gtest.h>
 

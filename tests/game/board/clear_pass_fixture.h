@@ -1,13 +1,13 @@
 #pragma once
 // A board world for matching powerups and obstacles: sounds collected, statistics made,
 // and matches made by marking both halves and running the clear pass.
-#include "game/adventure/game_stats.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
 #include "game/board/clear_pass.h"
+#include "game/board/game_stats.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
-#include "tests/game/adventure/feedback_fixture.h"
+#include "tests/support/feedback_fixture.h"
 #include <initializer_list>
 #include <utility>
 

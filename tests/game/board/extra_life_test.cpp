@@ -1,8 +1,8 @@
-#include "game/adventure/extra_life_flight.h"
-#include "game/app/profiles.h"
 #include "game/board/extra_life.h"
-#include "game/board/powerup.h"
+#include "game/board/extra_life_flight.h"
 #include "game/board/panel_particles.h"
+#include "game/board/powerup.h"
+#include "game/services/profiles.h"
 #include "tests/game/board/clear_pass_fixture.h"
 
 namespace wispwood {

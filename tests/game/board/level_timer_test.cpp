@@ -1,6 +1,6 @@
-#include "game/app/player_profile.h"
-#include "game/app/profiles.h"
 #include "game/board/level_timer.h"
+#include "game/services/player_profile.h"
+#include "game/services/profiles.h"
 #include "tests/support/ascii_board.h"
 
 namespace wispwood {

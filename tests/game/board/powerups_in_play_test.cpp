@@ -1,6 +1,7 @@
 // The special pieces in the real game scene: locations that bring vines,
 // locks, fairy tiles and rainbows, played through real mouse input.
 #include "framework/scene/scene_stack.h"
+#include "game/adventure/main_game.h"
 #include "game/board/board.h"
 #include "game/board/fairy_flight.h"
 #include "game/board/game_score.h"
@@ -8,7 +9,6 @@
 #include "game/board/hover_piece.h"
 #include "game/board/level_set.h"
 #include "game/board/lock_particles.h"
-#include "game/board/main_game.h"
 #include "game/board/match_availability.h"
 #include "game/board/piece_match.h"
 #include "game/board/rainbow_piece.h"

@@ -1,11 +1,11 @@
-#include "game/board/board_sound.h"
 #include "game/board/board_particles.h"
+#include "game/board/board_sound.h"
 #include "game/board/clear_pass.h"
-#include "game/board/level_end.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/quota.h"
 #include "game/board/selection.h"
+#include "game/level/level_end.h"
 #include "tests/support/ascii_board.h"
 #include <cmath>
 

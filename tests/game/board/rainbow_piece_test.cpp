@@ -2,9 +2,9 @@
 // a piece that cannot be picked, draws its path untinted, and flashes once
 // as it bursts.
 #include "framework/scene/input_snapshot.h"
-#include "game/adventure/game_stats.h"
 #include "game/board/board_particles.h"
 #include "game/board/fairy_glow_images.h"
+#include "game/board/game_stats.h"
 #include "game/board/path_search.h"
 #include "game/board/rainbow_piece.h"
 #include "game/board/reachability.h"

@@ -1,4 +1,3 @@
-#include "game/app/start_flags.h"
 #include "game/board/board.h"
 #include "game/board/column_stacks.h"
 #include "game/board/creation_override.h"
@@ -10,6 +9,7 @@
 #include "game/board/scroll.h"
 #include "game/board/start_level_board.h"
 #include "game/board/stone_pieces.h"
+#include "game/services/start_flags.h"
 #include "tests/support/row_world.h"
 
 namespace wispwood {

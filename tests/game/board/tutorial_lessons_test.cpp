@@ -1,7 +1,7 @@
 #include "framework/gui/gui_gadget.h"
 #include "framework/scene/input_snapshot.h"
-#include "game/adventure/game_stats.h"
 #include "game/board/board_particles.h"
+#include "game/board/game_stats.h"
 #include "game/board/hover_lesson.h"
 #include "game/board/match_availability.h"
 #include "game/board/pair_lessons.h"

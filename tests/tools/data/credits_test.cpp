@@ -4,7 +4,7 @@
 #include "tests/tools/data/font_fixture.h"
 
 #include "engine/io/text_routines.h"
-#include "game/app/game_fonts.h"
+#include "game/services/game_fonts.h"
 #include <gtest/gtest.h>
 
 namespace wispwood::datatest {

@@ -3,8 +3,8 @@
 #include "engine/draw/image.h"
 #include "engine/io/text_routines.h"
 #include "framework/images/game_image.h"
-#include "game/app/game_fonts.h"
 #include "game/app/world_reset.h"
+#include "game/services/game_fonts.h"
 #include "tests/support/paths.h"
 
 namespace wispwood::datatest {

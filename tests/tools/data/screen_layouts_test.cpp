@@ -12,8 +12,8 @@
 #include "framework/layout/apply_layout.h"
 #include "framework/layout/layout_element.h"
 #include "framework/layout/layout_resource.h"
-#include "game/app/game_fonts.h"
-#include "game/app/text_table.h"
+#include "game/services/game_fonts.h"
+#include "game/services/text_table.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "tests/tools/data/data_files.h"
 
 #include "engine/io/text_convert.h"
-#include "game/app/text_table.h"
 #include "game/app/world_reset.h"
+#include "game/services/text_table.h"
 #include <gtest/gtest.h>
 #include <utility>
 

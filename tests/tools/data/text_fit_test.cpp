@@ -7,9 +7,9 @@
 #include "tests/tools/data/font_fixture.h"
 
 #include "engine/io/text_convert.h"
-#include "game/app/game_fonts.h"
-#include "game/app/profiles.h"
-#include "game/app/text_table.h"
+#include "game/services/game_fonts.h"
+#include "game/services/profiles.h"
+#include "game/services/text_table.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 

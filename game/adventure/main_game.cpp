@@ -1,0 +1,446 @@
+#include "game/adventure/main_game.h"
+#include "engine/draw/graphics.h"
+#include "engine/io/file_system.h"
+#include "engine/io/random.h"
+#include "engine/io/text_convert.h"
+#include "framework/draw_state/draw_state.h"
+#include "framework/gui/gui_are_you_sure.h"
+#include "framework/gui/gui_container.h"
+#include "framework/images/game_image.h"
+#include "framework/scene/input_snapshot.h"
+#include "framework/scene/scene_stack.h"
+#include "framework/sound/music_scene.h"
+#include "game/adventure/background.h"
+#include "game/adventure/comic_page.h"
+#include "game/adventure/high_score_menu.h"
+#include "game/adventure/level_tutorial.h"
+#include "game/adventure/quest_map.h"
+#include "game/adventure/quest_spot.h"
+#include "game/adventure/saved_game.h"
+#include "game/adventure/spot_levels.h"
+#include "game/board/board.h"
+#include "game/board/board_frame.h"
+#include "game/board/board_particles.h"
+#include "game/board/board_render.h"
+#include "game/board/board_sound.h"
+#include "game/board/confetti.h"
+#include "game/board/crumble.h"
+#include "game/board/earthquake.h"
+#include "game/board/extra_life_flight.h"
+#include "game/board/falling_pieces.h"
+#include "game/board/game_score.h"
+#include "game/board/game_stats.h"
+#include "game/board/gem.h"
+#include "game/board/hint.h"
+#include "game/board/level_result.h"
+#include "game/board/level_set.h"
+#include "game/board/level_timer.h"
+#include "game/board/locks.h"
+#include "game/board/outlines.h"
+#include "game/board/panel_particles.h"
+#include "game/board/path_search.h"
+#include "game/board/quota.h"
+#include "game/board/quota_bottle.h"
+#include "game/board/quota_particle.h"
+#include "game/board/reward_text.h"
+#include "game/board/score_popups.h"
+#include "game/board/scroll.h"
+#include "game/board/selection.h"
+#include "game/board/stuck_recovery.h"
+#include "game/board/tutorials.h"
+#include "game/board/vine_coin.h"
+#include "game/level/board_play_state.h"
+#include "game/level/bonus_game.h"
+#include "game/level/game_overlays.h"
+#include "game/level/level_clock.h"
+#include "game/level/level_end.h"
+#include "game/level/level_start.h"
+#include "game/level/score_flight.h"
+#include "game/level/score_panel.h"
+#include "game/level/tally.h"
+#include "game/services/options_dialog.h"
+#include "game/services/profiles.h"
+#include "game/services/saved_game_path.h"
+#include "game/services/sound_tables.h"
+#include "game/services/start_flags.h"
+#include "game/services/text_table.h"
+
+namespace wispwood {
+
+Ref<MainGame> CurrentGame;
+Ref<TImage> MainGame::ContainerImage, MainGame::SidebarImage, MainGame::SidebarButton;
+Text ResumeSavePath;
+
+namespace {
+
+bool Alive(const Ref<guiGadget>& g) {
+    return g && !g->Removed;
+}
+
+bool Alive(const Ref<guiContainer>& c) {
+    return c && !c->Removed && !c->Destroying;
+}
+
+bool Alive(const Ref<guiAreYouSure>& d) {
+    return d && d->Alive() && !d->Removed;
+}
+
+bool BonusLevelPlaying() {
+    return CurrentLevel && IsBonusLevel(*CurrentLevel);
+}
+
+} // namespace
+
+// A game scene revealed by a pop is replaced by a fresh one, which starts
+// the current level again.
+MainGame::MainGame() : MainGame(MakeMainGame) {}
+
+MainGame::MainGame(SceneFactory recreate) : GameLoop(std::move(recreate)) {
+    Container = New<guiContainer>();
+    Scene = GameMusicScene;
+}
+
+Ref<GameLoop> MakeMainGame() {
+    auto game = New<MainGame>();
+    CurrentGame = game;
+    return game;
+}
+
+int MainGame::Load() {
+    ContainerImage = LoadGameImage("media\\gui\\container.png");
+    SidebarImage = LoadGameImage("media\\game\\sidebar.png");
+    SidebarButton = LoadGameImage("media\\gui\\button-sidebar.png");
+    LoadPauseMenuImages();
+    return 0;
+}
+
+void MainGame::InitialiseAllGame() {
+    ClearMedalDecisionLatch();
+    ResetGems();
+    ResetConfetti();
+    ResetLevelClock();
+    ResetExtraLifeFlights();
+    ClearTutorials();
+    EndTally();
+    ResetRewardTexts();
+    ResetScoreFlights();
+    ResetBoardForGame();
+    ResetBonusGame();
+    ResetGameBoardState();
+    ResetAllStats();
+}
+
+int MainGame::Init() {
+    InitialiseAllGame();
+    Ref<PlayerProfile> profile = CurrentProfile;
+    if (profile && profile->Lives == 0) profile->Lives = 3;
+    GameScore = profile ? profile->Score : 0;
+    DisplayedScore = GameScore;
+    ResetLevelEnd();
+    // A resumed game does not repeat its location's lesson.
+    if (!ResumeSavedGame() && CurrentLevelSet) {
+        StartLevel(1, 0);
+        StartLevelTutorial();
+    }
+    SnapBoardFrame();
+    MenuButton = Container->AddButton(665, 247, SidebarButton, nullptr);
+    if (MenuButton) MenuButton->DrawnText = GetText("main", "menu");
+    if (profile) profile->DisplayHowToPlay = 0;
+    return 0;
+}
+
+bool MainGame::ResumeSavedGame() {
+    Text path = ResumeSavePath;
+    ResumeSavePath.clear();
+    if (path.empty()) return false;
+    // Only the current profile's own saved game is ever read or deleted.
+    if (!CurrentProfile || path != SavedGamePath(CurrentProfile->Name)) return false;
+    SavedGameLoad loaded = LoadGame(path);
+    // Resumed at most once, and an unreadable file is not offered again.
+    DeleteFile(path);
+    if (loaded == SavedGameLoad::Unreadable) return false;
+    if (loaded == SavedGameLoad::Resumed) GetReady = 150;
+    return true;
+}
+
+int MainGame::Paused(int includeTally) {
+    if (Alive(MenuContainer)) return 1;
+    if (GetReady >= 75) return 1;
+    if (Alive(ExitAreYouSure)) return 1;
+    if (GamePaused) return 1;
+    if (OptionsOpen()) return 1;
+    if (includeTally && TallyShowing()) return 1;
+    return 0;
+}
+
+void MainGame::UpdatePaused() {
+    if (TallyShowing()) GamePaused = 0;
+    PausedProgress += GamePaused ? 1 : -1;
+    PausedProgress = std::clamp(PausedProgress, 0, 32);
+}
+
+void MainGame::PopSelf() {
+    Ref<GameLoop> top = TopScene();
+    if (top.get() == this) PopScene(top, 1);
+}
+
+bool MainGame::PlayOnInTestMode(int location) {
+    if (!TestMode) return false;
+    if (!LocationExists(location)) location = 0;
+    CurrentSpotIndex = location;
+    LoadSpotLevels(location);
+    // Refused while a transition runs; Won and Lost stay set, so the next
+    // update tries again.
+    if (!PushScene(MakeMainGame(), 0, 0)) return true;
+    DeleteFromStack = 1;
+    return true;
+}
+
+void MainGame::LeaveAfterWin() {
+    if (CurrentProfile) CurrentProfile->Score = GameScore;
+    // A story level shows its comic, which leads on to the quest map; any
+    // other goes straight to the map. A push is refused while a transition
+    // runs; Won stays set, so the next update tries again.
+    if (CurrentLevel && CurrentLevel->HasComic()) {
+        if (!ShowComicAfterLevel(CurrentLevel->ComicNumbeR() + 1)) return;
+    } else if (!PushScene(MakeQuestMap(), 0, 0)) {
+        return;
+    }
+    DeleteFromStack = 1;
+}
+
+void MainGame::LeaveAfterLoss() {
+    Ref<PlayerProfile> p = CurrentProfile;
+    auto clearProfile = [&p] {
+        if (p) p->Score = p->Lives = p->Gems = p->GoldMedals = p->SilverMedals = 0;
+    };
+    // The self-playing mode starts the same location again.
+    if (TestMode) {
+        clearProfile();
+        PlayOnInTestMode(CurrentSpotIndex);
+        return;
+    }
+    PendingEntry = 1;
+    PendingName = p ? p->Name : Text();
+    PendingScore = GameScore;
+    PendingExtra =
+        p ? IntToText(p->Gems) + "," + IntToText(p->SilverMedals) + "," + IntToText(p->GoldMedals) : Text();
+    // Refused while a transition runs; Lost stays set, so the next update
+    // offers the score again with the profile still intact.
+    if (!PushScene(New<HighScoreMenu>(), 0, 0)) {
+        PendingEntry = 0;
+        return;
+    }
+    DeleteFromStack = 1;
+    clearProfile();
+}
+
+void MainGame::UpdateBoardAndEffects() {
+    // 17. The tally, the score counter and the score layers.
+    if (CurrentTally) UpdateTally(*Container);
+    if (!Paused(0) || TallyShowing()) {
+        CountDisplayedScore();
+        ScorePopups.Update();
+        PanelParticles.Update();
+    }
+    UpdateScoreFlights(Paused(0));
+    // 18.
+    if (!Paused(1) || TallyShowing()) {
+        UpdateConfetti();
+    }
+    // 19.
+    if (CurrentTally && MenuButton) MenuButton->Deactivate();
+    // 20.
+    if (!Paused(0)) {
+        UpdateGems();
+        UpdateRewardTexts();
+        ShardParticles.Update();
+        BoardEffects.Update();
+        BoardTwinkles.Update();
+    }
+    // 21.
+    AgeFadingPaths();
+    if (BonusLevelPlaying()) UpdateBonusGame(Paused(0));
+    // 22. The board runs.
+    if (Paused(1)) return;
+    UpdateVineCoins();
+    UpdateLocks();
+    UpdateHint();
+    UpdateTutorial();
+    UpdateTimer();
+    UpdateOutlines();
+    UpdateEarthquake();
+    UpdateBoardFrame();
+    UpdateGameOver();
+    UpdateSuccess();
+    UpdateExtraLifeFlights();
+    FadeSelectionIfIdle();
+    UpdateQuota();
+    ComputeMatchPath(0);
+    if (!BonusLevelPlaying()) {
+        if (!LevelEndHoldsScroll()) ScrollBoard();
+        UpdateFallingPieces(LevelEnding());
+        BoardUpdate();
+    }
+    DropUnsupported();
+}
+
+int MainGame::Update() {
+    // 1. The self-playing mode clicks anywhere over the board.
+    if (TestMode && !TransitionInProgress() && !GameWindowInactive()) {
+        int y = RandomInt(0, 599);
+        int x = BoardLeft() + static_cast<int>(RandomFloat(0, BoardWidth * CellWidth));
+        OverrideMouse(x, y);
+        ForceMouseClicks(1);
+    }
+    // 4, 5.
+    if (Won || LevelWon) {
+        LeaveAfterWin();
+        return 0;
+    }
+    if (Lost || LevelLost) {
+        LeaveAfterLoss();
+        return 0;
+    }
+    // 6.
+    Container->Update();
+    // 7, 8.
+    // A menu opened in this update, by whichever step, is not closed by the
+    // Escape of the same update.
+    bool menuWasOpen = Alive(MenuContainer);
+    if (GameKeyPresses(80)) createPauseMenu();
+    if (GameWindowInactive() && !Paused(1) && !TestMode && !ImagesMode) createPauseMenu();
+    // 9.
+    UpdateOptions();
+    // 10.
+    UpdatePaused();
+    // A resumed game counts its "GET READY" down while the window is active
+    // and the menu is closed.
+    if (GetReady > 0 && !GameWindowInactive() && !Alive(MenuContainer)) GetReady -= 1;
+    // 11 to 15: the pause menu.
+    bool escape = GameKeyPresses(27) != 0;
+    if ((!Container->Child || !Alive(Container->Child)) && Alive(MenuButton) &&
+        (MenuButton->mhit || escape)) {
+        createPauseMenu();
+    }
+    bool menuOpenedThisUpdate = !menuWasOpen && Alive(MenuContainer);
+    if (Alive(BackButton) && (BackButton->mhit || escape) && !menuOpenedThisUpdate && MenuContainer &&
+        !MenuContainer->HasInactiveChildren() && !MenuContainer->HasActiveChildren())
+        MenuContainer->Destroy();
+    if (Alive(ExitButton) && MenuContainer && !MenuContainer->HasActiveChildren() && ExitButton->mhit) {
+        ExitAreYouSure = MenuContainer->AreYouSure(1);
+        if (ExitAreYouSure)
+            ExitAreYouSure->Text = {GetText("prompts", "quit1"), GetText("prompts", "quit2"),
+                                    GetText("prompts", "quit3")};
+    }
+    if (Alive(OptionsButton) && OptionsButton->mhit && MenuContainer) OpenOptions(*MenuContainer);
+    if (ExitAreYouSure && ExitAreYouSure->Value() == 1) {
+        ExitAreYouSure = nullptr;
+        PlayBoardSound("media\\jingles\\exitplayinggame.ogg");
+        PopSelf();
+        return 0;
+    }
+    // 16.
+    UpdateHud();
+    UpdateBoardAndEffects();
+    return 0;
+}
+
+int MainGame::Render() {
+    TDrawState::Push();
+    SetBlend(SOLIDBLEND);
+    SetColor(0, 0, 0);
+    DrawRect(0, 0, GraphicsWidth(), GraphicsHeight());
+    SetColor(255, 255, 255);
+    SetBlend(ALPHABLEND);
+    // 1. The location's scene behind everything.
+    TDrawState::Push();
+    RenderLocationBackground();
+    TDrawState::Pop();
+    // 2.
+    RenderBoardFrame();
+    // 3.
+    RenderGameOverlay(GameOverlay::BottomLeft);
+    // 4.
+    TDrawState::Push();
+    TDrawState::PushOrigin(0, static_cast<float>(BoardTop()));
+    RenderFallingPieces();
+    TDrawState::Pop();
+    // 5. The pieces with the board's layers between their passes, then the
+    // paths.
+    RenderBoard(Paused(0));
+    RenderPaths();
+    TDrawState::Push();
+    TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
+    TDrawState::PushBlend(ALPHABLEND);
+    RenderVineCoins();
+    TDrawState::Pop();
+    // 6.
+    DrawTallyDarkening();
+    // 7.
+    TDrawState::Push();
+    TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
+    TDrawState::PushBlend(ALPHABLEND);
+    RenderOutlines();
+    ShardParticles.Render();
+    TDrawState::Pop();
+    // 8.
+    RenderGameOverlay(GameOverlay::Right);
+    // 9.
+    Container->RenderFirst();
+    // 10.
+    RenderQuotaBottle();
+    RenderGameOver();
+    RenderSuccess();
+    // 11.
+    RenderGameOverlay(GameOverlay::BottomLeftMask);
+    // 12.
+    ScorePopups.Render();
+    RenderGameOverlay(GameOverlay::TopLeft);
+    // 13.
+    if (!CurrentTally) RenderClock();
+    // 14.
+    RenderRewardTexts();
+    if (BonusLevelPlaying()) {
+        TDrawState::Push();
+        RenderBonusGame();
+        TDrawState::Pop();
+    }
+    RenderTutorial();
+    TDrawState::Push();
+    TDrawState::PushOrigin(static_cast<float>(BoardLeft()), 0);
+    RenderExtraLifeFlights();
+    TDrawState::Pop();
+    RenderStuckNotice();
+    // 15.
+    GetReadyRender();
+    // 16.
+    if (TallyShowing()) {
+        Container->RenderRest();
+        if (CurrentTally) RenderClock();
+        RenderTally();
+        RenderScorePanel();
+        RenderGems();
+    } else {
+        RenderScorePanel();
+        RenderGems();
+        if (CurrentTally) RenderClock();
+        Container->RenderRest();
+    }
+    RenderConfettiA();
+    // 17.
+    if (CurrentTally) CurrentTally->LevelCompleteRender();
+    // 18.
+    RenderPaused();
+    TDrawState::Pop();
+    return 0;
+}
+
+void ResetMainGame() {
+    CurrentGame = nullptr;
+    ResumeSavePath.clear();
+    MainGame::ContainerImage = MainGame::SidebarImage = MainGame::SidebarButton = nullptr;
+    ResetPauseMenuImages();
+}
+
+} // namespace wispwood

@@ -1,9 +1,0 @@
-#include "game/app/version.h"
-
-namespace wispwood {
-
-Text VersionText() {
-    return "Wispwood 0.1.0";
-}
-
-} // namespace wispwood

@@ -1,0 +1,200 @@
+#include "game/services/options_dialog.h"
+#include "engine/draw/image.h"
+#include "framework/fonts/font.h"
+#include "framework/gui/gui_container.h"
+#include "framework/gui/gui_resources.h"
+#include "framework/gui/gui_selectable.h"
+#include "framework/gui/gui_slider.h"
+#include "framework/gui/gui_text_heading.h"
+#include "framework/images/game_image.h"
+#include "framework/layout/layout_resource.h"
+#include "framework/scene/input_snapshot.h"
+#include "game/services/display.h"
+#include "game/services/game_fonts.h"
+#include "game/services/settings.h"
+#include "game/services/text_table.h"
+#include "game/services/volumes.h"
+
+namespace wispwood {
+
+Ref<guiContainer> OptionsContainer;
+Ref<guiGadget> OptionsOK, OptionsCancel;
+Ref<guiSelectable> FullscreenTick, WindowedTick;
+Ref<guiSelectable> HintsOnTick, HintsOffTick;
+Ref<guiSlider> SoundSlider, MusicSlider, VoiceSlider;
+Ref<TImage> OptionsBacking, TickImage;
+
+namespace {
+
+constexpr int kEscape = 27;
+
+bool DialogAlive() {
+    return OptionsContainer && !OptionsContainer->Removed;
+}
+
+Text OptionText(const Text& key) {
+    return GetText("options", key);
+}
+
+Ref<guiSelectable> Tick(float x, float y, int group, const Text& key, const Text& layoutName) {
+    Ref<guiSelectable> tick = OptionsContainer->AddSelectable(x, y, GuiSelectable, TickImage, group, 1);
+    if (!tick) return nullptr;
+    tick->DrawnText = OptionText(key);
+    tick->DrawnTextScale = 0.8f;
+    tick->LayoutName = layoutName;
+    return tick;
+}
+
+Ref<guiSlider> Slider(float y, const Text& key, float value, const Text& layoutName) {
+    Ref<guiSlider> slider = OptionsContainer->AddSlider(282, y, GuiSlider, GuiSliderGadget, 20, 41, 176);
+    if (!slider) return nullptr;
+    slider->DrawnText = OptionText(key);
+    slider->DrawnTextExtraY = -20;
+    slider->DrawnTextScale = 0.8f;
+    slider->SliderValue = value;
+    slider->LayoutName = layoutName;
+    return slider;
+}
+
+Ref<guiGadget> Button(float x, const Text& key, const Text& layoutName) {
+    Ref<guiGadget> button = OptionsContainer->AddButton(x, 433, GuiButtonEmptySmall);
+    if (!button) return nullptr;
+    button->DrawnText = OptionText(key);
+    button->DrawnTextScale = 0.8f;
+    button->LayoutName = layoutName;
+    return button;
+}
+
+bool Hit(const Ref<guiGadget>& g) {
+    return g && g->mhit;
+}
+
+// While muted the sliders stand at zero, which is what is heard.
+float ShownVolume(float volume) {
+    return GetMuted() ? 0.0f : volume;
+}
+
+void ShowVolume(const Ref<guiSlider>& slider, float volume) {
+    if (slider) slider->SliderValue = ShownVolume(volume);
+}
+
+// Dragging a slider changes the setting and its volume at once. Dragging
+// while muted unmutes: the player is choosing a volume to hear, and the
+// other sliders come back to their own values.
+template <class Setter>
+void FollowSlider(const Ref<guiSlider>& slider, Setter set) {
+    if (!slider || !slider->mover || !GameMouseDown(1)) return;
+    set(slider->SliderValue);
+    if (GetMuted()) {
+        SetMuted(0);
+        ShowSettingsInOptions();
+    }
+    ApplySettingsVolumes();
+}
+
+void DiscardChanges() {
+    OptionsContainer->Destroy();
+    // The display was reopened when the mode changed, so the chosen mode
+    // stays; everything else returns to the file.
+    int windowed = GetWindowed();
+    RereadSettings();
+    SetWindowed(windowed);
+    ApplySettingsVolumes();
+}
+
+} // namespace
+
+void LoadOptionsImages() {
+    OptionsBacking = LoadGameImage("media\\options\\backing.png");
+    TickImage = LoadGameImage("media\\options\\tick.png");
+}
+
+void OpenOptions(guiContainer& parent) {
+    if (DialogAlive()) return;
+    OptionsContainer = parent.AddContainer();
+    if (!OptionsContainer) return;
+    int bw = OptionsBacking ? ImageWidth(OptionsBacking) : 0;
+    int bh = OptionsBacking ? ImageHeight(OptionsBacking) : 0;
+    if (Ref<guiGadget> backing = OptionsContainer->AddStatic((800 - bw) / 2, (600 - bh) / 2, OptionsBacking))
+        backing->LayoutName = "static";
+    if (Ref<guiTextHeading> heading = OptionsContainer->AddText(0, 0, OptionText("heading"))) {
+        heading->DrawnTextFont = BigFont;
+        heading->LayoutName = "heading";
+    }
+    int sw = GuiButtonEmptySmall ? ImageWidth(GuiButtonEmptySmall) : 0;
+    OptionsOK = Button(299 - sw / 2, "ok", "OK");
+    OptionsCancel = Button(436, "cancel", "Cancel");
+
+    FullscreenTick = Tick(231, 139, 1, "fullscreen", "Fullscreen");
+    WindowedTick = Tick(401, 139, 1, "windowed", "Windowed");
+    if (Ref<guiSelectable> mode = GetWindowed() ? WindowedTick : FullscreenTick) mode->SelectItem(1);
+    HintsOnTick = Tick(232, 189, 2, "hintson", "HintsOn");
+    HintsOffTick = Tick(401, 189, 2, "hintsoff", "hintsOff");
+    if (Ref<guiSelectable> hints = GetHints() ? HintsOnTick : HintsOffTick) hints->SelectItem(1);
+
+    SoundSlider = Slider(265, "soundvolume", ShownVolume(GetSoundVolume()), "Sound");
+    MusicSlider = Slider(336, "musicvolume", ShownVolume(GetMusicVolume()), "Music");
+    VoiceSlider = Slider(382, "voicevolume", ShownVolume(GetVoiceVolume()), "Voice");
+    // The voice volume is kept in the settings but not offered.
+    if (VoiceSlider) {
+        VoiceSlider->hidden = 1;
+        VoiceSlider->disablemouse = 1;
+        VoiceSlider->y = 9999;
+    }
+    if (MainLayout) OptionsContainer->SetLayout(MainLayout->GetLayout("OptionsMenu"));
+}
+
+void UpdateOptions() {
+    if (!DialogAlive()) return;
+    for (const Ref<guiSlider>& slider : {SoundSlider, MusicSlider}) {
+        if (!slider) continue;
+        slider->MouseOverEffectOffsetY = 10;
+        slider->MouseOverEffectScale = 0.8f;
+    }
+    if (OptionsContainer->Destroying) return;
+
+    if (Hit(FullscreenTick) || Hit(WindowedTick)) {
+        int windowed = Hit(WindowedTick) ? 1 : 0;
+        if (windowed != GetWindowed()) {
+            SetWindowed(windowed);
+            OpenDisplay();
+        }
+    }
+    if (Hit(HintsOnTick) || Hit(HintsOffTick)) {
+        int hints = Hit(HintsOnTick) ? 1 : 0;
+        if (hints != GetHints()) SetHints(hints);
+    }
+    FollowSlider(SoundSlider, SetSoundVolume);
+    FollowSlider(MusicSlider, SetMusicVolume);
+    FollowSlider(VoiceSlider, SetVoiceVolume);
+
+    if (Hit(OptionsOK)) {
+        OptionsContainer->Destroy();
+        SaveSettings();
+    } else if (Hit(OptionsCancel) || GameKeyPresses(kEscape)) {
+        DiscardChanges();
+    }
+}
+
+void ShowSettingsInOptions() {
+    if (!DialogAlive()) return;
+    const Ref<guiSelectable>& mode = GetWindowed() ? WindowedTick : FullscreenTick;
+    if (mode && !mode->IsSelected()) mode->SelectItem(1);
+    ShowVolume(SoundSlider, GetSoundVolume());
+    ShowVolume(MusicSlider, GetMusicVolume());
+    ShowVolume(VoiceSlider, GetVoiceVolume());
+}
+
+int OptionsOpen() {
+    return DialogAlive() && !OptionsContainer->Destroying ? 1 : 0;
+}
+
+void ResetOptions() {
+    OptionsContainer = nullptr;
+    OptionsOK = OptionsCancel = nullptr;
+    FullscreenTick = WindowedTick = HintsOnTick = HintsOffTick = nullptr;
+    SoundSlider = MusicSlider = VoiceSlider = nullptr;
+    OptionsBacking = TickImage = nullptr;
+}
+
+} // namespace wispwood
