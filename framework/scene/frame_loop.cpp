@@ -58,6 +58,7 @@ void DrawFrame() {
 }
 
 void EndOfFrameHousekeeping() {
+    MakeWaitingSceneChanges();
     if (TransitionInProgress(0)) return;
     Ref<GameLoop> top = TopScene();
     if (top && top->GameLoopExiting) PopScene(top, 1);
@@ -99,6 +100,9 @@ int UpdatesForElapsed(int elapsedMs) {
 
 void RunOneUpdate() {
     RunPerUpdateServices(TopScene());
+    // The top scene has asked to leave (or to cover itself) and waits for
+    // the running transition; it stands still meanwhile.
+    if (SceneChangeWaiting()) return;
     if (Ref<GameLoop> top = TopScene()) top->Update();
 }
 

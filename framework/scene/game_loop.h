@@ -59,7 +59,8 @@ class GameLoop {
         (void)reference;
         return 0;
     }
-    // Asks to be popped at the end of the frame, unless a transition runs.
+    // Asks to be popped at the end of the frame, or once the running
+    // transition has ended.
     virtual int Escape();
 
     // A new object of the scene's own class from the factory given at

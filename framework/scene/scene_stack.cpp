@@ -1,6 +1,7 @@
 #include "framework/scene/scene_stack.h"
 #include "engine/core/runtime_error.h"
 #include "framework/scene/tunables.h"
+#include <deque>
 #include <typeinfo>
 
 namespace wispwood {
@@ -13,11 +14,23 @@ GameLoop::GameLoop(SceneFactory recreate) : ResetWhenInactive(1), recreate_(std:
 }
 
 int GameLoop::Escape() {
-    if (!TransitionInProgress(0)) GameLoopExiting = 1;
+    GameLoopExiting = 1;
     return 0;
 }
 
 namespace {
+
+struct SceneChange {
+    bool Push = true;
+    Ref<GameLoop> Scene;
+    int Popping = 0;
+    int Instant = 0;
+};
+
+std::deque<SceneChange> gWaitingChanges;
+
+int PushNow(const Ref<GameLoop>& scene, int popping, int instant);
+void PopNow(const Ref<GameLoop>& scene, int popping);
 
 void StartTransition(const Ref<GameLoop>& oldScene, const Ref<GameLoop>& newTop, int popping) {
     if (CurrentTransition) return;
@@ -44,7 +57,42 @@ Ref<GameLoop> TopScene() {
 }
 
 int PushScene(const Ref<GameLoop>& scene, int popping, int instant) {
-    if (TransitionInProgress(0) || !scene) return 0;
+    if (!scene) return 0;
+    if (TransitionInProgress(0) || !gWaitingChanges.empty()) {
+        gWaitingChanges.push_back({true, scene, popping, instant});
+        return 1;
+    }
+    return PushNow(scene, popping, instant);
+}
+
+int PopScene(const Ref<GameLoop>& scene, int popping) {
+    if (!scene) return 0;
+    if (TransitionInProgress(0) || !gWaitingChanges.empty()) {
+        gWaitingChanges.push_back({false, scene, popping, 0});
+        return 0;
+    }
+    PopNow(scene, popping);
+    return 0;
+}
+
+int SceneChangeWaiting() {
+    return gWaitingChanges.empty() ? 0 : 1;
+}
+
+void MakeWaitingSceneChanges() {
+    while (!gWaitingChanges.empty() && !TransitionInProgress(0)) {
+        SceneChange change = std::move(gWaitingChanges.front());
+        gWaitingChanges.pop_front();
+        if (change.Push)
+            PushNow(change.Scene, change.Popping, change.Instant);
+        else
+            PopNow(change.Scene, change.Popping);
+    }
+}
+
+namespace {
+
+int PushNow(const Ref<GameLoop>& scene, int popping, int instant) {
     Ref<GameLoop> old = TopScene();
     PushSceneInstantly(scene);
     ClearActiveTunables();
@@ -53,14 +101,8 @@ int PushScene(const Ref<GameLoop>& scene, int popping, int instant) {
     return 1;
 }
 
-void PushSceneInstantly(const Ref<GameLoop>& scene) {
-    if (!scene) return;
-    SceneStack.Push(scene);
-    scene->Init();
-}
-
-int PopScene(const Ref<GameLoop>& scene, int popping) {
-    if (TransitionInProgress(0) || !scene || TopScene() != scene) return 0;
+void PopNow(const Ref<GameLoop>& scene, int popping) {
+    if (TopScene() != scene) return;
     SceneStack.Pop();
     Ref<GameLoop> revealed = TopScene();
     if (revealed && revealed->ResetWhenInactive) {
@@ -76,7 +118,14 @@ int PopScene(const Ref<GameLoop>& scene, int popping) {
     }
     ClearActiveTunables();
     StartTransition(scene, revealed, popping);
-    return 0;
+}
+
+} // namespace
+
+void PushSceneInstantly(const Ref<GameLoop>& scene) {
+    if (!scene) return;
+    SceneStack.Push(scene);
+    scene->Init();
 }
 
 int TransitionInProgress(int closingOnly) {
@@ -90,6 +139,7 @@ int TransitionObscures(int x, int y) {
 void ResetSceneStack() {
     SceneStack.Clear();
     CurrentTransition = nullptr;
+    gWaitingChanges.clear();
 }
 
 } // namespace wispwood

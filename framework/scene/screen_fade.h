@@ -1,6 +1,7 @@
 #pragma once
 // The animated screen transitions that play when a scene is pushed or
-// popped. While one runs, pushes, pops and Escape are refused.
+// popped. While one runs, further pushes and pops wait for it to end
+// (scene_stack.h).
 #include "engine/draw/image.h"
 #include "framework/scene/game_loop.h"
 

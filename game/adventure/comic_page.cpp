@@ -117,15 +117,14 @@ int ComicPage::Render() {
     return 0;
 }
 
-bool ShowComicAfterLevel(int comicNumber) {
+void ShowComicAfterLevel(int comicNumber) {
     auto page = New<ComicPage>();
     page->ComicNumber = comicNumber;
     // The page slides in like the screens of the adventure.
     page->Fade = 0;
     page->FadeOnTop = 0;
-    if (!PushScene(page, 0, 0)) return false;
     page->GoBackToQuestMap = 1;
-    return true;
+    PushScene(page, 0, 0);
 }
 
 } // namespace wispwood

@@ -45,8 +45,7 @@ Text ComicPagePath(int comicNumber, bool secondPage);
 Ref<GameLoop> MakeComicPage();
 
 // After a won level that carries a comic: pushes the comic with the slide
-// transition and marks it to lead on to the quest map. False when the push
-// was refused (a transition runs); the caller tries again next update.
-bool ShowComicAfterLevel(int comicNumber);
+// transition, marked to lead on to the quest map.
+void ShowComicAfterLevel(int comicNumber);
 
 } // namespace wispwood

@@ -5,10 +5,9 @@
 
 namespace wispwood {
 
-bool LeaveComicForQuestMap(ComicPage& page) {
-    if (!PushScene(MakeQuestMap(), 0, 0)) return false;
+void LeaveComicForQuestMap(ComicPage& page) {
+    PushScene(MakeQuestMap(), 0, 0);
     page.DeleteFromStack = 1;
-    return true;
 }
 
 } // namespace wispwood

@@ -4,8 +4,7 @@ namespace wispwood {
 
 class ComicPage;
 
-// Leaves the page for the quest map; false when the change was refused (a
-// transition runs), so the page stays and the player may try again.
-bool LeaveComicForQuestMap(ComicPage& page);
+// Leaves the page for the quest map.
+void LeaveComicForQuestMap(ComicPage& page);
 
 } // namespace wispwood

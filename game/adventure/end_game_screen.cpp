@@ -62,8 +62,7 @@ float EndGameScreen::DarkeningAlpha() const {
 int EndGameScreen::Update() {
     // The map below removed itself when it brought this screen up, so the
     // pop reveals the title screen.
-    if (Whatever && Whatever->mhit) leaving_ = true;
-    if (leaving_) {
+    if (Whatever && Whatever->mhit) {
         Ref<GameLoop> top = TopScene();
         if (top.get() == this) PopScene(top, 1);
     }

@@ -37,11 +37,6 @@ class EndGameScreen : public GameLoop {
 
     // The credits (a loading-screen step).
     static int Load();
-
-  private:
-    // Kept until the pop is made: one refused while a transition runs must
-    // not swallow the click.
-    bool leaving_ = false;
 };
 
 Ref<GameLoop> MakeEndGameScreen();

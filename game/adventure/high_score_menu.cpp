@@ -214,7 +214,7 @@ int HighScoreMenu::Update() {
     if (OK && OK->mhit) {
         if (NewSlot != 0) {
             HighScores->AddScore(PendingName, PendingScore, PendingExtra);
-            // Pressed once; a refused pop must not add the entry again.
+            // The entry is in the table now; the screen leaves showing it.
             NewSlot = 0;
         }
         Leave();

@@ -184,28 +184,22 @@ void MainGame::PopSelf() {
     if (top.get() == this) PopScene(top, 1);
 }
 
-bool MainGame::PlayOnInTestMode(int location) {
-    if (!TestMode) return false;
+void MainGame::PlayOnInTestMode(int location) {
     if (!LocationExists(location)) location = 0;
     CurrentSpotIndex = location;
     LoadSpotLevels(location);
-    // Refused while a transition runs; Won and Lost stay set, so the next
-    // update tries again.
-    if (!PushScene(MakeMainGame(), 0, 0)) return true;
+    PushScene(MakeMainGame(), 0, 0);
     DeleteFromStack = 1;
-    return true;
 }
 
 void MainGame::LeaveAfterWin() {
     if (CurrentProfile) CurrentProfile->Score = GameScore;
     // A story level shows its comic, which leads on to the quest map; any
-    // other goes straight to the map. A push is refused while a transition
-    // runs; Won stays set, so the next update tries again.
-    if (CurrentLevel && CurrentLevel->HasComic()) {
-        if (!ShowComicAfterLevel(CurrentLevel->ComicNumbeR() + 1)) return;
-    } else if (!PushScene(MakeQuestMap(), 0, 0)) {
-        return;
-    }
+    // other goes straight to the map.
+    if (CurrentLevel && CurrentLevel->HasComic())
+        ShowComicAfterLevel(CurrentLevel->ComicNumbeR() + 1);
+    else
+        PushScene(MakeQuestMap(), 0, 0);
     DeleteFromStack = 1;
 }
 
@@ -225,12 +219,7 @@ void MainGame::LeaveAfterLoss() {
     PendingScore = GameScore;
     PendingExtra =
         p ? IntToText(p->Gems) + "," + IntToText(p->SilverMedals) + "," + IntToText(p->GoldMedals) : Text();
-    // Refused while a transition runs; Lost stays set, so the next update
-    // offers the score again with the profile still intact.
-    if (!PushScene(New<HighScoreMenu>(), 0, 0)) {
-        PendingEntry = 0;
-        return;
-    }
+    PushScene(New<HighScoreMenu>(), 0, 0);
     DeleteFromStack = 1;
     clearProfile();
 }

@@ -60,8 +60,8 @@ class MainGame : public GameLoop {
     bool ResumeSavedGame();
     void LeaveAfterWin();
     void LeaveAfterLoss();
-    // In the self-playing mode: the game goes on at that location (true).
-    bool PlayOnInTestMode(int location);
+    // The self-playing mode goes on at that location.
+    void PlayOnInTestMode(int location);
     // Pops this scene when it is the top one.
     void PopSelf();
 };

@@ -66,10 +66,10 @@ void QuestMap::UpdateFinishSequence() {
         }
     }
     if (FinishSequence > kEndTick) {
-        // Refused while a transition runs; the count stays past the end, so
-        // the next update tries again. Once it is up, the map leaves the
-        // stack and the end screen's button reveals the title screen.
-        if (PushScene(MakeEndGameScreen(), 0, 0)) DeleteFromStack = 1;
+        // The map leaves the stack, so the end screen's button reveals the
+        // title screen.
+        PushScene(MakeEndGameScreen(), 0, 0);
+        DeleteFromStack = 1;
         return;
     }
     const int k = (FinishSequence - kBurstStart) / kBurstSpacing;

@@ -20,9 +20,7 @@ void LoadSpotLevels(int index) {
 }
 
 int StartQuestLevel(int index) {
-    // Checked first: a game scene made and then refused would still have
-    // become CurrentGame.
-    if (!LocationExists(index) || TransitionInProgress(0)) return 0;
+    if (!LocationExists(index)) return 0;
     CurrentSpotIndex = index;
     LoadSpotLevels(index);
     return PushScene(MakeMainGame());

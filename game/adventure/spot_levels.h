@@ -10,8 +10,9 @@ extern int CurrentSpotIndex;
 // such location.
 void LoadSpotLevels(int index);
 
-// Plays the location: 1 when the game scene was pushed. A missing location
-// or a running transition is refused (0) and nothing changes.
+// Plays the location: 1 when the game scene was pushed (or waits for the
+// running transition). A missing location is refused (0) and nothing
+// changes.
 int StartQuestLevel(int index);
 
 // Start-up state: location 0.

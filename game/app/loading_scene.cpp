@@ -35,7 +35,6 @@ int Loading::Update() {
         LoadingDone = RunLoadStep(LoadingProgress);
         LoadingProgress += 1;
     } else {
-        // Refused while a transition runs; the next update tries again.
         PushScene(FirstScene(), 0, 0);
     }
     return 0;
@@ -90,7 +89,7 @@ int Loading::Render() {
 }
 
 int Loading::Escape() {
-    if (!TransitionInProgress(0)) GameLoopExiting = 1; // the scene's own field: no effect
+    GameLoopExiting = 1; // the scene's own field: no effect
     return 0;
 }
 

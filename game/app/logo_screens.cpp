@@ -89,11 +89,10 @@ int ChannelScreen::Load() {
     return 0;
 }
 
-// The loading screen may be refused while a transition runs; the screen
-// then tries again on its next update rather than staying stuck.
 void ChannelScreen::ExitChannel() {
     if (Exited) return;
-    if (PushScene(New<Loading>(), 0, 0)) Exited = 1;
+    PushScene(New<Loading>(), 0, 0);
+    Exited = 1;
 }
 
 int ChannelScreen::Update() {

@@ -246,7 +246,6 @@ void MainScene::UpdateBook() {
         BookScaleUp += 1;
         if (BookScaleUp > 200 && TopScene().get() == this) {
             ComicLogoScene = std::static_pointer_cast<MainScene>(TopScene());
-            // Refused while a transition runs; the next update tries again.
             PushScene(MakeComicMenu());
         }
     }
@@ -263,7 +262,8 @@ void MainScene::SlideButtons() {
 
 void MainScene::PlayQuest() {
     if (CurrentProfile->CurrentAdventure != 0) {
-        if (PushScene(MakeQuestMap())) PlayJingle(kStartJingle);
+        PushScene(MakeQuestMap());
+        PlayJingle(kStartJingle);
     } else if (StartQuestLevel(0)) {
         PlayJingle(kStartJingle);
     }
@@ -285,11 +285,7 @@ void MainScene::UpdateResumeQuestion() {
     Text path = SavedGamePath(CurrentProfile->Name);
     if (answer == 1) {
         ResumeSavePath = path;
-        if (!PushScene(MakeMainGame())) {
-            // Refused while a transition runs: ask again on the next click.
-            ResumeSavePath.clear();
-            return;
-        }
+        PushScene(MakeMainGame());
         PlayJingle(kStartJingle);
     } else {
         ResumeGameAreYouSure->Destroy();
@@ -303,7 +299,8 @@ void MainScene::UpdateMenuButtons() {
     if (Alive(HighScoresButton) && HighScoresButton->mhit) PushScene(New<HighScoreMenu>());
     if (Alive(MasterQuestButton) && MasterQuestButton->mhit && CurrentProfile) {
         CurrentProfile->InMasterQuest = 1;
-        if (PushScene(MakeQuestMap())) PlayJingle(kStartJingle);
+        PushScene(MakeQuestMap());
+        PlayJingle(kStartJingle);
     }
     if (Alive(MainButton) && MainButton->mhit && CurrentProfile && !Alive(ResumeGameAreYouSure)) {
         CurrentProfile->InMasterQuest = 0;

@@ -41,23 +41,40 @@ class SceneStackTest : public test::SceneLoopTest {
     }
 };
 
-TEST_F(SceneStackTest, PushesAndPopsAreRefusedWhileATransitionRuns) {
+TEST_F(SceneStackTest, PushesAndPopsWaitForTheRunningTransitionAndAreMadeInOrder) {
     auto base = New<ProbeScene>(), top = New<ProbeScene>(), extra = New<ProbeScene>();
     BeginGameLoop(base);
     EXPECT_EQ(PushScene(top), 1);
     EXPECT_EQ(top->inits, 1);
     ASSERT_TRUE(CurrentTransition);
     EXPECT_TRUE(Cast<SlideScreenFade>(CurrentTransition));
-    EXPECT_EQ(PushScene(extra), 0);
-    EXPECT_EQ(SceneStack.Size(), 2);
+    // Asked during the slide: both wait, and the scene that asked stands
+    // still until they are made.
+    EXPECT_EQ(PushScene(extra), 1);
     PopScene(top);
-    EXPECT_EQ(TopScene(), top);
+    EXPECT_EQ(SceneChangeWaiting(), 1);
+    EXPECT_EQ(SceneStack.Size(), 2);
+    EXPECT_EQ(extra->inits, 0);
+    const int updates = top->updates;
+    Ref<ScreenFade> first = CurrentTransition;
+    while (CurrentTransition == first) Frame(10);
+    EXPECT_EQ(top->updates, updates);
+    // The push is made as the slide ends and starts a slide of its own; the
+    // pop waits for that one and is dropped, its scene no longer the top.
+    EXPECT_EQ(extra->inits, 1);
+    EXPECT_EQ(TopScene(), extra);
+    ASSERT_TRUE(CurrentTransition);
+    EXPECT_EQ(CurrentTransition->OldScene, top);
     FinishTransition();
-    EXPECT_FALSE(TransitionInProgress());
+    EXPECT_EQ(SceneChangeWaiting(), 0);
+    EXPECT_EQ(SceneStack.Size(), 3);
+    EXPECT_EQ(TopScene(), extra);
+    Frame(10);
+    EXPECT_GT(extra->updates, 0);
     PopScene(base); // not the top: nothing happens
-    EXPECT_EQ(SceneStack.Size(), 2);
-    PopScene(top);
-    EXPECT_EQ(TopScene(), base);
+    EXPECT_EQ(SceneStack.Size(), 3);
+    PopScene(extra);
+    EXPECT_EQ(TopScene(), top);
     auto slide = Cast<SlideScreenFade>(CurrentTransition);
     ASSERT_TRUE(slide);
     EXPECT_EQ(slide->FadeRight, 1);
@@ -99,16 +116,17 @@ TEST_F(SceneStackTest, TransitionsLastTheirLength) {
     EXPECT_EQ(FinishTransition(), 181);
 }
 
-TEST_F(SceneStackTest, EscapeDuringThePushTransitionIsRefusedThenPopsAfterIt) {
+TEST_F(SceneStackTest, EscapeDuringThePushTransitionPopsOnceItHasEnded) {
     auto base = New<ProbeScene>(), top = New<ProbeScene>();
     BeginGameLoop(base);
     PushScene(top);
     top->Escape();
-    EXPECT_EQ(top->GameLoopExiting, 0);
-    FinishTransition();
-    top->Escape();
     EXPECT_EQ(top->GameLoopExiting, 1);
-    Frame(10);
+    Ref<ScreenFade> push = CurrentTransition;
+    while (CurrentTransition == push) {
+        EXPECT_EQ(TopScene(), top);
+        Frame(10);
+    }
     EXPECT_EQ(TopScene(), base);
     ASSERT_TRUE(CurrentTransition);
     EXPECT_EQ(CurrentTransition->OldScene, top);

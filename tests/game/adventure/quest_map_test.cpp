@@ -227,13 +227,12 @@ TEST_F(QuestMapTest, TheClosingSequenceHandsOverToTheEndScreen) {
     while (map->FinishSequence < 1200) map->Update();
     EXPECT_EQ(TopScene(), map); // the last tick has not passed yet
 
-    // A transition under way refuses the push; the map keeps trying.
+    // With a transition under way the push waits for it to end.
     CurrentTransition = New<FadeOnTop>();
     map->Update();
     EXPECT_EQ(TopScene(), map);
     CurrentTransition = nullptr;
-
-    map->Update();
+    MakeWaitingSceneChanges();
     auto screen = Cast<EndGameScreen>(TopScene());
     ASSERT_TRUE(screen);
     // Once covered, the map leaves the stack, so the end screen's button
