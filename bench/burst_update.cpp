@@ -4,6 +4,7 @@
 #include "bench/bench_boards.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
+#include "game/board/board_play_state.h"
 #include "game/board/clear_pass.h"
 #include "game/board/crumble.h"
 #include "game/board/game_stats.h"
@@ -14,7 +15,6 @@
 #include "game/board/reachability.h"
 #include "game/board/score_popups.h"
 #include "game/board/selection.h"
-#include "game/level/board_play_state.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -24,7 +24,7 @@ using namespace wispwood;
 // Rows 0 to 9 of mixed colours; below them two 5 x 3 blocks of colour 7
 // that have just been matched.
 void StartBurst() {
-    ResetBoardPlayState();
+    ResetGameBoardState();
     CreateGameStats();
     bench::FillMixedRows();
     for (int y = 10; y < 13; ++y) {

@@ -6,6 +6,7 @@
 // The figures are counters of the one benchmark (MB); the time is one
 // drawn frame of the menu. tools/measure_cpu.sh reads the resident size of
 // the game binary itself.
+#include "bench/bench_user_folder.h"
 #include "engine/draw/draw_memory.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/sdl_driver.h"
@@ -15,7 +16,6 @@
 #include "game/app/logo_screens.h"
 #include "game/app/main_scene.h"
 #include "game/app/startup.h"
-#include "bench/bench_user_folder.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>

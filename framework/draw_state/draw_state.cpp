@@ -63,6 +63,10 @@ void TDrawState::Pop() {
     if (auto state = DrawStateStack ? DrawStateStack->Pop() : nullptr) state->Apply();
 }
 
+void ResetDrawStateStack() {
+    DrawStateStack = nullptr;
+}
+
 void TDrawState::Reset() {
     if (DrawStateStack) DrawStateStack->Clear();
     SetColor(255, 255, 255);

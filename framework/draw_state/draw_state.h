@@ -48,6 +48,8 @@ class TDrawState {
 
 // Created on first use.
 extern Ref<TStack<Ref<TDrawState>>> DrawStateStack;
+// No stack at all (start-up state; the first push makes one).
+void ResetDrawStateStack();
 
 // The open display's size, or the design size when none is open.
 int DrawAreaWidth();

@@ -109,6 +109,10 @@ void SlideScreenFade::Render(const Ref<GameLoop>& scene) {
     TDrawState::Pop();
 }
 
+void ResetTransitionImages() {
+    for (Ref<TImage>& image : TransitionImages) image = nullptr;
+}
+
 void LoadTransitionImages() {
     const char* names[4] = {"topleft", "topright", "bottomleft", "bottomright"};
     for (int i = 0; i < 4; ++i)

@@ -57,5 +57,7 @@ public:
 extern Ref<TImage> TransitionImages[4];
 // Loads them, each anchored at its outer screen corner.
 void LoadTransitionImages();
+// Lets them go (start-up state).
+void ResetTransitionImages();
 
 } // namespace wispwood

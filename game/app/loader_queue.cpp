@@ -23,7 +23,7 @@ int RunLoadStep(int index) {
 }
 
 void ResetLoaderQueue() {
-    for (Loader& loader : LoaderTable) loader = nullptr;
+    for (Loader& loader : LoaderTable) loader = Loader();
     LoaderCount = 0;
 }
 

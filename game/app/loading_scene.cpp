@@ -18,7 +18,6 @@
 namespace wispwood {
 
 Ref<TImage> Loading::Background, Loading::Bar, Loading::BarGold;
-Ref<GameLoop> (*MakeFirstScene)() = MakeMainScene;
 
 Loading::Loading() {
     FadeOnTop = 1;
@@ -43,7 +42,7 @@ int Loading::Update() {
 Ref<GameLoop> Loading::FirstScene() {
     // A developer mode starts its location once; a game that ends and
     // reveals this screen leads on to the first screen.
-    if (DeveloperStartUsed) return MakeFirstScene();
+    if (DeveloperStartUsed) return MakeMainScene();
     if (ComicsMode) {
         // The collection of the stored player (or of a temporary one).
         EnsureCurrentProfile();
@@ -61,7 +60,7 @@ Ref<GameLoop> Loading::FirstScene() {
         location = CurrentProfile ? std::clamp(CurrentProfile->CurrentAdventure, 0, 99) : 0;
         if (!LocationExists(location)) location = -1;
     }
-    if (location < 0 || !LocationExists(location)) return MakeFirstScene();
+    if (location < 0 || !LocationExists(location)) return MakeMainScene();
     // Developer modes on a fresh install play without a stored profile.
     EnsureCurrentProfile();
     DeveloperStartUsed = true;
@@ -98,6 +97,10 @@ int Loading::Load() {
     Bar = LoadGameImage("media\\load\\loading-bar.png", -1);
     BarGold = LoadGameImage("media\\load\\loading-bar-gold.png", -1);
     return 0;
+}
+
+void ResetLoadingScreen() {
+    Loading::Background = Loading::Bar = Loading::BarGold = nullptr;
 }
 
 } // namespace wispwood

@@ -31,9 +31,7 @@ class Loading : public GameLoop {
     bool DeveloperStartUsed = false;
 };
 
-// The scene the loading screen hands over to. Later parts of the game
-// replace the default (the main menu, or a level in the run and images
-// modes); start-up installs it.
-extern Ref<GameLoop> (*MakeFirstScene)();
+// The loading screen's pictures let go (start-up state).
+void ResetLoadingScreen();
 
 } // namespace wispwood

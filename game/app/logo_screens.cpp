@@ -105,4 +105,8 @@ int ChannelScreen::Render() {
     return SplashScreen::Render();
 }
 
+void ResetLogoScreens() {
+    LogoScreen::Image = Logo2Screen::Image = ChannelScreen::Image = nullptr;
+}
+
 } // namespace wispwood

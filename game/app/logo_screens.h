@@ -72,4 +72,7 @@ protected:
     void HandOver() override { ExitChannel(); }
 };
 
+// The splash pictures let go (start-up state).
+void ResetLogoScreens();
+
 } // namespace wispwood

@@ -1,7 +1,6 @@
 #include "game/app/startup.h"
 #include "engine/audio/audio.h"
 #include "engine/core/end_program.h"
-#include "engine/draw/graphics.h"
 #include "engine/draw/message_box.h"
 #include "engine/input/clock.h"
 #include "engine/io/file_stream.h"
@@ -9,28 +8,22 @@
 #include "engine/io/random.h"
 #include "engine/io/write_folder.h"
 #include "framework/gui/gui_resources.h"
-#include "framework/gui/gui_text_input.h"
 #include "framework/gui/pointer.h"
 #include "framework/highscores/high_score_table.h"
-#include "framework/images/game_image.h"
 #include "framework/layout/layout_resource.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
 #include "framework/sound/sound_housekeeping.h"
 #include "game/adventure/background.h"
-#include "game/adventure/credits_file.h"
 #include "game/adventure/end_game_screen.h"
 #include "game/adventure/high_score_menu.h"
 #include "game/adventure/level_in_progress.h"
 #include "game/adventure/main_game.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_progress.h"
-#include "game/adventure/quest_spot.h"
-#include "game/adventure/spot_levels.h"
 #include "game/app/comic_menu.h"
 #include "game/app/jungle_dust.h"
-#include "game/app/level_capture.h"
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
 #include "game/app/logo_screens.h"
@@ -43,12 +36,9 @@
 #include "game/board/fairy_glow_images.h"
 #include "game/board/game_stats.h"
 #include "game/board/gem_images.h"
-#include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
 #include "game/board/quota_images.h"
 #include "game/board/tutorial_images.h"
-#include "game/board/tutorials.h"
-#include "game/level/bonus_game.h"
 #include "game/level/bonus_images.h"
 #include "game/level/game_overlays.h"
 #include "game/level/level_clock.h"
@@ -268,55 +258,6 @@ void ShutDown() {
 
 void ResetStartUp() {
     gStarted = false;
-    ResetLoaderQueue();
-    ResetSettings();
-    ResetStartFlags();
-    ResetWriteFolder();
-    ResetTunables();
-    ResetFrameLoop();
-    ResetProfiles();
-    ResetPieceImages();
-    ResetTutorialImages();
-    ClearTutorials();
-    ResetBeamRubbleImages();
-    ResetFairyGlowImages();
-    ResetComboTileImages();
-    ResetLevelClock();
-    ResetGameOverlays();
-    ResetTally();
-    ResetComicImages();
-    ResetCredits();
-    ResetQuotaImages();
-    ResetQuestSpots();
-    ResetQuestMap();
-    ResetRanks();
-    ResetGemImages();
-    ResetSpotLevels();
-    ResetMainGame();
-    ResetBonusGame();
-    ResetBonusImages();
-    ResetBackgrounds();
-    ResetLevelCapture();
-    ResetEffectImages();
-    ResetCrumbleShards();
-    ResetGameStats();
-    ResetPieceDefinitions();
-    ResetPredefinedLevels();
-    ResetMainLayout();
-    ResetGuiResources();
-    ResetTextBoxTyping();
-    ResetPointer();
-    ResetHighScores();
-    ResetHighScoreMenu();
-    ResetMainScene();
-    ResetJungleDust();
-    ResetOptions();
-    ResetSoundTables();
-    ResetSoundManager();
-    ResetAudio();
-    ResetGameFonts();
-    ResetFonts();
-    ResetTextTable();
 }
 
 } // namespace wispwood

@@ -17,7 +17,7 @@ int StartUp(const TextArray& words);
 // Registers the loaders of the loading screen, in their fixed order.
 void RegisterGameLoaders();
 
-// Back to the state before StartUp (tests).
+// Start-up's own state back to before StartUp (ResetWorld resets the rest).
 void ResetStartUp();
 
 } // namespace wispwood

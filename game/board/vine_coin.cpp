@@ -134,4 +134,9 @@ void ResetVineCoins() {
     CoinRun = 0;
 }
 
+void ResetCoinShine() {
+    CoinShine = nullptr;
+    gNextCoinId = 0;
+}
+
 } // namespace wispwood

@@ -51,5 +51,8 @@ void RenderVineCoins();
 void ScrollVineCoins(float d);
 // No coins (start of a game).
 void ResetVineCoins();
+// The coins' shine and their ids from the start again (start-up state):
+// coins name their glint tickers by id, so ids count on across games.
+void ResetCoinShine();
 
 } // namespace wispwood

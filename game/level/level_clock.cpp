@@ -281,6 +281,10 @@ void ResetGuideAnimations() {
     GuideTicks = gGuideFrame = gWingFrame = 0;
 }
 
+void ResetClockImages() {
+    gImages = ClockImages();
+}
+
 void ResetLevelClock() {
     TimeLeft = LevelTime;
     TimeUpArmed = LevelEndTicks = TimeBonus = TimeBonusDone = TimeRanOut = BonusStartTick = MedalShown = 0;

@@ -38,5 +38,7 @@ void RenderGuide(float x, float y);
 void LoadClockImages();
 // Start of a game: the counters, the shine and the guide.
 void ResetLevelClock();
+// The clock's and the guide's pictures let go (start-up state).
+void ResetClockImages();
 
 } // namespace wispwood

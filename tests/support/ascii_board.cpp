@@ -18,7 +18,7 @@
 #include "game/board/rainbow_piece.h"
 #include "game/board/stone_pieces.h"
 #include "game/board/vine_pieces.h"
-#include "game/level/board_play_state.h"
+#include "game/board/board_play_state.h"
 #include "game/services/profiles.h"
 
 namespace wispwood::test {

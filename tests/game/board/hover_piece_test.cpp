@@ -1,7 +1,7 @@
 // Fairy tiles on a drawn board: when they are set free, what that is worth,
 // the fairy's flight and the cobwebs to their neighbours.
-#include "game/board/board_sound.h"
 #include "framework/anim/anim.h"
+#include "game/board/board_sound.h"
 #include "game/board/fairy_flight.h"
 #include "game/board/game_score.h"
 #include "game/board/hover_piece.h"

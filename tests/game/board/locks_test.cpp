@@ -1,9 +1,9 @@
 // Locks and keys on a drawn board: the regions a key holds, the silent
 // opening of a region that lost its key, and a key's burst opening its
 // locks in order of distance.
-#include "game/board/board_sound.h"
 #include "engine/draw/image.h"
 #include "game/board/board_particles.h"
+#include "game/board/board_sound.h"
 #include "game/board/clear_pass.h"
 #include "game/board/groups.h"
 #include "game/board/lock_particles.h"

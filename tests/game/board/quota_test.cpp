@@ -1,6 +1,6 @@
-#include "game/board/board_sound.h"
 #include "engine/draw/image.h"
 #include "framework/particles/effect.h"
+#include "game/board/board_sound.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/quota.h"

@@ -1,7 +1,7 @@
 // Vines on a drawn board: which heads match, how the fire runs along the
 // vine, what sets it off by itself, and what a burnt vine leaves behind.
-#include "game/board/board_sound.h"
 #include "engine/draw/image.h"
+#include "game/board/board_sound.h"
 #include "game/board/game_score.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"

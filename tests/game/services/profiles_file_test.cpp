@@ -1,4 +1,5 @@
 #include "engine/io/file_stream.h"
+#include "game/app/world_reset.h"
 #include "game/services/profiles.h"
 #include "game/services/profiles_file.h"
 #include "game/services/user_data.h"
@@ -13,10 +14,10 @@ class ProfilesFile_ : public ::testing::Test {
   protected:
     test::UserFolder user;
     void SetUp() override {
-        ResetProfiles();
+        ResetWorld();
         ASSERT_EQ(EnsureUserDataFolder(), 1);
     }
-    void TearDown() override { ResetProfiles(); }
+    void TearDown() override { ResetWorld(); }
     static Text Read(const Text& path) {
         Text bytes;
         LoadText(path, bytes);

@@ -1,4 +1,5 @@
 #include "engine/io/file_stream.h"
+#include "game/app/world_reset.h"
 #include "game/services/profiles.h"
 #include "game/services/user_data.h"
 #include "tests/support/user_folder.h"
@@ -11,10 +12,10 @@ class Profiles_ : public ::testing::Test {
   protected:
     test::UserFolder user;
     void SetUp() override {
-        ResetProfiles();
+        ResetWorld();
         ASSERT_EQ(EnsureUserDataFolder(), 1);
     }
-    void TearDown() override { ResetProfiles(); }
+    void TearDown() override { ResetWorld(); }
     static void WriteFile(const Text& text) { ASSERT_EQ(SaveText(ProfilesPath(), text), 1); }
     static Text ReadBack() {
         Text bytes;

@@ -1,5 +1,6 @@
 #include "engine/io/file_stream.h"
 #include "game/app/loader_queue.h"
+#include "game/app/world_reset.h"
 #include "game/services/settings.h"
 #include "game/services/user_data.h"
 #include "tests/support/paths.h"
@@ -12,11 +13,8 @@ namespace {
 class SettingsTest : public ::testing::Test {
   protected:
     test::UserFolder user;
-    void SetUp() override { ResetSettings(); }
-    void TearDown() override {
-        ResetSettings();
-        ResetLoaderQueue();
-    }
+    void SetUp() override { ResetWorld(); }
+    void TearDown() override { ResetWorld(); }
 };
 
 TEST_F(SettingsTest, UserFolderFollowsXdgDataHome) {

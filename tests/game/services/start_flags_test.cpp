@@ -1,3 +1,4 @@
+#include "game/app/world_reset.h"
 #include "game/services/memory_check.h"
 #include "game/services/start_flags.h"
 #include <gtest/gtest.h>
@@ -7,9 +8,9 @@ namespace {
 
 class StartFlags : public ::testing::Test {
   protected:
-    void SetUp() override { ResetStartFlags(); }
+    void SetUp() override { ResetWorld(); }
     void TearDown() override {
-        ResetStartFlags();
+        ResetWorld();
         SetPhysicalMemoryQuery(nullptr);
     }
 };

@@ -1,5 +1,6 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/text_convert.h"
+#include "game/app/world_reset.h"
 #include "game/services/profiles.h"
 #include "game/services/text_table.h"
 #include "tests/support/paths.h"
@@ -12,7 +13,7 @@ class TextTableTest : public ::testing::Test {
   protected:
     test::TempDir dir;
     void SetUp() override {
-        ResetTextTable();
+        ResetWorld();
         ASSERT_EQ(SaveText(dir.File("Strings.txt"), "[misc]\r\n"
                                                     "congrats = Well done, <name>!\r\n"
                                                     "twice = <name> and <name>\r\n"
@@ -25,10 +26,7 @@ class TextTableTest : public ::testing::Test {
                   1);
         LoadTextTable(dir.File("Strings.txt"));
     }
-    void TearDown() override {
-        ResetTextTable();
-        ResetProfiles();
-    }
+    void TearDown() override { ResetWorld(); }
 
     static void SetPlayer(const Text& player) {
         if (!CurrentProfile) CurrentProfile = PlayerProfile::Create();

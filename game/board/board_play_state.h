@@ -1,9 +1,6 @@
 #pragma once
-// Everything of play on the board back to its start-up state: the board
-// model, paths, selection, clear pass, effects, popups and score.
+// The start of a game, as far as the board and its effects are concerned.
 namespace wispwood {
-
-void ResetBoardPlayState();
 
 // The start of a game: what the last game left on and around the board
 // goes, while the level set to play, the loaded pictures and the colour
