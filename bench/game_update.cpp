@@ -25,10 +25,10 @@
 #include "game/board/effect_images.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
-#include "game/board/level_timer.h"
 #include "game/board/piece.h"
 #include "game/board/quota.h"
 #include "game/board/reachability.h"
+#include "game/board/time_limit.h"
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>

@@ -54,8 +54,7 @@ bool Driver::Open(int width, int height, int depth, int hz) {
     if (renderer_) Flush();
     // The canvas is cleared below: calls kept so far would not show, and
     // the last frame's are no longer on it.
-    ops_.clear(), sheets_.clear(), lastOps_.clear(), lastSheets_.clear();
-    drawingAtOnce_ = false;
+    record_.Clear();
     // The display holds its own reference on the video subsystem, so that
     // other code initialising and quitting it cannot pull the window away.
     if (!holdsVideo_) {
@@ -77,7 +76,6 @@ bool Driver::Open(int width, int height, int depth, int hz) {
     SDL_RenderClear(renderer_);
     viewX_ = viewY_ = 0, viewW_ = viewH_ = 1 << 30;
     ApplyClip();
-    lastKept_ = false;
     mustPresent_ = true;
 
     // The game draws its own pointer.
@@ -206,8 +204,7 @@ void Driver::PictureToWindow(float x, float y, int* windowX, int* windowY) {
 void Driver::Close() {
     Flush();
     // The kept calls hold sheets, whose textures go with the renderer.
-    ops_.clear(), lastOps_.clear(), sheets_.clear(), lastSheets_.clear();
-    lastKept_ = drawingAtOnce_ = false;
+    record_.Clear();
     if (window_) SDL_DelEventWatch(WatchWindow, this);
     if (gOpenDriver == this) gOpenDriver = nullptr;
     if (alive_) *alive_ = false;
@@ -249,7 +246,7 @@ void Driver::DrawPixmap(const TPixmap& pixmap, int x, int y) {
 }
 
 Ref<TPixmap> Driver::GrabPixmap(int x, int y, int width, int height) {
-    if (!ops_.empty()) DrawKeptNow();
+    if (!record_.Empty()) DrawKeptNow();
     return ReadTarget(x, y, width, height);
 }
 
@@ -270,14 +267,15 @@ Ref<TPixmap> Driver::ReadTarget(int x, int y, int width, int height) {
 }
 
 Ref<TPixmap> Driver::LastFrameDrawnWhole() {
-    if (!renderer_ || !lastKept_ || !PaintsWholeCanvas(lastOps_, canvasWidth_, canvasHeight_)) return nullptr;
+    if (!renderer_ || !record_.LastKept() || !PaintsWholeCanvas(record_.LastCalls(), canvasWidth_, canvasHeight_))
+        return nullptr;
     Flush();
     SDL_Texture* scratch =
         SDL_CreateTexture(renderer_, TextureFormat, SDL_TEXTUREACCESS_TARGET, canvasWidth_, canvasHeight_);
     if (!scratch) return nullptr;
     SDL_SetRenderTarget(renderer_, scratch);
     clipApplied_ = false;
-    for (const DrawOp& op : lastOps_) Emit(op, WholeCanvas());
+    for (const DrawOp& op : record_.LastCalls()) Emit(op, WholeCanvas());
     auto pixels = ReadTarget(0, 0, canvasWidth_, canvasHeight_);
     SDL_SetRenderTarget(renderer_, canvas_);
     clipApplied_ = false;
@@ -325,18 +323,13 @@ void Driver::Present(bool vsync) {
 
 void Driver::DrawKeptFrame() {
     canvasChanged_ = true;
-    if (drawingAtOnce_ || !tracking_) {
+    if (!record_.Keeping()) {
         // What the canvas shows was not kept; the next frame is drawn whole.
         redrawnPixels_ = int64_t(canvasWidth_) * canvasHeight_;
-        drawingAtOnce_ = lastKept_ = false;
-        lastOps_.clear(), lastSheets_.clear();
+        record_.FrameNotKept();
         return;
     }
-    std::vector<SDL_Rect> regions;
-    if (lastKept_ && PaintsWholeCanvas(ops_, canvasWidth_, canvasHeight_))
-        regions = FrameDamage(lastOps_, ops_, canvasWidth_, canvasHeight_);
-    else
-        regions = {WholeCanvas()};
+    std::vector<SDL_Rect> regions = record_.Damage(canvasWidth_, canvasHeight_);
     redrawnPixels_ = 0;
     if (software_) TakeInCutCopies(regions);
     for (const SDL_Rect& region : regions) {
@@ -345,10 +338,7 @@ void Driver::DrawKeptFrame() {
     }
     Flush();
     canvasChanged_ = !regions.empty();
-    lastKept_ = true;
-    std::swap(ops_, lastOps_);
-    std::swap(sheets_, lastSheets_);
-    ops_.clear(), sheets_.clear();
+    record_.FrameDrawn();
 }
 
 // The software renderer draws an upright picture that is scaled, or off
@@ -359,7 +349,7 @@ void Driver::TakeInCutCopies(std::vector<SDL_Rect>& regions) const {
     for (bool grew = true; grew;) {
         grew = false;
         for (SDL_Rect& region : regions)
-            for (const DrawOp& op : ops_) {
+            for (const DrawOp& op : record_.Calls()) {
                 SDL_Rect both;
                 if (!op.key.texture || !SDL_IntersectRect(&op.bounds, &region, &both) ||
                     SDL_RectEquals(&both, &op.bounds) || !AxisAligned(op.key) || CopiesOneToOne(op.key))
@@ -383,28 +373,27 @@ void Driver::TakeInCutCopies(std::vector<SDL_Rect>& regions) const {
 }
 
 void Driver::Redraw(const SDL_Rect& region) {
-    for (const DrawOp& op : ops_)
+    for (const DrawOp& op : record_.Calls())
         if (SDL_HasIntersection(&op.bounds, &region)) Emit(op, region);
 }
 
 void Driver::DrawKeptNow() {
-    if (drawingAtOnce_ || !tracking_ || !renderer_) return;
+    if (!record_.Keeping() || !renderer_) return;
     Redraw(WholeCanvas());
-    ops_.clear(), sheets_.clear();
-    drawingAtOnce_ = true;
+    record_.DrawRestAtOnce();
 }
 
 void Driver::SheetChanging(TextureSheet& sheet) {
     // Calls kept this frame draw the old pixels; they are drawn now, before
     // the pixels change.
-    if (sheet.drawnInFrame == frame_ && !ops_.empty()) DrawKeptNow();
+    if (sheet.drawnInFrame == frame_ && !record_.Empty()) DrawKeptNow();
     // A texture may be waiting in the current batch with its old contents.
     Flush();
 }
 
 void Driver::SetDamageTracking(bool on) {
-    if (!ops_.empty()) DrawKeptNow();
-    tracking_ = on;
+    if (!record_.Empty()) DrawKeptNow();
+    record_.SetTracking(on);
 }
 
 bool Driver::HasVerticalBlank() const {

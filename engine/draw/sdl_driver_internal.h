@@ -175,6 +175,45 @@ bool Upright(const DrawOp::Key& key);
 // order (mirrored or turned by right angles too).
 bool AxisAligned(const DrawOp::Key& key);
 
+// The drawing calls of the frame being drawn, kept until it is presented,
+// and those of the frame the canvas shows, with the sheets they draw from,
+// which stay alive with them. The driver draws from the record; the record
+// says where the new frame differs from the old.
+class FrameRecord {
+  public:
+    // Whether calls coming in are kept; otherwise the driver draws them as
+    // they come.
+    bool Keeping() const { return tracking_ && !drawingAtOnce_; }
+    void SetTracking(bool on) { tracking_ = on; }
+    // frame: the driver's count of frames, which marks a sheet as drawn from
+    // in this one.
+    void Keep(DrawOp op, const std::shared_ptr<TextureSheet>& sheet, int frame);
+    bool Empty() const { return ops_.empty(); }
+    const std::vector<DrawOp>& Calls() const { return ops_; }
+    // The calls the canvas shows drawn, if it shows a kept frame.
+    bool LastKept() const { return lastKept_; }
+    const std::vector<DrawOp>& LastCalls() const { return lastOps_; }
+    // Where this frame must be drawn again over the canvas: where it differs
+    // from the frame the canvas shows, or the whole canvas when that frame
+    // was not kept or this one leaves pixels unpainted.
+    std::vector<SDL_Rect> Damage(int width, int height) const;
+    // The frame was drawn from its calls, which the canvas now shows.
+    void FrameDrawn();
+    // The calls so far were drawn at once; the rest of the frame will be too.
+    void DrawRestAtOnce();
+    // The frame was not kept, so the next one is drawn whole.
+    void FrameNotKept();
+    // Nothing kept (the renderer goes, and the sheets' textures with it).
+    void Clear();
+
+  private:
+    bool tracking_ = gDamageTracking;
+    bool drawingAtOnce_ = false; // the rest of this frame is not kept
+    bool lastKept_ = false;      // the canvas shows lastOps_ drawn
+    std::vector<DrawOp> ops_, lastOps_;
+    std::vector<std::shared_ptr<TextureSheet>> sheets_, lastSheets_;
+};
+
 class Driver : public TDrawDriver {
   public:
     ~Driver() override { Close(); }
@@ -278,16 +317,10 @@ class Driver : public TDrawDriver {
     bool scaledOutput_ = false;
     bool vsync_ = false;
 
-    // The frame's calls, drawn when it is presented, and the last frame's,
-    // which the canvas shows; the sheets they draw from stay alive with them.
-    bool tracking_ = gDamageTracking;
-    bool drawingAtOnce_ = false; // the rest of this frame is not kept
-    bool lastKept_ = false;      // the canvas shows lastOps_ drawn
-    bool mustPresent_ = true;    // the window's contents are stale
+    FrameRecord record_;
+    bool mustPresent_ = true; // the window's contents are stale
     bool canvasChanged_ = false;
     int64_t redrawnPixels_ = 0;
-    std::vector<DrawOp> ops_, lastOps_;
-    std::vector<std::shared_ptr<TextureSheet>> sheets_, lastSheets_;
     SDL_Rect appliedClip_{0, 0, 0, 0};
     bool clipApplied_ = false;
 

@@ -176,16 +176,11 @@ void Driver::Queue(const std::shared_ptr<TextureSheet>& sheet, SDL_Texture* text
 }
 
 void Driver::Keep(DrawOp& op, const std::shared_ptr<TextureSheet>& sheet) {
-    if (drawingAtOnce_ || !tracking_) {
+    if (!record_.Keeping()) {
         Emit(op, WholeCanvas());
         return;
     }
-    op.hash = HashKey(op.key);
-    if (sheet && sheet->drawnInFrame != frame_) {
-        sheet->drawnInFrame = frame_;
-        sheets_.push_back(sheet);
-    }
-    ops_.push_back(op);
+    record_.Keep(op, sheet, frame_);
 }
 
 void Driver::UseClip(const SDL_Rect& clip) {

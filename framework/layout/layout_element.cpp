@@ -2,7 +2,7 @@
 #include "engine/draw/image.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
-#include "framework/data/g_file.h"
+#include "framework/data/tree_file.h"
 #include <algorithm>
 #include <cmath>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "framework/layout/layout_resource.h"
-#include "framework/data/g_file.h"
+#include "framework/data/tree_file.h"
 #include "framework/draw_state/draw_state.h"
 
 namespace wispwood {

@@ -44,7 +44,8 @@ class GameLoop {
     int DeleteFromStack = 0;
     // The game's mouse pointer is drawn over this scene.
     int DrawPointer = 1;
-    // The music set that should play while this scene is on top.
+    // The music set that should play while this scene is on top (a set of
+    // tracks, not a scene: the name is the design's).
     Ref<MusicScene> Scene;
 
     virtual int Start() { return 0; }

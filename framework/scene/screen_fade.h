@@ -22,7 +22,7 @@ public:
     virtual void Finish();
 };
 
-// A quadratic cross-fade of 40 updates.
+// A quadratic cross-fade of 40 updates: the game's own, whatever the name.
 class TestScreenFade : public ScreenFade {
 public:
     int Ticks = 0;

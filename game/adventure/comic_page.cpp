@@ -1,5 +1,6 @@
 #include "game/adventure/comic_page.h"
 #include "engine/draw/graphics.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/file_system.h"
 #include "engine/io/text_convert.h"
 #include "framework/anim/easing.h"
@@ -15,12 +16,6 @@
 #include "game/services/text_table.h"
 
 namespace wispwood {
-
-namespace {
-
-constexpr int kEscape = 27, kReturn = 13, kSpace = 32;
-
-} // namespace
 
 ComicPage::ComicPage() : GameLoop(MakeComicPage) {
     FadeOnTop = 1;
@@ -57,7 +52,7 @@ int ComicPage::Init() {
 
 int ComicPage::ToEscape(int reference) {
     (void)reference;
-    return GameKeyPresses(kEscape) != 0 ? 1 : 0;
+    return GameKeyPresses(KeyEscape) != 0 ? 1 : 0;
 }
 
 int ComicPage::Update() {
@@ -65,7 +60,7 @@ int ComicPage::Update() {
     // The self-playing mode reads every comic at a glance.
     if (TestMode && Forward) Forward->mhit = 1;
     const bool esc = ToEscape(0) != 0;
-    const bool go = (Forward && Forward->mhit) || GameKeyPresses(kSpace) || GameKeyPresses(kReturn);
+    const bool go = (Forward && Forward->mhit) || GameKeyPresses(KeySpace) || GameKeyPresses(KeyReturn);
     // Input during a page turn is ignored.
     if ((go || esc) && ChangingPage == 0) {
         if (!esc && CurrentPage + 1 < TotalPages) {

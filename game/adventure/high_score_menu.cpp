@@ -1,6 +1,7 @@
 #include "game/adventure/high_score_menu.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/image.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/random.h"
 #include "engine/io/text_convert.h"
 #include "framework/anim/anim.h"
@@ -43,7 +44,6 @@ std::array<GlowLogic, 4> RowGlows;
 
 namespace {
 
-constexpr int kEscape = 27;
 constexpr int kAlphaBlend = 3;
 constexpr int kAdditive = 4;
 constexpr int kRows = 10;
@@ -235,7 +235,7 @@ int HighScoreMenu::Update() {
 
 int HighScoreMenu::ToEscape(int reference) {
     (void)reference;
-    return GameKeyPresses(kEscape) ? 1 : 0;
+    return GameKeyPresses(KeyEscape) ? 1 : 0;
 }
 
 float HighScoreMenu::HighlightAlpha(int row) const {

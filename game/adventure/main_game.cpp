@@ -1,5 +1,6 @@
 #include "game/adventure/main_game.h"
 #include "engine/draw/graphics.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/file_system.h"
 #include "engine/io/random.h"
 #include "engine/io/text_convert.h"
@@ -35,7 +36,6 @@
 #include "game/board/hint.h"
 #include "game/board/level_result.h"
 #include "game/board/level_set.h"
-#include "game/board/level_timer.h"
 #include "game/board/locks.h"
 #include "game/board/outlines.h"
 #include "game/board/panel_particles.h"
@@ -48,6 +48,7 @@
 #include "game/board/scroll.h"
 #include "game/board/selection.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/time_limit.h"
 #include "game/board/tutorials.h"
 #include "game/board/vine_coin.h"
 #include "game/level/bonus_game.h"
@@ -224,8 +225,9 @@ void MainGame::LeaveAfterLoss() {
     clearProfile();
 }
 
-void MainGame::UpdateBoardAndEffects() {
-    // 17. The tally, the score counter and the score layers.
+void MainGame::UpdateScoreAndEffects() {
+    // The tally, the score counter and the score layers; the counting goes
+    // on under the tally, which pauses everything else.
     if (CurrentTally) UpdateTally(*Container);
     if (!Paused(0) || TallyShowing()) {
         CountDisplayedScore();
@@ -233,13 +235,9 @@ void MainGame::UpdateBoardAndEffects() {
         PanelParticles.Update();
     }
     UpdateScoreFlights(Paused(0));
-    // 18.
-    if (!Paused(1) || TallyShowing()) {
-        UpdateConfetti();
-    }
-    // 19.
+    if (!Paused(1) || TallyShowing()) UpdateConfetti();
+    // The tally owns the screen: the panel button stays off under it.
     if (CurrentTally && MenuButton) MenuButton->Deactivate();
-    // 20.
     if (!Paused(0)) {
         UpdateGems();
         UpdateRewardTexts();
@@ -247,11 +245,11 @@ void MainGame::UpdateBoardAndEffects() {
         BoardEffects.Update();
         BoardTwinkles.Update();
     }
-    // 21.
     AgeFadingPaths();
     if (BonusLevelPlaying()) UpdateBonusGame(Paused(0));
-    // 22. The board runs.
-    if (Paused(1)) return;
+}
+
+void MainGame::UpdateBoard() {
     UpdateVineCoins();
     UpdateLocks();
     UpdateHint();
@@ -274,40 +272,38 @@ void MainGame::UpdateBoardAndEffects() {
     DropUnsupported();
 }
 
-int MainGame::Update() {
-    // 1. The self-playing mode clicks anywhere over the board.
-    if (TestMode && !TransitionInProgress() && !GameWindowInactive()) {
-        int y = RandomInt(0, 599);
-        int x = BoardLeft() + static_cast<int>(RandomFloat(0, BoardWidth * CellWidth));
-        OverrideMouse(x, y);
-        ForceMouseClicks(1);
-    }
-    // 4, 5.
+void MainGame::ClickForTheSelfPlayingMode() {
+    if (!TestMode || TransitionInProgress() || GameWindowInactive()) return;
+    int y = RandomInt(0, 599);
+    int x = BoardLeft() + static_cast<int>(RandomFloat(0, BoardWidth * CellWidth));
+    OverrideMouse(x, y);
+    ForceMouseClicks(1);
+}
+
+bool MainGame::LeaveIfOver() {
     if (Won || LevelWon) {
         LeaveAfterWin();
-        return 0;
+        return true;
     }
     if (Lost || LevelLost) {
         LeaveAfterLoss();
-        return 0;
+        return true;
     }
-    // 6.
-    Container->Update();
-    // 7, 8.
+    return false;
+}
+
+void MainGame::UpdatePauseMenu() {
     // A menu opened in this update, by whichever step, is not closed by the
     // Escape of the same update.
     bool menuWasOpen = Alive(MenuContainer);
-    if (GameKeyPresses(80)) createPauseMenu();
+    if (GameKeyPresses('P')) createPauseMenu();
     if (GameWindowInactive() && !Paused(1) && !TestMode && !ImagesMode) createPauseMenu();
-    // 9.
     UpdateOptions();
-    // 10.
     UpdatePaused();
     // A resumed game counts its "GET READY" down while the window is active
     // and the menu is closed.
     if (GetReady > 0 && !GameWindowInactive() && !Alive(MenuContainer)) GetReady -= 1;
-    // 11 to 15: the pause menu.
-    bool escape = GameKeyPresses(27) != 0;
+    bool escape = GameKeyPresses(KeyEscape) != 0;
     if ((!Container->Child || !Alive(Container->Child)) && Alive(MenuButton) &&
         (MenuButton->mhit || escape)) {
         createPauseMenu();
@@ -323,40 +319,48 @@ int MainGame::Update() {
                                     GetText("prompts", "quit3")};
     }
     if (Alive(OptionsButton) && OptionsButton->mhit && MenuContainer) OpenOptions(*MenuContainer);
-    if (ExitAreYouSure && ExitAreYouSure->Value() == 1) {
-        ExitAreYouSure = nullptr;
-        PlayBoardSound("media\\jingles\\exitplayinggame.ogg");
-        PopSelf();
-        return 0;
-    }
-    // 16.
+}
+
+bool MainGame::LeaveIfExitConfirmed() {
+    if (!ExitAreYouSure || ExitAreYouSure->Value() != 1) return false;
+    ExitAreYouSure = nullptr;
+    PlayBoardSound("media\\jingles\\exitplayinggame.ogg");
+    PopSelf();
+    return true;
+}
+
+int MainGame::Update() {
+    ClickForTheSelfPlayingMode();
+    if (LeaveIfOver()) return 0;
+    Container->Update();
+    UpdatePauseMenu();
+    if (LeaveIfExitConfirmed()) return 0;
     UpdateHud();
-    UpdateBoardAndEffects();
+    UpdateScoreAndEffects();
+    if (!Paused(1)) UpdateBoard();
     return 0;
 }
 
-int MainGame::Render() {
-    TDrawState::Push();
+void MainGame::RenderScenery() {
     SetBlend(SOLIDBLEND);
     SetColor(0, 0, 0);
     DrawRect(0, 0, GraphicsWidth(), GraphicsHeight());
     SetColor(255, 255, 255);
     SetBlend(ALPHABLEND);
-    // 1. The location's scene behind everything.
     TDrawState::Push();
     RenderLocationBackground();
     TDrawState::Pop();
-    // 2.
     RenderBoardFrame();
-    // 3.
     RenderGameOverlay(GameOverlay::BottomLeft);
-    // 4.
+}
+
+void MainGame::RenderBoardLayers() {
     TDrawState::Push();
     TDrawState::PushOrigin(0, static_cast<float>(BoardTop()));
     RenderFallingPieces();
     TDrawState::Pop();
-    // 5. The pieces with the board's layers between their passes, then the
-    // paths.
+    // The pieces with the board's layers between their passes, then the
+    // paths and the coins.
     RenderBoard(Paused(0));
     RenderPaths();
     TDrawState::Push();
@@ -364,31 +368,25 @@ int MainGame::Render() {
     TDrawState::PushBlend(ALPHABLEND);
     RenderVineCoins();
     TDrawState::Pop();
-    // 6.
     DrawTallyDarkening();
-    // 7.
     TDrawState::Push();
     TDrawState::PushOrigin(static_cast<float>(BoardLeft()), static_cast<float>(BoardTop()));
     TDrawState::PushBlend(ALPHABLEND);
     RenderOutlines();
     ShardParticles.Render();
     TDrawState::Pop();
-    // 8.
+}
+
+void MainGame::RenderAroundTheBoard() {
     RenderGameOverlay(GameOverlay::Right);
-    // 9.
     Container->RenderFirst();
-    // 10.
     RenderQuotaBottle();
     RenderGameOver();
     RenderSuccess();
-    // 11.
     RenderGameOverlay(GameOverlay::BottomLeftMask);
-    // 12.
     ScorePopups.Render();
     RenderGameOverlay(GameOverlay::TopLeft);
-    // 13.
     if (!CurrentTally) RenderClock();
-    // 14.
     RenderRewardTexts();
     if (BonusLevelPlaying()) {
         TDrawState::Push();
@@ -401,9 +399,12 @@ int MainGame::Render() {
     RenderExtraLifeFlights();
     TDrawState::Pop();
     RenderStuckNotice();
-    // 15.
     GetReadyRender();
-    // 16.
+}
+
+void MainGame::RenderPanelAndTally() {
+    // Under the tally the panel's widgets go below its counters, which the
+    // tally's total flies into.
     if (TallyShowing()) {
         Container->RenderRest();
         if (CurrentTally) RenderClock();
@@ -417,9 +418,15 @@ int MainGame::Render() {
         Container->RenderRest();
     }
     RenderConfettiA();
-    // 17.
     if (CurrentTally) CurrentTally->LevelCompleteRender();
-    // 18.
+}
+
+int MainGame::Render() {
+    TDrawState::Push();
+    RenderScenery();
+    RenderBoardLayers();
+    RenderAroundTheBoard();
+    RenderPanelAndTally();
     RenderPaused();
     TDrawState::Pop();
     return 0;

@@ -53,8 +53,23 @@ class MainGame : public GameLoop {
     explicit MainGame(SceneFactory recreate);
 
   private:
-    // Steps 17 to 22 of an update: the board and the effects around it.
-    void UpdateBoardAndEffects();
+    // The steps of an update, in their order.
+    void ClickForTheSelfPlayingMode();
+    // A won or lost level hands over to what follows it (true).
+    bool LeaveIfOver();
+    void UpdatePauseMenu();
+    // The player confirmed leaving the game (true).
+    bool LeaveIfExitConfirmed();
+    // The tally, the score layers and the effects, which run on in part
+    // while the game is paused.
+    void UpdateScoreAndEffects();
+    // The board's own steps, only while the game runs.
+    void UpdateBoard();
+    // The layers of a frame, in the painter's order.
+    void RenderScenery();
+    void RenderBoardLayers();
+    void RenderAroundTheBoard();
+    void RenderPanelAndTally();
     // Restores the game ResumeSavePath names, then deletes its file; false
     // when there was none to restore and the level starts afresh.
     bool ResumeSavedGame();

@@ -1,4 +1,5 @@
 #include "game/adventure/quest_map.h"
+#include "engine/input/key_codes.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
 #include "framework/scene/input_snapshot.h"
@@ -60,7 +61,7 @@ int TestModeChoice(int visits) {
 }
 
 int QuestMap::ToEscape(int) {
-    return GameKeyPresses(27) ? 1 : 0;
+    return GameKeyPresses(KeyEscape) ? 1 : 0;
 }
 
 void QuestMap::TakeLevelResult() {
@@ -85,7 +86,16 @@ void QuestMap::TakeLevelResult() {
 }
 
 int QuestMap::Init() {
-    // 1, 2.
+    ForgetTheLastVisit();
+    if (LastPlayedSpot >= 0) TakeLevelResult();
+    MiscInitShit();
+    InitQuestSpots();
+    AddButtons();
+    ClearLastResult();
+    return 0;
+}
+
+void QuestMap::ForgetTheLastVisit() {
     GemParticles.Clear();
     TempleParticles.Clear();
     for (const Ref<QuestSpot>& spot : QuestSpots) spot->Reset();
@@ -96,12 +106,9 @@ int QuestMap::Init() {
     ShownSilverMedals = profile->SilverMedals;
     ShownGoldMedals = profile->GoldMedals;
     FinishSequence = 0;
-    // 3, 4.
-    if (LastPlayedSpot >= 0) TakeLevelResult();
-    // 5, 6.
-    MiscInitShit();
-    InitQuestSpots();
-    // 7.
+}
+
+void QuestMap::AddButtons() {
     QuestBack = Container->AddButton(19, 553, GuiButtonEmpty, nullptr);
     QuestContinue = Container->AddButton(616, 553, GuiButtonEmpty, nullptr);
     QuestBack->DrawnText = GetText("map", "back");
@@ -112,9 +119,6 @@ int QuestMap::Init() {
             b->hidden = 1;
         }
     }
-    // 8.
-    ClearLastResult();
-    return 0;
 }
 
 void QuestMap::MiscInitShit() {
@@ -135,7 +139,25 @@ void QuestMap::UpdateTestMode() {
 }
 
 int QuestMap::Update() {
-    // 1.
+    Animate();
+    if (FinishSequence != 0) UpdateFinishSequence();
+    QuestParticles.Update();
+    Container->Update();
+    UpdateTestMode();
+    // The closing sequence leaves by itself; its buttons are hidden.
+    if (FinishSequence == 0 && Alive(QuestBack) && QuestBack->mhit) {
+        Ref<GameLoop> top = TopScene();
+        if (top.get() == this) PopScene(top, 1);
+        return 0;
+    }
+    const bool leaving =
+        FinishSequence == 0 && Alive(QuestContinue) && QuestContinue->mhit && StartQuestLevel(ContinueSpotIndex());
+    UpdateSpots(leaving);
+    HandleUnlocking();
+    return 0;
+}
+
+void QuestMap::Animate() {
     Ticks += 1;
     if (MarkerAnim) MarkerAnim->Update();
     if (GuideAnim) GuideAnim->Update();
@@ -143,32 +165,17 @@ int QuestMap::Update() {
     TempleParticle::UpdateAll();
     UpdateRewardTexts();
     GemParticle::UpdateAll();
-    // 2.
-    if (FinishSequence != 0) UpdateFinishSequence();
-    // 3.
-    QuestParticles.Update();
-    Container->Update();
-    // 4.
-    UpdateTestMode();
-    // 5.
-    if (FinishSequence == 0) {
-        if (Alive(QuestBack) && QuestBack->mhit) {
-            Ref<GameLoop> top = TopScene();
-            if (top.get() == this) PopScene(top, 1);
-            return 0;
-        }
-        if (Alive(QuestContinue) && QuestContinue->mhit) StartQuestLevel(ContinueSpotIndex());
-    }
-    // 6.
+}
+
+void QuestMap::UpdateSpots(bool leaving) {
+    // A finished location replays when clicked, unless the map is already
+    // leaving for a level.
     int i = 0;
     for (const Ref<QuestSpot>& spot : QuestSpots) {
         spot->Update();
-        if (spot->Gadget && spot->Gadget->mhit) StartQuestLevel(i);
+        if (!leaving && spot->Gadget && spot->Gadget->mhit) leaving = StartQuestLevel(i) != 0;
         ++i;
     }
-    // 7.
-    HandleUnlocking();
-    return 0;
 }
 
 void ResetQuestMap() {

@@ -44,8 +44,20 @@ class QuestMap : public GameLoop {
     virtual void InitQuestSpots();
 
   private:
+    // Entering: the last visit's flights, unlocks and counters go.
+    void ForgetTheLastVisit();
     // The result of the level just played: progress, reveal and flights.
     void TakeLevelResult();
+    // "back" and "continue", hidden during the closing sequence.
+    void AddButtons();
+    // The marker, the guide, the glow and the flights move on.
+    void Animate();
+    // Each location's reveal and shine; a click on one replays it.
+    void UpdateSpots(bool leaving);
+    // The layers of the map, in the painter's order.
+    void RenderMap();
+    void RenderLocations();
+    void RenderTitle();
     void UpdateFinishSequence();
     void UpdateTestMode();
     void RenderPanel();

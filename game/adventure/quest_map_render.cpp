@@ -63,13 +63,26 @@ void QuestMap::RenderPanel() {
 }
 
 int QuestMap::Render() {
-    const QuestMapImageSet& m = QuestMapImages;
-    // 1.
     TDrawState::Push();
     TDrawState::PushBlend(ALPHABLEND);
+    RenderMap();
+    RenderLocations();
+    Container->Render();
+    RenderPanel();
+    RenderQuestLocation();
+    GemParticle::RenderAll();
+    QuestParticles.Render();
+    TDrawState::Pop();
+    RenderTitle();
+    return 0;
+}
+
+// The painted map in its two layers with the guide and the glow behind
+// him between them.
+void QuestMap::RenderMap() {
+    const QuestMapImageSet& m = QuestMapImages;
     DrawGameImage(m.Layer1, 0, 0);
     if (GuideAnim) DrawGameImage(GuideAnim->Image(), kGuideX, kGuideY, GuideAnim->Frame());
-    // 2.
     const float g = MapGlow.Glow();
     TDrawState::Push();
     TDrawState::PushBlend(LIGHTBLEND);
@@ -78,31 +91,24 @@ int QuestMap::Render() {
     TDrawState::PushScale(glowScale, glowScale);
     DrawGameImage(m.Glow, kGlowX, kGlowY);
     TDrawState::Pop();
-    // 3.
     DrawGameImage(m.Layer2, 0, 0);
-    // 4.
+}
+
+// The temples first, so that the small locations sit over them.
+void QuestMap::RenderLocations() {
     for (const Ref<QuestSpot>& spot : QuestSpots)
         if (spot->Big) spot->Render();
     for (const Ref<QuestSpot>& spot : QuestSpots)
         if (!spot->Big) spot->Render();
-    // 5.
-    Container->Render();
-    // 6.
-    RenderPanel();
-    // 7.
-    RenderQuestLocation();
-    // 8.
-    GemParticle::RenderAll();
-    QuestParticles.Render();
-    TDrawState::Pop();
-    // 9.
+}
+
+void QuestMap::RenderTitle() {
     TDrawState::Push();
     TDrawState::PushBlend(ALPHABLEND);
     if (BigFont && CurrentProfile && !CurrentProfile->Name.empty())
         BigFont->FontPrintCareful(QuestMapTitle(CurrentProfile->Name), kTitleX, kTitleY, AlignCentre, kTitleScale);
     RenderRewardTexts();
     TDrawState::Pop();
-    return 0;
 }
 
 } // namespace wispwood

@@ -1,7 +1,7 @@
 #include "game/adventure/quest_spot.h"
 #include "engine/draw/pixmap_loader.h"
 #include "engine/io/text_convert.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "framework/data/split_string.h"
 #include "framework/images/game_image.h"
 #include "game/board/level.h"

@@ -1,5 +1,6 @@
 #include "game/app/comic_menu.h"
 #include "engine/draw/graphics.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/text_convert.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/gui/gui_container.h"
@@ -20,7 +21,6 @@ Ref<TImage> ComicMenu::ComicsBacking;
 
 namespace {
 
-constexpr int kEscape = 27;
 // Three frames down the left page, three down the right one.
 constexpr ComicFramePlace kFramePlaces[ComicCount] = {{144, 148}, {139, 269}, {128, 400},
                                                       {510, 150}, {523, 268}, {534, 405}};
@@ -72,7 +72,7 @@ int ComicMenu::Init() {
 
 int ComicMenu::ToEscape(int reference) {
     (void)reference;
-    return GameKeyPresses(kEscape) != 0 ? 1 : 0;
+    return GameKeyPresses(KeyEscape) != 0 ? 1 : 0;
 }
 
 int ComicMenu::Update() {

@@ -1,6 +1,7 @@
 #include "game/app/main_scene.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/image.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/file_system.h"
 #include "engine/io/random.h"
 #include "framework/anim/easing.h"
@@ -42,7 +43,6 @@ namespace wispwood {
 
 namespace {
 
-constexpr int kEscape = 27;
 constexpr int kAlphaBlend = 3;
 constexpr int kAdditive = 4;
 constexpr float kPi = 3.14159265f;
@@ -95,7 +95,7 @@ Ref<GameLoop> MakeMainScene() {
 
 int MainScene::ToEscape(int reference) {
     (void)reference;
-    return GameKeyPresses(kEscape) ? 1 : 0;
+    return GameKeyPresses(KeyEscape) ? 1 : 0;
 }
 
 int MainScene::BookActive() {
@@ -135,6 +135,16 @@ int MainScene::Init() {
     }
     if (!CurrentProfile) InitNewProfile(1);
     return 0;
+}
+
+void MainScene::InitNewProfile(int first) {
+    Dialogs.InitNewProfile(*guiBase, first);
+}
+
+// A player just chosen may have the master quest, or not, unlike the last.
+void MainScene::ShowMasterQuestIfItChanged() {
+    int masterShown = MasterQuestButton && !MasterQuestButton->Removed ? 1 : 0;
+    if (CurrentProfile && CurrentProfile->MasterQuestEnabled() != masterShown) InitMainButtons(1);
 }
 
 void MainScene::InitMainButtons(int slideIn) {
@@ -321,7 +331,7 @@ void MainScene::UpdateMenuButtons() {
         Exiting = 1;
         PlayJingle("media\\jingles\\exitgametotally.ogg");
     }
-    if (Alive(ProfileButton) && ProfileButton->mhit && !ProfileDialogOpen()) OpenProfileDialog();
+    if (Alive(ProfileButton) && ProfileButton->mhit && !ProfileDialogOpen()) Dialogs.OpenProfileDialog(*guiBase);
 }
 
 int MainScene::Update() {
@@ -355,9 +365,7 @@ int MainScene::Update() {
     MenuParticles.Update();
     MainParticleGroup.Update();
     UpdateMenuButtons();
-    UpdateProfileDialog();
-    UpdateNewProfileDialog();
-    UpdateDeleteConfirmation();
+    if (Dialogs.Update(*guiBase)) ShowMasterQuestIfItChanged();
     guiBase->Update();
     AmbientTwinkles();
     return 0;

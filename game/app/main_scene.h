@@ -3,11 +3,12 @@
 // sparkles, the swaying sign with its two fairies, the light beams and
 // their dust, the menu column sliding up into place and the magic book that
 // opens the comic collection. The player manages profiles here (at most
-// five; a first one must be made), starts the quest or the master quest,
-// opens the options and the high scores, and quits.
+// five; a first one must be made: profile_dialogs.h), starts the quest or
+// the master quest, opens the options and the high scores, and quits.
 #include "engine/core/text.h"
 #include "framework/particles/particle.h"
 #include "framework/scene/game_loop.h"
+#include "game/app/profile_dialogs.h"
 #include <utility>
 #include <vector>
 
@@ -19,27 +20,17 @@ class TPixmap;
 class guiAreYouSure;
 class guiContainer;
 class guiGadget;
-class guiSelectable;
-class guiTextInput;
-class PlayerProfile;
 
 class MainScene : public GameLoop {
   public:
-    static constexpr int kMaxProfiles = 5;
-
     int Started = 0;
     int DoFairy = 0; // the guide shows the book
     Ref<guiContainer> guiBase;
     Ref<guiGadget> HighScoresButton, OptionsButton, MainButton, MasterQuestButton, ExitButton, ProfileButton;
-    Ref<guiContainer> ProfileContainer;
-    Ref<guiGadget> ProfileSelect;
-    std::vector<Ref<guiSelectable>> ProfileNameStatic;
-    Ref<guiGadget> ProfileOK, ProfileNew, ProfileDelete, ProfileCancel;
-    Ref<guiContainer> NewProfileContainer;
-    Ref<guiGadget> NewProfileBack, NewProfileOK, NewProfileCancel;
-    Ref<guiTextInput> NewProfileTextbox;
+    // Choosing, making and deleting players.
+    ProfileDialogs Dialogs;
     Ref<guiGadget> BookButton;
-    Ref<guiAreYouSure> DeleteProfileAreYouSure, ExitAreYouSure, ResumeGameAreYouSure;
+    Ref<guiAreYouSure> ExitAreYouSure, ResumeGameAreYouSure;
     ParticleGroup MainParticleGroup;
     int Exiting = 0; // updates since quitting was confirmed
     int tdelay = 200;
@@ -58,7 +49,7 @@ class MainScene : public GameLoop {
     float FairyY();
     void LogoUpdate();
     void InitNewProfile(int first);
-    void InitProfileSelection();
+    void InitProfileSelection() { Dialogs.InitProfileSelection(); }
     void InitMainButtons(int slideIn);
     float LogoCutoff();
     int BookActive();
@@ -74,25 +65,11 @@ class MainScene : public GameLoop {
     std::pair<float, float> RightFairyPos();
 
     // 1 while the dialog exists and is not fading out.
-    int ProfileDialogOpen() const;
-    int NewProfileDialogOpen() const;
+    int ProfileDialogOpen() const { return Dialogs.ProfileDialogOpen(); }
+    int NewProfileDialogOpen() const { return Dialogs.NewProfileDialogOpen(); }
 
   private:
-    // Saved games of names taken by new profiles, deleted once the profile
-    // dialog is confirmed (its Cancel takes the new profiles back).
-    TextArray PendingSaveDeletions;
-    // The profiles as the dialog found them: a Cancel whose reload does not
-    // bring them all back keeps these instead.
-    std::vector<Ref<PlayerProfile>> ProfilesAtOpening;
-    Ref<PlayerProfile> CurrentAtOpening;
-
-    void OpenProfileDialog();
-    void UpdateProfileDialog();
-    void CancelProfileDialog();
-    void ConfirmProfileDialog();
-    void UpdateNewProfileDialog();
-    void CreateTypedProfile();
-    void UpdateDeleteConfirmation();
+    void ShowMasterQuestIfItChanged();
     void UpdateBook();
     void UpdateMenuButtons();
     // Play: the quest map once the adventure has begun, else location 0.

@@ -235,23 +235,34 @@ void RunGame() {
     EndProgram(); // not reached: the loop runs until the program ends
 }
 
-void ShutDown() {
-    // 1. The exported tunables, one "name = value" line each (none are
-    // exported, so the file is written empty).
+namespace {
+
+// The exported tunables, one "name = value" line each (none are exported,
+// so the file is written empty).
+void WriteExportedTunables() {
     if (auto out = WriteFile(WritablePath("out.txt"))) {
         for (const auto& branch : ConsoleTunables.GetBranches())
             out->WriteLine(branch.Name + " = " + (branch.Value ? *branch.Value : Text()));
         out->Close();
     }
-    // 2. The level being played, so that the next start offers it back; a
-    // level won just before the window closed (during the tally or a comic)
-    // has not reached the quest map, which would add it.
+}
+
+// The level being played, so that the next start offers it back; a level
+// won just before the window closed (during the tally or a comic) has not
+// reached the quest map, which would add it.
+void SavePlayersProgress() {
     SaveLevelInProgress();
     BankUnconsumedLevelResult();
     SaveProfiles();
-    // 3.
+}
+
+} // namespace
+
+void ShutDown() {
+    WriteExportedTunables();
+    SavePlayersProgress();
     SaveSettings();
-    // 4. Only a table that was loaded is written back.
+    // Only a table that was loaded is written back.
     SaveHighScores();
     EndProgram();
 }

@@ -7,7 +7,7 @@
 #include "engine/io/random.h"
 #include "engine/io/write_folder.h"
 #include "framework/anim/numeric.h"
-#include "framework/data/g_file.h"
+#include "framework/data/tree_file.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
 #include "framework/gui/gui_resources.h"

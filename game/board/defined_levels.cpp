@@ -2,7 +2,7 @@
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
 #include "framework/anim/numeric.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "game/board/hover_piece.h"
 #include "game/board/lock_piece.h"
 #include "game/board/marker_pieces.h"

@@ -77,32 +77,37 @@ void Gem::Shine() {
                                                    EffectImages.Twinkle, Layer);
 }
 
+// The gem's sparkles step twice in every update, once as the gem's glow
+// pulses and once more as it animates or fades out: they live, move and
+// fade at twice the board's pace, which keeps the trail of a flying gem
+// short and quick.
 void Gem::Update() {
-    // 1.
     if (AlphaIn != 0) AlphaIn += 1;
     Glow.Update();
     Layer.Update();
-    // 2. After the flight only the sparkles are left to fade.
     if (ParticlesOnly == 1) {
-        Layer.Update();
-        if (Layer.AllParticles.Count() == 0) {
-            if (Ref<Gem> self = weak_from_this().lock()) GemsInFlight.Remove(self);
-        }
+        FadeOutSparkles();
         return;
     }
-    // 3.
     Anim->Update();
     Layer.Update();
     Shine();
-    // 4.
     if (Delay >= 1) {
         Delay -= 1;
         return;
     }
-    // 5.
+    // Attached to its tile, it goes where the tile is drawn.
     if (OnMain == 0) return;
     OnMain += 1;
     FlightStep();
+}
+
+// After the flight only the sparkles are left; the gem goes with them.
+void Gem::FadeOutSparkles() {
+    Layer.Update();
+    if (Layer.AllParticles.Count() == 0) {
+        if (Ref<Gem> self = weak_from_this().lock()) GemsInFlight.Remove(self);
+    }
 }
 
 void Gem::FlightStep() {
@@ -146,6 +151,8 @@ void Gem::Render() {
     }
     TDrawState::PushBlend(ALPHABLEND);
     TDrawState::PushScale(scale, scale);
+    // Two layers of the frame: the gem's soft edges and its fade-in build up
+    // to a solid stone, which one layer leaves pale over the board.
     DrawGameImage(GemImages.Gem, px, py, Anim->Frame());
     DrawGameImage(GemImages.Gem, px, py, Anim->Frame());
     TDrawState::Pop();

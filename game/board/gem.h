@@ -38,6 +38,7 @@ class Gem : public std::enable_shared_from_this<Gem> {
 
   private:
     void FlightStep();
+    void FadeOutSparkles();
     void Shine();
     float BoardScale() const;
 };

@@ -1,7 +1,7 @@
 #include "game/board/level_set.h"
 #include "game/board/board.h"
-#include "game/board/level_timer.h"
 #include "game/board/piece_definition.h"
+#include "game/board/time_limit.h"
 
 namespace wispwood {
 

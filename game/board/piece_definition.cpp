@@ -1,7 +1,7 @@
 #include "game/board/piece_definition.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "game/board/board.h"
 
 namespace wispwood {

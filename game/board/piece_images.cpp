@@ -7,6 +7,7 @@
 
 namespace wispwood {
 
+BlockImageSet BlockImages;
 BoardFrameImageSet BoardFrameImages;
 
 namespace {

@@ -4,10 +4,10 @@
 #include "game/board/creation_override.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/level_set.h"
-#include "game/board/level_timer.h"
 #include "game/board/quota.h"
 #include "game/board/start_level_board.h"
 #include "game/board/stuck_recovery.h"
+#include "game/board/time_limit.h"
 #include "game/level/bonus_game.h"
 
 namespace wispwood {

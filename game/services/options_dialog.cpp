@@ -1,5 +1,6 @@
 #include "game/services/options_dialog.h"
 #include "engine/draw/image.h"
+#include "engine/input/key_codes.h"
 #include "framework/fonts/font.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
@@ -25,8 +26,6 @@ Ref<guiSlider> SoundSlider, MusicSlider, VoiceSlider;
 Ref<TImage> OptionsBacking, TickImage;
 
 namespace {
-
-constexpr int kEscape = 27;
 
 bool DialogAlive() {
     return OptionsContainer && !OptionsContainer->Removed;
@@ -171,7 +170,7 @@ void UpdateOptions() {
     if (Hit(OptionsOK)) {
         OptionsContainer->Destroy();
         SaveSettings();
-    } else if (Hit(OptionsCancel) || GameKeyPresses(kEscape)) {
+    } else if (Hit(OptionsCancel) || GameKeyPresses(KeyEscape)) {
         DiscardChanges();
     }
 }

@@ -1,6 +1,6 @@
 #include "game/services/player_profile.h"
 #include "engine/io/print_line.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "game/services/profiles.h"
 #include "game/services/rank.h"
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "game/services/profiles.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "game/services/profiles_file.h"
 #include "game/services/user_data.h"
 #include <algorithm>

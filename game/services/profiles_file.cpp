@@ -1,7 +1,7 @@
 #include "game/services/profiles_file.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/text_convert.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "game/services/profiles.h"
 #include <cstdio>
 #include <sys/stat.h>

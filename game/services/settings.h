@@ -1,7 +1,7 @@
 #pragma once
 // The settings file "config.txt" in the per-user data folder. Every key
 // lives in the root section; missing keys take their defaults.
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 
 namespace wispwood {
 

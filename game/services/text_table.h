@@ -2,7 +2,7 @@
 // The game text table: every text shown in menus, dialogs, tutorials and
 // banners is looked up here by section and key. Sections and keys match
 // without regard to letter case and surrounding blanks.
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 
 namespace wispwood {
 

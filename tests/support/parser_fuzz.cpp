@@ -1,7 +1,7 @@
 #include "tests/support/parser_fuzz.h"
 #include "engine/io/memory_stream.h"
-#include "framework/data/g_file.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
+#include "framework/data/tree_file.h"
 
 namespace wispwood::test {
 

@@ -10,8 +10,8 @@ namespace {
 using test::PropertyHolds;
 
 TEST(ParserRobustness, KeptFuzzerInputsStillParse) {
-    EXPECT_GT(test::ReplayKeptInputs("game_file", test::FuzzSectionedFile), 0);
-    EXPECT_GT(test::ReplayKeptInputs("g_file", test::FuzzTreeFile), 0);
+    EXPECT_GT(test::ReplayKeptInputs("section_file", test::FuzzSectionedFile), 0);
+    EXPECT_GT(test::ReplayKeptInputs("tree_file", test::FuzzTreeFile), 0);
 }
 
 TEST(ParserRobustness, HostileInputsNeitherCrashNorHang) {

@@ -1,5 +1,5 @@
 #include "engine/draw/image.h"
-#include "framework/data/g_file.h"
+#include "framework/data/tree_file.h"
 #include "framework/layout/layout_element.h"
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "engine/draw/image.h"
 #include "engine/io/file_stream.h"
-#include "framework/data/g_file.h"
+#include "framework/data/tree_file.h"
 #include "framework/layout/layout_resource.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>

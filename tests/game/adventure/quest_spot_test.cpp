@@ -1,6 +1,6 @@
 #include "engine/draw/pixmap_loader.h"
 #include "engine/io/memory_stream.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/board/level_set.h"

@@ -12,7 +12,7 @@
 #include "game/adventure/spot_levels.h"
 #include "game/app/main_scene.h"
 #include "game/board/game_score.h"
-#include "game/board/level_timer.h"
+#include "game/board/time_limit.h"
 #include "game/services/profiles.h"
 #include "game/services/saved_game_path.h"
 #include "tests/support/board_listing.h"

@@ -56,9 +56,9 @@ class Menu : public test::MenuTest {
 TEST_F(Menu, AFirstStartHoldsTheEntranceUntilAProfileIsMade) {
     StartMenu(false);
     ASSERT_TRUE(menu->NewProfileDialogOpen());
-    EXPECT_FALSE(menu->NewProfileCancel); // a first profile must be made
-    ASSERT_TRUE(menu->NewProfileOK);
-    EXPECT_EQ(menu->NewProfileOK->active, 0);
+    EXPECT_FALSE(menu->Dialogs.NewProfileCancel); // a first profile must be made
+    ASSERT_TRUE(menu->Dialogs.NewProfileOK);
+    EXPECT_EQ(menu->Dialogs.NewProfileOK->active, 0);
     float held = SlideClock;
     Key(kEscape);
     Step(*menu, 20);
@@ -71,7 +71,7 @@ TEST_F(Menu, AFirstStartHoldsTheEntranceUntilAProfileIsMade) {
     EXPECT_EQ(Profiles.Count(), 0);
     Type(*menu, "ann");
     Step(*menu);
-    EXPECT_EQ(menu->NewProfileOK->active, 1);
+    EXPECT_EQ(menu->Dialogs.NewProfileOK->active, 1);
     Key(kEnter);
     Step(*menu, 2);
     ASSERT_TRUE(CurrentProfile);
@@ -97,11 +97,11 @@ TEST_F(Menu, TheColumnMakesRoomForTheMasterQuestAndIsRebuiltOnOk) {
 
     Click(menu->ProfileButton);
     ASSERT_TRUE(menu->ProfileDialogOpen());
-    ASSERT_EQ(menu->ProfileNameStatic.size(), 2u);
-    Click(menu->ProfileNameStatic[1]);
+    ASSERT_EQ(menu->Dialogs.ProfileNameStatic.size(), 2u);
+    Click(menu->Dialogs.ProfileNameStatic[1]);
     EXPECT_EQ(CurrentProfile->Name, "Pia");
     EXPECT_TRUE(menu->MasterQuestButton); // only OK rebuilds
-    Click(menu->ProfileOK);
+    Click(menu->Dialogs.ProfileOK);
     EXPECT_FALSE(menu->MasterQuestButton);
     const float column[] = {130, 201, 241, 281, 321};
     const Ref<guiGadget> buttons[] = {menu->MainButton, menu->ProfileButton, menu->OptionsButton,
@@ -118,14 +118,14 @@ TEST_F(Menu, CancelBringsBackADeletedProfile) {
     AddProfile("Bo");
     StartMenu();
     Click(menu->ProfileButton);
-    Click(menu->ProfileDelete);
-    ASSERT_TRUE(menu->DeleteProfileAreYouSure);
+    Click(menu->Dialogs.ProfileDelete);
+    ASSERT_TRUE(menu->Dialogs.DeleteProfileAreYouSure);
     Step(*menu, 30);
-    Click(menu->DeleteProfileAreYouSure->yes);
+    Click(menu->Dialogs.DeleteProfileAreYouSure->yes);
     EXPECT_EQ(Profiles.Count(), 1);
     EXPECT_EQ(CurrentProfile->Name, "Ann");
     Settle();
-    Click(menu->ProfileCancel);
+    Click(menu->Dialogs.ProfileCancel);
     EXPECT_FALSE(menu->ProfileDialogOpen());
     ASSERT_EQ(Profiles.Count(), 2);
     EXPECT_EQ(CurrentProfile->Name, "Bo");
@@ -135,12 +135,12 @@ TEST_F(Menu, DeletingTheLastProfileAsksForANewOne) {
     AddProfile("Ann");
     StartMenu();
     Click(menu->ProfileButton);
-    Click(menu->ProfileDelete);
+    Click(menu->Dialogs.ProfileDelete);
     Step(*menu, 30);
-    Click(menu->DeleteProfileAreYouSure->yes);
+    Click(menu->Dialogs.DeleteProfileAreYouSure->yes);
     EXPECT_FALSE(CurrentProfile);
     ASSERT_TRUE(menu->NewProfileDialogOpen());
-    EXPECT_FALSE(menu->NewProfileCancel);
+    EXPECT_FALSE(menu->Dialogs.NewProfileCancel);
 }
 
 TEST_F(Menu, CancelNeverLosesProfilesWhenTheFileCannotHoldThem) {
@@ -151,7 +151,7 @@ TEST_F(Menu, CancelNeverLosesProfilesWhenTheFileCannotHoldThem) {
     ASSERT_EQ(CreateDir(ProfilesFile(), 1), 1);
     StartMenu();
     Click(menu->ProfileButton);
-    Click(menu->ProfileCancel);
+    Click(menu->Dialogs.ProfileCancel);
     ASSERT_EQ(Profiles.Count(), 2);
     ASSERT_TRUE(CurrentProfile);
     EXPECT_EQ(CurrentProfile->Name, "Bo");
@@ -168,7 +168,7 @@ TEST_F(Menu, ANewProfilesOldSavedGameGoesOnlyWhenTheDialogIsConfirmed) {
 
     auto createBo = [&] {
         Click(menu->ProfileButton);
-        Click(menu->ProfileNew);
+        Click(menu->Dialogs.ProfileNew);
         ASSERT_TRUE(menu->NewProfileDialogOpen());
         Type(*menu, "bo");
         Key(kEnter);
@@ -178,14 +178,14 @@ TEST_F(Menu, ANewProfilesOldSavedGameGoesOnlyWhenTheDialogIsConfirmed) {
     createBo();
     EXPECT_NE(FileSize(SavedGamePath("Bo")), -1);
     Settle();
-    Click(menu->ProfileCancel);
+    Click(menu->Dialogs.ProfileCancel);
     EXPECT_EQ(Profiles.Count(), 1);
     EXPECT_NE(FileSize(SavedGamePath("Bo")), -1) << "cancelled: the old game stays";
 
     Settle();
     createBo();
     Settle();
-    Click(menu->ProfileOK);
+    Click(menu->Dialogs.ProfileOK);
     EXPECT_EQ(FileSize(SavedGamePath("Bo")), -1);
 }
 
@@ -244,8 +244,8 @@ TEST_F(Menu, NewIsRefusedAtFiveProfiles) {
     StartMenu();
     Click(menu->ProfileButton);
     Step(*menu);
-    EXPECT_EQ(menu->ProfileNew->active, 0);
-    Click(menu->ProfileNew);
+    EXPECT_EQ(menu->Dialogs.ProfileNew->active, 0);
+    Click(menu->Dialogs.ProfileNew);
     EXPECT_FALSE(menu->NewProfileDialogOpen());
 }
 

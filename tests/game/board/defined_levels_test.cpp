@@ -1,5 +1,5 @@
 #include "engine/io/memory_stream.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "game/board/defined_levels.h"
 #include "game/board/hover_piece.h"
 #include "game/board/lock_piece.h"

@@ -1,6 +1,6 @@
 #include "game/board/level_result.h"
 #include "game/board/level_set.h"
-#include "game/board/level_timer.h"
+#include "game/board/time_limit.h"
 #include "tests/support/ascii_board.h"
 
 namespace wispwood {

@@ -1,5 +1,5 @@
 #include "engine/io/memory_stream.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "game/board/board.h"
 #include "game/board/piece_definition.h"
 #include "tests/support/ascii_board.h"

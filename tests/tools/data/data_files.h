@@ -4,7 +4,7 @@
 // the checks need.
 #include "engine/core/ref.h"
 #include "engine/core/text.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include <vector>
 
 namespace wispwood::datatest {

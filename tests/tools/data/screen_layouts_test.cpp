@@ -5,7 +5,7 @@
 #include "tests/tools/data/font_fixture.h"
 
 #include "engine/draw/image.h"
-#include "framework/data/g_file.h"
+#include "framework/data/tree_file.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_text_heading.h"
 #include "framework/images/game_image.h"

@@ -98,19 +98,9 @@ void PaintLines(cairo_t* cr, const LetteredBox& box, Colour ink, Colour title_in
     }
 }
 
-} // namespace
-
-bool Box::Overlaps(const Box& o, double gap) const {
-    return x < o.Right() + gap && o.x < Right() + gap && y < o.Bottom() + gap && o.y < Bottom() + gap;
-}
-
-PanelLayout LayOutPanel(const StoryPanel& panel, const std::string& title, double width, double height) {
-    PanelLayout out;
-    out.width = width;
-    out.height = height;
-    const bool wide = width > 500;
-
-    // 1. The caption box in the top left, the title above the narration.
+// The caption box in the top left, the title above the narration.
+void PlaceCaption(PanelLayout& out, const StoryPanel& panel, const std::string& title, bool wide) {
+    const double width = out.width;
     if (!title.empty() || !panel.caption.empty()) {
         const double text_width = (wide ? width * 0.6 : width - 2 * kMargin) - 2 * kPadding;
         double y = 0;
@@ -119,9 +109,12 @@ PanelLayout LayOutPanel(const StoryPanel& panel, const std::string& title, doubl
         FitBox(out.caption, kMargin, kMargin, false);
         out.has_caption = true;
     }
+}
 
-    // 2. The bubbles, over their speakers, kept clear of the caption and of
-    // each other: the first line of a panel sits highest.
+// The bubbles, over their speakers, kept clear of the caption and of each
+// other: the first line of a panel sits highest.
+void PlaceBubbles(PanelLayout& out, const StoryPanel& panel, bool wide) {
+    const double width = out.width;
     // a lone bubble may spread wider, so that it stays low on the figures
     const bool lone = panel.speech.size() == 1;
     const double bubble_text = wide ? (lone ? 300 : 230) : (lone ? 200 : 150);
@@ -147,9 +140,12 @@ PanelLayout LayOutPanel(const StoryPanel& panel, const std::string& title, doubl
         b.tail_x = std::clamp(speaker_x, b.text.box.x + 18, b.text.box.Right() - 18);
         out.bubbles.push_back(b);
     }
+}
 
-    // 3. The figures on the ground, all of one size: as tall as the lowest
-    // box above them allows, at most half the panel.
+// The figures on the ground, all of one size: as tall as the lowest box
+// above them allows, at most half the panel.
+void PlaceFigures(PanelLayout& out, const StoryPanel& panel) {
+    const double width = out.width, height = out.height;
     const double ground = height - 6;
     double size = height * 0.5;
     for (const StoryFigure& f : panel.figures) {
@@ -186,14 +182,33 @@ PanelLayout LayOutPanel(const StoryPanel& panel, const std::string& title, doubl
         p.head_x = p.cx;
         out.figures.push_back(p);
     }
+}
 
-    // 4. Each tail points at its speaker's head.
+// Each tail points at its speaker's head.
+void AimTails(PanelLayout& out) {
     for (PlacedBubble& b : out.bubbles)
         for (const PlacedFigure& p : out.figures)
             if (p.figure.who == b.who) {
                 b.tip_x = p.head_x;
                 b.tip_y = p.head_y - 4;
             }
+}
+
+} // namespace
+
+bool Box::Overlaps(const Box& o, double gap) const {
+    return x < o.Right() + gap && o.x < Right() + gap && y < o.Bottom() + gap && o.y < Bottom() + gap;
+}
+
+PanelLayout LayOutPanel(const StoryPanel& panel, const std::string& title, double width, double height) {
+    PanelLayout out;
+    out.width = width;
+    out.height = height;
+    const bool wide = width > 500;
+    PlaceCaption(out, panel, title, wide);
+    PlaceBubbles(out, panel, wide);
+    PlaceFigures(out, panel);
+    AimTails(out);
     return out;
 }
 

@@ -1,8 +1,8 @@
-#include "framework/data/g_file.h"
+#include "framework/data/tree_file.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/memory_stream.h"
 #include "engine/io/text_routines.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include <algorithm>
 #include <utility>
 #include <vector>

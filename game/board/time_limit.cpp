@@ -1,4 +1,4 @@
-#include "game/board/level_timer.h"
+#include "game/board/time_limit.h"
 #include "game/services/profiles.h"
 
 namespace wispwood {

@@ -1,6 +1,6 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/memory_stream.h"
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "engine/io/memory_stream.h"
-#include "framework/data/g_file.h"
+#include "framework/data/tree_file.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/data/game_file.h"
+#include "framework/data/section_file.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/memory_stream.h"
 #include "engine/io/text_convert.h"

@@ -1,7 +1,6 @@
-// The main menu's profile dialogs: choosing, creating and deleting players
-// (at most five), and the first-profile dialog that a new player cannot
-// leave without making one.
+#include "game/app/profile_dialogs.h"
 #include "engine/draw/image.h"
+#include "engine/input/key_codes.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
@@ -21,9 +20,6 @@
 namespace wispwood {
 
 namespace {
-
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
 
 bool Alive(const Ref<guiContainer>& c) {
     return c && !c->Removed && !c->Destroying;
@@ -56,16 +52,16 @@ bool InList(const Ref<PlayerProfile>& profile) {
 
 } // namespace
 
-int MainScene::ProfileDialogOpen() const {
+int ProfileDialogs::ProfileDialogOpen() const {
     return Alive(ProfileContainer) ? 1 : 0;
 }
 
-int MainScene::NewProfileDialogOpen() const {
+int ProfileDialogs::NewProfileDialogOpen() const {
     return Alive(NewProfileContainer) ? 1 : 0;
 }
 
-void MainScene::OpenProfileDialog() {
-    ProfileContainer = guiBase->AddContainer();
+void ProfileDialogs::OpenProfileDialog(guiContainer& root) {
+    ProfileContainer = root.AddContainer();
     if (!ProfileContainer) return;
     // Cancel returns to this state.
     SaveProfiles();
@@ -82,7 +78,7 @@ void MainScene::OpenProfileDialog() {
     InitProfileSelection();
 }
 
-void MainScene::InitProfileSelection() {
+void ProfileDialogs::InitProfileSelection() {
     if (!ProfileContainer) return;
     TextArray shown;
     for (const auto& g : ProfileNameStatic) {
@@ -111,7 +107,7 @@ void MainScene::InitProfileSelection() {
     }
 }
 
-void MainScene::CancelProfileDialog() {
+void ProfileDialogs::CancelProfileDialog() {
     LoadProfiles();
     // A reload that lost profiles (the save at opening did not reach the
     // disk) would lose them for good: the list from the opening stays.
@@ -127,16 +123,14 @@ void MainScene::CancelProfileDialog() {
     ProfileContainer->Destroy();
 }
 
-void MainScene::ConfirmProfileDialog() {
+void ProfileDialogs::ConfirmProfileDialog() {
     for (const Text& name : PendingSaveDeletions) DeleteSavedGame(name);
     PendingSaveDeletions.clear();
     SaveProfiles();
     ProfileContainer->Destroy();
-    int masterShown = MasterQuestButton && !MasterQuestButton->Removed ? 1 : 0;
-    if (CurrentProfile && CurrentProfile->MasterQuestEnabled() != masterShown) InitMainButtons(1);
 }
 
-void MainScene::UpdateProfileDialog() {
+void ProfileDialogs::UpdateProfileDialog(guiContainer& root, bool& confirmed) {
     if (!Alive(ProfileContainer)) return;
     for (const auto& name : ProfileNameStatic)
         if (!name->Removed && name->IsSelected()) SelectProfileByName(name->DrawnText);
@@ -153,6 +147,7 @@ void MainScene::UpdateProfileDialog() {
     }
     if (Hit(ProfileOK)) {
         ConfirmProfileDialog();
+        confirmed = true;
         return;
     }
     if (ProfileNew) {
@@ -160,13 +155,12 @@ void MainScene::UpdateProfileDialog() {
             ProfileNew->Activate();
         else
             ProfileNew->Deactivate();
-        if (Hit(ProfileNew) && Profiles.Count() < kMaxProfiles) InitNewProfile(0);
+        if (Hit(ProfileNew) && Profiles.Count() < kMaxProfiles) InitNewProfile(root, 0);
     }
 }
 
-void MainScene::InitNewProfile(int first) {
-    NewProfileContainer =
-        Alive(ProfileContainer) ? ProfileContainer->AddContainer() : guiBase->AddContainer();
+void ProfileDialogs::InitNewProfile(guiContainer& root, int first) {
+    NewProfileContainer = Alive(ProfileContainer) ? ProfileContainer->AddContainer() : root.AddContainer();
     if (!NewProfileContainer) return;
     guiContainer& c = *NewProfileContainer;
     float h = MainMenuImages.NewContainer ? static_cast<float>(ImageHeight(MainMenuImages.NewContainer)) : 0;
@@ -186,7 +180,7 @@ void MainScene::InitNewProfile(int first) {
     if (NewProfileTextbox) NewProfileTextbox->GrabText = "newtextbox";
 }
 
-void MainScene::CreateTypedProfile() {
+void ProfileDialogs::CreateTypedProfile() {
     const Text name = NewProfileTextbox ? NewProfileTextbox->Text : Text();
     if (!CreateProfile(name)) return;
     // An old saved game of this name belongs to a deleted profile. While the
@@ -201,7 +195,7 @@ void MainScene::CreateTypedProfile() {
     if (Alive(ProfileContainer)) InitProfileSelection();
 }
 
-void MainScene::UpdateNewProfileDialog() {
+void ProfileDialogs::UpdateNewProfileDialog() {
     if (!Alive(NewProfileContainer)) return;
     const Text typed = NewProfileTextbox ? NewProfileTextbox->Text : Text();
     if (NewProfileOK) {
@@ -212,21 +206,29 @@ void MainScene::UpdateNewProfileDialog() {
     }
     // Options opened on top keep the keys.
     if (OptionsOpen()) return;
-    if (Hit(NewProfileOK) || GameKeyPresses(kEnter)) {
+    if (Hit(NewProfileOK) || GameKeyPresses(KeyReturn)) {
         CreateTypedProfile();
         return;
     }
-    if (NewProfileCancel && (Hit(NewProfileCancel) || GameKeyPresses(kEscape)))
+    if (NewProfileCancel && (Hit(NewProfileCancel) || GameKeyPresses(KeyEscape)))
         NewProfileContainer->Destroy();
 }
 
-void MainScene::UpdateDeleteConfirmation() {
+void ProfileDialogs::UpdateDeleteConfirmation(guiContainer& root) {
     if (!DeleteProfileAreYouSure || DeleteProfileAreYouSure->Value() == 0) return;
     DeleteCurrentProfile();
     InitProfileSelection();
     DeleteProfileAreYouSure->Destroy();
     DeleteProfileAreYouSure = nullptr;
-    if (!CurrentProfile) InitNewProfile(1);
+    if (!CurrentProfile) InitNewProfile(root, 1);
+}
+
+bool ProfileDialogs::Update(guiContainer& root) {
+    bool confirmed = false;
+    UpdateProfileDialog(root, confirmed);
+    UpdateNewProfileDialog();
+    UpdateDeleteConfirmation(root);
+    return confirmed;
 }
 
 } // namespace wispwood
