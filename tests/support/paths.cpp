@@ -1,4 +1,5 @@
 #include "tests/support/paths.h"
+#include "engine/io/file_stream.h"
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,6 +11,11 @@ Text SourcePath(const Text& relative) {
 }
 Text FixturePath(const Text& relative) {
     return SourcePath("tests/fixtures/" + relative);
+}
+Text FixtureBytes(const Text& relative) {
+    Text bytes;
+    EXPECT_TRUE(LoadText(FixturePath(relative), bytes)) << relative;
+    return bytes;
 }
 Text GamePath(const Text& relative) {
     return Text(WISPWOOD_GAME_DIR) + "/" + relative;

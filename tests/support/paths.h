@@ -8,6 +8,8 @@ namespace wispwood::test {
 
 Text SourcePath(const Text& relative);
 Text FixturePath(const Text& relative); // under tests/fixtures
+// The bytes of a fixture file; a file that cannot be read fails the test.
+Text FixtureBytes(const Text& relative);
 Text GamePath(const Text& relative);    // under build/game
 
 class TempDir {

@@ -3,10 +3,17 @@
 // manual clock and the headless display.
 #include "engine/input/clock.h"
 #include "framework/scene/game_loop.h"
+#include "framework/scene/scene_stack.h"
 #include "tests/support/headless_display.h"
 #include <functional>
 
 namespace wispwood::test {
+
+// Whether the top of the scene stack is a scene of that class.
+template <class Scene>
+bool OnTop() {
+    return Cast<Scene>(TopScene()) != nullptr;
+}
 
 // A scene that counts what the loop does to it.
 class ProbeScene : public GameLoop {

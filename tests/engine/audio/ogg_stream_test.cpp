@@ -9,12 +9,6 @@
 namespace wispwood {
 namespace {
 
-Text FixtureBytes(const char* name) {
-    Text bytes;
-    EXPECT_TRUE(LoadText(test::FixturePath(Text("audio/") + name), bytes)) << name;
-    return bytes;
-}
-
 Ref<const TOggRecording> Streamed(const Text& bytes) {
     TMemoryStream stream(bytes);
     return TOggRecording::Load(stream);
@@ -48,7 +42,7 @@ struct Pair {
 
 TEST(StreamedOgg, PlaysFrameForFrameAsTheWholeDecodedRecording) {
     for (const char* file : {"tone_mono_22050.ogg", "tone_stereo_44100.ogg"}) {
-        Text bytes = FixtureBytes(file);
+        Text bytes = test::FixtureBytes(Text("audio/") + file);
         for (float rate : {1.0f, 0.37f, 1.7f, 4.4f}) {
             SCOPED_TRACE(testing::Message() << file << " at rate " << rate);
             Pair once(bytes, 0, rate);
@@ -67,7 +61,7 @@ TEST(StreamedOgg, PlaysFrameForFrameAsTheWholeDecodedRecording) {
 }
 
 TEST(StreamedOgg, ARecordingCutShortOrDamagedIsRefusedBeforeItPlays) {
-    Text whole = FixtureBytes("tone_stereo_44100.ogg");
+    Text whole = test::FixtureBytes("audio/tone_stereo_44100.ogg");
     auto recording = Streamed(whole);
     ASSERT_TRUE(recording);
     EXPECT_EQ(recording->channels, 2);
@@ -85,7 +79,7 @@ TEST(StreamedOgg, ARecordingCutShortOrDamagedIsRefusedBeforeItPlays) {
 }
 
 TEST(StreamedOgg, AWindowPastTheEndOfAStraightRecordingIsShortAndLoopsCarryOn) {
-    auto recording = Streamed(FixtureBytes("tone_mono_22050.ogg"));
+    auto recording = Streamed(test::FixtureBytes("audio/tone_mono_22050.ogg"));
     ASSERT_TRUE(recording);
     const uint32_t length = static_cast<uint32_t>(recording->frames);
     TOggDecoder straight(recording), looped(recording);

@@ -18,12 +18,6 @@ Ref<TAudioSample> Decode(const Text& bytes) {
     return LoadAudioSample(New<TMemoryStream>(bytes));
 }
 
-Text FixtureBytes(const char* name) {
-    Text bytes;
-    EXPECT_TRUE(LoadText(test::FixturePath(Text("audio/") + name), bytes)) << name;
-    return bytes;
-}
-
 // Zero crossings from below per second: the frequency of a clean tone.
 double MeasuredFrequency(const TAudioSample& s, int channel) {
     int rising = 0;
@@ -119,7 +113,7 @@ TEST(WavLoader, EveryCutShortFileIsRefusedAndHugeSizesAllocateNothing) {
 }
 
 TEST(OggLoader, MonoToneDecodesToSixteenBitAtItsOwnRate) {
-    auto s = Decode(FixtureBytes("tone_mono_22050.ogg"));
+    auto s = Decode(test::FixtureBytes("audio/tone_mono_22050.ogg"));
     ASSERT_TRUE(s);
     EXPECT_EQ(s->format, SampleFormatMono16);
     EXPECT_EQ(s->hertz, 22050);
@@ -129,7 +123,7 @@ TEST(OggLoader, MonoToneDecodesToSixteenBitAtItsOwnRate) {
 }
 
 TEST(OggLoader, StereoToneKeepsItsChannelsApart) {
-    auto s = Decode(FixtureBytes("tone_stereo_44100.ogg"));
+    auto s = Decode(test::FixtureBytes("audio/tone_stereo_44100.ogg"));
     ASSERT_TRUE(s);
     EXPECT_EQ(s->format, SampleFormatStereo16);
     EXPECT_EQ(s->hertz, 44100);
@@ -139,7 +133,7 @@ TEST(OggLoader, StereoToneKeepsItsChannelsApart) {
 }
 
 TEST(OggLoader, CutShortOrDamagedFilesAreRefused) {
-    Text whole = FixtureBytes("tone_stereo_44100.ogg");
+    Text whole = test::FixtureBytes("audio/tone_stereo_44100.ogg");
     for (size_t n = 0; n < whole.size(); n += 97) EXPECT_FALSE(Decode(whole.substr(0, n))) << "cut at " << n;
     EXPECT_FALSE(Decode(whole.substr(0, whole.size() - 1)));
 
@@ -153,7 +147,7 @@ TEST(OggLoader, CutShortOrDamagedFilesAreRefused) {
 }
 
 TEST(SampleLoader, TriesWavThenOggFromTheStreamsPositionAndFailsOnAnythingElse) {
-    Text ogg = FixtureBytes("tone_mono_22050.ogg");
+    Text ogg = test::FixtureBytes("audio/tone_mono_22050.ogg");
     auto embedded = New<TMemoryStream>("prefix" + ogg);
     embedded->Seek(6);
     auto s = LoadAudioSample(embedded);

@@ -4,6 +4,7 @@
 // in a scratch media tree.
 #include "engine/draw/pixmap_loader.h"
 #include "engine/input/event.h"
+#include "engine/input/key_codes.h"
 #include "framework/gui/gui_gadget.h"
 #include "framework/gui/gui_resources.h"
 #include "framework/images/game_image.h"
@@ -27,7 +28,6 @@
 namespace wispwood {
 namespace {
 
-constexpr int kEscape = 27, kReturn = 13, kSpace = 32;
 
 TEST(ComicUnlocks, EachTemplePassedUnlocksTheNextComic) {
     const int expected[][2] = {{0, 1},  {10, 1}, {11, 2}, {29, 2}, {30, 3},  {53, 3},
@@ -112,7 +112,7 @@ TEST_F(Comics, ASecondPageFadesInOverFortyUpdatesWhileInputIsIgnored) {
     EXPECT_EQ(Label(page), "Next");
     EXPECT_EQ(CentreColour(), 0xff0000);
 
-    Key(kSpace);
+    Key(KeySpace);
     Step();
     EXPECT_EQ(page->ChangingPage, 2);
     EXPECT_EQ(Label(page), "OK"); // from the moment the turn starts
@@ -125,7 +125,7 @@ TEST_F(Comics, ASecondPageFadesInOverFortyUpdatesWhileInputIsIgnored) {
     // A click, a key or Escape during the turn changes nothing.
     Click(page->Forward->x + 10, page->Forward->y + 10);
     Step();
-    Key(kEscape);
+    Key(KeyEscape);
     Step();
     EXPECT_EQ(TopScene(), page);
     EXPECT_EQ(page->CurrentPage, 0);
@@ -136,7 +136,7 @@ TEST_F(Comics, ASecondPageFadesInOverFortyUpdatesWhileInputIsIgnored) {
     EXPECT_EQ(CentreColour(), 0x0000ff);
 
     // The last page leaves for the scene below.
-    Key(kReturn);
+    Key(KeyReturn);
     Step();
     EXPECT_NE(TopScene(), page);
 }
@@ -161,7 +161,7 @@ TEST_F(Comics, EscapeAfterAWonLevelSkipsTheSecondPageForTheQuestMap) {
     // it slides in like the adventure's screens
     EXPECT_EQ(page->Fade + page->FadeOnTop, 0);
     // Escape during the slide leaves once the slide has ended.
-    Key(kEscape);
+    Key(KeyEscape);
     Step();
     EXPECT_EQ(TopScene(), page);
     FinishTransition();
@@ -207,7 +207,7 @@ TEST_F(Comics, TheCollectionShowsTheUnlockedComicsAndOpensThem) {
     FinishTransition();
 
     // Leaving the comic reveals a fresh collection.
-    Key(kSpace);
+    Key(KeySpace);
     Step();
     FinishTransition();
     auto again = std::dynamic_pointer_cast<ComicMenu>(TopScene());
@@ -216,7 +216,7 @@ TEST_F(Comics, TheCollectionShowsTheUnlockedComicsAndOpensThem) {
     EXPECT_TRUE(again->ComicButtons[2]);
 
     // Escape closes it like its back button.
-    Key(kEscape);
+    Key(KeyEscape);
     Step();
     EXPECT_NE(TopScene(), again);
 }

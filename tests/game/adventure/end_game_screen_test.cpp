@@ -1,6 +1,7 @@
 // The end of the adventure: credit lines and their markers, the credits
 // file, the darkening and the scrolling, and the button back to the title
 // screen.
+#include "engine/input/key_codes.h"
 #include "engine/io/file_system.h"
 #include "engine/io/memory_stream.h"
 #include "framework/gui/gui_gadget.h"
@@ -18,7 +19,6 @@
 namespace wispwood {
 namespace {
 
-constexpr int kEscape = 27;
 
 TEST(Credit, MarkersChooseTheSizeAndAreNotShown) {
     struct Case {
@@ -214,7 +214,7 @@ TEST_F(EndGameScreenTest, TheButtonSitsInTheCornerAndLeavesEscapeDoesNot) {
     EXPECT_EQ(screen->DrawPointer, 1);
 
     Step(*screen, 30);
-    Key(kEscape);
+    Key(KeyEscape);
     Step(*screen, 2);
     EXPECT_EQ(TopScene(), screen);
     EXPECT_EQ(screen->ToEscape(0), 0);

@@ -2,6 +2,7 @@
 // the sparks that write a new entry, and when the entry enters the table.
 #include "engine/draw/graphics.h"
 #include "engine/draw/pixmap_loader.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/file_system.h"
 #include "framework/gui/gui_container.h"
 #include "framework/highscores/high_score_table.h"
@@ -15,7 +16,6 @@
 namespace wispwood {
 namespace {
 
-constexpr int kEscape = 27;
 
 class HighScoreScreen : public test::MenuTest {
   protected:
@@ -130,7 +130,7 @@ TEST_F(HighScoreScreen, LeavingWithoutOkKeepsTheTable) {
     Offer("Ann", 45000);
     Show();
     Run(10);
-    Key(kEscape);
+    Key(KeyEscape);
     Run(1);
     EXPECT_TRUE(Left());
     EXPECT_EQ(HighScores->ScoreAtSlot(1), 40000);

@@ -2,6 +2,7 @@
 // a test level (no media): which input opens and closes the pause menu, what
 // holds the game, and which steps stop under the menu and under the tally.
 #include "engine/input/event.h"
+#include "engine/input/key_codes.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_gadget.h"
@@ -27,7 +28,6 @@
 namespace wispwood {
 namespace {
 
-constexpr int kEscape = 27;
 constexpr int kP = 80;
 
 class PausedGame : public ::testing::Test {
@@ -70,7 +70,7 @@ class PausedGame : public ::testing::Test {
     }
     // Lets a closing menu fade out so that it can open again.
     void CloseMenu() {
-        Press(kEscape);
+        Press(KeyEscape);
         Step();
         ASSERT_FALSE(MenuOpen());
         Step(60);
@@ -86,13 +86,13 @@ class PausedGame : public ::testing::Test {
 TEST_F(PausedGame, EscapeOpensTheMenuAndOnlyALaterEscapeClosesIt) {
     Step();
     EXPECT_FALSE(MenuOpen());
-    Press(kEscape);
+    Press(KeyEscape);
     Step();
     ASSERT_TRUE(MenuOpen()); // opened, and not closed again by the same press
     EXPECT_EQ(game->Paused(0), 1);
     Step(5);
     EXPECT_TRUE(MenuOpen());
-    Press(kEscape);
+    Press(KeyEscape);
     Step();
     EXPECT_FALSE(MenuOpen());
     EXPECT_EQ(game->Paused(0), 0);
@@ -116,14 +116,14 @@ TEST_F(PausedGame, PAndALostFocusOpenTheMenu) {
 }
 
 TEST_F(PausedGame, EscapeAnswersTheExitConfirmationAndLeavesTheMenuOpen) {
-    Press(kEscape);
+    Press(KeyEscape);
     Step();
     ASSERT_TRUE(MenuOpen());
     game->ExitAreYouSure = game->MenuContainer->AreYouSure(1);
     ASSERT_TRUE(game->ExitAreYouSure);
     EXPECT_EQ(game->Paused(0), 1);
     Step(30);
-    Press(kEscape);
+    Press(KeyEscape);
     Step();
     EXPECT_EQ(game->ExitAreYouSure->Value(), 0); // "no": the game stays
     EXPECT_TRUE(MenuOpen());
@@ -131,19 +131,19 @@ TEST_F(PausedGame, EscapeAnswersTheExitConfirmationAndLeavesTheMenuOpen) {
 }
 
 TEST_F(PausedGame, OptionsFromTheMenuHoldTheGameAndEscapeClosesOnlyThem) {
-    Press(kEscape);
+    Press(KeyEscape);
     Step();
     ASSERT_TRUE(MenuOpen());
     OpenOptions(*game->MenuContainer);
     ASSERT_EQ(OptionsOpen(), 1);
     EXPECT_EQ(game->Paused(0), 1);
     Step(30);
-    Press(kEscape);
+    Press(KeyEscape);
     Step();
     EXPECT_EQ(OptionsOpen(), 0);
     EXPECT_TRUE(MenuOpen()); // the same Escape does not close the menu too
     Step(60);
-    Press(kEscape);
+    Press(KeyEscape);
     Step();
     EXPECT_FALSE(MenuOpen());
     EXPECT_EQ(game->Paused(0), 0);
@@ -153,7 +153,7 @@ TEST_F(PausedGame, UnderTheTallyNoInputOpensTheMenuAndItsButtonIsOff) {
     ShowTally();
     game->GamePaused = 1;
     Press(kP);
-    Press(kEscape);
+    Press(KeyEscape);
     test::EmitInput(EventAppSuspend, 0);
     Step();
     EXPECT_FALSE(game->MenuContainer);
@@ -208,7 +208,7 @@ TEST_F(PausedGame, TheMenuStopsTheBoardAndTheEffectsTheTallyOnlyTheBoard) {
     EXPECT_LT(running.time, LevelTime);
     EXPECT_GT(running.textTicks, 0);
 
-    Press(kEscape);
+    Press(KeyEscape);
     Step(); // the update that opens the menu already holds everything
     Step(10);
     Probe paused = probe();
@@ -228,7 +228,7 @@ TEST_F(PausedGame, TheMenuStopsTheBoardAndTheEffectsTheTallyOnlyTheBoard) {
 }
 
 TEST_F(PausedGame, ARevealedGameIsAFreshSceneThatStartsTheLevelAgain) {
-    Press(kEscape);
+    Press(KeyEscape);
     Step();
     ASSERT_TRUE(MenuOpen());
     TimeLeft = 5;

@@ -1,5 +1,6 @@
 // The game scene end to end: the real program started with "run0" in
 // process, played by a scripted player through real mouse input.
+#include "engine/input/key_codes.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_gadget.h"
@@ -23,15 +24,11 @@
 #include "game/level/tally.h"
 #include "game/services/profiles.h"
 #include "tests/support/game_harness.h"
+#include "tests/support/scene_fixture.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {
 namespace {
-
-template <class Scene>
-bool OnTop() {
-    return Cast<Scene>(TopScene()) != nullptr;
-}
 
 class GameScene : public ::testing::Test {
   protected:
@@ -40,7 +37,7 @@ class GameScene : public ::testing::Test {
     // Through the logos and the loading screen into the location's level.
     void StartLocation(const Text& word) {
         ASSERT_TRUE(game.Start({word}));
-        ASSERT_TRUE(game.RunUntil([] { return OnTop<MainGame>(); }, 2000));
+        ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>(); }, 2000));
         ASSERT_TRUE(game.RunUntil([] { return !TransitionInProgress(0); }, 400));
     }
 
@@ -102,8 +99,8 @@ TEST_F(GameScene, AScriptedPlayerWinsLocationZeroAndTheTallyHandsOver) {
     ASSERT_TRUE(game.RunUntil([] { return !TransitionInProgress(0); }, 400));
     game.SaveFrame("game-run0-comic");
     // Escape leaves the comic for the quest map.
-    game.PressKey(27);
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<QuestMap>(); }, 100));
+    game.PressKey(KeyEscape);
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<QuestMap>(); }, 100));
 }
 
 TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {
@@ -122,7 +119,7 @@ TEST_F(GameScene, RunningOutOfTimeOnTheLastLifeEndsTheGame) {
     // the high scores, offering the game's score.
     ASSERT_TRUE(game.RunUntil([&] { return TopScene() != scene; }, 600));
     EXPECT_EQ(CurrentProfile->Score, 0);
-    ASSERT_TRUE(OnTop<HighScoreMenu>());
+    ASSERT_TRUE(test::OnTop<HighScoreMenu>());
     EXPECT_EQ(PendingEntry, 0); // taken by the screen
     EXPECT_EQ(PendingScore, GameScore);
     EXPECT_EQ(PendingName, CurrentProfile->Name);
@@ -152,7 +149,7 @@ TEST_F(GameScene, TheTallyHoldsTheBoardAndARestoredPieceWaitsToFadeIn) {
 
 TEST_F(GameScene, ALocationTheGameDoesNotHaveIsRefused) {
     ASSERT_TRUE(game.Start({"run150"}));
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 2000));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainScene>(); }, 2000));
     EXPECT_EQ(CurrentGame, nullptr);
 }
 
@@ -182,7 +179,7 @@ TEST_F(GameScene, ThePanelButtonPausesBackResumesAndAConfirmedExitLeavesTheGame)
     game.Frames(5);
     EXPECT_GT(DisplayedScore, held);
 
-    game.PressKey(27);
+    game.PressKey(KeyEscape);
     game.Frames(30);
     ASSERT_TRUE(menuOpen());
     ClickGadget(scene->ExitButton);
@@ -191,7 +188,7 @@ TEST_F(GameScene, ThePanelButtonPausesBackResumesAndAConfirmedExitLeavesTheGame)
     ClickGadget(scene->ExitAreYouSure->yes);
     ASSERT_TRUE(game.RunUntil([&] { return TopScene() != scene; }, 200));
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "media\\jingles\\exitplayinggame.ogg"), 1);
-    EXPECT_TRUE(OnTop<MainScene>() || OnTop<Loading>());
+    EXPECT_TRUE(test::OnTop<MainScene>() || test::OnTop<Loading>());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The adventure end to end: a new player opens the quest map, plays the
 // first locations through real mouse input, and comes back to the map,
 // which turns each win into saved progress.
+#include "engine/input/key_codes.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_gadget.h"
 #include "framework/scene/scene_stack.h"
@@ -23,15 +24,11 @@
 #include "game/level/tally.h"
 #include "game/services/profiles.h"
 #include "tests/support/game_harness.h"
+#include "tests/support/scene_fixture.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {
 namespace {
-
-template <class Scene>
-bool OnTop() {
-    return Cast<Scene>(TopScene()) != nullptr;
-}
 
 class QuestMapFlow : public ::testing::Test {
   protected:
@@ -78,24 +75,24 @@ class QuestMapFlow : public ::testing::Test {
         ASSERT_TRUE(game.RunUntil([] { return CurrentTally->OK && !CurrentTally->OK->Removed; }, 2000));
         game.Frames(600);
         ClickGadget(CurrentTally->OK);
-        ASSERT_TRUE(game.RunUntil([] { return OnTop<QuestMap>() || OnTop<ComicPage>(); }, 1000));
+        ASSERT_TRUE(game.RunUntil([] { return test::OnTop<QuestMap>() || test::OnTop<ComicPage>(); }, 1000));
         // A story level shows its comic first; Escape leaves it for the map.
-        if (OnTop<ComicPage>()) {
+        if (test::OnTop<ComicPage>()) {
             ASSERT_TRUE(game.RunUntil([] { return !TransitionInProgress(0); }, 400));
-            game.PressKey(27);
+            game.PressKey(KeyEscape);
         }
-        ASSERT_TRUE(game.RunUntil([] { return OnTop<QuestMap>(); }, 1000));
+        ASSERT_TRUE(game.RunUntil([] { return test::OnTop<QuestMap>(); }, 1000));
         Settle();
     }
 
     Ref<PlayerProfile> NewPlayerOnTheMap() {
         EXPECT_TRUE(game.Start({}));
-        EXPECT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 2000));
+        EXPECT_TRUE(game.RunUntil([] { return test::OnTop<MainScene>(); }, 2000));
         Settle();
         EXPECT_EQ(CreateProfile("Tess"), 1);
         SetCurrentProfile(Profiles.ValueAtIndex(Profiles.Count() - 1));
         PushScene(MakeQuestMap());
-        EXPECT_TRUE(game.RunUntil([] { return OnTop<QuestMap>(); }, 200));
+        EXPECT_TRUE(game.RunUntil([] { return test::OnTop<QuestMap>(); }, 200));
         Settle();
         return CurrentProfile;
     }
@@ -113,7 +110,7 @@ class QuestMapFlow : public ::testing::Test {
         ASSERT_TRUE(map);
         Settle();
         ClickGadget(map->QuestContinue);
-        ASSERT_TRUE(game.RunUntil([] { return OnTop<MainGame>(); }, 200));
+        ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>(); }, 200));
         Settle();
     }
 };

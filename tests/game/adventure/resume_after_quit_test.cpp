@@ -17,17 +17,13 @@
 #include "game/services/saved_game_path.h"
 #include "tests/support/board_listing.h"
 #include "tests/support/game_harness.h"
+#include "tests/support/scene_fixture.h"
 #include "tests/support/scripted_player.h"
 #include <csignal>
 #include <gtest/gtest.h>
 
 namespace wispwood {
 namespace {
-
-template <class Scene>
-bool OnTop() {
-    return Cast<Scene>(TopScene()) != nullptr;
-}
 
 void Settle(test::GameHarness& game) {
     ASSERT_TRUE(game.RunUntil([] { return !TransitionInProgress(0); }, 400));
@@ -53,16 +49,16 @@ TEST(ResumeAfterQuit, ALevelStoppedBySigtermComesBackAsItWasThroughTheMenu) {
     {
         test::GameHarness game;
         ASSERT_TRUE(game.Start({}));
-        ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 2000));
+        ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainScene>(); }, 2000));
         Settle(game);
         ASSERT_EQ(CreateProfile(kPlayer), 1);
         SelectProfileByName(kPlayer);
         CurrentProfile->CurrentAdventure = 3;
         PushScene(MakeQuestMap());
-        ASSERT_TRUE(game.RunUntil([] { return OnTop<QuestMap>(); }, 200));
+        ASSERT_TRUE(game.RunUntil([] { return test::OnTop<QuestMap>(); }, 200));
         Settle(game);
         ClickGadget(game, Cast<QuestMap>(TopScene())->QuestContinue);
-        ASSERT_TRUE(game.RunUntil([] { return OnTop<MainGame>(); }, 200));
+        ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>(); }, 200));
         Settle(game);
         ASSERT_EQ(CurrentSpotIndex, 3);
         test::PlayMatches(game, 4);
@@ -81,7 +77,7 @@ TEST(ResumeAfterQuit, ALevelStoppedBySigtermComesBackAsItWasThroughTheMenu) {
     ASSERT_EQ(CreateDir(game.User().Path() + "/Wispwood/", 1), 1);
     ASSERT_EQ(SaveText(game.User().Path() + "/Wispwood/playerprofiles.txt", profiles), 1);
     ASSERT_TRUE(game.Start({}));
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 2000));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainScene>(); }, 2000));
     Settle(game);
     auto menu = Cast<MainScene>(TopScene());
     ASSERT_TRUE(CurrentProfile);
@@ -91,7 +87,7 @@ TEST(ResumeAfterQuit, ALevelStoppedBySigtermComesBackAsItWasThroughTheMenu) {
     ASSERT_TRUE(game.RunUntil([&] { return menu->ResumeGameAreYouSure != nullptr; }, 100));
     game.Frames(50);
     ClickGadget(game, menu->ResumeGameAreYouSure->yes);
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<MainGame>(); }, 200));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>(); }, 200));
     auto scene = Cast<MainGame>(TopScene());
     EXPECT_EQ(PathKind(path), 0) << "a saved game is resumed at most once";
     EXPECT_EQ(CurrentSpotIndex, before.spot);

@@ -1,6 +1,7 @@
 // The title screen driven by platform input: the forced first profile, the
 // profile dialog and its Cancel, the menu column, the book and the entrance.
 #include "engine/draw/image.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "engine/io/text_routines.h"
@@ -26,7 +27,6 @@ namespace wispwood {
 namespace {
 
 constexpr int kEnter = 13;
-constexpr int kEscape = 27;
 
 class Menu : public test::MenuTest {
   protected:
@@ -60,7 +60,7 @@ TEST_F(Menu, AFirstStartHoldsTheEntranceUntilAProfileIsMade) {
     ASSERT_TRUE(menu->Dialogs.NewProfileOK);
     EXPECT_EQ(menu->Dialogs.NewProfileOK->active, 0);
     float held = SlideClock;
-    Key(kEscape);
+    Key(KeyEscape);
     Step(*menu, 20);
     EXPECT_TRUE(menu->NewProfileDialogOpen());
     EXPECT_EQ(SlideClock, held);
@@ -201,7 +201,7 @@ TEST_F(Menu, PlayOffersASavedLevelBackAndOnlyAClickedNoThrowsItAway) {
     Click(menu->MainButton);
     Step(*menu, 30);
     ASSERT_TRUE(menu->ResumeGameAreYouSure);
-    Key(kEscape);
+    Key(KeyEscape);
     Step(*menu, 5);
     EXPECT_EQ(menu->ResumeGameAreYouSure->Value(), 0) << "Escape must not answer";
     EXPECT_NE(FileSize(path), -1);

@@ -1,5 +1,6 @@
 // End-to-end: the real start-up and scene chain, run in-process headless.
 #include "engine/draw/image.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "framework/scene/scene_stack.h"
@@ -18,22 +19,18 @@
 #include "game/services/start_flags.h"
 #include "game/services/user_data.h"
 #include "tests/support/game_harness.h"
+#include "tests/support/scene_fixture.h"
 #include <csignal>
 #include <gtest/gtest.h>
 
 namespace wispwood {
 namespace {
 
-template <class Scene>
-bool OnTop() {
-    return Cast<Scene>(TopScene()) != nullptr;
-}
-
 TEST(StartUp, RunsTheSplashScreensThenLoadsEverythingThenHandsOver) {
     test::GameHarness game;
     ASSERT_TRUE(game.Start());
     EXPECT_EQ(LoaderCount, 29);
-    ASSERT_TRUE(OnTop<LogoScreen>());
+    ASSERT_TRUE(test::OnTop<LogoScreen>());
     ASSERT_TRUE(MenuMusicScene);
     EXPECT_EQ(TopScene()->Scene, MenuMusicScene); // the menu theme plays from the first screen
     game.Frames(100);
@@ -41,13 +38,13 @@ TEST(StartUp, RunsTheSplashScreensThenLoadsEverythingThenHandsOver) {
     game.SaveFrame("splash-logo");
     // Each logo takes 461 updates; without channel.jpg the channel screen
     // pushes the loading screen at once.
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<Logo2Screen>(); }, 500));
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<Loading>(); }, 500));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<Logo2Screen>(); }, 500));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<Loading>(); }, 500));
     auto loading = Cast<Loading>(TopScene());
     EXPECT_EQ(loading->Scene, MenuMusicScene);
     ASSERT_TRUE(game.RunUntil([&] { return loading->LoadingProgress == 15; }, 200));
     game.SaveFrame("loading-half");
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 400));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainScene>(); }, 400));
     EXPECT_EQ(loading->LoadingProgress, 29);
     game.RunUntil([] { return !TransitionInProgress(0); }, 400);
     game.Frames(1);
@@ -60,13 +57,13 @@ TEST(StartUp, AKeyDuringTheOpeningWaitJumpsToTheFadeOut) {
     auto logo = Cast<LogoScreen>(TopScene());
     ASSERT_TRUE(logo);
     game.Frames(10);
-    game.PressKey(32);
+    game.PressKey(KeySpace);
     game.Frames(1);
     EXPECT_EQ(logo->FadingOut, 1);
     EXPECT_EQ(logo->OverlayProgress, 320); // full strength, fading to black
     // The wait still runs out (60 updates) before the picture's clock moves
     // on from 320 to past 400.
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<Logo2Screen>(); }, 200));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<Logo2Screen>(); }, 200));
     EXPECT_EQ(logo->Progress, 141);
 }
 
@@ -102,8 +99,8 @@ TEST(StartUp, ProfilesAreReadAtStartAndSavedAtTheEnd) {
 TEST(StartUp, TheLoadingScreenLoadsThePiecesAndTheLayouts) {
     test::GameHarness game;
     ASSERT_TRUE(game.Start());
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<Loading>(); }, 1200));
-    ASSERT_TRUE(game.RunUntil([] { return OnTop<MainScene>(); }, 600));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<Loading>(); }, 1200));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainScene>(); }, 600));
     ASSERT_EQ(StandardPieceImages.size(), 8u);
     for (const auto& image : StandardPieceImages) EXPECT_EQ(ImageFrameCount(image), 25);
     EXPECT_GT(PieceDefinitions[0]->r, 0);

@@ -3,6 +3,7 @@
 // keeps and what Cancel and Escape take back.
 #include "engine/draw/graphics.h"
 #include "engine/input/event.h"
+#include "engine/input/key_codes.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "framework/gui/gui_container.h"
@@ -18,7 +19,6 @@
 namespace wispwood {
 namespace {
 
-constexpr int kEscape = 27;
 
 // Updates the dialog before its widgets, as the menu and the game do.
 class Host : public GameLoop {
@@ -93,7 +93,7 @@ TEST_F(Options, CancelAndEscapeReturnToTheFile) {
         DragToLeftEnd(SoundSlider);
         ASSERT_FLOAT_EQ(EffectsVolume, 0);
         if (escape) {
-            Key(kEscape);
+            Key(KeyEscape);
             Step(host);
         } else {
             Click(OptionsCancel);

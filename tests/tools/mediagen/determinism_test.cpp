@@ -26,8 +26,8 @@ TEST(MediaGenerator, RegeneratesTheSameBytes) {
     for (const auto& entry : fs::recursive_directory_iterator(temp.Path() + "/media")) {
         if (!entry.is_regular_file()) continue;
         std::string relative = fs::relative(entry.path(), temp.Path()).string();
-        std::string fresh = test::ReadBytes(entry.path().string());
-        std::string built = test::ReadBytes(wispwood::test::GamePath(relative));
+        std::string fresh = probe::ReadBytes(entry.path().string());
+        std::string built = probe::ReadBytes(wispwood::test::GamePath(relative));
         EXPECT_TRUE(fresh == built) << relative << " differs between runs";
         ++compared;
     }

@@ -44,9 +44,9 @@ TEST_P(FontFolder, LoadsWithEveryGlyphTheGameTextsNeed) {
 
     // The loader also reads past tables longer than the character set
     // needs, which would hide a set and tables written for different sets.
-    std::string kerning = test::ReadBytes(path + "/kerning.dat");
+    std::string kerning = probe::ReadBytes(path + "/kerning.dat");
     ASSERT_EQ(kerning.size(), n * (n + 1) + n);
-    EXPECT_EQ(test::ReadBytes(path + "/offsets.dat").size(), n);
+    EXPECT_EQ(probe::ReadBytes(path + "/offsets.dat").size(), n);
     for (size_t k = 0; k < n; ++k)
         for (size_t m = 0; m <= n; ++m) {
             // the loader turns an advance outside 4..128 into 4 without a word

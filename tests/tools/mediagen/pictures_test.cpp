@@ -86,14 +86,14 @@ TEST_F(GeneratedPictures, EveryRequiredPictureLoadsWithItsGeometry) {
         }
         // The name promises the format: 8-bit PNG or baseline JPEG, each
         // read by its own decoder.
-        std::string bytes = test::ReadBytes(path);
+        std::string bytes = probe::ReadBytes(path);
         const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
         if (r.path.ends_with(".jpg")) {
             EXPECT_TRUE(LoadPixmapJPEG(data, bytes.size()));
-            EXPECT_EQ(test::JpegFrameMarker(bytes), 0xC0);
+            EXPECT_EQ(probe::JpegFrameMarker(bytes), 0xC0);
         } else {
             EXPECT_TRUE(LoadPixmapPNG(data, bytes.size()));
-            EXPECT_EQ(test::PngBitDepth(bytes), 8);
+            EXPECT_EQ(probe::PngBitDepth(bytes), 8);
         }
     }
 }

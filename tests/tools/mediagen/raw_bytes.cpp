@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace wispwood::mediagen::test {
+namespace wispwood::mediagen::probe {
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -35,4 +35,4 @@ int JpegFrameMarker(const std::string& bytes) {
     return 0;
 }
 
-} // namespace wispwood::mediagen::test
+} // namespace wispwood::mediagen::probe

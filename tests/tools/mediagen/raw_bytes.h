@@ -4,7 +4,7 @@
 // report these facts.
 #include <string>
 
-namespace wispwood::mediagen::test {
+namespace wispwood::mediagen::probe {
 
 // The whole file; empty when it cannot be read.
 std::string ReadBytes(const std::string& path);
@@ -16,4 +16,4 @@ int PngBitDepth(const std::string& bytes);
 // found before the first scan; 0 when there is none.
 int JpegFrameMarker(const std::string& bytes);
 
-} // namespace wispwood::mediagen::test
+} // namespace wispwood::mediagen::probe

@@ -6,7 +6,7 @@
 #include <complex>
 #include <stdexcept>
 
-namespace wispwood::mediagen::test {
+namespace wispwood::mediagen::probe {
 
 std::optional<Pcm> HeardFile(const AudioItem& item) {
     // Loaded by path exactly as the game loads its sounds.
@@ -119,4 +119,4 @@ double RmsOf(const Mono& samples) {
     return samples.empty() ? 0 : std::sqrt(sum / samples.size());
 }
 
-} // namespace wispwood::mediagen::test
+} // namespace wispwood::mediagen::probe

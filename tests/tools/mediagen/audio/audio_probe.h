@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace wispwood::mediagen::test {
+namespace wispwood::mediagen::probe {
 
 // The built file of a catalogue entry, decoded by the game's loader.
 std::optional<Pcm> HeardFile(const AudioItem& item);
@@ -26,4 +26,4 @@ double DominantHz(const std::vector<double>& spectrum, int rate);
 double EnergyTime(const Mono& samples, int rate, double share);
 double RmsOf(const Mono& samples);
 
-} // namespace wispwood::mediagen::test
+} // namespace wispwood::mediagen::probe

@@ -12,10 +12,10 @@ void PrintTo(const AudioItem& item, std::ostream* out) {
 
 namespace {
 
-using test::HeardFile;
-using test::MonoPart;
-using test::ReadBytes;
-using test::RmsOf;
+using probe::HeardFile;
+using probe::MonoPart;
+using probe::ReadBytes;
+using probe::RmsOf;
 
 class EveryAudioFile : public ::testing::TestWithParam<AudioItem> {};
 
@@ -109,15 +109,15 @@ TEST(AudioSet, CoversTheInventoryFitsTheBudgetAndIsListedOnTheSheet) {
 }
 
 TEST(AudioSet, MusicSitsUnderTheEffectsAndTheMenuThemeIsMasteredFull) {
-    auto menu = HeardFile(test::ItemNamed("media/music/menu.ogg"));
-    auto click = HeardFile(test::ItemNamed("media/sound/tilematch.ogg"));
+    auto menu = HeardFile(probe::ItemNamed("media/music/menu.ogg"));
+    auto click = HeardFile(probe::ItemNamed("media/sound/tilematch.ogg"));
     ASSERT_TRUE(menu && click);
     const float effectLoudness = MeasureAudio(*click, AudioKind::Effect).loudnessDb;
     const AudioMeasure menuLevels = MeasureAudio(*menu, AudioKind::Music);
     EXPECT_GT(menuLevels.peakDb, -3.0f);
     for (const char* path : {"media/music/game0.ogg", "media/music/game1.ogg", "media/music/game2.ogg",
                              "media/music/game3.ogg"}) {
-        auto track = HeardFile(test::ItemNamed(path));
+        auto track = HeardFile(probe::ItemNamed(path));
         ASSERT_TRUE(track);
         const AudioMeasure m = MeasureAudio(*track, AudioKind::Music);
         EXPECT_LT(m.loudnessDb, effectLoudness - 5) << path;

@@ -7,7 +7,7 @@
 namespace wispwood::mediagen {
 namespace {
 
-using namespace test;
+using namespace probe;
 
 struct Heard {
     Pcm pcm;

@@ -26,8 +26,8 @@ TEST(OggVorbisWriter, RoundTripsRateChannelsLengthAndPitch) {
         EXPECT_EQ(back->rate, tone.rate);
         EXPECT_EQ(back->channels, channels);
         EXPECT_EQ(back->Frames(), tone.Frames());
-        Mono mono = test::MonoPart(*back);
-        EXPECT_NEAR(test::DominantHz(test::PowerSpectrum(mono, back->rate), back->rate), 440.0, 5.0);
+        Mono mono = probe::MonoPart(*back);
+        EXPECT_NEAR(probe::DominantHz(probe::PowerSpectrum(mono, back->rate), back->rate), 440.0, 5.0);
         EXPECT_NEAR(Rms(*back), Rms(tone), 0.02);
     }
 }
