@@ -24,7 +24,9 @@ void RemoveStaleTemporaries(const Text& path) {
     Text finalPath = NormalisePath(path);
     Text folder = DirectoryPart(finalPath);
     // The pattern OpenWrite gives mkstemp: "." + name + "." + six characters.
-    Text prefix = "." + FileNamePart(finalPath) + ".";
+    Text prefix = ".";
+    prefix += FileNamePart(finalPath);
+    prefix += ".";
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, error)) {
         Text name = entry.path().filename().string();

@@ -14,9 +14,8 @@ Text ProgramPath() {
 }
 
 int FolderWritable(const Text& path) {
-    Text folder = NormalisePath(path);
-    if (folder.empty()) folder = ".";
-    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 1 : 0;
+    const Text folder = NormalisePath(path);
+    return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0 ? 1 : 0;
 }
 
 int ChangeWorkingFolder(const Text& path) {
