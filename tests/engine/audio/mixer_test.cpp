@@ -14,7 +14,7 @@ using test::MakeWav;
 using test::Pcm16;
 using test::WavFormat;
 
-Ref<TAudioSample> Decode(const WavFormat& wavFormat, const Text& data) {
+Ref<TAudioSample> DecodeWav(const WavFormat& wavFormat, const Text& data) {
     TMemoryStream stream(MakeWav(wavFormat, data));
     return LoadWavSample(stream);
 }
@@ -23,7 +23,7 @@ Ref<TAudioSample> Wav(const std::vector<int16_t>& values, int channels = 1, int 
     WavFormat wavFormat;
     wavFormat.channels = channels;
     wavFormat.hertz = hertz;
-    return Decode(wavFormat, Pcm16(values));
+    return DecodeWav(wavFormat, Pcm16(values));
 }
 
 Ref<TAudioSample> Constant(int16_t value, int frames, int hertz = 44100) {
@@ -89,7 +89,7 @@ TEST_F(Mixer, AtItsOwnRateAndFullVolumeARecordingComesOutUnchanged) {
     WavFormat eightBitFormat;
     eightBitFormat.bits = 8;
     eightBitFormat.hertz = 44100;
-    auto eightBit = mixer->CreateSound(Decode(eightBitFormat, Text("\x80\xff\x00", 3)), 0);
+    auto eightBit = mixer->CreateSound(DecodeWav(eightBitFormat, Text("\x80\xff\x00", 3)), 0);
     auto channel = mono->Play(nullptr);
     EXPECT_EQ(Pull(*mixer, 6),
               (std::vector<int16_t>{1000, 1000, -2000, -2000, 32767, 32767, -32768, -32768, 5, 5, 0, 0}));

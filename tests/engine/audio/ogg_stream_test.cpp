@@ -14,7 +14,7 @@ Ref<const TOggRecording> Streamed(const Text& bytes) {
     return TOggRecording::Load(stream);
 }
 
-std::vector<int16_t> Pull(TMixer& mixer, int frames, int block) {
+std::vector<int16_t> PullInBlocks(TMixer& mixer, int frames, int block) {
     std::vector<int16_t> out(size_t(frames) * 2);
     for (int done = 0; done < frames; done += block) mixer.Mix(out.data() + 2 * done, std::min(block, frames - done));
     return out;
@@ -35,7 +35,7 @@ struct Pair {
         a->SetPaused(0), b->SetPaused(0);
     }
     void ExpectSame(int frames, int block, const char* what) {
-        EXPECT_EQ(Pull(*whole, frames, block), Pull(*streamed, frames, block)) << what;
+        EXPECT_EQ(PullInBlocks(*whole, frames, block), PullInBlocks(*streamed, frames, block)) << what;
         EXPECT_EQ(a->Playing(), b->Playing()) << what;
     }
 };

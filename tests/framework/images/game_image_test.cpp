@@ -32,7 +32,7 @@ class GameImage : public test::HeadlessDisplayTest {
     void TearDown() override { SetDialogResponder(nullptr); }
 };
 
-uint32_t Pixel(int x, int y) {
+uint32_t ScreenPixel(int x, int y) {
     return static_cast<uint32_t>(GrabScreen()->ReadPixel(x, y));
 }
 
@@ -46,7 +46,7 @@ uint32_t DrawnGrey(int blend, float alpha) {
     DrawGameImage(image, 100, 100);
     EXPECT_FLOAT_EQ(GetAlpha(), alpha);
     EXPECT_EQ(GetBlend(), blend);
-    return Pixel(102, 102) & 255;
+    return ScreenPixel(102, 102) & 255;
 }
 
 TEST_F(GameImage, AlphaAboveOneBrightensByDrawingTheExcessAdditively) {

@@ -11,10 +11,10 @@ namespace {
 
 using test::BuildBoard;
 
-using Cells = std::vector<std::pair<int, int>>;
+using CellList = std::vector<std::pair<int, int>>;
 
-Cells StepsOf(const PathPossibility& path) {
-    Cells cells;
+CellList StepsOf(const PathPossibility& path) {
+    CellList cells;
     for (int i = 0; i < path.CurrentStep; ++i) cells.emplace_back(path.Steps[i].x, path.Steps[i].y);
     return cells;
 }
@@ -41,7 +41,7 @@ TEST_F(PathSearch, AdjacentPiecesJoinInTwoStepsWithNoTiles) {
     auto path = Join(0, 0, 0, 1);
     ASSERT_TRUE(path);
     EXPECT_EQ(path->Distance, 0);
-    EXPECT_EQ(StepsOf(*path), (Cells{{0, 1}, {0, 0}}));
+    EXPECT_EQ(StepsOf(*path), (CellList{{0, 1}, {0, 0}}));
     EXPECT_TRUE(path->Tiles().empty());
     EXPECT_EQ(path->PathTileDelay(), 0.0f);
 }
@@ -56,7 +56,7 @@ TEST_F(PathSearch, HoveringTheSelectedGroupGivesAZeroLengthPath) {
     ASSERT_TRUE(path);
     EXPECT_EQ(path->Distance, 0);
     // The first destination in grid order enters through its own cell.
-    EXPECT_EQ(StepsOf(*path), (Cells{{0, 0}, {0, 0}}));
+    EXPECT_EQ(StepsOf(*path), (CellList{{0, 0}, {0, 0}}));
     EXPECT_TRUE(path->Tiles().empty());
 }
 
@@ -70,7 +70,7 @@ TEST_F(PathSearch, EqualRoutesGoToTheFirstCandidateWhenTurnsTie) {
     EXPECT_EQ(path->Distance, 2);
     EXPECT_EQ(path->Turns, 1);
     // Entering from the left beats entering from above.
-    EXPECT_EQ(StepsOf(*path), (Cells{{2, 1}, {1, 1}, {0, 1}, {0, 0}}));
+    EXPECT_EQ(StepsOf(*path), (CellList{{2, 1}, {1, 1}, {0, 1}, {0, 0}}));
 }
 
 TEST_F(PathSearch, FewerTurnsBeatCreationOrder) {
@@ -84,7 +84,7 @@ TEST_F(PathSearch, FewerTurnsBeatCreationOrder) {
     EXPECT_EQ(path->Distance, 2);
     // From the left the trace zigzags (two turns); from above it turns once.
     EXPECT_EQ(path->Turns, 1);
-    EXPECT_EQ(StepsOf(*path), (Cells{{3, 2}, {3, 1}, {2, 1}, {1, 1}}));
+    EXPECT_EQ(StepsOf(*path), (CellList{{3, 2}, {3, 1}, {2, 1}, {1, 1}}));
     auto tiles = path->Tiles();
     ASSERT_EQ(tiles.size(), 2u);
     // (3,1): joins below and left -> corner rotated 180.
@@ -105,7 +105,7 @@ TEST_F(PathSearch, RoutesRunThroughAnyEmptyCellAndNeedOne) {
     auto path = Join(0, 0, 2, 0);
     ASSERT_TRUE(path);
     EXPECT_EQ(path->Distance, 1);
-    EXPECT_EQ(StepsOf(*path), (Cells{{2, 0}, {1, 0}, {0, 0}}));
+    EXPECT_EQ(StepsOf(*path), (CellList{{2, 0}, {1, 0}, {0, 0}}));
 
     // Walled in: no route at all.
     BuildBoard({
@@ -184,7 +184,7 @@ TEST_F(PathSearch, PathsFollowTheBoardDown) {
     ASSERT_TRUE(path);
     FadingPaths.AddLast(New<PathPossibility>(*path));
     MovePathsDown();
-    EXPECT_EQ(StepsOf(*path), (Cells{{2, 1}, {1, 1}, {0, 1}}));
+    EXPECT_EQ(StepsOf(*path), (CellList{{2, 1}, {1, 1}, {0, 1}}));
     EXPECT_EQ(path->SourceY, 1);
     EXPECT_EQ(path->SquareY, 1);
     EXPECT_EQ(FadingPaths.First()->Steps[1].y, 1);
@@ -224,7 +224,7 @@ TEST_F(PathSearch, CornerTilesTurnWithTheirNeighbours) {
     PathPossibility path;
     path.Distance = 4;
     path.Steps.assign(6, PathStep{});
-    for (auto [x, y] : Cells{{0, 1}, {0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}}) path.AddStep(x, y);
+    for (auto [x, y] : CellList{{0, 1}, {0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}}) path.AddStep(x, y);
     auto tiles = path.Tiles();
     ASSERT_EQ(tiles.size(), 4u);
     // (0,0): below and right -> corner 90. (1,0): left and below -> 180.

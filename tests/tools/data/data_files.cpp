@@ -106,6 +106,11 @@ PictureState GeneratedPicture(const Text& mediaPath) {
     return FolderHasPictures(DirectoryPart(full)) ? PictureState::Missing : PictureState::TreeAbsent;
 }
 
+const std::vector<LocationParams>& ShippedLocations() {
+    static const std::vector<LocationParams> locations = ReadLocations();
+    return locations;
+}
+
 std::vector<LocationParams> ReadLocations() {
     auto file = ReadSectioned("quest/coords.txt");
     std::vector<LocationParams> locations;

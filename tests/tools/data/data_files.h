@@ -58,6 +58,8 @@ struct LocationParams {
     bool DoBonus() const { return n != 0 && (n % 5 == 0 || big == 1); }
 };
 std::vector<LocationParams> ReadLocations();
+// The shipped locations, read once.
+const std::vector<LocationParams>& ShippedLocations();
 
 // A predefined layout: rows of two-character cells with backquotes removed
 // ("" for a hole), cut by the game's layout reader.

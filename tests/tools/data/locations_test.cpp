@@ -13,11 +13,6 @@
 namespace wispwood::datatest {
 namespace {
 
-const std::vector<LocationParams>& Locations() {
-    static const std::vector<LocationParams> locations = ReadLocations();
-    return locations;
-}
-
 bool HasLayout(int n) {
     static const std::vector<LayoutGrid> layouts = ReadLayouts();
     return n < static_cast<int>(layouts.size()) && !layouts[n].Empty();
@@ -35,7 +30,7 @@ TEST(Locations, OneHundredLocationsNumberedByTheirSortedNames) {
 }
 
 TEST(Locations, ParametersStayWithinWhatTheBoardHandles) {
-    for (const auto& p : Locations()) {
+    for (const auto& p : ShippedLocations()) {
         SCOPED_TRACE("location " + std::to_string(p.n));
         int w = p.Width();
         EXPECT_GE(w, 8);
@@ -74,7 +69,7 @@ TEST(Locations, ParametersStayWithinWhatTheBoardHandles) {
 }
 
 TEST(Locations, GapPatternsSuitTheirBoardWidths) {
-    for (const auto& p : Locations()) {
+    for (const auto& p : ShippedLocations()) {
         SCOPED_TRACE("location " + std::to_string(p.n));
         if (HasLayout(p.n)) {
             // A hand-drawn board replaces both patterns; keep the file honest.
@@ -173,7 +168,7 @@ std::set<int> VineCells(int pattern, int w, int y) {
 TEST(Locations, VinesAndFairiesNeverFallIntoTheGaps) {
     // Both patterns answer for every new cell and a gap wins, so a vine link
     // in a gap column would leave a broken vine.
-    for (const auto& p : Locations()) {
+    for (const auto& p : ShippedLocations()) {
         if (p.vineModifier[0] == 0 || p.modifier[0] == 0 || HasLayout(p.n)) continue;
         for (int y = 0; y < 240; ++y)
             for (int x : VineCells(p.vineModifier[0], p.Width(), y))
@@ -184,7 +179,7 @@ TEST(Locations, VinesAndFairiesNeverFallIntoTheGaps) {
 
 TEST(Locations, TemplesStandAtTheComicLocationsWithTheirSprites) {
     const std::set<int> temples = {10, 29, 53, 77, 99};
-    for (const auto& p : Locations()) {
+    for (const auto& p : ShippedLocations()) {
         SCOPED_TRACE("location " + std::to_string(p.n));
         EXPECT_EQ(p.big, temples.count(p.n) ? 1 : 0);
         if (!p.big) {
@@ -198,12 +193,12 @@ TEST(Locations, TemplesStandAtTheComicLocationsWithTheirSprites) {
         EXPECT_EQ(state, PictureState::Present) << picture;
     }
     int bonus = 0;
-    for (const auto& p : Locations()) bonus += p.DoBonus();
+    for (const auto& p : ShippedLocations()) bonus += p.DoBonus();
     EXPECT_EQ(bonus, 23);
 }
 
 TEST(Locations, TheLessonsGetTheBoardsTheirOpeningLayoutsNeed) {
-    const auto& l = Locations();
+    const auto& l = ShippedLocations();
     ASSERT_EQ(l.size(), 100u);
     // Opening layouts fix these widths: a narrower board would cut pieces off.
     const std::pair<int, int> widths[] = {{0, 8},  {1, 8},   {2, 10},  {4, 10},  {6, 9},  {11, 10},
@@ -233,7 +228,7 @@ TEST(Locations, EveryLocationSitsOnItsTrailSpot) {
     std::string error;
     ASSERT_TRUE(mediagen::LoadTrail(test::SourcePath("data/quest/trail.txt"), trail, error)) << error;
     ASSERT_EQ(trail.spots.size(), 100u);
-    for (const auto& p : Locations()) {
+    for (const auto& p : ShippedLocations()) {
         // The reader moves some locations after reading them.
         double x = p.x, y = p.y;
         if (p.n >= 1 && p.n <= 9) x -= 15;
@@ -249,7 +244,7 @@ TEST(Locations, EveryLocationSitsOnItsTrailSpot) {
 }
 
 TEST(Locations, TheCurveRisesAndSpecialsStayOnceIntroduced) {
-    const auto& l = Locations();
+    const auto& l = ShippedLocations();
     ASSERT_EQ(l.size(), 100u);
     for (int n = 1; n < 100; ++n) {
         EXPECT_GE(l[n].quota[0], l[n - 1].quota[0]) << "quota drops at " << n;

@@ -10,7 +10,7 @@
 namespace wispwood::mediagen {
 namespace {
 
-int Alpha(uint32_t argb) {
+int AlphaOf(uint32_t argb) {
     return int(argb >> 24);
 }
 
@@ -21,8 +21,8 @@ TEST(Icons, EverySizeIsASquareTileWithClearCorners) {
         EXPECT_EQ(icon->width, size);
         EXPECT_EQ(icon->height, size);
         for (auto [x, y] : {std::pair{0, 0}, {size - 1, 0}, {0, size - 1}, {size - 1, size - 1}})
-            EXPECT_EQ(Alpha(uint32_t(icon->ReadPixel(x, y))), 0) << size << " corner " << x << "," << y;
-        EXPECT_EQ(Alpha(uint32_t(icon->ReadPixel(size / 2, size / 8 + 1))), 255) << size;
+            EXPECT_EQ(AlphaOf(uint32_t(icon->ReadPixel(x, y))), 0) << size << " corner " << x << "," << y;
+        EXPECT_EQ(AlphaOf(uint32_t(icon->ReadPixel(size / 2, size / 8 + 1))), 255) << size;
         // The pale letter reads at every size: some near-white pixels.
         int light = 0;
         for (int y = 0; y < size; ++y)
