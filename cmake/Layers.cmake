@@ -12,18 +12,8 @@ function(wispwood_layer target)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
-  wispwood_common_headers(${target})
-endfunction()
-
-# wispwood_common_headers(<target>)
-# The standard headers and the core of the engine that nearly every source
-# reads, parsed once per target instead of once per file (a third or so of
-# a small file's compile). They are read before each source, so a file that
-# forgets to include one of them still compiles here: the headers' own
-# includes are what keeps them usable elsewhere.
-function(wispwood_common_headers target)
-  target_precompile_headers(${target} PRIVATE
-    <algorithm> <array> <cmath> <functional> <map> <memory> <string> <unordered_map> <vector>
-    ${PROJECT_SOURCE_DIR}/engine/core/ref.h ${PROJECT_SOURCE_DIR}/engine/core/text.h
-    ${PROJECT_SOURCE_DIR}/engine/core/tlist.h)
+  # Eight files to a unit: the headers they share are parsed once for all
+  # of them. A helper's name in a file's anonymous namespace is therefore
+  # that file's alone (tests/check_unit_names.sh).
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
 endfunction()

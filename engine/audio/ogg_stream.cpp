@@ -6,15 +6,17 @@
 
 namespace wispwood {
 
-namespace {
-
-struct SharedBytes {
+// The recording's bytes as the decoder reads them. Not in the anonymous
+// namespace: the decoder's own state, declared in the header, holds one.
+struct OggBytesCursor {
     std::shared_ptr<const std::string> bytes;
     size_t pos = 0;
 };
 
+namespace {
+
 size_t ReadBytes(void* buffer, size_t size, size_t count, void* source) {
-    auto* s = static_cast<SharedBytes*>(source);
+    auto* s = static_cast<OggBytesCursor*>(source);
     if (size == 0) return 0;
     size_t left = s->bytes->size() - s->pos;
     size_t n = std::min(left / size, count);
@@ -24,7 +26,7 @@ size_t ReadBytes(void* buffer, size_t size, size_t count, void* source) {
 }
 
 int SeekBytes(void* source, ogg_int64_t offset, int whence) {
-    auto* s = static_cast<SharedBytes*>(source);
+    auto* s = static_cast<OggBytesCursor*>(source);
     ogg_int64_t base = whence == SEEK_SET   ? 0
                        : whence == SEEK_CUR ? static_cast<ogg_int64_t>(s->pos)
                        : whence == SEEK_END ? static_cast<ogg_int64_t>(s->bytes->size())
@@ -35,7 +37,7 @@ int SeekBytes(void* source, ogg_int64_t offset, int whence) {
 }
 
 long TellBytes(void* source) {
-    return static_cast<long>(static_cast<SharedBytes*>(source)->pos);
+    return static_cast<long>(static_cast<OggBytesCursor*>(source)->pos);
 }
 
 } // namespace
@@ -56,7 +58,7 @@ Ref<const TOggRecording> TOggRecording::Load(TStream& stream) {
 }
 
 struct TOggDecoder::File {
-    SharedBytes source;
+    OggBytesCursor source;
     OggVorbis_File vorbis;
     bool open = false;
     ~File() {

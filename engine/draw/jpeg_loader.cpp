@@ -17,7 +17,7 @@ struct ErrorManager {
     std::jmp_buf jump;
 };
 
-void FailDecode(j_common_ptr cinfo) {
+void JpegFailed(j_common_ptr cinfo) {
     std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
@@ -33,11 +33,11 @@ void CheckWarning(j_common_ptr cinfo, int level) {
     case JWRN_HUFF_BAD_CODE:
     case JWRN_MUST_RESYNC:
     case JWRN_BOGUS_PROGRESSION:
-        FailDecode(cinfo);
+        JpegFailed(cinfo);
     }
 }
 
-struct DecodeState {
+struct JpegDecodeState {
     Ref<TPixmap> pixmap;
 };
 
@@ -45,11 +45,11 @@ struct DecodeState {
 
 Ref<TPixmap> LoadPixmapJPEG(const uint8_t* data, size_t size) {
     if (size < 3 || data[0] != 0xff || data[1] != 0xd8 || data[2] != 0xff) return nullptr;
-    DecodeState state;
+    JpegDecodeState state;
     jpeg_decompress_struct cinfo{};
     ErrorManager errors{};
     cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = FailDecode;
+    errors.base.error_exit = JpegFailed;
     errors.base.emit_message = CheckWarning;
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&cinfo);
@@ -59,13 +59,13 @@ Ref<TPixmap> LoadPixmapJPEG(const uint8_t* data, size_t size) {
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
     if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height))
-        FailDecode(reinterpret_cast<j_common_ptr>(&cinfo));
+        JpegFailed(reinterpret_cast<j_common_ptr>(&cinfo));
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    if (cinfo.output_components != 3) FailDecode(reinterpret_cast<j_common_ptr>(&cinfo));
+    if (cinfo.output_components != 3) JpegFailed(reinterpret_cast<j_common_ptr>(&cinfo));
     state.pixmap = TPixmap::Create(static_cast<int>(cinfo.output_width),
                                    static_cast<int>(cinfo.output_height), PF_RGB888);
-    if (!state.pixmap) FailDecode(reinterpret_cast<j_common_ptr>(&cinfo));
+    if (!state.pixmap) JpegFailed(reinterpret_cast<j_common_ptr>(&cinfo));
     while (cinfo.output_scanline < cinfo.output_height) {
         JSAMPROW row = state.pixmap->PixelPtr(0, static_cast<int>(cinfo.output_scanline));
         jpeg_read_scanlines(&cinfo, &row, 1);

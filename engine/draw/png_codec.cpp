@@ -24,12 +24,12 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
     reader->pos += count;
 }
 
-void FailDecode(png_structp png, png_const_charp) {
+void PngFailed(png_structp png, png_const_charp) {
     png_longjmp(png, 1);
 }
 void IgnoreWarning(png_structp, png_const_charp) {}
 
-struct DecodeState {
+struct PngDecodeState {
     MemoryReader reader{};
     Ref<TPixmap> pixmap;
     std::vector<png_bytep> rows;
@@ -50,9 +50,9 @@ struct EncodeState {
 
 Ref<TPixmap> LoadPixmapPNG(const uint8_t* data, size_t size) {
     if (size < 8 || png_sig_cmp(data, 0, 8) != 0) return nullptr;
-    DecodeState state;
+    PngDecodeState state;
     state.reader = {data, size, 0};
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, FailDecode, IgnoreWarning);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, IgnoreWarning);
     if (!png) return nullptr;
     png_infop info = png_create_info_struct(png);
     if (!info) {
@@ -101,7 +101,7 @@ int SavePixmapPNG(const Ref<TPixmap>& pixmap, const Text& path) {
     if (!state.rgba) return 0;
     for (int y = 0; y < state.rgba->height; ++y) state.rows.push_back(state.rgba->PixelPtr(0, y));
 
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, FailDecode, IgnoreWarning);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, IgnoreWarning);
     if (!png) return 0;
     png_infop info = png_create_info_struct(png);
     if (!info) {

@@ -21,13 +21,13 @@ struct EventState {
     TEvent current;
 };
 
-EventState& State() {
+EventState& Events() {
     static EventState state;
     return state;
 }
 
 bool TakeQueued() {
-    EventState& s = State();
+    EventState& s = Events();
     if (s.count == 0) return false;
     s.current = std::move(s.ring[s.head]);
     s.ring[s.head] = TEvent();
@@ -39,18 +39,18 @@ bool TakeQueued() {
 } // namespace
 
 int AddEventHook(EventHook hook) {
-    EventState& s = State();
+    EventState& s = Events();
     s.hooks.push_back({s.nextHandle, std::move(hook)});
     return s.nextHandle++;
 }
 
 void RemoveEventHook(int handle) {
-    auto& hooks = State().hooks;
+    auto& hooks = Events().hooks;
     std::erase_if(hooks, [handle](const HookEntry& e) { return e.handle == handle; });
 }
 
 void EmitEvent(const TEvent& event) {
-    EventState& s = State();
+    EventState& s = Events();
     // A hook may add or remove hooks; run over a snapshot.
     std::vector<HookEntry> hooks = s.hooks;
     for (const HookEntry& entry : hooks) entry.hook(event);
@@ -66,11 +66,11 @@ int PollEvent() {
     if (!TakeQueued()) {
         PumpSystemEvents();
         if (!TakeQueued()) {
-            State().current = TEvent();
+            Events().current = TEvent();
             return 0;
         }
     }
-    return State().current.id;
+    return Events().current.id;
 }
 
 int WaitEvent() {
@@ -81,23 +81,23 @@ int WaitEvent() {
 }
 
 const TEvent& CurrentEvent() {
-    return State().current;
+    return Events().current;
 }
 int EventID() {
-    return State().current.id;
+    return Events().current.id;
 }
 int EventData() {
-    return State().current.data;
+    return Events().current.data;
 }
 int EventX() {
-    return State().current.x;
+    return Events().current.x;
 }
 int EventY() {
-    return State().current.y;
+    return Events().current.y;
 }
 
 void FlushEvents() {
-    EventState& s = State();
+    EventState& s = Events();
     s.ring.fill(TEvent());
     s.head = 0;
     s.count = 0;
@@ -105,8 +105,8 @@ void FlushEvents() {
 
 void ResetEvents() {
     FlushEvents();
-    State().hooks.clear();
-    State().current = TEvent();
+    Events().hooks.clear();
+    Events().current = TEvent();
 }
 
 } // namespace wispwood

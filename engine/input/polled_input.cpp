@@ -47,24 +47,24 @@ struct PolledState {
     int terminate = 0;
 };
 
-PolledState& State() {
+PolledState& Polled() {
     static PolledState state;
     return state;
 }
 
 void ClearKeyState() {
-    State().keys.Clear();
-    State().pressModifiers.fill(0);
-    State().typed.clear();
+    Polled().keys.Clear();
+    Polled().pressModifiers.fill(0);
+    Polled().typed.clear();
 }
 
 void ClearMouseState() {
-    State().mouse.Clear();
-    State().mouseZ = 0;
+    Polled().mouse.Clear();
+    Polled().mouseZ = 0;
 }
 
 void PolledInputHook(const TEvent& event) {
-    PolledState& s = State();
+    PolledState& s = Polled();
     switch (event.id) {
     case EventAppSuspend:
     case EventAppResume:
@@ -106,7 +106,7 @@ void PolledInputHook(const TEvent& event) {
 } // namespace
 
 void EnablePolledInput() {
-    PolledState& s = State();
+    PolledState& s = Polled();
     if (!s.hook) s.hook = AddEventHook(PolledInputHook);
     InstallCloseSignalHandlers();
     ClearKeyState();
@@ -114,30 +114,30 @@ void EnablePolledInput() {
 }
 
 void DisablePolledInput() {
-    PolledState& s = State();
+    PolledState& s = Polled();
     if (s.hook) RemoveEventHook(s.hook);
     s.hook = 0;
 }
 
 int KeyPresses(int key) {
     PumpSystemEvents();
-    return State().keys.TakeHits(key);
+    return Polled().keys.TakeHits(key);
 }
 
 int KeyDown(int key) {
     PumpSystemEvents();
-    return State().keys.Down(key);
+    return Polled().keys.Down(key);
 }
 
 int ModifiersAtLastPress(int key) {
     PumpSystemEvents();
-    const PolledState& s = State();
+    const PolledState& s = Polled();
     return s.keys.Valid(key) ? s.pressModifiers[key] : 0;
 }
 
 int NextTypedChar() {
     PumpSystemEvents();
-    auto& typed = State().typed;
+    auto& typed = Polled().typed;
     if (typed.empty()) return 0;
     int code = typed.front();
     typed.pop_front();
@@ -151,27 +151,27 @@ void ClearKeys() {
 
 int MouseClicks(int button) {
     PumpSystemEvents();
-    return State().mouse.TakeHits(button);
+    return Polled().mouse.TakeHits(button);
 }
 
 int MouseDown(int button) {
     PumpSystemEvents();
-    return State().mouse.Down(button);
+    return Polled().mouse.Down(button);
 }
 
 int MouseX() {
     PumpSystemEvents();
-    return State().mouseX;
+    return Polled().mouseX;
 }
 
 int MouseY() {
     PumpSystemEvents();
-    return State().mouseY;
+    return Polled().mouseY;
 }
 
 int MouseZ() {
     PumpSystemEvents();
-    return State().mouseZ;
+    return Polled().mouseZ;
 }
 
 void ClearMouse() {
@@ -181,8 +181,8 @@ void ClearMouse() {
 
 void MoveMouse(int x, int y) {
     WarpSystemPointer(x, y);
-    State().mouseX = x;
-    State().mouseY = y;
+    Polled().mouseX = x;
+    Polled().mouseY = y;
 }
 
 void HideMouse() {
@@ -194,19 +194,19 @@ void ShowMouse() {
 
 int WindowInactive() {
     PumpSystemEvents();
-    return State().suspended;
+    return Polled().suspended;
 }
 
 int CloseRequested() {
     PumpSystemEvents();
-    int requested = State().terminate;
-    State().terminate = 0;
+    int requested = Polled().terminate;
+    Polled().terminate = 0;
     return requested;
 }
 
 void ResetInput() {
     DisablePolledInput();
-    PolledState& s = State();
+    PolledState& s = Polled();
     s = PolledState();
     ResetEvents();
     ResetTimers();

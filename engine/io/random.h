@@ -14,6 +14,10 @@ int32_t RandomSeed();
 double RandomUnit();
 // lo + u (hi - lo) over the ordered bounds: half-open.
 double RandomFloat(double lo, double hi);
+// The same draw as a float, for positions, speeds and sizes.
+inline float RandomFloatF(double lo, double hi) {
+    return static_cast<float>(RandomFloat(lo, hi));
+}
 // Both bounds included, in either order.
 int RandomInt(int lo, int hi);
 // Moves the generator on as count RandomUnit, RandomFloat or RandomInt calls

@@ -18,6 +18,10 @@ float Normalise(float v, float lo, float hi) {
     return (v - lo) / (hi - lo);
 }
 
+int SignOf(float v) {
+    return (v > 0) - (v < 0);
+}
+
 float Approach(float v, float target, float step) {
     if (std::fabs(v - target) <= step) return target;
     return v < target ? v + step : v - step;

@@ -10,6 +10,8 @@ int ClampInt(int v, int lo, int hi);
 float Normalise(float v, float lo, float hi);
 // The target when within step of it, else v moved by step toward it.
 float Approach(float v, float target, float step);
+// -1, 0 or 1 by the sign of v.
+int SignOf(float v);
 float Distance(float x1, float y1, float x2, float y2);
 // Scales (dx, dy) to the length in place; a zero vector stays zero.
 void SetVectorLength(float& dx, float& dy, float length);

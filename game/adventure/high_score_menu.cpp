@@ -1,4 +1,5 @@
 #include "game/adventure/high_score_menu.h"
+#include "engine/draw/draw_driver.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/image.h"
 #include "engine/input/key_codes.h"
@@ -44,8 +45,6 @@ std::array<GlowLogic, 4> RowGlows;
 
 namespace {
 
-constexpr int kAlphaBlend = 3;
-constexpr int kAdditive = 4;
 constexpr int kRows = 10;
 constexpr float kRowStep = 32;
 // Where the sparks that write a new entry come from.
@@ -58,10 +57,6 @@ const std::vector<std::pair<Text, Text>> kDefaultEntries = {
     {"Ada", "50000"},  {"Bram", "40000"},  {"Clara", "35000"}, {"Dorian", "30000"}, {"Elsa", "25000"},
     {"Finn", "20000"}, {"Greta", "15000"}, {"Hugo", "10000"},  {"Iris", "7500"},    {"Jonas", "5000"},
 };
-
-float Between(double lo, double hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
 
 // The columns of a row; the first default given for a name holds for the
 // whole run, so every caller goes through these.
@@ -147,8 +142,8 @@ void HighScoreMenu::CreateDecorationSparks() {
     float sx = GetTunable("particlestartx", "408"), sy = GetTunable("particlestarty", "44");
     for (int r = 0; r < kRows; ++r) {
         for (int k = 1; k <= 2; ++k) {
-            float dx = k == 1 ? -Between(5, 6) : Between(5, 6);
-            float dy = -Between(4, 6);
+            float dx = k == 1 ? -RandomFloatF(5, 6) : RandomFloatF(5, 6);
+            float dy = -RandomFloatF(4, 6);
             auto spark = HighScoreMenuDisplayParticle::Create(sx, sy, dx, dy, k == 1 ? 170.0f : 625.0f,
                                                               159 + kRowStep * static_cast<float>(r));
             if (k == 2) spark->DriftLeft = 1;
@@ -165,7 +160,7 @@ void HighScoreMenu::CreateWritingSparks() {
     const float cx = static_cast<float>(GraphicsWidth() / 2);
     std::vector<CharDrawInfo> name = LayoutText(PendingName, NameX(), rowY, -1, 1);
     for (size_t i = 0; i < name.size(); ++i) {
-        auto spark = HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, -Between(5, 6), -Between(4, 6),
+        auto spark = HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, -RandomFloatF(5, 6), -RandomFloatF(4, 6),
                                                           name[i].x, name[i].y - 16);
         spark->AddingChar = 1;
         spark->AddingCharNumber = static_cast<int>(i);
@@ -179,7 +174,7 @@ void HighScoreMenu::CreateWritingSparks() {
     for (int i = 0; i <= count + 4; ++i) {
         float tx, ty;
         auto spark =
-            HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, Between(5, 6), -Between(4, 6), 0, 0);
+            HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, RandomFloatF(5, 6), -RandomFloatF(4, 6), 0, 0);
         if (i < count) {
             tx = digits[i].x;
             ty = digits[i].y - 16;
@@ -279,19 +274,19 @@ void HighScoreMenu::RenderRows() {
 int HighScoreMenu::Render() {
     TDrawState::Push();
     SetColor(255, 255, 255);
-    SetBlend(kAlphaBlend);
+    SetBlend(ALPHABLEND);
     DrawGameImage(gBackground, 0, 0);
     if (BigFont) BigFont->FontPrint("HIGH SCORES", 400, GetTunable("highscorey", "111"), AlignMiddle, 1);
     RenderRows();
 
     for (const auto& spark : HighScoreSparks) spark->Render();
     TDrawState::Push();
-    TDrawState::PushBlend(kAdditive);
+    TDrawState::PushBlend(LIGHTBLEND);
     HighScoreLayer->Render();
     TDrawState::Pop();
 
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     float bob = 3 * std::sin(static_cast<float>(Ticks) / 1.5f * 3.14159265f / 180);
     DrawGameImage(gFairyAnim ? gFairyAnim->Image() : gFairy, GetTunable("fairyx", "-23"),
                   GetTunable("fairyy", "414") + bob, gFairyAnim ? gFairyAnim->Frame() : 0);
@@ -299,7 +294,7 @@ int HighScoreMenu::Render() {
 
     auto glow = [](const Ref<TImage>& image, float x, float y, float g) {
         TDrawState::Push();
-        TDrawState::PushBlend(kAdditive);
+        TDrawState::PushBlend(LIGHTBLEND);
         TDrawState::PushAlpha(g);
         float s = 1.5f * std::sqrt(std::max(0.0f, g));
         TDrawState::PushScale(s, s);

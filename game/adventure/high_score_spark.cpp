@@ -1,4 +1,5 @@
 #include "game/adventure/high_score_spark.h"
+#include "engine/draw/draw_driver.h"
 #include "engine/io/random.h"
 #include "framework/anim/easing.h"
 #include "framework/draw_state/draw_state.h"
@@ -12,15 +13,10 @@ namespace wispwood {
 
 namespace {
 
-constexpr int kAdditive = 4;
-
-float Between(double lo, double hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
 
 void Burst(float x, float y, int count, float spread) {
     for (int i = 0; i < count; ++i)
-        AddTwinkle(*HighScoreLayer, x + Between(-spread, spread), y + Between(-spread, spread), 0,
+        AddTwinkle(*HighScoreLayer, x + RandomFloatF(-spread, spread), y + RandomFloatF(-spread, spread), 0,
                    EffectImages.Twinkle, 5, 1);
 }
 
@@ -73,7 +69,7 @@ void HighScoreMenuDisplayParticle::Update() {
         }
         int count = AddingChar != 0 ? 5 : 20;
         for (int i = 0; i < count; ++i)
-            AddTwinkle(*HighScoreLayer, x + Between(-6, 6), y + Between(4, 12), 0, EffectImages.Twinkle, 5,
+            AddTwinkle(*HighScoreLayer, x + RandomFloatF(-6, 6), y + RandomFloatF(4, 12), 0, EffectImages.Twinkle, 5,
                        1);
         return;
     }
@@ -106,7 +102,7 @@ float HighScoreMenuDisplayParticle::Alpha() const {
 void HighScoreMenuDisplayParticle::Render() {
     if (Delay > 0) return;
     TDrawState::Push();
-    TDrawState::PushBlend(kAdditive);
+    TDrawState::PushBlend(LIGHTBLEND);
     TDrawState::PushAlpha(Alpha());
     DrawGameImage(EffectImages.Star, x, y);
     TDrawState::Pop();

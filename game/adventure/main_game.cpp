@@ -5,6 +5,7 @@
 #include "engine/io/random.h"
 #include "engine/io/text_convert.h"
 #include "framework/draw_state/draw_state.h"
+#include "framework/gui/gui_alive.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
 #include "framework/images/game_image.h"
@@ -73,18 +74,6 @@ Ref<TImage> MainGame::ContainerImage, MainGame::SidebarImage, MainGame::SidebarB
 Text ResumeSavePath;
 
 namespace {
-
-bool Alive(const Ref<guiGadget>& g) {
-    return g && !g->Removed;
-}
-
-bool Alive(const Ref<guiContainer>& c) {
-    return c && !c->Removed && !c->Destroying;
-}
-
-bool Alive(const Ref<guiAreYouSure>& d) {
-    return d && d->Alive() && !d->Removed;
-}
 
 bool BonusLevelPlaying() {
     return CurrentLevel && IsBonusLevel(*CurrentLevel);

@@ -1,5 +1,6 @@
 #include "game/adventure/quest_map.h"
 #include "engine/input/key_codes.h"
+#include "framework/gui/gui_alive.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
 #include "framework/scene/input_snapshot.h"
@@ -22,11 +23,6 @@ namespace wispwood {
 
 namespace {
 
-constexpr int kLastLocation = 99;
-
-bool Alive(const Ref<guiGadget>& g) {
-    return g && !g->Removed;
-}
 
 } // namespace
 

@@ -24,13 +24,13 @@ constexpr int kJingleTick = 5, kCongratsTick = 200, kCompletedTick = 500, kEndTi
 constexpr int kBurstStart = 100, kBurstSpacing = 8;
 constexpr float kOffScreen = 9999;
 
-Text ReplaceAll(Text text, const Text& from, const Text& to) {
+Text ReplacedAll(Text text, const Text& from, const Text& to) {
     for (size_t at = text.find(from); at != Text::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
     return text;
 }
 
-void Burst(const QuestSpot& spot, int count, float spread) {
+void SpotBurst(const QuestSpot& spot, int count, float spread) {
     for (int i = 0; i < count; ++i) {
         const float dx = spread > 0 ? static_cast<float>(RandomFloat(-spread, spread)) : 0;
         const float dy = spread > 0 ? static_cast<float>(RandomFloat(-spread, spread)) : 0;
@@ -52,7 +52,7 @@ void QuestMap::UpdateFinishSequence() {
     if (FinishSequence == kJingleTick) PlayBoardSound("media\\jingles\\questcompleted.ogg");
     if (FinishSequence == kCongratsTick) {
         const Text name = CurrentProfile ? CurrentProfile->Name : Text();
-        CreateRewardText(ReplaceAll(GetText("misc", "congrats"), "<name>", name), "", 1, 1, 1);
+        CreateRewardText(ReplacedAll(GetText("misc", "congrats"), "<name>", name), "", 1, 1, 1);
     }
     if (FinishSequence == kCompletedTick) {
         Ref<RewardTextGroup> group =
@@ -76,11 +76,11 @@ void QuestMap::UpdateFinishSequence() {
     Ref<QuestSpot> spot = SpotAt(k);
     if (!spot) return;
     if (k == 100) {
-        Burst(*spot, 60, 80);
+        SpotBurst(*spot, 60, 80);
     } else if (spot->Big) {
-        Burst(*spot, 20, 50);
+        SpotBurst(*spot, 20, 50);
     } else {
-        Burst(*spot, 1, 0);
+        SpotBurst(*spot, 1, 0);
     }
 }
 

@@ -8,7 +8,6 @@ namespace wispwood {
 
 namespace {
 
-constexpr int kLastLocation = 99;
 constexpr int kFrontierRevealDelay = 450;
 constexpr int kReplayRevealDelay = 300;
 constexpr int kGemSpacing = 20;

@@ -4,9 +4,13 @@
 // level state rises, gems and medals are added. The quest map does this
 // when it is entered and animates it; the shutdown does it silently for a
 // result the map never received.
+#include "game/services/player_profile.h"
 #include <vector>
 
 namespace wispwood {
+
+// The last location of the adventure.
+constexpr int kLastLocation = kLocationCount - 1;
 
 class PlayerProfile;
 

@@ -1,10 +1,12 @@
 #include "game/app/jungle_dust.h"
+#include "engine/draw/draw_driver.h"
 #include "engine/draw/graphics.h"
 #include "engine/io/random.h"
 #include "framework/anim/numeric.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include <cmath>
+#include <numbers>
 
 namespace wispwood {
 
@@ -14,18 +16,13 @@ float Beam1X = 0, Beam2X = 0, Beam1Angle = 0, Beam2Angle = 0;
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
-constexpr int kAlphaBlend = 3;
 
 float Rad(float degrees) {
-    return degrees * kPi / 180;
+    return degrees * std::numbers::pi_v<float> / 180;
 }
 // The band leans 25 degrees: x grows by this much per pixel down.
 float Slant() {
     return std::tan(Rad(25));
-}
-float Between(double lo, double hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
 }
 float RightEdgeX(float y) {
     return Beam1X + 88 + Slant() * y;
@@ -37,18 +34,18 @@ float LeftEdgeX(float y) {
 } // namespace
 
 JungleDust::JungleDust() {
-    Speed = Between(0.5, 2.0);
+    Speed = RandomFloatF(0.5, 2.0);
     DirX = RandomInt(0, 1);
     DirY = RandomInt(0, 1);
     ReEvaluate = RandomInt(100, 200);
-    BaseAlpha = Between(0.05, 0.5);
+    BaseAlpha = RandomFloatF(0.05, 0.5);
 }
 
 Ref<JungleDust> JungleDust::Create() {
     auto mote = New<JungleDust>();
     DustMotes.AddLast(mote);
-    mote->y = Between(0, 400);
-    mote->x = Between(Beam2X - 88, Beam1X + 88) + Slant() * mote->y;
+    mote->y = RandomFloatF(0, 400);
+    mote->x = RandomFloatF(Beam2X - 88, Beam1X + 88) + Slant() * mote->y;
     return mote;
 }
 
@@ -66,7 +63,7 @@ void JungleDust::Update() {
     if (SignedLineDistance(left, 0, left + sx, sy, x, y) < 0) x = RightEdgeX(y);
     if (SignedLineDistance(right, 0, right + sx, sy, x, y) > 0) x = LeftEdgeX(y);
     if (y > 400 || y < -20) {
-        y = Between(0, 400);
+        y = RandomFloatF(0, 400);
         x = RandomInt(0, 1) ? RightEdgeX(y) : LeftEdgeX(y);
     }
 }
@@ -94,7 +91,7 @@ float JungleDust::Alpha() {
 
 void JungleDust::Render() {
     SetColor(255, 255, 255);
-    SetBlend(kAlphaBlend);
+    SetBlend(ALPHABLEND);
     float a = Alpha() * BaseAlpha;
     if (a <= 0) return;
     SetAlpha(a);

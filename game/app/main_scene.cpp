@@ -1,4 +1,5 @@
 #include "game/app/main_scene.h"
+#include "engine/draw/draw_driver.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/image.h"
 #include "engine/input/key_codes.h"
@@ -8,6 +9,7 @@
 #include "framework/anim/numeric.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
+#include "framework/gui/gui_alive.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
@@ -38,32 +40,22 @@
 #include "game/services/text_table.h"
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace wispwood {
 
 namespace {
 
-constexpr int kAlphaBlend = 3;
-constexpr int kAdditive = 4;
-constexpr float kPi = 3.14159265f;
 constexpr int kBookFrameWidth = 192;
 constexpr int kBookFrameHeight = 160;
 const char* const kStartJingle = "media\\jingles\\startgame.ogg";
 
 float SinDeg(float degrees) {
-    return std::sin(degrees * kPi / 180);
+    return std::sin(degrees * std::numbers::pi_v<float> / 180);
 }
 float CosDeg(float degrees) {
-    return std::cos(degrees * kPi / 180);
+    return std::cos(degrees * std::numbers::pi_v<float> / 180);
 }
-float Between(double lo, double hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
-
-bool Alive(const Ref<guiGadget>& g) {
-    return g && !g->Removed;
-}
-
 void PlayJingle(const char* path) {
     GameSound(path)->Play();
 }
@@ -234,8 +226,8 @@ void MainScene::UpdateBook() {
     if (BookButton && BookButton->mover && BookScaleUp == 0) {
         int n = BookWasHovered ? (RandomInt(1, 3) == 1 ? 1 : 0) : 40;
         for (int i = 0; i < n; ++i)
-            AddTwinkle(MainParticleGroup, BookButton->x + Between(0, BookButton->GetWidtH()),
-                       BookButton->y + Between(0, BookButton->GetHeight()), 0, MainMenuImages.TwinklePurple,
+            AddTwinkle(MainParticleGroup, BookButton->x + RandomFloatF(0, BookButton->GetWidtH()),
+                       BookButton->y + RandomFloatF(0, BookButton->GetHeight()), 0, MainMenuImages.TwinklePurple,
                        5, 1);
     }
     BookWasHovered = BookButton ? BookButton->mover : 0;
@@ -249,8 +241,8 @@ void MainScene::UpdateBook() {
     if (BookScaleUp > 0) {
         if (RandomInt(1, 2) == 1) {
             float s = BookButtonScale();
-            AddTwinkle(MainParticleGroup, BookButtonX() + Between(0.5, 0.8) * s * kBookFrameWidth,
-                       BookButtonY() + Between(0.5, 0.8) * s * kBookFrameHeight, 0,
+            AddTwinkle(MainParticleGroup, BookButtonX() + RandomFloatF(0.5, 0.8) * s * kBookFrameWidth,
+                       BookButtonY() + RandomFloatF(0.5, 0.8) * s * kBookFrameHeight, 0,
                        MainMenuImages.TwinklePurple, 5, 1);
         }
         BookScaleUp += 1;
@@ -382,7 +374,7 @@ void MainScene::RenderBeams() {
     Beam2Angle = a2;
     for (auto [x, angle] : {std::pair{x1, a1}, std::pair{x2, a2}}) {
         TDrawState::Push();
-        TDrawState::PushBlend(kAdditive);
+        TDrawState::PushBlend(LIGHTBLEND);
         TDrawState::PushAlpha(0.25f);
         TDrawState::PushRotation(angle);
         DrawGameImage(MainMenuImages.Light, x, -20);
@@ -395,7 +387,7 @@ void MainScene::RenderBook() {
     float s = BookButtonScale();
     int frame = BookButtonFrame();
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     if (frame == 8) {
         TDrawState::PushScale(s / 2, s / 2);
         DrawGameImage(MainMenuImages.BookBig, BookButtonX(), BookButtonY());
@@ -406,7 +398,7 @@ void MainScene::RenderBook() {
     TDrawState::Pop();
     if (BookButton && BookButton->moverduration != 0 && frame == 0) {
         TDrawState::Push();
-        TDrawState::PushBlend(kAdditive);
+        TDrawState::PushBlend(LIGHTBLEND);
         TDrawState::PushAlpha(BookButton->moverduration);
         TDrawState::PushScale(s, s);
         DrawGameImage(MainMenuImages.BookGlow, BookButtonX(), BookButtonY());
@@ -417,7 +409,7 @@ void MainScene::RenderBook() {
 int MainScene::Render() {
     TDrawState::Push();
     SetColor(255, 255, 255);
-    SetBlend(kAlphaBlend);
+    SetBlend(ALPHABLEND);
     DrawGameImage(MainMenuImages.Background, 0, 0);
     Text channel = FileSize("data2.dat") != -1 ? DataText("Channel", "Channel Name") : Text("Gladecast");
     // A long channel name in a wide font would run off the right edge: the
@@ -434,7 +426,7 @@ int MainScene::Render() {
     RenderBook();
     if (DoFairy) {
         TDrawState::Push();
-        TDrawState::PushBlend(kAlphaBlend);
+        TDrawState::PushBlend(ALPHABLEND);
         RenderGuide(FairyX(), FairyY());
         TDrawState::Pop();
     }

@@ -1,6 +1,7 @@
 // The title screen's entrance and ornaments: the logo uncovered from left
 // to right with sparkles running down its edge, the sign dropping in and
 // swaying with its two fairies, and the twinkles that settle on both.
+#include "engine/draw/draw_driver.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/image.h"
 #include "engine/draw/pixmap.h"
@@ -16,6 +17,7 @@
 #include "game/app/main_scene.h"
 #include "game/board/effect_images.h"
 #include <cmath>
+#include <numbers>
 
 namespace wispwood {
 
@@ -33,14 +35,9 @@ Ref<MainScene> ComicLogoScene;
 
 namespace {
 
-constexpr int kAlphaBlend = 3;
-constexpr float kPi = 3.14159265f;
 constexpr float kLogoScale = 0.75f;
 constexpr float kSignScale = 0.6f;
 
-float Between(double lo, double hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
 float Width(const Ref<TImage>& image) {
     return image ? static_cast<float>(ImageWidth(image)) : 0;
 }
@@ -118,8 +115,8 @@ float MainScene::LogoCutoff() {
 
 void MainScene::LogoUpdate() {
     LogoTicks += 1;
-    SignSwayA = 1.5f * std::sin(static_cast<float>(LogoTicks) / 2 * kPi / 180);
-    SignSwayB = 2 * std::sin(static_cast<float>(LogoTicks) / 2.5f * kPi / 180);
+    SignSwayA = 1.5f * std::sin(static_cast<float>(LogoTicks) / 2 * std::numbers::pi_v<float> / 180);
+    SignSwayB = 2 * std::sin(static_cast<float>(LogoTicks) / 2.5f * std::numbers::pi_v<float> / 180);
     LogoX = GetTunable("logox", "55");
     LogoY = GetTunable("logoy", "79");
     // The first-profile dialog holds the whole entrance until a profile exists.
@@ -134,7 +131,7 @@ void MainScene::LogoUpdate() {
     const float cutoff = LogoCutoff();
     for (float r = kLogoScale * LogoColumnTop[column]; r <= kLogoScale * LogoColumnBottom[column]; r += 10) {
         if (RandomInt(1, 5) != 1) continue;
-        AddTwinkle(MenuParticles, cutoff, LogoY - 0.375f * h + r + Between(-5, 5), 0, MainMenuImages.Twinkle,
+        AddTwinkle(MenuParticles, cutoff, LogoY - 0.375f * h + r + RandomFloatF(-5, 5), 0, MainMenuImages.Twinkle,
                    4, 0.9f);
     }
 }
@@ -146,25 +143,25 @@ std::pair<float, float> MainScene::SignPos() {
 }
 
 float MainScene::SignAngle() {
-    return std::atan((SignSwayA + SignSwayB) / 70) * 180 / kPi;
+    return std::atan((SignSwayA + SignSwayB) / 70) * 180 / std::numbers::pi_v<float>;
 }
 
 std::pair<float, float> MainScene::LeftFairyPos() {
     auto [sx, sy] = SignPos();
-    float a = SignAngle() * kPi / 180, l = GetTunable("leftx", "10");
+    float a = SignAngle() * std::numbers::pi_v<float> / 180, l = GetTunable("leftx", "10");
     return {sx - l * std::cos(a), sy + GetTunable("tweaky", "28") - l * std::sin(a)};
 }
 
 std::pair<float, float> MainScene::RightFairyPos() {
     auto [sx, sy] = SignPos();
-    float a = SignAngle() * kPi / 180, r = GetTunable("rightx", "88");
+    float a = SignAngle() * std::numbers::pi_v<float> / 180, r = GetTunable("rightx", "88");
     return {sx + r * std::cos(a), sy + GetTunable("tweaky", "28") + r * std::sin(a)};
 }
 
 void MainScene::RenderLogo() {
     TDrawState::Push();
     TDrawState::PushAlpha(1);
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     TDrawState::Push();
     SetViewport(0, 0, static_cast<int>(LogoCutoff()), GraphicsHeight());
     SetScale(kLogoScale, kLogoScale);
@@ -192,7 +189,7 @@ void MainScene::AmbientTwinkles() {
     if (RandomInt(1, 5) == 1) {
         float w = Width(m.Sign), h = Height(m.Sign);
         if (w <= 0 || h <= 0) return;
-        float mx = Between(0, w), ny = Between(0, h);
+        float mx = RandomFloatF(0, w), ny = RandomFloatF(0, h);
         if (!Bright(m.SignPixmap, mx, ny)) return;
         auto [sx, sy] = SignPos();
         SettledTwinkle(sx + kSignScale * mx - kSignScale / 2 * w, sy + kSignScale * ny);
@@ -200,7 +197,7 @@ void MainScene::AmbientTwinkles() {
     }
     float w = Width(m.Logo), h = Height(m.Logo);
     if (w <= 0 || h <= 0) return;
-    float mx = Between(0, w), ny = Between(0, h);
+    float mx = RandomFloatF(0, w), ny = RandomFloatF(0, h);
     if (!Bright(m.LogoPixmap, mx, ny)) return;
     float x = LogoX + static_cast<float>(GraphicsWidth()) / 2 - 0.375f * w + kLogoScale * mx;
     if (x >= LogoCutoff()) return;

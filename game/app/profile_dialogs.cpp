@@ -1,6 +1,7 @@
 #include "game/app/profile_dialogs.h"
 #include "engine/draw/image.h"
 #include "engine/input/key_codes.h"
+#include "framework/gui/gui_alive.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
@@ -20,10 +21,6 @@
 namespace wispwood {
 
 namespace {
-
-bool Alive(const Ref<guiContainer>& c) {
-    return c && !c->Removed && !c->Destroying;
-}
 
 bool Hit(const Ref<guiGadget>& g) {
     return g && !g->Removed && g->mhit;

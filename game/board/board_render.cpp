@@ -23,7 +23,6 @@ namespace wispwood {
 
 namespace {
 
-constexpr float kSmallCellScale = 5.0f / 6.0f;
 
 } // namespace
 

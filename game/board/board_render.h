@@ -7,6 +7,7 @@ namespace wispwood {
 // at, so it stands still.
 void RenderBoard(bool paused);
 // The art is made for 48-pixel cells; 40-pixel cells draw it at 5/6.
+constexpr float kSmallCellScale = 5.0f / 6.0f;
 void PushCellScale();
 // Declared with the paths and the frame: RenderPaths (path_search.h) and
 // RenderBoardFrame (board_frame.h).

@@ -1,4 +1,5 @@
 #include "game/board/combo_groups.h"
+#include "engine/draw/graphics.h"
 #include "engine/io/random.h"
 #include "framework/particles/particle_logic.h"
 #include "framework/sound/sound.h"
@@ -24,7 +25,6 @@ int NextComboGroupID = 0;
 
 namespace {
 
-constexpr float kScreenHeight = 600;
 constexpr int kSmallGroup = 4;  // at most this many: plain pieces that fade
 constexpr int kSilverGroup = 4; // more than this: a silver combo
 constexpr int kGoldGroup = 14;  // more than this: a gold combo
@@ -60,7 +60,7 @@ void Twinkles(const PieceParticleComboGroup& g, const PieceParticle& r) {
 // The lowest pieces turn first: a piece's turn starts later the higher it
 // lies, growing with the height to the power 0.65.
 int MorphingFor(float progress, float y) {
-    double height = std::max(0.0, static_cast<double>(kScreenHeight - y) + 10);
+    double height = std::max(0.0, static_cast<double>(ScreenHeight - y) + 10);
     double delay = (std::pow(height, 0.65) - kPowBase) * 2;
     return static_cast<int>(std::max(static_cast<double>(progress) - delay, 0.0));
 }
@@ -80,14 +80,14 @@ void StepTileAnimation(float progress, PieceParticle& r) {
 void MorphMember(PieceParticleComboGroup& g, const Ref<PieceParticle>& r) {
     float y = r->y;
     r->Morphing = MorphingFor(g.MorphProgress, y);
-    r->MorphingBase = static_cast<int>(std::max(g.MorphProgress - (kScreenHeight - y) / 10, 0.0f));
+    r->MorphingBase = static_cast<int>(std::max(g.MorphProgress - (ScreenHeight - y) / 10, 0.0f));
     r->MorphingGold = g.MorphGold;
     StepTileAnimation(g.MorphProgress, *r);
     if (r->Morphing <= kMorphedAway) return;
     LeaveGroup(g, r);
     // Higher rows chime higher.
     float h = static_cast<float>(CellHeight);
-    if (r->ToPlaySound) PlayBoardSound("media\\sound\\gold-row.ogg", 1 + (kScreenHeight - (y + h)) / h / 25);
+    if (r->ToPlaySound) PlayBoardSound("media\\sound\\gold-row.ogg", 1 + (ScreenHeight - (y + h)) / h / 25);
     Twinkles(g, *r);
 }
 
@@ -204,7 +204,7 @@ void PieceParticleComboGroup::Update() {
             if (r->Alpha < 0) LeaveGroup(*this, r);
         }
         r->dy = 0;
-        if (r->y > kScreenHeight) {
+        if (r->y > ScreenHeight) {
             r->Finished = 1;
             ForgetFallingPiece(r);
         }

@@ -1,6 +1,7 @@
 #include "game/board/confetti.h"
 #include "engine/io/random.h"
 #include "framework/anim/easing.h"
+#include "framework/anim/numeric.h"
 #include "framework/scene/tunables.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
@@ -24,10 +25,6 @@ Ref<TImage> Strip(int colour) {
 
 float Radians(float degrees) {
     return degrees * std::numbers::pi_v<float> / 180.0f;
-}
-
-float Sign(float v) {
-    return static_cast<float>((v > 0) - (v < 0));
 }
 
 // A piece falls faster the larger it is and the slower it flutters.
@@ -68,7 +65,7 @@ void ConfettiExtraLogic::KeepMinimumSpeed(Particle& p) {
     // The least speed takes the sign of the motion; compared by size, so it
     // holds for pieces drifting left as well as right.
     if (std::fabs(p.dx) < std::fabs(NewDX)) {
-        if (p.dx != 0) NewDX = std::fabs(NewDX) * Sign(p.dx);
+        if (p.dx != 0) NewDX = std::fabs(NewDX) * static_cast<float>(SignOf(p.dx));
         p.dx = NewDX;
     }
 }

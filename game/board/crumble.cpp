@@ -5,6 +5,7 @@
 #include "framework/particles/particle_logic.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
+#include "game/board/board_render.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/piece.h"
@@ -18,17 +19,12 @@ ParticleGroup ShardParticles;
 
 namespace {
 
-constexpr float kSmallCellScale = 5.0f / 6.0f;
-
-float Rand(float lo, float hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
 
 // The spin of a shard: shards right of the middle turn one way, the others
 // the other way, so the burst opens like a flower.
 float Spin(float offsetx) {
     float sign = offsetx > static_cast<float>(CellWidth) / 2 ? -1.0f : 1.0f;
-    return Rand(0, 0.6f) * sign;
+    return RandomFloatF(0, 0.6f) * sign;
 }
 
 void AddFollower(ParticleGroup& group, const Ref<Particle>& shard, float offsetx) {
@@ -54,7 +50,7 @@ void AddFollower(ParticleGroup& group, const Ref<Particle>& shard, float offsetx
 } // namespace
 
 float PieceCrumbling::dx() {
-    return Rand(0.1f, 0.2f) * (offsetx - static_cast<float>(CellWidth) / 2) / static_cast<float>(CellWidth);
+    return RandomFloatF(0.1f, 0.2f) * (offsetx - static_cast<float>(CellWidth) / 2) / static_cast<float>(CellWidth);
 }
 
 void LoadCrumbleShards() {
@@ -106,7 +102,7 @@ void CrumbleEffect(const Ref<PieceDefinition>& definition, float x, float y, int
         p->r = p->g = p->b = 160;
         p->dx = shard->dx();
         p->dy = shard->dy();
-        p->ay = Rand(0.04f, 0.1f);
+        p->ay = RandomFloatF(0.04f, 0.1f);
         p->dRotation = Spin(shard->offsetx);
         p->ExtraLogic = New<ParticleDeleteAfterY>(660);
         // Shards start in pairs, four updates apart.
@@ -130,11 +126,11 @@ void CrumbleEffect(const Ref<PieceDefinition>& definition, float x, float y, int
 
 void Sparkles(Piece& piece, int count, float speed) {
     for (int i = 0; i < count; ++i) {
-        float x = static_cast<float>(piece.GetX()) + Rand(5, static_cast<float>(CellWidth) - 5);
-        float y = static_cast<float>(piece.GetY()) + Rand(5, static_cast<float>(CellHeight) - 5);
+        float x = static_cast<float>(piece.GetX()) + RandomFloatF(5, static_cast<float>(CellWidth) - 5);
+        float y = static_cast<float>(piece.GetY()) + RandomFloatF(5, static_cast<float>(CellHeight) - 5);
         Ref<Particle> p = AddTwinkle(BoardTwinkles, x, y, 0, EffectImages.Twinkle, 5, 1);
-        p->dx = Rand(0, speed) * (RandomInt(0, 1) ? 1.0f : -1.0f);
-        p->dy = Rand(0, speed) * (RandomInt(0, 1) ? 1.0f : -1.0f);
+        p->dx = RandomFloatF(0, speed) * (RandomInt(0, 1) ? 1.0f : -1.0f);
+        p->dy = RandomFloatF(0, speed) * (RandomInt(0, 1) ? 1.0f : -1.0f);
     }
 }
 

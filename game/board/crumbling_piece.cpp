@@ -3,12 +3,12 @@
 // every 5 updates.
 #include "engine/io/random.h"
 #include "engine/io/text_convert.h"
+#include "game/board/beam_rubble_images.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
 #include "game/board/falling_pieces.h"
 #include "game/board/piece_images.h"
 #include "game/board/powerup.h"
-#include "game/board/beam_rubble_images.h"
 
 namespace wispwood {
 
@@ -16,10 +16,6 @@ namespace {
 
 constexpr int kUpdatesPerStage = 5;
 constexpr int kRubblePieces = 4;
-
-float Rand(float lo, float hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
 
 float RandomSign() {
     return RandomInt(0, 1) ? 1.0f : -1.0f;
@@ -87,12 +83,12 @@ void CrumblingPiece::Particles() {
     for (int i = 0; i < kRubblePieces; ++i) {
         Ref<wispwood::Particle> p = BoardEffects.AddParticle();
         if (rubble.size() >= 2) p->Image = rubble[RandomInt(0, 1)];
-        p->x = static_cast<float>(GetX()) + Rand(0.2f, 0.8f) * static_cast<float>(CellWidth);
-        p->y = static_cast<float>(GetY()) + Rand(0.2f, 0.8f) * static_cast<float>(CellHeight);
+        p->x = static_cast<float>(GetX()) + RandomFloatF(0.2f, 0.8f) * static_cast<float>(CellWidth);
+        p->y = static_cast<float>(GetY()) + RandomFloatF(0.2f, 0.8f) * static_cast<float>(CellHeight);
         p->TotalLife = 200;
-        p->dx = Rand(0.5f, 0.8f) * RandomSign() * 1.2f;
-        p->dy = Rand(-1.8f, 0) * 1.2f;
-        p->dRotation = Rand(1, 3) * RandomSign() * 1.2f;
+        p->dx = RandomFloatF(0.5f, 0.8f) * RandomSign() * 1.2f;
+        p->dy = RandomFloatF(-1.8f, 0) * 1.2f;
+        p->dRotation = RandomFloatF(1, 3) * RandomSign() * 1.2f;
         p->ay = 0.096f;
     }
 }

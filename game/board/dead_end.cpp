@@ -1,6 +1,7 @@
 #include "game/board/dead_end.h"
 #include "engine/io/random.h"
 #include "game/board/board.h"
+#include "game/board/groups.h"
 #include "game/board/level_set.h"
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
@@ -13,12 +14,9 @@ namespace {
 
 constexpr int kColourSlots = 12;
 constexpr int kMaxDraws = 50;
-const int kDx[4] = {-1, 1, 0, 0};
-const int kDy[4] = {0, 0, -1, 1};
-
 bool ReachableNeighbourHas(const Piece& p, int colour, bool normalOnly) {
     for (int k = 0; k < 4; ++k) {
-        const Ref<Piece>& n = CellAt(p.x + kDx[k], p.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(p.x + kNeighbourDx[k], p.y + kNeighbourDy[k]);
         if (n && n->Bottom && n->Color == colour && (!normalOnly || n->Normal())) return true;
     }
     return false;

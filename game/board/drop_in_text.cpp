@@ -1,4 +1,5 @@
 #include "game/board/drop_in_text.h"
+#include "engine/draw/draw_driver.h"
 #include "framework/anim/easing.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
@@ -11,7 +12,6 @@ namespace wispwood {
 
 namespace {
 
-constexpr int kAlphaBlend = 3;
 
 } // namespace
 
@@ -24,7 +24,7 @@ void DropInText(const Text& text, int ticks, float alpha) {
         infos[i].y += LerpDampenClamped(-10, rest, t);
     }
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     TDrawState::PushAlpha(alpha);
     DrawCharInfos(infos);
     TDrawState::Pop();

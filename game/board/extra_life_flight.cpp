@@ -15,20 +15,20 @@ ParticleGroup ExtraLifeSparkles;
 
 namespace {
 
-Ref<Particle> Sparkle(ParticleGroup& group, float x, float y, int chance) {
+Ref<Particle> LifeSparkle(ParticleGroup& group, float x, float y, int chance) {
     return AddTwinkle(group, x, y, 0, EffectImages.Twinkle, chance, 1);
 }
 
 void ArrivalSparkles(const ExtraLifeParticle& p) {
     for (int i = 0; i < 20; ++i) {
-        Ref<Particle> s = Sparkle(ExtraLifeSparkles, p.targetx, p.targety, 5);
+        Ref<Particle> s = LifeSparkle(ExtraLifeSparkles, p.targetx, p.targety, 5);
         s->dx = static_cast<float>(RandomFloat(-1.5, 1.5));
         s->dy = static_cast<float>(RandomFloat(-1.5, 1.5));
     }
     // A longer-lived spray pointing back towards the middle of the board.
     const float towardsMiddle = -(1.0f - 2.0f * static_cast<float>(p.Onleft));
     for (int i = 0; i < 20; ++i) {
-        Ref<Particle> s = Sparkle(ExtraLifeSparkles, p.targetx, p.targety, 2);
+        Ref<Particle> s = LifeSparkle(ExtraLifeSparkles, p.targetx, p.targety, 2);
         s->dx = static_cast<float>(RandomFloat(1, 5)) * towardsMiddle;
         s->dy = static_cast<float>(RandomFloat(-0.4, 0.4));
         s->TotalLife *= 2;
@@ -60,7 +60,7 @@ void ExtraLifeParticle::Update() {
     drawy = LerpLinear(realy, ey, Progress);
 
     ParticleCreateTicks += 1;
-    if (ParticleCreateTicks % 3 == 0) Sparkle(ExtraLifeSparkles, drawx, drawy, 5);
+    if (ParticleCreateTicks % 3 == 0) LifeSparkle(ExtraLifeSparkles, drawx, drawy, 5);
 }
 
 Ref<ExtraLifeParticle> CreateExtraLifeFlight(float x, float y) {

@@ -1,4 +1,5 @@
 #include "game/board/falling_pieces.h"
+#include "engine/draw/graphics.h"
 #include "framework/anim/easing.h"
 #include "framework/anim/numeric.h"
 #include "framework/draw_state/draw_state.h"
@@ -21,7 +22,6 @@ Ref<PieceParticleGroup> CurrentFallingGroup;
 
 namespace {
 
-constexpr float kScreenHeight = 600;
 constexpr float kGravity = 0.09f;
 // A piece with others below it in its column falls a little more slowly,
 // so a falling column stretches out instead of landing as one block.
@@ -80,7 +80,7 @@ void Fall(const Ref<PieceParticle>& r) {
     r->dy += (kGravity - kGravityPerPieceBelow * static_cast<float>(r->Under())) * bounce;
     // A column without a floor (the board narrowed under it) lets its
     // pieces go like an inert one.
-    if ((r->Inert || !stack) && r->y > kScreenHeight) {
+    if ((r->Inert || !stack) && r->y > ScreenHeight) {
         r->Finished = 1;
         ForgetFallingPiece(r);
         return;

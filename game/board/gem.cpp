@@ -10,6 +10,7 @@
 #include "framework/particles/shiny_effect.h"
 #include "framework/scene/tunables.h"
 #include "game/board/board.h"
+#include "game/board/board_render.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/gem_images.h"
@@ -24,14 +25,10 @@ TList<Ref<Gem>> GemsInFlight;
 namespace {
 
 constexpr int kArrivalTick = 200, kFadeEndTick = 250, kGrowTicks = 20;
-constexpr float kGemScale = 0.5f, kSmallBoardScale = 0.8333333f;
+constexpr float kGemScale = 0.5f;
 
 Ref<Particle> Sparkle(ParticleGroup& group, float px, float py) {
     return AddTwinkle(group, px, py, 0, EffectImages.Twinkle, 5, 1);
-}
-
-float Random(float lo, float hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
 }
 
 } // namespace
@@ -52,7 +49,7 @@ void Gem::PopToMain(int silent) {
 }
 
 float Gem::BoardScale() const {
-    return CellWidth == 48 ? 1.0f : kSmallBoardScale;
+    return CellWidth == 48 ? 1.0f : kSmallCellScale;
 }
 
 float Gem::DrawX() {
@@ -113,14 +110,14 @@ void Gem::FadeOutSparkles() {
 void Gem::FlightStep() {
     const float cw = static_cast<float>(CellWidth), ch = static_cast<float>(CellHeight);
     if (OnMain == 3 && AlphaIn == 0) {
-        for (int i = 0; i < 20; ++i) Sparkle(Layer, x + Random(0, cw), y + Random(0, ch));
+        for (int i = 0; i < 20; ++i) Sparkle(Layer, x + RandomFloatF(0, cw), y + RandomFloatF(0, ch));
     }
     if (OnMain % (AlphaIn > 0 ? 12 : 4) == 0)
-        Sparkle(PanelParticles, DrawX() + Random(-15, 15), DrawY() + Random(-15, 15));
+        Sparkle(PanelParticles, DrawX() + RandomFloatF(-15, 15), DrawY() + RandomFloatF(-15, 15));
     if (OnMain >= kArrivalTick + 1 && OnMain <= kArrivalTick + 10) {
         const float reach = std::max(8.0f, (cw - 16) * 0.75f);
         for (int i = 0, n = AlphaIn > 0 ? 1 : 5; i < n; ++i)
-            Sparkle(Layer, DrawX() - cw / 2 + Random(8, reach), DrawY() - ch / 2 + Random(8, reach));
+            Sparkle(Layer, DrawX() - cw / 2 + RandomFloatF(8, reach), DrawY() - ch / 2 + RandomFloatF(8, reach));
     }
     if (OnMain == kArrivalTick) CountGem();
     if (OnMain > kFadeEndTick) ParticlesOnly = 1;

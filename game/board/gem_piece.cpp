@@ -7,6 +7,7 @@
 #include "framework/scene/scene_stack.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
+#include "game/board/board_render.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
 #include "game/board/gem.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr int kUncoveredFadeIn = 28, kRingTick = 6, kFullFadeIn = 50;
 constexpr int kRingSparkles = 23, kRingStep = 16;
-constexpr float kSmallBoardScale = 0.8333333f;
 constexpr float kRingSpeed = 1.5f;
 constexpr double kDegrees = 3.14159265358979323846 / 180.0;
 
@@ -65,7 +65,7 @@ void GemPiece::UpdateGem() {
 }
 
 float GemPiece::GemScale() {
-    float scale = CellWidth == 48 ? 1.0f : kSmallBoardScale;
+    float scale = CellWidth == 48 ? 1.0f : kSmallCellScale;
     if (!PieceExplosionParticle)
         scale *= LerpDampenClamped(0, 1, static_cast<float>(GemFadeIn) / kFullFadeIn);
     return scale;

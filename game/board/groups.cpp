@@ -6,12 +6,14 @@ namespace wispwood {
 namespace {
 
 // Left, up, down, right: the order of the group flood's neighbour loops.
-const int kDx[4] = {-1, 0, 0, 1};
-const int kDy[4] = {0, -1, 1, 0};
+// Left, up, down, right: the order the floods visit, which decides the
+// order of a group's pieces.
+const int kFloodDx[4] = {-1, 0, 0, 1};
+const int kFloodDy[4] = {0, -1, 1, 0};
 
 void GrowGroup(Piece& member, PieceGroup& group) {
     for (int k = 0; k < 4; ++k) {
-        const Ref<Piece>& n = CellAt(member.x + kDx[k], member.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(member.x + kFloodDx[k], member.y + kFloodDy[k]);
         if (!n || n->Checked || !n->Normal() || n->Color != member.Color || n->Locked) continue;
         n->Checked = 1;
         group.push_back(n);
@@ -21,7 +23,7 @@ void GrowGroup(Piece& member, PieceGroup& group) {
 
 void MarkConnected(Piece& piece) {
     for (int k = 0; k < 4; ++k) {
-        const Ref<Piece>& n = CellAt(piece.x + kDx[k], piece.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(piece.x + kFloodDx[k], piece.y + kFloodDy[k]);
         if (!n || n->Checked) continue;
         n->Checked = 1;
         MarkConnected(*n);
@@ -34,7 +36,7 @@ bool SameColourNormal(Piece& a, const Ref<Piece>& b) {
 
 void FloodDeadRegion(Piece& piece, int id, PieceGroup& members) {
     for (int k = 0; k < 4; ++k) {
-        const Ref<Piece>& n = CellAt(piece.x + kDx[k], piece.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(piece.x + kFloodDx[k], piece.y + kFloodDy[k]);
         if (!n || n->HasCombo || n->DeadRegionGroup) continue;
         n->DeadRegionGroup = id;
         members.push_back(n);
@@ -83,7 +85,7 @@ void ComputeDeadRegions() {
         int combo = 0;
         if (p->Normal())
             for (int k = 0; k < 4 && !combo; ++k)
-                if (SameColourNormal(*p, CellAt(p->x + kDx[k], p->y + kDy[k]))) combo = 1;
+                if (SameColourNormal(*p, CellAt(p->x + kFloodDx[k], p->y + kFloodDy[k]))) combo = 1;
         p->HasCombo = combo;
         p->DeadRegionGroup = 0;
     });

@@ -5,6 +5,10 @@
 
 namespace wispwood {
 
+// The four neighbours of a cell, as offsets: left, right, up, down.
+constexpr int kNeighbourDx[4] = {-1, 1, 0, 0};
+constexpr int kNeighbourDy[4] = {0, 0, -1, 1};
+
 // The piece and every standard piece of its colour joined to it through
 // 4-neighbours, locked pieces left out; just the piece when it is not a
 // standard piece. Marks the members Checked (and nothing else).

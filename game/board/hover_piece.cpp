@@ -6,12 +6,12 @@
 #include "game/board/board_render.h"
 #include "game/board/board_sound.h"
 #include "game/board/fairy_flight.h"
+#include "game/board/fairy_glow_images.h"
 #include "game/board/fairy_tile_anim.h"
 #include "game/board/groups.h"
 #include "game/board/piece_images.h"
 #include "game/board/piece_match.h"
 #include "game/board/score_popups.h"
-#include "game/board/fairy_glow_images.h"
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -19,9 +19,6 @@
 namespace wispwood {
 
 namespace {
-
-const int kDx[4] = {-1, 1, 0, 0};
-const int kDy[4] = {0, 0, -1, 1};
 
 constexpr int kCobwebMax = 50;
 constexpr int kBreakFreeAfter = 100;
@@ -35,7 +32,7 @@ bool RowEmpty(int row) {
 
 void GrowCluster(Piece& from, PieceGroup& cluster) {
     for (int k = 0; k < 4; ++k) {
-        const Ref<Piece>& n = CellAt(from.x + kDx[k], from.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(from.x + kNeighbourDx[k], from.y + kNeighbourDy[k]);
         if (!n || n->Checked) continue;
         n->Checked = 1;
         cluster.push_back(n);
@@ -63,7 +60,7 @@ void HoverPiece::Update() {
 
     bool touched = false;
     for (int k = 0; k < 4; ++k) {
-        const Ref<Piece>& n = CellAt(x + kDx[k], y + kDy[k]);
+        const Ref<Piece>& n = CellAt(x + kNeighbourDx[k], y + kNeighbourDy[k]);
         if (n && n->Normal()) touched = true;
     }
     if (!touched && y > 0) {

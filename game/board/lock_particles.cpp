@@ -12,14 +12,6 @@ ParticleGroup LockParticles;
 
 namespace {
 
-float Rand(float lo, float hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
-
-int Sign(float v) {
-    return v > 0 ? 1 : v < 0 ? -1 : 0;
-}
-
 Ref<Particle> OverlayAtCell(Piece& piece, const Ref<TImage>& image) {
     Ref<Particle> p = LockParticles.AddParticle();
     p->Image = image;
@@ -41,9 +33,9 @@ void FlyLockOverlay(Piece& piece, int delay, float dx, float dy) {
     SetVectorLength(dx, dy, 1);
     p->dx = dx;
     p->dy = dy;
-    p->ay = Rand(0.045f, 0.05f);
-    p->dRotation = static_cast<float>(Sign(dx)) * Rand(1, 2) + Rand(-0.5f, 0.5f);
-    p->aRotation = static_cast<float>(Sign(p->dRotation)) * Rand(0, 0.01f);
+    p->ay = RandomFloatF(0.045f, 0.05f);
+    p->dRotation = static_cast<float>(SignOf(dx)) * RandomFloatF(1, 2) + RandomFloatF(-0.5f, 0.5f);
+    p->aRotation = static_cast<float>(SignOf(p->dRotation)) * RandomFloatF(0, 0.01f);
     p->TotalLife = 300;
     p->StartAlpha = p->EndAlpha = 1;
 }

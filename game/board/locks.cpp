@@ -15,12 +15,9 @@ namespace wispwood {
 
 namespace {
 
-const int kDx[4] = {-1, 1, 0, 0};
-const int kDy[4] = {0, 0, -1, 1};
-
 void Flood(Piece& from, int includeKeys, PieceGroup& list) {
     for (int k = 0; k < 4; ++k) {
-        const Ref<Piece>& n = CellAt(from.x + kDx[k], from.y + kDy[k]);
+        const Ref<Piece>& n = CellAt(from.x + kNeighbourDx[k], from.y + kNeighbourDy[k]);
         if (!n || n->Checked || (!n->Normal() && !n->Unlocker)) continue;
         if (!n->Locked && !(includeKeys && n->Unlocker)) continue;
         n->Checked = 1;

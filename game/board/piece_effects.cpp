@@ -16,14 +16,10 @@ namespace {
 
 const char* const kGlintPrefix = "__Powerup";
 
-float Rand(float lo, float hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
-
 void CellSparkles(Piece& piece, int count, const Ref<TImage>& image) {
     for (int i = 0; i < count; ++i) {
-        float x = static_cast<float>(piece.GetX()) + Rand(5, static_cast<float>(CellWidth) - 5);
-        float y = static_cast<float>(piece.GetY()) + Rand(5, static_cast<float>(CellHeight) - 5);
+        float x = static_cast<float>(piece.GetX()) + RandomFloatF(5, static_cast<float>(CellWidth) - 5);
+        float y = static_cast<float>(piece.GetY()) + RandomFloatF(5, static_cast<float>(CellHeight) - 5);
         AddTwinkle(BoardTwinkles, x, y, 0, image, 5, 1);
     }
 }

@@ -1,4 +1,5 @@
 #include "game/board/quota.h"
+#include "engine/draw/draw_driver.h"
 #include "engine/draw/image.h"
 #include "framework/anim/easing.h"
 #include "framework/anim/numeric.h"
@@ -23,7 +24,6 @@ ParticleGroup QuotaDrops;
 
 namespace {
 
-constexpr int kAdditive = 4;
 
 int Quota() {
     return CurrentLevel ? CurrentLevel->Quota() : 0;
@@ -44,7 +44,7 @@ void QuotaDoneRings() {
     bool first = true;
     for (const Ring& ring : rings) {
         Ref<Particle> p = QuotaDrops.AddParticle();
-        p->Blend = kAdditive;
+        p->Blend = LIGHTBLEND;
         p->x = x;
         p->y = y;
         p->StartScale = 0;

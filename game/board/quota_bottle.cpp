@@ -1,4 +1,5 @@
 #include "game/board/quota_bottle.h"
+#include "engine/draw/draw_driver.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/image.h"
 #include "engine/io/random.h"
@@ -15,8 +16,6 @@ TList<Ref<QuotaBottleWave>> QuotaWaves;
 
 namespace {
 
-constexpr int kAlphaBlend = 3;
-constexpr int kAdditive = 4;
 constexpr int kWaveCount = 3;
 
 // The liquid's left and right ends: the bottle's inner width.
@@ -70,7 +69,7 @@ void UpdateQuotaWaves() {
 void RenderQuotaBottle() {
     const QuotaImageSet& q = QuotaImages;
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     DrawGameImage(q.Bottle, BottleX, BottleY);
     if (q.Full) {
         // Only the rows below the surface hold liquid.
@@ -81,16 +80,16 @@ void RenderQuotaBottle() {
                                 BottleX + static_cast<float>(ImageWidth(q.Full)), surface, bottom);
     }
     for (const Ref<QuotaBottleWave>& w : QuotaWaves) w->Render();
-    TDrawState::PushBlend(kAdditive);
+    TDrawState::PushBlend(LIGHTBLEND);
     QuotaDrops.Render();
     RenderQuotaParticles();
     TDrawState::Pop();
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     DrawGameImage(q.Overlay, BottleX, BottleY);
     // The mask is the bottle's silhouette: drawn plainly it would paint the
     // liquid over in white, so it only lays a faint sheen on the glass.
-    TDrawState::PushBlend(kAdditive);
+    TDrawState::PushBlend(LIGHTBLEND);
     TDrawState::PushAlpha(0.08f);
     DrawGameImage(q.Mask, BottleX, BottleY);
     TDrawState::Pop();

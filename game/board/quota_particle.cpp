@@ -1,4 +1,5 @@
 #include "game/board/quota_particle.h"
+#include "engine/draw/draw_driver.h"
 #include "engine/draw/image.h"
 #include "engine/io/random.h"
 #include "framework/anim/easing.h"
@@ -26,7 +27,6 @@ ParticleGroup QuotaTrails;
 
 namespace {
 
-constexpr int kAdditive = 4;
 constexpr float kLaunchSpeed = 5;
 
 // The steps of 0.01 (0.008 for a combo) add up to a hair under 1 after 100
@@ -46,7 +46,7 @@ Ref<TImage> ImageFor(int combo, const Ref<TImage>& plain) {
 Ref<Particle> Glowing(ParticleGroup& group, const Ref<TImage>& image, float x, float y) {
     Ref<Particle> p = group.AddParticle();
     p->Image = image;
-    p->Blend = kAdditive;
+    p->Blend = LIGHTBLEND;
     p->x = x;
     p->y = y;
     return p;
@@ -112,7 +112,7 @@ void QuotaParticle::Update() {
 
 void QuotaParticle::Render() {
     TDrawState::Push();
-    TDrawState::PushBlend(kAdditive);
+    TDrawState::PushBlend(LIGHTBLEND);
     TDrawState::PushScale(Scale, Scale);
     if (Combo) {
         DrawGameImage(ImageFor(Combo, nullptr), x, y);
@@ -190,7 +190,7 @@ void UpdateQuotaParticles() {
 
 void RenderQuotaParticles() {
     TDrawState::Push();
-    TDrawState::PushBlend(kAdditive);
+    TDrawState::PushBlend(LIGHTBLEND);
     QuotaTrails.Render();
     for (const Ref<QuotaParticle>& q : QuotaParticles) q->Render();
     TDrawState::Pop();

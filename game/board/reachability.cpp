@@ -11,9 +11,6 @@ namespace wispwood {
 namespace {
 
 // Left, right, up, down.
-const int kDx[4] = {-1, 1, 0, 0};
-const int kDy[4] = {0, 0, -1, 1};
-
 // Each group's flood starts from a grid without Checked marks. Once the
 // grid has been cleared, the only marks are the previous group's members,
 // so clearing those is enough.
@@ -36,7 +33,7 @@ void Reach(int cx, int cy, int fromX, int fromY, GroupMarks& marks) {
     const Ref<Piece>& piece = CellAt(cx, cy);
     if (!piece || piece->PieceExplosionParticle) {
         for (int k = 0; k < 4; ++k) {
-            int nx = cx + kDx[k], ny = cy + kDy[k];
+            int nx = cx + kNeighbourDx[k], ny = cy + kNeighbourDy[k];
             if (nx < 0 || ny < 0 || nx >= BoardWidth || ny >= BoardRows || ReachedGrid(nx, ny)) continue;
             Reach(nx, ny, cx, cy, marks);
         }

@@ -8,6 +8,7 @@
 #include "game/board/confetti.h"
 #include "game/board/crumble.h"
 #include "game/board/falling_pieces.h"
+#include "game/board/groups.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"
 #include "game/board/piece_factory.h"
@@ -19,9 +20,6 @@
 namespace wispwood {
 
 namespace {
-
-const int kDx[4] = {-1, 1, 0, 0};
-const int kDy[4] = {0, 0, -1, 1};
 
 constexpr int kLinkDelay = 10;
 // Rows near the top are still coming into view; loose ends there wait.
@@ -63,7 +61,7 @@ bool VineHead::ConnectsTo(int dx, int dy) {
 
 int VineBase::VineNeighbours() {
     int n = 0;
-    for (int k = 0; k < 4; ++k) n += VineAt(kDx[k], kDy[k]);
+    for (int k = 0; k < 4; ++k) n += VineAt(kNeighbourDx[k], kNeighbourDy[k]);
     return n;
 }
 
@@ -72,8 +70,8 @@ void VineBase::DoActivate(int delay) {
     _Activated = 1;
     DestroyDelay = delay;
     for (int k = 0; k < 4; ++k) {
-        if (!ConnectsTo(kDx[k], kDy[k]) || !VineAt(kDx[k], kDy[k])) continue;
-        if (auto next = Cast<VineBase>(PieceAt(x + kDx[k], y + kDy[k]))) next->DoActivate(delay + kLinkDelay);
+        if (!ConnectsTo(kNeighbourDx[k], kNeighbourDy[k]) || !VineAt(kNeighbourDx[k], kNeighbourDy[k])) continue;
+        if (auto next = Cast<VineBase>(PieceAt(x + kNeighbourDx[k], y + kNeighbourDy[k]))) next->DoActivate(delay + kLinkDelay);
     }
 }
 

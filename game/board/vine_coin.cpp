@@ -42,10 +42,6 @@ const Ref<ShinyEffect>& Shine() {
     return CoinShine;
 }
 
-float Rand(float lo, float hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
-
 } // namespace
 
 int VineCoin::AnyOnMain() {
@@ -90,8 +86,8 @@ void VineCoin::Update() {
         if (OnMain == kGoneAt) {
             PlayBoardSound("media\\sound\\vinegold.ogg", 1 + 0.1f * static_cast<float>(MyCoinPop - 1));
             for (int i = 0; i < 10; ++i)
-                AddTwinkle(BoardTwinkles, drawx + CellWidth / 2 + Rand(-w / 3, w / 3),
-                           drawy + CellWidth / 2 + Rand(-h / 3, h / 3), 0, EffectImages.TwinkleGold, 5, 1);
+                AddTwinkle(BoardTwinkles, drawx + CellWidth / 2 + RandomFloatF(-w / 3, w / 3),
+                           drawy + CellWidth / 2 + RandomFloatF(-h / 3, h / 3), 0, EffectImages.TwinkleGold, 5, 1);
             VineCoins.Remove(self);
         }
     }

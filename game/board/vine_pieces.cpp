@@ -1,15 +1,9 @@
 #include "game/board/vine_pieces.h"
 #include "game/board/board.h"
+#include "game/board/groups.h"
 #include "game/board/piece_images.h"
 
 namespace wispwood {
-
-namespace {
-
-const int kNeighbourDx[4] = {-1, 1, 0, 0};
-const int kNeighbourDy[4] = {0, 0, -1, 1};
-
-} // namespace
 
 void HeadDirection(int overlay, int& dx, int& dy) {
     static const int kHeadDx[4] = {0, -1, 0, 1};

@@ -26,10 +26,6 @@ namespace {
 constexpr float kFlipSpeed = 0.4f;
 constexpr float kTurned = 24;
 
-float Rand(float lo, float hi) {
-    return static_cast<float>(RandomFloat(lo, hi));
-}
-
 Ref<TAnimStretch> Stretch(const std::vector<int>& frames, int ticksPerFrame, int repeats) {
     Ref<TAnimStretch> s = TAnimStretch::CreateFromFrameSequence(BonusImages.FairyTile, frames);
     s->FrameTickSpeed = ticksPerFrame - 1;
@@ -42,10 +38,10 @@ void SparkleBursts(const BonusBrick& brick, int count) {
     const float left = static_cast<float>(BonusGridLeft() + brick.x * BonusTilePitch);
     const float top = static_cast<float>(BonusGridTop() + brick.y * BonusTilePitch);
     for (int i = 0; i < count; ++i) {
-        Ref<Particle> p = AddTwinkle(BonusParticles, left + Rand(5, BonusTileSize - 5),
-                                     top + Rand(5, BonusTileSize - 5), 0, EffectImages.Twinkle, 5, 1);
-        p->dx = Rand(-1, 1);
-        p->dy = Rand(-1, 1);
+        Ref<Particle> p = AddTwinkle(BonusParticles, left + RandomFloatF(5, BonusTileSize - 5),
+                                     top + RandomFloatF(5, BonusTileSize - 5), 0, EffectImages.Twinkle, 5, 1);
+        p->dx = RandomFloatF(-1, 1);
+        p->dy = RandomFloatF(-1, 1);
     }
 }
 
@@ -59,8 +55,8 @@ void SparklesToCounter(float fromX, float fromY, int slot) {
         auto p = BonusParticles.AddParticle();
         p->Image = EffectImages.Star;
         p->Blend = 4;
-        p->x = fromX + Rand(-8, 8);
-        p->y = fromY + Rand(-8, 8);
+        p->x = fromX + RandomFloatF(-8, 8);
+        p->y = fromY + RandomFloatF(-8, 8);
         p->TotalLife = 40 + 6 * static_cast<float>(i);
         p->dx = (toX - p->x) / p->TotalLife;
         p->dy = (toY - p->y) / p->TotalLife;

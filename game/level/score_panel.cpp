@@ -32,7 +32,7 @@ void RenderScore() {
     PrintText(score, x, Fixed("scorey", "40"), AlignLeft, scale);
 }
 
-void RenderGems(const PlayerProfile& profile) {
+void RenderGemCounter(const PlayerProfile& profile) {
     PrintText("GEMS", Fixed("gemstextx", "699"), Fixed("gemstexty", "174"), AlignLeft, 0.75f);
     float x = Fixed("gemsx", "666"), y = Fixed("gemsy", "200") + Fixed("gemoffsety", "-13");
     DrawGameImage(EffectImages.GemsIcon, x, y);
@@ -63,7 +63,7 @@ void RenderScorePanel() {
     RenderScore();
     if (CurrentProfile) {
         bool gemsShown = (CurrentLevel && CurrentLevel->n >= 1) || CurrentProfile->InMasterQuest;
-        if (gemsShown) RenderGems(*CurrentProfile);
+        if (gemsShown) RenderGemCounter(*CurrentProfile);
         RenderLives(*CurrentProfile);
     }
     PanelParticles.Render();

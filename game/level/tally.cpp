@@ -1,4 +1,5 @@
 #include "game/level/tally.h"
+#include "engine/draw/draw_driver.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/image.h"
 #include "engine/io/random.h"
@@ -38,7 +39,6 @@ TallyImageSet TallyImages;
 
 namespace {
 
-constexpr int kAlphaBlend = 3;
 const char* const kTickSound = "media\\sound\\timetick.ogg";
 
 int FirstLocation() {
@@ -234,7 +234,7 @@ void TempleComplete::Update(guiContainer& scene) {
 void TempleComplete::Render() {
     if (!LeftFairyActive()) return;
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     Layer.Render();
     const int wingFrame = (LevelCompleteTicks / 3) % 3;
     RenderGuide(RightFairyX(), RightFairyY());
@@ -247,7 +247,7 @@ void TempleComplete::LevelCompleteRender() {
     const int age = LevelCompleteTicks - (AfterBonusLevel ? 200 : 0);
     if (age <= 0) return;
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     PrintPopIn(GetText("timebonusdisplay", "levelcomplete"), static_cast<float>(BoardCentreX()),
                GetTunable("levelcompletetexty", "86"), AlignCentre, 1, age, 0, BigFont);
     TDrawState::Pop();
@@ -289,7 +289,7 @@ int ScoreTallyShowing() {
 void DrawTallyDarkening() {
     if (!TallyShowing()) return;
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     TDrawState::PushAlpha(0.4f * CurrentTally->Darken);
     TDrawState::PushColor(0, 0, 0);
     DrawRect(0, 0, static_cast<float>(DrawAreaWidth()), static_cast<float>(DrawAreaHeight()));
@@ -306,7 +306,7 @@ void RenderTallyLines(int c) {
     const int base = FirstLocation() ? 150 : 300;
     const int count = static_cast<int>(t.Names.size());
     TDrawState::Push();
-    TDrawState::PushBlend(kAlphaBlend);
+    TDrawState::PushBlend(ALPHABLEND);
     for (int i = 0; i < count; ++i) {
         const bool last = i == count - 1;
         float ly = by + dy * static_cast<float>(i + 1);

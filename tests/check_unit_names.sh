@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
-# Fails when two test files of one test binary give the same name to a
-# helper of their own (a function, constant, type or alias at the top of an
-# anonymous namespace). The files of a binary are compiled several to a
-# unit, so such names meet: the same signature fails to compile, and a
+# Fails when two source files of one library or test binary give the same
+# name to a helper of their own (a function, constant, type or alias at the
+# top of an anonymous namespace). The files of a target are compiled several
+# to a unit, so such names meet: the same signature fails to compile, and a
 # different one quietly becomes an overload that a call may pick instead of
-# its own file's helper. Shared helpers belong in tests/support.
+# its own file's helper. A helper two files need belongs in a header of the
+# layer (or, for tests, in tests/support).
 root=${1:-.}
 cd "$root" || exit 2
 status=0
-for binary in engine framework game tools; do
-    [[ -d tests/$binary ]] || continue
-    duplicates=$(find "tests/$binary" -name '*.cpp' -print0 | sort -z | xargs -0 awk '
+# Free functions the headers declare: a helper of the same name in a file's
+# anonymous namespace meets them too, wherever the header is included first.
+declared=$(mktemp)
+trap 'rm -f "$declared"' EXIT
+find engine framework game -name '*.h' -print0 | xargs -0 awk '
+    /^[A-Za-z_][A-Za-z_0-9:<>,*& ]*[ *&][A-Za-z_][A-Za-z_0-9]*[[:space:]]*\(/ && !/^(return|if|for|while|class|struct|namespace|using|typedef|template)/ {
+        line = $0; sub(/[[:space:]]*\(.*/, "", line); n = split(line, w, /[ *&]+/); print w[n]
+    }' | sort -u > "$declared"
+for target in engine framework game/services game/board game/level game/adventure game/app \
+    tests/engine tests/framework tests/game tests/tools; do
+    [[ -d $target ]] || continue
+    duplicates=$(find "$target" -name '*.cpp' -print0 | sort -z | xargs -0 awk -v declared="$declared" '
+        BEGIN { while ((getline name < declared) > 0) inHeader[name] = 1 }
         FNR == 1 { depth = 0; anon = -1 }
         {
             line = $0
@@ -26,7 +37,10 @@ for binary in engine framework game tools; do
                     s = substr(line, RSTART, RLENGTH); sub(/[[:space:]]*[(=[{]$/, "", s)
                     n = split(s, w, /[ *&]+/); name = w[n]
                 }
-                if (name != "" && name != "operator") seen[name] = seen[name] " " FILENAME
+                if (name != "" && name != "operator") {
+                    seen[name] = seen[name] " " FILENAME
+                    if ((name in inHeader) && line ~ /\(/) print name ": " FILENAME " (a function of that name is declared in a header)"
+                }
             }
             opens = gsub(/\{/, "{", line); closes = gsub(/\}/, "}", line)
             depth += opens - closes
@@ -42,7 +56,7 @@ for binary in engine framework game tools; do
             }
         }')
     if [[ -n "$duplicates" ]]; then
-        echo "Helper names shared by test files of tests/$binary (rename one, or move the helper to tests/support):"
+        echo "Helper names shared by files of $target (rename one, or share the helper through a header):"
         echo "$duplicates"
         status=1
     fi
