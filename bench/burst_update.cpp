@@ -48,7 +48,7 @@ void BurstUpdate(benchmark::State& state) {
         }
         UpdateOutlines();
         ComputeMatchPath(0);
-        wispwood::BoardUpdate();
+        wispwood::BoardUpdate(wispwood::LevelSucceeding::No);
         BoardEffects.Update();
         BoardTwinkles.Update();
         ShardParticles.Update();

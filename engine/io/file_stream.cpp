@@ -1,7 +1,9 @@
 #include "engine/io/file_stream.h"
 #include "engine/io/path.h"
 #include "engine/io/text_routines.h"
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <fcntl.h>
 #include <filesystem>
@@ -47,15 +49,44 @@ Ref<TCStream> TCStream::OpenRead(const Text& path) {
     return std::make_shared<TCStream>(file, Text(), Text());
 }
 
+namespace {
+
+Text gLastWriteError;
+
+void NoteWriteError(const char* what) {
+    gLastWriteError = Text(what) + ": " + std::strerror(errno);
+}
+
+} // namespace
+
+const Text& LastWriteError() {
+    return gLastWriteError;
+}
+
 Ref<TCStream> TCStream::OpenWrite(const Text& path) {
     Text finalPath = NormalisePath(path);
     if (finalPath.empty()) return nullptr;
     struct stat st;
-    if (::stat(finalPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return nullptr;
+    if (::stat(finalPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        gLastWriteError = "a folder stands in its place";
+        return nullptr;
+    }
     Text folder = DirectoryPart(finalPath);
     Text pattern = (folder.empty() ? Text() : folder + "/") + "." + FileNamePart(finalPath) + ".XXXXXX";
     int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return nullptr;
+    // The folder may have gone since the game started (a player tidying
+    // their files): it is made again, with its parents, rather than the
+    // save being lost.
+    if (fd < 0 && errno == ENOENT && !folder.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        pattern = folder + "/." + FileNamePart(finalPath) + ".XXXXXX";
+        fd = ::mkstemp(pattern.data());
+    }
+    if (fd < 0) {
+        NoteWriteError("cannot create a file there");
+        return nullptr;
+    }
     // Keep the permissions an ordinary create would have given.
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -116,7 +147,10 @@ int64_t TCStream::Read(void* buffer, int64_t count) {
 int64_t TCStream::Write(const void* buffer, int64_t count) {
     if (!file_ || count <= 0) return 0;
     size_t n = std::fwrite(buffer, 1, static_cast<size_t>(count), file_);
-    if (n != static_cast<size_t>(count)) failed_ = true;
+    if (n != static_cast<size_t>(count) && !failed_) {
+        NoteWriteError("not every byte could be written");
+        failed_ = true;
+    }
     return static_cast<int64_t>(n);
 }
 
@@ -128,10 +162,19 @@ int TCStream::Close() {
         return 1;
     }
     // Everything must be on disk before the rename makes it the file.
-    if (std::fflush(file_) != 0 || std::ferror(file_) || ::fsync(::fileno(file_)) != 0) failed_ = true;
-    if (std::fclose(file_) != 0) failed_ = true;
+    if (std::fflush(file_) != 0 || std::ferror(file_) || ::fsync(::fileno(file_)) != 0) {
+        NoteWriteError("the bytes did not reach the disk");
+        failed_ = true;
+    }
+    if (std::fclose(file_) != 0 && !failed_) {
+        NoteWriteError("the bytes did not reach the disk");
+        failed_ = true;
+    }
     file_ = nullptr;
-    if (!failed_ && std::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) failed_ = true;
+    if (!failed_ && std::rename(tempPath_.c_str(), finalPath_.c_str()) != 0) {
+        NoteWriteError("the file could not take the new bytes");
+        failed_ = true;
+    }
     if (failed_) {
         ::unlink(tempPath_.c_str());
         return 0;

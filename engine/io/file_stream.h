@@ -41,8 +41,12 @@ Ref<TStream> WriteFile(const Text& path);
 
 // The whole file as bytes; false when it cannot be read.
 bool LoadText(const Text& path, Text& bytes);
-// Writes the bytes atomically; 1 on success.
+// Writes the bytes atomically; 1 on success. A folder on the way that is
+// missing is made first.
 int SaveText(const Text& path, const Text& bytes);
+// Why the last write that failed did, for the player ("cannot create a file
+// there: Permission denied").
+const Text& LastWriteError();
 // Flushes the folder holding the path, so a rename in it survives a crash.
 void SyncFolderOf(const Text& path);
 // Deletes the temporary files that writes of this path left behind when the

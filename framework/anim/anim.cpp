@@ -1,5 +1,6 @@
 #include "framework/anim/anim.h"
 #include "engine/io/random.h"
+#include <set>
 
 namespace wispwood {
 
@@ -135,6 +136,25 @@ Ref<TAnim> TAnim::CreateFromImage(const Ref<TImage>& image) {
     auto anim = New<TAnim>();
     anim->SetAnimStretch(TAnimStretch::CreateFromFrameSequence(image));
     return anim;
+}
+
+namespace {
+
+void CollectChain(const Ref<TAnimStretch>& stretch, std::set<Ref<TAnimStretch>>& seen) {
+    if (!stretch || !seen.insert(stretch).second) return;
+    for (const auto& next : stretch->Bridges) CollectChain(next, seen);
+    CollectChain(stretch->ToBridgeStretch, seen);
+}
+
+} // namespace
+
+void TAnim::ReleaseChain() {
+    std::set<Ref<TAnimStretch>> chain;
+    CollectChain(CurrentAnimStretch, chain);
+    for (const auto& stretch : chain) {
+        stretch->Bridges.clear();
+        stretch->ToBridgeStretch = nullptr;
+    }
 }
 
 void TAnim::SetAnimStretch(const Ref<TAnimStretch>& stretch) {

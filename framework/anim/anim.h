@@ -67,6 +67,9 @@ class TAnim {
     static Ref<TAnim> CreateFromImage(const Ref<TImage>& image);
 
     void SetAnimStretch(const Ref<TAnimStretch>& stretch);
+    // Stretches that bridge into each other hold each other for ever; an
+    // owner calls this when it lets the animation go, so the chain goes too.
+    void ReleaseChain();
     void Update();
     Ref<TImage> Image() const;
     int Frame() const;

@@ -3,6 +3,7 @@
 #include "engine/io/path.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
+#include "framework/data/data_file_report.h"
 #include "framework/images/game_image.h"
 #include <cstdio>
 
@@ -123,7 +124,7 @@ Ref<Font> LoadFont(const Text& folder) {
         if (!font->Image) problem = "no glyph sheet of " + IntToText(glyphs) + " cells";
     }
     if (!font || !font->Image) {
-        std::fprintf(stderr, "Could not load font %s: %s\n", folder.c_str(), problem.c_str());
+        ReportDataFile(folder, "is not a whole font (" + problem + ")", "its text is drawn blank");
         return nullptr;
     }
     if (!CurrentFont) CurrentFont = font;

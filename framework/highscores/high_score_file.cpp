@@ -8,8 +8,11 @@
 // else makes the whole file unreadable, and the caller starts afresh, as
 // it does when there is no file at all.
 #include "engine/io/file_stream.h"
+#include "engine/io/file_system.h"
+#include "engine/io/kept_file.h"
 #include "framework/highscores/high_score_table.h"
 #include <cstdint>
+#include <cstdio>
 
 namespace wispwood {
 
@@ -83,9 +86,31 @@ Ref<THighScoreTable> THighScoreTable::Load(const Text& path) {
     return table;
 }
 
+Ref<THighScoreTable> THighScoreTable::LoadKept(const Text& path) {
+    if (auto table = Load(path)) return table;
+    const bool present = PathKind(path) != 0;
+    Text said =
+        path + (present ? " is damaged (cut short, or its count does not fit its bytes)" : " is missing");
+    if (present) {
+        const Text aside = SetFileAside(path);
+        said += aside.empty() ? "; it could not be moved aside" : "; it is kept as " + aside;
+    }
+    auto backup = Load(BackupPathOf(path));
+    if (backup) {
+        backup->OriginPath = path;
+        std::fprintf(stderr, "wispwood: %s; the high scores were loaded from %s\n", said.c_str(),
+                     BackupPathOf(path).c_str());
+    } else if (present) {
+        std::fprintf(stderr, "wispwood: %s, and there is no good backup\n", said.c_str());
+    }
+    return backup;
+}
+
 int THighScoreTable::Save(const Text& path) const {
     const Text& target = path.empty() ? OriginPath : path;
     if (target.empty()) return 0;
+    // Only a whole table becomes the backup.
+    if (Load(target)) RefreshBackup(target);
     Text bytes;
     PutInt(bytes, static_cast<int32_t>(Elements.size()));
     for (const auto& entry : Elements) {

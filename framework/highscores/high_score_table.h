@@ -28,13 +28,20 @@ class THighScoreTable {
     // The table stored at the path, or null when the file cannot be opened
     // or is not a whole, well-formed table (see high_score_file.cpp).
     static Ref<THighScoreTable> Load(const Text& path);
+    // The table a player keeps in the file: the file's, or when the file is
+    // damaged (cut short, a count its bytes cannot hold) or gone, its
+    // backup's ("<path>.bak"). A damaged file is set aside as
+    // "<path>.damaged", and that is said on standard error. Null when neither
+    // holds a table; a table from the backup belongs to the path.
+    static Ref<THighScoreTable> LoadKept(const Text& path);
     // Load, else Create. A stored table of fewer entries than slots gets
     // empty entries at the end.
     static Ref<THighScoreTable> LoadOrCreate(int slots, const Text& path);
 
     // Writes every slot, empty ones included, to the path or, when it is
     // "", to OriginPath. 1 when the file was written; otherwise the file on
-    // disk is left as it was.
+    // disk is left as it was. The file it replaces becomes the backup when
+    // it is a whole table.
     int Save(const Text& path = "") const;
 
     // The 1-based slot a score would take (the first entry with a strictly

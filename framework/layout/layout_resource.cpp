@@ -1,4 +1,5 @@
 #include "framework/layout/layout_resource.h"
+#include "framework/data/data_file_report.h"
 #include "framework/data/tree_file.h"
 #include "framework/draw_state/draw_state.h"
 
@@ -15,6 +16,9 @@ Ref<LayoutResource> LayoutResource::Create(const Text& path) {
 
 void LayoutResource::Load() {
     auto file = gFile::Create(Path);
+    const Text problem = DataFileProblem(Path);
+    if (!problem.empty())
+        ReportDataFile(Path, problem, "the screens keep their widgets where the code puts them");
     file->Read();
     Layouts.Clear();
     for (const auto& node : file->Children.ObjectEnumerator()) {
@@ -24,6 +28,8 @@ void LayoutResource::Load() {
         layout->PurgeDeadChildren();
         Layouts.AddLast(layout);
     }
+    if (problem.empty() && Layouts.IsEmpty())
+        ReportDataFile(Path, "holds no layouts", "the screens keep their widgets where the code puts them");
 }
 
 int LayoutResource::Save() {

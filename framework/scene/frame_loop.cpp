@@ -7,6 +7,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/scene/global_keys.h"
 #include "framework/scene/input_snapshot.h"
+#include "framework/scene/notices.h"
 #include "framework/scene/scene_stack.h"
 
 namespace wispwood {
@@ -30,6 +31,7 @@ void RunPerUpdateServices(const Ref<GameLoop>& top) {
     UpdateCount += 1;
     if (FrameUpcalls.GlobalKeys) FrameUpcalls.GlobalKeys();
     if (CurrentTransition) CurrentTransition->Update();
+    UpdateNotices();
     if (FrameUpcalls.SoundHousekeeping) FrameUpcalls.SoundHousekeeping(top ? top->Scene : nullptr);
     if (CloseRequested() && CloseAllowed == 1) {
         int handled = FrameUpcalls.Exit ? FrameUpcalls.Exit() : 0;
@@ -49,6 +51,7 @@ void DrawFrame() {
         CurrentTransition->Render(top);
     else if (top)
         top->Render();
+    DrawNotices();
     Delay(5);
     if (top && top->DrawPointer && FrameUpcalls.DrawMousePointer)
         FrameUpcalls.DrawMousePointer(GameMouseX(), GameMouseY());

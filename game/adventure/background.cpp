@@ -5,10 +5,12 @@
 #include "engine/io/file_system.h"
 #include "engine/io/stream.h"
 #include "engine/io/text_convert.h"
+#include "framework/data/data_file_report.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
 #include "game/adventure/spot_levels.h"
 #include "game/services/start_flags.h"
+#include <algorithm>
 
 namespace wispwood {
 
@@ -129,7 +131,17 @@ void ReadBackgrounds(const Ref<TStream>& stream) {
 }
 
 void LoadBackgrounds() {
-    ReadBackgrounds(ReadFile("media\\background.txt"));
+    const Text path = "media\\background.txt";
+    const Text problem = DataFileProblem(path);
+    const Text instead = "levels are played without their painted scenery";
+    if (!problem.empty()) {
+        ReportDataFile(path, problem, instead);
+        return;
+    }
+    ReadBackgrounds(ReadFile(path));
+    if (std::none_of(Backgrounds.begin(), Backgrounds.end(),
+                     [](const Ref<Background>& b) { return b != nullptr; }))
+        ReportDataFile(path, "holds no scenery", instead);
 }
 
 Ref<TImage> LoadCachedImage(const Text& path) {

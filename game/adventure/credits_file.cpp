@@ -1,6 +1,7 @@
 #include "game/adventure/credits_file.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/stream.h"
+#include "framework/data/data_file_report.h"
 #include "game/adventure/credit.h"
 
 namespace wispwood {
@@ -21,6 +22,12 @@ void ReadCredits(const Ref<TStream>& stream) {
 }
 
 void LoadCredits(const Text& path) {
+    const Text problem = DataFileProblem(path);
+    if (!problem.empty()) {
+        Credits.Clear();
+        ReportDataFile(path, problem, "the closing credits are empty");
+        return;
+    }
     Ref<TStream> stream = ReadFile(path);
     ReadCredits(stream);
     if (stream) stream->Close();

@@ -93,7 +93,8 @@ int HighScoreMenu::Load() {
     gGlow = LoadCentredGameImage("media\\highscores\\glow.png");
     LoadCountersImages();
     const Text path = UserDataPath() + "highscores.dat";
-    HighScores = THighScoreTable::Load(path);
+    HighScores = THighScoreTable::LoadKept(path);
+    // The defaults only when nothing better is kept.
     if (!HighScores) {
         HighScores = THighScoreTable::Create(kRows, path);
         HighScores->AddDefaults(kDefaultEntries);

@@ -7,6 +7,7 @@
 #include "game/level/level_end.h"
 #include "game/level/tally.h"
 #include "game/services/profiles.h"
+#include "game/services/save_report.h"
 #include "game/services/saved_game_path.h"
 #include "game/services/start_flags.h"
 
@@ -32,7 +33,7 @@ int LevelInProgress() {
 void SaveLevelInProgress() {
     if (!LevelInProgress()) return;
     Text path = SavedGamePath(CurrentProfile->Name);
-    if (!path.empty()) SaveGame(path);
+    if (!path.empty() && !SaveGame(path)) ReportSaveFailure(path);
 }
 
 } // namespace wispwood

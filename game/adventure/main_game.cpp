@@ -256,7 +256,7 @@ void MainGame::UpdateBoard() {
     if (!BonusLevelPlaying()) {
         if (!LevelEndHoldsScroll()) ScrollBoard();
         UpdateFallingPieces(LevelEnding());
-        BoardUpdate();
+        BoardUpdate(LevelEndHoldsScroll() ? LevelSucceeding::Yes : LevelSucceeding::No);
     }
     DropUnsupported();
 }

@@ -1,6 +1,7 @@
 #include "game/adventure/quest_spot.h"
 #include "engine/draw/pixmap_loader.h"
 #include "engine/io/text_convert.h"
+#include "framework/data/data_file_report.h"
 #include "framework/data/section_file.h"
 #include "framework/data/split_string.h"
 #include "framework/images/game_image.h"
@@ -116,7 +117,11 @@ Ref<QuestSpot> ReadQuestSpot(const GameFileNode& section, int n) {
 int LoadQuestSpots(const Text& path) {
     QuestSpots.Clear();
     auto file = GameFile::Create(path);
-    if (!file->Read()) return 0;
+    const Text problem = DataFileProblem(path);
+    if (!problem.empty() || !file->Read()) {
+        ReportDataFile(path, problem.empty() ? "cannot be read" : problem, "the quest map has no locations");
+        return 0;
+    }
     int bonuses = 0;
     for (const auto& branch : file->Nodes().GetBranches()) {
         if (branch.Name.empty()) continue;
@@ -129,6 +134,7 @@ int LoadQuestSpots(const Text& path) {
         if (!sprite.empty()) spot->Location = LoadTempleSprite(sprite);
         QuestSpots.AddLast(spot);
     }
+    if (QuestSpots.IsEmpty()) ReportDataFile(path, "holds no locations", "the quest map has none");
     return 1;
 }
 

@@ -25,6 +25,15 @@ namespace wispwood {
 
 namespace {
 
+// The bounds a value read back must keep, so that an edited or damaged
+// file cannot stall the level or overflow a count. The game itself never
+// comes near them.
+constexpr int kMostScore = 999999999;
+constexpr int kMostLives = 999;
+constexpr int kMostShine = 100;   // a restored piece fades in from 50
+constexpr float kTopSpeed = 4.0f; // above the braking curve's top for any board
+constexpr int kMostSequenceTicks = 100000;
+
 Text Entry(const Piece& p) {
     return p.Name + "," + IntToText(p.x) + "," + IntToText(p.y) + "," + IntToText(p.Color) + "," +
            IntToText(p.CreationShine);
@@ -52,8 +61,9 @@ void RestorePiece(const Text& entry) {
     // The colour indexes the colour tables for every kind, not just the
     // standard pieces.
     if (colour < 0 || colour >= kStandardColourCount) return;
+    // A shine that never runs down would hold the board still for ever.
     CreatePieceByName(TrimText(parts[0]), TextToInt(parts[1]), TextToInt(parts[2]), colour,
-                      TextToInt(parts[4]));
+                      std::clamp(TextToInt(parts[4]), 0, kMostShine));
 }
 
 } // namespace
@@ -111,19 +121,22 @@ SavedGameLoad LoadGame(const Text& path) {
     ResumeLevel(level);
     CurrentSpotIndex = location;
 
-    if (IntValue(*file, "player", "score", GameScore)) DisplayedScore = GameScore;
+    int score = 0;
+    if (IntValue(*file, "player", "score", score))
+        DisplayedScore = GameScore = std::clamp(score, 0, kMostScore);
     int lives = 0;
     if (CurrentProfile && IntValue(*file, "player", "lives", lives) && lives >= 0)
-        CurrentProfile->Lives = lives;
+        CurrentProfile->Lives = std::min(lives, kMostLives);
     Text number;
     if (Value(*file, "board", "y", number)) {
         float y = TextToFloat(number);
         if (std::isfinite(y)) ScrollOffset = std::clamp(y, 0.0f, static_cast<float>(CellHeight));
     }
+    // Too fast a speed would push a row in on every update.
     if (Value(*file, "board", "currentspeed", number) && std::isfinite(TextToFloat(number)))
-        CurrentSpeed = TextToFloat(number);
+        CurrentSpeed = std::clamp(TextToFloat(number), 0.0f, kTopSpeed);
     int pops = 0;
-    if (IntValue(*file, "game", "pops", pops)) QuotaCollected = std::max(0, pops);
+    if (IntValue(*file, "game", "pops", pops)) QuotaCollected = std::clamp(pops, 0, CurrentLevel->Quota());
     int timeLeft = 0;
     if (IntValue(*file, "game", "timeleft", timeLeft) && IsTimed())
         TimeLeft = std::clamp(timeLeft, 0, LevelTime);
@@ -132,18 +145,25 @@ SavedGameLoad LoadGame(const Text& path) {
 
     if (auto pieces = file->Nodes().LookUp("pieces"))
         for (const auto& entry : pieces->Data.ObjectEnumerator()) RestorePiece(entry->Data);
-    IntValue(*file, "level", "firststonewall", CurrentLevel->FirstStoneWall);
-    IntValue(*file, "level", "newpiecestonewall", CurrentLevel->NewPieceStoneWall);
+    int flag = 0;
+    if (IntValue(*file, "level", "firststonewall", flag)) CurrentLevel->FirstStoneWall = flag != 0;
+    if (IntValue(*file, "level", "newpiecestonewall", flag)) CurrentLevel->NewPieceStoneWall = flag != 0;
+    // A sequence's ticks count up from 0; one set far back would hold the
+    // level at its end for hours.
+    auto ticks = [&](const char* section, int& into) {
+        int value = 0;
+        if (IntValue(*file, section, "ticks", value)) into = std::clamp(value, 0, kMostSequenceTicks);
+    };
     bool ending = false;
     if (file->Nodes().LookUp("gamesuccess")) {
         SuccessSequence = New<GameSuccess>();
-        IntValue(*file, "gamesuccess", "ticks", SuccessSequence->Ticks);
-        IntValue(*file, "gamesuccess", "tryagain", SuccessSequence->TryAgain);
+        ticks("gamesuccess", SuccessSequence->Ticks);
+        if (IntValue(*file, "gamesuccess", "tryagain", flag)) SuccessSequence->TryAgain = flag != 0;
         ending = true;
     }
     if (file->Nodes().LookUp("gameover")) {
         GameOverSequence = New<GameOver>();
-        IntValue(*file, "gameover", "ticks", GameOverSequence->Ticks);
+        ticks("gameover", GameOverSequence->Ticks);
         ending = true;
     }
     return ending ? SavedGameLoad::ResumedInEnding : SavedGameLoad::Resumed;

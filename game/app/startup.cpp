@@ -50,6 +50,7 @@
 #include "game/services/options_dialog.h"
 #include "game/services/profiles.h"
 #include "game/services/rank.h"
+#include "game/services/save_report.h"
 #include "game/services/settings.h"
 #include "game/services/sound_tables.h"
 #include "game/services/start_flags.h"
@@ -256,6 +257,16 @@ void SavePlayersProgress() {
     SaveProfiles();
 }
 
+// No screen follows the shutdown, so what could not be saved is said in a
+// message box the player answers before the window goes.
+void SayWhatWasNotSaved() {
+    if (SaveFailures().empty()) return;
+    Text text = GetText("save", "failedatexit");
+    if (text.empty()) text = "Some of your progress could not be saved:";
+    for (const Text& failure : SaveFailures()) text += "\n" + failure;
+    Notify(text, 1);
+}
+
 } // namespace
 
 void ShutDown() {
@@ -263,7 +274,8 @@ void ShutDown() {
     SavePlayersProgress();
     SaveSettings();
     // Only a table that was loaded is written back.
-    SaveHighScores();
+    if (!SaveHighScores()) ReportSaveFailure(HighScores->OriginPath);
+    SayWhatWasNotSaved();
     EndProgram();
 }
 

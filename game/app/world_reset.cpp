@@ -7,6 +7,7 @@
 #include "engine/io/random.h"
 #include "engine/io/write_folder.h"
 #include "framework/anim/numeric.h"
+#include "framework/data/data_file_report.h"
 #include "framework/data/tree_file.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/fonts/font.h"
@@ -17,6 +18,7 @@
 #include "framework/layout/layout_resource.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
+#include "framework/scene/notices.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tickers.h"
@@ -80,6 +82,7 @@
 #include "game/services/options_dialog.h"
 #include "game/services/profiles.h"
 #include "game/services/rank.h"
+#include "game/services/save_report.h"
 #include "game/services/settings.h"
 #include "game/services/sound_tables.h"
 #include "game/services/start_flags.h"
@@ -164,6 +167,7 @@ void ResetWorld() {
     // sounds before the audio output (channels stop before their driver
     // shuts down), the fonts and the texts.
     ResetSettings();
+    ResetSaveReport();
     ResetStartFlags();
     ResetProfiles();
     ResetRanks();
@@ -187,6 +191,8 @@ void ResetWorld() {
     ResetTransitionImages();
     ResetDrawStateStack();
     ResetInputSnapshot();
+    ResetNotices();
+    ResetDataFileReports();
     ResetTunables();
     ResetFramesPerSecond();
     ResetNodeNameCounter();

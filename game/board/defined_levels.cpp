@@ -2,6 +2,7 @@
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
 #include "framework/anim/numeric.h"
+#include "framework/data/data_file_report.h"
 #include "framework/data/section_file.h"
 #include "game/board/hover_piece.h"
 #include "game/board/lock_piece.h"
@@ -66,8 +67,14 @@ std::vector<Ref<PredefinedLevel>> ReadPredefinedLevels(GameFile& file) {
 int LoadPredefinedLevels(const Text& path) {
     PredefinedLevels.Clear();
     auto file = GameFile::Create(path);
-    if (!file->Read()) return 0;
+    const Text problem = DataFileProblem(path);
+    const Text instead = "the levels it lays out are generated instead";
+    if (!problem.empty() || !file->Read()) {
+        ReportDataFile(path, problem.empty() ? "cannot be read" : problem, instead);
+        return 0;
+    }
     for (const auto& level : ReadPredefinedLevels(*file)) PredefinedLevels.AddLast(level);
+    if (PredefinedLevels.IsEmpty()) ReportDataFile(path, "holds no level layouts", instead);
     return 1;
 }
 

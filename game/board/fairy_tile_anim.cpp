@@ -1,7 +1,6 @@
 #include "game/board/fairy_tile_anim.h"
-#include "game/board/piece_images.h"
 #include "game/board/fairy_glow_images.h"
-#include <set>
+#include "game/board/piece_images.h"
 
 namespace wispwood {
 
@@ -9,11 +8,6 @@ namespace {
 
 constexpr int kMiddleFrame = 12;
 constexpr int kIdleRepeats = 3;
-
-void CollectChain(const Ref<TAnimStretch>& stretch, std::set<Ref<TAnimStretch>>& seen) {
-    if (!stretch || !seen.insert(stretch).second) return;
-    for (const auto& next : stretch->Bridges) CollectChain(next, seen);
-}
 
 } // namespace
 
@@ -36,15 +30,6 @@ Ref<TAnim> NewFairyTileAnim() {
     auto anim = New<TAnim>();
     anim->SetAnimStretch(idle);
     return anim;
-}
-
-void ReleaseFairyTileAnim(TAnim& anim) {
-    std::set<Ref<TAnimStretch>> chain;
-    CollectChain(anim.CurrentAnimStretch, chain);
-    for (const auto& stretch : chain) {
-        stretch->Bridges.clear();
-        stretch->ToBridgeStretch = nullptr;
-    }
 }
 
 } // namespace wispwood

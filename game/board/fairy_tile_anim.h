@@ -5,9 +5,8 @@
 
 namespace wispwood {
 
+// The swings and the flutter bridge into each other: the owner releases the
+// chain (TAnim::ReleaseChain) when the tile goes.
 Ref<TAnim> NewFairyTileAnim();
-// The stretches of the chain refer to each other; this cuts the links so
-// they can go with the tile.
-void ReleaseFairyTileAnim(TAnim& anim);
 
 } // namespace wispwood

@@ -45,7 +45,7 @@ void GrowCluster(Piece& from, PieceGroup& cluster) {
 HoverPiece::HoverPiece() : Piece("hoverpiece", BlockImages.FairyTile), Anim(NewFairyTileAnim()) {}
 
 HoverPiece::~HoverPiece() {
-    if (Anim) ReleaseFairyTileAnim(*Anim);
+    if (Anim) Anim->ReleaseChain();
 }
 
 void HoverPiece::Update() {

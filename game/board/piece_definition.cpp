@@ -1,6 +1,7 @@
 #include "game/board/piece_definition.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
+#include "framework/data/data_file_report.h"
 #include "framework/data/section_file.h"
 #include "game/board/board.h"
 
@@ -68,7 +69,12 @@ int LoadColourDefinitions(const Text& path) {
     BonusPieceDefinitions = CreatePieceDefinitionSet(BonusColourNames());
     PieceDefinitions = StandardPieceDefinitions;
     auto file = GameFile::Create(path);
-    if (!file->Read()) return 0;
+    const Text problem = DataFileProblem(path);
+    if (!problem.empty() || !file->Read()) {
+        ReportDataFile(path, problem.empty() ? "cannot be read" : problem,
+                       "the pieces keep their plain tints, and look-alike colours may sit side by side");
+        return 0;
+    }
     ReadColourDefinitions(*file, StandardPieceDefinitions);
     ReadColourDefinitions(*file, BonusPieceDefinitions);
     return 1;

@@ -90,7 +90,8 @@ bool ReleaseCounts() {
     return counts;
 }
 
-bool ClickIgnored() {
+bool ClickIgnored(LevelSucceeding succeeding) {
+    if (succeeding == LevelSucceeding::Yes) return true;
     if (IsShaking() || CountBeingCreated() > 0) return true;
     bool finishes = false;
     ForEachPiece([&](const Ref<Piece>& p) {
@@ -126,7 +127,7 @@ void MoveSelectionToHover() {
 
 } // namespace
 
-void BoardUpdate() {
+void BoardUpdate(LevelSucceeding succeeding) {
     FollowPieceGlints();
     FindReachablePieces();
     ScheduleReveal();
@@ -151,16 +152,16 @@ void BoardUpdate() {
         ForEachPiece([](const Ref<Piece>& p) { p->MahjongOver = 0; });
 
     bool released = ReleaseCounts();
-    if (released || GameMouseClicks(1)) BoardClick();
+    if (released || GameMouseClicks(1)) BoardClick(succeeding);
     UpdateHoverOutline();
     if (CountBeingCreated() == 0) UpdateStuck();
 }
 
-void BoardClick() {
+void BoardClick(LevelSucceeding succeeding) {
     ForEachPiece([](const Ref<Piece>& p) {
         if (p->IsGold) p->MahjongOver = p->mover = 0;
     });
-    if (ClickIgnored()) return;
+    if (ClickIgnored(succeeding)) return;
 
     bool rainbow = RainbowSelected() > 0;
 

@@ -12,10 +12,14 @@ extern int SelectionChanged;
 extern Ref<Piece> LastHoveredPiece;
 extern float LastClearX, LastClearY;
 
+// Whether the level above the board is ending in success (or offering to
+// try again): the board then takes no clicks, since the pieces are leaving.
+enum class LevelSucceeding { No, Yes };
+
 // The per-update board step: hover, clicks, piece updates, stuck check.
-void BoardUpdate();
+void BoardUpdate(LevelSucceeding succeeding);
 // Turns a click into a new selection or a match.
-void BoardClick();
+void BoardClick(LevelSucceeding succeeding);
 // After a row push: the selection and the hover take in new members of
 // their groups.
 void RegrowSelection();

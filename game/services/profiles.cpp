@@ -86,7 +86,7 @@ void SaveProfiles() {
         file->SetNode(IntToText(profile->ID));
         profile->Associate(*file);
     }
-    file->Write();
+    WriteProfilesFile(*file);
 }
 
 int CreateProfile(const Text& name) {
@@ -149,7 +149,6 @@ void ResetProfiles() {
     Profiles.Clear();
     CurrentProfile = nullptr;
     LastProfileID = 0;
-    ResetProfilesFile();
 }
 
 } // namespace wispwood

@@ -15,7 +15,8 @@ Text ProfilesPath();
 
 // Rebuilds Profiles and CurrentProfile from the file.
 void LoadProfiles();
-// Writes every profile and the current one's id; a failure is ignored.
+// Writes every profile and the current one's id; a failure is said to the
+// player (save_report.h).
 void SaveProfiles();
 // 1 and a new profile with that name, or 0 and nothing when the name is
 // not valid.

@@ -1,5 +1,6 @@
 #include "game/services/settings.h"
 #include "engine/io/text_convert.h"
+#include "game/services/save_report.h"
 #include "game/services/user_data.h"
 
 namespace wispwood {
@@ -56,7 +57,9 @@ void RereadSettings() {
 }
 
 int SaveSettings() {
-    return File().Write();
+    if (File().Write()) return 1;
+    ReportSaveFailure(File().Path);
+    return 0;
 }
 
 int SaveSettingNow(const Text& key) {
@@ -64,10 +67,12 @@ int SaveSettingNow(const Text& key) {
     Ref<GameFile> onDisk = GameFile::Create(file.Path);
     // Without a readable file there is nothing to keep apart: the whole
     // in-memory state is what the next start would assume anyway.
-    if (!onDisk->Read()) return file.Write();
+    if (!onDisk->Read()) return SaveSettings();
     onDisk->SetNode("");
     onDisk->AddData(key, file.GetData(key));
-    return onDisk->Write();
+    if (onDisk->Write()) return 1;
+    ReportSaveFailure(onDisk->Path);
+    return 0;
 }
 
 int GetResX() {

@@ -2,6 +2,7 @@
 #include "engine/core/tmap.h"
 #include "engine/io/path.h"
 #include "engine/io/text_routines.h"
+#include "framework/data/data_file_report.h"
 
 namespace wispwood {
 
@@ -35,6 +36,11 @@ void LoadGameTrack(int i) {
 
 Ref<Sound> LoadGameSound(const Text& path, int flags, int music) {
     Ref<Sound> sound = SoundWrapper::Load({path}, flags, music);
+    if (sound->Dummy) {
+        const Text problem = DataFileProblem(path);
+        ReportDataFile(path, problem.empty() ? "is not a whole Ogg Vorbis or WAV sound" : problem,
+                       music ? "the music stays silent" : "the sound stays silent");
+    }
     gSoundsByPath[PathKey(path)] = sound;
     return sound;
 }

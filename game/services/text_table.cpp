@@ -1,6 +1,7 @@
 #include "game/services/text_table.h"
 #include "engine/io/text_convert.h"
 #include "engine/io/text_routines.h"
+#include "framework/data/data_file_report.h"
 #include "game/services/profiles.h"
 
 namespace wispwood {
@@ -23,7 +24,12 @@ GameFile& Table(Ref<GameFile>& table) {
 
 void LoadTextTable(const Text& path) {
     TextTable = GameFile::Create(path);
-    TextTable->Read();
+    const Text problem = DataFileProblem(path);
+    const Text instead = "menus, dialogs and lessons show no text";
+    if (!problem.empty() || !TextTable->Read())
+        ReportDataFile(path, problem.empty() ? "cannot be read" : problem, instead);
+    else if (TextTable->Nodes().GetBranches().size() <= 1)
+        ReportDataFile(path, "holds no texts", instead);
 }
 
 void LoadDistributionTable(const Text& path) {

@@ -39,7 +39,7 @@ void BoardPlayTest::Hover(int x, int y) {
 void BoardPlayTest::Step(int button) {
     TakeInputSnapshot();
     if (button) ForceMouseClicks(button);
-    BoardUpdate();
+    BoardUpdate(LevelSucceeding::No);
 }
 
 void BoardPlayTest::Click(int x, int y, int button) {

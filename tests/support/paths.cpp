@@ -32,6 +32,12 @@ TempDir::~TempDir() {
     if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
 }
 
+Text TempDir::Unwritable(const Text& name) const {
+    Text blocker = File("plain-file");
+    EXPECT_EQ(SaveText(blocker, "not a folder"), 1);
+    return blocker + "/folder/" + name;
+}
+
 WorkingFolder::WorkingFolder(const Text& folder) {
     std::error_code error;
     old_ = std::filesystem::current_path(error).string();

@@ -20,6 +20,9 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
     const Text& Path() const { return path_; }
     Text File(const Text& name) const { return path_ + "/" + name; }
+    // A path no one can write, root included: its folder would have to be
+    // made inside a plain file.
+    Text Unwritable(const Text& name) const;
 
   private:
     Text path_;

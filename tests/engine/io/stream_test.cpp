@@ -92,7 +92,8 @@ TEST(Stream, ExactReadsPastTheEndRaiseTheReadError) {
 
 TEST(Stream, MissingFileReadsAsNull) {
     EXPECT_FALSE(ReadFile("/nonexistent/folder/file.txt"));
-    EXPECT_FALSE(WriteFile("/nonexistent/folder/file.txt"));
+    test::TempDir dir;
+    EXPECT_FALSE(WriteFile(dir.Unwritable("file.txt")));
 }
 
 TEST(AtomicWrite, OldFileSurvivesUntilTheNewOneIsComplete) {

@@ -47,6 +47,28 @@ TEST(Anim, ChainedStretchesPlayOnceRepeatThenHold) {
     EXPECT_EQ(anim.CurrentAnimStretch, rest);
 }
 
+// A blink that bridges back to the open eye and the open eye back to the
+// blink: once released, nothing keeps either alive.
+TEST(Anim, AReleasedCycleGoesWithItsAnimation) {
+    auto image = Strip(2);
+    std::weak_ptr<TAnimStretch> open, blink;
+    {
+        auto a = TAnimStretch::CreateFromFrameSequence(image, {0});
+        auto b = TAnimStretch::CreateFromFrameSequence(image, {1});
+        a->NumberOfRepeats = b->NumberOfRepeats = 1;
+        a->Bridges = {b};
+        b->Bridges = {a};
+        open = a;
+        blink = b;
+        TAnim anim;
+        anim.SetAnimStretch(a);
+        EXPECT_EQ(Play(anim, 4), (std::vector<int>{0, 1, 0, 1}));
+        anim.ReleaseChain();
+    }
+    EXPECT_TRUE(open.expired());
+    EXPECT_TRUE(blink.expired());
+}
+
 TEST(Anim, PingPongTurnsAtBothEnds) {
     auto stretch = TAnimStretch::CreateFromFrameSequence(Strip(3));
     stretch->PlayThroughMethod = 2;

@@ -120,7 +120,8 @@ TEST(GameFile, DefaultsAreAssertedWithoutOverwriting) {
 }
 
 TEST(GameFile, MissingOrUnwritableFilesReportFailureAndKeepData) {
-    auto file = GameFile::Create("/nonexistent/dir/config.txt");
+    test::TempDir dir;
+    auto file = GameFile::Create(dir.Unwritable("config.txt"));
     file->AddData("kept", "yes");
     EXPECT_EQ(file->Read(), 0);
     EXPECT_EQ(file->GetData("kept"), "yes");

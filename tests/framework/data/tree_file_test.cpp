@@ -107,13 +107,13 @@ TEST_F(GFile, DeepNestingDoesNotExhaustTheStack) {
 }
 
 TEST_F(GFile, MissingFileLeavesTheTreeAndUnwritablePathReportsFailure) {
-    auto file = gFile::Create("/nonexistent/res.dat");
+    test::TempDir dir;
+    auto file = gFile::Create(dir.Unwritable("res.dat"));
     file->SetData("kept", "1");
     file->Read();
     EXPECT_EQ(file->GetData("kept"), "1");
     EXPECT_EQ(file->Write(), 0);
 
-    test::TempDir dir;
     file->Path = dir.File("res.dat");
     EXPECT_EQ(file->Write(), 1);
     auto again = gFile::Create(file->Path);

@@ -102,7 +102,7 @@ TEST_F(FontPrint, AFolderWithoutAGlyphSheetFailsCleanly) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(LoadFont(dir.File("font")), nullptr);
     const std::string printed = testing::internal::GetCapturedStderr();
-    EXPECT_NE(printed.find("Could not load font"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("is not a whole font"), std::string::npos) << printed;
     EXPECT_EQ(GetCurrentFont(), nullptr);
 
     // A sheet with fewer cells than characters is no better.

@@ -2,6 +2,7 @@
 #include "engine/io/random.h"
 #include "framework/highscores/high_score_table.h"
 #include "tests/support/paths.h"
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -136,8 +137,54 @@ TEST(HighScoreFile, AFailedSaveLeavesTheOldFileAndSaysSo) {
         EXPECT_EQ(Bytes(path), before);
     }
     ::chmod(dir.Path().c_str(), 0700);
-    EXPECT_EQ(table->Save(dir.File("missing-folder/highscores.dat")), 0);
+    // A folder that went away is made again rather than the scores lost.
+    EXPECT_EQ(table->Save(dir.File("gone/again/highscores.dat")), 1);
+    EXPECT_TRUE(THighScoreTable::Load(dir.File("gone/again/highscores.dat")));
     EXPECT_EQ(THighScoreTable::Create(10, "")->Save(""), 0);
+}
+
+// A damaged table is kept aside and said, its backup stands in, and each
+// save keeps the whole table it replaces as the next backup.
+TEST(HighScoreFile, ADamagedTableIsKeptAsideAndItsBackupLoads) {
+    test::TempDir dir;
+    const Text path = dir.File("highscores.dat");
+    const Text good = Bytes(Fixture("ten_entries.dat"));
+    Write(path, good);
+    auto table = THighScoreTable::LoadKept(path);
+    ASSERT_TRUE(table);
+    table->AddScore("Ivy", 60000, "");
+    ASSERT_EQ(table->Save(), 1);
+    EXPECT_EQ(Bytes(path + ".bak"), good); // the table it replaced
+    const Text saved = Bytes(path);
+
+    for (const Text& damage :
+         {Bytes(Fixture("truncated_in_name.dat")), Bytes(Fixture("count_beyond_entries.dat")),
+          saved.substr(0, saved.size() / 2)}) {
+        SCOPED_TRACE(damage.size());
+        Write(path, damage);
+        std::remove((path + ".damaged").c_str());
+        testing::internal::CaptureStderr();
+        auto kept = THighScoreTable::LoadKept(path);
+        const Text said = testing::internal::GetCapturedStderr();
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(kept->NameAtSlot(0), "Rowan"); // the backup's table
+        EXPECT_EQ(kept->OriginPath, path);
+        EXPECT_EQ(Bytes(path + ".damaged"), damage);
+        EXPECT_NE(said.find("highscores.dat.damaged"), Text::npos) << said;
+        EXPECT_NE(said.find("highscores.dat.bak"), Text::npos) << said;
+    }
+    // Damaged with no backup: nothing to stand in, and the damaged file is
+    // still kept, never written over by the defaults.
+    std::remove((path + ".bak").c_str());
+    Write(path, Text("\x05\x00", 2));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(THighScoreTable::LoadKept(path));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("no good backup"), Text::npos);
+    EXPECT_EQ(Bytes(path + ".damaged2"), Text("\x05\x00", 2));
+    // No file at all is a first start, and nothing is said.
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(THighScoreTable::LoadKept(dir.File("none.dat")));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST(HighScoreFile, TheGameTableIsSavedToItsOriginOnlyOnceLoaded) {

@@ -191,5 +191,33 @@ TEST_F(GameScene, ThePanelButtonPausesBackResumesAndAConfirmedExitLeavesTheGame)
     EXPECT_TRUE(test::OnTop<MainScene>() || test::OnTop<Loading>());
 }
 
+// Once the level is won (or is being tried again) the pieces are leaving:
+// a click on one selects nothing and makes no sound.
+TEST_F(GameScene, ClicksDuringTheSuccessAndTryAgainSequencesAreIgnored) {
+    StartLocation("run0");
+    ClearTutorials();
+    std::vector<Text> sounds;
+    RecordBoardSounds(&sounds);
+    GroupPair pair = FindMatchingPair(-1, 1, 0);
+    ASSERT_EQ(pair.size(), 2u);
+    ASSERT_FALSE(pair[0].empty());
+    Ref<Piece> piece = pair[0][0];
+    for (int tryAgain : {0, 1}) {
+        SuccessSequence = std::make_shared<GameSuccess>();
+        SuccessSequence->TryAgain = tryAgain;
+        ClickPiece(piece);
+        game.Frames(2);
+        EXPECT_EQ(CountSelected(), 0) << "try again " << tryAgain;
+        EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "media\\sound\\tileclick.ogg"), 0);
+        SuccessSequence = nullptr;
+        game.Frames(2);
+    }
+    // The same click without a sequence selects the group.
+    ClickPiece(piece);
+    game.Frames(2);
+    EXPECT_GT(CountSelected(), 0);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "media\\sound\\tileclick.ogg"), 1);
+}
+
 } // namespace
 } // namespace wispwood

@@ -1,6 +1,8 @@
 // A level saved while it is played, and restored through the game scene.
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
+#include "engine/io/text_convert.h"
+#include "framework/data/section_file.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/level_in_progress.h"
 #include "game/adventure/main_game.h"
@@ -12,6 +14,7 @@
 #include "game/board/match_availability.h"
 #include "game/board/powerup.h"
 #include "game/board/quota.h"
+#include "game/board/scroll.h"
 #include "game/board/time_limit.h"
 #include "game/level/level_end.h"
 #include "game/level/level_start.h"
@@ -148,6 +151,68 @@ TEST_F(SavedGame, HostileFilesAreRefusedWholeOrPieceByPiece) {
     ASSERT_EQ(LoadGame(path), SavedGameLoad::Resumed);
     EXPECT_EQ(ListPieces(), (std::vector<Text>{"standard@0,0:2", "crumbling1@2,0:4"}));
     EXPECT_TRUE(std::isfinite(ScrollOffset));
+}
+
+// Values no game ever wrote are brought within bounds on the way in: the
+// level plays on, and the next save writes only sound values.
+TEST_F(SavedGame, OutOfRangeValuesResumeWithinBoundsAndSaveBackSound) {
+    ASSERT_EQ(SaveText(path, "[player]\nscore = 2147483647\nlives = 2000000000\n"
+                             "[board]\ny = 1e30\ncurrentspeed = 1e30\n"
+                             "[pieces]\npiece1 = standard,0,0,2,2147483647\npiece2 = standard,1,0,2,-40\n"
+                             "piece3 = standard,0,1,3,nan\npiece4 = standard,2,0,99999999999,0\n"
+                             "[game]\ntemple = 3\nlevel = 0\npops = -7\ntimeleft = 99999999\n"
+                             "[level]\nfirststonewall = 12\nnewpiecestonewall = -1\n"),
+              1);
+    Ref<MainGame> scene = Resume();
+    ASSERT_EQ(CurrentSpotIndex, 3);
+    EXPECT_GE(GameScore, 0);
+    EXPECT_LE(GameScore, 999999999);
+    EXPECT_LE(CurrentProfile->Lives, 999);
+    EXPECT_LE(CurrentSpeed, 4.0f);
+    EXPECT_EQ(QuotaCollected, 0);
+    EXPECT_LE(TimeLeft, LevelTime);
+    EXPECT_EQ(CurrentLevel->FirstStoneWall, 1);
+    EXPECT_EQ(CurrentLevel->NewPieceStoneWall, 1);
+    ForEachPiece([](const Ref<Piece>& p) {
+        EXPECT_GE(p->CreationShine, 0);
+        EXPECT_LE(p->CreationShine, 100);
+    });
+    // The pieces fade in, the banner goes, and the board takes matches.
+    ASSERT_TRUE(game.RunUntil([&] { return scene->GetReady == 0 && CountShining() == 0; }, 600));
+    const int score = GameScore;
+    test::PlayMatches(game, 2);
+    EXPECT_GT(GameScore, score); // counting on from the bound, far from overflow
+    SaveLevelInProgress();
+    auto saved = GameFile::Create(path);
+    ASSERT_EQ(saved->Read(), 1);
+    saved->SetNode("player");
+    EXPECT_GE(TextToInt(saved->GetData("score")), 0);
+    saved->SetNode("board");
+    EXPECT_LE(TextToFloat(saved->GetData("currentspeed")), 4.0f);
+    EXPECT_LE(TextToFloat(saved->GetData("y")), static_cast<float>(CellHeight));
+}
+
+// A file with nothing but its level resumes the level as a fresh game
+// would have it, and a sequence saved with impossible ticks still ends.
+TEST_F(SavedGame, MissingValuesKeepTheFreshGamesAndSequencesStillEnd) {
+    test::PlayMatches(game, 1);
+    ASSERT_GT(GameScore, CurrentProfile->Score);
+    ASSERT_EQ(SaveText(path, "[game]\ntemple = 3\nlevel = 0\n"), 1);
+    Ref<MainGame> scene = Resume();
+    EXPECT_EQ(GameScore, CurrentProfile->Score);
+    EXPECT_EQ(CurrentProfile->Lives, 3);
+    EXPECT_GT(scene->GetReady, 140);
+    EXPECT_TRUE(ListPieces().empty());
+
+    ASSERT_EQ(SaveText(path, "[game]\ntemple = 3\nlevel = 0\n[gamesuccess]\nticks = -2000000000\n"
+                             "tryagain = 5\n"),
+              1);
+    scene = Resume();
+    ASSERT_TRUE(SuccessSequence);
+    EXPECT_EQ(SuccessSequence->TryAgain, 1);
+    EXPECT_GE(SuccessSequence->Ticks, 0);
+    // The try-again sequence runs its course and restarts the level.
+    ASSERT_TRUE(game.RunUntil([] { return SuccessSequence == nullptr; }, 2000));
 }
 
 TEST_F(SavedGame, OnlyTheCurrentProfilesOwnSavedGameIsReadOrDeleted) {

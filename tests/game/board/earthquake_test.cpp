@@ -115,7 +115,7 @@ TEST_F(Quake, ClicksDoNothingWhileTheBoardShakes) {
                       static_cast<int>(static_cast<float>(CellHeight / 2) + ScrollOffset));
         TakeInputSnapshot();
         ForceMouseClicks(1);
-        BoardUpdate();
+        BoardUpdate(LevelSucceeding::No);
     };
     revealed();
     StartEarthquake();

@@ -35,7 +35,7 @@ class Stuck : public test::BoardTest {
     void RunTo(int update) {
         while (updates < update) {
             TakeInputSnapshot();
-            BoardUpdate();
+            BoardUpdate(LevelSucceeding::No);
             ++updates;
         }
     }

@@ -44,7 +44,7 @@ class Lessons : public test::BoardPlayTest {
         TakeInputSnapshot();
         if (button) ForceMouseClicks(button);
         UpdateTutorial();
-        BoardUpdate();
+        BoardUpdate(LevelSucceeding::No);
     }
     static bool Selected(int x, int y) { return PieceAt(x, y) && PieceAt(x, y)->MahjongOver; }
 };

@@ -63,8 +63,8 @@ TEST_F(InstallFolderTest, WritablePathsMoveUnderTheStandInFolder) {
     EXPECT_EQ(WritablePath("media\\saves\\Ann.txt"), "/home/ann/.local/share/Wispwood/media/saves/Ann.txt");
     EXPECT_EQ(WritablePath("out.txt"), "/home/ann/.local/share/Wispwood/out.txt");
     EXPECT_EQ(SavedGamePath(" Ann "), "/home/ann/.local/share/Wispwood/media/saves/Ann.txt");
-    // The name rules still decide first.
-    EXPECT_EQ(SavedGamePath("../x"), "");
+    // A path-like name stays inside the folder.
+    EXPECT_EQ(SavedGamePath("../x"), "/home/ann/.local/share/Wispwood/media/saves/_2e_2e_2fx.txt");
 }
 
 TEST_F(InstallFolderTest, WritesStayBesideAWritableBuildFolder) {

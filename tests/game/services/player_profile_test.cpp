@@ -5,6 +5,7 @@
 #include "game/services/saved_game_path.h"
 #include "tests/support/paths.h"
 #include <gtest/gtest.h>
+#include <set>
 
 namespace wispwood {
 namespace {
@@ -82,11 +83,23 @@ TEST_F(Profile, AutoLevelingIsCountedThoughUnused) {
     EXPECT_EQ(p->AutoLevelAmount, 25);
 }
 
-TEST_F(Profile, SavedGamesNeedAPlainName) {
+// Every name has its own saved game inside the saves folder, and the plain
+// names keep the file names they always had.
+TEST_F(Profile, SavedGamesStayInTheirFolderWhateverTheName) {
     EXPECT_EQ(SavedGamePath("Anna"), "media\\saves\\Anna.txt");
     EXPECT_EQ(SavedGamePath("  Anna Lee 2 "), "media\\saves\\Anna Lee 2.txt");
-    for (const char* bad : {"", "   ", "../config", "a/b", "a\\b", "C:", "dot.", "tab\there", "caf\xe9"})
-        EXPECT_EQ(SavedGamePath(bad), "") << bad;
+    EXPECT_EQ(SavedGamePath(""), "");
+    EXPECT_EQ(SavedGamePath("   "), "");
+    EXPECT_EQ(SavedGamePath("../config"), "media\\saves\\_2e_2e_2fconfig.txt");
+    EXPECT_EQ(SavedGamePath("caf\xe9"), "media\\saves\\caf_e9.txt");
+    std::set<Text> paths;
+    for (const char* name : {"a/b", "a\\b", "C:", "dot.", "tab\there", "a_2fb", "a b"}) {
+        Text path = SavedGamePath(name);
+        EXPECT_EQ(path.rfind("media\\saves\\", 0), 0u) << name;
+        EXPECT_EQ(path.find_first_of("/:.\t", 12), path.size() - 4) << path;
+        paths.insert(path);
+    }
+    EXPECT_EQ(paths.size(), 7u) << "two names share a saved game";
 }
 
 TEST_F(Profile, DeletingASavedGameTouchesOnlyItsOwnFile) {

@@ -4,6 +4,7 @@
 #include "game/services/profiles_file.h"
 #include "game/services/user_data.h"
 #include "tests/support/user_folder.h"
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -89,6 +90,79 @@ TEST_F(ProfilesFile_, UnreadableFileWithoutBackupIsMovedAsideNeverOverwritten) {
         LoadProfiles();
         EXPECT_EQ(Names(), (std::vector<Text>{"Cleo"}));
     }
+}
+
+// A file cut anywhere is no longer taken for whole: the profiles come from
+// the backup, the player is told once, the cut file is kept aside, and the
+// next save leaves the good backup as it was.
+TEST_F(ProfilesFile_, AFileCutAtAnyByteLoadsFromTheBackupAndIsKeptAside) {
+    for (const char* name : {"Anna", "Ben", "Cleo"}) CreateProfile(name);
+    Profiles.First()->Gems = 12;
+    SaveProfiles();
+    SaveProfiles(); // the backup holds all three
+    const Text whole = Read(ProfilesPath());
+    const Text backup = Read(ProfilesBackupPath());
+    ASSERT_EQ(whole, backup);
+    ASSERT_GT(whole.size(), 1000u);
+    int cuts = 0;
+    for (size_t at = 0; at < whole.size(); at += 50, ++cuts) {
+        SCOPED_TRACE(at);
+        ASSERT_EQ(SaveText(ProfilesPath(), whole.substr(0, at)), 1);
+        std::filesystem::remove(ProfilesPath() + ".damaged");
+        testing::internal::CaptureStderr();
+        ResetProfiles();
+        LoadProfiles();
+        LoadProfiles(); // a second look at the same state says nothing more
+        const Text said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(Names(), (std::vector<Text>{"Anna", "Ben", "Cleo"}));
+        EXPECT_EQ(Profiles.First()->Gems, 12);
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("playerprofiles.txt.bak"), Text::npos) << said;
+        EXPECT_EQ(Read(ProfilesPath() + ".damaged"), whole.substr(0, at));
+        SaveProfiles();
+        EXPECT_EQ(Read(ProfilesBackupPath()), backup);
+        EXPECT_EQ(Read(ProfilesPath()), whole);
+    }
+    EXPECT_GT(cuts, 20);
+}
+
+// With no backup to fall back on, the profiles the cut file still holds
+// are played on, and its bytes stay kept aside.
+TEST_F(ProfilesFile_, ACutFileWithoutABackupGivesWhatItStillHolds) {
+    for (const char* name : {"Anna", "Ben", "Cleo"}) CreateProfile(name);
+    SaveProfiles();
+    const Text whole = Read(ProfilesPath());
+    const Text cut = whole.substr(0, whole.find("name = Cleo"));
+    ASSERT_EQ(SaveText(ProfilesPath(), cut), 1);
+    std::filesystem::remove(ProfilesBackupPath());
+    testing::internal::CaptureStderr();
+    ResetProfiles();
+    LoadProfiles();
+    const Text said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("no good backup"), Text::npos) << said;
+    std::vector<Text> names = Names();
+    EXPECT_NE(std::find(names.begin(), names.end(), "Anna"), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), "Ben"), names.end());
+    EXPECT_EQ(Read(ProfilesPath() + ".damaged"), cut);
+    SaveProfiles();
+    EXPECT_EQ(ProfilesFileProblem(Read(ProfilesPath())), "");
+}
+
+// Files written before the length was kept load as they always did.
+TEST_F(ProfilesFile_, AnOlderWholeFileLoadsUnchanged) {
+    const Text older = "[]\r\ncurrent = 2\r\n[1]\r\nname = Anna\r\ngemscollected = 3\r\n"
+                       "[2]\r\nname = Ben\r\n";
+    ASSERT_EQ(SaveText(ProfilesPath(), older), 1);
+    testing::internal::CaptureStderr();
+    LoadProfiles();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(Names(), (std::vector<Text>{"Anna", "Ben"}));
+    ASSERT_TRUE(CurrentProfile);
+    EXPECT_EQ(CurrentProfile->Name, "Ben");
+    EXPECT_EQ(Profiles.First()->Gems, 3);
+    EXPECT_EQ(ProfilesFileProblem(older), "");
+    // Its own cuts show where a line was left half written.
+    EXPECT_NE(ProfilesFileProblem(older.substr(0, older.size() - 3)), "");
 }
 
 TEST_F(ProfilesFile_, MissingFileIsAFreshStartWithNothingSaid) {

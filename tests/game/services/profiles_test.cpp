@@ -53,7 +53,10 @@ TEST_F(Profiles_, RoundTripKeepsEveryFieldAndOrdersIdsAsNumbers) {
     SaveProfiles();
 
     Text file = ReadBack();
-    EXPECT_EQ(file.rfind("[]\r\ncurrent = 2\r\n", 0), 0u) << file;
+    // The root section says how many bytes follow it, then which profile
+    // is current.
+    EXPECT_EQ(file.rfind("[]\r\nbytes = ", 0), 0u) << file;
+    EXPECT_NE(file.find("\r\ncurrent = 2\r\n[1]\r\n"), Text::npos) << file;
     size_t one = file.find("[1]"), ten = file.find("[10]"), two = file.find("[2]");
     ASSERT_NE(ten, Text::npos);
     EXPECT_LT(one, ten);
@@ -186,7 +189,7 @@ TEST_F(Profiles_, DeletingMakesANeighbourCurrent) {
     EXPECT_EQ(GetCurrentProfile(), nullptr);
     EXPECT_EQ(Profiles.Count(), 0);
     SaveProfiles();
-    EXPECT_EQ(ReadBack(), "[]\r\ncurrent = 0\r\n");
+    EXPECT_EQ(ReadBack(), "[]\r\nbytes = 0\r\ncurrent = 0\r\n");
     // Ids are not handed out again during the run.
     CreateProfile("D");
     EXPECT_EQ(Profiles.First()->ID, 4);
@@ -208,7 +211,7 @@ TEST_F(Profiles_, AFreshInstallPlaysOnATemporaryProfileThatIsNeverSaved) {
     EXPECT_EQ(temporary->GetLevelState(3), 2);
 
     SaveProfiles();
-    EXPECT_EQ(ReadBack(), "[]\r\ncurrent = 0\r\n");
+    EXPECT_EQ(ReadBack(), "[]\r\nbytes = 0\r\ncurrent = 0\r\n");
     LoadProfiles();
     EXPECT_EQ(Profiles.Count(), 0);
     EXPECT_EQ(GetCurrentProfile(), nullptr);

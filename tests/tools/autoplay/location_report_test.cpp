@@ -64,7 +64,7 @@ TEST(AutoplayReport, TheCsvHasOneRowPerLocationAndTheChartShowsBarsAndLosses) {
     EXPECT_EQ(chart->ReadPixel(32, baseline - 120) & 0xFFFFFF, 0xFFFFFF); // and not above
     EXPECT_EQ(chart->ReadPixel(24, baseline + 12) & 0xFFFFFF, 0xFFFFFF);  // no loss at 0
     EXPECT_EQ(chart->ReadPixel(32, baseline + 12) & 0xFFFFFF, 0xD03030);  // a loss at 1
-    EXPECT_FALSE(SaveReportChart(rows, folder.Path() + "/missing/folder/chart.png"));
+    EXPECT_FALSE(SaveReportChart(rows, folder.Unwritable("chart.png")));
 }
 
 } // namespace
