@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -13,7 +14,7 @@ extern char** environ;
 namespace wispwood::test {
 
 pid_t Launch(const std::string& program, const std::string& folder, const std::vector<std::string>& env,
-             const std::vector<std::string>& args) {
+             const std::vector<std::string>& args, const std::string& errorLog) {
     std::vector<std::string> envStrings;
     for (char** e = environ; *e; ++e) {
         std::string entry = *e;
@@ -35,6 +36,8 @@ pid_t Launch(const std::string& program, const std::string& folder, const std::v
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    if (!errorLog.empty())
+        posix_spawn_file_actions_addopen(&actions, 2, errorLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = -1;
     int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);

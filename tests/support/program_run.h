@@ -8,9 +8,10 @@
 namespace wispwood::test {
 
 // Runs program from folder with the test's environment, each "NAME=value"
-// of env replacing or adding a variable; the pid, or -1.
+// of env replacing or adding a variable; the pid, or -1. With an error log
+// path, what the program prints on stderr goes to that file.
 pid_t Launch(const std::string& program, const std::string& folder, const std::vector<std::string>& env,
-             const std::vector<std::string>& args);
+             const std::vector<std::string>& args, const std::string& errorLog = "");
 // The game from the built game folder.
 pid_t LaunchGame(const std::vector<std::string>& env, const std::vector<std::string>& args);
 // The wait status once the process has ended; after seconds it is killed
