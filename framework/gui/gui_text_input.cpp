@@ -25,6 +25,14 @@ char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// The box's character for a typed one (letters in small form), or 0.
+int Accepted(int typed) {
+    if (typed >= 'A' && typed <= 'Z') typed += 'a' - 'A';
+    for (int i = 0; kTyped[i]; ++i)
+        if (kTyped[i] == typed) return typed;
+    return 0;
+}
+
 } // namespace
 
 int TextBoxTyping() {
@@ -65,8 +73,16 @@ void guiTextInput::Update(int blocked) {
     // in a container going away, or switched off.
     if (blocked || !active || disablemouse) return;
     gLastTypingUpdate = UpdateCount;
-    for (int i = 0; kKeys[i]; ++i)
-        if (GameKeyPresses(kKeys[i])) TypeCharacter(kTyped[i]);
+    // Typed characters come one an update in the order they were typed;
+    // polling the keys in a fixed order instead would turn "bob" typed
+    // within one update into "BO". Keys alone (no text from the platform)
+    // still type, as before.
+    if (int typed = GameNextTypedChar()) {
+        if (int c = Accepted(typed)) TypeCharacter(c);
+    } else {
+        for (int i = 0; kKeys[i]; ++i)
+            if (GameKeyPresses(kKeys[i])) TypeCharacter(kTyped[i]);
+    }
     if (GameKeyPresses(KeyBackspace) && !Text.empty()) Text.pop_back();
     FitText();
 }

@@ -76,6 +76,26 @@ TEST_F(TextInput, KeysOfOneUpdateArriveInDigitLetterSpaceOrder) {
     EXPECT_EQ(box->Text, "x3az ");
 }
 
+// A fast typist: the platform reports each key and its character, several
+// within one update. The characters come out in the order typed, none
+// lost, and the keys of the same strokes type nothing more.
+TEST_F(TextInput, FastTypingKeepsEveryCharacterInOrder) {
+    auto stroke = [&](char key, int typed) {
+        Key(key);
+        TEvent e;
+        e.id = EventKeyChar;
+        e.data = typed;
+        EmitEvent(e);
+    };
+    stroke('B', 'b');
+    stroke('O', 'o');
+    stroke('B', 'b');
+    stroke(' ', ' ');
+    stroke('A', 'A');
+    for (int i = 0; i < 6; ++i) Step();
+    EXPECT_EQ(box->Text, "Bob A");
+}
+
 TEST_F(TextInput, TheTextStopsGrowingAtItsWidth) {
     box->MaxTextWidth = 100;
     Type("ABABABABABABABABABABABABABABABAB");
