@@ -148,7 +148,7 @@ void CollectChain(const Ref<TAnimStretch>& stretch, std::set<Ref<TAnimStretch>>&
 
 } // namespace
 
-void TAnim::ReleaseChain() {
+TAnim::~TAnim() {
     std::set<Ref<TAnimStretch>> chain;
     CollectChain(CurrentAnimStretch, chain);
     for (const auto& stretch : chain) {

@@ -63,13 +63,18 @@ class TAnim {
   public:
     Ref<TAnimStretch> CurrentAnimStretch;
 
+    TAnim() = default;
+    // Stretches that bridge into each other hold each other for ever: an
+    // animation owns its chain and cuts it when it goes (at exit too, for a
+    // program-wide one), so the chain goes with it. Copies would share it.
+    ~TAnim();
+    TAnim(const TAnim&) = delete;
+    TAnim& operator=(const TAnim&) = delete;
+
     // An animation over all frames of the image.
     static Ref<TAnim> CreateFromImage(const Ref<TImage>& image);
 
     void SetAnimStretch(const Ref<TAnimStretch>& stretch);
-    // Stretches that bridge into each other hold each other for ever; an
-    // owner calls this when it lets the animation go, so the chain goes too.
-    void ReleaseChain();
     void Update();
     Ref<TImage> Image() const;
     int Frame() const;

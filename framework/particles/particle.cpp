@@ -77,7 +77,15 @@ void ParticleGroup::Update() {
     for (auto it = AllParticles.begin(); it != AllParticles.end(); ++it) {
         const Ref<Particle>& p = *it;
         p->Update();
-        if (p->_Deleted) AllParticles.Erase(it);
+        if (p->_Deleted) {
+            // A dead particle's rules never run again, and one of them may
+            // hold what holds the particle (a bursting piece keeps its
+            // explosion): letting them go here breaks that loop, which
+            // would otherwise keep both alive for ever.
+            p->ExtraLogic = nullptr;
+            p->OverrideRender = nullptr;
+            AllParticles.Erase(it);
+        }
     }
 }
 

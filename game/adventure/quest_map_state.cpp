@@ -48,17 +48,6 @@ Ref<TAnim> CreateMarkerAnim(const Ref<TImage>& image) {
     return anim;
 }
 
-namespace {
-
-// The guide blinks and opens its eyes again for ever: its stretches hold
-// each other until released.
-void ReleaseQuestMapAnims() {
-    for (const Ref<TAnim>& anim : {MarkerAnim, GuideAnim})
-        if (anim) anim->ReleaseChain();
-}
-
-} // namespace
-
 Ref<TAnim> CreateGuideAnim(const Ref<TImage>& image) {
     Ref<TAnimStretch> first = Hold(image, 0, 300);
     Ref<TAnimStretch> blink = Hold(image, 1, 6);
@@ -94,7 +83,6 @@ void LoadQuestMapImages() {
     m.TwinklePurple = LoadGameImage("media\\particles\\twinkle-purple.png");
     m.MedalSilver = LoadCentredGameImage("media\\medals\\silver.png");
     m.MedalGold = LoadCentredGameImage("media\\medals\\gold.png");
-    ReleaseQuestMapAnims();
     MarkerAnim = CreateMarkerAnim(m.LocationCurrent);
     GuideAnim = CreateGuideAnim(m.Guide);
 }
@@ -109,7 +97,6 @@ void ResetQuestMapState() {
     UnlockingSpot = -1;
     TempleUnlockTicks = SpotUnlockTicks = 0;
     ShownGems = ShownSilverMedals = ShownGoldMedals = 0;
-    ReleaseQuestMapAnims();
     MarkerAnim = GuideAnim = nullptr;
     MapGlow = GlowLogic{};
     SpotShine = CreateSpotShine();

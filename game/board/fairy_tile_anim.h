@@ -5,8 +5,6 @@
 
 namespace wispwood {
 
-// The swings and the flutter bridge into each other: the owner releases the
-// chain (TAnim::ReleaseChain) when the tile goes.
 Ref<TAnim> NewFairyTileAnim();
 
 } // namespace wispwood

@@ -44,10 +44,6 @@ void GrowCluster(Piece& from, PieceGroup& cluster) {
 
 HoverPiece::HoverPiece() : Piece("hoverpiece", BlockImages.FairyTile), Anim(NewFairyTileAnim()) {}
 
-HoverPiece::~HoverPiece() {
-    if (Anim) Anim->ReleaseChain();
-}
-
 void HoverPiece::Update() {
     Piece::Update();
     if (Anim) {

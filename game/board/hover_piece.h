@@ -12,7 +12,6 @@ class TAnim;
 class HoverPiece : public Piece {
   public:
     HoverPiece();
-    ~HoverPiece() override;
     Ref<TAnim> Anim;
     int DrawCobwebs[3][3] = {}; // [dx + 1][dy + 1], 0 to 50
     float AnimTicks = 0;

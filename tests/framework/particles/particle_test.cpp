@@ -57,6 +57,30 @@ TEST(Particle, ATenUpdateParticleIsRemovedInTheEleventhPass) {
     EXPECT_EQ(group.AllParticles.Count(), 0);
 }
 
+// A bursting piece keeps its explosion particle, whose rule keeps the
+// piece: once the particle has died, nothing keeps either alive.
+TEST(Particle, ADeadParticleLetsGoOfWhatItsRulesHeld) {
+    struct Holder {
+        Ref<Particle> particle;
+    };
+    struct Keeping : ParticleExtraLogic {
+        Ref<Holder> holder;
+    };
+    std::weak_ptr<Holder> watched;
+    {
+        ParticleGroup group;
+        auto holder = New<Holder>();
+        auto logic = New<Keeping>();
+        logic->holder = holder;
+        holder->particle = group.AddParticle(Living(2));
+        holder->particle->ExtraLogic = logic;
+        watched = holder;
+        for (int i = 0; i < 3; ++i) group.Update();
+        EXPECT_EQ(group.AllParticles.Count(), 0);
+    }
+    EXPECT_TRUE(watched.expired());
+}
+
 TEST(Particle, HooksRunInListOrderAndEachDeathOnce) {
     std::vector<Text> log;
     ParticleGroup group;
