@@ -197,7 +197,10 @@ INSTANTIATE_TEST_SUITE_P(FaultInjection, DamagedMedia,
                          ::testing::Values(MediaDamage{"media/definedlevels.txt", "", true},
                                            MediaDamage{"media/Strings.txt", Text(200, '\0'), false},
                                            MediaDamage{"media/sound/tileclick.ogg", "OggS, not really", false},
-                                           MediaDamage{"media/font/characters.dat", "", false}),
+                                           MediaDamage{"media/font/characters.dat", "", false},
+                                           MediaDamage{"media/quest/coords.txt", "", false},
+                                           MediaDamage{"media/res.dat", Text("\0\0\0layout", 9), false},
+                                           MediaDamage{"media/background.txt", "", true}),
                          [](const auto& info) {
                              Text name = fs::path(info.param.file).stem().string();
                              name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
