@@ -1,6 +1,7 @@
 #include "framework/data/data_file_report.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
+#include "framework/data/section_file.h"
 #include <algorithm>
 #include <cstdio>
 
@@ -28,6 +29,13 @@ void ReportDataFile(const Text& path, const Text& problem, const Text& instead) 
     const Text line = "wispwood: " + path + " " + problem + "; " + instead;
     gReports.push_back(line);
     std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+bool ReadDataFile(GameFile& file, const Text& instead) {
+    const Text problem = DataFileProblem(file.Path);
+    if (problem.empty() && file.Read()) return true;
+    ReportDataFile(file.Path, problem.empty() ? "cannot be read" : problem, instead);
+    return false;
 }
 
 const TextArray& DataFileReports() {

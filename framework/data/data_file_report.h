@@ -13,6 +13,11 @@ namespace wispwood {
 Text DataFileProblem(const Text& path);
 // "wispwood: <path> <problem>; <instead>", said once per file.
 void ReportDataFile(const Text& path, const Text& problem, const Text& instead);
+
+class GameFile;
+// Reads the structured file from its path; when it cannot be, says why and
+// what the game does instead, and returns false.
+bool ReadDataFile(GameFile& file, const Text& instead);
 // The reports made so far, for tests.
 const TextArray& DataFileReports();
 

@@ -117,11 +117,7 @@ Ref<QuestSpot> ReadQuestSpot(const GameFileNode& section, int n) {
 int LoadQuestSpots(const Text& path) {
     QuestSpots.Clear();
     auto file = GameFile::Create(path);
-    const Text problem = DataFileProblem(path);
-    if (!problem.empty() || !file->Read()) {
-        ReportDataFile(path, problem.empty() ? "cannot be read" : problem, "the quest map has no locations");
-        return 0;
-    }
+    if (!ReadDataFile(*file, "the quest map has no locations")) return 0;
     int bonuses = 0;
     for (const auto& branch : file->Nodes().GetBranches()) {
         if (branch.Name.empty()) continue;

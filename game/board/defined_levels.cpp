@@ -67,12 +67,8 @@ std::vector<Ref<PredefinedLevel>> ReadPredefinedLevels(GameFile& file) {
 int LoadPredefinedLevels(const Text& path) {
     PredefinedLevels.Clear();
     auto file = GameFile::Create(path);
-    const Text problem = DataFileProblem(path);
     const Text instead = "the levels it lays out are generated instead";
-    if (!problem.empty() || !file->Read()) {
-        ReportDataFile(path, problem.empty() ? "cannot be read" : problem, instead);
-        return 0;
-    }
+    if (!ReadDataFile(*file, instead)) return 0;
     for (const auto& level : ReadPredefinedLevels(*file)) PredefinedLevels.AddLast(level);
     if (PredefinedLevels.IsEmpty()) ReportDataFile(path, "holds no level layouts", instead);
     return 1;

@@ -69,12 +69,9 @@ int LoadColourDefinitions(const Text& path) {
     BonusPieceDefinitions = CreatePieceDefinitionSet(BonusColourNames());
     PieceDefinitions = StandardPieceDefinitions;
     auto file = GameFile::Create(path);
-    const Text problem = DataFileProblem(path);
-    if (!problem.empty() || !file->Read()) {
-        ReportDataFile(path, problem.empty() ? "cannot be read" : problem,
-                       "the pieces keep their plain tints, and look-alike colours may sit side by side");
+    if (!ReadDataFile(*file,
+                      "the pieces keep their plain tints, and look-alike colours may sit side by side"))
         return 0;
-    }
     ReadColourDefinitions(*file, StandardPieceDefinitions);
     ReadColourDefinitions(*file, BonusPieceDefinitions);
     return 1;

@@ -24,11 +24,8 @@ GameFile& Table(Ref<GameFile>& table) {
 
 void LoadTextTable(const Text& path) {
     TextTable = GameFile::Create(path);
-    const Text problem = DataFileProblem(path);
     const Text instead = "menus, dialogs and lessons show no text";
-    if (!problem.empty() || !TextTable->Read())
-        ReportDataFile(path, problem.empty() ? "cannot be read" : problem, instead);
-    else if (TextTable->Nodes().GetBranches().size() <= 1)
+    if (ReadDataFile(*TextTable, instead) && TextTable->Nodes().GetBranches().size() <= 1)
         ReportDataFile(path, "holds no texts", instead);
 }
 
