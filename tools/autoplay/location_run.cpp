@@ -10,11 +10,11 @@
 #include "game/board/level_set.h"
 #include "game/board/stuck_recovery.h"
 #include "game/board/time_limit.h"
+#include "game/level/board_bot.h"
 #include "game/level/level_end.h"
 #include "game/services/player_profile.h"
 #include "game/services/profiles.h"
 #include "tools/autoplay/autoplay_session.h"
-#include "tools/autoplay/board_bot.h"
 #include <ctime>
 
 namespace wispwood::autoplay {
@@ -62,7 +62,7 @@ LocationRun PlayLocation(int location, int seed, bool masterQuest, bool fastPace
         AdvanceClock(10);
         TakeInputSnapshot();
         UpdateCount += 1;
-        if (std::optional<BoardClickAt> click = bot.Act()) {
+        if (std::optional<BotClick> click = bot.Act()) {
             OverrideMouse(click->x, click->y);
             ForceMouseClicks(1);
         }

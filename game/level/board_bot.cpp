@@ -1,4 +1,4 @@
-#include "tools/autoplay/board_bot.h"
+#include "game/level/board_bot.h"
 #include "engine/io/random.h"
 #include "game/board/board.h"
 #include "game/board/groups.h"
@@ -15,26 +15,26 @@
 #include <algorithm>
 #include <map>
 
-namespace wispwood::autoplay {
+namespace wispwood {
 
 namespace {
 
 // In reach and uncovered; a piece that cannot be selected may still be
 // clicked as the second of a match (a fairy tile, after a rainbow).
-bool InReach(const Ref<Piece>& p) {
+bool BotInReach(const Ref<Piece>& p) {
     return p && p->OnBoard && p->Bottom && p->BottomDelay == 0 && p->Valid() && p->y > 1 && !p->Locked;
 }
 
-bool Pickable(const Ref<Piece>& p) {
-    return InReach(p) && p->InvalidForSelection() == 0;
+bool BotPickable(const Ref<Piece>& p) {
+    return BotInReach(p) && p->InvalidForSelection() == 0;
 }
 
-bool BoardIdle() {
+bool BotBoardIdle() {
     if (!CurrentLevel || CurrentLevel->DoneQuotaBottleEffect) return false;
     return !StuckActive() && !SuccessSequence && !GameOverSequence && !TallyShowing();
 }
 
-double GroupValue(const Ref<Piece>& representative) {
+double BotGroupValue(const Ref<Piece>& representative) {
     PieceGroup group = SameColourGroup(representative);
     if (group.empty()) group.push_back(representative);
     double value = static_cast<double>(group.size());
@@ -63,7 +63,8 @@ GroupPair BoardsOwnPick() {
 bool LessonRestricts() {
     if (TutorialCount() == 0) return false;
     bool restricted = false;
-    ForEachPiece([&](const Ref<Piece>& p) { restricted |= InReach(p) && TutorialClickDisallowed(p) != 0; });
+    ForEachPiece(
+        [&](const Ref<Piece>& p) { restricted |= BotInReach(p) && TutorialClickDisallowed(p) != 0; });
     return restricted;
 }
 
@@ -71,29 +72,29 @@ bool LessonRestricts() {
 Ref<Piece> PieceTheLessonShows() {
     Ref<Piece> shown;
     ForEachPiece([&](const Ref<Piece>& p) {
-        if (!shown && InReach(p) && !p->MahjongOver && TutorialClickDisallowed(p) == 0) shown = p;
+        if (!shown && BotInReach(p) && !p->MahjongOver && TutorialClickDisallowed(p) == 0) shown = p;
     });
     return shown;
 }
 
 } // namespace
 
-std::optional<MatchChoice> BestMatch(bool lessonAllowedOnly) {
+std::optional<BotMatch> BestMatch(bool lessonAllowedOnly) {
     std::map<int, Ref<Piece>> groups; // one reachable piece per group
     ForEachPiece([&](const Ref<Piece>& p) {
-        if (!Pickable(p) || (lessonAllowedOnly && TutorialClickDisallowed(p) != 0)) return;
+        if (!BotPickable(p) || (lessonAllowedOnly && TutorialClickDisallowed(p) != 0)) return;
         auto [it, added] = groups.emplace(p->BottomGroupID, p);
         if (!added && p->y > it->second->y) it->second = p;
     });
     std::map<int, double> values;
-    std::optional<MatchChoice> best;
+    std::optional<BotMatch> best;
     for (auto a = groups.begin(); a != groups.end(); ++a)
         for (auto b = std::next(a); b != groups.end(); ++b) {
             if (!PiecesMatch(a->second, b->second)) continue;
             for (int id : {a->first, b->first})
-                if (!values.count(id)) values[id] = GroupValue(groups[id]);
+                if (!values.count(id)) values[id] = BotGroupValue(groups[id]);
             double value = values[a->first] + values[b->first];
-            if (!best || value > best->value) best = MatchChoice{a->second, b->second, value};
+            if (!best || value > best->value) best = BotMatch{a->second, b->second, value};
         }
     // The eye sweeps the open space once along the board: groups that face
     // a gap column from the side come into view in the same sweep, and a
@@ -104,7 +105,7 @@ std::optional<MatchChoice> BestMatch(bool lessonAllowedOnly) {
 }
 
 void BoardBot::Restart() {
-    sinceClick_ = ClickGapUpdates;
+    sinceClick_ = BotClickGapUpdates;
     partner_ = nullptr;
     looking_.reset();
     refusedSelections_ = 0;
@@ -113,32 +114,31 @@ void BoardBot::Restart() {
     hideClicked_ = false;
 }
 
-std::optional<BoardClickAt> BoardBot::Act() {
+std::optional<BotClick> BoardBot::Act() {
     ++sinceClick_;
     if (!CurrentLevel) return std::nullopt;
-    std::optional<BoardClickAt> click = IsBonusLevel(*CurrentLevel) ? ActOnBonus() : ActOnBoard();
+    std::optional<BotClick> click = IsBonusLevel(*CurrentLevel) ? ActOnBonus() : ActOnBoard();
     if (click) sinceClick_ = 0;
     return click;
 }
 
-std::optional<BoardClickAt> BoardBot::ClickPiece(const Ref<Piece>& piece) {
-    return BoardClickAt{BoardLeft() + piece->GetX() + CellWidth / 2,
-                        BoardTop() + piece->GetY() + CellHeight / 2};
+std::optional<BotClick> BoardBot::ClickPiece(const Ref<Piece>& piece) {
+    return BotClick{BoardLeft() + piece->GetX() + CellWidth / 2, BoardTop() + piece->GetY() + CellHeight / 2};
 }
 
-std::optional<BoardClickAt> BoardBot::ActOnBoard() {
-    if (!BoardIdle()) {
+std::optional<BotClick> BoardBot::ActOnBoard() {
+    if (!BotBoardIdle()) {
         partner_ = nullptr;
         looking_.reset();
         return std::nullopt;
     }
-    if (sinceClick_ < ClickGapUpdates) return std::nullopt;
+    if (sinceClick_ < BotClickGapUpdates) return std::nullopt;
     const bool selected = CountSelected() > 0;
     if (awaitingSelection_) {
         refusedSelections_ = selected ? 0 : refusedSelections_ + 1;
         awaitingSelection_ = false;
     }
-    if (selected && Pickable(partner_)) {
+    if (selected && BotPickable(partner_)) {
         Ref<Piece> target = partner_;
         partner_ = nullptr;
         return ClickPiece(target);
@@ -147,7 +147,7 @@ std::optional<BoardClickAt> BoardBot::ActOnBoard() {
     if (LessonRestricts()) {
         // A match among the pieces the lesson allows; a lesson that lets
         // one group be clicked at a time is followed arrow by arrow.
-        if (std::optional<MatchChoice> allowed = BestMatch(true)) {
+        if (std::optional<BotMatch> allowed = BestMatch(true)) {
             first = allowed->first, second = allowed->second;
         } else if (Ref<Piece> shown = PieceTheLessonShows()) {
             return ClickPiece(shown);
@@ -158,12 +158,12 @@ std::optional<BoardClickAt> BoardBot::ActOnBoard() {
     } else {
         // A pair chosen while looking is clicked once the look is over, if
         // both pieces are still there; otherwise the look starts again.
-        if (looking_ && !(Pickable(looking_->first) && Pickable(looking_->second))) looking_.reset();
+        if (looking_ && !(BotPickable(looking_->first) && BotPickable(looking_->second))) looking_.reset();
         if (!looking_) {
             looking_ = BestMatch();
             if (!looking_) return std::nullopt;
             foundAt_ =
-                sinceClick_ + (fastPace_ || selected ? 0 : ScanUpdatesPerGroup * looking_->groupsInReach);
+                sinceClick_ + (fastPace_ || selected ? 0 : BotScanUpdatesPerGroup * looking_->groupsInReach);
         }
         if (sinceClick_ < foundAt_) return std::nullopt;
         first = looking_->first, second = looking_->second;
@@ -176,7 +176,7 @@ std::optional<BoardClickAt> BoardBot::ActOnBoard() {
     return ClickPiece(first);
 }
 
-std::optional<BoardClickAt> BoardBot::ActOnBonus() {
+std::optional<BotClick> BoardBot::ActOnBonus() {
     for (int c = 0; c < BonusColumns; ++c)
         for (int r = 0; r < BonusRows; ++r) {
             const Ref<BonusBrick>& b = BonusGrid[c][r];
@@ -184,12 +184,12 @@ std::optional<BoardClickAt> BoardBot::ActOnBonus() {
             if (b && b->onBoard && BonusPhase == BonusShow && b->FlipDelay <= 0 && b->Frame >= 24)
                 seenFairies_.insert({c, r});
         }
-    if (sinceClick_ < ClickGapUpdates || !BonusStarted) return std::nullopt;
+    if (sinceClick_ < BotClickGapUpdates || !BonusStarted) return std::nullopt;
     if (BonusPhase == BonusShow) {
         if (hideClicked_ || HideClicked || static_cast<int>(seenFairies_.size()) < FairyCount)
             return std::nullopt;
         hideClicked_ = true;
-        return BoardClickAt{BonusGridLeft() + BonusTileSize * BonusColumns / 2, BonusGridTop() - 40};
+        return BotClick{BonusGridLeft() + BonusTileSize * BonusColumns / 2, BonusGridTop() - 40};
     }
     if (BonusPhase != BonusFind) return std::nullopt;
     for (auto it = seenFairies_.begin(); it != seenFairies_.end();) {
@@ -201,10 +201,10 @@ std::optional<BoardClickAt> BoardBot::ActOnBonus() {
         if (b->Flipping) return std::nullopt;
         Ref<BonusBrick> target = b;
         seenFairies_.erase(it);
-        return BoardClickAt{BonusGridLeft() + target->GetX() + BonusTileSize / 2,
-                            target->GetY() + BonusTileSize / 2};
+        return BotClick{BonusGridLeft() + target->GetX() + BonusTileSize / 2,
+                        target->GetY() + BonusTileSize / 2};
     }
     return std::nullopt;
 }
 
-} // namespace wispwood::autoplay
+} // namespace wispwood

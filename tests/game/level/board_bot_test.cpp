@@ -5,13 +5,20 @@
 #include "game/board/piece.h"
 #include "game/board/reachability.h"
 #include "game/board/tutorials.h"
+#include "game/level/board_bot.h"
 #include "tests/support/ascii_board.h"
-#include "tools/autoplay/board_bot.h"
 
-namespace wispwood::autoplay {
+namespace wispwood {
 namespace {
 
 using test::BuildBoard;
+
+// Two 2-groups of five pieces in all, two 1-groups of three, single 3s.
+test::Picture TwoPairsOfGroups() {
+    return {
+        "......", "......", "1.22.1", "1.22.3", "3....2",
+    };
+}
 
 class BotChoice : public test::BoardTest {
   protected:
@@ -26,14 +33,8 @@ class BotChoice : public test::BoardTest {
 };
 
 TEST_F(BotChoice, PrefersTheMatchThatClearsMostAndSkipsWhatCannotBeClicked) {
-    Show({
-        "......",
-        "......",
-        "1.22.1",
-        "1.22.3",
-        "3....2",
-    });
-    std::optional<MatchChoice> best = BestMatch();
+    Show(TwoPairsOfGroups());
+    std::optional<BotMatch> best = BestMatch();
     ASSERT_TRUE(best);
     // The two 2-groups (five pieces) beat the pair of 1-groups (three) and
     // the single 3s.
@@ -60,16 +61,10 @@ TEST_F(BotChoice, PrefersTheMatchThatClearsMostAndSkipsWhatCannotBeClicked) {
 // The fairy-tile lesson lets only the first two colours be clicked: the bot
 // keeps to them, where otherwise the bigger groups would win.
 TEST_F(BotChoice, WhileALessonKeepsThePlayerOffSomeColoursOnlyTheAllowedMatchIsChosen) {
-    Show({
-        "......",
-        "......",
-        "1.22.1",
-        "1.22.3",
-        "3....2",
-    });
+    Show(TwoPairsOfGroups());
     AddTutorial(New<TutorialObjectHover>());
     EXPECT_EQ(BestMatch()->first->Color, 2);
-    std::optional<MatchChoice> allowed = BestMatch(true);
+    std::optional<BotMatch> allowed = BestMatch(true);
     ASSERT_TRUE(allowed);
     EXPECT_EQ(allowed->first->Color, 1);
     EXPECT_EQ(allowed->second->Color, 1);
@@ -88,7 +83,7 @@ TEST_F(BotChoice, AGapColumnsSideFacesCountWithinOneSweepOfTheBoard) {
         "4....1",
         "......",
     });
-    std::optional<MatchChoice> best = BestMatch();
+    std::optional<BotMatch> best = BestMatch();
     ASSERT_TRUE(best);
     EXPECT_EQ(best->groupsInReach, 6);
 
@@ -112,9 +107,9 @@ TEST_F(BotChoice, NoMatchOnABoardWithoutPairsAndTheGeneratorIsUntouched) {
     EXPECT_FALSE(BestMatch());
     BoardBot bot;
     bot.Restart();
-    for (int i = 0; i < 3 * ClickGapUpdates; ++i) bot.Act();
+    for (int i = 0; i < 3 * BotClickGapUpdates; ++i) bot.Act();
     EXPECT_EQ(RandomSeed(), 777);
 }
 
 } // namespace
-} // namespace wispwood::autoplay
+} // namespace wispwood
