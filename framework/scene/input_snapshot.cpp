@@ -1,4 +1,5 @@
 #include "framework/scene/input_snapshot.h"
+#include "engine/input/key_modifiers.h"
 #include "engine/input/polled_input.h"
 #include "engine/input/system_events.h"
 #include <algorithm>
@@ -12,31 +13,68 @@ int SnapshotMouseHits[kSnapshotButtons] = {};
 int SnapshotChar = 0;
 int SnapshotMouseX = 0, SnapshotMouseY = 0;
 int MouseOverridden = 0, OverrideMouseX = 0, OverrideMouseY = 0;
+SnapshotInput TakenInput;
 int UpdatesSinceInput = 0;
 
 namespace {
+
+// Held keys and buttons as of the snapshot: an update that asks whether one
+// is held gets the answer of the input it was given, whenever it asks.
+int gKeysDown[kSnapshotKeys] = {};
+int gKeyModifiers[kSnapshotKeys] = {};
+
+SnapshotInput ReadPlatformInput() {
+    SnapshotInput in;
+    in.MouseX = MouseX();
+    in.MouseY = MouseY();
+    in.Typed = NextTypedChar();
+    for (int k = 0; k < kSnapshotKeys; ++k) {
+        if (int hits = KeyPresses(k)) in.KeyPresses.push_back({k, hits, ModifiersAtLastPress(k)});
+        if (KeyDown(k)) in.KeysDown.push_back(k);
+    }
+    for (int b = 0; b < kSnapshotButtons; ++b) {
+        in.ButtonHits[b] = MouseClicks(b);
+        if (MouseDown(b)) in.ButtonsDown |= 1 << b;
+    }
+    in.WindowInactive = WindowInactive();
+    return in;
+}
+
+void ApplyInput(const SnapshotInput& in) {
+    SnapshotMouseX = in.MouseX;
+    SnapshotMouseY = in.MouseY;
+    SnapshotChar = in.Typed;
+    std::fill(std::begin(SnapshotKeyHits), std::end(SnapshotKeyHits), 0);
+    std::fill(std::begin(gKeyModifiers), std::end(gKeyModifiers), 0);
+    for (const KeyPress& press : in.KeyPresses) {
+        if (press.Key < 0 || press.Key >= kSnapshotKeys) continue;
+        SnapshotKeyHits[press.Key] = press.Count;
+        gKeyModifiers[press.Key] = press.Modifiers;
+    }
+    std::fill(std::begin(gKeysDown), std::end(gKeysDown), 0);
+    for (int k : in.KeysDown)
+        if (k >= 0 && k < kSnapshotKeys) gKeysDown[k] = 1;
+    std::copy(in.ButtonHits.begin(), in.ButtonHits.end(), SnapshotMouseHits);
+}
+
 // Anything the player did since the last snapshot: moved, clicked, dragged,
 // typed or pressed a key.
-bool PlayerActed(int oldX, int oldY) {
-    if (SnapshotMouseX != oldX || SnapshotMouseY != oldY || SnapshotChar) return true;
-    for (int hits : SnapshotMouseHits)
-        if (hits) return true;
-    for (int b = 1; b < kSnapshotButtons; ++b)
-        if (MouseDown(b)) return true;
-    return std::any_of(std::begin(SnapshotKeyHits), std::end(SnapshotKeyHits), [](int hits) { return hits != 0; });
+bool PlayerActed(const SnapshotInput& in, int oldX, int oldY) {
+    if (in.MouseX != oldX || in.MouseY != oldY || in.Typed || !in.KeyPresses.empty()) return true;
+    if (std::any_of(in.ButtonHits.begin(), in.ButtonHits.end(), [](int hits) { return hits != 0; }))
+        return true;
+    return (in.ButtonsDown & ~1) != 0;
 }
+
 } // namespace
 
 void TakeInputSnapshot() {
     PumpSystemEvents();
     int oldX = SnapshotMouseX, oldY = SnapshotMouseY;
     SnapshotValid = 1;
-    SnapshotMouseX = MouseX();
-    SnapshotMouseY = MouseY();
-    SnapshotChar = NextTypedChar();
-    for (int k = 0; k < kSnapshotKeys; ++k) SnapshotKeyHits[k] = KeyPresses(k);
-    for (int b = 0; b < kSnapshotButtons; ++b) SnapshotMouseHits[b] = MouseClicks(b);
-    if (PlayerActed(oldX, oldY))
+    TakenInput = ReadPlatformInput();
+    ApplyInput(TakenInput);
+    if (PlayerActed(TakenInput, oldX, oldY))
         UpdatesSinceInput = 0;
     else if (UpdatesSinceInput < 1 << 30)
         ++UpdatesSinceInput;
@@ -53,11 +91,20 @@ int GameMouseClicks(int button) {
 }
 
 int GameKeyDown(int key) {
-    return KeyDown(key);
+    if (key < 0 || key >= kSnapshotKeys) return 0;
+    return SnapshotValid ? gKeysDown[key] : KeyDown(key);
 }
+
 int GameMouseDown(int button) {
-    return MouseDown(button);
+    if (button < 0 || button >= kSnapshotButtons) return 0;
+    return SnapshotValid ? (TakenInput.ButtonsDown >> button) & 1 : MouseDown(button);
 }
+
+int GameKeyModifiers(int key) {
+    if (key < 0 || key >= kSnapshotKeys) return 0;
+    return SnapshotValid ? gKeyModifiers[key] : ModifiersAtLastPress(key);
+}
+
 int GameNextTypedChar() {
     return SnapshotValid ? SnapshotChar : NextTypedChar();
 }
@@ -85,15 +132,19 @@ void ForceMouseClicks(int button) {
 }
 
 int GameWindowInactive() {
-    return MouseOverridden ? 0 : WindowInactive();
+    if (MouseOverridden) return 0;
+    return SnapshotValid ? TakenInput.WindowInactive : WindowInactive();
 }
 
 void ResetInputSnapshot() {
     SnapshotValid = 0;
     std::fill(std::begin(SnapshotKeyHits), std::end(SnapshotKeyHits), 0);
     std::fill(std::begin(SnapshotMouseHits), std::end(SnapshotMouseHits), 0);
+    std::fill(std::begin(gKeysDown), std::end(gKeysDown), 0);
+    std::fill(std::begin(gKeyModifiers), std::end(gKeyModifiers), 0);
     SnapshotChar = SnapshotMouseX = SnapshotMouseY = 0;
     MouseOverridden = OverrideMouseX = OverrideMouseY = 0;
+    TakenInput = SnapshotInput{};
     UpdatesSinceInput = 0;
 }
 

@@ -1,12 +1,38 @@
 #pragma once
 // The input state that game code sees: taken once at the start of every
-// update, so every query within one update agrees. Game code uses these
-// instead of the engine's polled input.
+// update, so every query within one update agrees, and nothing an update
+// does reads the platform's live state. Game code uses these instead of the
+// engine's polled input.
+#include <array>
+#include <vector>
 
 namespace wispwood {
 
 constexpr int kSnapshotKeys = 255;
 constexpr int kSnapshotButtons = 4;
+
+// A key pressed since the last snapshot: how many times, and the modifier
+// keys (Modifier... of event.h) held at its last press.
+struct KeyPress {
+    int Key = 0;
+    int Count = 0;
+    int Modifiers = 0;
+    bool operator==(const KeyPress&) const = default;
+};
+
+// One update's input as it was taken, before any key was taken out of it
+// for the keys that work everywhere: everything an update may ask about.
+struct SnapshotInput {
+    int MouseX = 0, MouseY = 0;
+    int ButtonsDown = 0;       // bit b: button b held
+    std::vector<int> KeysDown; // held keys, ascending
+    int WindowInactive = 0;
+    std::array<int, kSnapshotButtons> ButtonHits{};
+    std::vector<KeyPress> KeyPresses; // ascending by key
+    int Typed = 0;
+
+    bool operator==(const SnapshotInput&) const = default;
+};
 
 extern int SnapshotValid;
 extern int SnapshotKeyHits[kSnapshotKeys];
@@ -14,6 +40,8 @@ extern int SnapshotMouseHits[kSnapshotButtons];
 extern int SnapshotChar;
 extern int SnapshotMouseX, SnapshotMouseY;
 extern int MouseOverridden, OverrideMouseX, OverrideMouseY;
+// The input of the last snapshot as taken.
+extern SnapshotInput TakenInput;
 // Snapshots taken since the player last moved the mouse, clicked, held a
 // button or pressed a key.
 extern int UpdatesSinceInput;
@@ -25,6 +53,9 @@ int GameKeyPresses(int key);
 int GameMouseClicks(int button);
 int GameKeyDown(int key);
 int GameMouseDown(int button);
+// The modifier keys held when the key was pressed in this update (0 when
+// it was not).
+int GameKeyModifiers(int key);
 int GameNextTypedChar();
 int GameMouseX();
 int GameMouseY();

@@ -1,7 +1,6 @@
 #include "game/services/comfort_keys.h"
 #include "engine/input/event.h"
 #include "engine/input/key_codes.h"
-#include "engine/input/key_modifiers.h"
 #include "framework/gui/gui_text_input.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/global_keys.h"
@@ -17,7 +16,7 @@ constexpr int KeyF11 = KeyF1 + 10;
 constexpr int KeyM = 'M';
 
 bool PressedWith(int key, int modifiers) {
-    return (ModifiersAtLastPress(key) & modifiers) != 0;
+    return (GameKeyModifiers(key) & modifiers) != 0;
 }
 
 // Shortcuts of the desktop or the window manager (Ctrl+M, Alt+M) are not

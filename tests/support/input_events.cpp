@@ -3,12 +3,13 @@
 
 namespace wispwood::test {
 
-void EmitInput(int id, int data, int x, int y) {
+void EmitInput(int id, int data, int x, int y, int mods) {
     TEvent event;
     event.id = id;
     event.data = data;
     event.x = x;
     event.y = y;
+    event.mods = mods;
     EmitEvent(event);
 }
 

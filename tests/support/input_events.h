@@ -3,6 +3,7 @@
 // seen by the polled input and so by the next input snapshot.
 namespace wispwood::test {
 
-void EmitInput(int id, int data, int x = 0, int y = 0);
+// mods: the modifier keys (Modifier... of event.h) held with it.
+void EmitInput(int id, int data, int x = 0, int y = 0, int mods = 0);
 
 } // namespace wispwood::test

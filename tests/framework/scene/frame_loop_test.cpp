@@ -1,11 +1,11 @@
 #include "engine/core/end_program.h"
 #include "engine/draw/graphics.h"
+#include "engine/input/event.h"
+#include "engine/input/key_codes.h"
 #include "framework/anim/ticker.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
-#include "engine/input/event.h"
-#include "engine/input/key_codes.h"
 #include "tests/support/input_events.h"
 #include "tests/support/scene_fixture.h"
 #include <csignal>
@@ -114,6 +114,33 @@ TEST_F(FrameLoop, SnapshotQueriesAgreeWithinAnUpdate) {
     EXPECT_EQ(GameKeyPresses(300), 0); // out of range is harmless
 }
 
+// What is held, the window's focus and a press's modifier keys are those of
+// the update's snapshot however the platform moves on while the update
+// runs: a replayed update, which has only its snapshot, sees the same.
+TEST_F(FrameLoop, AnUpdateSeesHeldInputAsItsSnapshotTookIt) {
+    BeginGameLoop(New<ProbeScene>());
+    test::EmitInput(EventKeyDown, 'A', 0, 0, ModifierShift);
+    test::EmitInput(EventMouseDown, 1);
+    Frame(10);
+    EXPECT_EQ(GameKeyDown('A'), 1);
+    EXPECT_EQ(GameMouseDown(1), 1);
+    EXPECT_EQ(GameKeyModifiers('A'), ModifierShift);
+    EXPECT_EQ(TakenInput.KeysDown, std::vector<int>{'A'});
+
+    test::EmitInput(EventKeyUp, 'A');
+    test::EmitInput(EventMouseUp, 1);
+    test::EmitInput(EventAppSuspend, 0);
+    EXPECT_EQ(GameKeyDown('A'), 1);
+    EXPECT_EQ(GameMouseDown(1), 1);
+    EXPECT_EQ(GameWindowInactive(), 0);
+
+    Frame(10);
+    EXPECT_EQ(GameKeyDown('A'), 0);
+    EXPECT_EQ(GameMouseDown(1), 0);
+    EXPECT_EQ(GameKeyModifiers('A'), 0) << "not pressed in this update";
+    EXPECT_EQ(GameWindowInactive(), 1);
+}
+
 // Frames wait for the display on the pacing clock; the updates go by the
 // game clock alone, so fast frames and slow ones see the same game.
 TEST_F(FrameLoop, FramesAreHeldForTheDisplayWithoutChangingTheUpdates) {
@@ -122,7 +149,7 @@ TEST_F(FrameLoop, FramesAreHeldForTheDisplayWithoutChangingTheUpdates) {
     auto scene = New<ProbeScene>();
     BeginGameLoop(scene);
     for (int i = 0; i < 60; ++i) Frame(5); // 5 ms stepped + 5 ms slept each
-    EXPECT_EQ(scene->updates, 59); // the first frame's 5 ms make no update
+    EXPECT_EQ(scene->updates, 59);         // the first frame's 5 ms make no update
     EXPECT_EQ(scene->renders, 60);
     EXPECT_EQ(pacing->Milliseconds(), 1000); // at most 60 frames a second
     EXPECT_EQ(clock->Milliseconds(), 1000 + 600);
