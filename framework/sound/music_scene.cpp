@@ -1,5 +1,4 @@
 #include "framework/sound/music_scene.h"
-#include "engine/io/random.h"
 
 namespace wispwood {
 
@@ -17,7 +16,7 @@ Ref<Sound> RandomTrack(const MusicScene& scene) {
     if (scene.MusicSet < 0 || scene.MusicSet >= static_cast<int>(scene.Music.size())) return nullptr;
     const auto& playlist = scene.Music[scene.MusicSet];
     if (playlist.empty()) return nullptr;
-    return playlist[RandomInt(0, static_cast<int>(playlist.size()) - 1)];
+    return playlist[SoundChoices.Int(0, static_cast<int>(playlist.size()) - 1)];
 }
 
 } // namespace

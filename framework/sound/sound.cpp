@@ -1,7 +1,6 @@
 #include "framework/sound/sound.h"
 #include "engine/audio/audio.h"
 #include "engine/io/print_line.h"
-#include "engine/io/random.h"
 #include "engine/io/text_routines.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/sound/music_scene.h"
@@ -26,6 +25,7 @@ Ref<Sound> SilentSound = MakeSilentSound();
 TList<Ref<Sound>> AllSounds;
 TList<Ref<ActiveChannel>> ActiveChannels;
 TList<Ref<CuedSound>> CuedSounds;
+TRandom SoundChoices;
 
 namespace {
 
@@ -60,7 +60,7 @@ Ref<ActiveChannel> Sound::Play(int ownChannel) {
     if (Dummy || Handle.empty()) return nullptr;
     if (MaxInstances != -1 && CopiesPlaying(this) >= MaxInstances) return nullptr;
     GameVolume = CategoryVolume(*this);
-    const Ref<TSound>& recording = Handle[RandomInt(0, static_cast<int>(Handle.size()) - 1)];
+    const Ref<TSound>& recording = Handle[SoundChoices.Int(0, static_cast<int>(Handle.size()) - 1)];
     Ref<TChannel> channel;
     if (ownChannel) {
         if (Playing()) Stop();
@@ -228,6 +228,7 @@ void ResetSoundManager() {
     ResetMusicScenes();
     EffectsVolume = MusicVolume = VoiceVolume = 1.0f;
     MusicDuck = 1.0f;
+    SoundChoices.Seed(kRandomStartSeed);
     // Loaders may have set flags on the shared silent sound.
     SilentSound = MakeSilentSound();
 }

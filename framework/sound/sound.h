@@ -7,6 +7,7 @@
 // forgotten.
 #include "engine/audio/audio_driver.h"
 #include "engine/core/tlist.h"
+#include "engine/io/random.h"
 #include <memory>
 #include <vector>
 
@@ -95,6 +96,10 @@ extern Ref<Sound> SilentSound;
 extern TList<Ref<Sound>> AllSounds;
 extern TList<Ref<ActiveChannel>> ActiveChannels;
 extern TList<Ref<CuedSound>> CuedSounds;
+// Which recording of a sound plays and which track comes next: draws that
+// follow the sound card (whether a sound still plays decides whether the
+// next one is made at all), so they stay out of the game's generator.
+extern TRandom SoundChoices;
 
 // The music volume now heard: 0 while the window is inactive, else the
 // duck times the music setting.

@@ -60,7 +60,6 @@
 #include "game/board/gem_images.h"
 #include "game/board/level_result.h"
 #include "game/board/level_set.h"
-#include "game/board/new_piece.h"
 #include "game/board/piece_definition.h"
 #include "game/board/piece_images.h"
 #include "game/board/quota_images.h"
@@ -142,7 +141,6 @@ void ResetWorld() {
     ResetGameStats();
     ResetScroll();
     ResetCreationOverrides();
-    ResetNewPiece();
     ResetRewardTexts();
     ResetExtraLifeFlights();
     ResetConfetti();

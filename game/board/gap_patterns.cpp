@@ -107,6 +107,11 @@ int VerticalDoubleGap::ValidSize(int width) {
     return width > 10 && Odd(width) ? 1 : 0;
 }
 
+void ChunkGap::reset() {
+    GapCreationOverrideBase::reset();
+    InitialSet = 0;
+}
+
 void ChunkGap::BoardMovedDown() {
     y += 1;
     if (y > 4 || InitialSet == 0) {

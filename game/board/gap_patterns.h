@@ -84,6 +84,9 @@ class ChunkGap : public GapCreationOverrideBase {
     int StartX = 0;
     int InitialSet = 0;
 
+    // The one catalogue entry serves every level that names it: a level
+    // picks the place of its first hole afresh, as the first level did.
+    void reset() override;
     void BoardMovedDown() override;
     int IsGap(int x) override;
     Text Name() override { return "ChunkGap"; }
