@@ -126,6 +126,10 @@ void OverrideMouse(int x, int y) {
     OverrideMouseY = y;
 }
 
+void ReleaseMouse() {
+    MouseOverridden = 0;
+}
+
 void ForceMouseClicks(int button) {
     UpdatesSinceInput = 0;
     if (button >= 0 && button < kSnapshotButtons) SnapshotMouseHits[button] = 1;

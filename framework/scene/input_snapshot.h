@@ -60,8 +60,10 @@ int GameNextTypedChar();
 int GameMouseX();
 int GameMouseY();
 int GameMouseZ();
-// Fixes the mouse position for the rest of the run (automatic test play).
+// Fixes the mouse position until it is released (automatic play).
 void OverrideMouse(int x, int y);
+// The player's own mouse again, from the next query on.
+void ReleaseMouse();
 // A simulated click of the button for the rest of this update.
 void ForceMouseClicks(int button);
 int GameWindowInactive();

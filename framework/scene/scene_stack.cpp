@@ -30,7 +30,7 @@ struct SceneChange {
 std::deque<SceneChange> gWaitingChanges;
 
 int PushNow(const Ref<GameLoop>& scene, int popping, int instant);
-void PopNow(const Ref<GameLoop>& scene, int popping);
+void PopNow(const Ref<GameLoop>& scene, int popping, int instant);
 
 void StartTransition(const Ref<GameLoop>& oldScene, const Ref<GameLoop>& newTop, int popping) {
     if (CurrentTransition) return;
@@ -65,13 +65,13 @@ int PushScene(const Ref<GameLoop>& scene, int popping, int instant) {
     return PushNow(scene, popping, instant);
 }
 
-int PopScene(const Ref<GameLoop>& scene, int popping) {
+int PopScene(const Ref<GameLoop>& scene, int popping, int instant) {
     if (!scene) return 0;
     if (TransitionInProgress(0) || !gWaitingChanges.empty()) {
-        gWaitingChanges.push_back({false, scene, popping, 0});
+        gWaitingChanges.push_back({false, scene, popping, instant});
         return 0;
     }
-    PopNow(scene, popping);
+    PopNow(scene, popping, instant);
     return 0;
 }
 
@@ -86,7 +86,7 @@ void MakeWaitingSceneChanges() {
         if (change.Push)
             PushNow(change.Scene, change.Popping, change.Instant);
         else
-            PopNow(change.Scene, change.Popping);
+            PopNow(change.Scene, change.Popping, change.Instant);
     }
 }
 
@@ -101,7 +101,7 @@ int PushNow(const Ref<GameLoop>& scene, int popping, int instant) {
     return 1;
 }
 
-void PopNow(const Ref<GameLoop>& scene, int popping) {
+void PopNow(const Ref<GameLoop>& scene, int popping, int instant) {
     if (TopScene() != scene) return;
     SceneStack.Pop();
     Ref<GameLoop> revealed = TopScene();
@@ -117,7 +117,7 @@ void PopNow(const Ref<GameLoop>& scene, int popping) {
         revealed = fresh;
     }
     ClearActiveTunables();
-    StartTransition(scene, revealed, popping);
+    if (instant != 1) StartTransition(scene, revealed, popping);
 }
 
 } // namespace

@@ -18,9 +18,10 @@ extern Ref<ScreenFade> CurrentTransition;
 // above). 1, or 0 for a null scene.
 int PushScene(const Ref<GameLoop>& scene, int popping = 0, int instant = 0);
 // Pops the scene when it is the top, recreating the revealed scene when it
-// asks for that; while a transition runs the pop waits, and is dropped if
-// the scene is no longer the top when its turn comes. Always returns 0.
-int PopScene(const Ref<GameLoop>& scene, int popping = 1);
+// asks for that, with a transition unless instant is 1; while a transition
+// runs the pop waits, and is dropped if the scene is no longer the top when
+// its turn comes. Always returns 0.
+int PopScene(const Ref<GameLoop>& scene, int popping = 1, int instant = 0);
 // 1 while a push or pop waits for the running transition to end.
 int SceneChangeWaiting();
 // At the end of a frame with no transition running: makes the waiting

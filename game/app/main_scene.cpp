@@ -27,6 +27,7 @@
 #include "game/adventure/quest_map.h"
 #include "game/adventure/spot_levels.h"
 #include "game/app/comic_menu.h"
+#include "game/app/demo.h"
 #include "game/app/jungle_dust.h"
 #include "game/board/level_result.h"
 #include "game/level/fairy_dust.h"
@@ -227,8 +228,8 @@ void MainScene::UpdateBook() {
         int n = BookWasHovered ? (RandomInt(1, 3) == 1 ? 1 : 0) : 40;
         for (int i = 0; i < n; ++i)
             AddTwinkle(MainParticleGroup, BookButton->x + RandomFloatF(0, BookButton->GetWidtH()),
-                       BookButton->y + RandomFloatF(0, BookButton->GetHeight()), 0, MainMenuImages.TwinklePurple,
-                       5, 1);
+                       BookButton->y + RandomFloatF(0, BookButton->GetHeight()), 0,
+                       MainMenuImages.TwinklePurple, 5, 1);
     }
     BookWasHovered = BookButton ? BookButton->mover : 0;
     if (BookButton && BookButton->mhit && BookScaleUp == 0) {
@@ -323,7 +324,8 @@ void MainScene::UpdateMenuButtons() {
         Exiting = 1;
         PlayJingle("media\\jingles\\exitgametotally.ogg");
     }
-    if (Alive(ProfileButton) && ProfileButton->mhit && !ProfileDialogOpen()) Dialogs.OpenProfileDialog(*guiBase);
+    if (Alive(ProfileButton) && ProfileButton->mhit && !ProfileDialogOpen())
+        Dialogs.OpenProfileDialog(*guiBase);
 }
 
 int MainScene::Update() {
@@ -360,7 +362,18 @@ int MainScene::Update() {
     if (Dialogs.Update(*guiBase)) ShowMasterQuestIfItChanged();
     guiBase->Update();
     AmbientTwinkles();
+    // Left alone, the title screen shows the game playing itself.
+    QuietUpdates = Quiet() && UpdatesSinceInput > 0 ? QuietUpdates + 1 : 0;
+    if (QuietUpdates >= DemoIdleUpdates && StartDemo()) QuietUpdates = 0;
     return 0;
+}
+
+// No dialog open or fading out (profiles, options, a question), no book
+// opening, no screen change, a player to play for and the window in front.
+bool MainScene::Quiet() {
+    if (!CurrentProfile || TestMode || BookScaleUp != 0 || GameWindowInactive()) return false;
+    if (guiBase->HasActiveChildren() || guiBase->HasInactiveChildren()) return false;
+    return !TransitionInProgress() && !SceneChangeWaiting() && TopScene().get() == this;
 }
 
 void MainScene::RenderBeams() {

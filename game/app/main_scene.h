@@ -35,7 +35,8 @@ class MainScene : public GameLoop {
     int Exiting = 0; // updates since quitting was confirmed
     int tdelay = 200;
     float ttt = 0;
-    int BookScaleUp = 0; // updates since the book was clicked
+    int BookScaleUp = 0;  // updates since the book was clicked
+    int QuietUpdates = 0; // updates left alone with nothing under way (demo.h)
 
     MainScene();
     int Update() override;
@@ -78,6 +79,8 @@ class MainScene : public GameLoop {
     void OfferResume();
     void UpdateResumeQuestion();
     void SlideButtons();
+    // Nothing under way that a demo would cut short.
+    bool Quiet();
     void AmbientTwinkles();
     void RenderBeams();
     void RenderBook();

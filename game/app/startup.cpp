@@ -23,6 +23,7 @@
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_progress.h"
 #include "game/app/comic_menu.h"
+#include "game/app/demo.h"
 #include "game/app/jungle_dust.h"
 #include "game/app/loader_queue.h"
 #include "game/app/loading_scene.h"
@@ -252,6 +253,8 @@ void WriteExportedTunables() {
 // won just before the window closed (during the tally or a comic) has not
 // reached the quest map, which would add it.
 void SavePlayersProgress() {
+    // A demo under way gives the player's own state back first.
+    StopDemo();
     SaveLevelInProgress();
     BankUnconsumedLevelResult();
     SaveProfiles();

@@ -32,6 +32,7 @@
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/spot_levels.h"
 #include "game/app/comic_menu.h"
+#include "game/app/demo.h"
 #include "game/app/jungle_dust.h"
 #include "game/app/level_capture.h"
 #include "game/app/loader_queue.h"
@@ -104,6 +105,7 @@ void ResetWorld() {
     ResetLogoScreens();
     ResetLoadingScreen();
     ResetMainScene();
+    ResetDemo();
     ResetJungleDust();
     ResetComicImages();
     ResetLevelCapture();

@@ -282,6 +282,12 @@ int TallyShowing() {
     return CurrentTally && CurrentTally->Ticks > 0 ? 1 : 0;
 }
 
+int TallyAwaitsOk() {
+    const Ref<TempleComplete>& t = CurrentTally;
+    // The pause after the count runs out only once the total is counted up.
+    return t && t->OK && !t->CashedIn && !t->Destroying && t->NotFoundTicks == 0 && t->Total() == 0 ? 1 : 0;
+}
+
 int ScoreTallyShowing() {
     return TallyShowing();
 }

@@ -84,6 +84,9 @@ void UpdateTally(guiContainer& scene);
 void RenderTally();
 // 1 while a tally exists and has started its panel.
 int TallyShowing();
+// 1 once the tally has counted its total up and sent it to the score: only
+// the player's "ok" is left.
+int TallyAwaitsOk();
 void DrawTallyDarkening();
 // The tally lines under the time bonus; c counts the level-end ticks.
 void RenderTallyLines(int c);

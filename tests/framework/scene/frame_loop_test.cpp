@@ -111,6 +111,10 @@ TEST_F(FrameLoop, SnapshotQueriesAgreeWithinAnUpdate) {
     EXPECT_EQ(GameMouseX(), 123);
     EXPECT_EQ(GameMouseY(), 45);
     EXPECT_EQ(GameWindowInactive(), 0);
+    // Released, the mouse is the snapshot's again.
+    ReleaseMouse();
+    EXPECT_EQ(GameMouseX(), SnapshotMouseX);
+    EXPECT_EQ(GameMouseY(), SnapshotMouseY);
     EXPECT_EQ(GameKeyPresses(300), 0); // out of range is harmless
 }
 

@@ -155,6 +155,29 @@ TEST_F(SceneStackTest, RevealedScenesResetWhenAskedAndDeletedScenesGo) {
     EXPECT_EQ(Cast<ResettingScene>(fresh)->inits, 1);
 }
 
+// An instant pop shows the revealed scene (fresh, when it resets) in the
+// same frame, also when it had to wait for a transition.
+TEST_F(SceneStackTest, AnInstantPopRevealsWithoutATransition) {
+    ResettingScene::made = 0;
+    BeginGameLoop(New<ResettingScene>());
+    auto cover = New<ProbeScene>();
+    PushScene(cover);
+    PopScene(cover, 1, 1);
+    EXPECT_EQ(TopScene(), cover);
+    FinishTransition();
+    EXPECT_FALSE(CurrentTransition);
+    EXPECT_EQ(ResettingScene::made, 1);
+    ASSERT_TRUE(Cast<ResettingScene>(TopScene()));
+
+    cover = New<ProbeScene>();
+    PushScene(cover);
+    FinishTransition();
+    PopScene(cover, 1, 1);
+    EXPECT_FALSE(CurrentTransition);
+    EXPECT_EQ(ResettingScene::made, 2);
+    EXPECT_EQ(Cast<ResettingScene>(TopScene())->inits, 1);
+}
+
 TEST_F(SceneStackTest, ARevealedResettingSceneIsAFreshObjectEveryTime) {
     ResettingScene::made = 0;
     auto first = New<ResettingScene>();

@@ -82,6 +82,8 @@ TEST_F(Strings, EveryTextTheScreensAskForIsThere) {
         {"comics", "next"},
         {"comics", "ok"},
         {"gameend", "whatever"},
+        {"demo", "banner"},
+        {"demo", "leave"},
     };
     for (const auto& [section, key] : texts) EXPECT_NE(GetText(section, key), "") << section << "/" << key;
     // The one text that greets the player by name carries the placeholder.

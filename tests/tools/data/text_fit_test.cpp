@@ -160,6 +160,12 @@ TEST_F(TextsFit, BannersStayOnTheScreen) {
     ExpectTextFits("game", "nomatches", CentredOnScreen(kBoardCentreX, BigFont, 0.75f));
     // Rewards that are not important sit small at the top.
     ExpectTextFits("reward", "extralife", CentredOnScreen(kBoardCentreX, BigFont, 0.7f));
+    // The demo's word on its plate, drawn at 0.9 of the plate's size, and
+    // the way back under it.
+    ExpectTextFits("demo", "banner",
+                   {"on the demo's plate", BigFont, 0.8f,
+                    static_cast<int>(0.9f * static_cast<float>(PictureWidth("media/gui/button-big.png")))});
+    ExpectTextFits("demo", "leave", CentredOnScreen(kBoardCentreX, MainFont, 0.7f));
 
     // The quest map centres its messages on the screen; the second line of
     // the quest-completed message is smaller.
