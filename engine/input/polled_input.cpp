@@ -2,6 +2,7 @@
 #include "engine/input/clock.h"
 #include "engine/input/close_signals.h"
 #include "engine/input/event.h"
+#include "engine/input/game_controllers.h"
 #include "engine/input/key_modifiers.h"
 #include "engine/input/system_events.h"
 #include "engine/input/timer.h"
@@ -111,6 +112,7 @@ void EnablePolledInput() {
     InstallCloseSignalHandlers();
     ClearKeyState();
     ClearMouseState();
+    OpenGameControllers();
 }
 
 void DisablePolledInput() {
@@ -206,6 +208,7 @@ int CloseRequested() {
 
 void ResetInput() {
     DisablePolledInput();
+    ResetGameControllers();
     PolledState& s = Polled();
     s = PolledState();
     ResetEvents();

@@ -10,7 +10,8 @@ constexpr int MouseButtonCount = 4;
 constexpr int TypedCharLimit = 256;
 
 // Installs the hook (once) and flushes keys and mouse; also routes SIGINT and
-// SIGTERM into close requests. Called by the display when it opens.
+// SIGTERM into close requests and takes the game controllers present
+// (game_controllers.h). Called by the display when it opens.
 void EnablePolledInput();
 void DisablePolledInput();
 

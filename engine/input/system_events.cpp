@@ -2,6 +2,7 @@
 #include "engine/draw/sdl_driver.h"
 #include "engine/input/close_signals.h"
 #include "engine/input/event.h"
+#include "engine/input/game_controllers.h"
 #include "engine/input/key_codes.h"
 #include "engine/input/timer.h"
 #include <SDL.h>
@@ -140,6 +141,7 @@ void Translate(const SDL_Event& e) {
         break;
     }
     default:
+        TranslateControllerEvent(e);
         break;
     }
 }

@@ -265,6 +265,8 @@ Ref<guiAreYouSure> guiContainer::AreYouSure(int kind) {
     }
     // Last, so that it sees this update's clicks on its buttons.
     c->AddGadget(dialog);
+    // A stray Select must not confirm what the player did not mean to.
+    c->NavStart = dialog->no ? dialog->no : dialog->ok;
     dialog->PlaceButtons();
     return dialog;
 }

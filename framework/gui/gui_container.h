@@ -42,6 +42,9 @@ class guiContainer : public std::enable_shared_from_this<guiContainer> {
     int CaptureMouseOver = 1;
     int ForcePointerOver = 0;
     Ref<LayoutElement> Layout;
+    // Where the keyboard and pad cursor starts in this container when it
+    // opens (framework/navigation); none: its first gadget with a picture.
+    std::weak_ptr<guiGadget> NavStart;
 
     virtual ~guiContainer() = default;
 

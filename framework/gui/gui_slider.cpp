@@ -32,6 +32,15 @@ void guiSlider::Update(int blocked) {
     }
     MRelease = LastFrameMOver && !dragging ? 1 : 0;
     LastFrameMOver = dragging;
+    KeyMoved = keyStep_;
+    keyStep_ = 0;
+}
+
+void guiSlider::StepByKeys(int direction) {
+    constexpr float kSteps = 10;
+    float tenths = std::round(SliderValue * kSteps) + static_cast<float>(direction);
+    SliderValue = std::clamp(tenths / kSteps, 0.0f, 1.0f);
+    keyStep_ = 1;
 }
 
 void guiSlider::Render() {

@@ -14,9 +14,18 @@ class guiSlider : public guiGadget {
     float SliderValue = 0;
     int LastFrameMOver = 0; // dragged in the previous update
     int MRelease = 0;       // 1 in the update in which a drag ended
+    // 1 from the update in which the keys moved the knob until the next
+    // one, as mhit reports a click.
+    int KeyMoved = 0;
 
     void Update(int blocked) override;
     void Render() override;
+    // Moves the knob one tenth of the track left (-1) or right (1), to the
+    // nearest tenth.
+    void StepByKeys(int direction);
+
+  private:
+    int keyStep_ = 0;
 };
 
 } // namespace wispwood

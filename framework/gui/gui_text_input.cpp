@@ -13,6 +13,10 @@ namespace {
 // The keys polled, in this order, and what each types.
 const char kKeys[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ ";
 const char kTyped[] = "0123456789abcdefghijklmnopqrstuvwxyz ";
+// The order the arrows turn a character through: letters first, as most
+// names want.
+const char kArrowRing[] = "abcdefghijklmnopqrstuvwxyz0123456789 ";
+constexpr int kArrowRingSize = sizeof kArrowRing - 1;
 constexpr int kCaretBlink = 30; // updates on, then off
 constexpr float kMargin = 10;
 int64_t gLastTypingUpdate = -2;
@@ -54,6 +58,28 @@ void guiTextInput::TypeCharacter(int character) {
     if (c == ' ' && Text.empty()) return;
     if (Text.empty() || IsDigit(Text.front()) || Text.back() == ' ') c = Upper(c);
     Text.push_back(c);
+}
+
+void guiTextInput::EditByArrows(int dx, int dy) {
+    if (dx < 0 && !Text.empty()) Text.pop_back();
+    if (dx > 0 || (dy != 0 && Text.empty())) {
+        TypeCharacter('a');
+    } else if (dy != 0) {
+        // Up is on to the next character, down back to the one before.
+        const int step = -dy;
+        char last = Text.back();
+        if (last >= 'A' && last <= 'Z') last = static_cast<char>(last - 'A' + 'a');
+        int i = 0;
+        while (i < kArrowRingSize && kArrowRing[i] != last) ++i;
+        if (i == kArrowRingSize) i = 0;
+        Text.pop_back();
+        const int n = kArrowRingSize;
+        i = ((i + step) % n + n) % n;
+        // A name cannot start with a space.
+        if (kArrowRing[i] == ' ' && Text.empty()) i = ((i + step) % n + n) % n;
+        TypeCharacter(kArrowRing[i]);
+    }
+    FitText();
 }
 
 float guiTextInput::TextLimit() {

@@ -15,6 +15,8 @@ class guiTextInput : public guiGadget {
   public:
     wispwood::Text Text;
     int MaxTextWidth = 0; // at scale 1; 0 or less: the picture's width - 20
+    // Shown under the box while the keyboard and pad cursor is on it.
+    wispwood::Text ArrowHint;
 
     void Update(int blocked) override;
     void Render() override;
@@ -26,6 +28,10 @@ class guiTextInput : public guiGadget {
     void TypeCharacter(int character);
     // Drops characters from the end until the text fits.
     void FitText();
+    // Typing with the arrows alone, as a pad must: Up and Down turn the
+    // last character through the letters, the digits and space, Right adds
+    // a letter and Left takes the last one away.
+    void EditByArrows(int dx, int dy);
     float TextLimit();
 };
 

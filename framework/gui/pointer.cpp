@@ -4,6 +4,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/gui/gui_resources.h"
 #include "framework/images/game_image.h"
+#include "framework/navigation/nav_cursor.h"
 #include "framework/scene/frame_loop.h"
 
 namespace wispwood {
@@ -27,6 +28,11 @@ int PointerIsHand() {
 }
 
 void DrawGamePointer(int x, int y) {
+    // The keyboard and pad cursor stands in for the pointer while in use.
+    if (NavigationCursorShown()) {
+        DrawNavigationCursor();
+        return;
+    }
     int hand = PointerIsHand();
     const Ref<TImage>& image = hand ? GuiPointerHand : GuiPointer;
     if (!image) return;

@@ -18,7 +18,8 @@ void SetPointerHand(int hand);
 // an earlier update (a screen without widgets) counts as the arrow.
 int PointerIsHand();
 
-// Draws the pointer with its hot spot at (x, y), alpha-blended.
+// Draws the pointer with its hot spot at (x, y), alpha-blended; while the
+// keyboard and pad cursor is in use, that cursor instead.
 void DrawGamePointer(int x, int y);
 // Hands DrawGamePointer to the scene loop.
 void InstallGamePointer();

@@ -30,6 +30,7 @@ void RunPerUpdateServices(const Ref<GameLoop>& top) {
     TakeInputSnapshot();
     UpdateCount += 1;
     if (FrameUpcalls.GlobalKeys) FrameUpcalls.GlobalKeys();
+    if (FrameUpcalls.Navigate) FrameUpcalls.Navigate();
     if (CurrentTransition) CurrentTransition->Update();
     UpdateNotices();
     if (FrameUpcalls.SoundHousekeeping) FrameUpcalls.SoundHousekeeping(top ? top->Scene : nullptr);

@@ -29,6 +29,11 @@ struct FrameLoopUpcalls {
     // the keys that work on every screen (InstallComfortKeys, in the game).
     // Empty: no key is handled ahead of the scenes.
     std::function<void()> GlobalKeys;
+    // Every update after the global keys, before the scene sees the
+    // snapshot: the keyboard and pad cursor, which stands the pointer on
+    // its target and turns Select into a click (InstallNavigation). Empty:
+    // the keys reach the scenes as they are.
+    std::function<void()> Navigate;
     // When the window's close button (or SIGINT/SIGTERM) asks to quit while
     // CloseAllowed: start-up installs one that saves and ends the program.
     // Empty, or returning 0: the program ends at once.

@@ -7,6 +7,7 @@ namespace wispwood {
 
 class GameLoop;
 class MusicScene;
+class NavTargets;
 
 // Makes a new scene of one class.
 using SceneFactory = std::function<Ref<GameLoop>()>;
@@ -63,6 +64,9 @@ class GameLoop {
     // Asks to be popped at the end of the frame, or once the running
     // transition has ended.
     virtual int Escape();
+    // The places the keyboard and pad cursor can stand on now
+    // (framework/navigation); a scene without any offers none.
+    virtual void NavigationTargets(NavTargets& targets) { (void)targets; }
 
     // A new object of the scene's own class from the factory given at
     // construction; null for a scene without ResetWhenInactive.

@@ -14,6 +14,7 @@ int SnapshotChar = 0;
 int SnapshotMouseX = 0, SnapshotMouseY = 0;
 int MouseOverridden = 0, OverrideMouseX = 0, OverrideMouseY = 0;
 SnapshotInput TakenInput;
+int PointerPlaced = 0, PlacedPointerX = 0, PlacedPointerY = 0;
 int UpdatesSinceInput = 0;
 
 namespace {
@@ -109,10 +110,10 @@ int GameNextTypedChar() {
     return SnapshotValid ? SnapshotChar : NextTypedChar();
 }
 int GameMouseX() {
-    return MouseOverridden ? OverrideMouseX : SnapshotMouseX;
+    return MouseOverridden ? OverrideMouseX : PointerPlaced ? PlacedPointerX : SnapshotMouseX;
 }
 int GameMouseY() {
-    return MouseOverridden ? OverrideMouseY : SnapshotMouseY;
+    return MouseOverridden ? OverrideMouseY : PointerPlaced ? PlacedPointerY : SnapshotMouseY;
 }
 int GameMouseZ() {
     return MouseZ();
@@ -135,6 +136,16 @@ void ForceMouseClicks(int button) {
     if (button >= 0 && button < kSnapshotButtons) SnapshotMouseHits[button] = 1;
 }
 
+void PlacePointer(int x, int y) {
+    PointerPlaced = 1;
+    PlacedPointerX = x;
+    PlacedPointerY = y;
+}
+
+void ReleasePointer() {
+    PointerPlaced = PlacedPointerX = PlacedPointerY = 0;
+}
+
 int GameWindowInactive() {
     if (MouseOverridden) return 0;
     return SnapshotValid ? TakenInput.WindowInactive : WindowInactive();
@@ -148,6 +159,7 @@ void ResetInputSnapshot() {
     std::fill(std::begin(gKeyModifiers), std::end(gKeyModifiers), 0);
     SnapshotChar = SnapshotMouseX = SnapshotMouseY = 0;
     MouseOverridden = OverrideMouseX = OverrideMouseY = 0;
+    ReleasePointer();
     TakenInput = SnapshotInput{};
     UpdatesSinceInput = 0;
 }

@@ -42,6 +42,9 @@ extern int SnapshotMouseX, SnapshotMouseY;
 extern int MouseOverridden, OverrideMouseX, OverrideMouseY;
 // The input of the last snapshot as taken.
 extern SnapshotInput TakenInput;
+// While the keyboard and pad cursor is in use (framework/navigation), the
+// game's pointer stands where it points instead of where the mouse is.
+extern int PointerPlaced, PlacedPointerX, PlacedPointerY;
 // Snapshots taken since the player last moved the mouse, clicked, held a
 // button or pressed a key.
 extern int UpdatesSinceInput;
@@ -66,6 +69,10 @@ void OverrideMouse(int x, int y);
 void ReleaseMouse();
 // A simulated click of the button for the rest of this update.
 void ForceMouseClicks(int button);
+// Stands the game's pointer at (x, y) until ReleasePointer; the mouse's own
+// position stays in SnapshotMouseX and SnapshotMouseY.
+void PlacePointer(int x, int y);
+void ReleasePointer();
 int GameWindowInactive();
 
 void ResetInputSnapshot();

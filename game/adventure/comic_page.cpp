@@ -9,6 +9,7 @@
 #include "framework/gui/gui_resources.h"
 #include "framework/images/game_image.h"
 #include "framework/layout/layout_resource.h"
+#include "framework/navigation/gadget_targets.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/comic_to_quest_map.h"
@@ -120,6 +121,10 @@ void ShowComicAfterLevel(int comicNumber) {
     page->FadeOnTop = 0;
     page->GoBackToQuestMap = 1;
     PushScene(page, 0, 0);
+}
+
+void ComicPage::NavigationTargets(NavTargets& targets) {
+    AddGadgetTargets(*guiBase, targets);
 }
 
 } // namespace wispwood

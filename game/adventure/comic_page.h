@@ -33,6 +33,7 @@ class ComicPage : public GameLoop {
     // Loads the comic's pages (ComicNumber must be set before the push).
     int Init() override;
     int ToEscape(int reference) override;
+    void NavigationTargets(NavTargets& targets) override;
     static int Load() { return 0; }
 };
 

@@ -6,6 +6,7 @@
 #include "framework/draw_state/draw_state.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
+#include "framework/navigation/gadget_targets.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/background.h"
 #include "game/adventure/credit.h"
@@ -97,6 +98,10 @@ int EndGameScreen::Render() {
     TDrawState::Pop();
     Container->Render(0);
     return 0;
+}
+
+void EndGameScreen::NavigationTargets(NavTargets& targets) {
+    AddGadgetTargets(*Container, targets);
 }
 
 } // namespace wispwood

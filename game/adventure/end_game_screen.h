@@ -26,6 +26,7 @@ class EndGameScreen : public GameLoop {
     int Render() override;
     int Init() override { return 0; }
     int ToEscape(int reference) override;
+    void NavigationTargets(NavTargets& targets) override;
     // Escape does not leave the credits.
     int Escape() override { return 0; }
 

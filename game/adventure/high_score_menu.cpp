@@ -13,6 +13,7 @@
 #include "framework/gui/gui_resources.h"
 #include "framework/highscores/high_score_table.h"
 #include "framework/images/game_image.h"
+#include "framework/navigation/gadget_targets.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/scene/tunables.h"
@@ -161,8 +162,8 @@ void HighScoreMenu::CreateWritingSparks() {
     const float cx = static_cast<float>(GraphicsWidth() / 2);
     std::vector<CharDrawInfo> name = LayoutText(PendingName, NameX(), rowY, -1, 1);
     for (size_t i = 0; i < name.size(); ++i) {
-        auto spark = HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, -RandomFloatF(5, 6), -RandomFloatF(4, 6),
-                                                          name[i].x, name[i].y - 16);
+        auto spark = HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, -RandomFloatF(5, 6),
+                                                          -RandomFloatF(4, 6), name[i].x, name[i].y - 16);
         spark->AddingChar = 1;
         spark->AddingCharNumber = static_cast<int>(i);
         spark->Delay = 10 * static_cast<int>(i);
@@ -174,8 +175,8 @@ void HighScoreMenu::CreateWritingSparks() {
     const float firstY = count > 0 ? digits[0].y : rowY;
     for (int i = 0; i <= count + 4; ++i) {
         float tx, ty;
-        auto spark =
-            HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, RandomFloatF(5, 6), -RandomFloatF(4, 6), 0, 0);
+        auto spark = HighScoreMenuDisplayParticle::Create(cx, kWriteStartY, RandomFloatF(5, 6),
+                                                          -RandomFloatF(4, 6), 0, 0);
         if (i < count) {
             tx = digits[i].x;
             ty = digits[i].y - 16;
@@ -327,6 +328,10 @@ void ResetHighScoreMenu() {
     gBackground = gFairy = gGlow = nullptr;
     gFairyAnim = nullptr;
     ResetCountersImages();
+}
+
+void HighScoreMenu::NavigationTargets(NavTargets& targets) {
+    AddGadgetTargets(*guiBase, targets);
 }
 
 } // namespace wispwood

@@ -50,6 +50,7 @@ class HighScoreMenu : public GameLoop {
     int Render() override;
     int Init() override;
     int ToEscape(int reference) override;
+    void NavigationTargets(NavTargets& targets) override;
     // The screen's pictures, and the table from "highscores.dat" (a fresh
     // one with the default entries when there is none).
     static int Load();

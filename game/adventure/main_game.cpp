@@ -292,7 +292,8 @@ void MainGame::UpdatePauseMenu() {
     // A resumed game counts its "GET READY" down while the window is active
     // and the menu is closed.
     if (GetReady > 0 && !GameWindowInactive() && !Alive(MenuContainer)) GetReady -= 1;
-    bool escape = GameKeyPresses(KeyEscape) != 0;
+    // Pause (a pad's Start) opens and closes the menu as Escape does.
+    bool escape = GameKeyPresses(KeyEscape) != 0 || GameKeyPresses(KeyPause) != 0;
     if ((!Container->Child || !Alive(Container->Child)) && Alive(MenuButton) &&
         (MenuButton->mhit || escape)) {
         createPauseMenu();

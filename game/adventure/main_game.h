@@ -35,6 +35,9 @@ class MainGame : public GameLoop {
     int Update() override;
     int Render() override;
     int Init() override;
+    // The groups on the board (or the bonus game's tiles) while the game
+    // runs, and the widgets of the side panel or of the dialog on top.
+    void NavigationTargets(NavTargets& targets) override;
     // "media\gui\container.png", "media\game\sidebar.png", the side
     // panel's button and the pause menu's pictures.
     static int Load();

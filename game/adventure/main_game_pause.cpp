@@ -64,6 +64,7 @@ void MainGame::createPauseMenu() {
     OptionsButton = MenuButtonAt(*MenuContainer, 342, 231, "options");
     ExitButton = MenuButtonAt(*MenuContainer, 342, 326, "exit");
     BackButton = MenuButtonAt(*MenuContainer, 210, 331, "back");
+    MenuContainer->NavStart = BackButton;
     if (MainLayout) ApplyLayout(*MenuContainer, MainLayout->GetLayout("PauseMenu"));
 }
 

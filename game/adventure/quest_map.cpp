@@ -3,6 +3,7 @@
 #include "framework/gui/gui_alive.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
+#include "framework/navigation/gadget_targets.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/gem_particle.h"
@@ -20,11 +21,6 @@
 #include <algorithm>
 
 namespace wispwood {
-
-namespace {
-
-
-} // namespace
 
 // Revealed again by a pop, the map is made afresh, so every return to it
 // takes the level result anew.
@@ -58,6 +54,10 @@ int TestModeChoice(int visits) {
 
 int QuestMap::ToEscape(int) {
     return GameKeyPresses(KeyEscape) ? 1 : 0;
+}
+
+void QuestMap::NavigationTargets(NavTargets& targets) {
+    AddGadgetTargets(*Container, targets);
 }
 
 void QuestMap::TakeLevelResult() {
@@ -109,6 +109,7 @@ void QuestMap::AddButtons() {
     QuestContinue = Container->AddButton(616, 553, GuiButtonEmpty, nullptr);
     QuestBack->DrawnText = GetText("map", "back");
     QuestContinue->DrawnText = GetText("map", "continue");
+    Container->NavStart = QuestContinue;
     if (FinishSequence != 0) {
         for (const Ref<guiGadget>& b : {QuestBack, QuestContinue}) {
             b->active = 0;
@@ -141,13 +142,14 @@ int QuestMap::Update() {
     Container->Update();
     UpdateTestMode();
     // The closing sequence leaves by itself; its buttons are hidden.
-    if (FinishSequence == 0 && Alive(QuestBack) && QuestBack->mhit) {
+    // Escape leaves the map as "back" does.
+    if (FinishSequence == 0 && Alive(QuestBack) && (QuestBack->mhit || ToEscape(0))) {
         Ref<GameLoop> top = TopScene();
         if (top.get() == this) PopScene(top, 1);
         return 0;
     }
-    const bool leaving =
-        FinishSequence == 0 && Alive(QuestContinue) && QuestContinue->mhit && StartQuestLevel(ContinueSpotIndex());
+    const bool leaving = FinishSequence == 0 && Alive(QuestContinue) && QuestContinue->mhit &&
+                         StartQuestLevel(ContinueSpotIndex());
     UpdateSpots(leaving);
     HandleUnlocking();
     return 0;

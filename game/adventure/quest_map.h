@@ -28,6 +28,8 @@ class QuestMap : public GameLoop {
     int Destroy() override { return 0; }
     // 1 when Escape was hit since the last query.
     int ToEscape(int reference) override;
+    // Its finished locations and its two buttons, starting on "continue".
+    void NavigationTargets(NavTargets& targets) override;
     // The map's pictures and the locations (a loading-screen step).
     static int Load();
 

@@ -6,6 +6,7 @@
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_resources.h"
 #include "framework/images/game_image.h"
+#include "framework/navigation/gadget_targets.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/comic_page.h"
@@ -100,6 +101,10 @@ int ComicMenu::Render() {
     TDrawState::Pop();
     guiBase->Render(0);
     return 0;
+}
+
+void ComicMenu::NavigationTargets(NavTargets& targets) {
+    AddGadgetTargets(*guiBase, targets);
 }
 
 } // namespace wispwood

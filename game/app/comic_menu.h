@@ -25,6 +25,7 @@ class ComicMenu : public GameLoop {
     int Render() override;
     int Init() override;
     int ToEscape(int reference) override;
+    void NavigationTargets(NavTargets& targets) override;
     // The six frames and the backdrop, loaded once at start-up.
     static int Load();
 

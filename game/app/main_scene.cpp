@@ -15,6 +15,7 @@
 #include "framework/gui/gui_resources.h"
 #include "framework/gui/pointer.h"
 #include "framework/images/game_image.h"
+#include "framework/navigation/gadget_targets.h"
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
@@ -89,6 +90,10 @@ Ref<GameLoop> MakeMainScene() {
 int MainScene::ToEscape(int reference) {
     (void)reference;
     return GameKeyPresses(KeyEscape) ? 1 : 0;
+}
+
+void MainScene::NavigationTargets(NavTargets& targets) {
+    AddGadgetTargets(*guiBase, targets);
 }
 
 int MainScene::BookActive() {
@@ -298,7 +303,7 @@ void MainScene::UpdateResumeQuestion() {
     ResumeGameAreYouSure = nullptr;
 }
 
-void MainScene::UpdateMenuButtons() {
+void MainScene::UpdateMenuButtons(bool escape) {
     if (Alive(HighScoresButton) && HighScoresButton->mhit) PushScene(New<HighScoreMenu>());
     if (Alive(MasterQuestButton) && MasterQuestButton->mhit && CurrentProfile) {
         CurrentProfile->InMasterQuest = 1;
@@ -315,7 +320,7 @@ void MainScene::UpdateMenuButtons() {
     }
     UpdateResumeQuestion();
     if (Alive(OptionsButton) && OptionsButton->mhit) OpenOptions(*guiBase);
-    if (Alive(ExitButton) && ExitButton->mhit) {
+    if ((Alive(ExitButton) && ExitButton->mhit) || escape) {
         ExitAreYouSure = guiBase->AreYouSure(1);
         if (ExitAreYouSure) ExitAreYouSure->Text = {"Are you sure you want to quit?"};
     }
@@ -329,6 +334,9 @@ void MainScene::UpdateMenuButtons() {
 }
 
 int MainScene::Update() {
+    // Decided before any dialog sees the key: the Escape that closes one
+    // does not also ask to quit.
+    const bool escape = GameKeyPresses(KeyEscape) && !guiBase->Child && BookScaleUp == 0 && Exiting == 0;
     // The self-playing mode presses play for itself once there is a player.
     if (TestMode && MainButton && CurrentProfile) MainButton->mhit = 1;
     if (DoFairy) {
@@ -358,7 +366,7 @@ int MainScene::Update() {
     UpdateOptions();
     MenuParticles.Update();
     MainParticleGroup.Update();
-    UpdateMenuButtons();
+    UpdateMenuButtons(escape);
     if (Dialogs.Update(*guiBase)) ShowMasterQuestIfItChanged();
     guiBase->Update();
     AmbientTwinkles();

@@ -43,6 +43,7 @@ class MainScene : public GameLoop {
     int Render() override;
     int Init() override;
     int ToEscape(int reference) override;
+    void NavigationTargets(NavTargets& targets) override;
     // The menu's pictures (with the sparkles every screen shares).
     static int Load();
 
@@ -72,7 +73,8 @@ class MainScene : public GameLoop {
   private:
     void ShowMasterQuestIfItChanged();
     void UpdateBook();
-    void UpdateMenuButtons();
+    // escape: Escape was pressed with no dialog open, which asks to quit.
+    void UpdateMenuButtons(bool escape);
     // Play: the quest map once the adventure has begun, else location 0.
     void PlayQuest();
     // The question whether to carry on with the saved level, and its answer.

@@ -99,7 +99,10 @@ void ProfileDialogs::InitProfileSelection() {
             name->DrawnTextScaleInDelay = delay;
             delay += 10;
         }
-        if (profile == CurrentProfile) name->SelectItem(1);
+        if (profile == CurrentProfile) {
+            name->SelectItem(1);
+            ProfileContainer->NavStart = name;
+        }
         ProfileNameStatic.push_back(name);
     }
 }
@@ -133,7 +136,7 @@ void ProfileDialogs::UpdateProfileDialog(guiContainer& root, bool& confirmed) {
         if (!name->Removed && name->IsSelected()) SelectProfileByName(name->DrawnText);
     // The buttons answer only while no dialog of their own is on top.
     if (ProfileContainer->Child) return;
-    if (Hit(ProfileCancel)) {
+    if (Hit(ProfileCancel) || GameKeyPresses(KeyEscape)) {
         CancelProfileDialog();
         return;
     }
@@ -174,7 +177,12 @@ void ProfileDialogs::InitNewProfile(guiContainer& root, int first) {
     }
     if (NewProfileOK) NewProfileOK->Deactivate();
     NewProfileTextbox = c.AddTextBox(280, 302, MainMenuImages.TextBox);
-    if (NewProfileTextbox) NewProfileTextbox->GrabText = "newtextbox";
+    if (NewProfileTextbox) {
+        NewProfileTextbox->GrabText = "newtextbox";
+        // A pad has no letters: the arrows type on the box, Return confirms.
+        NewProfileTextbox->ArrowHint = GetText("profile", "arrowhint");
+        c.NavStart = NewProfileTextbox;
+    }
 }
 
 void ProfileDialogs::CreateTypedProfile() {

@@ -11,6 +11,7 @@
 #include "framework/gui/pointer.h"
 #include "framework/highscores/high_score_table.h"
 #include "framework/layout/layout_resource.h"
+#include "framework/navigation/nav_cursor.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/screen_fade.h"
 #include "framework/scene/tunables.h"
@@ -193,13 +194,16 @@ const NamedStep kFirstScreenSteps[] = {
          Loading::Load();
      }},
     // The fonts, then the widgets' shared pictures and sounds; the scene loop
-    // draws the game's own pointer from now on.
+    // draws the game's own pointer from now on, and the keyboard and pad
+    // cursor stands in for it on demand.
     {"fonts, widgets and pointer",
      [] {
          LoadFonts();
          LoadGuiResources();
+         LoadNavigationImages();
          InstallGamePointer();
          InstallComfortKeys();
+         InstallNavigation();
      }},
 };
 

@@ -16,6 +16,7 @@
 #include "framework/gui/pointer.h"
 #include "framework/highscores/high_score_table.h"
 #include "framework/layout/layout_resource.h"
+#include "framework/navigation/nav_cursor.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/notices.h"
@@ -187,6 +188,7 @@ void ResetWorld() {
     ResetGuiResources();
     ResetTextBoxTyping();
     ResetPointer();
+    ResetNavigation();
     ResetHighScores();
     ResetTransitionImages();
     ResetDrawStateStack();

@@ -77,12 +77,13 @@ void ShowVolume(const Ref<guiSlider>& slider, float volume) {
     if (slider) slider->SliderValue = ShownVolume(volume);
 }
 
-// Dragging a slider changes the setting and its volume at once. Dragging
-// while muted unmutes: the player is choosing a volume to hear, and the
-// other sliders come back to their own values.
+// Dragging a slider (or stepping it with the arrow keys) changes the
+// setting and its volume at once. Dragging while muted unmutes: the player
+// is choosing a volume to hear, and the other sliders come back to their
+// own values.
 template <class Setter>
 void FollowSlider(const Ref<guiSlider>& slider, Setter set) {
-    if (!slider || !slider->mover || !GameMouseDown(1)) return;
+    if (!slider || !((slider->mover && GameMouseDown(1)) || slider->KeyMoved)) return;
     set(slider->SliderValue);
     if (GetMuted()) {
         SetMuted(0);
