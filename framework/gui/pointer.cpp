@@ -28,8 +28,9 @@ int PointerIsHand() {
 }
 
 void DrawGamePointer(int x, int y) {
-    // The keyboard and pad cursor stands in for the pointer while in use.
-    if (NavigationCursorShown()) {
+    // The keyboard and pad cursor stands in for the pointer while in use
+    // on something.
+    if (NavigationCursorShown() && NavigationTarget()) {
         DrawNavigationCursor();
         return;
     }

@@ -19,7 +19,7 @@ void SetPointerHand(int hand);
 int PointerIsHand();
 
 // Draws the pointer with its hot spot at (x, y), alpha-blended; while the
-// keyboard and pad cursor is in use, that cursor instead.
+// keyboard and pad cursor is in use on a target, that cursor instead.
 void DrawGamePointer(int x, int y);
 // Hands DrawGamePointer to the scene loop.
 void InstallGamePointer();

@@ -20,6 +20,8 @@ class DemoGame : public MainGame {
     int Init() override;
     int Update() override;
     int Render() override;
+    // The bot plays: the player's cursor has nothing to stand on here.
+    void NavigationTargets(NavTargets&) override {}
 
     // Updates the demo has played.
     int Played() const { return played_; }
