@@ -4,6 +4,7 @@
 #include "engine/draw/message_box.h"
 #include "engine/io/path.h"
 #include "framework/draw_state/draw_state.h"
+#include "framework/particles/calm_effects.h"
 #include <algorithm>
 #include <cmath>
 
@@ -140,7 +141,8 @@ void DrawGameImage(const Ref<TImage>& image, float x, float y, int frame) {
     float alpha = GetAlpha();
     int blend = GetBlend();
     DrawImage(image, x, y, frame);
-    if ((blend == ALPHABLEND || blend == MASKBLEND || blend == LIGHTBLEND) && alpha > 1) {
+    // Brightening is a flash; the calm mode leaves it out.
+    if ((blend == ALPHABLEND || blend == MASKBLEND || blend == LIGHTBLEND) && alpha > 1 && !CalmEffects) {
         float left = std::min(alpha, 2.0f);
         SetBlend(LIGHTBLEND);
         while (left > 0.005f) {

@@ -1,4 +1,6 @@
 #include "framework/particles/particle.h"
+#include "framework/particles/calm_effects.h"
+#include <algorithm>
 
 namespace wispwood {
 
@@ -32,6 +34,7 @@ void Particle::Update() {
         CurrentFrame = static_cast<int>(static_cast<float>(StartFrame) +
                                         Life() * static_cast<float>(EndFrame - StartFrame));
     }
+    if (Role == EffectRole::Sparkle) StepCalmFrame();
     x += dx;
     y += dy;
     Rotation += dRotation;
@@ -54,6 +57,23 @@ void Particle::Update() {
         CurrentLife += 1;
         if (CurrentLife > TotalLife) DeleteParticle();
     }
+}
+
+// A sparkle's frames turn at the calm pace beside their own, which the
+// calm mode draws; the particle's own frame stays what the rules read.
+void Particle::StepCalmFrame() {
+    if (FrameTickSpeed <= 0) return;
+    if (CalmFrame < 0) CalmFrame = static_cast<float>((CurrentFrame - StartFrame) * FrameTickSpeed);
+    CalmFrame += kCalmPace;
+}
+
+int Particle::DrawnFrame() const {
+    if (!CalmEffects || Role != EffectRole::Sparkle || FrameTickSpeed <= 0 || CalmFrame < 0)
+        return CurrentFrame;
+    const int span = EndFrame - StartFrame + 1;
+    if (span <= 1) return CurrentFrame;
+    const int step = static_cast<int>(CalmFrame / static_cast<float>(FrameTickSpeed));
+    return AnimRevert ? StartFrame + step % span : std::min(StartFrame + step, EndFrame);
 }
 
 void Particle::DeleteParticle() {

@@ -40,6 +40,10 @@ class ParticleRenderOverride {
     virtual void Render(Particle& p) { (void)p; }
 };
 
+// What a particle is to the calm mode (calm_effects.h): plain particles are
+// drawn as they are, sparkles are thinned out and slowed, flashes dimmed.
+enum class EffectRole { Plain, Sparkle, Flash };
+
 class Particle : public std::enable_shared_from_this<Particle> {
   public:
     Ref<TImage> Image;
@@ -96,6 +100,9 @@ class Particle : public std::enable_shared_from_this<Particle> {
     float HandleY = 0;
     int AnimRevert = 1; // at EndFrame: 1 starts again, 0 stays
     int Important = 0;
+    EffectRole Role = EffectRole::Plain;
+    bool CalmShown = true; // a sparkle the calm mode draws
+    float CalmFrame = -1;  // a sparkle's frame at the calm pace, -1 until it first moves
 
     virtual ~Particle() = default;
 
@@ -110,9 +117,12 @@ class Particle : public std::enable_shared_from_this<Particle> {
     // The effect a particle carries instead of its own life, or null; a
     // virtual call, as sweeps over thousands of particles look for them.
     virtual Effect* CarriedEffect() { return nullptr; }
+    // The frame drawn now: the particle's own, or a calm sparkle's slower one.
+    int DrawnFrame() const;
 
   private:
     bool dying_ = false;
+    void StepCalmFrame();
 };
 
 class ParticleGroup {

@@ -1,6 +1,7 @@
 #include "framework/particles/particle_logic.h"
 #include "engine/io/random.h"
 #include "framework/anim/numeric.h"
+#include "framework/particles/calm_effects.h"
 #include <cmath>
 
 namespace wispwood {
@@ -37,6 +38,13 @@ void TwinkleExtraLogic::Logic(Particle& p) {
         TwinkleScale = static_cast<float>(RandomFloat(0.1, 1));
         if (RandomInt(0, 1) == 0) TwinkleScale = 0;
     }
+    if (CalmEffects) {
+        // The same draws, but a steady size and a slower drift: no flicker.
+        p.xscale = p.yscale = 0.8f * OverallScale;
+        p.x -= p.dx * (1 - kCalmPace);
+        p.y -= p.dy * (1 - kCalmPace);
+        return;
+    }
     p.xscale = p.yscale = (0.4f * TwinkleScale + 0.6f) * OverallScale;
 }
 
@@ -59,6 +67,7 @@ Ref<Particle> AddTwinkle(ParticleGroup& group, float x, float y, float ignored, 
     // numbers does not depend on it.
     const int draw = RandomInt(1, chance);
     if (draw == 3 || chance == -1) p->TotalLife = static_cast<float>(RandomInt(160, 310)) * lifeScale;
+    MarkSparkle(*p);
     return group.AddParticle(p);
 }
 

@@ -1,13 +1,19 @@
 #include "engine/draw/graphics.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/particles/particle.h"
+#include <algorithm>
 
 namespace wispwood {
 
 void Particle::Render() {
     if (Delayed > 0 && !RenderWhileDelayed) return;
-    const float alpha = Alpha();
+    const bool calmSparkle = CalmEffects && Role == EffectRole::Sparkle;
+    const bool calmFlash = CalmEffects && Role == EffectRole::Flash;
+    if (calmSparkle && !CalmShown) return;
+    float alpha = Alpha();
+    if (calmFlash) alpha = std::min(alpha, kCalmFlashAlpha);
     if (alpha == 0) return;
     TDrawState::PushAlpha(alpha);
     if (doViewport) {
@@ -25,12 +31,13 @@ void Particle::Render() {
     }
     SetColor(r, g, b);
     SetRotation(Rotation);
-    TDrawState::PushBlend(Blend);
+    // A calm flash is laid over what is below it, never added to it.
+    TDrawState::PushBlend(calmFlash ? ALPHABLEND : Blend);
     if (DoHandle) SetImageHandle(Image, HandleX, HandleY);
     if (OverrideRender)
         OverrideRender->Render(*this);
     else
-        DrawGameImage(Image, x, y, CurrentFrame);
+        DrawGameImage(Image, x, y, DrawnFrame());
     if (doViewport) TDrawState::Pop();
 }
 

@@ -17,6 +17,7 @@
 #include "framework/highscores/high_score_table.h"
 #include "framework/layout/layout_resource.h"
 #include "framework/navigation/nav_cursor.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/notices.h"
@@ -181,7 +182,7 @@ void ResetWorld() {
     ResetTextTable();
 
     // The framework: the frame loop (and its up-calls), layout, widgets,
-    // the pointer, high scores, transitions, drawing state, the input
+    // the pointer, high scores, transitions, calm effects, drawing state, the input
     // snapshot and the named values.
     ResetFrameLoop();
     ResetMainLayout();
@@ -191,6 +192,7 @@ void ResetWorld() {
     ResetNavigation();
     ResetHighScores();
     ResetTransitionImages();
+    ResetCalmEffects();
     ResetDrawStateStack();
     ResetInputSnapshot();
     ResetNotices();

@@ -4,8 +4,9 @@
 #include "framework/anim/easing.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
-#include "game/board/crumble.h"
+#include "framework/particles/calm_effects.h"
 #include "game/board/beam_rubble_images.h"
+#include "game/board/crumble.h"
 #include <algorithm>
 #include <cmath>
 
@@ -39,6 +40,7 @@ Ref<Particle> NewBeam(float x, float y) {
     p->Blend = LIGHTBLEND;
     p->TotalLife = kBeamLife;
     p->OverrideAlpha = New<VerticalFlashAlpha>();
+    MarkFlash(*p);
     return p;
 }
 

@@ -2,6 +2,7 @@
 #include "engine/io/random.h"
 #include "framework/anim/easing.h"
 #include "framework/anim/numeric.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/scene/tunables.h"
 #include "game/board/board_sound.h"
 #include "game/board/effect_images.h"
@@ -47,6 +48,7 @@ Ref<ConfettiExtraLogic> SetUpPiece(ParticleGroup& group, const Ref<TImage>& imag
     p->EndFrame = 31;
     p->CurrentFrame = RandomInt(0, 31);
     p->FrameTickSpeed = RandomInt(2, 5);
+    MarkSparkle(*p);
     out = p;
     return logic;
 }

@@ -2,6 +2,7 @@
 #include "engine/io/random.h"
 #include "engine/io/text_convert.h"
 #include "framework/images/game_image.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/particles/particle_logic.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
@@ -18,7 +19,6 @@ std::vector<Ref<TImage>> CrumbleFollowers;
 ParticleGroup ShardParticles;
 
 namespace {
-
 
 // The spin of a shard: shards right of the middle turn one way, the others
 // the other way, so the burst opens like a flower.
@@ -45,12 +45,14 @@ void AddFollower(ParticleGroup& group, const Ref<Particle>& shard, float offsetx
     p->r = p->g = p->b = 160;
     p->dRotation = Spin(offsetx);
     p->ExtraLogic = New<ParticleDeleteAfterY>(620);
+    MarkSparkle(*p);
 }
 
 } // namespace
 
 float PieceCrumbling::dx() {
-    return RandomFloatF(0.1f, 0.2f) * (offsetx - static_cast<float>(CellWidth) / 2) / static_cast<float>(CellWidth);
+    return RandomFloatF(0.1f, 0.2f) * (offsetx - static_cast<float>(CellWidth) / 2) /
+           static_cast<float>(CellWidth);
 }
 
 void LoadCrumbleShards() {
@@ -107,6 +109,7 @@ void CrumbleEffect(const Ref<PieceDefinition>& definition, float x, float y, int
         p->ExtraLogic = New<ParticleDeleteAfterY>(660);
         // Shards start in pairs, four updates apart.
         p->Delayed = 15 - 2 * k + (2 * k) % 4;
+        MarkSparkle(*p);
         if (RandomInt(1, 3) == 1) AddFollower(into, p, shard->offsetx);
         ++k;
     }
@@ -121,6 +124,7 @@ void CrumbleEffect(const Ref<PieceDefinition>& definition, float x, float y, int
         flash->StartScale = 2;
         flash->EndScale = 5;
         flash->TotalLife = 35;
+        MarkFlash(*flash);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "game/board/earthquake.h"
 #include "engine/io/random.h"
 #include "framework/anim/easing.h"
+#include "framework/particles/calm_effects.h"
 #include "game/board/board.h"
 #include "game/board/crumble.h"
 #include "game/board/falling_pieces.h"
@@ -116,6 +117,9 @@ ShakeOffset CurrentShake() {
     } else {
         ShakeVector.x = RandomSigned(amplitude);
         ShakeVector.y = RandomSigned(amplitude);
+        // Calm effects keep the board still; the draws are made all the
+        // same, so the game goes on as it would.
+        if (CalmEffects) ShakeVector = {};
     }
     return ShakeVector;
 }

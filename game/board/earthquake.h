@@ -22,7 +22,8 @@ void UpdateEarthquake();
 int IsShaking();
 int IsAfterShaking();
 // A new random offset for drawing a piece, growing over the quake's first
-// half and dying away in the after-shake; none when the board is still.
+// half and dying away in the after-shake; none when the board is still or
+// effects are calm.
 ShakeOffset CurrentShake();
 
 void ResetEarthquake();

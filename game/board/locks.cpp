@@ -1,6 +1,7 @@
 #include "game/board/locks.h"
 #include "engine/draw/graphics.h"
 #include "framework/anim/numeric.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/particles/particle_logic.h"
 #include "game/board/board_particles.h"
 #include "game/board/board_sound.h"
@@ -77,6 +78,7 @@ void KeyBurst(const Ref<Piece>& key) {
     p->EndAlpha = 0;
     p->OverrideScale = New<ScaleOutInertia>(0.1f, 5 + m / 30);
     p->TotalLife = 60 + m / 10;
+    MarkFlash(*p);
 
     // The locks open as the ring passes them; without a ring picture the
     // distances still order them instead of dividing by nothing.

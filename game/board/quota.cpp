@@ -3,6 +3,7 @@
 #include "engine/draw/image.h"
 #include "framework/anim/easing.h"
 #include "framework/anim/numeric.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/particles/shiny_effect.h"
 #include "framework/scene/tunables.h"
 #include "game/board/board.h"
@@ -23,7 +24,6 @@ float QuotaLevel = 1;
 ParticleGroup QuotaDrops;
 
 namespace {
-
 
 int Quota() {
     return CurrentLevel ? CurrentLevel->Quota() : 0;
@@ -53,6 +53,7 @@ void QuotaDoneRings() {
         p->TotalLife = ring.life;
         p->StartAlpha = 1;
         p->EndAlpha = 0;
+        MarkFlash(*p);
         if (first) {
             p->Image = QuotaImages.DoneThin;
             p->Delayed = 30;

@@ -6,6 +6,7 @@
 #include "framework/anim/numeric.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/scene/tunables.h"
 #include "game/board/board.h"
 #include "game/board/level_set.h"
@@ -63,6 +64,7 @@ void Splash(float x, float y, int count, float scale) {
         p->EndScale = 0.1f * scale;
         p->StartAlpha = 1;
         p->EndAlpha = 0;
+        MarkSparkle(*p);
     }
 }
 

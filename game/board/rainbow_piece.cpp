@@ -2,13 +2,14 @@
 #include "engine/draw/graphics.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/particles/glow_logic.h"
 #include "game/board/board.h"
 #include "game/board/board_particles.h"
+#include "game/board/fairy_glow_images.h"
 #include "game/board/level.h"
 #include "game/board/level_set.h"
 #include "game/board/piece_images.h"
-#include "game/board/fairy_glow_images.h"
 #include <cmath>
 
 namespace wispwood {
@@ -32,6 +33,7 @@ void RainbowPiece::Update() {
     p->StartAlpha = 3;
     p->EndAlpha = 0;
     p->TotalLife = 80;
+    MarkFlash(*p);
     DoneExplosion = 1;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/io/text_convert.h"
 #include "framework/anim/easing.h"
 #include "framework/draw_state/draw_state.h"
+#include "framework/particles/calm_effects.h"
 #include "framework/particles/particle_logic.h"
 #include "game/board/board_frame.h"
 #include "game/board/effect_images.h"
@@ -87,8 +88,9 @@ void RewardText::Render() {
     TDrawState::PushAlpha(alpha);
     // The glow copy grows and fades once the letters are in; past its last
     // visible update it is not drawn at all rather than with a negative alpha.
+    // Calm effects leave the pulse out.
     const float glow = 0.5f - static_cast<float>(PulseTicks) / 200.0f;
-    if (glow > 0) {
+    if (glow > 0 && !CalmEffects) {
         TDrawState::Push();
         TDrawState::PushAlpha(glow);
         BigFont->FontPrint(txt, x, y, AlignMiddle, scale + static_cast<float>(PulseTicks) / 300.0f, &fds);

@@ -1,5 +1,6 @@
 #include "game/services/settings.h"
 #include "engine/io/text_convert.h"
+#include "framework/particles/calm_effects.h"
 #include "game/services/save_report.h"
 #include "game/services/user_data.h"
 
@@ -13,7 +14,7 @@ namespace {
 const std::pair<const char*, const char*> kDefaults[] = {
     {"resx", "800"},        {"resy", "600"},    {"depth", "32"},        {"windowed", "0"},
     {"hints", "1"},         {"loadsteps", "1"}, {"soundvolume", "1.0"}, {"musicvolume", "0.8"},
-    {"voicevolume", "0.8"}, {"muted", "0"},
+    {"voicevolume", "0.8"}, {"muted", "0"},     {"calmeffects", "0"},
 };
 
 GameFile& File() {
@@ -34,6 +35,11 @@ void SetFloat(const char* key, float value) {
     File().AddData(key, FloatToText(value));
 }
 
+// The effects everything draws follow the setting whenever it changes.
+void FollowEffectsSetting() {
+    CalmEffects = GetCalmEffects();
+}
+
 } // namespace
 
 void CreateSettings() {
@@ -44,16 +50,18 @@ void ReadSettings() {
     GameFile& file = File();
     file.Read();
     for (const auto& [key, value] : kDefaults) file.AssertData(key, value);
+    FollowEffectsSetting();
 }
 
 void RereadSettings() {
     GameFile& file = File();
     if (file.Read()) {
         for (const auto& [key, value] : kDefaults) file.AssertData(key, value);
-        return;
+    } else {
+        file.SetNode("");
+        for (const auto& [key, value] : kDefaults) file.AddData(key, value);
     }
-    file.SetNode("");
-    for (const auto& [key, value] : kDefaults) file.AddData(key, value);
+    FollowEffectsSetting();
 }
 
 int SaveSettings() {
@@ -105,6 +113,9 @@ float GetVoiceVolume() {
 int GetMuted() {
     return GetInt("muted");
 }
+bool GetCalmEffects() {
+    return GetInt("calmeffects") != 0;
+}
 
 void SetWindowed(int value) {
     SetInt("windowed", value);
@@ -126,6 +137,10 @@ void SetVoiceVolume(float value) {
 }
 void SetMuted(int value) {
     SetInt("muted", value);
+}
+void SetCalmEffects(bool calm) {
+    SetInt("calmeffects", calm ? 1 : 0);
+    FollowEffectsSetting();
 }
 
 void ResetSettings() {

@@ -34,6 +34,9 @@ float GetMusicVolume();
 float GetVoiceVolume();
 // 1 while every sound is silenced; the volumes keep their values meanwhile.
 int GetMuted();
+// Calmer effects: no flashes or shaking, fewer and slower sparkles
+// (calm_effects.h, which follows this setting whenever it is read or set).
+bool GetCalmEffects();
 
 void SetWindowed(int value);
 void SetHints(int value);
@@ -42,6 +45,7 @@ void SetSoundVolume(float value);
 void SetMusicVolume(float value);
 void SetVoiceVolume(float value);
 void SetMuted(int value);
+void SetCalmEffects(bool calm);
 
 // No settings object (start-up state).
 void ResetSettings();

@@ -26,10 +26,9 @@ TEST(BinaryRun, SigtermShutsDownInOrderAndLeavesTheFiles) {
 
     Text config;
     ASSERT_TRUE(LoadText(user.Path() + "/Wispwood/config.txt", config));
-    EXPECT_EQ(
-        config,
-        "[]\r\ndepth = 32\r\nhints = 1\r\nloadsteps = 1\r\nmusicvolume = 0.8\r\nmuted = 0\r\nresx = 800\r\n"
-        "resy = 600\r\nsoundvolume = 1.0\r\nvoicevolume = 0.8\r\nwindowed = 0\r\n");
+    EXPECT_EQ(config, "[]\r\ncalmeffects = 0\r\ndepth = 32\r\nhints = 1\r\nloadsteps = 1\r\nmusicvolume = "
+                      "0.8\r\nmuted = 0\r\nresx = 800\r\n"
+                      "resy = 600\r\nsoundvolume = 1.0\r\nvoicevolume = 0.8\r\nwindowed = 0\r\n");
     EXPECT_EQ(FileSize(test::GamePath("out.txt")), 0);
     EXPECT_GE(FileSize(user.Path() + "/Wispwood/playerprofiles.txt"), 0);
 }

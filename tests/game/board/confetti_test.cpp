@@ -1,6 +1,8 @@
 #include "engine/draw/graphics.h"
+#include "engine/io/random.h"
 #include "framework/draw_state/draw_state.h"
 #include "framework/images/game_image.h"
+#include "framework/particles/calm_effects.h"
 #include "game/board/confetti.h"
 #include "game/board/effect_images.h"
 #include "tests/support/feedback_fixture.h"
@@ -205,6 +207,49 @@ TEST_F(Confetti, PiecesAreDrawnAndMissingStripsAreTolerated) {
     for (int i = 0; i < 200; ++i) UpdateConfetti();
     RenderConfettiA();
     EXPECT_EQ(ConfettiLayerA.AllParticles.Count(), 170);
+}
+
+// The victory rain in the calm mode: the same 150 pieces made from the same
+// draws, flying the same way, but only a third of them drawn, and their
+// flutter turning at the calm pace.
+TEST_F(Confetti, ACalmRainDrawsAThirdOfItsPiecesFlutteringSlowlyFromTheSameDraws) {
+    struct Shot {
+        int32_t seed = 0;
+        int drawn = 0;
+        int frameChanges = 0;
+        float x = 0;
+    };
+    auto shoot = [](bool calm) {
+        ResetCalmEffects();
+        CalmEffects = calm;
+        ResetRandom();
+        ConfettiLayerA.AllParticles.Clear();
+        ConfettiCannon(669, 596, 45, 1, 0);
+        Shot shot;
+        std::vector<int> last;
+        for (const auto& p : ConfettiLayerA.AllParticles) last.push_back(p->DrawnFrame());
+        for (int i = 0; i < 300; ++i) {
+            ConfettiLayerA.Update();
+            size_t k = 0;
+            for (const auto& p : ConfettiLayerA.AllParticles) {
+                if (p->DrawnFrame() != last[k]) shot.frameChanges += 1;
+                last[k++] = p->DrawnFrame();
+            }
+        }
+        for (const auto& p : ConfettiLayerA.AllParticles) {
+            shot.drawn += p->CalmShown ? 1 : 0;
+            shot.x += p->x;
+        }
+        shot.seed = RandomSeed();
+        return shot;
+    };
+    Shot full = shoot(false), calm = shoot(true);
+    ResetCalmEffects();
+    EXPECT_EQ(calm.seed, full.seed);
+    EXPECT_FLOAT_EQ(calm.x, full.x);
+    EXPECT_EQ(calm.drawn, 50);
+    EXPECT_LT(calm.frameChanges, full.frameChanges * kCalmPace + 150);
+    EXPECT_GT(calm.frameChanges, full.frameChanges * kCalmPace - 150);
 }
 
 } // namespace

@@ -25,7 +25,7 @@ TEST_F(SettingsTest, UserFolderFollowsXdgDataHome) {
     EXPECT_EQ(UserDataPath(), "/home/someone/.local/share/Wispwood/");
 }
 
-TEST_F(SettingsTest, MissingFileGivesDefaultsAndSavesTenSortedKeys) {
+TEST_F(SettingsTest, MissingFileGivesDefaultsAndSavesElevenSortedKeys) {
     ASSERT_EQ(EnsureUserDataFolder(), 1);
     CreateSettings();
     ReadSettings();
@@ -38,13 +38,16 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsAndSavesTenSortedKeys) {
     EXPECT_FLOAT_EQ(GetMusicVolume(), 0.8f);
     EXPECT_FLOAT_EQ(GetVoiceVolume(), 0.8f);
     EXPECT_EQ(GetMuted(), 0);
+    EXPECT_FALSE(GetCalmEffects());
     SetMusicVolume(0.8f);
     ASSERT_EQ(SaveSettings(), 1);
     Text bytes;
     ASSERT_TRUE(LoadText(UserDataPath() + "config.txt", bytes));
-    EXPECT_EQ(bytes, "[]\r\ndepth = 32\r\nhints = 1\r\nloadsteps = 1\r\nmusicvolume = 0.800000000\r\n"
-                     "muted = 0\r\nresx = 800\r\nresy = 600\r\nsoundvolume = 1.0\r\nvoicevolume = "
-                     "0.8\r\nwindowed = 0\r\n");
+    EXPECT_EQ(
+        bytes,
+        "[]\r\ncalmeffects = 0\r\ndepth = 32\r\nhints = 1\r\nloadsteps = 1\r\nmusicvolume = 0.800000000\r\n"
+        "muted = 0\r\nresx = 800\r\nresy = 600\r\nsoundvolume = 1.0\r\nvoicevolume = "
+        "0.8\r\nwindowed = 0\r\n");
 }
 
 TEST_F(SettingsTest, PresentKeysKeepTheirValuesAndJunkReadsAsZero) {
