@@ -65,6 +65,15 @@ double TextToDouble(const Text& text) {
     return std::atof(text.c_str());
 }
 
+bool TakeWholeNumber(std::string_view& text, int& value) {
+    int read = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+    if (error != std::errc() || end == text.data()) return false;
+    value = read;
+    text.remove_prefix(static_cast<size_t>(end - text.data()));
+    return true;
+}
+
 Text IntToText(int64_t value) {
     return std::to_string(value);
 }

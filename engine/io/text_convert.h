@@ -2,6 +2,7 @@
 // Conversions between text and numbers, as the data files use them.
 #include "engine/core/text.h"
 #include <cstdint>
+#include <string_view>
 
 namespace wispwood {
 
@@ -13,6 +14,12 @@ int64_t TextToLong(const Text& text);
 // The C library's atof.
 float TextToFloat(const Text& text);
 double TextToDouble(const Text& text);
+
+// Reads a decimal whole number ("-" allowed, nothing else before it) at the
+// front of the text and moves past it; false, with the text left as it was,
+// when there is none or it does not fit: for formats that must be read
+// exactly rather than leniently.
+bool TakeWholeNumber(std::string_view& text, int& value);
 
 Text IntToText(int64_t value);
 // printf "%#.9g" of the float's shortest decimal form: 0.5 gives

@@ -258,6 +258,25 @@ void LoadNavigationImages() {
     LoadNavFrameImages();
 }
 
+NavigationCarry CarriedNavigation() {
+    const NavState& s = Nav();
+    return {s.shown, static_cast<int>(s.x), static_cast<int>(s.y), s.mouseSeen, s.mouseX, s.mouseY};
+}
+
+void CarryNavigation(const NavigationCarry& carry) {
+    NavState& s = Nav();
+    s.shown = carry.Shown;
+    s.x = static_cast<float>(carry.X);
+    s.y = static_cast<float>(carry.Y);
+    s.mouseSeen = carry.MouseSeen;
+    s.mouseX = carry.MouseX;
+    s.mouseY = carry.MouseY;
+    if (s.shown)
+        PlacePointer(carry.X, carry.Y);
+    else
+        ReleasePointer();
+}
+
 void ResetNavigation() {
     Nav() = NavState();
     ResetNavFrameImages();

@@ -27,6 +27,19 @@ void DrawNavigationCursor();
 // The frame's pictures.
 void LoadNavigationImages();
 
+// What the cursor carries from one screen into the next: whether it is
+// shown, where it stood, and where it last saw the mouse. A game replayed
+// starts with what the recorded game started with.
+struct NavigationCarry {
+    bool Shown = false;
+    int X = 0, Y = 0;
+    bool MouseSeen = false;
+    int MouseX = 0, MouseY = 0;
+    bool operator==(const NavigationCarry&) const = default;
+};
+NavigationCarry CarriedNavigation();
+void CarryNavigation(const NavigationCarry& carry);
+
 // Hidden, on nothing, remembering nothing.
 void ResetNavigation();
 

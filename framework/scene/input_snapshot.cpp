@@ -2,6 +2,7 @@
 #include "engine/input/key_modifiers.h"
 #include "engine/input/polled_input.h"
 #include "engine/input/system_events.h"
+#include "framework/scene/input_playback.h"
 #include <algorithm>
 #include <iterator>
 
@@ -71,9 +72,13 @@ bool PlayerActed(const SnapshotInput& in, int oldX, int oldY) {
 
 void TakeInputSnapshot() {
     PumpSystemEvents();
+    TakeInputSnapshot(InputForSnapshot(ReadPlatformInput()));
+}
+
+void TakeInputSnapshot(const SnapshotInput& input) {
     int oldX = SnapshotMouseX, oldY = SnapshotMouseY;
     SnapshotValid = 1;
-    TakenInput = ReadPlatformInput();
+    TakenInput = input;
     ApplyInput(TakenInput);
     if (PlayerActed(TakenInput, oldX, oldY))
         UpdatesSinceInput = 0;

@@ -49,8 +49,13 @@ extern int PointerPlaced, PlacedPointerX, PlacedPointerY;
 // button or pressed a key.
 extern int UpdatesSinceInput;
 
-// Takes the snapshot (processing pending platform messages first).
+// Takes the snapshot (processing pending platform messages first) of the
+// platform's input, or of a recording's while one plays back
+// (input_playback.h).
 void TakeInputSnapshot();
+// Takes the snapshot of this input instead: a player the program plays
+// itself.
+void TakeInputSnapshot(const SnapshotInput& input);
 
 int GameKeyPresses(int key);
 int GameMouseClicks(int button);

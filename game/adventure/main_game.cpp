@@ -15,6 +15,8 @@
 #include "game/adventure/background.h"
 #include "game/adventure/comic_page.h"
 #include "game/adventure/high_score_menu.h"
+#include "game/adventure/level_recorder.h"
+#include "game/adventure/level_replay.h"
 #include "game/adventure/level_tutorial.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_spot.h"
@@ -129,6 +131,10 @@ int MainGame::Init() {
     ResetLevelEnd();
     // A resumed game does not repeat its location's lesson.
     if (!ResumeSavedGame() && CurrentLevelSet) {
+        // Everything the game does from here follows from the generator and
+        // the input: a replay seeds it as recorded, a game played is
+        // recorded from here.
+        if (!SeedReplayedLevel()) StartLevelRecording();
         StartLevel(1, 0);
         StartLevelTutorial();
     }
@@ -269,16 +275,27 @@ void MainGame::ClickForTheSelfPlayingMode() {
     ForceMouseClicks(1);
 }
 
+LevelOutcome MainGame::Outcome() const {
+    if (Won || LevelWon) return LevelOutcome::Won;
+    if (Lost || LevelLost) return LevelOutcome::Lost;
+    return Exited ? LevelOutcome::Left : LevelOutcome::Playing;
+}
+
 bool MainGame::LeaveIfOver() {
-    if (Won || LevelWon) {
+    const LevelOutcome outcome = Outcome();
+    // A replay ends where its game would hand over to what follows it.
+    if (EndLevelReplay(outcome, UpdatesRun)) {
+        PopSelf();
+        return true;
+    }
+    if (outcome == LevelOutcome::Playing) return false;
+    if (outcome == LevelOutcome::Left) return true; // on its way out already
+    FinishLevelRecording(outcome, UpdatesRun);
+    if (outcome == LevelOutcome::Won)
         LeaveAfterWin();
-        return true;
-    }
-    if (Lost || LevelLost) {
+    else
         LeaveAfterLoss();
-        return true;
-    }
-    return false;
+    return true;
 }
 
 void MainGame::UpdatePauseMenu() {
@@ -314,6 +331,9 @@ void MainGame::UpdatePauseMenu() {
 bool MainGame::LeaveIfExitConfirmed() {
     if (!ExitAreYouSure || ExitAreYouSure->Value() != 1) return false;
     ExitAreYouSure = nullptr;
+    Exited = true;
+    FinishLevelRecording(LevelOutcome::Left, UpdatesRun);
+    EndLevelReplay(LevelOutcome::Left, UpdatesRun);
     PlayBoardSound("media\\jingles\\exitplayinggame.ogg");
     PopSelf();
     return true;
@@ -322,6 +342,8 @@ bool MainGame::LeaveIfExitConfirmed() {
 int MainGame::Update() {
     ClickForTheSelfPlayingMode();
     if (LeaveIfOver()) return 0;
+    RecordLevelInput(UpdatesRun);
+    UpdatesRun += 1;
     Container->Update();
     UpdatePauseMenu();
     if (LeaveIfExitConfirmed()) return 0;

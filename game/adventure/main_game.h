@@ -6,6 +6,7 @@
 // exit confirmation and the level clock.
 #include "engine/core/text.h"
 #include "framework/scene/game_loop.h"
+#include "game/adventure/level_recording.h"
 
 namespace wispwood {
 
@@ -31,6 +32,10 @@ class MainGame : public GameLoop {
     int GamePaused = 0;
     int PausedProgress = 0;
     int GetReady = 0;
+    // Updates its game has run, and whether the player left it through the
+    // pause menu.
+    int UpdatesRun = 0;
+    bool Exited = false;
 
     int Update() override;
     int Render() override;
@@ -49,6 +54,8 @@ class MainGame : public GameLoop {
     virtual int Paused(int includeTally);
     virtual void UpdatePaused();
     virtual void RenderPaused();
+    // How the game stands: still playing, won, lost or left.
+    LevelOutcome Outcome() const;
 
   protected:
     // A scene of a class derived from this one, which a pop that reveals it

@@ -22,6 +22,11 @@ int RunLoadStep(int index) {
     return index + 1 >= kLoaderTableSize || !LoaderTable[index + 1] ? 1 : 0;
 }
 
+void RunEveryLoadStep() {
+    for (int step = 0; step < LoaderCount; ++step)
+        if (RunLoadStep(step)) break;
+}
+
 void ResetLoaderQueue() {
     for (Loader& loader : LoaderTable) loader = Loader();
     LoaderCount = 0;

@@ -10,6 +10,7 @@
 #include "game/app/level_capture.h"
 #include "game/app/loader_queue.h"
 #include "game/app/main_scene.h"
+#include "game/app/replay_scene.h"
 #include "game/services/profiles.h"
 #include "game/services/sound_tables.h"
 #include "game/services/start_flags.h"
@@ -43,6 +44,10 @@ Ref<GameLoop> Loading::FirstScene() {
     // A developer mode starts its location once; a game that ends and
     // reveals this screen leads on to the first screen.
     if (DeveloperStartUsed) return MakeMainScene();
+    if (ReplayMode) {
+        DeveloperStartUsed = true;
+        return MakeReplayScene(ReplayPath);
+    }
     if (ComicsMode) {
         // The collection of the stored player (or of a temporary one).
         EnsureCurrentProfile();

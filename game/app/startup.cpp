@@ -1,6 +1,7 @@
 #include "game/app/startup.h"
 #include "engine/audio/audio.h"
 #include "engine/core/end_program.h"
+#include "engine/core/headless.h"
 #include "engine/draw/message_box.h"
 #include "engine/input/clock.h"
 #include "engine/io/file_stream.h"
@@ -20,6 +21,7 @@
 #include "game/adventure/end_game_screen.h"
 #include "game/adventure/high_score_menu.h"
 #include "game/adventure/level_in_progress.h"
+#include "game/adventure/level_recorder.h"
 #include "game/adventure/main_game.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_progress.h"
@@ -65,6 +67,9 @@ namespace wispwood {
 namespace {
 
 bool gStarted = false;
+
+// Enough for the last sessions of play, each a few kilobytes.
+constexpr int kKeptRecordings = 20;
 
 // One step of a fixed sequence: a short name, so that the list reads as
 // what it does, and the call. A step without a call does nothing but still
@@ -166,6 +171,8 @@ const NamedStep kServiceSteps[] = {
      [] {
          if (PathKind(WritablePath("media\\saves\\")) == 0) CreateDir(WritablePath("media\\saves\\"), 1);
      }},
+    // The games played are recorded there, the newest few kept.
+    {"level recordings", [] { RecordLevelsIn(ReplaysFolder(), kKeptRecordings); }},
     // Missing keys take their defaults; present ones keep their values.
     {"read settings", ReadSettings},
     {"volumes", ApplySettingsVolumes}, // from the settings just read
@@ -227,6 +234,8 @@ int StartUp(const TextArray& words) {
     EnsureUserDataFolder();
     // Only the first word after the program name counts.
     if (!words.empty()) ApplyCommandWord(words[0]);
+    ApplyReplayWords(words);
+    if (ReplayHeadless) UseHeadlessPlatform();
     if (TestMode) FastUpdates = 1;
     RunSteps(kServiceSteps);
     // The display's size, window and depth come from the settings and the
@@ -277,7 +286,10 @@ void SayWhatWasNotSaved() {
 } // namespace
 
 void ShutDown() {
+    // A replay keeps every file of the player as it found them.
+    if (ReplayMode) EndProgram();
     WriteExportedTunables();
+    if (CurrentGame) FinishLevelRecording(LevelOutcome::Playing, CurrentGame->UpdatesRun);
     SavePlayersProgress();
     SaveSettings();
     // Only a table that was loaded is written back.

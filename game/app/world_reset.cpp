@@ -19,6 +19,7 @@
 #include "framework/navigation/nav_cursor.h"
 #include "framework/particles/calm_effects.h"
 #include "framework/scene/frame_loop.h"
+#include "framework/scene/input_playback.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/notices.h"
 #include "framework/scene/scene_stack.h"
@@ -29,6 +30,8 @@
 #include "game/adventure/background.h"
 #include "game/adventure/credits_file.h"
 #include "game/adventure/high_score_menu.h"
+#include "game/adventure/level_recorder.h"
+#include "game/adventure/level_replay.h"
 #include "game/adventure/main_game.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_spot.h"
@@ -114,6 +117,8 @@ void ResetWorld() {
 
     // The adventure's scenes and what they keep.
     ResetMainGame();
+    ResetLevelReplay();
+    ResetLevelRecorder();
     ResetQuestMap();
     ResetQuestSpots();
     ResetSpotLevels();
@@ -195,6 +200,7 @@ void ResetWorld() {
     ResetCalmEffects();
     ResetDrawStateStack();
     ResetInputSnapshot();
+    ResetInputPlayback();
     ResetNotices();
     ResetDataFileReports();
     ResetTunables();

@@ -4,6 +4,7 @@
 #include "framework/gui/gui_text_input.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/global_keys.h"
+#include "framework/scene/input_playback.h"
 #include "framework/scene/input_snapshot.h"
 #include "game/services/display.h"
 #include "game/services/volumes.h"
@@ -28,18 +29,22 @@ bool ModifierHeld(int key) {
 
 } // namespace
 
+// A recorded game's presses of these keys are taken out of its snapshots
+// as they were when it was played; the window and the sound stay as the
+// watcher has them.
 void HandleComfortKeys() {
+    const bool played = !InputPlaybackActive();
     if (GameKeyPresses(KeyF11)) {
         ConsumeKeyPress(KeyF11);
-        ToggleDisplayMode();
+        if (played) ToggleDisplayMode();
     } else if (GameKeyPresses(KeyReturn) && (GameKeyDown(KeyAlt) || PressedWith(KeyReturn, ModifierAlt))) {
         // Enter would otherwise also confirm whatever dialog is showing.
         ConsumeKeyPress(KeyReturn, KeyReturn);
-        ToggleDisplayMode();
+        if (played) ToggleDisplayMode();
     }
     if (GameKeyPresses(KeyM) && !ModifierHeld(KeyM) && !TextBoxTyping()) {
         ConsumeKeyPress(KeyM, 'm');
-        ToggleMute();
+        if (played) ToggleMute();
     }
 }
 

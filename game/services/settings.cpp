@@ -2,6 +2,7 @@
 #include "engine/io/text_convert.h"
 #include "framework/particles/calm_effects.h"
 #include "game/services/save_report.h"
+#include "game/services/start_flags.h"
 #include "game/services/user_data.h"
 
 namespace wispwood {
@@ -64,13 +65,17 @@ void RereadSettings() {
     FollowEffectsSetting();
 }
 
+// A replay's game may open the options dialog or press the keys that change
+// the display and the sound; what it changes is not the watcher's to keep.
 int SaveSettings() {
+    if (ReplayMode) return 1;
     if (File().Write()) return 1;
     ReportSaveFailure(File().Path);
     return 0;
 }
 
 int SaveSettingNow(const Text& key) {
+    if (ReplayMode) return 1;
     GameFile& file = File();
     Ref<GameFile> onDisk = GameFile::Create(file.Path);
     // Without a readable file there is nothing to keep apart: the whole

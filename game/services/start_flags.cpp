@@ -11,6 +11,9 @@ int ImagesMode = 0;
 int ComicsMode = 0;
 int ForceLowDepth = 0;
 int LowDetail = 0;
+bool ReplayMode = false;
+bool ReplayHeadless = false;
+Text ReplayPath;
 
 namespace {
 
@@ -40,8 +43,21 @@ void ApplyCommandWord(const Text& word) {
     }
 }
 
+bool ApplyReplayWords(const TextArray& words) {
+    if (words.empty() || words[0] != "replay") return true;
+    const bool headless = words.size() == 3 && words[2] == "--headless";
+    if (words.size() < 2 || words[1].empty() || (words.size() > 2 && !headless)) return false;
+    ReplayMode = true;
+    ReplayHeadless = headless;
+    ReplayPath = words[1];
+    return true;
+}
+
 void ResetStartFlags() {
     RunMode = RunLocation = TestMode = ImagesMode = ComicsMode = ForceLowDepth = LowDetail = 0;
+    ReplayMode = ReplayHeadless = false;
+    ReplayPath.clear();
+    ReplayPath.shrink_to_fit();
 }
 
 } // namespace wispwood

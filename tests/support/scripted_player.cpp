@@ -1,4 +1,6 @@
 #include "tests/support/scripted_player.h"
+#include <gtest/gtest.h>
+#include "framework/gui/gui_gadget.h"
 #include "game/board/board.h"
 #include "game/board/match_availability.h"
 #include "game/board/piece.h"
@@ -20,6 +22,11 @@ bool PlayOneMatch(GameHarness& game) {
 void PlayMatches(GameHarness& game, int count) {
     for (int i = 0; i < count; ++i)
         if (!PlayOneMatch(game)) game.Frames(50);
+}
+
+void ClickGadget(GameHarness& game, const Ref<guiGadget>& g) {
+    ASSERT_TRUE(g);
+    game.Click(static_cast<int>(g->x + g->GetWidtH() / 2), static_cast<int>(g->y + g->GetHeight() / 2));
 }
 
 } // namespace wispwood::test

@@ -4,6 +4,10 @@
 // the harness's real mouse input.
 #include "tests/support/game_harness.h"
 
+namespace wispwood {
+class guiGadget;
+}
+
 namespace wispwood::test {
 
 // Clicks one group and then its partner; false when no match can be made
@@ -12,5 +16,8 @@ bool PlayOneMatch(GameHarness& game);
 
 // Plays count matches, letting the board settle whenever none can be made.
 void PlayMatches(GameHarness& game, int count);
+
+// Clicks the middle of a button (a test failure when there is none).
+void ClickGadget(GameHarness& game, const Ref<guiGadget>& gadget);
 
 } // namespace wispwood::test

@@ -1,5 +1,7 @@
 #include "tools/autoplay/autoplay_session.h"
+#include "engine/core/headless.h"
 #include "engine/input/clock.h"
+#include "game/adventure/level_recorder.h"
 #include "game/app/loader_queue.h"
 #include "game/app/startup.h"
 #include <cstdlib>
@@ -15,8 +17,7 @@ Ref<TManualClock> gClock;
 
 bool OpenSession(const Text& gameFolder) {
     // No window and no sound card: the game's own dummy drivers.
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    UseHeadlessPlatform();
     std::error_code error;
     std::filesystem::current_path(gameFolder, error);
     if (error) return false;
@@ -25,8 +26,9 @@ bool OpenSession(const Text& gameFolder) {
     if (!StartUp({})) return false;
     // The loading screen would spread these over its frames; here they run
     // back to back before the first game.
-    for (int step = 0; step < LoaderCount; ++step)
-        if (LoaderTable[step]) LoaderTable[step]();
+    RunEveryLoadStep();
+    // The bot's games are recorded only where a caller asks for them.
+    RecordLevelsIn("", 0);
     return true;
 }
 

@@ -22,7 +22,11 @@ struct LocationRun {
 // The game must have been opened (OpenSession). Each run starts from a
 // fresh profile with three lives; losing a life counts as a loss.
 // fastPace: the bot clicks at its quickest, without looking for pairs.
-LocationRun PlayLocation(int location, int seed, bool masterQuest, bool fastPace = false);
+// toTheEnd: the game is played on to its end, through retries and the
+// tally's "ok", as a recording of it needs; otherwise the run stops where
+// its result is known.
+LocationRun PlayLocation(int location, int seed, bool masterQuest, bool fastPace = false,
+                         bool toTheEnd = false);
 
 // The generator seed a run starts from: distinct per location and seed.
 int RunSeed(int location, int seed);

@@ -29,11 +29,6 @@ void Settle(test::GameHarness& game) {
     ASSERT_TRUE(game.RunUntil([] { return !TransitionInProgress(0); }, 400));
 }
 
-void ClickGadget(test::GameHarness& game, const Ref<guiGadget>& g) {
-    ASSERT_TRUE(g);
-    game.Click(static_cast<int>(g->x + g->GetWidtH() / 2), static_cast<int>(g->y + g->GetHeight() / 2));
-}
-
 struct LevelSnapshot {
     std::vector<Text> pieces;
     int score = 0, timeLeft = 0, spot = -1;
@@ -57,7 +52,7 @@ TEST(ResumeAfterQuit, ALevelStoppedBySigtermComesBackAsItWasThroughTheMenu) {
         PushScene(MakeQuestMap());
         ASSERT_TRUE(game.RunUntil([] { return test::OnTop<QuestMap>(); }, 200));
         Settle(game);
-        ClickGadget(game, Cast<QuestMap>(TopScene())->QuestContinue);
+        test::ClickGadget(game, Cast<QuestMap>(TopScene())->QuestContinue);
         ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>(); }, 200));
         Settle(game);
         ASSERT_EQ(CurrentSpotIndex, 3);
@@ -83,10 +78,10 @@ TEST(ResumeAfterQuit, ALevelStoppedBySigtermComesBackAsItWasThroughTheMenu) {
     ASSERT_TRUE(CurrentProfile);
     ASSERT_EQ(CurrentProfile->Name, kPlayer);
     game.Frames(500); // the entrance: the buttons rise into place
-    ClickGadget(game, menu->MainButton);
+    test::ClickGadget(game, menu->MainButton);
     ASSERT_TRUE(game.RunUntil([&] { return menu->ResumeGameAreYouSure != nullptr; }, 100));
     game.Frames(50);
-    ClickGadget(game, menu->ResumeGameAreYouSure->yes);
+    test::ClickGadget(game, menu->ResumeGameAreYouSure->yes);
     ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>(); }, 200));
     auto scene = Cast<MainGame>(TopScene());
     EXPECT_EQ(PathKind(path), 0) << "a saved game is resumed at most once";

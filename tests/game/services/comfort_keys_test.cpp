@@ -10,6 +10,7 @@
 #include "framework/gui/gui_slider.h"
 #include "framework/gui/gui_text_input.h"
 #include "framework/scene/frame_loop.h"
+#include "framework/scene/input_playback.h"
 #include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "framework/sound/sound.h"
@@ -95,6 +96,25 @@ TEST_F(ComfortKeys, F11AndAltEnterSwitchTheDisplayAndSaveTheChoice) {
     Press(KeyReturn);
     EXPECT_EQ(screen->enters, 1);
     EXPECT_EQ(GetWindowed(), 0);
+}
+
+// A replayed game's presses are taken out of its snapshots as they were
+// when it was played, but the window and the sound stay the watcher's.
+TEST_F(ComfortKeys, ARecordedGamesKeysChangeNothingOfTheWatchers) {
+    InputTape tape;
+    SnapshotInput in;
+    in.KeyPresses = {{kF11, 1, 0}};
+    tape.Add(0, in);
+    in.KeyPresses = {{'M', 1, 0}};
+    tape.Add(1, in);
+    const Text config = Config();
+    PlayBackInput(tape);
+    Run(2);
+    StopInputPlayback();
+    EXPECT_EQ(GetWindowed(), 0);
+    EXPECT_EQ(GetMuted(), 0);
+    EXPECT_EQ(screen->ms, 0) << "the M was the sound's, as when it was played";
+    EXPECT_EQ(Config(), config);
 }
 
 // xdotool and fast fingers: Alt is up again before the update looks, but

@@ -30,6 +30,25 @@ TEST_F(StartFlags, RunWordsTakeTheirDigitsInOrder) {
     EXPECT_EQ(TestMode, 0);
 }
 
+TEST_F(StartFlags, ReplayWordsNameTheRecordingAndMayAskForNoWindow) {
+    EXPECT_TRUE(ApplyReplayWords({"run5"}));
+    EXPECT_FALSE(ReplayMode);
+    EXPECT_TRUE(ApplyReplayWords({"replay", "/tmp/a game.txt"}));
+    EXPECT_TRUE(ReplayMode);
+    EXPECT_FALSE(ReplayHeadless);
+    EXPECT_EQ(ReplayPath, "/tmp/a game.txt");
+    ResetStartFlags();
+    EXPECT_TRUE(ApplyReplayWords({"replay", "g.txt", "--headless"}));
+    EXPECT_TRUE(ReplayHeadless);
+    ResetStartFlags();
+    for (const TextArray& words :
+         {TextArray{"replay"}, TextArray{"replay", ""}, TextArray{"replay", "g.txt", "-x"},
+          TextArray{"replay", "g.txt", "--headless", "more"}}) {
+        EXPECT_FALSE(ApplyReplayWords(words)) << words.size();
+        EXPECT_FALSE(ReplayMode);
+    }
+}
+
 TEST_F(StartFlags, RunBeatsTestAndTestBeatsImages) {
     ApplyCommandWord("testrun");
     EXPECT_EQ(RunMode, 1);
