@@ -21,6 +21,7 @@ Ref<TImage> gEdge, gCorner;
 constexpr float kFrameMargin = 4;
 constexpr float kGlide = 0.35f;
 constexpr int kBreath = 200;
+constexpr float kSmallest = 26;
 constexpr int kGold[3] = {255, 190, 40};
 constexpr int kGlow[3] = {255, 236, 180};
 // The help under a text box, on the light backing of its dialog.
@@ -98,8 +99,10 @@ void NavFrame::Follow(const NavTarget* target) {
 void NavFrame::Draw(const Text& hint) const {
     if (!placed_) return;
     const float breath = Breath(ticks_);
-    const float left = x_ - kFrameMargin, top = y_ - kFrameMargin;
-    const float right = x_ + w_ + kFrameMargin, bottom = y_ + h_ + kFrameMargin;
+    // A small target (a location on the map) gets a frame it can be seen by.
+    const float w = std::max(w_, kSmallest), h = std::max(h_, kSmallest);
+    const float left = x_ + (w_ - w) / 2 - kFrameMargin, top = y_ + (h_ - h) / 2 - kFrameMargin;
+    const float right = left + w + 2 * kFrameMargin, bottom = top + h + 2 * kFrameMargin;
     const float cx = (left + right) / 2, cy = (top + bottom) / 2;
     // A soft glow behind the frame...
     if (const Ref<TImage>& glow = GuiButtonGlow) {

@@ -19,6 +19,9 @@
 #include "game/board/match_availability.h"
 #include "game/board/staged_lesson.h"
 #include "game/board/tutorials.h"
+#include "game/level/bonus_brick.h"
+#include "game/level/bonus_game.h"
+#include "game/level/level_start.h"
 #include "game/level/tally.h"
 #include "game/services/options_dialog.h"
 #include "game/services/profiles.h"
@@ -256,6 +259,40 @@ TEST_F(KeyboardPlay, APadPlugsInNamesAPlayerPlaysAndSurvivesBeingPulledOut) {
     game.Frames(20);
     ASSERT_TRUE(padPlayer.Choose(test::AnyOf(pair[1])));
     EXPECT_TRUE(game.RunUntil([&] { return GameScore > score; }, 300));
+}
+
+TEST_F(KeyboardPlay, TheBonusGameIsWonPerfectlyWithTheKeys) {
+    // Location 5 as a developer starts it, its set moved on to the bonus
+    // level as a won level moves it.
+    ASSERT_TRUE(game.Start({"run5"}));
+    ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>(); }, 2000));
+    Settle();
+    ASSERT_EQ(StartLevel(0, 0), 0);
+    ASSERT_TRUE(IsBonusLevel(*CurrentLevel));
+    ASSERT_TRUE(game.RunUntil(
+        [] {
+            for (auto& column : BonusGrid)
+                for (auto& brick : column)
+                    if (brick && brick->Treasure && brick->Frame < 24) return false;
+            return FairyCount > 0;
+        },
+        600));
+    // The tiles are the targets; Return anywhere hides the fairies.
+    player.Press(KeyArrowDown);
+    ASSERT_TRUE(NavigationTarget());
+    player.Press(KeyReturn);
+    ASSERT_TRUE(game.RunUntil([] { return BonusPhase == BonusFind; }, 300));
+    std::vector<Ref<BonusBrick>> fairies;
+    for (auto& column : BonusGrid)
+        for (auto& brick : column)
+            if (brick && brick->Treasure) fairies.push_back(brick);
+    for (const Ref<BonusBrick>& fairy : fairies) {
+        ASSERT_TRUE(player.Choose(test::Is(fairy)));
+        game.Frames(15);
+    }
+    game.SaveFrame("keyboard-bonus-found");
+    EXPECT_EQ(FairiesFound, static_cast<int>(fairies.size()));
+    EXPECT_EQ(BonusPerfect, 1);
 }
 
 } // namespace

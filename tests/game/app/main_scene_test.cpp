@@ -16,6 +16,7 @@
 #include "game/adventure/main_game.h"
 #include "game/app/main_scene.h"
 #include "game/level/level_clock.h"
+#include "game/services/options_dialog.h"
 #include "game/services/profiles.h"
 #include "game/services/saved_game_path.h"
 #include "game/services/start_flags.h"
@@ -374,6 +375,56 @@ TEST_F(Menu, QuittingFadesOutAndEndsThroughTheExitHook) {
     Step(*menu, 5);
     EXPECT_GE(exits, 1);
     FrameUpcalls.Exit = saved;
+}
+
+TEST_F(Menu, EscapeBacksOutOfEachDialogAndOnTheBareMenuAsksToQuit) {
+    AddProfile("Ann");
+    AddProfile("Bo");
+    StartMenu();
+    // The profile dialog: Escape is its Cancel, selections and all.
+    Click(menu->ProfileButton);
+    ASSERT_TRUE(menu->ProfileDialogOpen());
+    Click(menu->Dialogs.ProfileNameStatic[0]);
+    EXPECT_EQ(CurrentProfile->Name, "Ann");
+    Key(KeyEscape);
+    Step(*menu, 2);
+    EXPECT_FALSE(menu->ProfileDialogOpen());
+    EXPECT_EQ(CurrentProfile->Name, "Bo");
+    EXPECT_FALSE(menu->ExitAreYouSure); // the same Escape does not ask to quit
+    Settle();
+
+    // A confirmation over the dialog takes the Escape for itself.
+    Click(menu->ProfileButton);
+    Click(menu->Dialogs.ProfileDelete);
+    ASSERT_TRUE(menu->Dialogs.DeleteProfileAreYouSure);
+    Key(KeyEscape);
+    Step(*menu, 2);
+    EXPECT_TRUE(menu->ProfileDialogOpen());
+    EXPECT_EQ(Profiles.Count(), 2);
+    Key(KeyEscape);
+    Step(*menu, 2);
+    EXPECT_FALSE(menu->ProfileDialogOpen());
+    Settle();
+
+    // Options take it back as their Cancel, and no more.
+    Click(menu->OptionsButton);
+    ASSERT_TRUE(OptionsOpen());
+    Key(KeyEscape);
+    Step(*menu, 2);
+    EXPECT_FALSE(OptionsOpen());
+    EXPECT_FALSE(menu->ExitAreYouSure);
+    Settle();
+
+    // With nothing open it asks whether to quit; Escape there answers no.
+    Key(KeyEscape);
+    Step(*menu, 2);
+    ASSERT_TRUE(menu->ExitAreYouSure);
+    Step(*menu, 30);
+    Key(KeyEscape);
+    Step(*menu, 2);
+    EXPECT_EQ(menu->Exiting, 0);
+    Settle();
+    EXPECT_FALSE(menu->guiBase->Child);
 }
 
 } // namespace
