@@ -77,7 +77,8 @@ void StandOn(int index) {
     s.current = index;
     if (index < 0) return;
     const NavTarget& t = s.targets.Items[index];
-    if (old && old != t.key) Remember(old);
+    // A stopgap is not a place to come back to.
+    if (old && old != t.key && s.settled) Remember(old);
     s.everStood = true;
     s.key = t.key;
     s.onWidget = t.gadget != nullptr;
@@ -86,8 +87,11 @@ void StandOn(int index) {
     s.y = t.py;
 }
 
-// Where the cursor goes when its target is gone or it is shown again;
-// settled tells whether that is a place chosen rather than a stopgap.
+// Where the cursor goes when its target is gone or it is shown again, and
+// whether that is a place chosen (settled) rather than a stopgap taken
+// while the screen names no start (its buttons still sliding in, its board
+// still filling): a stopgap is chosen again every update until a better
+// place turns up.
 int ChooseAgain(bool fromMouse, bool& settled) {
     NavState& s = Nav();
     const std::vector<NavTarget>& items = s.targets.Items;
@@ -97,21 +101,21 @@ int ChooseAgain(bool fromMouse, bool& settled) {
         for (int i = 0; i < static_cast<int>(items.size()); ++i)
             if (items[i].Contains(static_cast<float>(s.mouseX), static_cast<float>(s.mouseY))) return i;
     }
-    if (int i = s.targets.Find(s.key.lock().get()); i >= 0) {
-        settled = s.settled;
-        return i;
-    }
+    if (s.settled)
+        if (int i = s.targets.Find(s.key.lock().get()); i >= 0) return i;
     for (const auto& w : s.remembered)
         if (auto key = w.lock())
             if (int i = s.targets.Find(key.get()); i >= 0) return i;
     // The same kind of place as the one that went: a group on the board
     // that burst gives way to the nearest group, a deleted name to the
     // nearest widget of its dialog.
-    Ref<guiContainer> holder = s.holder.lock();
-    int near = NearestTarget(items, s.x, s.y, [&](const NavTarget& t) {
-        return s.onWidget ? t.gadget && holder && t.gadget->Parent() == holder : !t.gadget;
-    });
-    if (near >= 0 && s.everStood && (holder || !s.onWidget)) return near;
+    if (s.settled && s.everStood) {
+        Ref<guiContainer> holder = s.holder.lock();
+        int near = NearestTarget(items, s.x, s.y, [&](const NavTarget& t) {
+            return s.onWidget ? t.gadget && holder && t.gadget->Parent() == holder : !t.gadget;
+        });
+        if (near >= 0) return near;
+    }
     if (int i = s.targets.Find(s.targets.Start.get()); i >= 0) return i;
     settled = false;
     for (int i = 0; i < static_cast<int>(items.size()); ++i)
@@ -119,15 +123,10 @@ int ChooseAgain(bool fromMouse, bool& settled) {
     return 0;
 }
 
-// Stands on the place ChooseAgain picks; a stopgap gives way to the
-// screen's start as soon as it names one.
 void StandAgain(bool fromMouse) {
     NavState& s = Nav();
     bool settled = false;
     int index = ChooseAgain(fromMouse, settled);
-    if (!settled) {
-        if (int start = s.targets.Find(s.targets.Start.get()); start >= 0) index = start, settled = true;
-    }
     StandOn(index);
     s.settled = settled;
 }

@@ -68,6 +68,8 @@ int ComicMenu::Init() {
         ComicButtons[i]->x = static_cast<float>(kFramePlaces[i].x);
         ComicButtons[i]->y = static_cast<float>(kFramePlaces[i].y);
     }
+    // The keyboard cursor starts on the first comic, not on the way out.
+    if (ComicButtons[0]) guiBase->NavStart = ComicButtons[0];
     return 0;
 }
 

@@ -268,5 +268,28 @@ TEST_F(NavCursor, ANewSceneStartsAfreshButKeepsTheCursorShown) {
     EXPECT_EQ(GameMouseX(), 550);
 }
 
+TEST_F(NavCursor, AStopgapGivesWayOnceTheScreenShowsItsPlaceButAChoiceStays) {
+    // The buttons are still below the screen, sliding in; only an area
+    // without a picture can be stood on.
+    for (const Ref<guiGadget>& g : {a, b, c}) g->y += 600;
+    Ref<guiGadget> area = root->AddClickableArea(100, 500, 50, 50);
+    Arrow(KeyArrowDown);
+    ASSERT_EQ(On(), area.get());
+    for (const Ref<guiGadget>& g : {a, b, c}) g->y -= 600;
+    Update();
+    EXPECT_EQ(On(), a.get());
+    // A start named later is better still.
+    root->NavStart = c;
+    Update();
+    EXPECT_EQ(On(), c.get());
+    // Once the player has moved, the cursor stays where they put it.
+    root->NavStart.reset();
+    Arrow(KeyArrowUp);
+    ASSERT_EQ(On(), b.get());
+    root->NavStart = c;
+    Update(5);
+    EXPECT_EQ(On(), b.get());
+}
+
 } // namespace
 } // namespace wispwood
