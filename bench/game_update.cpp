@@ -4,13 +4,17 @@
 // falling, a 30-piece clear bursting and about 2,000 particles in flight.
 //   SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy build/obj/bench/bench_game_update
 // GameUpdate times one MainGame update, GameFrame one drawn and presented
-// frame of the same scene on the software renderer.
+// frame of the same scene on the software renderer, and CursorTargets what
+// the keyboard cursor adds to an update while it is shown: the scene's
+// targets (every group in reach) and a step to the right.
 #include "bench/bench_boards.h"
 #include "bench/bench_user_folder.h"
 #include "engine/draw/graphics.h"
 #include "engine/draw/sdl_driver.h"
 #include "engine/input/clock.h"
 #include "framework/draw_state/draw_state.h"
+#include "framework/navigation/nav_choice.h"
+#include "framework/navigation/nav_target.h"
 #include "framework/particles/particle_logic.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/scene_stack.h"
@@ -175,6 +179,22 @@ void GameFrame(benchmark::State& state) {
     state.counters["particles"] = ParticlesInFlight();
 }
 BENCHMARK(GameFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void CursorTargets(benchmark::State& state) {
+    if (!StartGame(state)) return;
+    BuildBusyScene();
+    // Long enough for the pieces the bursts bared to come into reach.
+    for (int i = 0; i < 100; ++i) gGame->Update();
+    size_t offered = 0;
+    for (auto _ : state) {
+        NavTargets targets;
+        gGame->NavigationTargets(targets);
+        offered = targets.Items.size();
+        benchmark::DoNotOptimize(ChooseInDirection(targets.Items, targets.Find(targets.Start.get()), 1, 0));
+    }
+    state.counters["targets"] = static_cast<double>(offered);
+}
+BENCHMARK(CursorTargets)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace wispwood

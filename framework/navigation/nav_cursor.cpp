@@ -209,11 +209,14 @@ void UpdateNavigation() {
 
     s.targets = NavTargets();
     s.current = -1;
+    // A hidden cursor costs nothing until an arrow asks for it (the mouse
+    // player and the self-playing mode never do).
+    if (!s.shown && !c.Moves()) return;
     if (top) top->NavigationTargets(s.targets);
     if (!s.shown) {
         // The first arrow only brings the cursor back, on what the mouse
         // points at or where it was; Return and Space keep their own use.
-        if (!c.Moves() || s.targets.Empty()) return;
+        if (s.targets.Empty()) return;
         s.shown = true;
         StandAgain(true);
         s.frame.Snap(Current());
