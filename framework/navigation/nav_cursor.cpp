@@ -88,10 +88,11 @@ void StandOn(int index) {
 }
 
 // Where the cursor goes when its target is gone or it is shown again, and
-// whether that is a place chosen (settled) rather than a stopgap taken
-// while the screen names no start (its buttons still sliding in, its board
-// still filling): a stopgap is chosen again every update until a better
-// place turns up.
+// whether that is a place the player chose (settled). Until they choose one
+// by moving, selecting or pointing, the cursor follows the screen's start
+// as it changes (a lesson names its group once it has found it), or a
+// stopgap while the screen names none (its buttons still sliding in, its
+// board still filling).
 int ChooseAgain(bool fromMouse, bool& settled) {
     NavState& s = Nav();
     const std::vector<NavTarget>& items = s.targets.Items;
@@ -116,8 +117,8 @@ int ChooseAgain(bool fromMouse, bool& settled) {
         });
         if (near >= 0) return near;
     }
-    if (int i = s.targets.Find(s.targets.Start.get()); i >= 0) return i;
     settled = false;
+    if (int i = s.targets.Find(s.targets.Start.get()); i >= 0) return i;
     for (int i = 0; i < static_cast<int>(items.size()); ++i)
         if (items[i].gadget && items[i].gadget->Image) return i;
     return 0;
@@ -186,6 +187,7 @@ bool OnTextBox() {
 
 void Select(const NavCommands& c) {
     if (!Current()) return;
+    if (c.select || c.erase) Nav().settled = true;
     // Return on a text box confirms what was typed, as its dialog decides.
     if (c.select && !OnTextBox()) {
         ForceMouseClicks(1);

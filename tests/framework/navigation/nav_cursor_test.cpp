@@ -278,17 +278,26 @@ TEST_F(NavCursor, AStopgapGivesWayOnceTheScreenShowsItsPlaceButAChoiceStays) {
     for (const Ref<guiGadget>& g : {a, b, c}) g->y -= 600;
     Update();
     EXPECT_EQ(On(), a.get());
-    // A start named later is better still.
+    // A start named later is better still, and followed as it changes.
     root->NavStart = c;
     Update();
     EXPECT_EQ(On(), c.get());
-    // Once the player has moved, the cursor stays where they put it.
-    root->NavStart.reset();
-    Arrow(KeyArrowUp);
-    ASSERT_EQ(On(), b.get());
-    root->NavStart = c;
-    Update(5);
+    root->NavStart = b;
+    Update();
     EXPECT_EQ(On(), b.get());
+    // Selecting is a choice: the cursor stays on what was selected.
+    Key(KeyReturn);
+    Update();
+    EXPECT_EQ(b->mhit, 1);
+    root->NavStart = c;
+    Update();
+    EXPECT_EQ(On(), b.get());
+    // So is a move.
+    Arrow(KeyArrowUp);
+    ASSERT_EQ(On(), a.get());
+    root->NavStart = b;
+    Update(5);
+    EXPECT_EQ(On(), a.get());
 }
 
 } // namespace
