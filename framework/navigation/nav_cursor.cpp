@@ -30,9 +30,9 @@ struct NavState {
     // The scene whose targets these are: a new scene starts afresh.
     std::weak_ptr<GameLoop> scene;
     bool everStood = false;
-    // The cursor stands where the player or the screen chose, not on a
-    // stopgap taken while the screen named no start (its board still
-    // filling, say): a stopgap gives way to the start once there is one.
+    // The player chose where the cursor stands (moved, selected or
+    // pointed); until then it follows the screen's start, or a stopgap
+    // while the screen names none (see ChooseAgain).
     bool settled = false;
     // This update's targets and the one the cursor is on (-1: none).
     NavTargets targets;
