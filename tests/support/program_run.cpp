@@ -4,7 +4,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <spawn.h>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -58,6 +60,51 @@ int WaitFor(pid_t pid, int seconds) {
     int status = 0;
     waitpid(pid, &status, 0);
     return -1;
+}
+
+namespace {
+
+// User and system time of a running process, in seconds; -1 once it is gone.
+double ProcessorSeconds(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return -1;
+    // The command name may hold spaces; the fields after it are plain.
+    size_t close = line.rfind(')');
+    if (close == std::string::npos) return -1;
+    std::istringstream fields(line.substr(close + 2));
+    std::string field;
+    long ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i)
+        if (i == 14 || i == 15) ticks += std::stol(field);
+    return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+bool LogSays(const std::string& errorLog, const std::string& wanted) {
+    std::ifstream log(errorLog);
+    std::stringstream text;
+    text << log.rdbuf();
+    return text.str().find(wanted) != std::string::npos;
+}
+
+} // namespace
+
+bool WaitUntilWorked(pid_t pid, double cpuSeconds, int deadlineSeconds, const std::string& errorLog,
+                     const std::string& wanted) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(deadlineSeconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        // Ended (a zombie still has a stat file): look without reaping it.
+        siginfo_t info{};
+        if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+            info.si_pid == pid)
+            return false;
+        double used = ProcessorSeconds(pid);
+        if (used < 0) return false;
+        bool said = wanted.empty() || LogSays(errorLog, wanted);
+        if (said && used >= cpuSeconds) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
 }
 
 int RunThenTerminate(pid_t pid, int seconds) {

@@ -17,6 +17,13 @@ pid_t LaunchGame(const std::vector<std::string>& env, const std::vector<std::str
 // The wait status once the process has ended; after seconds it is killed
 // and -1 is returned.
 int WaitFor(pid_t pid, int seconds);
+// Waits until the process has spent the given seconds of processor time of
+// its own (so that it has come as far as it would on a quiet machine,
+// however loaded this one is), or until it has said what is wanted on its
+// error log when that is given. False when it ended first or the deadline
+// passed.
+bool WaitUntilWorked(pid_t pid, double cpuSeconds, int deadlineSeconds, const std::string& errorLog = "",
+                     const std::string& wanted = "");
 // Lets the process run for the given seconds, asks it to stop with SIGTERM
 // as a desktop session would, and returns the wait status (or -1 when it
 // did not end within 20 seconds, and was killed).

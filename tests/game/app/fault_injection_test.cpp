@@ -20,7 +20,6 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/wait.h>
-#include <thread>
 
 namespace wispwood {
 namespace {
@@ -73,14 +72,19 @@ class FaultInjection : public ::testing::Test {
     }
 
     // Starts the program from gameFolder (the built one by default), lets
-    // it play, runs what happens meanwhile, stops it; what it printed.
-    Text PlayAndStop(const Text& gameFolder = "", const std::function<void()>& meanwhile = {}) {
+    // it play until it has loaded everything (and said what is expected,
+    // when that is given), runs what happens meanwhile, stops it; what it
+    // printed. The wait is counted in the program's own processor time, so
+    // a loaded machine does not stop it before it has come that far.
+    Text PlayAndStop(const Text& gameFolder = "", const std::function<void()>& meanwhile = {},
+                     const Text& expected = "") {
         const Text log = logs.File("stderr.txt");
         pid_t pid = test::Launch("./wispwood", gameFolder.empty() ? test::GamePath("") : gameFolder,
                                  {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"}, {"test"}, log);
         EXPECT_GT(pid, 0);
         if (pid <= 0) return "not started";
-        std::this_thread::sleep_for(std::chrono::seconds(2));
+        // Loading ends after about half a second of the program's time.
+        EXPECT_TRUE(test::WaitUntilWorked(pid, 1.0, 120, log, expected)) << "still waiting for " << expected;
         if (meanwhile) meanwhile();
         int status = test::RunThenTerminate(pid, 1);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
@@ -109,13 +113,15 @@ class FaultInjection : public ::testing::Test {
         }
     }
 
-    static int Lines(const Text& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+    static int Lines(const Text& text) {
+        return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    }
 };
 
 TEST_F(FaultInjection, ACutProfilesFileComesBackFromItsBackup) {
     const Text cut = before["playerprofiles.txt"].substr(0, before["playerprofiles.txt"].size() / 2);
     ASSERT_EQ(SaveText(folder + "playerprofiles.txt", cut), 1);
-    const Text said = PlayAndStop();
+    const Text said = PlayAndStop("", {}, "playerprofiles.txt");
     EXPECT_EQ(Lines(said), 1) << said;
     EXPECT_NE(said.find("playerprofiles.txt"), Text::npos) << said;
     Files now = Snapshot();
@@ -126,7 +132,7 @@ TEST_F(FaultInjection, ACutProfilesFileComesBackFromItsBackup) {
 TEST_F(FaultInjection, ATruncatedHighScoreTableComesBackFromItsBackup) {
     const Text cut = before["highscores.dat"].substr(0, before["highscores.dat"].size() - 9);
     ASSERT_EQ(SaveText(folder + "highscores.dat", cut), 1);
-    const Text said = PlayAndStop();
+    const Text said = PlayAndStop("", {}, "highscores.dat");
     EXPECT_EQ(Lines(said), 1) << said;
     EXPECT_NE(said.find("highscores.dat"), Text::npos) << said;
     EXPECT_EQ(Snapshot()["highscores.dat.damaged"], cut);
@@ -184,8 +190,10 @@ TEST_P(DamagedMedia, IsNamedOnceAndThePlayersFilesStayWhole) {
     // Replace, never write through, a linked file.
     fs::remove((tree + "/" + d.file).c_str());
     fs::remove((tree + "/out.txt").c_str());
-    if (!d.remove) ASSERT_EQ(SaveText(tree + "/" + d.file, d.bytes), 1);
-    const Text said = PlayAndStop(tree);
+    if (!d.remove) {
+        ASSERT_EQ(SaveText(tree + "/" + d.file, d.bytes), 1);
+    }
+    const Text said = PlayAndStop(tree, {}, name);
     size_t mentions = 0;
     for (size_t at = said.find(name); at != Text::npos; at = said.find(name, at + 1)) ++mentions;
     EXPECT_EQ(mentions, 1u) << said;
@@ -196,7 +204,8 @@ TEST_P(DamagedMedia, IsNamedOnceAndThePlayersFilesStayWhole) {
 INSTANTIATE_TEST_SUITE_P(FaultInjection, DamagedMedia,
                          ::testing::Values(MediaDamage{"media/definedlevels.txt", "", true},
                                            MediaDamage{"media/Strings.txt", Text(200, '\0'), false},
-                                           MediaDamage{"media/sound/tileclick.ogg", "OggS, not really", false},
+                                           MediaDamage{"media/sound/tileclick.ogg", "OggS, not really",
+                                                       false},
                                            MediaDamage{"media/font/characters.dat", "", false},
                                            MediaDamage{"media/quest/coords.txt", "", false},
                                            MediaDamage{"media/res.dat", Text("\0\0\0layout", 9), false},
