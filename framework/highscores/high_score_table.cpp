@@ -41,6 +41,16 @@ void THighScoreTable::AddScore(const Text& name, int score, const Text& extra) {
     Elements = std::move(entries);
 }
 
+int THighScoreTable::RemoveScore(const Text& name, int score) {
+    for (size_t i = 0; i < Elements.size(); ++i) {
+        if (Elements[i].Name != name || Elements[i].Score != score) continue;
+        Elements.erase(Elements.begin() + static_cast<std::ptrdiff_t>(i));
+        Elements.emplace_back();
+        return 1;
+    }
+    return 0;
+}
+
 int THighScoreTable::ScoreAtSlot(int i) const {
     return i >= 0 && i < SlotNumber() ? Elements[static_cast<size_t>(i)].Score : 0;
 }

@@ -50,6 +50,10 @@ class THighScoreTable {
     // Inserts behind every entry of an equal or higher score; the lowest
     // entry falls off, so the number of slots stays.
     void AddScore(const Text& name, int score, const Text& extra);
+    // Takes out the first entry with exactly this name and score; the
+    // entries below move up and an empty one fills the last slot. 1 when
+    // there was one.
+    int RemoveScore(const Text& name, int score);
 
     // 0-based; outside the table they read as an empty entry.
     int ScoreAtSlot(int i) const;

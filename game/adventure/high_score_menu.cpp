@@ -23,9 +23,9 @@
 #include "game/board/effect_images.h"
 #include "game/level/fairy_dust.h"
 #include "game/services/game_fonts.h"
+#include "game/services/profiles.h"
 #include "game/services/sound_tables.h"
 #include "game/services/text_table.h"
-#include "game/services/user_data.h"
 #include <cmath>
 #include <cstdio>
 
@@ -35,6 +35,8 @@ int PendingEntry = 0;
 Text PendingName;
 int PendingScore = 0;
 Text PendingExtra;
+ScoreTable PendingTable = ScoreTable::Timed;
+int PendingReplaces = 0;
 
 int NewSlot = 0;
 Ref<THighScoreTable> ShownTable;
@@ -46,18 +48,12 @@ std::array<GlowLogic, 4> RowGlows;
 
 namespace {
 
-constexpr int kRows = 10;
 constexpr float kRowStep = 32;
 // Where the sparks that write a new entry come from.
 constexpr float kWriteStartY = 50;
 
 Ref<TImage> gBackground, gFairy, gGlow;
 Ref<TAnim> gFairyAnim;
-
-const std::vector<std::pair<Text, Text>> kDefaultEntries = {
-    {"Ada", "50000"},  {"Bram", "40000"},  {"Clara", "35000"}, {"Dorian", "30000"}, {"Elsa", "25000"},
-    {"Finn", "20000"}, {"Greta", "15000"}, {"Hugo", "10000"},  {"Iris", "7500"},    {"Jonas", "5000"},
-};
 
 // The columns of a row; the first default given for a name holds for the
 // whole run, so every caller goes through these.
@@ -93,18 +89,12 @@ int HighScoreMenu::Load() {
     gFairy = LoadGameFramedImage("media\\highscores\\girl.png", 170, 170, 0, 3);
     gGlow = LoadCentredGameImage("media\\highscores\\glow.png");
     LoadCountersImages();
-    const Text path = UserDataPath() + "highscores.dat";
-    HighScores = THighScoreTable::LoadKept(path);
-    // The defaults only when nothing better is kept.
-    if (!HighScores) {
-        HighScores = THighScoreTable::Create(kRows, path);
-        HighScores->AddDefaults(kDefaultEntries);
-    }
+    LoadScoreTables();
     return 0;
 }
 
 int HighScoreMenu::Init() {
-    if (!HighScores) Load();
+    if (!HighScores || !RelaxedHighScores) Load();
     HighScoreSparks.Clear();
     HighScoreLayer = New<ParticleGroup>();
     ExtrasArrived = 0;
@@ -125,9 +115,14 @@ int HighScoreMenu::Init() {
         OK->GrabText = "hok";
     }
     NewSlot = 0;
+    // Looking from the menu, the player sees the table their games go to.
+    const bool relaxed = CurrentProfile && CurrentProfile->Relaxed;
+    ShowTable(PendingEntry == 1 ? PendingTable : relaxed ? ScoreTable::Relaxed : ScoreTable::Timed);
     if (PendingEntry == 1) {
         PendingEntry = 0;
-        NewSlot = HighScores->ScoreInsertionSlot(PendingScore);
+        // A relaxed game's own row makes way for its final score.
+        if (PendingReplaces > 0) ShownTable->RemoveScore(PendingName, PendingReplaces);
+        NewSlot = ShownTable->ScoreInsertionSlot(PendingScore);
         std::printf("ADDING SLOT:%d,%d\n", NewSlot, PendingScore);
         if (NewSlot == -1) NewSlot = 0;
         if (NewSlot != 0) {
@@ -135,14 +130,27 @@ int HighScoreMenu::Init() {
             ScoreCharScales.assign(IntToText(PendingScore).size(), 0);
         }
     }
+    // While a score is written in, the screen stays on its table.
+    if (NewSlot == 0) {
+        OtherTable = guiBase->AddButton(500, 514, GuiButtonEmptySmall);
+        if (OtherTable) OtherTable->DrawnTextScale = 0.8f;
+        ShowTable(Shown);
+    }
     CreateDecorationSparks();
-    ShownTable = HighScores->Copy();
     return 0;
+}
+
+void HighScoreMenu::ShowTable(ScoreTable table) {
+    Shown = table;
+    ShownTable = TableOf(table)->Copy();
+    if (OtherTable)
+        OtherTable->DrawnText =
+            GetText("highscores", table == ScoreTable::Timed ? "showrelaxed" : "showtimed");
 }
 
 void HighScoreMenu::CreateDecorationSparks() {
     float sx = GetTunable("particlestartx", "408"), sy = GetTunable("particlestarty", "44");
-    for (int r = 0; r < kRows; ++r) {
+    for (int r = 0; r < kScoreRows; ++r) {
         for (int k = 1; k <= 2; ++k) {
             float dx = k == 1 ? -RandomFloatF(5, 6) : RandomFloatF(5, 6);
             float dy = -RandomFloatF(4, 6);
@@ -210,11 +218,17 @@ int HighScoreMenu::Update() {
     for (GlowLogic& glow : RowGlows) glow.Update();
     if (OK && OK->mhit) {
         if (NewSlot != 0) {
-            HighScores->AddScore(PendingName, PendingScore, PendingExtra);
+            Ref<THighScoreTable> table = TableOf(Shown);
+            if (PendingReplaces > 0) table->RemoveScore(PendingName, PendingReplaces);
+            table->AddScore(PendingName, PendingScore, PendingExtra);
             // The entry is in the table now; the screen leaves showing it.
             NewSlot = 0;
         }
         Leave();
+    } else if (OtherTable && OtherTable->mhit) {
+        ShowTable(Shown == ScoreTable::Timed ? ScoreTable::Relaxed : ScoreTable::Timed);
+        // The rows fade in again, from the first.
+        Ticks = FirstDelay() - CumulativeDelay();
     } else if (ToEscape(0)) {
         // Looking away keeps the table as it was.
         Leave();
@@ -250,7 +264,7 @@ void HighScoreMenu::RenderRows() {
     CurrentFontScope font(MainFont);
     float y = GetTunable("hsbasey", "166");
     const float slide = LerpLinearClamped(0, 1, static_cast<float>(Ticks - 500) / 50);
-    for (int r = 1; r <= kRows; ++r) {
+    for (int r = 1; r <= kScoreRows; ++r) {
         if (r == NewSlot && Ticks > 500) {
             FontDrawStyle nameStyle = Scales(NameCharScales), scoreStyle = Scales(ScoreCharScales);
             PrintText(PendingName, NameX(), y, -1, 1, &nameStyle);
@@ -260,7 +274,7 @@ void HighScoreMenu::RenderRows() {
         }
         float alpha = HighlightAlpha(r) * FadeInAlpha(r);
         // The old last row makes way for the new entry.
-        if (r == kRows && NewSlot != 0 && Ticks > 500) alpha *= 1 - slide;
+        if (r == kScoreRows && NewSlot != 0 && Ticks > 500) alpha *= 1 - slide;
         if (alpha > 0 && ShownTable) {
             TDrawState::Push();
             TDrawState::PushAlpha(alpha);
@@ -278,7 +292,9 @@ int HighScoreMenu::Render() {
     SetColor(255, 255, 255);
     SetBlend(ALPHABLEND);
     DrawGameImage(gBackground, 0, 0);
-    if (BigFont) BigFont->FontPrint("HIGH SCORES", 400, GetTunable("highscorey", "111"), AlignMiddle, 1);
+    if (BigFont)
+        BigFont->FontPrint(GetText("highscores", Shown == ScoreTable::Timed ? "timed" : "relaxed"), 400,
+                           GetTunable("highscorey", "111"), AlignMiddle, 1);
     RenderRows();
 
     for (const auto& spark : HighScoreSparks) spark->Render();
@@ -317,6 +333,8 @@ void ResetHighScoreMenu() {
     PendingName.clear();
     PendingScore = 0;
     PendingExtra.clear();
+    PendingTable = ScoreTable::Timed;
+    PendingReplaces = 0;
     NewSlot = 0;
     ShownTable = nullptr;
     NameCharScales.clear();

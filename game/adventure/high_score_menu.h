@@ -3,12 +3,15 @@
 // reached from the main menu to look, and after a lost game to offer its
 // score. A score that qualifies opens a gap in the table, and sparks write
 // the name and score into it letter by letter; it enters the table when
-// the player presses "ok".
+// the player presses "ok". It shows the timed or the relaxed table
+// (score_tables.h), each under its own heading, and a button turns to the
+// other one while no score is being offered.
 #include "engine/core/text.h"
 #include "engine/core/tlist.h"
 #include "framework/particles/glow_logic.h"
 #include "framework/particles/particle.h"
 #include "framework/scene/game_loop.h"
+#include "game/adventure/score_tables.h"
 #include <array>
 #include <vector>
 
@@ -25,6 +28,8 @@ extern int PendingEntry;
 extern Text PendingName;
 extern int PendingScore;
 extern Text PendingExtra; // "gems,silver,gold"
+extern ScoreTable PendingTable;
+extern int PendingReplaces; // the score of the game's own row the entry replaces, 0 none
 
 // The screen's state.
 extern int NewSlot;                                      // 1-based slot the pending entry takes, 0 none
@@ -42,6 +47,8 @@ class HighScoreMenu : public GameLoop {
     int Ticks = 0;
     Ref<guiContainer> guiBase;
     Ref<guiGadget> OK;
+    Ref<guiGadget> OtherTable; // turns to the other table
+    ScoreTable Shown = ScoreTable::Timed;
     int JinglePlayed = 0;
     int playedJingle = 0;
 
@@ -65,6 +72,9 @@ class HighScoreMenu : public GameLoop {
     void CreateWritingSparks();
     void RenderRows();
     void Leave();
+    // Shows the table, its rows fading in again, and names the other one
+    // on the button.
+    void ShowTable(ScoreTable table);
 };
 
 // No pending entry, no screen state, no pictures (start-up state; the

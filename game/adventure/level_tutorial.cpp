@@ -3,6 +3,7 @@
 #include "game/board/hover_lesson.h"
 #include "game/board/pair_lessons.h"
 #include "game/board/time_lesson.h"
+#include "game/board/time_limit.h"
 #include "game/board/tutorials.h"
 #include "game/services/profiles.h"
 #include "game/services/settings.h"
@@ -90,6 +91,8 @@ void StartLevelTutorial() {
         return;
     }
     if (Ref<TutorialObject> lesson = LessonForLocation(CurrentSpotIndex)) {
+        // A relaxed level has no clock for the time lesson to point at.
+        if (RelaxedLevel && Cast<TutorialObjectTime>(lesson)) return;
         lesson->Init();
         AddTutorial(lesson);
     }

@@ -21,6 +21,7 @@
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_spot.h"
 #include "game/adventure/saved_game.h"
+#include "game/adventure/score_tables.h"
 #include "game/adventure/spot_levels.h"
 #include "game/board/board.h"
 #include "game/board/board_frame.h"
@@ -81,6 +82,18 @@ bool BonusLevelPlaying() {
     return CurrentLevel && IsBonusLevel(*CurrentLevel);
 }
 
+// The game of a profile is over; the next is neither relaxed nor has a row.
+void EndRelaxedGame(PlayerProfile& profile) {
+    profile.RelaxedGame = false;
+    profile.RelaxedScoreKept = 0;
+}
+
+// A profile without lives starts a new game.
+void StartNewGame(PlayerProfile& profile) {
+    profile.Lives = 3;
+    EndRelaxedGame(profile);
+}
+
 } // namespace
 
 // A game scene revealed by a pop is replaced by a fresh one, which starts
@@ -125,7 +138,7 @@ void MainGame::InitialiseAllGame() {
 int MainGame::Init() {
     InitialiseAllGame();
     Ref<PlayerProfile> profile = CurrentProfile;
-    if (profile && profile->Lives == 0) profile->Lives = 3;
+    if (profile && profile->Lives == 0) StartNewGame(*profile);
     GameScore = profile ? profile->Score : 0;
     DisplayedScore = GameScore;
     ResetLevelEnd();
@@ -190,6 +203,8 @@ void MainGame::PlayOnInTestMode(int location) {
 
 void MainGame::LeaveAfterWin() {
     if (CurrentProfile) CurrentProfile->Score = GameScore;
+    if (CurrentProfile && CurrentProfile->RelaxedGame && !IsTemporaryProfile(CurrentProfile))
+        KeepRelaxedGameScore(*CurrentProfile, GameScore);
     // A story level shows its comic, which leads on to the quest map; any
     // other goes straight to the map.
     if (CurrentLevel && CurrentLevel->HasComic())
@@ -203,6 +218,7 @@ void MainGame::LeaveAfterLoss() {
     Ref<PlayerProfile> p = CurrentProfile;
     auto clearProfile = [&p] {
         if (p) p->Score = p->Lives = p->Gems = p->GoldMedals = p->SilverMedals = 0;
+        if (p) EndRelaxedGame(*p);
     };
     // The self-playing mode starts the same location again.
     if (TestMode) {
@@ -213,8 +229,11 @@ void MainGame::LeaveAfterLoss() {
     PendingEntry = 1;
     PendingName = p ? p->Name : Text();
     PendingScore = GameScore;
-    PendingExtra =
-        p ? IntToText(p->Gems) + "," + IntToText(p->SilverMedals) + "," + IntToText(p->GoldMedals) : Text();
+    PendingExtra = p ? ScoreCounters(*p) : Text();
+    // A game that played any level relaxed goes to the relaxed table, where
+    // its final score replaces the row it kept.
+    PendingTable = p && p->RelaxedGame ? ScoreTable::Relaxed : ScoreTable::Timed;
+    PendingReplaces = p && p->RelaxedGame ? p->RelaxedScoreKept : 0;
     PushScene(New<HighScoreMenu>(), 0, 0);
     DeleteFromStack = 1;
     clearProfile();

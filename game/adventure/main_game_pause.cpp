@@ -24,7 +24,7 @@ namespace wispwood {
 
 namespace {
 
-Ref<TImage> gMenuBacking, gPausedBanner;
+Ref<TImage> gPausedBanner;
 
 Ref<guiGadget> MenuButtonAt(guiContainer& menu, float x, float y, const Text& key) {
     Ref<guiGadget> button = menu.AddButton(x, y, GuiButtonEmpty, nullptr);
@@ -37,12 +37,11 @@ Ref<guiGadget> MenuButtonAt(guiContainer& menu, float x, float y, const Text& ke
 } // namespace
 
 void LoadPauseMenuImages() {
-    gMenuBacking = LoadGameImage("media\\options\\backing.png");
     gPausedBanner = LoadGameImage("media\\gui\\button-big.png");
 }
 
 void ResetPauseMenuImages() {
-    gMenuBacking = gPausedBanner = nullptr;
+    gPausedBanner = nullptr;
 }
 
 void MainGame::createPauseMenu() {
@@ -54,8 +53,10 @@ void MainGame::createPauseMenu() {
     const Ref<TImage>& size = ContainerImage;
     float w = size ? static_cast<float>(ImageWidth(size)) : 0;
     float h = size ? static_cast<float>(ImageHeight(size)) : 0;
+    // The dialog panel its size comes from (the options dialog's backing is
+    // taller, for its extra rows).
     if (Ref<guiGadget> backing =
-            MenuContainer->AddStatic(std::trunc(400 - w / 2), std::trunc(300 - h / 2), gMenuBacking))
+            MenuContainer->AddStatic(std::trunc(400 - w / 2), std::trunc(300 - h / 2), GuiContainerBacking))
         backing->LayoutName = "static";
     if (Ref<guiTextHeading> heading = MenuContainer->AddText(0, 0, GetText("main", "paused"))) {
         heading->DrawnTextFont = BigFont;

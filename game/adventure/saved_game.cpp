@@ -88,6 +88,9 @@ int SaveGame(const Text& path) {
     file->AddData("temple", IntToText(CurrentSpotIndex));
     // Without it a resumed level would start its clock again.
     file->AddData("timeleft", IntToText(TimeLeft));
+    // The level goes on in the mode it started in, whatever the player's
+    // choice is when it is resumed.
+    file->AddData("relaxed", RelaxedLevel ? "1" : "0");
     file->SetNode("level");
     file->AddData("firststonewall", IntToText(CurrentLevel ? CurrentLevel->FirstStoneWall : 0));
     file->AddData("newpiecestonewall", IntToText(CurrentLevel ? CurrentLevel->NewPieceStoneWall : 0));
@@ -118,6 +121,10 @@ SavedGameLoad LoadGame(const Text& path) {
         CurrentLevelSet = before;
         return SavedGameLoad::Unreadable;
     }
+    // A game saved before relaxed play existed was timed.
+    int relaxed = 0;
+    IntValue(*file, "game", "relaxed", relaxed);
+    TakeLevelMode(relaxed != 0);
     ResumeLevel(level);
     CurrentSpotIndex = location;
 

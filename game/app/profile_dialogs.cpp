@@ -65,8 +65,11 @@ void ProfileDialogs::OpenProfileDialog(guiContainer& root) {
     ProfilesAtOpening = Profiles.ToArray();
     CurrentAtOpening = CurrentProfile;
     PendingSaveDeletions.clear();
-    float bw = OptionsBacking ? static_cast<float>(ImageWidth(OptionsBacking)) : 0;
-    ProfileSelect = ProfileContainer->AddStatic(std::trunc(400 - bw / 2), 100, OptionsBacking);
+    // The dialog panel it is laid out on (the options dialog's own backing
+    // is taller, for its extra rows).
+    const Ref<TImage>& backing = GuiContainerBacking;
+    float bw = backing ? static_cast<float>(ImageWidth(backing)) : 0;
+    ProfileSelect = ProfileContainer->AddStatic(std::trunc(400 - bw / 2), 100, backing);
     ProfileOK = DialogButton(*ProfileContainer, 231, 431, "ok", "profileok");
     ProfileNew = DialogButton(*ProfileContainer, 231, 388, "new", "profilenew");
     ProfileDelete = DialogButton(*ProfileContainer, 401, 388, "delete", "profiledelete");

@@ -25,6 +25,7 @@
 #include "game/adventure/main_game.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_progress.h"
+#include "game/adventure/score_tables.h"
 #include "game/app/comic_menu.h"
 #include "game/app/demo.h"
 #include "game/app/jungle_dust.h"
@@ -294,6 +295,7 @@ void ShutDown() {
     SaveSettings();
     // Only a table that was loaded is written back.
     if (!SaveHighScores()) ReportSaveFailure(HighScores->OriginPath);
+    if (!SaveRelaxedHighScores()) ReportSaveFailure(RelaxedHighScores->OriginPath);
     SayWhatWasNotSaved();
     EndProgram();
 }

@@ -35,6 +35,7 @@
 #include "game/adventure/main_game.h"
 #include "game/adventure/quest_map.h"
 #include "game/adventure/quest_spot.h"
+#include "game/adventure/score_tables.h"
 #include "game/adventure/spot_levels.h"
 #include "game/app/comic_menu.h"
 #include "game/app/demo.h"
@@ -123,6 +124,7 @@ void ResetWorld() {
     ResetQuestSpots();
     ResetSpotLevels();
     ResetHighScoreMenu();
+    ResetRelaxedHighScores();
     ResetCredits();
     ResetBackgrounds();
 

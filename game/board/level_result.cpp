@@ -21,13 +21,18 @@ int MedalForTime(int left, int total, int location) {
     return 0;
 }
 
+int MedalEarnedNow() {
+    if (RelaxedLevel) return 0;
+    return MedalForTime(TimeLeft, LevelTime, CurrentLevel ? CurrentLevel->n : 0);
+}
+
 void RecordLevelResult() {
     if (ResultRecorded) return;
     ResultRecorded = 1;
     const int n = CurrentLevel ? CurrentLevel->n : 0;
     LastPlayedSpot = n;
     LastGemsEarned = GemsCollected;
-    LastMedal = MedalForTime(TimeLeft, LevelTime, n);
+    LastMedal = MedalEarnedNow();
 }
 
 void DecideMedal() {

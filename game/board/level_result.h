@@ -16,6 +16,10 @@ extern int ResultRecorded;
 // half the time left is gold, more than a quarter silver, else bronze; an
 // untimed level is gold and the first location always bronze.
 int MedalForTime(int left, int total, int location);
+// The medal the level in play earns with the time it has left now: by
+// MedalForTime, and none at all for a relaxed level, which had no clock to
+// beat.
+int MedalEarnedNow();
 // Records the current level's result, once per level.
 void RecordLevelResult();
 // The medal decision of a won level set: the result is recorded and the

@@ -6,12 +6,14 @@ namespace wispwood {
 int LevelTime = 0;
 int TimeLeft = 0;
 int LevelEndTicks = 0;
+bool RelaxedLevel = false;
 
 void SetLevelTime(int t) {
+    if (RelaxedLevel) t = 0;
     Ref<PlayerProfile> profile = GetCurrentProfile();
     if (profile && profile->InMasterQuest == 1) {
         t /= 2;
-        if (t == 0) t = 18000;
+        if (t == 0 && !RelaxedLevel) t = 18000;
     }
     LevelTime = TimeLeft = t;
 }
@@ -27,6 +29,7 @@ int TimeIsUp() {
 void ResetLevelTimer() {
     LevelTime = TimeLeft = 0;
     LevelEndTicks = 0;
+    RelaxedLevel = false;
 }
 
 } // namespace wispwood

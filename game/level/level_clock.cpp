@@ -115,8 +115,7 @@ int MedalKind() {
     // Once the level is won the medal was decided with the time left then;
     // the drain that follows empties the clock and must not take it away.
     if (LevelEndTicks > 0) return LastMedal;
-    int n = CurrentLevel ? CurrentLevel->n : 0;
-    return MedalForTime(IsTimed() ? TimeLeft : 0, IsTimed() ? LevelTime : 0, n);
+    return MedalEarnedNow();
 }
 
 void UpdateTimer() {
@@ -253,10 +252,24 @@ void RenderLevelEndLines() {
     RenderTallyLines(LevelEndTicks);
 }
 
+// Where the clock stands on a timed level, a relaxed one says it has none.
+void RenderRelaxedMark() {
+    if (LevelEndTicks > 0 || !CurrentLevel || IsBonusLevel(*CurrentLevel)) return;
+    TDrawState::Push();
+    TDrawState::PushBlend(ALPHABLEND);
+    CurrentFontScope font(MainFont);
+    PrintText(GetText("game", "relaxed"), GetTunable("relaxedmarkx", "54"), GetTunable("relaxedmarky", "526"),
+              AlignCentre, GetTunable("relaxedmarkscale", "0.8"));
+    TDrawState::Pop();
+}
+
 } // namespace
 
 void RenderClock() {
-    if (IsTimed()) RenderClockFace();
+    if (IsTimed())
+        RenderClockFace();
+    else if (RelaxedLevel)
+        RenderRelaxedMark();
     RenderLevelEndLines();
     RenderConfettiB();
 }

@@ -9,6 +9,7 @@
 #include "game/board/stuck_recovery.h"
 #include "game/board/time_limit.h"
 #include "game/level/bonus_game.h"
+#include "game/services/profiles.h"
 
 namespace wispwood {
 
@@ -53,12 +54,18 @@ int StartLevel(int first, int retry) {
         target = retry ? at : at + 1;
     }
     if (target >= LevelCount()) return 1;
+    TakeLevelMode(CurrentProfile && CurrentProfile->Relaxed);
     PrepareLevel(target, first);
     StartLevelBoard(retry);
     if (IsBonusLevel(*CurrentLevel)) BuildBonusGrid();
     ResetFalling();
     ResetStuck();
     return 0;
+}
+
+void TakeLevelMode(bool relaxed) {
+    RelaxedLevel = relaxed;
+    if (relaxed && CurrentProfile) CurrentProfile->RelaxedGame = true;
 }
 
 int ResumeLevel(int index) {

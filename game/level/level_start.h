@@ -6,10 +6,15 @@
 namespace wispwood {
 
 // Starts the first level of the set, the same one again (retry) or the next
-// one. Returns 1 when the set is finished (no next level), else 0.
+// one. Returns 1 when the set is finished (no next level), else 0. The level
+// takes the current player's relaxed choice as it starts: a change of mind
+// during a level holds from the next start (or the retry after a lost life).
 int StartLevel(int first, int retry);
-// Starts Levels[index] on an empty board, for a saved game to fill; 0 and
-// nothing changed when the set has no such level.
+// The mode of the level about to start (or resume). A relaxed level makes
+// the game in progress a relaxed game.
+void TakeLevelMode(bool relaxed);
+// Starts Levels[index] on an empty board, for a saved game to fill, in the
+// mode taken before; 0 and nothing changed when the set has no such level.
 int ResumeLevel(int index);
 
 } // namespace wispwood

@@ -250,6 +250,11 @@ void TempleComplete::LevelCompleteRender() {
     TDrawState::PushBlend(ALPHABLEND);
     PrintPopIn(GetText("timebonusdisplay", "levelcomplete"), static_cast<float>(BoardCentreX()),
                GetTunable("levelcompletetexty", "86"), AlignCentre, 1, age, 0, BigFont);
+    // Where a timed level wins its medal, a relaxed one says it earns none.
+    if (RelaxedLevel && !AfterBonusLevel)
+        PrintPopIn(GetText("timebonusdisplay", "relaxed"), static_cast<float>(BoardCentreX()),
+                   GetTunable("relaxedtexty", "140"), AlignCentre, GetTunable("relaxedtextscale", "0.5"),
+                   age - 60, 0, BigFont);
     TDrawState::Pop();
 }
 

@@ -12,6 +12,7 @@
 #include "framework/scene/input_snapshot.h"
 #include "game/services/display.h"
 #include "game/services/game_fonts.h"
+#include "game/services/profiles.h"
 #include "game/services/settings.h"
 #include "game/services/text_table.h"
 #include "game/services/volumes.h"
@@ -22,10 +23,20 @@ Ref<guiContainer> OptionsContainer;
 Ref<guiGadget> OptionsOK, OptionsCancel;
 Ref<guiSelectable> FullscreenTick, WindowedTick;
 Ref<guiSelectable> HintsOnTick, HintsOffTick;
+Ref<guiSelectable> RelaxedOffTick, RelaxedOnTick;
+Ref<guiSelectable> FullEffectsTick, CalmEffectsTick;
 Ref<guiSlider> SoundSlider, MusicSlider, VoiceSlider;
 Ref<TImage> OptionsBacking, TickImage;
 
 namespace {
+
+// The current player's relaxed choice when the dialog opened, which Cancel
+// gives back.
+bool gRelaxedAtOpen = false;
+
+// Where the rows stand: the dialog's backing is 520 high, centred.
+constexpr float kDisplayRow = 99, kHintsRow = 145, kRelaxedRow = 191, kEffectsRow = 237;
+constexpr float kSoundSlider = 307, kMusicSlider = 378, kVoiceSlider = 424, kButtons = 475;
 
 bool DialogAlive() {
     return OptionsContainer && !OptionsContainer->Removed;
@@ -56,7 +67,7 @@ Ref<guiSlider> Slider(float y, const Text& key, float value, const Text& layoutN
 }
 
 Ref<guiGadget> Button(float x, const Text& key, const Text& layoutName) {
-    Ref<guiGadget> button = OptionsContainer->AddButton(x, 433, GuiButtonEmptySmall);
+    Ref<guiGadget> button = OptionsContainer->AddButton(x, kButtons, GuiButtonEmptySmall);
     if (!button) return nullptr;
     button->DrawnText = OptionText(key);
     button->DrawnTextScale = 0.8f;
@@ -92,6 +103,11 @@ void FollowSlider(const Ref<guiSlider>& slider, Setter set) {
     ApplySettingsVolumes();
 }
 
+// Selects the tick of a pair that shows the value, without a click.
+void ShowChoice(const Ref<guiSelectable>& on, const Ref<guiSelectable>& off, bool value) {
+    if (Ref<guiSelectable> tick = value ? on : off) tick->SelectItem(1);
+}
+
 void DiscardChanges() {
     OptionsContainer->Destroy();
     // The display was reopened when the mode changed, so the chosen mode
@@ -100,6 +116,14 @@ void DiscardChanges() {
     RereadSettings();
     SetWindowed(windowed);
     ApplySettingsVolumes();
+    if (Ref<PlayerProfile> player = GetCurrentProfile()) player->Relaxed = gRelaxedAtOpen;
+}
+
+void KeepChanges() {
+    OptionsContainer->Destroy();
+    SaveSettings();
+    Ref<PlayerProfile> player = GetCurrentProfile();
+    if (player && player->Relaxed != gRelaxedAtOpen && !IsTemporaryProfile(player)) SaveProfiles();
 }
 
 } // namespace
@@ -125,16 +149,28 @@ void OpenOptions(guiContainer& parent) {
     OptionsOK = Button(299 - sw / 2, "ok", "OK");
     OptionsCancel = Button(436, "cancel", "Cancel");
 
-    FullscreenTick = Tick(231, 139, 1, "fullscreen", "Fullscreen");
-    WindowedTick = Tick(401, 139, 1, "windowed", "Windowed");
-    if (Ref<guiSelectable> mode = GetWindowed() ? WindowedTick : FullscreenTick) mode->SelectItem(1);
-    HintsOnTick = Tick(232, 189, 2, "hintson", "HintsOn");
-    HintsOffTick = Tick(401, 189, 2, "hintsoff", "hintsOff");
-    if (Ref<guiSelectable> hints = GetHints() ? HintsOnTick : HintsOffTick) hints->SelectItem(1);
+    FullscreenTick = Tick(231, kDisplayRow, 1, "fullscreen", "Fullscreen");
+    WindowedTick = Tick(401, kDisplayRow, 1, "windowed", "Windowed");
+    ShowChoice(WindowedTick, FullscreenTick, GetWindowed() != 0);
+    HintsOnTick = Tick(232, kHintsRow, 2, "hintson", "HintsOn");
+    HintsOffTick = Tick(401, kHintsRow, 2, "hintsoff", "hintsOff");
+    ShowChoice(HintsOnTick, HintsOffTick, GetHints() != 0);
+    RelaxedOffTick = Tick(231, kRelaxedRow, 3, "relaxedoff", "RelaxedOff");
+    RelaxedOnTick = Tick(401, kRelaxedRow, 3, "relaxedon", "RelaxedOn");
+    Ref<PlayerProfile> player = GetCurrentProfile();
+    gRelaxedAtOpen = player && player->Relaxed;
+    ShowChoice(RelaxedOnTick, RelaxedOffTick, gRelaxedAtOpen);
+    // Relaxed play is a player's choice: with no player there is none to make.
+    if (!player)
+        for (const Ref<guiSelectable>& tick : {RelaxedOffTick, RelaxedOnTick})
+            if (tick) tick->Deactivate();
+    FullEffectsTick = Tick(231, kEffectsRow, 4, "effectsfull", "EffectsFull");
+    CalmEffectsTick = Tick(401, kEffectsRow, 4, "effectscalm", "EffectsCalm");
+    ShowChoice(CalmEffectsTick, FullEffectsTick, GetCalmEffects());
 
-    SoundSlider = Slider(265, "soundvolume", ShownVolume(GetSoundVolume()), "Sound");
-    MusicSlider = Slider(336, "musicvolume", ShownVolume(GetMusicVolume()), "Music");
-    VoiceSlider = Slider(382, "voicevolume", ShownVolume(GetVoiceVolume()), "Voice");
+    SoundSlider = Slider(kSoundSlider, "soundvolume", ShownVolume(GetSoundVolume()), "Sound");
+    MusicSlider = Slider(kMusicSlider, "musicvolume", ShownVolume(GetMusicVolume()), "Music");
+    VoiceSlider = Slider(kVoiceSlider, "voicevolume", ShownVolume(GetVoiceVolume()), "Voice");
     // The voice volume is kept in the settings but not offered.
     if (VoiceSlider) {
         VoiceSlider->hidden = 1;
@@ -164,13 +200,18 @@ void UpdateOptions() {
         int hints = Hit(HintsOnTick) ? 1 : 0;
         if (hints != GetHints()) SetHints(hints);
     }
+    Ref<PlayerProfile> player = GetCurrentProfile();
+    if (player && (Hit(RelaxedOnTick) || Hit(RelaxedOffTick))) player->Relaxed = Hit(RelaxedOnTick);
+    if (Hit(FullEffectsTick) || Hit(CalmEffectsTick)) {
+        bool calm = Hit(CalmEffectsTick);
+        if (calm != GetCalmEffects()) SetCalmEffects(calm);
+    }
     FollowSlider(SoundSlider, SetSoundVolume);
     FollowSlider(MusicSlider, SetMusicVolume);
     FollowSlider(VoiceSlider, SetVoiceVolume);
 
     if (Hit(OptionsOK)) {
-        OptionsContainer->Destroy();
-        SaveSettings();
+        KeepChanges();
     } else if (Hit(OptionsCancel) || GameKeyPresses(KeyEscape)) {
         DiscardChanges();
     }
@@ -193,6 +234,8 @@ void ResetOptions() {
     OptionsContainer = nullptr;
     OptionsOK = OptionsCancel = nullptr;
     FullscreenTick = WindowedTick = HintsOnTick = HintsOffTick = nullptr;
+    RelaxedOffTick = RelaxedOnTick = FullEffectsTick = CalmEffectsTick = nullptr;
+    gRelaxedAtOpen = false;
     SoundSlider = MusicSlider = VoiceSlider = nullptr;
     OptionsBacking = TickImage = nullptr;
 }

@@ -1,8 +1,15 @@
 #pragma once
-// The options dialog: display mode, hints and the volumes. There is only
-// ever one, whichever scene opened it, so its widgets are globals. Display
-// and volume changes take effect while it is open; OK saves the settings
-// file, Cancel or Escape goes back to what the file holds.
+// The options dialog: display mode, hints, relaxed play, calm effects and
+// the volumes. There is only ever one, whichever scene opened it, so its
+// widgets are globals. Display, effects and volume changes take effect while
+// it is open; OK saves the settings file, Cancel or Escape goes back to what
+// the file holds.
+//
+// Relaxed play is the current player's choice, kept in the profiles file:
+// OK writes that file at once when the choice changed, Cancel or Escape
+// gives the player back the choice they had when the dialog opened. A
+// level takes the choice when it starts, so one changed during a level
+// holds from the next. Without a current player the row is inactive.
 #include "engine/core/ref.h"
 
 namespace wispwood {
@@ -17,6 +24,8 @@ extern Ref<guiContainer> OptionsContainer;
 extern Ref<guiGadget> OptionsOK, OptionsCancel;
 extern Ref<guiSelectable> FullscreenTick, WindowedTick;
 extern Ref<guiSelectable> HintsOnTick, HintsOffTick;
+extern Ref<guiSelectable> RelaxedOffTick, RelaxedOnTick;
+extern Ref<guiSelectable> FullEffectsTick, CalmEffectsTick;
 extern Ref<guiSlider> SoundSlider, MusicSlider, VoiceSlider;
 extern Ref<TImage> OptionsBacking, TickImage;
 

@@ -15,6 +15,13 @@ void PadStates(std::vector<int>& states) {
     if (states.size() < kLocationCount) states.resize(kLocationCount, 0);
 }
 
+// A flag is stored as 0 or 1; a file without the key reads as off.
+void AssociateFlag(GameFile& file, bool& flag, const Text& key) {
+    int value = flag ? 1 : 0;
+    file.AssociateInt(value, key);
+    flag = value != 0;
+}
+
 } // namespace
 
 Ref<PlayerProfile> PlayerProfile::Create() {
@@ -62,6 +69,10 @@ void PlayerProfile::Associate(GameFile& file) {
     if (file.AssociateReading) PadStates(MasterLevelStates);
     file.AssociateIntArray(LevelStates, "levelstates", kLocationCount);
     file.AssociateInt(AutoLevelAmount, "autolevelamount");
+    AssociateFlag(file, Relaxed, "relaxed");
+    AssociateFlag(file, RelaxedGame, "relaxedgame");
+    file.AssociateInt(RelaxedScoreKept, "relaxedscore");
+    if (RelaxedScoreKept < 0) RelaxedScoreKept = 0;
 }
 
 int PlayerProfile::GetCurrentAdventure() {

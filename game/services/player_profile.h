@@ -36,6 +36,14 @@ class PlayerProfile {
     int DisplayHowToPlay = 1;
     int Loaded = 0;
     int AutoLevelAmount = 0;
+    // The player's choice to play without the clock; each level takes it
+    // when it starts.
+    bool Relaxed = false;
+    // The game in progress (from its first life to the loss of its last)
+    // has played a relaxed level, so its score belongs to the relaxed table,
+    // where it keeps one row of the score RelaxedScoreKept (0: none yet).
+    bool RelaxedGame = false;
+    int RelaxedScoreKept = 0;
 
     // Orders profiles by id.
     int Compare(const PlayerProfile& other) const { return ID - other.ID; }

@@ -12,8 +12,8 @@
 // it looks at the screen again and again until the step's picture is there
 // (or a generous time has passed), so a quick machine runs through it and a
 // loaded one only takes longer.
-#include "engine/io/file_stream.h"
 #include "engine/draw/pixmap_loader.h"
+#include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "tests/support/golden_image.h"
 #include "tests/support/paths.h"
@@ -37,6 +37,7 @@ struct Area {
 constexpr Area kMenuButtons{290, 195, 220, 225};
 constexpr Area kGamePanel{665, 0, 135, 300};
 constexpr Area kDialog{205, 85, 390, 425};
+constexpr Area kOptions{205, 45, 390, 510}; // the options dialog is taller
 constexpr Area kMapTitle{180, 20, 440, 60};
 constexpr Area kMapFooter{0, 500, 560, 100};
 
@@ -81,12 +82,14 @@ class Journey : public ::testing::Test {
     // fireflies pass through everything).
     bool Shows(const char* name, Area area, double seconds) {
         player_->MoveTo(790, 590); // no hover glow on the buttons
-        const Ref<TPixmap> golden = LoadPixmap(test::SourcePath(Text("tests/fixtures/golden/journey-") + name + ".png"));
+        const Ref<TPixmap> golden =
+            LoadPixmap(test::SourcePath(Text("tests/fixtures/golden/journey-") + name + ".png"));
         if (!golden) return true; // Step reports it (and writes it when asked to)
         const test::GoldenTolerance tolerance = Tolerance(area);
         for (double waited = 0; waited < seconds; waited += 0.5) {
             Ref<TPixmap> now = ScreenIn(area);
-            const int differing = now ? test::CountDifferingPixels(now, golden, tolerance.channelThreshold) : -1;
+            const int differing =
+                now ? test::CountDifferingPixels(now, golden, tolerance.channelThreshold) : -1;
             if (differing >= 0 && differing <= tolerance.maxDifferingPixels) return true;
             WaitSeconds(0.5);
         }
@@ -190,10 +193,10 @@ TEST_F(Journey, AFirstStartAndAReturnToTheMapLeaveTheirFilesAndScreens) {
     player_->Key("Escape");
     Step("pause", kDialog);
     player_->Click(400, 189); // options
-    Step("options", kDialog);
-    player_->Drag(443, 377, 350, 377); // the music slider's knob, to the left
-    Step("options-music-down", kDialog);
-    player_->Click(298, 453); // ok
+    Step("options", kOptions);
+    player_->Drag(443, 419, 350, 419); // the music slider's knob, to the left
+    Step("options-music-down", kOptions);
+    player_->Click(298, 495); // ok
     Shows("pause", kDialog, 20);
     player_->Click(400, 317); // exit level
     WaitSeconds(1.5);

@@ -57,10 +57,10 @@ BombRun PlayTheBombs(bool calm, const Text& frameName) {
         SaveText(UserDataPath() + "config.txt", "[]\r\ncalmeffects = 1\r\n");
     }
     EXPECT_TRUE(game.Start({"run11"}));
-    EXPECT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>() && !TransitionInProgress(0); }, 3000));
+    EXPECT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>() && !TransitionInProgress(0); }, 600, 100));
     EXPECT_EQ(CalmEffects, calm);
     ClearTutorials();
-    game.Frames(150); // the rows have flipped in
+    game.Frames(15, 100); // the rows have flipped in
     std::vector<Ref<Piece>> bombs;
     ForEachPiece([&](const Ref<Piece>& p) {
         if (IsKind<Bomb>(p) && p->Bottom) bombs.push_back(p);

@@ -9,13 +9,15 @@
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/high_score_menu.h"
 #include "game/adventure/high_score_spark.h"
+#include "game/adventure/score_tables.h"
+#include "game/services/profiles.h"
+#include "game/services/text_table.h"
 #include "game/services/user_data.h"
 #include "tests/support/menu_fixture.h"
 #include "tests/support/scene_fixture.h"
 
 namespace wispwood {
 namespace {
-
 
 class HighScoreScreen : public test::MenuTest {
   protected:
@@ -195,6 +197,71 @@ TEST_F(HighScoreScreen, TheTableIsWrittenWhereItCameFrom) {
     HighScoreMenu::Load();
     EXPECT_EQ(HighScores->NameAtSlot(0), "Zed");
     EXPECT_EQ(HighScores->ScoreAtSlot(9), 7500);
+}
+
+// The relaxed games have a table of their own: the screen shows the one the
+// current player's games go to, turns to the other on its button, and a
+// relaxed game's final score replaces the row it kept as it went.
+TEST_F(HighScoreScreen, TheRelaxedTableIsShownApartAndTakesTheRelaxedGamesScore) {
+    ASSERT_TRUE(RelaxedHighScores);
+    EXPECT_EQ(RelaxedHighScores->OriginPath, UserDataPath() + "relaxedscores.dat");
+    CreateProfile("Ann");
+    SelectProfileByName("Ann");
+    CurrentProfile->Relaxed = true;
+    Show();
+    EXPECT_EQ(screen->Shown, ScoreTable::Relaxed);
+    EXPECT_EQ(ShownTable->NameAtSlot(0), "Kira"); // a fresh relaxed table's names are its own
+    ASSERT_TRUE(screen->OtherTable);
+    EXPECT_EQ(screen->OtherTable->DrawnText, GetText("highscores", "showtimed"));
+    RelaxedHighScores->AddScore("Ann", 60000, "1,0,0");
+    Run(30);
+    ClickGadget(screen->OtherTable);
+    Run(2);
+    EXPECT_EQ(screen->Shown, ScoreTable::Timed);
+    EXPECT_EQ(ShownTable->NameAtSlot(0), "Ada"); // the timed table's rows
+    EXPECT_EQ(screen->OtherTable->DrawnText, GetText("highscores", "showrelaxed"));
+    ClickGadget(screen->OtherTable);
+    Run(2);
+    EXPECT_EQ(ShownTable->NameAtSlot(0), "Ann");
+    Key(KeyEscape);
+    Run(1);
+
+    // The game ends with 70000: its row of 60000 makes way, and the timed
+    // table never sees it.
+    ResetSceneStack();
+    PushSceneInstantly(below);
+    Offer("Ann", 70000, "5,0,0");
+    PendingTable = ScoreTable::Relaxed;
+    PendingReplaces = 60000;
+    Show();
+    EXPECT_EQ(screen->Shown, ScoreTable::Relaxed);
+    EXPECT_EQ(NewSlot, 1);
+    EXPECT_FALSE(screen->OtherTable);             // the screen stays on the table being written
+    EXPECT_EQ(ShownTable->ScoreAtSlot(0), 50000); // its old row is out of the way
+    ClickGadget(screen->OK);
+    Run(2);
+    EXPECT_EQ(RelaxedHighScores->ScoreAtSlot(0), 70000);
+    EXPECT_EQ(RelaxedHighScores->ScoreAtSlot(1), 50000);
+    EXPECT_EQ(RelaxedHighScores->ScoreExists("Ann", 60000), 0);
+    EXPECT_EQ(HighScores->ScoreExists("Ann", 70000), 0);
+    ASSERT_EQ(SaveRelaxedHighScores(), 1);
+    auto kept = THighScoreTable::LoadKept(UserDataPath() + "relaxedscores.dat");
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->NameAtSlot(0), "Ann");
+}
+
+// A relaxed game keeps one row, brought up to its score as it goes.
+TEST_F(HighScoreScreen, ARelaxedGameKeepsOneRowUpToDate) {
+    CreateProfile("Ann");
+    SelectProfileByName("Ann");
+    PlayerProfile& ann = *CurrentProfile;
+    KeepRelaxedGameScore(ann, 52000);
+    KeepRelaxedGameScore(ann, 61000);
+    EXPECT_EQ(ann.RelaxedScoreKept, 61000);
+    EXPECT_EQ(RelaxedHighScores->ScoreAtSlot(0), 61000);
+    EXPECT_EQ(RelaxedHighScores->ScoreExists("Ann", 52000), 0);
+    EXPECT_EQ(RelaxedHighScores->ScoreAtSlot(9), 7500); // the defaults below it, one fewer
+    EXPECT_EQ(HighScores->ScoreAtSlot(0), 50000);
 }
 
 } // namespace

@@ -97,6 +97,35 @@ TEST_F(SavedGame, ALevelSavedMidwayComesBackAsItWasAndCountsGetReadyDown) {
     EXPECT_LT(TimeLeft, timeLeft);
 }
 
+// A saved level goes on in the mode it started in, whatever the player has
+// chosen since; a file from before relaxed play resumes on the clock.
+TEST_F(SavedGame, ALevelResumesInTheModeItWasSavedIn) {
+    CurrentProfile->Relaxed = true;
+    StartLevel(1, 0);
+    ASSERT_TRUE(RelaxedLevel);
+    ASSERT_FALSE(IsTimed());
+    EXPECT_TRUE(CurrentProfile->RelaxedGame);
+    ASSERT_EQ(SaveGame(path), 1);
+    Text bytes;
+    ASSERT_TRUE(LoadText(path, bytes));
+
+    CurrentProfile->Relaxed = false;
+    StartLevel(1, 0);
+    ASSERT_TRUE(IsTimed());
+    Resume();
+    EXPECT_TRUE(RelaxedLevel);
+    EXPECT_FALSE(IsTimed());
+
+    const size_t key = bytes.find("relaxed = 1\r\n");
+    ASSERT_NE(key, Text::npos) << bytes;
+    bytes.erase(key, 13);
+    ASSERT_EQ(SaveText(path, bytes), 1);
+    CurrentProfile->Relaxed = true;
+    Resume();
+    EXPECT_FALSE(RelaxedLevel);
+    EXPECT_TRUE(IsTimed());
+}
+
 TEST_F(SavedGame, OnlyTheSimpleKindsAreRebuiltAndARunningSequenceComesBack) {
     test::BuildBoard({"0BSWC", "HOVDX", "ERLK1"});
     Cast<CrumblingPiece>(Board(4, 0))->SetStage(1);

@@ -13,6 +13,7 @@
 #include "framework/scene/input_snapshot.h"
 #include "game/adventure/main_game.h"
 #include "game/adventure/quest_map.h"
+#include "game/adventure/score_tables.h"
 #include "game/app/demo.h"
 #include "game/app/demo_game.h"
 #include "game/app/main_scene.h"
@@ -222,6 +223,8 @@ TEST_F(TitleDemo, PlaysItsLevelToTheEndAndLeavesThePlayersFilesAsTheyWere) {
     SaveSettings();
     SaveHighScores();
     SaveHighScores();
+    SaveRelaxedHighScores();
+    SaveRelaxedHighScores();
     Updates(50);
     const auto files = FilesUnder(game.User().Path());
     ASSERT_FALSE(files.empty());

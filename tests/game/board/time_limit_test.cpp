@@ -28,6 +28,14 @@ TEST_F(LevelTimer, TheMasterQuestHalvesTheTimeAndTimesEveryLevel) {
     EXPECT_EQ(IsTimed(), 1);
     SetLevelTime(1); // halves to nothing: three minutes as well
     EXPECT_EQ(LevelTime, 18000);
+    // A relaxed level has no clock, in the master quest too.
+    RelaxedLevel = true;
+    SetLevelTime(9001);
+    EXPECT_EQ(IsTimed(), 0);
+    SetLevelTime(0);
+    EXPECT_EQ(IsTimed(), 0);
+    TimeLeft = 0;
+    EXPECT_EQ(TimeIsUp(), 0);
 }
 
 TEST_F(LevelTimer, TwoUpdatesOrLessCountAsNoLimit) {

@@ -11,6 +11,7 @@
 #include "framework/gui/gui_slider.h"
 #include "framework/sound/sound.h"
 #include "game/services/options_dialog.h"
+#include "game/services/profiles.h"
 #include "game/services/settings.h"
 #include "game/services/user_data.h"
 #include "tests/support/input_events.h"
@@ -18,7 +19,6 @@
 
 namespace wispwood {
 namespace {
-
 
 // Updates the dialog before its widgets, as the menu and the game do.
 class Host : public GameLoop {
@@ -117,6 +117,29 @@ TEST_F(Options, CancelOnAFirstRunReturnsToTheDefaults) {
     EXPECT_FLOAT_EQ(EffectsVolume, 1.0f);
     EXPECT_FLOAT_EQ(GetMusicVolume(), 0.8f);
     EXPECT_EQ(FileSize(ConfigFile()), -1); // nothing was written
+}
+
+// Relaxed play is the current player's: no player, no choice; a choice
+// made reaches the profiles file when OK is pressed, not before.
+TEST_F(Options, RelaxedPlayNeedsAPlayerAndOkWritesItToTheProfile) {
+    OpenDialog();
+    EXPECT_EQ(RelaxedOffTick->active, 0);
+    EXPECT_EQ(RelaxedOnTick->active, 0);
+    Click(OptionsCancel);
+    Step(host, 40);
+
+    ASSERT_EQ(CreateProfile("Ann"), 1);
+    SelectProfileByName("Ann");
+    OpenDialog();
+    EXPECT_EQ(RelaxedOnTick->active, 1);
+    EXPECT_EQ(RelaxedOffTick->IsSelected(), 1);
+    Click(RelaxedOnTick);
+    EXPECT_TRUE(CurrentProfile->Relaxed);
+    EXPECT_EQ(FileSize(ProfilesPath()), -1);
+    Click(OptionsOK);
+    Text profiles;
+    ASSERT_TRUE(LoadText(ProfilesPath(), profiles));
+    EXPECT_NE(profiles.find("relaxed = 1"), Text::npos) << profiles;
 }
 
 TEST_F(Options, TheDisplayModeChosenStaysThroughCancel) {

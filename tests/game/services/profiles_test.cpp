@@ -49,6 +49,9 @@ TEST_F(Profiles_, RoundTripKeepsEveryFieldAndOrdersIdsAsNumbers) {
     anna->Displayedbook = 1;
     anna->DisplayHowToPlay = 0;
     anna->AutoLevelAmount = -20;
+    anna->Relaxed = true;
+    anna->RelaxedGame = true;
+    anna->RelaxedScoreKept = 61000;
     SetCurrentProfile(Profiles.ValueAtIndex(1));
     SaveProfiles();
 
@@ -61,7 +64,7 @@ TEST_F(Profiles_, RoundTripKeepsEveryFieldAndOrdersIdsAsNumbers) {
     ASSERT_NE(ten, Text::npos);
     EXPECT_LT(one, ten);
     EXPECT_LT(ten, two);
-    // Sixteen keys each.
+    // Nineteen keys each.
     EXPECT_NE(file.find("gemscollected = 17"), Text::npos);
 
     ResetProfiles();
@@ -89,6 +92,10 @@ TEST_F(Profiles_, RoundTripKeepsEveryFieldAndOrdersIdsAsNumbers) {
     EXPECT_EQ(back->Displayedbook, 1);
     EXPECT_EQ(back->DisplayHowToPlay, 0);
     EXPECT_EQ(back->AutoLevelAmount, -20);
+    EXPECT_TRUE(back->Relaxed);
+    EXPECT_TRUE(back->RelaxedGame);
+    EXPECT_EQ(back->RelaxedScoreKept, 61000);
+    EXPECT_FALSE(Profiles.ValueAtIndex(1)->Relaxed);
     // New ids continue above every id read or handed out while reading
     // (three sections: 1, 2 and 3 handed out, 10 the highest read).
     ASSERT_EQ(CreateProfile("Dora"), 1);
@@ -107,6 +114,8 @@ TEST_F(Profiles_, MissingFileAndMissingKeys) {
     Ref<PlayerProfile> bare = Profiles.First();
     EXPECT_EQ(bare->Name, "");
     EXPECT_EQ(bare->CurrentBackground, 0); // missing keys read as 0
+    EXPECT_FALSE(bare->Relaxed);           // a file from before relaxed play
+    EXPECT_FALSE(bare->RelaxedGame);
     EXPECT_EQ(bare->LevelStates, std::vector<int>(100, 0));
     // A short master-quest list is padded to a state per location.
     EXPECT_EQ(bare->MasterLevelStates, std::vector<int>(100, 0));

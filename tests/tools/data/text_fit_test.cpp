@@ -95,6 +95,8 @@ TEST_F(TextsFit, ButtonLabelsFitTheirPlates) {
 
     const Place small = OnButton("media/gui/button-empty-small.png", MainFont, 0.9f);
     ExpectTextFits("highscores", "ok", small);
+    for (const char* key : {"showrelaxed", "showtimed"})
+        ExpectTextFits("highscores", key, OnButton("media/gui/button-empty-small.png", MainFont, 0.8f));
     ExpectTextFits("comics", "back", small);
     for (const char* key : {"ok", "cancel"})
         ExpectTextFits("options", key, OnButton("media/gui/button-empty-small.png", MainFont, 0.8f));
@@ -103,7 +105,8 @@ TEST_F(TextsFit, ButtonLabelsFitTheirPlates) {
     ExpectTextFits("main", "menu", side);
     for (const char* key : {"next", "ok"}) ExpectTextFits("comics", key, side);
 
-    for (const char* key : {"fullscreen", "windowed", "hintson", "hintsoff"})
+    for (const char* key : {"fullscreen", "windowed", "hintson", "hintsoff", "relaxedoff", "relaxedon",
+                            "effectsfull", "effectscalm"})
         ExpectTextFits("options", key, OnButton("media/gui/selectable.png", MainFont, 0.8f));
 }
 

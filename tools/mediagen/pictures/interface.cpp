@@ -137,7 +137,8 @@ void AddInterfacePictures(Catalogue& out) {
         Stroke(cr, kInk, 1.2);
     });
     AddPanel(out, "media/gui/container.png", 400, 440);
-    AddPanel(out, "media/options/backing.png", 400, 440);
+    // Taller than the dialog panel: the options have six rows of choices.
+    AddPanel(out, "media/options/backing.png", 400, 520);
     AddSingle(out, "media/gui/pointer.png", 32, 32, ArrowCursor);
     AddSingle(out, "media/gui/pointerhand.png", 32, 32, HandCursor);
     AddButton(out, "media/profilemenu/profilename.png", 260, 40, PlateKind::Glass);
