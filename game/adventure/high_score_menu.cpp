@@ -202,6 +202,15 @@ void HighScoreMenu::CreateWritingSparks() {
     }
 }
 
+void HighScoreMenu::KeepNewEntry() {
+    if (NewSlot == 0) return;
+    Ref<THighScoreTable> table = TableOf(Shown);
+    if (PendingReplaces > 0) table->RemoveScore(PendingName, PendingReplaces);
+    table->AddScore(PendingName, PendingScore, PendingExtra);
+    // The entry is in the table now, once; the screen leaves showing it.
+    NewSlot = 0;
+}
+
 void HighScoreMenu::Leave() {
     Ref<GameLoop> top = TopScene();
     if (top.get() == this) PopScene(top, 1);
@@ -217,25 +226,25 @@ int HighScoreMenu::Update() {
     }
     for (GlowLogic& glow : RowGlows) glow.Update();
     if (OK && OK->mhit) {
-        if (NewSlot != 0) {
-            Ref<THighScoreTable> table = TableOf(Shown);
-            if (PendingReplaces > 0) table->RemoveScore(PendingName, PendingReplaces);
-            table->AddScore(PendingName, PendingScore, PendingExtra);
-            // The entry is in the table now; the screen leaves showing it.
-            NewSlot = 0;
-        }
+        KeepNewEntry();
         Leave();
     } else if (OtherTable && OtherTable->mhit) {
         ShowTable(Shown == ScoreTable::Timed ? ScoreTable::Relaxed : ScoreTable::Timed);
         // The rows fade in again, from the first.
         Ticks = FirstDelay() - CumulativeDelay();
     } else if (ToEscape(0)) {
-        // Looking away keeps the table as it was.
+        // A score the player earned is theirs however they leave: Escape
+        // (a pad's B) is how many leave a screen, and it must not throw
+        // the game's entry away.
+        KeepNewEntry();
         Leave();
     }
     Ticks += 1;
     if (Ticks == 600 && NewSlot != 0) CreateWritingSparks();
-    if (Ticks > kLeaveAfterTicks) Leave();
+    if (Ticks > kLeaveAfterTicks) {
+        KeepNewEntry();
+        Leave();
+    }
     for (const auto& spark : HighScoreSparks) {
         spark->Update();
         if (spark->Invalid) HighScoreSparks.Remove(spark);

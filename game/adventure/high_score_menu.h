@@ -72,6 +72,8 @@ class HighScoreMenu : public GameLoop {
     void CreateWritingSparks();
     void RenderRows();
     void Leave();
+    // Writes the game's qualifying score into its table (once).
+    void KeepNewEntry();
     // Shows the table, its rows fading in again, and names the other one
     // on the button.
     void ShowTable(ScoreTable table);
