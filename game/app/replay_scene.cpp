@@ -77,7 +77,7 @@ int ReplayScene::Render() {
     SetColor(0, 0, 0);
     DrawRect(0, 0, GraphicsWidth(), GraphicsHeight());
     SetBlend(ALPHABLEND);
-    SetColor(110, 110, 110);
+    SetColor(55, 55, 60);
     DrawGameImage(Loading::Background, 0, 0);
     SetColor(255, 255, 255);
     {
