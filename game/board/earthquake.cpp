@@ -48,9 +48,13 @@ void DropOnePiece() {
     DropPiece(candidates[RandomInt(0, static_cast<int>(candidates.size()) - 1)]);
 }
 
+// The shake is drawn only, once for every piece in every frame drawn: from
+// the game's generator it would make play follow the frame rate.
+TRandom gShakeRandom;
+
 float RandomSigned(float amplitude) {
-    float v = static_cast<float>(RandomFloat(0, amplitude));
-    return RandomInt(0, 1) ? v : -v;
+    float v = static_cast<float>(gShakeRandom.Float(0, amplitude));
+    return gShakeRandom.Int(0, 1) ? v : -v;
 }
 
 } // namespace
@@ -117,14 +121,14 @@ ShakeOffset CurrentShake() {
     } else {
         ShakeVector.x = RandomSigned(amplitude);
         ShakeVector.y = RandomSigned(amplitude);
-        // Calm effects keep the board still; the draws are made all the
-        // same, so the game goes on as it would.
+        // Calm effects keep the board still.
         if (CalmEffects) ShakeVector = {};
     }
     return ShakeVector;
 }
 
 void ResetEarthquake() {
+    gShakeRandom.Seed(kRandomStartSeed);
     QuakeTicks = AfterShake = QuakeStep = 0;
     QuakeCountdown = kDropCountdown;
     ShakeVector = {};

@@ -53,6 +53,10 @@ RewardText::RewardText(const Text& line) : txt(line) {
 void RewardText::Update() {
     Ticks += 1;
     if (Ticks - 2 * static_cast<int>(txt.size()) > 10) PulseTicks += 1;
+    // The sparkles come from the letters grown in by now: the update grows
+    // them itself rather than go by the last drawing, which would make the
+    // game's random draws follow the frame rate.
+    ApplyLetterScales();
     if (BigFont && Important) {
         const std::vector<CharDrawInfo> infos =
             BigFont->FontTextPOsitions(txt, x, y, AlignMiddle, scale, &fds);

@@ -1,15 +1,17 @@
 // Recorded games played again through the real game scene end exactly as
 // they did: the regression games of tests/fixtures/replays (the bot's wins
-// and a game left through the pause menu), one of them showing every kind
-// of special piece play makes; a game played through the real screens and
-// frames; the same games after others in the process; and none of it
-// touching the player's profile or files.
+// and games played by mouse and keys, left through the pause menu), one of
+// them showing every kind of special piece play makes, at once and drawn
+// at the game's pace; a game played through the real screens and frames;
+// the same games after others in the process; and none of it touching the
+// player's profile or files.
 #include "engine/input/key_codes.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "framework/gui/gui_are_you_sure.h"
 #include "framework/scene/frame_loop.h"
 #include "framework/scene/input_playback.h"
+#include "framework/scene/input_snapshot.h"
 #include "framework/scene/scene_stack.h"
 #include "game/adventure/level_recorder.h"
 #include "game/adventure/level_replay.h"
@@ -117,6 +119,18 @@ TEST_F(Replays, TheGameWithEverySpecialPieceShowsEveryKindAndEndsAsRecorded) {
                                     "pickaxe", "locked piece", "flower"}));
 }
 
+// Drawn at the game's pace, a game plays as it does at once: its quakes
+// shake the board in every frame drawn and its banners' letters grow in,
+// and neither may move the game's generator.
+TEST_F(Replays, AGameDrawnAtItsPacePlaysAsItDoesAtOnce) {
+    const LevelRecording recording = Fixture("location22-earthquakes.txt");
+    ResetSceneStack();
+    PushSceneInstantly(New<test::ProbeScene>());
+    ASSERT_TRUE(BeginLevelReplay(recording));
+    ASSERT_TRUE(game.RunUntil([] { return !LevelReplayRunning(); }, recording.Updates, 100));
+    ExpectEndsAsRecorded(LastReplayResult(), recording, "drawn");
+}
+
 // Nothing a game leaves behind changes the next one: the same recording
 // after other games in the process plays the same.
 TEST_F(Replays, AGamePlaysTheSameAfterOtherGamesInTheProcess) {
@@ -180,6 +194,26 @@ TEST_F(Replays, AGamePlayedThroughTheScreensReplaysExactlyAtAnyFrameRate) {
     ASSERT_TRUE(BeginLevelReplay(recording));
     ASSERT_TRUE(game.RunUntil([] { return !LevelReplayRunning(); }, recording.Updates, 70));
     ExpectEndsAsRecorded(LastReplayResult(), recording, "through frames of 70 ms");
+}
+
+// Whoever watches stops the replay with Escape; the game never sees the
+// key, and the input is the platform's again.
+TEST_F(Replays, TheWatchersEscapeStopsTheReplay) {
+    const LevelRecording recording = Fixture("location47-master-quest.txt");
+    ResetSceneStack();
+    PushSceneInstantly(New<test::ProbeScene>());
+    ASSERT_TRUE(BeginLevelReplay(recording));
+    for (int update = 0; update < 300; ++update) RunOneUpdate();
+    ASSERT_TRUE(LevelReplayRunning());
+    game.PressKey(KeyEscape);
+    RunOneUpdate();
+    EXPECT_EQ(GameKeyPresses(KeyEscape), 0);
+    RunOneUpdate();
+    EXPECT_FALSE(LevelReplayRunning());
+    EXPECT_TRUE(LastReplayResult().Stopped);
+    EXPECT_EQ(LastReplayResult().Updates, 300);
+    EXPECT_FALSE(EndsAsRecorded(LastReplayResult(), recording));
+    EXPECT_FALSE(InputPlaybackActive());
 }
 
 // The replay plays with a profile of its own, and leaves where the game

@@ -1,3 +1,4 @@
+#include "engine/io/random.h"
 #include "framework/scene/input_snapshot.h"
 #include "game/board/crumble.h"
 #include "game/board/earthquake.h"
@@ -101,6 +102,18 @@ TEST_F(Quake, TheShakeGrowsThenDiesAwayInTheAfterShake) {
     ShakeOffset still = CurrentShake();
     EXPECT_EQ(still.x, 0);
     EXPECT_EQ(still.y, 0);
+}
+
+// The shake is drawn, once a piece in every frame: it leaves the game's
+// generator alone, or play would follow the frame rate.
+TEST_F(Quake, TheShakeDrawsNothingFromTheGamesGenerator) {
+    StartEarthquake();
+    for (int i = 0; i < 100; ++i) UpdateEarthquake();
+    SeedRandom(5);
+    float moved = 0;
+    for (int i = 0; i < 20; ++i) moved += std::fabs(CurrentShake().x);
+    EXPECT_GT(moved, 0);
+    EXPECT_EQ(RandomSeed(), 5);
 }
 
 TEST_F(Quake, ClicksDoNothingWhileTheBoardShakes) {

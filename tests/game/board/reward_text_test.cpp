@@ -25,8 +25,7 @@ class RewardTexts : public test::FeedbackTest {
     static Ref<RewardText> Line(const Ref<RewardTextGroup>& g, int index) {
         return g->Instances.ValueAtIndex(index);
     }
-    // One game update and frame: the letter scales the glints look at are
-    // set when the line is drawn.
+    // One game update and frame.
     static void Step(int updates = 1) {
         for (int i = 0; i < updates; ++i) {
             UpdateRewardTexts();
@@ -157,6 +156,26 @@ TEST_F(RewardTexts, GlintsLeaveTheMainRandomStreamWhereItWas) {
     }
     EXPECT_GT(quiet, 60);
     EXPECT_GT(glinting, 10);
+}
+
+// The sparkles come from the letters grown in by each update, however often
+// the line is drawn: a frame rate must not change the game's random draws.
+TEST_F(RewardTexts, TheSparklesFollowTheUpdatesNotTheDrawing) {
+    auto play = [&](int drawEvery) {
+        ResetRewardTexts();
+        SeedRandom(99);
+        auto line = Line(CreateRewardText("ABABABABABAB", "", 1, 1, 0), 0);
+        line->baseTicksSeed = 4321;
+        for (int i = 0; i < 200; ++i) {
+            line->Update();
+            if (drawEvery && i % drawEvery == 0) line->Render();
+        }
+        return std::pair{RandomSeed(), Sparkles()};
+    };
+    const auto everyUpdate = play(1);
+    EXPECT_GT(everyUpdate.second, 10);
+    EXPECT_EQ(play(7), everyUpdate);
+    EXPECT_EQ(play(0), everyUpdate);
 }
 
 TEST_F(RewardTexts, TheGlintPatternBelongsToTheText) {
