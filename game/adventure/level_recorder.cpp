@@ -92,6 +92,7 @@ void StartLevelRecording() {
     r.Lives = profile ? profile->Lives : 0;
     r.Score = GameScore;
     r.Hints = GetHints();
+    r.Relaxed = profile && profile->Relaxed;
     r.Cursor = CarriedNavigation();
     gRecorder.recording = true;
 }

@@ -128,6 +128,7 @@ Text RecordingText(const LevelRecording& r) {
         "lives " + IntToText(r.Lives),
         "score " + IntToText(r.Score),
         "hints " + IntToText(r.Hints),
+        Text("play ") + (r.Relaxed ? "relaxed" : "timed"),
         CursorLine(r.Cursor),
         "input",
     };
@@ -153,6 +154,7 @@ bool ParseRecording(const Text& text, LevelRecording& recording, Text& error) {
         [&r](const Text& line) { return WholeNumberLine(line, "lives", r.Lives) && r.Lives >= 0; },
         [&r](const Text& line) { return WholeNumberLine(line, "score", r.Score); },
         [&r](const Text& line) { return WholeNumberLine(line, "hints", r.Hints); },
+        [&r](const Text& line) { return ChoiceLine(line, "play", "relaxed", "timed", r.Relaxed); },
         [&r](const Text& line) { return CursorFromLine(line, r.Cursor); },
         [](const Text& line) { return line == "input"; },
     };

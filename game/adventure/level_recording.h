@@ -13,6 +13,7 @@
 //   lives 3                  the player's lives and score as it started
 //   score 0
 //   hints 1                  the hints setting (lessons) as it started
+//   play timed               the player's choice of timed or relaxed play
 //   cursor hidden place 0,0 mouse 500,400
 //                            the keyboard cursor as the game started: shown
 //                            or hidden, where it stood, and where it last
@@ -41,6 +42,7 @@ struct LevelRecording {
     int Lives = 3;
     int Score = 0;
     int Hints = 1;
+    bool Relaxed = false;
     NavigationCarry Cursor;
     InputTape Input;
     // Playing: unfinished.

@@ -90,6 +90,7 @@ bool BeginLevelReplay(const LevelRecording& recording) {
     profile->Lives = recording.Lives;
     profile->Score = recording.Score;
     profile->InMasterQuest = recording.MasterQuest ? 1 : 0;
+    profile->Relaxed = recording.Relaxed;
     SetHints(recording.Hints);
     CurrentSpotIndex = recording.Location;
     LoadSpotLevels(recording.Location);

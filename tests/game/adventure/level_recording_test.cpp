@@ -24,6 +24,7 @@ LevelRecording ARecording() {
     r.Lives = 2;
     r.Score = 5000;
     r.Hints = 0;
+    r.Relaxed = true;
     r.Cursor = {true, 120, 340, true, 500, 400};
     SnapshotInput in;
     in.MouseX = 300;
@@ -41,17 +42,18 @@ LevelRecording ARecording() {
 TEST(LevelRecording, IsWrittenAndReadBackWhole) {
     const LevelRecording r = ARecording();
     const Text text = RecordingText(r);
-    EXPECT_EQ(text,
-              "wispwood replay 1\r\nlocation 42\r\nquest master\r\nseed 1234567\r\nentry instant\r\n"
-              "lives 2\r\nscore 5000\r\nhints 0\r\ncursor shown place 120,340 mouse 500,400\r\ninput\r\n"
-              "0 p300,200 b0 h- w0\r\n7 c1\r\n"
-              "result lost score 6150 updates 9000 generator 4242\r\n");
+    EXPECT_EQ(text, "wispwood replay 1\r\nlocation 42\r\nquest master\r\nseed 1234567\r\nentry instant\r\n"
+                    "lives 2\r\nscore 5000\r\nhints 0\r\nplay relaxed\r\ncursor shown place 120,340 mouse "
+                    "500,400\r\ninput\r\n"
+                    "0 p300,200 b0 h- w0\r\n7 c1\r\n"
+                    "result lost score 6150 updates 9000 generator 4242\r\n");
     LevelRecording read;
     Text error;
     ASSERT_TRUE(ParseRecording(text, read, error)) << error;
     EXPECT_EQ(RecordingText(read), text);
     EXPECT_EQ(read.Input.InputAt(7).ButtonHits[1], 1);
     EXPECT_EQ(read.Cursor, (NavigationCarry{true, 120, 340, true, 500, 400}));
+    EXPECT_TRUE(read.Relaxed);
     // A cursor that has not seen the mouse yet.
     LevelRecording fresh = r;
     fresh.Cursor = {};
@@ -78,9 +80,10 @@ TEST(LevelRecording, ADamagedFileIsRefusedWithWhatIsWrong) {
         {replaced("quest master", "quest hard"), "a bad header line (line 3)"},
         {replaced("seed 1234567", "seed 12x"), "a bad header line (line 4)"},
         {replaced("lives 2\r\n", ""), "a bad header line (line 6)"},
-        {replaced("7 c1", "7 c9"), "a bad input line (line 12)"},
-        {replaced("mouse 500,400", "mouse 500"), "a bad header line (line 9)"},
-        {replaced("shown place", "seen place"), "a bad header line (line 9)"},
+        {replaced("7 c1", "7 c9"), "a bad input line (line 13)"},
+        {replaced("play relaxed", "play slowly"), "a bad header line (line 9)"},
+        {replaced("mouse 500,400", "mouse 500"), "a bad header line (line 10)"},
+        {replaced("shown place", "seen place"), "a bad header line (line 10)"},
         {replaced("result lost score 6150 updates 9000 generator 4242\r\n", ""), "no result"},
         {replaced("result lost", "result drawn"), "a bad result line"},
         {replaced(" generator 4242", ""), "a bad result line"},

@@ -72,10 +72,16 @@ TEST_F(Replays, EveryRegressionGameEndsAsRecorded) {
         const LevelRecording recording = Fixture(name);
         ExpectEndsAsRecorded(PlayRecordingAtOnce(recording), recording, name);
     }
-    // A recording whose game went otherwise is told apart.
+    // A recording whose game went otherwise is told apart, and one played
+    // relaxed (no clock, so no time bonus) plays relaxed.
     LevelRecording changed = Fixture("location17-chunk-gaps.txt");
     changed.FinalScore += 10;
     EXPECT_FALSE(EndsAsRecorded(PlayRecordingAtOnce(changed), changed));
+    LevelRecording relaxed = Fixture("location47-master-quest.txt");
+    relaxed.Relaxed = true;
+    const ReplayResult played = PlayRecordingAtOnce(relaxed);
+    EXPECT_EQ(played.Outcome, LevelOutcome::Won);
+    EXPECT_LT(played.Score, relaxed.FinalScore);
 }
 
 // The kinds of special piece play makes, by their classes. Extra lives,
@@ -226,6 +232,7 @@ TEST_F(Replays, AReplayLeavesThePlayersProfileAndFilesAlone) {
     player->Lives = 1;
     player->Score = 777;
     player->CurrentAdventure = 5;
+    player->Relaxed = true;
     SaveProfiles();
     SetHints(0);
     const Text folder = game.User().Path() + "/Wispwood/";
@@ -245,6 +252,7 @@ TEST_F(Replays, AReplayLeavesThePlayersProfileAndFilesAlone) {
     EXPECT_EQ(player->Lives, 1);
     EXPECT_EQ(player->Score, 777);
     EXPECT_EQ(player->CurrentAdventure, 5);
+    EXPECT_TRUE(player->Relaxed);
     EXPECT_EQ(GetHints(), 0);
     EXPECT_FALSE(InputPlaybackActive());
     EXPECT_EQ(files(), before);
