@@ -154,7 +154,6 @@ bool ParseRecording(const Text& text, LevelRecording& recording, Text& error) {
         [&r](const Text& line) { return WholeNumberLine(line, "lives", r.Lives) && r.Lives >= 0; },
         [&r](const Text& line) { return WholeNumberLine(line, "score", r.Score); },
         [&r](const Text& line) { return WholeNumberLine(line, "hints", r.Hints); },
-        [&r](const Text& line) { return ChoiceLine(line, "play", "relaxed", "timed", r.Relaxed); },
         [&r](const Text& line) { return CursorFromLine(line, r.Cursor); },
         [](const Text& line) { return line == "input"; },
     };
@@ -163,10 +162,18 @@ bool ParseRecording(const Text& text, LevelRecording& recording, Text& error) {
         error = what + " (line " + IntToText(static_cast<int64_t>(at) + 1) + ")";
         return false;
     };
-    for (const auto& read : header) {
+    constexpr size_t kHintsLine = 7;
+    for (size_t i = 0; i < std::size(header); ++i) {
         if (at >= lines.size()) return fail("the recording ends before its input");
-        if (!read(lines[at])) return fail(at == 0 ? "not a recording of this form" : "a bad header line");
+        if (!header[i](lines[at]))
+            return fail(at == 0 ? "not a recording of this form" : "a bad header line");
         ++at;
+        // The play line follows the hints, where there is one.
+        if (i == kHintsLine && at < lines.size() && lines[at].rfind("play ", 0) == 0) {
+            if (!ChoiceLine(lines[at], "play", "relaxed", "timed", r.Relaxed))
+                return fail("a bad header line");
+            ++at;
+        }
     }
     r.Seed = seed;
     for (; at < lines.size() && lines[at].rfind("result", 0) != 0; ++at)

@@ -13,7 +13,9 @@
 //   lives 3                  the player's lives and score as it started
 //   score 0
 //   hints 1                  the hints setting (lessons) as it started
-//   play timed               the player's choice of timed or relaxed play
+//   play timed               or relaxed: the player's choice as it started
+//                            (a recording made before relaxed play has no
+//                            such line, and was timed)
 //   cursor hidden place 0,0 mouse 500,400
 //                            the keyboard cursor as the game started: shown
 //                            or hidden, where it stood, and where it last

@@ -3,6 +3,7 @@
 #include "engine/draw/graphics.h"
 #include "engine/draw/pixmap_loader.h"
 #include "engine/input/key_codes.h"
+#include "engine/io/file_stream.h"
 #include "engine/io/file_system.h"
 #include "framework/gui/gui_container.h"
 #include "framework/highscores/high_score_table.h"
@@ -277,6 +278,24 @@ TEST_F(HighScoreScreen, ARelaxedGameKeepsOneRowUpToDate) {
     EXPECT_EQ(RelaxedHighScores->ScoreExists("Ann", 52000), 0);
     EXPECT_EQ(RelaxedHighScores->ScoreAtSlot(9), 7500); // the defaults below it, one fewer
     EXPECT_EQ(HighScores->ScoreAtSlot(0), 50000);
+}
+
+// The relaxed table is kept like the timed one: a file cut short is set
+// aside and the backup the last save left is read instead.
+TEST_F(HighScoreScreen, ADamagedRelaxedTableComesBackFromItsBackup) {
+    RelaxedHighScores->AddScore("Zed", 99999, "1,1,1");
+    ASSERT_EQ(SaveRelaxedHighScores(), 1);
+    RelaxedHighScores->AddScore("Yve", 88888, "1,1,1");
+    ASSERT_EQ(SaveRelaxedHighScores(), 1); // the first save is the backup now
+    const Text path = UserDataPath() + "relaxedscores.dat";
+    Text bytes;
+    ASSERT_TRUE(LoadText(path, bytes));
+    ASSERT_EQ(SaveText(path, bytes.substr(0, bytes.size() / 2)), 1);
+    ResetRelaxedHighScores();
+    LoadScoreTables();
+    EXPECT_EQ(RelaxedHighScores->NameAtSlot(0), "Zed");
+    EXPECT_EQ(RelaxedHighScores->OriginPath, path);
+    EXPECT_EQ(FileSize(path + ".damaged"), static_cast<int64_t>(bytes.size() / 2));
 }
 
 } // namespace

@@ -42,18 +42,19 @@ LevelRecording ARecording() {
 TEST(LevelRecording, IsWrittenAndReadBackWhole) {
     const LevelRecording r = ARecording();
     const Text text = RecordingText(r);
-    EXPECT_EQ(text, "wispwood replay 1\r\nlocation 42\r\nquest master\r\nseed 1234567\r\nentry instant\r\n"
-                    "lives 2\r\nscore 5000\r\nhints 0\r\nplay relaxed\r\ncursor shown place 120,340 mouse "
-                    "500,400\r\ninput\r\n"
-                    "0 p300,200 b0 h- w0\r\n7 c1\r\n"
-                    "result lost score 6150 updates 9000 generator 4242\r\n");
+    EXPECT_EQ(
+        text,
+        "wispwood replay 1\r\nlocation 42\r\nquest master\r\nseed 1234567\r\nentry instant\r\n"
+        "lives 2\r\nscore 5000\r\nhints 0\r\nplay relaxed\r\ncursor shown place 120,340 mouse 500,400\r\n"
+        "input\r\n"
+        "0 p300,200 b0 h- w0\r\n7 c1\r\n"
+        "result lost score 6150 updates 9000 generator 4242\r\n");
     LevelRecording read;
     Text error;
     ASSERT_TRUE(ParseRecording(text, read, error)) << error;
     EXPECT_EQ(RecordingText(read), text);
     EXPECT_EQ(read.Input.InputAt(7).ButtonHits[1], 1);
     EXPECT_EQ(read.Cursor, (NavigationCarry{true, 120, 340, true, 500, 400}));
-    EXPECT_TRUE(read.Relaxed);
     // A cursor that has not seen the mouse yet.
     LevelRecording fresh = r;
     fresh.Cursor = {};
@@ -65,6 +66,12 @@ TEST(LevelRecording, IsWrittenAndReadBackWhole) {
     std::erase(bare, '\r');
     ASSERT_TRUE(ParseRecording(bare, read, error)) << error;
     EXPECT_EQ(RecordingText(read), text);
+    // A recording from before relaxed play has no play line: it was timed.
+    Text older = text;
+    older.erase(older.find("play relaxed\r\n"), 14);
+    ASSERT_TRUE(ParseRecording(older, read, error)) << error;
+    EXPECT_FALSE(read.Relaxed);
+    EXPECT_EQ(read.Cursor, r.Cursor);
 }
 
 TEST(LevelRecording, ADamagedFileIsRefusedWithWhatIsWrong) {
@@ -81,7 +88,7 @@ TEST(LevelRecording, ADamagedFileIsRefusedWithWhatIsWrong) {
         {replaced("seed 1234567", "seed 12x"), "a bad header line (line 4)"},
         {replaced("lives 2\r\n", ""), "a bad header line (line 6)"},
         {replaced("7 c1", "7 c9"), "a bad input line (line 13)"},
-        {replaced("play relaxed", "play slowly"), "a bad header line (line 9)"},
+        {replaced("play relaxed", "play fast"), "a bad header line (line 9)"},
         {replaced("mouse 500,400", "mouse 500"), "a bad header line (line 10)"},
         {replaced("shown place", "seen place"), "a bad header line (line 10)"},
         {replaced("result lost score 6150 updates 9000 generator 4242\r\n", ""), "no result"},
@@ -154,6 +161,11 @@ TEST_F(LevelRecorder, KeepsTheNewestRecordingsEachInAFileOfItsOwn) {
     RecordAGame(9, LevelOutcome::Left);
     EXPECT_EQ(ListDirectory(folder), (TextArray{"000004-location7.txt", "000005-location8.txt",
                                                 "000006-location9.txt", "notes.txt"}));
+    // The player's choice of relaxed play goes with the game.
+    CurrentProfile->Relaxed = true;
+    RecordAGame(10, LevelOutcome::Won);
+    ASSERT_TRUE(LoadRecording(LastLevelRecordingPath(), read, error)) << error;
+    EXPECT_TRUE(read.Relaxed);
 }
 
 TEST_F(LevelRecorder, AFolderThatCannotBeWrittenRecordsNothingAndTheGameGoesOn) {
