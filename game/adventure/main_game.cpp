@@ -344,7 +344,8 @@ void MainGame::UpdatePauseMenu() {
             ExitAreYouSure->Text = {GetText("prompts", "quit1"), GetText("prompts", "quit2"),
                                     GetText("prompts", "quit3")};
     }
-    if (Alive(OptionsButton) && OptionsButton->mhit && MenuContainer) OpenOptions(*MenuContainer);
+    if (Alive(OptionsButton) && OptionsButton->mhit && MenuContainer)
+        OpenOptions(*MenuContainer, OptionsPlace::Level);
 }
 
 bool MainGame::LeaveIfExitConfirmed() {

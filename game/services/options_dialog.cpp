@@ -25,6 +25,7 @@ Ref<guiSelectable> FullscreenTick, WindowedTick;
 Ref<guiSelectable> HintsOnTick, HintsOffTick;
 Ref<guiSelectable> RelaxedOffTick, RelaxedOnTick;
 Ref<guiSelectable> FullEffectsTick, CalmEffectsTick;
+Ref<guiGadget> NextLevelNote;
 Ref<guiSlider> SoundSlider, MusicSlider, VoiceSlider;
 Ref<TImage> OptionsBacking, TickImage;
 
@@ -37,6 +38,7 @@ bool gRelaxedAtOpen = false;
 // Where the rows stand: the dialog's backing is 520 high, centred.
 constexpr float kDisplayRow = 99, kHintsRow = 145, kRelaxedRow = 191, kEffectsRow = 237;
 constexpr float kSoundSlider = 307, kMusicSlider = 378, kVoiceSlider = 424, kButtons = 475;
+constexpr float kNoteLine = 440;
 
 bool DialogAlive() {
     return OptionsContainer && !OptionsContainer->Removed;
@@ -133,7 +135,7 @@ void LoadOptionsImages() {
     TickImage = LoadGameImage("media\\options\\tick.png");
 }
 
-void OpenOptions(guiContainer& parent) {
+void OpenOptions(guiContainer& parent, OptionsPlace place) {
     if (DialogAlive()) return;
     OptionsContainer = parent.AddContainer();
     if (!OptionsContainer) return;
@@ -167,6 +169,17 @@ void OpenOptions(guiContainer& parent) {
     FullEffectsTick = Tick(231, kEffectsRow, 4, "effectsfull", "EffectsFull");
     CalmEffectsTick = Tick(401, kEffectsRow, 4, "effectscalm", "EffectsCalm");
     ShowChoice(CalmEffectsTick, FullEffectsTick, GetCalmEffects());
+    // The level in play keeps the mode it started in; the note shows once
+    // the choice is changed.
+    NextLevelNote = nullptr;
+    if (place == OptionsPlace::Level) {
+        if (Ref<guiTextHeading> note = OptionsContainer->AddText(0, kNoteLine, OptionText("nextlevel"))) {
+            note->DrawnTextScale = 0.7f;
+            note->x = 400 - note->GetWidtH() / 2;
+            note->hidden = 1;
+            NextLevelNote = note;
+        }
+    }
 
     SoundSlider = Slider(kSoundSlider, "soundvolume", ShownVolume(GetSoundVolume()), "Sound");
     MusicSlider = Slider(kMusicSlider, "musicvolume", ShownVolume(GetMusicVolume()), "Music");
@@ -202,6 +215,7 @@ void UpdateOptions() {
     }
     Ref<PlayerProfile> player = GetCurrentProfile();
     if (player && (Hit(RelaxedOnTick) || Hit(RelaxedOffTick))) player->Relaxed = Hit(RelaxedOnTick);
+    if (NextLevelNote) NextLevelNote->hidden = player && player->Relaxed != gRelaxedAtOpen ? 0 : 1;
     if (Hit(FullEffectsTick) || Hit(CalmEffectsTick)) {
         bool calm = Hit(CalmEffectsTick);
         if (calm != GetCalmEffects()) SetCalmEffects(calm);
@@ -235,6 +249,7 @@ void ResetOptions() {
     OptionsOK = OptionsCancel = nullptr;
     FullscreenTick = WindowedTick = HintsOnTick = HintsOffTick = nullptr;
     RelaxedOffTick = RelaxedOnTick = FullEffectsTick = CalmEffectsTick = nullptr;
+    NextLevelNote = nullptr;
     gRelaxedAtOpen = false;
     SoundSlider = MusicSlider = VoiceSlider = nullptr;
     OptionsBacking = TickImage = nullptr;

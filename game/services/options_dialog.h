@@ -26,12 +26,16 @@ extern Ref<guiSelectable> FullscreenTick, WindowedTick;
 extern Ref<guiSelectable> HintsOnTick, HintsOffTick;
 extern Ref<guiSelectable> RelaxedOffTick, RelaxedOnTick;
 extern Ref<guiSelectable> FullEffectsTick, CalmEffectsTick;
+extern Ref<guiGadget> NextLevelNote; // over a level: the relaxed choice holds from the next one
 extern Ref<guiSlider> SoundSlider, MusicSlider, VoiceSlider;
 extern Ref<TImage> OptionsBacking, TickImage;
 
 void LoadOptionsImages();
+// Where the dialog is opened: from a menu, or over a level in play, where
+// a changed relaxed choice is said to hold from the next level.
+enum class OptionsPlace { Menu, Level };
 // Opens the dialog inside parent; nothing while one is alive.
-void OpenOptions(guiContainer& parent);
+void OpenOptions(guiContainer& parent, OptionsPlace place = OptionsPlace::Menu);
 // Every update of a scene that can open the dialog, open or not.
 void UpdateOptions();
 // Brings an open dialog's display ticks and volume sliders up to the

@@ -142,6 +142,25 @@ TEST_F(Options, RelaxedPlayNeedsAPlayerAndOkWritesItToTheProfile) {
     EXPECT_NE(profiles.find("relaxed = 1"), Text::npos) << profiles;
 }
 
+// Over a level the choice holds from the next level, and the dialog says
+// so once it is changed.
+TEST_F(Options, OverALevelAChangedRelaxedChoiceSaysItHoldsFromTheNextLevel) {
+    ASSERT_EQ(CreateProfile("Ann"), 1);
+    SelectProfileByName("Ann");
+    OpenDialog();
+    EXPECT_FALSE(NextLevelNote) << "from a menu the next level is far off";
+    Click(OptionsCancel);
+    Step(host, 40);
+    OpenOptions(*host.base, OptionsPlace::Level);
+    Step(host, 30);
+    ASSERT_TRUE(NextLevelNote);
+    EXPECT_EQ(NextLevelNote->hidden, 1);
+    Click(RelaxedOnTick);
+    EXPECT_EQ(NextLevelNote->hidden, 0);
+    Click(RelaxedOffTick);
+    EXPECT_EQ(NextLevelNote->hidden, 1);
+}
+
 TEST_F(Options, TheDisplayModeChosenStaysThroughCancel) {
     OpenDialog();
     Ref<TDrawContext> before = CurrentGraphics();

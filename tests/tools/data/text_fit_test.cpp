@@ -124,6 +124,8 @@ TEST_F(TextsFit, DialogTextsStayOnTheirPanels) {
     const Place heading = CentredOnPanel(backing, backingLeft, kScreenWidth / 2, BigFont, 0.9f);
     ExpectTextFits("options", "heading", heading);
     ExpectTextFits("main", "paused", heading);
+    ExpectTextFits("options", "nextlevel",
+                   CentredOnPanel(backing, backingLeft, kScreenWidth / 2, MainFont, 0.7f));
     const int sliderCentre = 282 + PictureWidth("media/gui/slider.png") / 2;
     for (const char* key : {"soundvolume", "musicvolume", "voicevolume"})
         ExpectTextFits("options", key, CentredOnPanel(backing, backingLeft, sliderCentre, MainFont, 0.8f));
