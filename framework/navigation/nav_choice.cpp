@@ -1,4 +1,5 @@
 #include "framework/navigation/nav_choice.h"
+#include <algorithm>
 #include <cmath>
 
 namespace wispwood {
@@ -22,9 +23,15 @@ int Choose(const std::vector<NavTarget>& targets, int from, float fromX, float f
         const NavTarget& t = targets[i];
         if (fromGroup >= 0 && t.group == fromGroup) continue;
         float vx = t.px - fromX, vy = t.py - fromY;
+        // Measured to the target's frame, not its middle: a choice whose
+        // frame starts a pixel further right in the row above does not lie
+        // to the right, and a wide slider above the OK button lies above
+        // it, though its middle is off to the side.
+        float halfAlong = std::fabs(dx) * t.w / 2 + std::fabs(dy) * t.h / 2;
+        float halfAcross = std::fabs(dy) * t.w / 2 + std::fabs(dx) * t.h / 2;
         float ahead = vx * dx + vy * dy;
-        if (ahead < kAhead) continue;
-        float sideways = std::fabs(vx * dy - vy * dx);
+        if (ahead - halfAlong < kAhead) continue;
+        float sideways = std::max(0.0f, std::fabs(vx * dy - vy * dx) - halfAcross);
         float cost = ahead + kSidewaysWeight * sideways;
         if (best < 0 || cost < bestCost || (cost == bestCost && sideways < bestSideways)) {
             best = i;

@@ -29,6 +29,28 @@ TEST(NavChoice, TheNearestTargetAheadWinsAndSidewaysCountsDouble) {
     EXPECT_EQ(ChooseInDirection(t, 0, 1, 1), 3);
 }
 
+// A widget's frame, centred on where the pointer stands.
+NavTarget Framed(float left, float top, float w, float h) {
+    NavTarget t = At(left + w / 2, top + h / 2);
+    t.x = left;
+    t.y = top;
+    t.w = w;
+    t.h = h;
+    return t;
+}
+
+// A dialog's two columns of choices, whose left edges differ by a pixel,
+// over a wide slider and an OK button off its middle.
+TEST(NavChoice, FramesDecideWhatLiesThatWay) {
+    std::vector<NavTarget> t = {Framed(232, 145, 160, 36), Framed(401, 145, 160, 36),
+                                Framed(231, 191, 160, 36), Framed(401, 191, 160, 36),
+                                Framed(282, 378, 216, 56), Framed(239, 475, 120, 40)};
+    EXPECT_EQ(ChooseInDirection(t, 2, 1, 0), 3) << "along the row, not up to the choice a pixel over";
+    EXPECT_EQ(ChooseInDirection(t, 0, -1, 0), -1);
+    EXPECT_EQ(ChooseInDirection(t, 5, 0, -1), 4) << "the slider above OK, not the choices past it";
+    EXPECT_EQ(ChooseInDirection(t, 4, 0, -1), 2);
+}
+
 TEST(NavChoice, NothingLiesThatWay) {
     std::vector<NavTarget> t = {At(100, 100), At(100, 200), At(300, 100)};
     EXPECT_EQ(ChooseInDirection(t, 0, 0, -1), -1);
