@@ -89,9 +89,10 @@ int ReplayScene::Render() {
         PrintText(GetText("replay", "cannotplay"), cx, 260, AlignMiddle, 0.8f);
         PrintText(Problem, cx, 300, AlignMiddle, 0.6f);
     } else {
-        const Text quest = GetText("replay", Recording.MasterQuest ? "masterquest" : "quest");
-        PrintText(GetText("replay", "location") + " " + IntToText(Recording.Location) + " - " + quest, cx,
-                  230, AlignMiddle, 0.8f);
+        // The normal quest goes without saying; only the master quest is named.
+        Text where = GetText("replay", "location") + " " + IntToText(Recording.Location);
+        if (Recording.MasterQuest) where += " - " + GetText("replay", "masterquest");
+        PrintText(where, cx, 230, AlignMiddle, 0.8f);
     }
     if (Ended) {
         const ReplayResult& result = LastReplayResult();
