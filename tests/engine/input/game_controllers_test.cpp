@@ -5,7 +5,7 @@
 #include "engine/input/game_controllers.h"
 #include "engine/input/key_codes.h"
 #include "engine/input/polled_input.h"
-#include "tests/support/virtual_pad.h"
+#include "engine/input/virtual_pad.h"
 #include <SDL.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ namespace {
 
 class GameControllers : public ::testing::Test {
   protected:
-    test::VirtualPad pad;
+    VirtualPad pad;
 
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -35,14 +35,14 @@ class GameControllers : public ::testing::Test {
         ASSERT_TRUE(pad.PlugIn());
         Look();
     }
-    void Button(test::VirtualPad::Button button, bool down) {
+    void Button(VirtualPad::Button button, bool down) {
         if (down)
             pad.Hold(button);
         else
             pad.Release(button);
         Look();
     }
-    void Stick(test::VirtualPad::Axis axis, int value) {
+    void Stick(VirtualPad::Axis axis, int value) {
         pad.Lean(axis, value);
         Look();
     }
@@ -68,13 +68,13 @@ TEST_F(GameControllers, APluggedInPadPlaysAsTheKeyboard) {
     EXPECT_EQ(GameControllerCount(), 1);
 
     const struct {
-        test::VirtualPad::Button button;
+        VirtualPad::Button button;
         int key;
-    } buttons[] = {{test::VirtualPad::A, KeyReturn},        {test::VirtualPad::B, KeyEscape},
-                   {test::VirtualPad::Back, KeyEscape},     {test::VirtualPad::Start, KeyPause},
-                   {test::VirtualPad::X, KeyBackspace},     {test::VirtualPad::Up, KeyArrowUp},
-                   {test::VirtualPad::Down, KeyArrowDown},  {test::VirtualPad::Left, KeyArrowLeft},
-                   {test::VirtualPad::Right, KeyArrowRight}};
+    } buttons[] = {{VirtualPad::A, KeyReturn},        {VirtualPad::B, KeyEscape},
+                   {VirtualPad::Back, KeyEscape},     {VirtualPad::Start, KeyPause},
+                   {VirtualPad::X, KeyBackspace},     {VirtualPad::Up, KeyArrowUp},
+                   {VirtualPad::Down, KeyArrowDown},  {VirtualPad::Left, KeyArrowLeft},
+                   {VirtualPad::Right, KeyArrowRight}};
     for (const auto& b : buttons) {
         Button(b.button, true);
         EXPECT_EQ(KeyDown(b.key), 1) << b.button;
@@ -83,28 +83,28 @@ TEST_F(GameControllers, APluggedInPadPlaysAsTheKeyboard) {
         EXPECT_EQ(KeyPresses(b.key), 1) << b.button;
     }
     // A button without a key presses nothing.
-    Button(test::VirtualPad::LeftShoulder, true);
+    Button(VirtualPad::LeftShoulder, true);
     for (int key = 0; key < KeyCount; ++key) EXPECT_EQ(KeyPresses(key), 0) << key;
 }
 
 TEST_F(GameControllers, TheStickAndTheDpadHoldOneKeyTogether) {
     PlugIn();
-    Stick(test::VirtualPad::LeftX, 20000);
-    Button(test::VirtualPad::Right, true);
+    Stick(VirtualPad::LeftX, 20000);
+    Button(VirtualPad::Right, true);
     EXPECT_EQ(KeyPresses(KeyArrowRight), 1);
     // Letting go of one leaves the key held by the other.
-    Button(test::VirtualPad::Right, false);
+    Button(VirtualPad::Right, false);
     EXPECT_EQ(KeyDown(KeyArrowRight), 1);
-    Stick(test::VirtualPad::LeftX, 12000);
+    Stick(VirtualPad::LeftX, 12000);
     EXPECT_EQ(KeyDown(KeyArrowRight), 1);
-    Stick(test::VirtualPad::LeftX, 0);
+    Stick(VirtualPad::LeftX, 0);
     EXPECT_EQ(KeyDown(KeyArrowRight), 0);
     EXPECT_EQ(KeyPresses(KeyArrowRight), 0);
 
     // Up on the stick is negative; swung straight down it lets go of up.
-    Stick(test::VirtualPad::LeftY, -30000);
+    Stick(VirtualPad::LeftY, -30000);
     EXPECT_EQ(KeyDown(KeyArrowUp), 1);
-    Stick(test::VirtualPad::LeftY, 30000);
+    Stick(VirtualPad::LeftY, 30000);
     EXPECT_EQ(KeyDown(KeyArrowUp), 0);
     EXPECT_EQ(KeyDown(KeyArrowDown), 1);
     EXPECT_EQ(KeyPresses(KeyArrowUp), 1);
@@ -113,8 +113,8 @@ TEST_F(GameControllers, TheStickAndTheDpadHoldOneKeyTogether) {
 
 TEST_F(GameControllers, APadPulledOutMidPressLeavesNoKeyHeld) {
     PlugIn();
-    Button(test::VirtualPad::A, true);
-    Stick(test::VirtualPad::LeftX, -32768);
+    Button(VirtualPad::A, true);
+    Stick(VirtualPad::LeftX, -32768);
     ASSERT_EQ(KeyDown(KeyReturn), 1);
     ASSERT_EQ(KeyDown(KeyArrowLeft), 1);
     // The removal arrives without the releases.
@@ -128,7 +128,7 @@ TEST_F(GameControllers, APadPulledOutMidPressLeavesNoKeyHeld) {
     pad.Unplug();
     PlugIn();
     EXPECT_EQ(GameControllerCount(), 1);
-    Button(test::VirtualPad::B, true);
+    Button(VirtualPad::B, true);
     EXPECT_EQ(KeyPresses(KeyEscape), 1);
 }
 
@@ -139,7 +139,7 @@ TEST_F(GameControllers, PadsPresentWhenTheDisplayOpensAreTaken) {
     EXPECT_EQ(GameControllerCount(), 0);
     EnablePolledInput();
     EXPECT_EQ(GameControllerCount(), 1);
-    Button(test::VirtualPad::Start, true);
+    Button(VirtualPad::Start, true);
     EXPECT_EQ(KeyPresses(KeyPause), 1);
 }
 

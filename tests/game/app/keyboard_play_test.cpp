@@ -3,6 +3,7 @@
 // wins the first location with its lesson and reaches the quest map; a pad
 // is plugged in, used, pulled out mid-press and plugged in again.
 #include "engine/input/key_codes.h"
+#include "engine/input/virtual_pad.h"
 #include "framework/gui/gui_container.h"
 #include "framework/gui/gui_slider.h"
 #include "framework/gui/gui_text_input.h"
@@ -28,7 +29,6 @@
 #include "game/services/settings.h"
 #include "tests/support/keyboard_player.h"
 #include "tests/support/scene_fixture.h"
-#include "tests/support/virtual_pad.h"
 #include <gtest/gtest.h>
 
 namespace wispwood {
@@ -152,9 +152,9 @@ TEST_F(KeyboardPlay, AKeyboardPlayerNamesAProfileWinsTheFirstLocationAndReachesT
 // planner asks for pressed on its d-pad.
 class PadPlayer {
   public:
-    PadPlayer(test::GameHarness& game, test::VirtualPad& pad) : game_(game), pad_(pad) {}
+    PadPlayer(test::GameHarness& game, VirtualPad& pad) : game_(game), pad_(pad) {}
 
-    void Tap(test::VirtualPad::Button button, int frames = 2) {
+    void Tap(VirtualPad::Button button, int frames = 2) {
         pad_.Hold(button);
         game_.Frames(2);
         pad_.Release(button);
@@ -168,44 +168,44 @@ class PadPlayer {
                 game_.Frames(10);
                 continue;
             }
-            Tap(arrow == KeyArrowLeft    ? test::VirtualPad::Left
-                : arrow == KeyArrowRight ? test::VirtualPad::Right
-                : arrow == KeyArrowUp    ? test::VirtualPad::Up
-                                         : test::VirtualPad::Down);
+            Tap(arrow == KeyArrowLeft    ? VirtualPad::Left
+                : arrow == KeyArrowRight ? VirtualPad::Right
+                : arrow == KeyArrowUp    ? VirtualPad::Up
+                                         : VirtualPad::Down);
         }
         return false;
     }
     bool Choose(const test::TargetWanted& wanted) {
         if (!WalkTo(wanted)) return false;
-        Tap(test::VirtualPad::A);
+        Tap(VirtualPad::A);
         return true;
     }
 
   private:
     test::GameHarness& game_;
-    test::VirtualPad& pad_;
+    VirtualPad& pad_;
 };
 
 TEST_F(KeyboardPlay, APadPlugsInNamesAPlayerPlaysAndSurvivesBeingPulledOut) {
     ASSERT_TRUE(game.Start({}));
-    test::VirtualPad pad;
+    VirtualPad pad;
     if (!pad.PlugIn()) GTEST_SKIP() << "the platform cannot make a virtual game controller";
     PadPlayer padPlayer(game, pad);
     // A, like any key, skips the splash screens.
-    for (int i = 0; i < 40 && !test::OnTop<MainScene>(); ++i) padPlayer.Tap(test::VirtualPad::A, 25);
+    for (int i = 0; i < 40 && !test::OnTop<MainScene>(); ++i) padPlayer.Tap(VirtualPad::A, 25);
     ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainScene>(); }, 2000));
     Settle();
 
     // The first-profile dialog does not trap a player without letters.
     ASSERT_TRUE(Menu()->NewProfileDialogOpen());
-    padPlayer.Tap(test::VirtualPad::Down);
-    padPlayer.Tap(test::VirtualPad::Up);
-    pad.Lean(test::VirtualPad::LeftY, -30000); // the stick turns the letter too
+    padPlayer.Tap(VirtualPad::Down);
+    padPlayer.Tap(VirtualPad::Up);
+    pad.Lean(VirtualPad::LeftY, -30000); // the stick turns the letter too
     game.Frames(2);
-    pad.Lean(test::VirtualPad::LeftY, 0);
+    pad.Lean(VirtualPad::LeftY, 0);
     game.Frames(2);
     EXPECT_EQ(Menu()->Dialogs.NewProfileTextbox->Text, "B");
-    padPlayer.Tap(test::VirtualPad::A, 5);
+    padPlayer.Tap(VirtualPad::A, 5);
     ASSERT_TRUE(CurrentProfile);
     EXPECT_EQ(CurrentProfile->Name, "B");
 
@@ -215,17 +215,17 @@ TEST_F(KeyboardPlay, APadPlugsInNamesAPlayerPlaysAndSurvivesBeingPulledOut) {
     ASSERT_TRUE(game.RunUntil([] { return OptionsOpen() == 1; }, 50));
     ASSERT_TRUE(padPlayer.WalkTo(test::Is(SoundSlider)));
     const float before = SoundSlider->SliderValue;
-    pad.Lean(test::VirtualPad::LeftX, -32768);
+    pad.Lean(VirtualPad::LeftX, -32768);
     game.Frames(3);
-    pad.Lean(test::VirtualPad::LeftX, 0);
+    pad.Lean(VirtualPad::LeftX, 0);
     game.Frames(3);
     EXPECT_NEAR(SoundSlider->SliderValue, before - 0.1f, 0.051f);
-    padPlayer.Tap(test::VirtualPad::B, 20);
+    padPlayer.Tap(VirtualPad::B, 20);
     EXPECT_EQ(OptionsOpen(), 0);
 
     // Pulled out with the d-pad held: the arrow is let go, nothing repeats.
     ASSERT_TRUE(padPlayer.WalkTo(Gadget(Menu()->MainButton)));
-    pad.Hold(test::VirtualPad::Down);
+    pad.Hold(VirtualPad::Down);
     game.Frames(3);
     const void* held = NavigationTarget()->key.get();
     pad.SendRemoved();
@@ -241,9 +241,9 @@ TEST_F(KeyboardPlay, APadPlugsInNamesAPlayerPlaysAndSurvivesBeingPulledOut) {
     ASSERT_TRUE(padPlayer.Choose(Gadget(Menu()->MainButton)));
     ASSERT_TRUE(game.RunUntil([] { return test::OnTop<MainGame>(); }, 200));
     Settle();
-    padPlayer.Tap(test::VirtualPad::Start, 5);
+    padPlayer.Tap(VirtualPad::Start, 5);
     EXPECT_EQ(CurrentGame->Paused(0), 1);
-    padPlayer.Tap(test::VirtualPad::Start, 30);
+    padPlayer.Tap(VirtualPad::Start, 30);
     EXPECT_EQ(CurrentGame->Paused(0), 0);
 
     // The lesson's pair, chosen on the board with the d-pad and A.

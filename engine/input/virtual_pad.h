@@ -1,8 +1,9 @@
 #pragma once
-// A game controller the platform believes is plugged in: tests press its
-// buttons and lean its stick, and the game receives the platform's own
-// controller events, hot-plugging included.
-namespace wispwood::test {
+// A game controller the platform believes is plugged in: a script presses
+// its buttons and leans its stick, and the game receives the platform's own
+// controller events, hot-plugging included. Pad play is tested through the
+// same path a real pad takes.
+namespace wispwood {
 
 class VirtualPad {
   public:
@@ -43,4 +44,4 @@ class VirtualPad {
     int index_ = -1;
 };
 
-} // namespace wispwood::test
+} // namespace wispwood

@@ -1,7 +1,7 @@
-#include "tests/support/virtual_pad.h"
+#include "engine/input/virtual_pad.h"
 #include <SDL.h>
 
-namespace wispwood::test {
+namespace wispwood {
 
 namespace {
 
@@ -78,4 +78,4 @@ void VirtualPad::SendRemoved() {
     SDL_PushEvent(&removed);
 }
 
-} // namespace wispwood::test
+} // namespace wispwood
