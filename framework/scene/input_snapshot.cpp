@@ -62,13 +62,21 @@ void ApplyInput(const SnapshotInput& in) {
 // Anything the player did since the last snapshot: moved, clicked, dragged,
 // typed or pressed a key.
 bool PlayerActed(const SnapshotInput& in, int oldX, int oldY) {
-    if (in.MouseX != oldX || in.MouseY != oldY || in.Typed || !in.KeyPresses.empty()) return true;
-    if (std::any_of(in.ButtonHits.begin(), in.ButtonHits.end(), [](int hits) { return hits != 0; }))
-        return true;
-    return (in.ButtonsDown & ~1) != 0;
+    return in.MouseX != oldX || in.MouseY != oldY || HasPresses(in) || (in.ButtonsDown & ~1) != 0;
 }
 
 } // namespace
+
+bool HasPresses(const SnapshotInput& input) {
+    return input.Typed != 0 || !input.KeyPresses.empty() ||
+           std::any_of(input.ButtonHits.begin(), input.ButtonHits.end(), [](int hits) { return hits != 0; });
+}
+
+void ClearPresses(SnapshotInput& input) {
+    input.ButtonHits.fill(0);
+    input.KeyPresses.clear();
+    input.Typed = 0;
+}
 
 void TakeInputSnapshot() {
     PumpSystemEvents();
@@ -94,6 +102,13 @@ int GameKeyPresses(int key) {
 int GameMouseClicks(int button) {
     if (button < 0 || button >= kSnapshotButtons) return 0;
     return SnapshotValid ? SnapshotMouseHits[button] : MouseClicks(button);
+}
+
+bool GameAnyKeyOrClick() {
+    if (GameMouseClicks(1) || GameMouseClicks(2)) return true;
+    for (int key = 0; key < kSnapshotKeys; ++key)
+        if (GameKeyPresses(key)) return true;
+    return false;
 }
 
 int GameKeyDown(int key) {

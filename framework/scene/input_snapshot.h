@@ -34,6 +34,11 @@ struct SnapshotInput {
     bool operator==(const SnapshotInput&) const = default;
 };
 
+// Whether the input brings a press or a typed character.
+bool HasPresses(const SnapshotInput& input);
+// Takes the presses and the typed character out, leaving what is held.
+void ClearPresses(SnapshotInput& input);
+
 extern int SnapshotValid;
 extern int SnapshotKeyHits[kSnapshotKeys];
 extern int SnapshotMouseHits[kSnapshotButtons];
@@ -64,6 +69,9 @@ int GameMouseDown(int button);
 // The modifier keys held when the key was pressed in this update (0 when
 // it was not).
 int GameKeyModifiers(int key);
+// A key pressed, or the left or right button clicked, in this update: the
+// player asks to go on.
+bool GameAnyKeyOrClick();
 int GameNextTypedChar();
 int GameMouseX();
 int GameMouseY();

@@ -9,14 +9,10 @@ bool SameHeldInput(const SnapshotInput& a, const SnapshotInput& b) {
            a.KeysDown == b.KeysDown && a.WindowInactive == b.WindowInactive;
 }
 
-bool HasPresses(const SnapshotInput& input) {
-    return input.Typed != 0 || !input.KeyPresses.empty() ||
-           std::any_of(input.ButtonHits.begin(), input.ButtonHits.end(), [](int hits) { return hits != 0; });
-}
-
 void InputTape::Add(int update, const SnapshotInput& input) {
-    const SnapshotInput& held = entries_.empty() ? SnapshotInput{} : entries_.back().Input;
+    static const SnapshotInput kNothingHeld;
     if (!entries_.empty() && update <= entries_.back().Update) return;
+    const SnapshotInput& held = entries_.empty() ? kNothingHeld : entries_.back().Input;
     if (!HasPresses(input) && SameHeldInput(input, held)) return;
     entries_.push_back({update, input});
 }
@@ -26,11 +22,7 @@ SnapshotInput InputTape::InputAt(int update) const {
     while (cursor_ + 1 < entries_.size() && entries_[cursor_ + 1].Update <= update) ++cursor_;
     if (entries_.empty() || entries_[cursor_].Update > update) return SnapshotInput{};
     SnapshotInput input = entries_[cursor_].Input;
-    if (entries_[cursor_].Update != update) {
-        input.ButtonHits.fill(0);
-        input.KeyPresses.clear();
-        input.Typed = 0;
-    }
+    if (entries_[cursor_].Update != update) ClearPresses(input);
     return input;
 }
 
@@ -140,12 +132,8 @@ bool InputTape::AddLine(const Text& line) {
     if (!entries_.empty() && entry.Update <= entries_.back().Update) return false;
     // The held state goes on from the entry before; presses are the line's own.
     if (!entries_.empty()) {
-        const SnapshotInput& before = entries_.back().Input;
-        entry.Input.MouseX = before.MouseX;
-        entry.Input.MouseY = before.MouseY;
-        entry.Input.ButtonsDown = before.ButtonsDown;
-        entry.Input.KeysDown = before.KeysDown;
-        entry.Input.WindowInactive = before.WindowInactive;
+        entry.Input = entries_.back().Input;
+        ClearPresses(entry.Input);
     }
     while (!rest.empty()) {
         if (!TakeChar(rest, ' ')) return false;

@@ -49,7 +49,5 @@ class InputTape {
 
 // Whether two inputs hold the same: pointer, buttons, keys, window.
 bool SameHeldInput(const SnapshotInput& a, const SnapshotInput& b);
-// Whether the input brings a press or a typed character.
-bool HasPresses(const SnapshotInput& input);
 
 } // namespace wispwood

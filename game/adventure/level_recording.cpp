@@ -1,6 +1,7 @@
 #include "game/adventure/level_recording.h"
 #include "engine/io/file_stream.h"
 #include "engine/io/text_convert.h"
+#include <algorithm>
 #include <functional>
 #include <string_view>
 
@@ -86,26 +87,15 @@ bool CursorFromLine(const Text& line, NavigationCarry& c) {
 bool ResultLine(const Text& line, LevelRecording& r) {
     std::string_view rest;
     if (!After(line, "result", rest)) return false;
-    bool named = false;
-    for (const auto& [outcome, name] : kOutcomeNames) {
-        const std::string_view n(name);
-        if (rest.substr(0, n.size()) == n) {
-            r.Outcome = outcome;
-            rest.remove_prefix(n.size());
-            named = true;
-            break;
-        }
-    }
-    const std::string_view score = " score ", updates = " updates ", generator = " generator ";
-    if (!named || rest.substr(0, score.size()) != score) return false;
-    rest.remove_prefix(score.size());
-    if (!TakeWholeNumber(rest, r.FinalScore) || rest.substr(0, updates.size()) != updates) return false;
-    rest.remove_prefix(updates.size());
-    if (!TakeWholeNumber(rest, r.Updates) || r.Updates < 0 || rest.substr(0, generator.size()) != generator)
-        return false;
-    rest.remove_prefix(generator.size());
+    const auto named = std::find_if(std::begin(kOutcomeNames), std::end(kOutcomeNames),
+                                    [&rest](const auto& entry) { return TakeWord(rest, entry.second); });
+    if (named == std::end(kOutcomeNames)) return false;
+    r.Outcome = named->first;
     int state = 0;
-    if (!TakeWholeNumber(rest, state) || !rest.empty()) return false;
+    if (!TakeWord(rest, " score ") || !TakeWholeNumber(rest, r.FinalScore) || !TakeWord(rest, " updates ") ||
+        !TakeWholeNumber(rest, r.Updates) || r.Updates < 0 || !TakeWord(rest, " generator ") ||
+        !TakeWholeNumber(rest, state) || !rest.empty())
+        return false;
     r.Generator = state;
     return true;
 }

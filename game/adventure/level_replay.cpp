@@ -49,18 +49,13 @@ class ReplayGround : public GameLoop {
 // ends is stopped.
 constexpr int kUpdatesPastTheRecording = 100 * 60;
 
-} // namespace
-
-bool EndsAsRecorded(const ReplayResult& result, const LevelRecording& recording) {
-    return !result.Stopped && result.Outcome == recording.Outcome && result.Score == recording.FinalScore &&
-           result.Updates == recording.Updates && result.Generator == recording.Generator;
-}
-
+// "won, score 8360 after 1476 updates".
 Text DescribeResult(LevelOutcome outcome, int score, int updates) {
     return LevelOutcomeName(outcome) + ", score " + IntToText(score) + " after " + IntToText(updates) +
            " updates";
 }
 
+// How the replay's end differs from the recording's, or empty.
 Text HowReplayDiffers(const ReplayResult& result, const LevelRecording& recording) {
     if (EndsAsRecorded(result, recording)) return "";
     if (result.Stopped) return "stopped before its end";
@@ -69,6 +64,13 @@ Text HowReplayDiffers(const ReplayResult& result, const LevelRecording& recordin
         return "recorded " + DescribeResult(recording.Outcome, recording.FinalScore, recording.Updates);
     return "the same end, but the game drew otherwise: generator " + IntToText(result.Generator) +
            ", recorded " + IntToText(recording.Generator);
+}
+
+} // namespace
+
+bool EndsAsRecorded(const ReplayResult& result, const LevelRecording& recording) {
+    return !result.Stopped && result.Outcome == recording.Outcome && result.Score == recording.FinalScore &&
+           result.Updates == recording.Updates && result.Generator == recording.Generator;
 }
 
 Text ReplaySummary(const Text& path, const ReplayResult& result, const LevelRecording& recording) {
@@ -151,10 +153,6 @@ bool EndLevelReplay(LevelOutcome outcome, int updates) {
 
 const ReplayResult& LastReplayResult() {
     return gReplay.result;
-}
-
-const LevelRecording& LastReplayedRecording() {
-    return gReplay.recording;
 }
 
 ReplayResult PlayRecordingAtOnce(const LevelRecording& recording) {

@@ -23,10 +23,6 @@ struct ReplayResult {
 // Whether the replay ended as the recording did, its generator where the
 // recording's was left.
 bool EndsAsRecorded(const ReplayResult& result, const LevelRecording& recording);
-// "won, score 8360 after 1476 updates".
-Text DescribeResult(LevelOutcome outcome, int score, int updates);
-// How the replay's end differs from the recording's, or empty.
-Text HowReplayDiffers(const ReplayResult& result, const LevelRecording& recording);
 // The line said about the replay of the recording at path: "replay: FILE:
 // won, score 8360 after 1476 updates, as recorded" (or how it is not).
 Text ReplaySummary(const Text& path, const ReplayResult& result, const LevelRecording& recording);
@@ -46,9 +42,8 @@ bool SeedReplayedLevel();
 // the input is the platform's again, and the game scene should leave.
 // updates: the updates the game has run.
 bool EndLevelReplay(LevelOutcome outcome, int updates);
-// How the last replay ended, and the recording it played.
+// How the last replay ended.
 const ReplayResult& LastReplayResult();
-const LevelRecording& LastReplayedRecording();
 
 // Plays the recording to its end at once, without drawing, on a scene
 // stack of its own (the game must be started and its pictures and sounds

@@ -33,9 +33,7 @@ SplashScreen::SplashScreen() {
 }
 
 int SplashScreen::Update() {
-    bool skip = GameMouseClicks(1) || GameMouseClicks(2);
-    for (int key = 0; key < 255 && !skip; ++key) skip = GameKeyPresses(key) != 0;
-    if (skip && !FadingOut) {
+    if (GameAnyKeyOrClick() && !FadingOut) {
         OverlayProgress = 320;
         FadingOut = 1;
     }

@@ -30,13 +30,6 @@ Text ResultLine(LevelOutcome outcome, int score) {
     return OutcomeText(outcome) + " - " + GetText("replay", "score") + " " + IntToText(score);
 }
 
-bool AnyKeyOrClick() {
-    if (GameMouseClicks(1) || GameMouseClicks(2)) return true;
-    for (int key = 0; key < 255; ++key)
-        if (GameKeyPresses(key)) return true;
-    return false;
-}
-
 } // namespace
 
 ReplayScene::ReplayScene(const Text& path) : Path(path) {
@@ -53,7 +46,7 @@ int ReplayScene::Init() {
 int ReplayScene::Update() {
     if (!Problem.empty() || Ended) {
         EndTicks += 1;
-        if (EndTicks > kResultSettles && AnyKeyOrClick()) EndProgram();
+        if (EndTicks > kResultSettles && GameAnyKeyOrClick()) EndProgram();
         return 0;
     }
     if (!Started) {

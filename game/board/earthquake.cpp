@@ -116,13 +116,12 @@ ShakeOffset CurrentShake() {
         amplitude =
             std::clamp(kMaxShake * static_cast<float>(AfterShake) / kAfterShakeLength, 0.0f, kMaxShake);
     }
-    if (amplitude <= 0) {
+    // Calm effects keep the board still.
+    if (amplitude <= 0 || CalmEffects) {
         ShakeVector = {};
     } else {
         ShakeVector.x = RandomSigned(amplitude);
         ShakeVector.y = RandomSigned(amplitude);
-        // Calm effects keep the board still.
-        if (CalmEffects) ShakeVector = {};
     }
     return ShakeVector;
 }

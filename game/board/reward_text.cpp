@@ -32,13 +32,9 @@ int32_t GlintSeed(int ticks, int character, int base) {
     return static_cast<int32_t>(seed);
 }
 
-// A draw from the glint generator that leaves the main stream where it was.
+// A draw from the glint's own generator: the game's stream stays where it was.
 int GlintDraw(int32_t seed, int hi) {
-    const int32_t saved = RandomSeed();
-    SeedRandom(seed);
-    const int r = RandomInt(1, hi);
-    SeedRandom(saved);
-    return r;
+    return TRandom(seed).Int(1, hi);
 }
 
 } // namespace
