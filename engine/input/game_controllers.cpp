@@ -100,18 +100,7 @@ void MoveStick(Pad& pad, int axis, int value) {
     Press(pad, control, key);
 }
 
-} // namespace
-
-int StickAxis::Move(int value) {
-    if (value <= -PressAt)
-        held_ = -1;
-    else if (value >= PressAt)
-        held_ = 1;
-    else if (value > -ReleaseAt && value < ReleaseAt)
-        held_ = 0;
-    return held_;
-}
-
+// The key a controller button presses, or 0.
 int ControllerButtonKey(int sdlButton) {
     switch (sdlButton) {
     case SDL_CONTROLLER_BUTTON_DPAD_UP:
@@ -134,6 +123,18 @@ int ControllerButtonKey(int sdlButton) {
     default:
         return 0;
     }
+}
+
+} // namespace
+
+int StickAxis::Move(int value) {
+    if (value <= -PressAt)
+        held_ = -1;
+    else if (value >= PressAt)
+        held_ = 1;
+    else if (value > -ReleaseAt && value < ReleaseAt)
+        held_ = 0;
+    return held_;
 }
 
 void OpenGameControllers() {

@@ -24,9 +24,6 @@ class StickAxis {
     int held_ = 0;
 };
 
-// The key a controller button presses, or 0 (SDL_GameControllerButton).
-int ControllerButtonKey(int sdlButton);
-
 // Starts the platform's controller support (once) and takes every pad
 // present. Called when the display opens.
 void OpenGameControllers();

@@ -283,10 +283,14 @@ Ref<guiGadget> guiContainer::guiOver() {
     return FirstUnderMouse(false);
 }
 
-Ref<guiGadget> guiContainer::guiOverActive() {
+guiContainer& guiContainer::TopDialog() {
     guiContainer* top = this;
     while (top->Child) top = top->Child.get();
-    return top->FirstUnderMouse(true);
+    return *top;
+}
+
+Ref<guiGadget> guiContainer::guiOverActive() {
+    return TopDialog().FirstUnderMouse(true);
 }
 
 } // namespace wispwood

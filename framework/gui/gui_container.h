@@ -52,6 +52,8 @@ class guiContainer : public std::enable_shared_from_this<guiContainer> {
     virtual void SetLayout(const Ref<LayoutElement>& layout);
     virtual void DoLayout();
     virtual void Update();
+    // The dialog on top: the innermost open child, or this container.
+    guiContainer& TopDialog();
     virtual int HasActiveChildren();
     virtual int HasInactiveChildren();
     // Starts fading out; the container is torn down when the fade ends.

@@ -67,8 +67,7 @@ void guiTextInput::EditByArrows(int dx, int dy) {
     } else if (dy != 0) {
         // Up is on to the next character, down back to the one before.
         const int step = -dy;
-        char last = Text.back();
-        if (last >= 'A' && last <= 'Z') last = static_cast<char>(last - 'A' + 'a');
+        const char last = static_cast<char>(Accepted(Text.back()));
         int i = 0;
         while (i < kArrowRingSize && kArrowRing[i] != last) ++i;
         if (i == kArrowRingSize) i = 0;

@@ -30,7 +30,7 @@ int PointerIsHand() {
 void DrawGamePointer(int x, int y) {
     // The keyboard and pad cursor stands in for the pointer while in use
     // on something.
-    if (NavigationCursorShown() && NavigationTarget()) {
+    if (NavigationTarget()) {
         DrawNavigationCursor();
         return;
     }

@@ -7,12 +7,6 @@ namespace wispwood {
 
 namespace {
 
-guiContainer& TopDialog(guiContainer& root) {
-    guiContainer* c = &root;
-    while (c->Child) c = c->Child.get();
-    return *c;
-}
-
 bool Offered(guiGadget& g) {
     if (!g.Clickable || !g.active || g.disablemouse || g.hidden || g.Removed || g.IgnoreOver) return false;
     float w = g.GetWidtH(), h = g.GetHeight();
@@ -28,7 +22,7 @@ bool DialogOpen(const guiContainer& root) {
 }
 
 void AddGadgetTargets(guiContainer& root, NavTargets& targets) {
-    guiContainer& dialog = TopDialog(root);
+    guiContainer& dialog = root.TopDialog();
     if (dialog.Disable || dialog.Removed || dialog.Destroying) return;
     for (const Ref<guiGadget>& g : dialog.Gadgets) {
         if (!Offered(*g)) continue;

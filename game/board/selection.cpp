@@ -70,7 +70,7 @@ void UpdateHover() {
     int cx, cy;
     if (!MouseToCell(static_cast<float>(GameMouseX()), static_cast<float>(GameMouseY()), cx, cy)) return;
     const Ref<Piece>& p = CellAt(cx, cy);
-    if (!p || !p->Bottom || !p->Valid() || p->BottomDelay != 0) return;
+    if (!PieceHoverable(p)) return;
     HoveredPiece = p;
     for (const Ref<Piece>& member : SameColourGroup(p)) member->mover = 1;
     HoverRipple(p);
@@ -126,6 +126,10 @@ void MoveSelectionToHover() {
 }
 
 } // namespace
+
+bool PieceHoverable(const Ref<Piece>& p) {
+    return p && p->Bottom && p->Valid() && p->BottomDelay == 0;
+}
 
 void BoardUpdate(LevelSucceeding succeeding) {
     FollowPieceGlints();

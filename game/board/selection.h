@@ -23,6 +23,9 @@ void BoardClick(LevelSucceeding succeeding);
 // After a row push: the selection and the hover take in new members of
 // their groups.
 void RegrowSelection();
+// Whether the hover takes the piece under the pointer: it touches the open
+// space, is whole, and has come to rest.
+bool PieceHoverable(const Ref<Piece>& p);
 // Clears MahjongOverCenter everywhere and sets it on this piece.
 void SetSelectionCentre(const Ref<Piece>& piece);
 
