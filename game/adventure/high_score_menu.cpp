@@ -94,7 +94,7 @@ int HighScoreMenu::Load() {
 }
 
 int HighScoreMenu::Init() {
-    if (!HighScores || !RelaxedHighScores) Load();
+    if (!HighScores) Load();
     HighScoreSparks.Clear();
     HighScoreLayer = New<ParticleGroup>();
     ExtrasArrived = 0;

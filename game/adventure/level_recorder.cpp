@@ -99,12 +99,6 @@ void StartLevelRecording() {
 
 void RecordLevelInput(int update) {
     if (!gRecorder.recording) return;
-    // The program plays this game itself (the title screen's demo): it is
-    // not the player's to keep.
-    if (MouseOverridden) {
-        gRecorder.recording = false;
-        return;
-    }
     // The push of the game scene starts its slide after the game has
     // started, so the first update tells how the scene came in.
     if (update == 0) gRecorder.level.EnteredWithSlide = TransitionInProgress() != 0;

@@ -21,15 +21,16 @@ DemoGame::DemoGame() : MainGame(NewScene<DemoGame>) {
 }
 
 int DemoGame::Init() {
+    // The pointer starts where the player left theirs, and takes the mouse
+    // before the game starts: a game the program plays is not recorded.
+    pointer_.Start(SnapshotMouseX, SnapshotMouseY);
     MainGame::Init();
     bot_.Restart();
-    // The pointer starts where the player left theirs.
-    pointer_.Start(SnapshotMouseX, SnapshotMouseY);
     return 0;
 }
 
 bool DemoGame::LevelOver() const {
-    if (Won || Lost || LevelWon || LevelLost) return true;
+    if (Outcome() != LevelOutcome::Playing) return true;
     // "Out of time" has been shown: the retry is the player's to play.
     if (TryAgainActive() && TryAgainProgress() >= 1) return true;
     return played_ >= DemoLongestUpdates;

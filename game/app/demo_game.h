@@ -24,7 +24,6 @@ class DemoGame : public MainGame {
     void NavigationTargets(NavTargets&) override {}
 
     // Updates the demo has played.
-    int Played() const { return played_; }
 
   private:
     // Won (the tally's "ok" clicked), lost, out of time, or too long.

@@ -9,11 +9,14 @@ int LevelEndTicks = 0;
 bool RelaxedLevel = false;
 
 void SetLevelTime(int t) {
-    if (RelaxedLevel) t = 0;
+    if (RelaxedLevel) {
+        LevelTime = TimeLeft = 0;
+        return;
+    }
     Ref<PlayerProfile> profile = GetCurrentProfile();
     if (profile && profile->InMasterQuest == 1) {
         t /= 2;
-        if (t == 0 && !RelaxedLevel) t = 18000;
+        if (t == 0) t = 18000;
     }
     LevelTime = TimeLeft = t;
 }
